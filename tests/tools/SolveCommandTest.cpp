@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "solve/SolveCommand.h"
+
+namespace tolvan::solve {
+namespace {
+
+struct Outcome {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunSolve(std::vector<std::string> arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int code = ExecuteSolve(arguments, out, err);
+  return {code, out.str(), err.str()};
+}
+
+TEST(SolveCommand, RejectsBadArgumentsWithOneLineAndCodeTwo) {
+  const std::vector<std::vector<std::string>> bad = {
+      {},
+      {"1", "2", "3", "4", "5", "6"},
+      {"1", "2", "3", "4", "5", "6", "100", "7"},
+      {"1", "2", "x", "4", "5", "6", "100"},
+      {"1", "2", "3.5", "4", "5", "6", "100"},
+      {"1", "2", "3", "4", "5", "6", ""},
+      {"1", "2", "3", "4", "5", "1000", "100"},
+      {"1", "2", "3", "4", "5", "-1", "100"},
+      {"1", "2", "3", "4", "5", "6", "10000"},
+      {"1", "2", "3", "4", "5", "6", "99999999999999999999"},
+      {"--fast", "1", "2", "3", "4", "5", "6", "100"},
+  };
+  for (const auto& arguments : bad) {
+    const Outcome o = RunSolve(arguments);
+    EXPECT_EQ(o.code, 2);
+    EXPECT_TRUE(o.out.empty());
+    ASSERT_FALSE(o.err.empty());
+    EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
+  }
+  EXPECT_EQ(RunSolve({"0", "0", "0", "0", "0", "999", "9999"}).code, 0);
+}
+
+TEST(SolveCommand, JsonAnswersTheClassicDraw) {
+  const Outcome o = RunSolve({"--json", "1", "2", "3", "4", "5", "6", "100"});
+  EXPECT_EQ(o.code, 0);
+  EXPECT_EQ(o.out,
+            "{\"NbSolutions\":269,\"NbEtapesMin\":3,\"IndiceSimple\":135,\"IndiceTordue\":62,"
+            "\"MaxIntermediaire\":300,\"TexteSimple\":\"100=(6-1)x4x5\",\"SolutionApprochee\":0,"
+            "\"Proche\":[\"6x5=30\",\"30+4=34\",\"34x3=102\",\"102-2=100\"],"
+            "\"first\":[\"2+1=3\",\"3/3=1\",\"6-1=5\",\"5x4=20\",\"20x5=100\"],"
+            "\"simple\":[\"6-1=5\",\"5x4=20\",\"20x5=100\"],"
+            "\"tordue\":[\"4+1=5\",\"5x2=10\",\"6x5=30\",\"30x10=300\",\"300/3=100\"]}\n");
+}
+
+TEST(SolveCommand, JsonReportsTheNearestNumberAndSeriesMode) {
+  const Outcome normal = RunSolve({"--json", "--all", "1", "1", "1", "1", "1", "1", "500"});
+  EXPECT_NE(normal.out.find("\"NbSolutions\":1,\"NbEtapesMin\":5"), std::string::npos) << normal.out;
+  EXPECT_NE(normal.out.find("\"SolutionApprochee\":1"), std::string::npos);
+  EXPECT_NE(normal.out.find("\"TexteSimple\":\"?\""), std::string::npos);
+  EXPECT_NE(normal.out.find("\"solutions\":[[\"1+1=2\",\"1+1=2\",\"2+1=3\",\"2+1=3\",\"3x3=9\"]]"),
+            std::string::npos);
+
+  const Outcome series = RunSolve({"--series", "--json", "1", "1", "1", "1", "1", "1", "500"});
+  EXPECT_NE(series.out.find("\"NbSolutions\":0,\"NbEtapesMin\":6"), std::string::npos) << series.out;
+  EXPECT_NE(series.out.find("\"TexteSimple\":\"Pas de solution\",\"SolutionApprochee\":0"), std::string::npos);
+  EXPECT_NE(series.out.find("\"first\":[],\"simple\":[],\"tordue\":[]"), std::string::npos);
+}
+
+TEST(SolveCommand, TextShowsTheSimplestAndTheMostTwisted) {
+  const Outcome o = RunSolve({"1", "2", "3", "4", "5", "6", "100"});
+  EXPECT_EQ(o.code, 0);
+  for (const char* expected : {"269 solutions", "100=(6-1)x4x5", "!- 135/269 -!", "?- 62/269 -?",
+                               "  300/3=100"}) {
+    EXPECT_NE(o.out.find(expected), std::string::npos) << expected << "\n" << o.out;
+  }
+  const Outcome impossible = RunSolve({"--all", "1", "1", "1", "1", "1", "1", "500"});
+  EXPECT_NE(impossible.out.find("IMPOSSIBLE"), std::string::npos) << impossible.out;
+  EXPECT_NE(impossible.out.find("le plus proche est 9"), std::string::npos);
+  EXPECT_NE(impossible.out.find("--- 1/1 ---"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tolvan::solve

@@ -1,0 +1,226 @@
+#include "solve/SolveCommand.h"
+
+#include <charconv>
+#include <cstdio>
+#include <ostream>
+#include <sstream>
+
+#include "engine/SolutionText.h"
+#include "engine/Solveur.h"
+
+namespace tolvan::solve {
+
+namespace {
+
+constexpr const char* Usage =
+    "usage : tolvan-solve [--series] [--all] [--json] N1 N2 N3 N4 N5 N6 RESULTAT";
+
+// What the command shows after a search: the table lives in the solver, the
+// closest approach to the target asked for is kept beside it.
+struct Reponse {
+  const Solveur& solveur;
+  const TSolution& proche;
+};
+
+std::optional<longint> LitEntier(const std::string& texte, longint maximum, const char* quoi,
+                                 std::string& erreur) {
+  long long valeur = 0;
+  const char* fin = texte.data() + texte.size();
+  const auto [ptr, ec] = std::from_chars(texte.data(), fin, valeur);
+  if (texte.empty() || ptr != fin || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
+    erreur = "« " + texte + " » n'est pas un nombre entier";
+    return std::nullopt;
+  }
+  if (ec == std::errc::result_out_of_range || valeur < 0 || valeur > maximum) {
+    erreur = std::string(quoi) + " " + texte + " n'est pas entre 0 et " + std::to_string(maximum);
+    return std::nullopt;
+  }
+  return static_cast<longint>(valeur);
+}
+
+std::vector<std::string> TextesEtapes(const TSolution& solution) {
+  std::vector<std::string> textes;
+  for (int k = 1; k <= solution.NbEtapes; ++k) textes.push_back(TexteEtape(solution.Etapes[k]));
+  return textes;
+}
+
+std::string ChaineJson(const std::string& texte) {
+  std::string sortie = "\"";
+  for (const char c : texte) {
+    if (c == '"' || c == '\\') {
+      sortie += '\\';
+      sortie += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char code[8];
+      std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(c));
+      sortie += code;
+    } else {
+      sortie += c;
+    }
+  }
+  return sortie + "\"";
+}
+
+std::string TableauJson(const std::vector<std::string>& textes) {
+  std::string sortie = "[";
+  for (std::size_t i = 0; i < textes.size(); ++i) {
+    if (i > 0) sortie += ',';
+    sortie += ChaineJson(textes[i]);
+  }
+  return sortie + "]";
+}
+
+std::vector<std::string> EtapesDe(const Solveur& s, word indice) {
+  if (s.NbSolutions == 0) return {};
+  return TextesEtapes(s.Solutions[indice]);
+}
+
+void EcritJson(const Reponse& r, bool toutes, std::ostream& out) {
+  const Solveur& s = r.solveur;
+  out << "{\"NbSolutions\":" << s.NbSolutions << ",\"NbEtapesMin\":" << s.NbEtapesMin
+      << ",\"IndiceSimple\":" << s.IndiceSimple << ",\"IndiceTordue\":" << s.IndiceTordue
+      << ",\"MaxIntermediaire\":" << s.MaxIntermediaire << ",\"TexteSimple\":" << ChaineJson(s.TexteSimple)
+      << ",\"SolutionApprochee\":" << int{s.SolutionApprochee}
+      << ",\"Proche\":" << TableauJson(TextesEtapes(r.proche)) << ",\"first\":" << TableauJson(EtapesDe(s, 1))
+      << ",\"simple\":" << TableauJson(EtapesDe(s, s.IndiceSimple))
+      << ",\"tordue\":" << TableauJson(EtapesDe(s, s.IndiceTordue));
+  if (toutes) {
+    out << ",\"solutions\":[";
+    for (word i = 1; i <= s.NbSolutions; ++i) {
+      if (i > 1) out << ',';
+      out << TableauJson(EtapesDe(s, i));
+    }
+    out << ']';
+  }
+  out << "}\n";
+}
+
+void EcritEtapes(const std::vector<std::string>& etapes, std::ostream& out) {
+  for (const std::string& etape : etapes) out << "  " << etape << '\n';
+}
+
+// As the solutions panel heads them: !- 135/269 -!, ?- 62/269 -?, --- 12/269 ---.
+void EcritSolution(const Solveur& s, word indice, const char* titre, const char* avant, const char* apres,
+                   std::ostream& out) {
+  out << '\n';
+  if (titre[0] != '\0') out << titre << ' ';
+  out << avant << indice << '/' << s.NbSolutions << apres << '\n';
+  EcritEtapes(EtapesDe(s, indice), out);
+}
+
+longint ValeurAtteinte(const TSolution& solution) {
+  return solution.NbEtapes == 0 ? 0 : solution.Resultats[solution.NbEtapes];
+}
+
+void EcritTexte(const Demande& demande, const Reponse& r, std::ostream& out) {
+  const Solveur& s = r.solveur;
+  out << "Tirage :";
+  for (longint n : demande.tirage.Nombres) out << ' ' << n;
+  out << "   à trouver : " << demande.tirage.Resultat << (demande.serie ? "   (mode série)" : "") << '\n';
+
+  if (s.SolutionApprochee) {
+    out << "IMPOSSIBLE !";
+    if (r.proche.NbEtapes > 0) {
+      const longint proche = ValeurAtteinte(r.proche);
+      out << " Le nombre le plus proche est " << proche << " (à "
+          << (proche > demande.tirage.Resultat ? proche - demande.tirage.Resultat : demande.tirage.Resultat - proche)
+          << " près).\n";
+    } else {
+      out << " Aucun calcul n'est possible avec ces nombres.\n";
+    }
+  }
+  if (s.NbSolutions == 0) {
+    out << "Pas de solution.\n";
+    if (r.proche.NbEtapes > 0) {
+      out << "\nAu plus près : " << ValeurAtteinte(r.proche) << '\n';
+      EcritEtapes(TextesEtapes(r.proche), out);
+    }
+    return;
+  }
+  const longint atteint = s.Solutions[1].Resultats[s.Solutions[1].NbEtapes];
+  out << s.NbSolutions << (s.NbSolutions > 1 ? " solutions" : " solution");
+  if (s.SolutionApprochee) out << " pour " << atteint;
+  if (s.NbSolutions == Solveur::Capacite) out << " (les premières seulement)";
+  out << ", en " << s.NbEtapesMin << (s.NbEtapesMin > 1 ? " étapes" : " étape") << " au moins\n";
+  out << "La + simple en une ligne : " << s.TexteSimple << '\n';
+
+  EcritSolution(s, s.IndiceSimple, "La + simple", "!- ", " -!", out);
+  if (s.IndiceTordue != s.IndiceSimple) EcritSolution(s, s.IndiceTordue, "La + tordue", "?- ", " -?", out);
+  if (demande.toutes) {
+    out << "\nToutes les solutions :\n";
+    for (word i = 1; i <= s.NbSolutions; ++i) EcritSolution(s, i, "", "--- ", " ---", out);
+  }
+}
+
+}  // namespace
+
+std::optional<Demande> LitArguments(const std::vector<std::string>& arguments, std::string& erreur) {
+  Demande demande;
+  std::vector<std::string> valeurs;
+  for (const std::string& argument : arguments) {
+    if (argument == "--series") {
+      demande.serie = true;
+    } else if (argument == "--all") {
+      demande.toutes = true;
+    } else if (argument == "--json") {
+      demande.json = true;
+    } else if (argument.starts_with("--")) {
+      erreur = "option inconnue « " + argument + " »";
+      return std::nullopt;
+    } else {
+      valeurs.push_back(argument);
+    }
+  }
+  if (valeurs.size() != 7) {
+    erreur = "il faut six nombres et le résultat à trouver, soit 7 valeurs (reçu " +
+             std::to_string(valeurs.size()) + ")";
+    return std::nullopt;
+  }
+  for (int i = 1; i <= NbNombres; ++i) {
+    const auto nombre = LitEntier(valeurs[i - 1], 999, "le nombre", erreur);
+    if (!nombre) return std::nullopt;
+    demande.tirage.Nombres[i] = *nombre;
+  }
+  const auto cible = LitEntier(valeurs[6], 9999, "le résultat", erreur);
+  if (!cible) return std::nullopt;
+  demande.tirage.Resultat = *cible;
+  return demande;
+}
+
+int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
+  if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
+    sortie << Usage << '\n';
+    return 0;
+  }
+  std::string erreur;
+  const std::optional<Demande> demande = LitArguments(arguments, erreur);
+  if (!demande) {
+    erreurs << "tolvan-solve : " << erreur << '\n';
+    return 2;
+  }
+
+  Solveur solveur;
+  solveur.Tirage = demande->tirage;
+  TSolution proche;
+  if (demande->serie) {
+    // As series generation does: the draw itself is sorted, then searched
+    // without falling back on the nearest number.
+    TriParEchange(solveur.Tirage.Nombres);
+    solveur.ModeSerie = 1;
+    solveur.Cherche(solveur.Tirage.Nombres, solveur.Tirage.Resultat, proche);
+    solveur.ModeSerie = 0;
+  } else {
+    solveur.ChercheSol(0);
+    proche = solveur.SolutionVisible;
+  }
+
+  const Reponse reponse{solveur, proche};
+  if (demande->json) {
+    EcritJson(reponse, demande->toutes, sortie);
+  } else {
+    EcritTexte(*demande, reponse, sortie);
+  }
+  return 0;
+}
+
+}  // namespace tolvan::solve

@@ -1,0 +1,26 @@
+// tolvan-solve: the solver from the command line, for players and for checking.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/Records.h"
+
+namespace tolvan::solve {
+
+struct Demande {
+  TTirage tirage;
+  bool serie = false;
+  bool toutes = false;
+  bool json = false;
+};
+
+// The request, or nullopt with a one-line reason in `erreur`.
+std::optional<Demande> LitArguments(const std::vector<std::string>& arguments, std::string& erreur);
+
+// Runs the whole command; returns the process exit code (0, or 2 for bad arguments).
+int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs);
+
+}  // namespace tolvan::solve
