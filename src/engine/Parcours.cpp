@@ -64,7 +64,7 @@ class Parcours {
       default:  // multiplication
         if (a == 1) return false;
         if constexpr (D >= 3) {
-          // b < BorneProduit div a, without the division.
+          // b < BorneProduit div a, that is (b + 1) x a <= BorneProduit.
           if ((std::int64_t{b} + 1) * a > BorneProduit) return false;
         } else if constexpr (Garde) {
           if (std::int64_t{a} * b > PlusGrandLongint) return false;
@@ -74,9 +74,16 @@ class Parcours {
     }
   }
 
-  void Ecrit(int d, int code, longint a, longint b, longint r) {
-    courante_.Etapes[d] = TEtape{b, a, code};
-    courante_.Resultats[d] = r;
+  // A step of the last two depths, written into the current steps only when
+  // a hit or a closest record needs it.
+  struct Pas {
+    int code;
+    longint a, b, r;
+  };
+
+  void Ecrit(int d, const Pas& pas) {
+    courante_.Etapes[d] = TEtape{pas.b, pas.a, pas.code};
+    courante_.Resultats[d] = pas.r;
   }
 
   void Offre(int d) {
@@ -84,20 +91,33 @@ class Parcours {
     solveur_.Offre(courante_, cible_);
   }
 
-  void Retient(int d, std::int64_t ecart) {
-    ecart_ = ecart;
+  // Results within `ecart_` of the target: only those can be hits or
+  // closest records.
+  bool DansFenetre(std::int64_t r) const {
+    return static_cast<std::uint64_t>(r - bas_) <= static_cast<std::uint64_t>(haut_ - bas_);
+  }
+
+  void Retient(int d, longint r) {
+    ecart_ = std::llabs(std::int64_t{cible_} - r);
+    bas_ = std::int64_t{cible_} - ecart_;
+    haut_ = std::int64_t{cible_} + ecart_;
     proche_ = courante_;
     proche_.NbEtapes = static_cast<word>(d);
   }
 
-  std::int64_t EcartDe(longint r) const { return std::llabs(std::int64_t{cible_} - r); }
-
-  // Closest record at depths 1 to 4: depth 1 lets a later equal distance
-  // win; depths 2 to 4 only let it win over a longer record.
+  // Closest record at depths 1 to 4 for a result in the window: depth 1
+  // lets a later equal distance win; depths 2 to 4 only let it win over a
+  // longer record.
   void SuitProche(int d, longint r) {
-    const std::int64_t e = EcartDe(r);
-    if (e > ecart_) return;
-    if (d == 1 || e < ecart_ || proche_.NbEtapes > d) Retient(d, e);
+    const std::int64_t e = std::llabs(std::int64_t{cible_} - r);
+    if (d == 1 || e < ecart_ || proche_.NbEtapes > d) Retient(d, r);
+  }
+
+  // Hit, then closest record, for a step already written at depth d.
+  void Examine(int d, longint r) {
+    ++nbEvenements_;
+    if (r == cible_) Offre(d);
+    SuitProche(d, r);
   }
 
   template <int D>
@@ -110,9 +130,8 @@ class Parcours {
         for (int code = 1; code <= 4; ++code) {
           longint r;
           if (!Opere<D>(code, a, b, r)) continue;
-          Ecrit(D, code, a, b, r);
-          if (r == cible_) Offre(D);
-          SuitProche(D, r);
+          Ecrit(D, Pas{code, a, b, r});
+          if (DansFenetre(r)) Examine(D, r);
           longint suivante[n - 1];
           Insere(liste, n, i, j, r, suivante);
           if constexpr (D == 3) {
@@ -142,54 +161,69 @@ class Parcours {
   }
 
   void Niveau4(longint x, longint y, longint z) {
+    TripletCache& cache = solveur_.triplets_;
+    if (cache.HorsDePortee(x, y, z, ecart_)) return;
+    const std::int64_t ecartAvant = ecart_;
+    const std::uint64_t evenementsAvant = nbEvenements_;
     Paire4(x, y, z);
     Paire4(x, z, y);
     Paire4(y, z, x);
+    // Nothing within the window: every result lies beyond it. Otherwise
+    // every result lies at least as far as the distance now reached.
+    cache.Note(x, y, z, nbEvenements_ == evenementsAvant ? ecartAvant + 1 : ecart_);
   }
 
+  // The four operations of Opere<4>, written out.
   void Paire4(longint a, longint b, longint reste) {
-    for (int code = 1; code <= 4; ++code) {
-      longint r;
-      if (!Opere<4>(code, a, b, r)) continue;
-      Ecrit(4, code, a, b, r);
-      if (r == cible_) Offre(4);
-      SuitProche(4, r);
-      if (reste > r) {
-        Niveau5(r, reste);
-      } else {
-        Niveau5(reste, r);
-      }
-    }
-  }
-
-  // At the last depth a result only matters when it is at most `ecart_` from
-  // the target: it is then a hit or a new closest record (later equal
-  // distances win here). Testing that window first spares most divisions.
-  void Niveau5(longint a, longint b) {
     if constexpr (Garde) {
       if (a <= 0) return;
     }
-    std::int64_t bas = std::int64_t{cible_} - ecart_;
-    std::int64_t haut = std::int64_t{cible_} + ecart_;
-    auto essaie = [&](int code, std::int64_t r) {
-      if (r < bas || r > haut) return;
-      Feuille(code, a, b, static_cast<longint>(r));
-      bas = std::int64_t{cible_} - ecart_;
-      haut = std::int64_t{cible_} + ecart_;
-    };
     const std::int64_t somme = std::int64_t{a} + b;
-    if (!Garde || somme <= PlusGrandLongint) essaie(OperAddition, somme);
-    if (a != b) essaie(OperSoustraction, std::int64_t{b} - a);
-    if (a != 1) {
-      if (bas * a <= b && b <= haut * a && b % a == 0) essaie(OperDivision, b / a);
-      if ((std::int64_t{b} + 1) * a <= BorneProduit) essaie(OperMultiplication, std::int64_t{a} * b);
+    if (!Garde || somme <= PlusGrandLongint) Etape4(Pas{OperAddition, a, b, static_cast<longint>(somme)}, reste);
+    if (a != b) Etape4(Pas{OperSoustraction, a, b, b - a}, reste);
+    if (a == 1) return;
+    if (b % a == 0) Etape4(Pas{OperDivision, a, b, b / a}, reste);
+    const std::int64_t produit = std::int64_t{a} * b;
+    if (produit + a <= BorneProduit) Etape4(Pas{OperMultiplication, a, b, static_cast<longint>(produit)}, reste);
+  }
+
+  [[gnu::always_inline]] void Etape4(const Pas& pas, longint reste) {
+    if (DansFenetre(pas.r)) {
+      Ecrit(4, pas);
+      Examine(4, pas.r);
+    }
+    if (reste > pas.r) {
+      Niveau5(pas, pas.r, reste);
+    } else {
+      Niveau5(pas, reste, pas.r);
     }
   }
 
-  void Feuille(int code, longint a, longint b, longint r) {
-    Ecrit(5, code, a, b, r);
-    if (r == cible_) Offre(5);
-    Retient(5, EcartDe(r));
+  // The four operations of the last depth on a <= b. Later equal distances
+  // win here. Testing the window first spares most divisions.
+  [[gnu::always_inline]] void Niveau5(const Pas& pas4, longint a, longint b) {
+    if constexpr (Garde) {
+      if (a <= 0) return;
+    }
+    const std::int64_t somme = std::int64_t{a} + b;
+    if (DansFenetre(somme) && (!Garde || somme <= PlusGrandLongint)) {
+      Feuille(pas4, Pas{OperAddition, a, b, static_cast<longint>(somme)});
+    }
+    if (a != b && DansFenetre(b - a)) Feuille(pas4, Pas{OperSoustraction, a, b, b - a});
+    if (a == 1) return;
+    if (bas_ * a <= b && b <= haut_ * a && b % a == 0) Feuille(pas4, Pas{OperDivision, a, b, b / a});
+    const std::int64_t produit = std::int64_t{a} * b;
+    if (produit + a <= BorneProduit && DansFenetre(produit)) {
+      Feuille(pas4, Pas{OperMultiplication, a, b, static_cast<longint>(produit)});
+    }
+  }
+
+  void Feuille(const Pas& pas4, const Pas& pas5) {
+    ++nbEvenements_;
+    Ecrit(4, pas4);
+    Ecrit(5, pas5);
+    if (pas5.r == cible_) Offre(5);
+    Retient(5, pas5.r);
   }
 
   Solveur& solveur_;
@@ -197,9 +231,13 @@ class Parcours {
   TSolution& proche_;
   TSolution courante_{};
   std::int64_t ecart_ = EcartInitial;
+  std::uint64_t nbEvenements_ = 0;  // results met within the window
+  std::int64_t bas_ = std::int64_t{cible_} - EcartInitial;
+  std::int64_t haut_ = std::int64_t{cible_} + EcartInitial;
 };
 
 void Solveur::Parcourt(const NombresTirage& nombres, longint cible, TSolution& proche) {
+  triplets_.NouvelleRecherche();
   if (NombresDeJeu(nombres)) {
     Parcours<false>(*this, cible, proche).Lance(nombres);
   } else {

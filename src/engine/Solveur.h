@@ -5,6 +5,7 @@
 
 #include "NormalForm.h"
 #include "Records.h"
+#include "TripletCache.h"
 
 namespace tolvan {
 
@@ -76,6 +77,7 @@ class Solveur {
   void Offre(const TSolution& S, longint cible);
 
   IndexNormes index_;
+  TripletCache triplets_;
   EvenementsSolveur defaut_;
   EvenementsSolveur* evenements_;
 };

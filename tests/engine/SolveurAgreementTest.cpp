@@ -79,6 +79,24 @@ TEST(SolveurAgreement, CrazyAndExtremeDrawsGiveTheReferenceResult) {
   Compare({100, 75, 50, 25, 10, 10}, 9999, false);
   Compare({2, 3, 4, 5, 6, 7}, 2, false);  // the table fills up
   Compare({7, 7, 7, 7, 7, 7}, 0, false);
+  // Numbers above 999, as a draws file may hold, without any overflow.
+  Compare({1000, 2000, 3, 7, 11, 13}, 5000, false);
+  Compare({1000, 2000, 3, 7, 11, 13}, 1, false);
+}
+
+// Small numbers and a high target: mostly out of reach, so the closest
+// distance shrinks slowly and the nearest number is searched again.
+TEST(SolveurAgreement, OutOfReachDrawsGiveTheReferenceResult) {
+  std::mt19937 gen(13);
+  int outOfReach = 0;
+  for (int n = 0; n < 16; ++n) {
+    std::array<longint, 6> numbers;
+    for (longint& v : numbers) v = 1 + static_cast<longint>(gen() % 4);
+    const longint target = 300 + static_cast<longint>(gen() % 700);
+    Compare(numbers, target, n % 4 == 3);
+    outOfReach += Solved(numbers, target)->SolutionApprochee;
+  }
+  EXPECT_GE(outOfReach, 8);
 }
 
 }  // namespace
