@@ -4,6 +4,8 @@
 //   tolvan-bench FILE   the draws of FILE, one per line
 //                       "n1 n2 n3 n4 n5 n6 target [series]", ending with one
 //                       line "median_us=M p99_us=P max_us=X total_ms=T"
+//   tolvan-bench --list the fixed standard draws in that format, so that
+//                       other solvers can be timed on the same list
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -170,10 +172,19 @@ int RunFile(const char* path) {
 
 }  // namespace
 
+int ListStandard() {
+  for (const Draw& d : StandardDraws(2000)) {
+    for (longint n : d.tirage.Nombres) std::cout << n << ' ';
+    std::cout << d.tirage.Resultat << '\n';
+  }
+  return 0;
+}
+
 int main(int argc, char** argv) {
   if (argc > 2) {
-    std::cerr << "usage: tolvan-bench [FILE]\n";
+    std::cerr << "usage: tolvan-bench [FILE | --list]\n";
     return 2;
   }
-  return argc == 2 ? RunFile(argv[1]) : RunBuiltIn();
+  if (argc == 1) return RunBuiltIn();
+  return std::string(argv[1]) == "--list" ? ListStandard() : RunFile(argv[1]);
 }
