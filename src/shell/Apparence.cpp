@@ -1,0 +1,68 @@
+#include "Apparence.h"
+
+#include <QFont>
+#include <QWidget>
+
+namespace tolvan {
+
+namespace {
+
+// Tiles are wooden number plates, the target a lit display, the blackboard
+// black with white chalk.
+const char* const StyleDuJeu = R"(
+QWidget { font-family: "DejaVu Sans Condensed", "DejaVu Sans"; font-size: 8pt; }
+QPushButton#P1, QPushButton#P2, QPushButton#P3, QPushButton#P4, QPushButton#P5, QPushButton#P6 {
+  font-size: 17pt; font-weight: bold; color: #1d2f4f;
+  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbe7a1, stop:1 #e3b64c);
+  border: 1px solid #9a6b0f; border-radius: 5px;
+}
+QPushButton#P1:disabled, QPushButton#P2:disabled, QPushButton#P3:disabled,
+QPushButton#P4:disabled, QPushButton#P5:disabled, QPushButton#P6:disabled {
+  color: #b9a56b; background: #efe6cc; border-color: #d2c290;
+}
+QPushButton#P1:pressed, QPushButton#P2:pressed, QPushButton#P3:pressed,
+QPushButton#P4:pressed, QPushButton#P5:pressed, QPushButton#P6:pressed { background: #d9a93a; }
+QPushButton#Bresult {
+  font-size: 22pt; font-weight: bold; color: #ffd84a;
+  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a4b6b, stop:1 #1b2640);
+  border: 2px solid #0f1626; border-radius: 6px;
+}
+QPushButton#Bresult:pressed { background: #27344f; }
+QLineEdit#Edit1, QLineEdit#Edit2, QLineEdit#Edit3, QLineEdit#Edit4, QLineEdit#Edit5, QLineEdit#Edit6 {
+  font-size: 16pt; font-weight: bold; color: #1d2f4f; background: #fdf3d0;
+  border: 1px solid #9a6b0f; border-radius: 5px;
+}
+QLineEdit#Edit7 {
+  font-size: 20pt; font-weight: bold; color: #ffd84a; background: #27344f;
+  border: 2px solid #0f1626; border-radius: 6px;
+}
+QGroupBox#GBtablo {
+  background: #141414; border: 4px solid #7a5533; border-radius: 4px;
+  margin-top: 8px; padding-top: 8px; font-weight: bold;
+}
+QGroupBox#GBtablo::title {
+  subcontrol-origin: margin; subcontrol-position: top center; padding: 1px 8px;
+  color: #fff8e8; background: #7a5533; border-radius: 3px;
+}
+QTextEdit#MM1, QTextEdit#MM2, QTextEdit#MM3, QTextEdit#MM4, QTextEdit#MM5, QTextEdit#TMsolution {
+  background: #141414; color: #ffffff; border: none; font-weight: bold; font-size: 11pt;
+}
+QTextEdit#TMsolution { font-size: 9pt; }
+QLabel#LBtitre { font-size: 40pt; font-weight: bold; color: #1f3d2b; }
+QLabel#Label8 { font-weight: bold; color: #555555; }
+QLabel#LBscoreActu, QLabel#LBnbsol, QLabel#LBpoint { font-size: 12pt; font-weight: bold; color: #1d2f4f; }
+QLabel#Label9, QLabel#Label4, QLabel#LbsiteTavrel, QLabel#LBmailTavrel { color: #1a5fb4; }
+QTextEdit#MMrecap { background: #fffdf5; }
+)";
+
+}  // namespace
+
+void HabilleFenetre(QWidget* fenetre) {
+  // A condensed face keeps the longer French captions within their places.
+  QFont police(QStringLiteral("DejaVu Sans Condensed"));
+  police.setPointSize(8);
+  fenetre->setFont(police);
+  fenetre->setStyleSheet(QString::fromLatin1(StyleDuJeu));
+}
+
+}  // namespace tolvan

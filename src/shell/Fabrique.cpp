@@ -1,0 +1,114 @@
+#include "Fabrique.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+namespace tolvan {
+
+namespace {
+
+template <class Controle>
+Controle* Place(Controle* controle, const char* nom, QRect place, const QString& bulle) {
+  controle->setObjectName(QString::fromLatin1(nom));
+  controle->setGeometry(place);
+  if (!bulle.isEmpty()) controle->setToolTip(bulle);
+  return controle;
+}
+
+}  // namespace
+
+QPushButton* Bouton(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle) {
+  auto* bouton = Place(new QPushButton(texte, parent), nom, place, bulle);
+  bouton->setAutoDefault(false);
+  return bouton;
+}
+
+QPushButton* BoutonImage(QWidget* parent, const char* nom, const QString& texte, Picto picto, QRect place,
+                         const QString& bulle) {
+  auto* bouton = Bouton(parent, nom, texte, place, bulle);
+  bouton->setIcon(IconeDe(picto));
+  const int cote = std::min(place.height() - 8, 20);
+  bouton->setIconSize(QSize(cote, cote));
+  return bouton;
+}
+
+QCheckBox* CaseACocher(QWidget* parent, const char* nom, const QString& texte, QRect place, bool cochee,
+                       const QString& bulle) {
+  auto* caseACocher = Place(new QCheckBox(texte, parent), nom, place, bulle);
+  caseACocher->setChecked(cochee);
+  return caseACocher;
+}
+
+QRadioButton* BoutonRadio(QWidget* parent, const char* nom, const QString& texte, QRect place,
+                          const QString& bulle) {
+  return Place(new QRadioButton(texte, parent), nom, place, bulle);
+}
+
+QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle) {
+  return Place(new QLabel(texte, parent), nom, place, bulle);
+}
+
+QLineEdit* Champ(QWidget* parent, const char* nom, const QString& texte, QRect place, int longueurMax,
+                 const QString& bulle) {
+  auto* champ = Place(new QLineEdit(parent), nom, place, bulle);
+  champ->setMaxLength(longueurMax);
+  champ->setText(texte);
+  return champ;
+}
+
+QGroupBox* Groupe(QWidget* parent, const char* nom, const QString& titre, QRect place) {
+  return Place(new QGroupBox(titre, parent), nom, place, {});
+}
+
+QComboBox* ListeDeroulante(QWidget* parent, const char* nom, QRect place, const QString& bulle) {
+  return Place(new QComboBox(parent), nom, place, bulle);
+}
+
+QProgressBar* Barre(QWidget* parent, const char* nom, int maximum, QRect place) {
+  auto* barre = Place(new QProgressBar(parent), nom, place, {});
+  barre->setRange(0, maximum);
+  barre->setValue(0);
+  barre->setTextVisible(false);
+  return barre;
+}
+
+QTreeWidget* ListeRapport(QWidget* parent, const char* nom, std::initializer_list<std::pair<QString, int>> colonnes,
+                          QRect place) {
+  auto* liste = Place(new QTreeWidget(parent), nom, place, {});
+  liste->setRootIsDecorated(false);
+  liste->setUniformRowHeights(true);
+  liste->setAllColumnsShowFocus(true);
+  liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  liste->header()->setStretchLastSection(false);
+  QStringList titres;
+  for (const auto& colonne : colonnes) titres.append(colonne.first);
+  liste->setColumnCount(static_cast<int>(titres.size()));
+  liste->setHeaderLabels(titres);
+  int i = 0;
+  for (const auto& colonne : colonnes) {
+    if (colonne.second > 0) liste->setColumnWidth(i, colonne.second);
+    ++i;
+  }
+  return liste;
+}
+
+QTextEdit* Memo(QWidget* parent, const char* nom, QRect place, const QString& bulle) {
+  auto* memo = Place(new QTextEdit(parent), nom, place, bulle);
+  memo->setReadOnly(true);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return memo;
+}
+
+}  // namespace tolvan

@@ -1,0 +1,49 @@
+// Small makers for the window's controls: each gives the control its
+// object name (the name the rest of the program knows it by), its place in
+// 96-dpi pixels, its caption and its hint.
+#pragma once
+
+#include <initializer_list>
+#include <utility>
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include "Pictos.h"
+
+class QWidget;
+class QPushButton;
+class QCheckBox;
+class QRadioButton;
+class QLabel;
+class QLineEdit;
+class QGroupBox;
+class QComboBox;
+class QProgressBar;
+class QTreeWidget;
+class QTextEdit;
+
+namespace tolvan {
+
+QPushButton* Bouton(QWidget* parent, const char* nom, const QString& texte, QRect place,
+                    const QString& bulle = {});
+QPushButton* BoutonImage(QWidget* parent, const char* nom, const QString& texte, Picto picto, QRect place,
+                         const QString& bulle = {});
+QCheckBox* CaseACocher(QWidget* parent, const char* nom, const QString& texte, QRect place, bool cochee,
+                       const QString& bulle = {});
+QRadioButton* BoutonRadio(QWidget* parent, const char* nom, const QString& texte, QRect place,
+                          const QString& bulle = {});
+QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle = {});
+QLineEdit* Champ(QWidget* parent, const char* nom, const QString& texte, QRect place, int longueurMax = 32767,
+                 const QString& bulle = {});
+QGroupBox* Groupe(QWidget* parent, const char* nom, const QString& titre, QRect place);
+QComboBox* ListeDeroulante(QWidget* parent, const char* nom, QRect place, const QString& bulle = {});
+QProgressBar* Barre(QWidget* parent, const char* nom, int maximum, QRect place);
+// A report-style list: one column per (title, width); a width of 0 keeps
+// the default.
+QTreeWidget* ListeRapport(QWidget* parent, const char* nom, std::initializer_list<std::pair<QString, int>> colonnes,
+                          QRect place);
+QTextEdit* Memo(QWidget* parent, const char* nom, QRect place, const QString& bulle = {});
+
+}  // namespace tolvan

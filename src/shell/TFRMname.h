@@ -1,0 +1,23 @@
+// The dialog that asks the player's name for a record.
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tolvan {
+
+class TFRMname : public QDialog {
+ public:
+  explicit TFRMname(QWidget* parent = nullptr);
+
+  QGroupBox* GBname = nullptr;
+  QLabel* Label13 = nullptr;
+  QLineEdit* TXTbatu = nullptr;
+  QPushButton* BTaddName = nullptr;
+};
+
+}  // namespace tolvan

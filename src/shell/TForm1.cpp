@@ -1,0 +1,245 @@
+#include "TForm1.h"
+
+#include <cmath>
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QUrl>
+
+#include "AdressesProjet.h"
+#include "Apparence.h"
+#include "Pictos.h"
+#include "TFRMgene.h"
+#include "TFRMname.h"
+
+namespace tolvan {
+
+namespace {
+
+const QStringList DureesAffichees = {
+    QStringLiteral("illimité"),    QStringLiteral("20 secondes"), QStringLiteral("40 secondes"),
+    QStringLiteral("50 secondes"), QStringLiteral("1 Minute"),    QStringLiteral("1 Minute 30"),
+    QStringLiteral("2 Minutes"),   QStringLiteral("3 Minutes"),   QStringLiteral("5 Minutes")};
+
+const QStringList CoefficientsTemps = {
+    QStringLiteral(" 50% du temps 200% des points"), QStringLiteral(" 75% du temps 150% des points"),
+    QStringLiteral("100% du temps 100% des points"), QStringLiteral("150% du temps  75% des points"),
+    QStringLiteral("200% du temps  50% des points")};
+
+const QStringList RecapDeDepart = {QStringLiteral("999"),   QStringLiteral("1 1 2 2 3 3 "), QString(),
+                                   QStringLiteral("1+2=3"), QStringLiteral("1+2=3"),        QStringLiteral("3*3=9"),
+                                   QStringLiteral("9*3=27"), QStringLiteral("27*3=81")};
+
+// Writes lines in a memo, each centred.
+void EcritLignesCentrees(QTextEdit* memo, const QStringList& lignes) {
+  memo->clear();
+  for (const QString& ligne : lignes) {
+    memo->append(ligne);
+    memo->setAlignment(Qt::AlignCenter);
+  }
+}
+
+}  // namespace
+
+TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidget* parent)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      plateforme_(plateforme),
+      repertoireProgramme_(repertoireProgramme),
+      solveur_(std::make_unique<Solveur>()) {
+  setObjectName("Form1");
+  setWindowTitle(QStringLiteral("TOLVAN"));
+  setWindowIcon(IconeDe(Picto::Application));
+  HabilleFenetre(this);
+  CreeControles();
+  ConnecteSignaux();
+  FormCreate();
+  frmName_ = std::make_unique<TFRMname>(this);
+  frmGene_ = std::make_unique<TFRMgene>(this);
+}
+
+TForm1::~TForm1() = default;
+
+int TForm1::MargeFenetre() const {
+  return static_cast<int>(std::lround(logicalDpiY() * 0.2916667881944951)) & 0xFF;
+}
+
+QSize TForm1::TailleFenetre(bool avecAides) const {
+  const int m = MargeFenetre();
+  const QRect pages(8, 6, 540, 305);
+  const int bas = avecAides ? 316 + 81 : pages.bottom() + 1;
+  return QSize(pages.right() + 1 + m / 2, bas + m);
+}
+
+void TForm1::FormCreate() {
+  // 1. Sized to the pages: the hints band below them stays out of sight.
+  setFixedSize(TailleFenetre(false));
+  GBindice->hide();
+  GBcalcul->hide();
+  // 2. The pool of drawable numbers is a constant of the game.
+  // 3.
+  remplitCBtemps();
+  remplitCBtime();
+  // 4.
+  GBinfo->show();
+  GBjeu->hide();
+  GBsaisie->hide();
+  BTjouer->hide();
+  MaReponse2->hide();
+  MaReponse->hide();
+  EcritLignesCentrees(MMrecap, RecapDeDepart);
+  // 5. The solutions view starts closed.
+  TMsolution->hide();
+  GBopSol->hide();
+  // 6.
+  PB->setMaximum(3600);
+  // 7.
+  solveur_->NumeroVisible = 1;
+  CBetape->setCurrentIndex(0);
+  CBoper->setCurrentIndex(0);
+  RBplus->setChecked(true);
+  // 8.
+  FichierSon = repertoireProgramme_ + QStringLiteral("system defaut.son");
+  FichierLangue = repertoireProgramme_ + QStringLiteral("francais.tvl");
+  // 9.
+  RefaitLigne();
+  // 10.
+  plateforme_.SemeAleatoire();
+  // 11.
+  solveur_->ConnecteEvenements(this);
+  solveur_->SolveurLibre = 1;
+  solveur_->SolutionsCalculees = 0;
+  // 12. (the filters were set in step 7)
+  // 13.
+  LBnbsol->setVisible(CBmontre->isChecked());
+  LBnbsol2->setVisible(CBmontre->isChecked());
+  // 14.
+  PremiereActivation = true;
+  // 15.
+  Sons = SonsDuJeu{};
+  // 16.
+  Textes = TextesMessages{};
+  // 17.
+  mode_entrain();
+  // 18.
+  solveur_->Tirage.Nombres = NombresTirage{{{1, 1, 2, 2, 3, 3}}};
+  solveur_->Tirage.Resultat = 999;
+  miseAjour();
+  PCmain->setCurrentWidget(TSapro);
+}
+
+void TForm1::FormActivate() {
+  if (!PremiereActivation) return;
+  ChargeTheme(FichierSon, Sons, plateforme_, Textes);
+  AfficheNomsDesSons();
+  PremiereActivation = false;
+}
+
+void TForm1::FormClose() {}
+
+void TForm1::remplitCBtemps() {
+  CBtemps->clear();
+  CBtemps->addItems(DureesAffichees);
+  CBtemps->setCurrentIndex(0);
+}
+
+void TForm1::remplitCBtime() {
+  CBtime->clear();
+  CBtime->addItems(CoefficientsTemps);
+  CBtime->setCurrentIndex(2);
+}
+
+void TForm1::mode_entrain() {
+  for (QWidget* niveau : std::initializer_list<QWidget*>{CBaide, LBniv, LBniveau, BTchange, Lbtime, CBtime, TXTtime,
+                                                         TXTtime2}) {
+    niveau->setEnabled(false);
+  }
+  BTmodifier->setEnabled(true);
+  BTrejoue->setEnabled(true);
+  GBentrain->show();
+  GBtirage->show();
+  LBpoint->hide();
+  LBpoint2->hide();
+  GBopSol->setEnabled(true);
+}
+
+void TForm1::miseAjour() {
+  try {
+    const TTirage& tirage = solveur_->Tirage;
+    for (int i = 0; i < 6; ++i) {
+      Tuiles[i]->setText(QString::number(tirage.Nombres[i + 1]));
+      Tuiles[i]->setProperty("tag", tirage.Nombres[i + 1]);
+    }
+    Bresult->setText(QString::number(tirage.Resultat));
+    Enbadecomp->setText(QString::number(tirage.Resultat));
+  } catch (...) {
+    AfficheBug(QStringLiteral("Tform1.miseAjour;"));
+  }
+}
+
+void TForm1::RefaitLigne() {
+  for (QTextEdit* ligne : MM) ligne->clear();
+}
+
+void TForm1::AfficheBug(const QString& entete) {
+  plateforme_.Message(TypeMessage::Erreur, QStringLiteral("BUG ! \rPROCEDURE ") + entete, BoutonsMessage::Ok);
+}
+
+void TForm1::CurseurOccupe() { plateforme_.CurseurOccupe(); }
+
+void TForm1::CurseurNormal() { plateforme_.CurseurNormal(); }
+
+void TForm1::SignaleBug(const std::string& message) {
+  plateforme_.Message(TypeMessage::Erreur, QString::fromStdString(message), BoutonsMessage::Ok);
+}
+
+void TForm1::Button1Click() {
+  const QString chm = repertoireProgramme_ + FichierAideWindows;
+  plateforme_.OuvreDocument(QFileInfo::exists(chm) ? chm : repertoireProgramme_ + FichierAide);
+}
+
+void TForm1::Label9Click() { plateforme_.OuvreDocument(repertoireProgramme_ + FichierAide); }
+
+void TForm1::Label4Click() { plateforme_.OuvreDocument(QStringLiteral("mailto:") + CourrielProjet); }
+
+void TForm1::LbsiteTavrelClick() {
+  plateforme_.OuvreDocument(repertoireProgramme_ + FichierAide + AncreRemerciements);
+}
+
+void TForm1::LBmailTavrelClick() {
+  plateforme_.OuvreDocument(QStringLiteral("mailto:") + CourrielProjet + QStringLiteral("?subject=Merci"));
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (centree_ || !screen()) return;
+  centree_ = true;
+  QRect place(QPoint(), frameGeometry().size());
+  place.moveCenter(screen()->availableGeometry().center());
+  move(place.topLeft());
+}
+
+}  // namespace tolvan

@@ -1,0 +1,229 @@
+// The main window: it owns every control and the state of the running
+// game, and turns each click into a call on the game's logic.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include <QWidget>
+
+#include "TextesMessages.h"
+#include "ThemeSonore.h"
+#include "engine/Solveur.h"
+#include "platform/Plateforme.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTextEdit;
+class QTimer;
+class QTreeWidget;
+
+namespace tolvan {
+
+class TFRMname;
+class TFRMgene;
+
+class TForm1 : public QWidget, private EvenementsSolveur {
+ public:
+  // `repertoireProgramme` is where the files that come with the game lie
+  // (the default sound theme, the help), ending with a separator.
+  TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // --- start-up and shutdown ---
+  void FormCreate();
+  void FormActivate();
+  void FormClose();
+
+  // --- "A propos" ---
+  void Button1Click();
+  void Label9Click();
+  void Label4Click();
+  void LbsiteTavrelClick();
+  void LBmailTavrelClick();
+
+  // --- sounds ---
+  void BTsonClickClick();
+  void BTsonResClick();
+  void BTsonErreurClick();
+  void BTsonBackClick();
+  void BTsonnewClick();
+  void BTsonGagneClick();
+  void BTsonLoseClick();
+  void BitBtn8Click();
+  void BitBtn9Click();
+  void BitBtn10Click();
+  void BitBtn11Click();
+  void BitBtn12Click();
+  void BitBtn13Click();
+  void BitBtn14Click();
+  void BTopenSonClick();
+  void BTsaveSonClick();
+  void CBsonTousClick();
+
+  // The seven game events, in the order of a theme file.
+  enum class Evenement { Click, Result, Erreur, Annul, NewGame, Trouve, Temps };
+  // Plays the event's sound when its box is ticked.
+  void JoueSonEvenement(Evenement evenement);
+
+  // Shows "BUG ! \rPROCEDURE <entete>" for an unexpected failure.
+  void AfficheBug(const QString& entete);
+
+  // --- program-wide state ---
+  Solveur& solveur() { return *solveur_; }
+  TextesMessages Textes;
+  SonsDuJeu Sons;
+  QString FichierSon;
+  QString FichierLangue;
+  bool PremiereActivation = true;
+
+  TFRMname* FRMname() const { return frmName_.get(); }
+  TFRMgene* FRMgene() const { return frmGene_.get(); }
+
+  // The outer size the window takes with the hints band hidden or shown.
+  int MargeFenetre() const;
+  QSize TailleFenetre(bool avecAides) const;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // The search's busy cursor and failures go to the platform.
+  void CurseurOccupe() override;
+  void CurseurNormal() override;
+  void SignaleBug(const std::string& message) override;
+
+  void CreeControles();
+  void CreePageJeu(QWidget* page);
+  void CreeGroupeInfo(QWidget* page);
+  void CreeGroupeJeu(QWidget* page);
+  void CreeGroupeSaisie(QWidget* page);
+  void CreeTableauNoir(QWidget* page);
+  void CreeOutilsSolutions(QWidget* page);
+  void CreePageOptions(QWidget* page);
+  void CreeGroupeSon(QWidget* page);
+  void CreePageCompetition(QWidget* page);
+  void CreePageTirages(QWidget* page);
+  void CreePageAPropos(QWidget* page);
+  void CreeBandeAides();
+  void CreeControlesCaches();
+  void ConnecteSignaux();
+  bool eventFilter(QObject* objet, QEvent* event) override;
+
+  void remplitCBtemps();
+  void remplitCBtime();
+  void mode_entrain();
+  void miseAjour();
+  void RefaitLigne();
+  void AfficheNomsDesSons();
+  void ChoisitSon(Evenement evenement);
+  void EcouteSon(Evenement evenement);
+
+  Plateforme& plateforme_;
+  const QString repertoireProgramme_;
+  bool centree_ = false;
+  std::unique_ptr<Solveur> solveur_;
+  std::unique_ptr<TFRMname> frmName_;
+  std::unique_ptr<TFRMgene> frmGene_;
+
+  // One row of the "Ambiance sonore" group, in theme-file order.
+  struct LigneSon {
+    QString SonsDuJeu::*son;
+    QCheckBox* active;
+    QPushButton* choix;
+    QPushButton* ecoute;
+  };
+  std::array<LigneSon, SonsDuJeu::Nombre> lignesSon_{};
+
+ public:
+  // --- controls, by page (their object names are these names) ---
+  QTabWidget* PCmain = nullptr;
+  QWidget *TSjeu = nullptr, *TSoption = nullptr, *TScompet = nullptr, *TStirage = nullptr, *TSapro = nullptr;
+
+  // "Jeu"
+  QGroupBox *GBinfo = nullptr, *GBjeu = nullptr, *GBsaisie = nullptr, *GBtablo = nullptr, *GBbravo = nullptr,
+            *GBopSol = nullptr;
+  QLabel *Label6 = nullptr, *LBscoreActu = nullptr;
+  QPushButton *BTnouvPartie = nullptr, *BTrejoue = nullptr;
+  QTextEdit* MMrecap = nullptr;
+  QTreeWidget* LVscore = nullptr;
+  std::array<QLineEdit*, 7> Edits{};  // Edit1 to Edit7
+  QPushButton* Bresult = nullptr;
+  std::array<QPushButton*, 6> Tuiles{};  // P1 to P6
+  QPushButton *BTplus = nullptr, *BTfois = nullptr, *BTmoins = nullptr, *BTdivis = nullptr;
+  QLabel *LBpoint = nullptr, *LBpoint2 = nullptr, *LBnbsol = nullptr, *LBnbsol2 = nullptr;
+  QPushButton *BTjouer = nullptr, *BTmodifier = nullptr, *BTback = nullptr, *BTannul = nullptr;
+  QLabel* MaReponse2 = nullptr;
+  QLineEdit* MaReponse = nullptr;
+  std::array<QTextEdit*, 5> MM{};  // MM1 to MM5
+  QTextEdit* TMsolution = nullptr;
+  QPushButton *BTvoirSol = nullptr, *BTsimple = nullptr, *BTtordue = nullptr, *BTleft = nullptr,
+              *BTright = nullptr, *BTmienne = nullptr;
+  QComboBox *CBetape = nullptr, *CBoper = nullptr;
+  QProgressBar* PB = nullptr;
+
+  // "Options"
+  QGroupBox *GBentrain = nullptr, *GBtirage = nullptr, *GBson = nullptr;
+  QCheckBox *CBauto = nullptr, *CkBcalcul = nullptr, *CBmontre = nullptr, *CkBpremier = nullptr, *CkBFou = nullptr;
+  QLabel* LBtemps = nullptr;
+  QComboBox* CBtemps = nullptr;
+  QRadioButton *RBquelconque = nullptr, *CkBreal = nullptr, *RBfichier = nullptr;
+  QLabel* TXTnamefile2 = nullptr;
+  QCheckBox *CBsonTous = nullptr, *CBsonClick = nullptr, *CBsonres = nullptr, *CBsonerreur = nullptr,
+            *CBsonBack = nullptr, *CBsonNew = nullptr, *CBsonGagne = nullptr, *CBsonlose = nullptr;
+  QPushButton *BTsonClick = nullptr, *BTsonRes = nullptr, *BTsonErreur = nullptr, *BTsonBack = nullptr,
+              *BTsonnew = nullptr, *BTsonGagne = nullptr, *BTsonLose = nullptr;
+  QPushButton *BitBtn8 = nullptr, *BitBtn9 = nullptr, *BitBtn10 = nullptr, *BitBtn11 = nullptr, *BitBtn12 = nullptr,
+              *BitBtn13 = nullptr, *BitBtn14 = nullptr;
+  QPushButton *BTopenSon = nullptr, *BTsaveSon = nullptr;
+
+  // "Compétition"
+  QCheckBox* CBcompet = nullptr;
+  QPushButton *BTstart = nullptr, *BTchange = nullptr;
+  QGroupBox* GroupBox3 = nullptr;
+  QLineEdit *LBniveau = nullptr, *TXTtime = nullptr;
+  QLabel *Lbtime = nullptr, *TXTtime2 = nullptr, *LBniv = nullptr;
+  QComboBox* CBtime = nullptr;
+  QCheckBox* CBaide = nullptr;
+  QTreeWidget* LVrecord = nullptr;
+  QProgressBar* PBcharge = nullptr;
+
+  // "Tirages"
+  QLabel* TXTnamefile = nullptr;
+  QPushButton *BTopen = nullptr, *BTsave = nullptr, *BTeffaceTout = nullptr, *BTimprim = nullptr,
+              *BTexcel = nullptr, *BTgenere = nullptr, *STOP = nullptr;
+  QCheckBox* CBclasse = nullptr;
+  QProgressBar* PB2 = nullptr;
+  QTreeWidget* LVtirage = nullptr;
+  QMenu* PMtirage = nullptr;
+
+  // "A propos"
+  QLabel *LBtitre = nullptr, *Label8 = nullptr, *Label2 = nullptr, *Label7 = nullptr, *Label9 = nullptr,
+         *Label4 = nullptr, *LbsiteTavrel = nullptr, *LBmailTavrel = nullptr;
+  QPushButton *BTchangeLangue = nullptr, *Button1 = nullptr;
+
+  // The hints band and the mini calculator, below the pages.
+  QGroupBox *GBindice = nullptr, *GBcalcul = nullptr;
+  QPushButton *BTdecomp = nullptr, *BTlastligne = nullptr, *BitBtn6 = nullptr, *BitBtn5 = nullptr;
+  QLineEdit *Ldecompos = nullptr, *Enbadecomp = nullptr, *ElastLigne = nullptr;
+  QRadioButton *RBplus = nullptr, *RBfois = nullptr, *RBmoins = nullptr, *RBdiv = nullptr;
+  QLineEdit *Lcalcul = nullptr, *TXTnb1 = nullptr, *TXTope = nullptr, *TXTnb2 = nullptr, *TXTresult = nullptr;
+  QLabel* Label1 = nullptr;
+
+  // Hidden helpers.
+  QLabel *Lprem = nullptr, *Lsec = nullptr, *Lresu = nullptr;
+  QLineEdit* PressPapier = nullptr;
+  QTimer* Timer1 = nullptr;
+};
+
+}  // namespace tolvan

@@ -1,0 +1,369 @@
+// Where every control of the main window sits, page by page. Places are in
+// pixels at 96 dpi; each page's inner area is about 532 by 276.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "AdressesProjet.h"
+#include "Fabrique.h"
+#include "TForm1.h"
+
+namespace tolvan {
+
+namespace {
+
+const char* const NomsTuiles[] = {"P1", "P2", "P3", "P4", "P5", "P6"};
+const char* const NomsEdits[] = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7"};
+const char* const NomsLignes[] = {"MM1", "MM2", "MM3", "MM4", "MM5"};
+
+// Six tiles side by side, centred in a group 371 wide.
+QRect PlaceTuile(int i, int haut) {
+  constexpr int Largeur = 54, Ecart = 6;
+  const int gauche = (371 - (6 * Largeur + 5 * Ecart)) / 2;
+  return QRect(gauche + i * (Largeur + Ecart), haut, Largeur, 44);
+}
+
+QWidget* NouvellePage(QTabWidget* onglets, const char* nom, const QString& titre) {
+  auto* page = new QWidget(onglets);  // born inside, so it takes the window's font
+  page->setObjectName(QString::fromLatin1(nom));
+  onglets->addTab(page, titre);
+  return page;
+}
+
+}  // namespace
+
+void TForm1::CreeControles() {
+  PCmain = new QTabWidget(this);
+  PCmain->setObjectName("PCmain");
+  PCmain->setGeometry(8, 6, 540, 305);
+  TSjeu = NouvellePage(PCmain, "TSjeu", QStringLiteral("Jeu"));
+  TSoption = NouvellePage(PCmain, "TSoption", QStringLiteral("Options"));
+  TScompet = NouvellePage(PCmain, "TScompet", QStringLiteral("Compétition"));
+  TStirage = NouvellePage(PCmain, "TStirage", QStringLiteral("Tirages"));
+  TSapro = NouvellePage(PCmain, "TSapro", QStringLiteral("A propos"));
+  CreePageJeu(TSjeu);
+  CreePageOptions(TSoption);
+  CreePageCompetition(TScompet);
+  CreePageTirages(TStirage);
+  CreePageAPropos(TSapro);
+  CreeBandeAides();
+  CreeControlesCaches();
+}
+
+void TForm1::CreePageJeu(QWidget* page) {
+  CreeGroupeInfo(page);
+  CreeGroupeJeu(page);
+  CreeGroupeSaisie(page);
+  CreeTableauNoir(page);
+  CreeOutilsSolutions(page);
+
+  // "Modifier" and "Jouer" take turns in the same place.
+  BTmodifier = BoutonImage(page, "BTmodifier", QStringLiteral("Modifier"), Picto::Modifier, QRect(4, 193, 84, 28),
+                           QStringLiteral("Modifer les nombres"));
+  BTjouer = BoutonImage(page, "BTjouer", QStringLiteral("Jouer"), Picto::Jouer, QRect(4, 193, 84, 28),
+                        QStringLiteral("Jouer avec ces nombres"));
+  BTback = BoutonImage(page, "BTback", QStringLiteral("Aides"), Picto::Aides, QRect(92, 193, 72, 28));
+  BTannul = BoutonImage(page, "BTannul", QStringLiteral("Retour"), Picto::Retour, QRect(168, 193, 80, 28),
+                        QStringLiteral("Annuler la dernière ligne"));
+  BTvoirSol = BoutonImage(page, "BTvoirSol", QStringLiteral("Voir les solutions"), Picto::Solutions,
+                          QRect(252, 193, 123, 28));
+  MaReponse2 = Etiquette(page, "MaReponse2", QStringLiteral("Entre ta réponse :"), QRect(8, 231, 110, 20));
+  MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 70, 24), 5);
+  PB = Barre(page, "PB", 3600, QRect(4, 262, 528, 10));
+}
+
+void TForm1::CreeGroupeInfo(QWidget* page) {
+  GBinfo = Groupe(page, "GBinfo", {}, QRect(4, 2, 371, 185));
+  GBbravo = Groupe(GBinfo, "GBbravo", QStringLiteral("BRAVO"), QRect(6, 2, 168, 146));
+  MMrecap = Memo(GBbravo, "MMrecap", QRect(6, 18, 156, 122));
+  BTnouvPartie = BoutonImage(GBinfo, "BTnouvPartie", QStringLiteral("Nouvelle Partie"), Picto::Jouer,
+                             QRect(6, 153, 168, 28));
+  LVscore = ListeRapport(GBinfo, "LVscore", {{QStringLiteral("Partie n°"), 60}, {QStringLiteral("Score"), 80}},
+                         QRect(182, 8, 183, 110));
+  Label6 = Etiquette(GBinfo, "Label6", QStringLiteral("Score total :"), QRect(184, 124, 80, 24));
+  LBscoreActu = Etiquette(GBinfo, "LBscoreActu", QStringLiteral("0"), QRect(266, 122, 99, 28));
+  BTrejoue = BoutonImage(GBinfo, "BTrejoue", QStringLiteral("Rejouer la partie"), Picto::Retour,
+                         QRect(182, 153, 183, 28));
+}
+
+void TForm1::CreeGroupeJeu(QWidget* page) {
+  GBjeu = Groupe(page, "GBjeu", QStringLiteral("le tirage"), QRect(4, 2, 371, 185));
+  Bresult = Bouton(GBjeu, "Bresult", {}, QRect(130, 18, 111, 48), QStringLiteral("Nouveau tirage"));
+  LBnbsol = Etiquette(GBjeu, "LBnbsol", {}, QRect(8, 24, 110, 20));
+  LBnbsol2 = Etiquette(GBjeu, "LBnbsol2", QStringLiteral("solutions"), QRect(8, 44, 110, 18));
+  LBpoint = Etiquette(GBjeu, "LBpoint", {}, QRect(253, 24, 110, 20));
+  LBpoint2 = Etiquette(GBjeu, "LBpoint2", QStringLiteral("Points"), QRect(253, 44, 110, 18));
+  for (QLabel* compte : {LBnbsol, LBnbsol2}) compte->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  for (QLabel* points : {LBpoint, LBpoint2}) points->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  for (int i = 0; i < 6; ++i) Tuiles[i] = Bouton(GBjeu, NomsTuiles[i], {}, PlaceTuile(i, 78));
+  const int gauche = (371 - (4 * 52 + 3 * 12)) / 2;
+  const auto placeOperateur = [gauche](int i) { return QRect(gauche + i * 64, 134, 52, 40); };
+  BTplus = BoutonImage(GBjeu, "BTplus", {}, Picto::Plus, placeOperateur(0));
+  BTfois = BoutonImage(GBjeu, "BTfois", {}, Picto::Fois, placeOperateur(1));
+  BTmoins = BoutonImage(GBjeu, "BTmoins", {}, Picto::Moins, placeOperateur(2));
+  BTdivis = BoutonImage(GBjeu, "BTdivis", {}, Picto::Divise, placeOperateur(3));
+  const std::array<std::pair<QPushButton*, const char*>, 4> operateurs = {
+      {{BTplus, "+"}, {BTfois, "x"}, {BTmoins, "-"}, {BTdivis, "/"}}};
+  for (const auto& [bouton, signe] : operateurs) {
+    bouton->setIconSize(QSize(26, 26));
+    bouton->setAccessibleName(QString::fromLatin1(signe));
+  }
+}
+
+void TForm1::CreeGroupeSaisie(QWidget* page) {
+  GBsaisie = Groupe(page, "GBsaisie", QStringLiteral("Modidification"), QRect(4, 2, 371, 185));
+  for (int i = 0; i < 6; ++i) Edits[i] = Champ(GBsaisie, NomsEdits[i], {}, PlaceTuile(i, 92), 3);
+  Edits[6] = Champ(GBsaisie, NomsEdits[6], {}, QRect(130, 24, 111, 48), 4);
+  for (QLineEdit* edit : Edits) edit->setAlignment(Qt::AlignCenter);
+}
+
+void TForm1::CreeTableauNoir(QWidget* page) {
+  GBtablo = Groupe(page, "GBtablo", QStringLiteral("le tableau noir"), QRect(379, 2, 153, 185));
+  for (int i = 0; i < 5; ++i) MM[i] = Memo(GBtablo, NomsLignes[i], QRect(6, 20 + i * 32, 141, 30));
+  TMsolution = Memo(GBtablo, "TMsolution", QRect(6, 20, 141, 158), QStringLiteral("Les Solutions"));
+  TMsolution->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  TMsolution->setPlainText(QStringLiteral("les solutions:"));
+  TMsolution->hide();
+}
+
+void TForm1::CreeOutilsSolutions(QWidget* page) {
+  GBopSol = Groupe(page, "GBopSol", {}, QRect(379, 189, 153, 71));
+  BTleft = BoutonImage(GBopSol, "BTleft", {}, Picto::Gauche, QRect(4, 3, 28, 21));
+  BTmienne = BoutonImage(GBopSol, "BTmienne", QStringLiteral("La mienne"), Picto::Mienne, QRect(34, 3, 85, 21));
+  BTright = BoutonImage(GBopSol, "BTright", {}, Picto::Droite, QRect(121, 3, 28, 21));
+  BTsimple = BoutonImage(GBopSol, "BTsimple", QStringLiteral("La + simple"), Picto::Simple, QRect(4, 25, 72, 21));
+  BTtordue = BoutonImage(GBopSol, "BTtordue", QStringLiteral("La + tordue"), Picto::Tordue, QRect(77, 25, 72, 21));
+  CBetape = ListeDeroulante(GBopSol, "CBetape", QRect(4, 47, 72, 21), QStringLiteral("Filtrer par Etape"));
+  CBetape->addItems({QStringLiteral("toutes"), QStringLiteral("en 1"), QStringLiteral("en 2"), QStringLiteral("en 3"),
+                     QStringLiteral("en 4"), QStringLiteral("en 5")});
+  CBoper = ListeDeroulante(GBopSol, "CBoper", QRect(77, 47, 72, 21), QStringLiteral("Filtrer par Opération"));
+  CBoper->addItems({QStringLiteral("toutes"), QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("/"),
+                    QStringLiteral("x")});
+  for (QPushButton* petit : {BTsimple, BTtordue}) petit->setIconSize(QSize(13, 13));
+  GBopSol->hide();
+}
+
+void TForm1::CreePageOptions(QWidget* page) {
+  GBentrain = Groupe(page, "GBentrain", {}, QRect(4, 2, 244, 152));
+  CBauto = CaseACocher(GBentrain, "CBauto", QStringLiteral("Calculer Automatiquement les solutions"),
+                       QRect(8, 8, 232, 20), false, QStringLiteral("Désactiver sur les machines lentes"));
+  CkBcalcul = CaseACocher(GBentrain, "CkBcalcul", QStringLiteral("Calcul automatique des résultats"),
+                          QRect(8, 30, 232, 20), true,
+                          QStringLiteral("Affiche automatiquement le résultat à la fin d'un calcul"));
+  CBmontre = CaseACocher(GBentrain, "CBmontre", QStringLiteral("Voir le nombre de solutions"), QRect(8, 52, 232, 20),
+                         false, QStringLiteral("Affiche le nombre de solution pour le tirage en cours"));
+  CkBpremier = CaseACocher(GBentrain, "CkBpremier", QStringLiteral("Résultats premiers uniquement"),
+                           QRect(8, 74, 232, 20), false,
+                           QStringLiteral("Grace à cette option le résultat à trouver sera toujours premier"));
+  CkBFou = CaseACocher(GBentrain, "CkBFou", QStringLiteral("Tirages Fous !"), QRect(8, 96, 232, 20), false);
+  LBtemps = Etiquette(GBentrain, "LBtemps", QStringLiteral("Temps :"), QRect(10, 122, 50, 22));
+  CBtemps = ListeDeroulante(GBentrain, "CBtemps", QRect(64, 121, 130, 24),
+                            QStringLiteral("Modifier le temps autorisé pour trouver la solution"));
+
+  GBtirage = Groupe(page, "GBtirage", QStringLiteral("Jeu"), QRect(4, 158, 244, 112));
+  RBquelconque = BoutonRadio(GBtirage, "RBquelconque", QStringLiteral("Quelconques"), QRect(8, 20, 232, 20));
+  CkBreal = BoutonRadio(GBtirage, "CkBreal", QStringLiteral("Réalisables uniquement"), QRect(8, 42, 232, 20),
+                        QStringLiteral("Les tirages n'ayant pas de solution ne sont pas retenus"));
+  RBfichier = BoutonRadio(GBtirage, "RBfichier", QStringLiteral("Au hasard dans la liste des tirages"),
+                          QRect(8, 64, 232, 20));
+  TXTnamefile2 = Etiquette(GBtirage, "TXTnamefile2", QStringLiteral("Aucun fichier ouvert"), QRect(28, 86, 210, 20));
+  RBquelconque->setChecked(true);
+  CkBreal->setEnabled(false);
+
+  CreeGroupeSon(page);
+}
+
+void TForm1::CreeGroupeSon(QWidget* page) {
+  GBson = Groupe(page, "GBson", QStringLiteral("Ambiance sonore"), QRect(252, 2, 280, 268));
+  CBsonTous = CaseACocher(GBson, "CBsonTous", QStringLiteral("Tous"), QRect(10, 20, 120, 20), true);
+  struct Rangee {
+    const char* caseNom;
+    QString legende;
+    const char* choixNom;
+    const char* ecouteNom;
+    QCheckBox** active;
+    QPushButton** choix;
+    QPushButton** ecoute;
+  };
+  // On screen, top to bottom.
+  const Rangee rangees[] = {
+      {"CBsonClick", QStringLiteral("Click par défaut :"), "BTsonClick", "BitBtn8", &CBsonClick, &BTsonClick,
+       &BitBtn8},
+      {"CBsonres", QStringLiteral("Résultat intermédiare :"), "BTsonRes", "BitBtn9", &CBsonres, &BTsonRes, &BitBtn9},
+      {"CBsonerreur", QStringLiteral("Erreur de calcul :"), "BTsonErreur", "BitBtn10", &CBsonerreur, &BTsonErreur,
+       &BitBtn10},
+      {"CBsonBack", QStringLiteral("Annuler une ligne :"), "BTsonBack", "BitBtn11", &CBsonBack, &BTsonBack,
+       &BitBtn11},
+      {"CBsonNew", QStringLiteral("Nouvelle partie :"), "BTsonnew", "BitBtn12", &CBsonNew, &BTsonnew, &BitBtn12},
+      {"CBsonGagne", QStringLiteral("Compte trouvé :"), "BTsonGagne", "BitBtn13", &CBsonGagne, &BTsonGagne,
+       &BitBtn13},
+      {"CBsonlose", QStringLiteral("Temps écoulé :"), "BTsonLose", "BitBtn14", &CBsonlose, &BTsonLose, &BitBtn14},
+  };
+  int haut = 44;
+  for (const Rangee& r : rangees) {
+    *r.active = CaseACocher(GBson, r.caseNom, r.legende, QRect(10, haut, 128, 22), true,
+                            QStringLiteral("Bruitage ON / OFF"));
+    *r.choix = Bouton(GBson, r.choixNom, QStringLiteral("Par Défaut"), QRect(140, haut, 110, 22),
+                      QStringLiteral("Changer de Bruitage"));
+    *r.ecoute = BoutonImage(GBson, r.ecouteNom, {}, Picto::Ecouter, QRect(252, haut, 22, 22),
+                            QStringLiteral("Ecouter ce son"));
+    (*r.ecoute)->setIconSize(QSize(16, 16));
+    haut += 26;
+  }
+  BTopenSon = BoutonImage(GBson, "BTopenSon", QStringLiteral("Ouvrir un thème"), Picto::Dossier,
+                          QRect(10, 232, 128, 28), QStringLiteral("Ouvre une configuration de bruitages"));
+  BTsaveSon = BoutonImage(GBson, "BTsaveSon", QStringLiteral("Sauvegarder"), Picto::Disquette,
+                          QRect(144, 232, 128, 28), QStringLiteral("Sauvegarde la configuration des bruitages"));
+  lignesSon_ = {{
+      {&SonsDuJeu::SonClick, CBsonClick, BTsonClick, BitBtn8},
+      {&SonsDuJeu::SonResult, CBsonres, BTsonRes, BitBtn9},
+      {&SonsDuJeu::SonErreur, CBsonerreur, BTsonErreur, BitBtn10},
+      {&SonsDuJeu::SonAnnul, CBsonBack, BTsonBack, BitBtn11},
+      {&SonsDuJeu::SonNewGame, CBsonNew, BTsonnew, BitBtn12},
+      {&SonsDuJeu::SonTrouve, CBsonGagne, BTsonGagne, BitBtn13},
+      {&SonsDuJeu::SonTemps, CBsonlose, BTsonLose, BitBtn14},
+  }};
+}
+
+void TForm1::CreePageCompetition(QWidget* page) {
+  CBcompet = CaseACocher(page, "CBcompet", QStringLiteral("Mode Compétition :"), QRect(8, 8, 140, 22), false);
+  BTstart = BoutonImage(page, "BTstart", QStringLiteral("Commencer une partie"), Picto::Commencer,
+                        QRect(152, 4, 158, 28));
+  BTstart->setEnabled(false);
+  GroupBox3 = Groupe(page, "GroupBox3", {}, QRect(4, 36, 306, 196));
+  BTchange = BoutonImage(GroupBox3, "BTchange", QStringLiteral("Changer le level"), Picto::Dossier,
+                         QRect(8, 12, 128, 28));
+  LBniveau = Champ(GroupBox3, "LBniveau", QStringLiteral("<= clique pour choisir"), QRect(140, 14, 158, 24), 32767,
+                   QStringLiteral("Nom du niveau"));
+  LBniveau->setReadOnly(true);
+  Lbtime = Etiquette(GroupBox3, "Lbtime", QStringLiteral("Temps normal :"), QRect(10, 58, 96, 22));
+  TXTtime = Champ(GroupBox3, "TXTtime", QStringLiteral("TXTtime"), QRect(108, 57, 70, 24), 32767,
+                  QStringLiteral("100 % du temps attribué pour ce niveau"));
+  TXTtime->setReadOnly(true);
+  TXTtime2 = Etiquette(GroupBox3, "TXTtime2", QStringLiteral("secondes"), QRect(184, 58, 80, 22));
+  LBniv = Etiquette(GroupBox3, "LBniv", QStringLiteral("Modifier :"), QRect(10, 98, 96, 22));
+  CBtime = ListeDeroulante(GroupBox3, "CBtime", QRect(108, 97, 190, 24),
+                           QStringLiteral("Choisir un coefficient pour le temps imparti"));
+  CBaide = CaseACocher(GroupBox3, "CBaide", QStringLiteral("Aide interdite (points x 4)"), QRect(10, 140, 288, 22),
+                       false, QStringLiteral("Impossible d'utiliser les indices mais multiplie les points par '4"));
+  LVrecord = ListeRapport(page, "LVrecord",
+                          {{QStringLiteral("Score"), 60}, {QStringLiteral("Nom"), 110}, {QStringLiteral("Serie"), 45}},
+                          QRect(316, 4, 216, 228));
+  PBcharge = Barre(page, "PBcharge", 500, QRect(4, 252, 528, 16));
+}
+
+void TForm1::CreePageTirages(QWidget* page) {
+  BTopen = BoutonImage(page, "BTopen", QStringLiteral("Ouvrir un fichier"), Picto::Dossier, QRect(4, 4, 126, 26));
+  BTsave = BoutonImage(page, "BTsave", QStringLiteral("Sauvegarder"), Picto::Disquette, QRect(134, 4, 108, 26));
+  BTeffaceTout = Bouton(page, "BTeffaceTout", QStringLiteral("Effacer tout"), QRect(246, 4, 86, 26));
+  BTimprim = Bouton(page, "BTimprim", QStringLiteral("Imprimer"), QRect(336, 4, 72, 26));
+  BTexcel = Bouton(page, "BTexcel", QStringLiteral("Ouvrir dans EXCEL"), QRect(412, 4, 120, 26));
+  BTgenere = Bouton(page, "BTgenere", QStringLiteral("Générer une série"), QRect(4, 34, 126, 26));
+  STOP = Bouton(page, "STOP", QStringLiteral("STOP"), QRect(134, 34, 60, 26));
+  CBclasse = CaseACocher(page, "CBclasse", QStringLiteral("Classer"), QRect(202, 36, 70, 22), false);
+  PB2 = Barre(page, "PB2", 500, QRect(276, 40, 120, 12));
+  TXTnamefile = Etiquette(page, "TXTnamefile", QStringLiteral("Aucun fichier ouvert"), QRect(402, 36, 130, 22));
+  TXTnamefile->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  LVtirage = ListeRapport(page, "LVtirage",
+                          {{QStringLiteral("Résultat"), 55},
+                           {QStringLiteral("nb1"), 40},
+                           {QStringLiteral("nb2"), 40},
+                           {QStringLiteral("nb3"), 40},
+                           {QStringLiteral("nb4"), 40},
+                           {QStringLiteral("nb5"), 40},
+                           {QStringLiteral("nb6"), 40},
+                           {QStringLiteral("nb Sol"), 0},
+                           {QStringLiteral("etape"), 40},
+                           {QStringLiteral("Trouvé"), 115},
+                           {QStringLiteral("Solution"), 200}},
+                          QRect(4, 64, 528, 208));
+  LVtirage->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  LVtirage->setSelectionBehavior(QAbstractItemView::SelectRows);
+  LVtirage->setContextMenuPolicy(Qt::CustomContextMenu);
+  PMtirage = new QMenu(LVtirage);
+  PMtirage->setObjectName("PMtirage");
+  const std::array<std::pair<const char*, QString>, 4> avant = {{
+      {"Jouercetirage1", QStringLiteral("Jouer ce tirage")},
+      {"Calculerlasolution1", QStringLiteral("Calculer la solution")},
+      {"Copiercecompte1", QStringLiteral("Copier ce compte")},
+      {"Effacercestirages1", QStringLiteral("Effacer ces tirages")},
+  }};
+  for (const auto& [nom, texte] : avant) PMtirage->addAction(texte)->setObjectName(QString::fromLatin1(nom));
+  PMtirage->addSeparator();
+  PMtirage->addAction(QStringLiteral("Annuler"))->setObjectName("Annuler1");
+}
+
+void TForm1::CreePageAPropos(QWidget* page) {
+  LBtitre = Etiquette(page, "LBtitre", QStringLiteral("Tolvan"), QRect(20, 24, 240, 70));
+  Label8 = Etiquette(page, "Label8", QStringLiteral("Version 3.1"), QRect(24, 96, 236, 20));
+  Label2 = Etiquette(page, "Label2", QStringLiteral("Le compte est bon : jouer, s'entraîner, et trouver toutes "
+                                                    "les solutions d'un tirage."),
+                     QRect(24, 124, 236, 52));
+  Label2->setWordWrap(true);
+  Label9 = Etiquette(page, "Label9", FichierAide, QRect(24, 186, 236, 20), QStringLiteral("aller sur mon site"));
+  Label4 = Etiquette(page, "Label4", CourrielProjet, QRect(24, 208, 236, 20), QStringLiteral("m'écrire"));
+  Label7 = Etiquette(page, "Label7", QStringLiteral("Merci à tous les joueurs et à toutes celles et ceux qui ont "
+                                                    "fait grandir Tolvan par leurs idées et leurs tirages."),
+                     QRect(284, 24, 236, 68));
+  Label7->setWordWrap(true);
+  LbsiteTavrel = Etiquette(page, "LbsiteTavrel", FichierAide + AncreRemerciements, QRect(284, 96, 236, 20),
+                           QStringLiteral("aller sur mon site"));
+  LBmailTavrel = Etiquette(page, "LBmailTavrel", CourrielProjet, QRect(284, 118, 236, 20), QStringLiteral("m'écrire"));
+  BTchangeLangue = Bouton(page, "BTchangeLangue", QStringLiteral("Choose language"), QRect(284, 236, 120, 28));
+  Button1 = Bouton(page, "Button1", QStringLiteral("HELP !"), QRect(412, 236, 110, 28));
+}
+
+void TForm1::CreeBandeAides() {
+  GBindice = Groupe(this, "GBindice", QStringLiteral("indices"), QRect(8, 316, 371, 81));
+  BTdecomp = BoutonImage(GBindice, "BTdecomp", QStringLiteral("Décomposition"), Picto::Decomposition,
+                         QRect(6, 16, 118, 26));
+  Enbadecomp = Champ(GBindice, "Enbadecomp", {}, QRect(128, 18, 50, 22), 4);
+  Ldecompos = Champ(GBindice, "Ldecompos", {}, QRect(182, 18, 183, 22));
+  Ldecompos->setReadOnly(true);
+  BTlastligne = BoutonImage(GBindice, "BTlastligne", QStringLiteral("Dernière ligne"), Picto::DerniereLigne,
+                            QRect(6, 47, 118, 26),
+                            QStringLiteral("Affiche une des dernieres lignes possibles pour finir le calcul"));
+  RBplus = BoutonRadio(GBindice, "RBplus", QStringLiteral("+"), QRect(128, 50, 30, 20), QStringLiteral("ligne avec +"));
+  RBfois = BoutonRadio(GBindice, "RBfois", QStringLiteral("x"), QRect(158, 50, 30, 20), QStringLiteral("ligne avec x"));
+  RBmoins = BoutonRadio(GBindice, "RBmoins", QStringLiteral("-"), QRect(188, 50, 30, 20),
+                        QStringLiteral("ligne avec -"));
+  RBdiv = BoutonRadio(GBindice, "RBdiv", QStringLiteral("/"), QRect(218, 50, 30, 20), QStringLiteral("ligne avec /"));
+  RBplus->setChecked(true);
+  ElastLigne = Champ(GBindice, "ElastLigne", {}, QRect(250, 49, 67, 22));
+  ElastLigne->setReadOnly(true);
+  BitBtn6 = BoutonImage(GBindice, "BitBtn6", {}, Picto::Gauche, QRect(320, 48, 22, 24));
+  BitBtn5 = BoutonImage(GBindice, "BitBtn5", {}, Picto::Droite, QRect(343, 48, 22, 24));
+
+  GBcalcul = Groupe(this, "GBcalcul", QStringLiteral("Mini Calculatrice"), QRect(382, 316, 163, 81));
+  Lcalcul = Champ(GBcalcul, "Lcalcul", {}, QRect(6, 18, 151, 22), 32767, QStringLiteral("Calcul"));
+  TXTnb1 = Champ(GBcalcul, "TXTnb1", {}, QRect(6, 49, 44, 22), 32767, QStringLiteral("Calcul"));
+  TXTope = Champ(GBcalcul, "TXTope", QStringLiteral("o"), QRect(52, 49, 18, 22), 32767, QStringLiteral("Calcul"));
+  TXTnb2 = Champ(GBcalcul, "TXTnb2", {}, QRect(72, 49, 44, 22), 32767, QStringLiteral("Calcul"));
+  Label1 = Etiquette(GBcalcul, "Label1", QStringLiteral("="), QRect(118, 49, 10, 22));
+  TXTresult = Champ(GBcalcul, "TXTresult", {}, QRect(128, 49, 29, 22), 32767, QStringLiteral("Résultat"));
+  for (QLineEdit* lu : {TXTnb1, TXTope, TXTnb2, TXTresult}) lu->setReadOnly(true);
+}
+
+void TForm1::CreeControlesCaches() {
+  Lprem = Etiquette(this, "Lprem", {}, QRect(-200, -200, 40, 16));
+  Lsec = Etiquette(this, "Lsec", {}, QRect(-200, -200, 40, 16));
+  Lresu = Etiquette(this, "Lresu", {}, QRect(-200, -200, 40, 16));
+  PressPapier = Champ(this, "PressPapier", {}, QRect(-200, -200, 40, 16));
+  for (QWidget* cache : std::initializer_list<QWidget*>{Lprem, Lsec, Lresu, PressPapier}) cache->hide();
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(1000);
+}
+
+}  // namespace tolvan

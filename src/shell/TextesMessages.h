@@ -1,0 +1,31 @@
+// The message texts and captions that other parts of the program show and
+// that a language file may replace, in the order such a file lists them.
+#pragma once
+
+#include <array>
+
+#include <QString>
+
+namespace tolvan {
+
+struct TextesMessages {
+  QString MsgCommencer = QStringLiteral("Commencer une partie");
+  QString MsgNouvellePartie = QStringLiteral("Nouvelle partie");
+  QString MsgErreurOuverture = QStringLiteral("Erreur lors de l'ouverture du fichier");
+  QString MsgReessayer = QStringLiteral("Réessayer ?");
+  QString MsgErreurLecture = QStringLiteral("Erreur lors de la lecture");
+  QString MsgErreurEcriture = QStringLiteral("Erreur d'écriture du fichier");
+  QString MsgYenAPas = QStringLiteral("Y en a pas");
+  QString MsgImpossible = QStringLiteral(" IMPOSSIBLE ");
+  QString MsgErreurImprimante = QStringLiteral("Erreur lors de l'initialisation de l'imprimante");
+  QString MsgArreter = QStringLiteral("Arreter cette partie");
+  QString MsgPartieSuivante = QStringLiteral("Partie Suivante");
+  QString MsgAbandonner = QStringLiteral("Abandonner la partie en cours ?");
+  QString MsgToutEffacer = QStringLiteral("Etes vous sûr de vouloir tout effacer ?");
+
+  static constexpr int Nombre = 13;
+  // The thirteen texts in their fixed order, for reading them from a file.
+  std::array<QString*, Nombre> DansLOrdre();
+};
+
+}  // namespace tolvan

@@ -1,0 +1,77 @@
+// Every service the game asks of the desktop goes through this one narrow
+// interface: the real one talks to Qt and the system, the one the tests use
+// follows a script and records what was asked.
+#pragma once
+
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+namespace tolvan {
+
+// The four kinds of message box, each with its own title.
+enum class TypeMessage { Avertissement, Erreur, Information, Confirmation };
+enum class BoutonsMessage { Ok, ReessayerAnnuler, OuiNon };
+enum class Reponse { Ok, Reessayer, Annuler, Oui, Non };
+
+// An open or save dialog. `filtre` is written "Description|*.ext" (several
+// pairs may follow one another, all separated by "|"); `extension` is added
+// to a name typed without one ("tir", "son"), empty for none.
+struct DialogueFichier {
+  QString titre;
+  QString filtre;
+  QString extension;
+};
+
+// The per-user configuration store: nested keys ("software/Tolvan/Option")
+// holding named string values.
+class MagasinReglages {
+ public:
+  virtual ~MagasinReglages() = default;
+  virtual std::optional<QString> Lit(const QString& cle, const QString& nom) = 0;
+  // False when the value could not be stored.
+  virtual bool Ecrit(const QString& cle, const QString& nom, const QString& valeur) = 0;
+};
+
+class Plateforme {
+ public:
+  virtual ~Plateforme() = default;
+
+  // A modal message box; "\r" in `texte` breaks the line.
+  virtual Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) = 0;
+
+  // The chosen file's full path, or nothing when the user cancels.
+  virtual std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) = 0;
+  virtual std::optional<QString> FichierASauver(const DialogueFichier& dialogue) = 0;
+
+  // The print dialog: true when the user confirms a printer.
+  virtual bool ChoisitImprimante() = 0;
+  // Prints lines of text on the printer last chosen; false when the printer
+  // could not be started.
+  virtual bool Imprime(const QString& titreDocument, const QStringList& lignes) = 0;
+
+  // Plays a sound at once, cutting the one still playing: one of the system
+  // sound names the game uses by default ("MenuPopup", ...), or the path of
+  // a WAV file; anything else plays the default beep.
+  virtual void JoueSon(const QString& nom) = 0;
+
+  virtual void CurseurOccupe() = 0;
+  virtual void CurseurNormal() = 0;
+
+  // Opens a file or an address (https:, mailto:) with its default handler.
+  virtual void OuvreDocument(const QString& cheminOuAdresse) = 0;
+  // Starts a program with one parameter text; false when it cannot start.
+  virtual bool LanceProgramme(const QString& programme, const QString& parametres) = 0;
+
+  virtual void CopieTexte(const QString& texte) = 0;
+
+  virtual MagasinReglages& Reglages() = 0;
+
+  // The uniform generator: seeded once from the clock, then Aleatoire(n)
+  // gives a whole number from 0 to n - 1.
+  virtual void SemeAleatoire() = 0;
+  virtual int Aleatoire(int n) = 0;
+};
+
+}  // namespace tolvan

@@ -1,0 +1,154 @@
+#include "QtPlateforme.h"
+
+#include <chrono>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QUrl>
+
+#include "FiltresFichiers.h"
+#include "LecteurSons.h"
+
+namespace tolvan {
+
+namespace {
+
+QString TitreDe(TypeMessage type) {
+  switch (type) {
+    case TypeMessage::Avertissement: return QStringLiteral("Avertissement");
+    case TypeMessage::Erreur: return QStringLiteral("Erreur");
+    case TypeMessage::Information: return QStringLiteral("Information");
+    case TypeMessage::Confirmation: return QStringLiteral("Confirmation");
+  }
+  return {};
+}
+
+QMessageBox::Icon IconeDe(TypeMessage type) {
+  switch (type) {
+    case TypeMessage::Avertissement: return QMessageBox::Warning;
+    case TypeMessage::Erreur: return QMessageBox::Critical;
+    case TypeMessage::Information: return QMessageBox::Information;
+    case TypeMessage::Confirmation: return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QtPlateforme::QtPlateforme() : sons_(std::make_unique<LecteurSons>()) { SemeAleatoire(); }
+
+QtPlateforme::~QtPlateforme() = default;
+
+Reponse QtPlateforme::Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) {
+  QMessageBox boite(IconeDe(type), TitreDe(type), QString(texte).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                    QMessageBox::NoButton, fenetre_);
+  // French captions whatever translations the system has.
+  const auto ajoute = [&boite](const QString& texte, QMessageBox::ButtonRole role) {
+    return boite.addButton(texte, role);
+  };
+  QAbstractButton* ok = nullptr;
+  QAbstractButton* reessayer = nullptr;
+  QAbstractButton* oui = nullptr;
+  switch (boutons) {
+    case BoutonsMessage::Ok: ok = ajoute(QStringLiteral("OK"), QMessageBox::AcceptRole); break;
+    case BoutonsMessage::ReessayerAnnuler:
+      reessayer = ajoute(QStringLiteral("Réessayer"), QMessageBox::AcceptRole);
+      boite.setEscapeButton(ajoute(QStringLiteral("Annuler"), QMessageBox::RejectRole));
+      break;
+    case BoutonsMessage::OuiNon:
+      oui = ajoute(QStringLiteral("Oui"), QMessageBox::YesRole);
+      boite.setEscapeButton(ajoute(QStringLiteral("Non"), QMessageBox::NoRole));
+      break;
+  }
+  boite.exec();
+  QAbstractButton* clique = boite.clickedButton();
+  if (ok) return Reponse::Ok;
+  if (reessayer) return clique == reessayer ? Reponse::Reessayer : Reponse::Annuler;
+  return clique == oui ? Reponse::Oui : Reponse::Non;
+}
+
+std::optional<QString> QtPlateforme::FichierAOuvrir(const DialogueFichier& dialogue) {
+  const QString chemin = QFileDialog::getOpenFileName(fenetre_, dialogue.titre, {}, FiltreQt(dialogue.filtre));
+  if (chemin.isEmpty()) return std::nullopt;
+  return chemin;
+}
+
+std::optional<QString> QtPlateforme::FichierASauver(const DialogueFichier& dialogue) {
+  const QString chemin = QFileDialog::getSaveFileName(fenetre_, dialogue.titre, {}, FiltreQt(dialogue.filtre));
+  if (chemin.isEmpty()) return std::nullopt;
+  return AvecExtension(chemin, dialogue.extension);
+}
+
+bool QtPlateforme::ChoisitImprimante() {
+  if (!imprimante_) imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog dialogue(imprimante_.get(), fenetre_);
+  return dialogue.exec() == QDialog::Accepted;
+}
+
+bool QtPlateforme::Imprime(const QString& titreDocument, const QStringList& lignes) {
+  if (!imprimante_) imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  imprimante_->setDocName(titreDocument);
+  QPainter peintre;
+  if (!peintre.begin(imprimante_.get())) return false;
+  QFont police(QStringLiteral("DejaVu Sans Mono"), 9);
+  peintre.setFont(police);
+  const QFontMetrics mesures(police, imprimante_.get());
+  const QRect page = imprimante_->pageLayout().paintRectPixels(imprimante_->resolution());
+  int y = mesures.ascent();
+  for (const QString& ligne : lignes) {
+    if (y + mesures.descent() > page.height()) {
+      imprimante_->newPage();
+      y = mesures.ascent();
+    }
+    peintre.drawText(0, y, ligne);
+    y += mesures.lineSpacing();
+  }
+  return peintre.end();
+}
+
+void QtPlateforme::JoueSon(const QString& nom) { sons_->Joue(nom); }
+
+void QtPlateforme::CurseurOccupe() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtPlateforme::CurseurNormal() { QApplication::restoreOverrideCursor(); }
+
+void QtPlateforme::OuvreDocument(const QString& cheminOuAdresse) {
+  // A file of ours may carry an anchor ("AidesDeTolvan.html#merci").
+  const qsizetype diese = cheminOuAdresse.indexOf(QLatin1Char('#'));
+  const QString chemin = diese < 0 ? cheminOuAdresse : cheminOuAdresse.left(diese);
+  if (!QFileInfo(chemin).isAbsolute()) {
+    QDesktopServices::openUrl(QUrl(cheminOuAdresse));
+    return;
+  }
+  QUrl fichier = QUrl::fromLocalFile(chemin);
+  if (diese >= 0) fichier.setFragment(cheminOuAdresse.mid(diese + 1));
+  QDesktopServices::openUrl(fichier);
+}
+
+bool QtPlateforme::LanceProgramme(const QString& programme, const QString& parametres) {
+  return QProcess::startDetached(programme, QProcess::splitCommand(parametres));
+}
+
+void QtPlateforme::CopieTexte(const QString& texte) { QGuiApplication::clipboard()->setText(texte); }
+
+void QtPlateforme::SemeAleatoire() {
+  generateur_.seed(static_cast<std::mt19937::result_type>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+int QtPlateforme::Aleatoire(int n) {
+  if (n <= 0) return 0;
+  return std::uniform_int_distribution<int>(0, n - 1)(generateur_);
+}
+
+}  // namespace tolvan

@@ -1,0 +1,48 @@
+// The platform of a real desktop, through Qt.
+#pragma once
+
+#include <memory>
+#include <random>
+
+#include "MagasinQSettings.h"
+#include "Plateforme.h"
+
+class QPrinter;
+class QWidget;
+
+namespace tolvan {
+
+class LecteurSons;
+
+class QtPlateforme : public Plateforme {
+ public:
+  QtPlateforme();
+  ~QtPlateforme() override;
+
+  // Dialogs and message boxes are shown over this window.
+  void DefinitFenetre(QWidget* fenetre) { fenetre_ = fenetre; }
+
+  Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) override;
+  std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) override;
+  std::optional<QString> FichierASauver(const DialogueFichier& dialogue) override;
+  bool ChoisitImprimante() override;
+  bool Imprime(const QString& titreDocument, const QStringList& lignes) override;
+  void JoueSon(const QString& nom) override;
+  void CurseurOccupe() override;
+  void CurseurNormal() override;
+  void OuvreDocument(const QString& cheminOuAdresse) override;
+  bool LanceProgramme(const QString& programme, const QString& parametres) override;
+  void CopieTexte(const QString& texte) override;
+  MagasinReglages& Reglages() override { return reglages_; }
+  void SemeAleatoire() override;
+  int Aleatoire(int n) override;
+
+ private:
+  QWidget* fenetre_ = nullptr;
+  std::unique_ptr<LecteurSons> sons_;
+  std::unique_ptr<QPrinter> imprimante_;
+  MagasinQSettings reglages_;
+  std::mt19937 generateur_;
+};
+
+}  // namespace tolvan

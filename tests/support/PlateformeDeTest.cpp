@@ -1,0 +1,67 @@
+#include "PlateformeDeTest.h"
+
+namespace tolvan::test {
+
+std::optional<QString> ReglagesEnMemoire::Lit(const QString& cle, const QString& nom) {
+  const auto trouve = valeurs.find({cle, nom});
+  if (trouve == valeurs.end()) return std::nullopt;
+  return trouve->second;
+}
+
+bool ReglagesEnMemoire::Ecrit(const QString& cle, const QString& nom, const QString& valeur) {
+  if (refuseEcriture) return false;
+  valeurs[{cle, nom}] = valeur;
+  return true;
+}
+
+Reponse PlateformeDeTest::Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) {
+  Reponse reponse = Reponse::Ok;
+  if (!reponses.empty()) {
+    reponse = reponses.front();
+    reponses.pop_front();
+  } else {
+    switch (boutons) {
+      case BoutonsMessage::Ok: reponse = Reponse::Ok; break;
+      case BoutonsMessage::ReessayerAnnuler: reponse = Reponse::Annuler; break;
+      case BoutonsMessage::OuiNon: reponse = Reponse::Oui; break;
+    }
+  }
+  messages.push_back({type, texte, boutons, reponse});
+  if (quandMessage) quandMessage(messages.back());
+  return reponse;
+}
+
+std::optional<QString> PlateformeDeTest::FichierAOuvrir(const DialogueFichier& dialogue) {
+  dialogues.push_back(dialogue);
+  if (fichiers.empty()) return std::nullopt;
+  const bool annule = !fichiers.front().has_value();
+  const QString chemin = fichiers.front().value_or(QString());
+  fichiers.pop_front();
+  if (annule) return std::nullopt;
+  return chemin;
+}
+
+std::optional<QString> PlateformeDeTest::FichierASauver(const DialogueFichier& dialogue) {
+  return FichierAOuvrir(dialogue);
+}
+
+bool PlateformeDeTest::Imprime(const QString&, const QStringList& lignes) {
+  if (!impressionPossible) return false;
+  impressions.push_back(lignes);
+  return true;
+}
+
+bool PlateformeDeTest::LanceProgramme(const QString& programme, const QString& parametres) {
+  programmes.emplace_back(programme, parametres);
+  return programmeLance;
+}
+
+int PlateformeDeTest::Aleatoire(int n) {
+  if (n <= 0) return 0;
+  if (tirages.empty()) return 0;
+  const int valeur = tirages[prochainTirage_ % tirages.size()];
+  ++prochainTirage_;
+  return ((valeur % n) + n) % n;
+}
+
+}  // namespace tolvan::test

@@ -1,0 +1,79 @@
+// The platform the window tests drive: it answers dialogs from a script and
+// records everything the program asked of the desktop.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "ImpressionQt.h"
+#include "shell/platform/Plateforme.h"
+
+namespace tolvan::test {
+
+struct MessageAffiche {
+  TypeMessage type;
+  QString texte;
+  BoutonsMessage boutons;
+  Reponse reponse;
+};
+
+class ReglagesEnMemoire : public MagasinReglages {
+ public:
+  std::optional<QString> Lit(const QString& cle, const QString& nom) override;
+  bool Ecrit(const QString& cle, const QString& nom, const QString& valeur) override;
+
+  std::map<std::pair<QString, QString>, QString> valeurs;
+  bool refuseEcriture = false;
+};
+
+class PlateformeDeTest : public Plateforme {
+ public:
+  // --- the script ---
+  // Answers to message boxes, in order. When none is left: OK, Yes, and
+  // Cancel for Retry/Cancel (so that a file that keeps failing cannot loop).
+  std::deque<Reponse> reponses;
+  // Paths chosen in file dialogs, in order; nullopt cancels. None left: cancel.
+  std::deque<std::optional<QString>> fichiers;
+  bool imprimanteChoisie = true;
+  bool impressionPossible = true;
+  bool programmeLance = true;
+  std::vector<int> tirages;  // Aleatoire() returns these modulo n, in a loop
+  // Runs while a message box is up, as a player would act before answering.
+  std::function<void(const MessageAffiche&)> quandMessage;
+
+  // --- what was asked ---
+  std::vector<MessageAffiche> messages;
+  std::vector<DialogueFichier> dialogues;
+  std::vector<QString> sons;
+  std::vector<QString> documents;
+  std::vector<std::pair<QString, QString>> programmes;
+  std::vector<QString> pressePapier;
+  std::vector<QStringList> impressions;
+  int curseurOccupe = 0;  // busy calls not yet undone
+  int semis = 0;
+  ReglagesEnMemoire reglages;
+
+  Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) override;
+  std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) override;
+  std::optional<QString> FichierASauver(const DialogueFichier& dialogue) override;
+  bool ChoisitImprimante() override { return imprimanteChoisie; }
+  bool Imprime(const QString& titreDocument, const QStringList& lignes) override;
+  void JoueSon(const QString& nom) override { sons.push_back(nom); }
+  void CurseurOccupe() override { ++curseurOccupe; }
+  void CurseurNormal() override { --curseurOccupe; }
+  void OuvreDocument(const QString& cheminOuAdresse) override { documents.push_back(cheminOuAdresse); }
+  bool LanceProgramme(const QString& programme, const QString& parametres) override;
+  void CopieTexte(const QString& texte) override { pressePapier.push_back(texte); }
+  MagasinReglages& Reglages() override { return reglages; }
+  void SemeAleatoire() override { ++semis; }
+  int Aleatoire(int n) override;
+
+ private:
+  std::size_t prochainTirage_ = 0;
+};
+
+}  // namespace tolvan::test

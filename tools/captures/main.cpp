@@ -1,0 +1,69 @@
+// tolvan-captures OUTDIR: opens the real window and saves a picture of each
+// of its pages (and of the window with its hints band), for the README and
+// for looking at the layout. Run it under xvfb-run to see it as a desktop
+// shows it, or with QT_QPA_PLATFORM=offscreen.
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QTabWidget>
+#include <QThread>
+
+#include "shell/TForm1.h"
+#include "shell/platform/QtPlateforme.h"
+
+namespace {
+
+void Attends() {
+  for (int i = 0; i < 20; ++i) {
+    QApplication::processEvents();
+    QThread::msleep(10);
+  }
+}
+
+bool Capture(QWidget& fenetre, const QString& chemin) {
+  Attends();
+  const bool ok = fenetre.grab().save(chemin);
+  std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(chemin));
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: tolvan-captures OUTDIR\n");
+    return 2;
+  }
+  QApplication::setApplicationName(QStringLiteral("Tolvan"));
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  const QDir sortie(QString::fromLocal8Bit(argv[1]));
+  QDir().mkpath(sortie.absolutePath());
+
+  tolvan::QtPlateforme plateforme;
+  const QString repertoire = QStringLiteral(TOLVAN_APP_DIR "/");
+  tolvan::TForm1 fenetre(plateforme, repertoire);
+  plateforme.DefinitFenetre(&fenetre);
+  fenetre.show();
+  fenetre.FormActivate();
+
+  bool ok = true;
+  const char* const pages[] = {"jeu", "options", "competition", "tirages", "apropos"};
+  for (int i = 0; i < 5; ++i) {
+    fenetre.PCmain->setCurrentIndex(i);
+    ok &= Capture(fenetre, sortie.filePath(QStringLiteral("page-%1-%2.png").arg(i + 1).arg(pages[i])));
+  }
+
+  // The draw panel and the hints band, which a game shows.
+  fenetre.PCmain->setCurrentIndex(0);
+  fenetre.GBinfo->hide();
+  fenetre.GBjeu->show();
+  fenetre.GBopSol->show();
+  fenetre.GBindice->show();
+  fenetre.GBcalcul->show();
+  fenetre.setFixedSize(fenetre.TailleFenetre(true));
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("tirage-et-aides.png")));
+  return ok ? 0 : 1;
+}
