@@ -308,14 +308,21 @@ void Dessine(QPainter& p, Picto picto) {
 
 }  // namespace
 
-QIcon IconeDe(Picto picto) {
-  QPixmap image(Taille, Taille);
+QPixmap ImageDe(Picto picto, int taille) {
+  QPixmap image(taille, taille);
   image.fill(Qt::transparent);
   QPainter peintre(&image);
   peintre.setRenderHint(QPainter::Antialiasing);
+  peintre.scale(static_cast<qreal>(taille) / Taille, static_cast<qreal>(taille) / Taille);
   Dessine(peintre, picto);
   peintre.end();
-  return QIcon(image);
+  return image;
+}
+
+QIcon IconeDe(Picto picto) {
+  QIcon icone;
+  for (const int taille : {16, 24, 32, 48, 64}) icone.addPixmap(ImageDe(picto, taille));
+  return icone;
 }
 
 }  // namespace tolvan

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 
 namespace tolvan {
 
@@ -31,5 +32,6 @@ enum class Picto {
 };
 
 QIcon IconeDe(Picto picto);
+QPixmap ImageDe(Picto picto, int taille);
 
 }  // namespace tolvan

@@ -212,9 +212,9 @@ void TForm1::CreeGroupeSon(QWidget* page) {
   };
   int haut = 44;
   for (const Rangee& r : rangees) {
-    *r.active = CaseACocher(GBson, r.caseNom, r.legende, QRect(10, haut, 128, 22), true,
+    *r.active = CaseACocher(GBson, r.caseNom, r.legende, QRect(10, haut, 134, 22), true,
                             QStringLiteral("Bruitage ON / OFF"));
-    *r.choix = Bouton(GBson, r.choixNom, QStringLiteral("Par Défaut"), QRect(140, haut, 110, 22),
+    *r.choix = Bouton(GBson, r.choixNom, QStringLiteral("Par Défaut"), QRect(146, haut, 104, 22),
                       QStringLiteral("Changer de Bruitage"));
     *r.ecoute = BoutonImage(GBson, r.ecouteNom, {}, Picto::Ecouter, QRect(252, haut, 22, 22),
                             QStringLiteral("Ecouter ce son"));
@@ -305,7 +305,9 @@ void TForm1::CreePageTirages(QWidget* page) {
 }
 
 void TForm1::CreePageAPropos(QWidget* page) {
-  LBtitre = Etiquette(page, "LBtitre", QStringLiteral("Tolvan"), QRect(20, 24, 240, 70));
+  auto* logo = Etiquette(page, "Logo", {}, QRect(24, 26, 64, 64));
+  logo->setPixmap(ImageDe(Picto::Application, 64));
+  LBtitre = Etiquette(page, "LBtitre", QStringLiteral("Tolvan"), QRect(96, 24, 180, 70));
   Label8 = Etiquette(page, "Label8", QStringLiteral("Version 3.1"), QRect(24, 96, 236, 20));
   Label2 = Etiquette(page, "Label2", QStringLiteral("Le compte est bon : jouer, s'entraîner, et trouver toutes "
                                                     "les solutions d'un tirage."),

@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QUrl>
 
 #include "FiltresFichiers.h"
@@ -132,7 +133,22 @@ void QtPlateforme::OuvreDocument(const QString& cheminOuAdresse) {
   }
   QUrl fichier = QUrl::fromLocalFile(chemin);
   if (diese >= 0) fichier.setFragment(cheminOuAdresse.mid(diese + 1));
-  QDesktopServices::openUrl(fichier);
+  if (QDesktopServices::openUrl(fichier)) return;
+  // No browser on this desktop: our own help page still opens, in a viewer of ours.
+  if (chemin.endsWith(QStringLiteral(".html")) && QFileInfo::exists(chemin)) MontreAide(fichier);
+}
+
+void QtPlateforme::MontreAide(const QUrl& page) {
+  if (!aide_) {
+    aide_ = std::make_unique<QTextBrowser>();
+    aide_->setWindowTitle(QStringLiteral("Aide de Tolvan"));
+    aide_->setOpenExternalLinks(true);
+    aide_->resize(760, 580);
+  }
+  aide_->setSource(page);
+  aide_->show();
+  aide_->raise();
+  aide_->activateWindow();
 }
 
 bool QtPlateforme::LanceProgramme(const QString& programme, const QString& parametres) {

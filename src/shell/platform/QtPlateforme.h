@@ -8,6 +8,8 @@
 #include "Plateforme.h"
 
 class QPrinter;
+class QTextBrowser;
+class QUrl;
 class QWidget;
 
 namespace tolvan {
@@ -38,7 +40,10 @@ class QtPlateforme : public Plateforme {
   int Aleatoire(int n) override;
 
  private:
+  void MontreAide(const QUrl& page);
+
   QWidget* fenetre_ = nullptr;
+  std::unique_ptr<QTextBrowser> aide_;
   std::unique_ptr<LecteurSons> sons_;
   std::unique_ptr<QPrinter> imprimante_;
   MagasinQSettings reglages_;
