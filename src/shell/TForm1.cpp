@@ -235,6 +235,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // A desktop without a window manager never activates the window: the
+  // first showing then stands for the first activation.
+  QTimer::singleShot(0, this, [this] { FormActivate(); });
   if (centree_ || !screen()) return;
   centree_ = true;
   QRect place(QPoint(), frameGeometry().size());
