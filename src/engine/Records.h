@@ -41,9 +41,11 @@ inline constexpr int NbNombres = 6;
 inline constexpr int NbEtapesMax = 5;
 inline constexpr int NbLignes = 5;  // lines of the blackboard
 
+using NombresTirage = Base1Array<longint, NbNombres>;
+
 // One draw: six numbers in the order drawn or typed, and the target.
 struct TTirage {
-  Base1Array<longint, NbNombres> Nombres{};
+  NombresTirage Nombres{};
   longint Resultat = 0;
   friend bool operator==(const TTirage&, const TTirage&) = default;
 };

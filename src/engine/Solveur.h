@@ -19,8 +19,6 @@ class EvenementsSolveur {
   virtual void SignaleBug(const std::string& message) { (void)message; }
 };
 
-using NombresTirage = Base1Array<longint, NbNombres>;
-
 // Sorts six numbers ascending with the exchange procedure the search uses;
 // series generation sorts its draws the same way.
 void TriParEchange(NombresTirage& nombres);

@@ -65,6 +65,7 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
   setWindowIcon(IconeDe(Picto::Application));
   HabilleFenetre(this);
   CreeControles();
+  tirages_ = std::make_unique<ListeTirages>(LVtirage);
   ConnecteSignaux();
   FormCreate();
   frmName_ = std::make_unique<TFRMname>(this);
@@ -101,13 +102,18 @@ void TForm1::FormCreate() {
   MaReponse2->hide();
   MaReponse->hide();
   EcritLignesCentrees(MMrecap, RecapDeDepart);
-  // 5. The solutions view starts closed.
+  // 5. No game won yet, no series running, the solutions view closed.
+  PartieGagnee = false;
+  SerieEnCours = false;
   TMsolution->hide();
   GBopSol->hide();
   // 6.
   PB->setMaximum(3600);
   // 7.
   solveur_->NumeroVisible = 1;
+  Tableau.NumLigne = 0;
+  Tableau.EtatSaisie = 0;
+  ScoreTotal = 0;
   CBetape->setCurrentIndex(0);
   CBoper->setCurrentIndex(0);
   RBplus->setChecked(true);
@@ -123,6 +129,7 @@ void TForm1::FormCreate() {
   solveur_->SolveurLibre = 1;
   solveur_->SolutionsCalculees = 0;
   // 12. (the filters were set in step 7)
+  tirages_->DefinitLigneCourante(0);
   // 13.
   LBnbsol->setVisible(CBmontre->isChecked());
   LBnbsol2->setVisible(CBmontre->isChecked());
@@ -174,24 +181,6 @@ void TForm1::mode_entrain() {
   LBpoint->hide();
   LBpoint2->hide();
   GBopSol->setEnabled(true);
-}
-
-void TForm1::miseAjour() {
-  try {
-    const TTirage& tirage = solveur_->Tirage;
-    for (int i = 0; i < 6; ++i) {
-      Tuiles[i]->setText(QString::number(tirage.Nombres[i + 1]));
-      Tuiles[i]->setProperty("tag", tirage.Nombres[i + 1]);
-    }
-    Bresult->setText(QString::number(tirage.Resultat));
-    Enbadecomp->setText(QString::number(tirage.Resultat));
-  } catch (...) {
-    AfficheBug(QStringLiteral("Tform1.miseAjour;"));
-  }
-}
-
-void TForm1::RefaitLigne() {
-  for (QTextEdit* ligne : MM) ligne->clear();
 }
 
 void TForm1::AfficheBug(const QString& entete) {

@@ -5,11 +5,14 @@
 #include <array>
 #include <memory>
 
+#include <QHash>
 #include <QWidget>
 
 #include "TextesMessages.h"
 #include "ThemeSonore.h"
 #include "engine/Solveur.h"
+#include "game/TableauNoir.h"
+#include "library/ListeTirages.h"
 #include "platform/Plateforme.h"
 
 class QCheckBox;
@@ -50,6 +53,35 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void LbsiteTavrelClick();
   void LBmailTavrelClick();
 
+  // --- the round ---
+  void BresultClick();
+  void BTnouvPartieClick();
+  void BTrejoueClick();
+  void CBtempsChange();
+  void Timer1Timer();
+  void nouvellePartie();
+  void depart();
+  void Cgagner();
+  void AfficheJeu();
+  // The time allowed for the draw on screen has run out.
+  void fini();
+
+  // --- the blackboard ---
+  // A mouse button pressed on tile 1..6 or on an operator 7..10.
+  void Effectue(int code);
+  void BTannulClick();
+  // A key released in the answer field.
+  void MaReponseKeyup(int touche, Qt::KeyboardModifiers modificateurs);
+
+  // --- draws ---
+  void tiragealeatoire();
+  void LV_to_TIR(int ligne);
+  void TIR_to_LV();
+  void Effacercestirages1Click();
+  void BTeffaceToutClick();
+  void CBautoClick();
+  void CBmontreClick();
+
   // --- sounds ---
   void BTsonClickClick();
   void BTsonResClick();
@@ -79,6 +111,14 @@ class TForm1 : public QWidget, private EvenementsSolveur {
 
   // --- program-wide state ---
   Solveur& solveur() { return *solveur_; }
+  TableauNoir Tableau;
+  ListeTirages& Tirages() { return *tirages_; }
+  bool PartieGagnee = false;
+  // Kept by competitions: the level's time, the series' finds and total.
+  word TempsNiveau = 0;
+  word NbTrouves = 0;
+  longint ScoreTotal = 0;
+  bool SerieEnCours = false;
   TextesMessages Textes;
   SonsDuJeu Sons;
   QString FichierSon;
@@ -120,6 +160,14 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void ConnecteSignaux();
   bool eventFilter(QObject* objet, QEvent* event) override;
 
+  void AfficheTableau();
+  void JoueReaction(const TableauNoir::Reaction& reaction);
+  void DemandeReponse();
+  void CacheReponse();
+  void EcritRecap();
+  int Ecoule() const;
+  std::uint16_t PointsDuMoment() const;
+
   void remplitCBtemps();
   void remplitCBtime();
   void mode_entrain();
@@ -133,6 +181,7 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   const QString repertoireProgramme_;
   bool centree_ = false;
   std::unique_ptr<Solveur> solveur_;
+  std::unique_ptr<ListeTirages> tirages_;
   std::unique_ptr<TFRMname> frmName_;
   std::unique_ptr<TFRMgene> frmGene_;
 
@@ -144,6 +193,7 @@ class TForm1 : public QWidget, private EvenementsSolveur {
     QPushButton* ecoute;
   };
   std::array<LigneSon, SonsDuJeu::Nombre> lignesSon_{};
+  QHash<QObject*, int> codesDesBoutons_;  // tile or operator -> its press code
 
  public:
   // --- controls, by page (their object names are these names) ---

@@ -1,8 +1,14 @@
 // Which handler each control calls.
 #include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include "TForm1.h"
 
@@ -11,6 +17,11 @@ namespace tolvan {
 void TForm1::ConnecteSignaux() {
   const std::initializer_list<std::pair<QPushButton*, void (TForm1::*)()>> boutons = {
       {Button1, &TForm1::Button1Click},
+      {Bresult, &TForm1::BresultClick},
+      {BTnouvPartie, &TForm1::BTnouvPartieClick},
+      {BTrejoue, &TForm1::BTrejoueClick},
+      {BTannul, &TForm1::BTannulClick},
+      {BTeffaceTout, &TForm1::BTeffaceToutClick},
       {BTsonClick, &TForm1::BTsonClickClick},
       {BTsonRes, &TForm1::BTsonResClick},
       {BTsonErreur, &TForm1::BTsonErreurClick},
@@ -30,6 +41,24 @@ void TForm1::ConnecteSignaux() {
   };
   for (const auto& [bouton, gestionnaire] : boutons) connect(bouton, &QPushButton::clicked, this, gestionnaire);
   connect(CBsonTous, &QCheckBox::clicked, this, &TForm1::CBsonTousClick);
+  connect(CBauto, &QCheckBox::clicked, this, &TForm1::CBautoClick);
+  connect(CBmontre, &QCheckBox::clicked, this, &TForm1::CBmontreClick);
+  connect(CBtemps, &QComboBox::currentIndexChanged, this, &TForm1::CBtempsChange);
+  connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+  connect(LVtirage, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& ou) { PMtirage->popup(LVtirage->viewport()->mapToGlobal(ou)); });
+  connect(PMtirage->findChild<QAction*>("Effacercestirages1"), &QAction::triggered, this,
+          &TForm1::Effacercestirages1Click);
+
+  // Tiles and operators act when a mouse button goes down, not on a click.
+  for (int i = 0; i < 6; ++i) codesDesBoutons_.insert(Tuiles[static_cast<std::size_t>(i)], i + 1);
+  codesDesBoutons_.insert(BTplus, CodePlus);
+  codesDesBoutons_.insert(BTfois, CodeFois);
+  codesDesBoutons_.insert(BTmoins, CodeMoins);
+  codesDesBoutons_.insert(BTdivis, CodeDivise);
+  for (QObject* bouton : codesDesBoutons_.keys()) bouton->installEventFilter(this);
+  MaReponse->installEventFilter(this);
 
   for (QLabel* lien : {Label9, Label4, LbsiteTavrel, LBmailTavrel}) {
     lien->setCursor(Qt::PointingHandCursor);
@@ -37,8 +66,15 @@ void TForm1::ConnecteSignaux() {
   }
 }
 
-// The four links of the "A propos" page are plain labels that react to a click.
 bool TForm1::eventFilter(QObject* objet, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && codesDesBoutons_.contains(objet)) {
+    Effectue(codesDesBoutons_.value(objet));
+  }
+  if (event->type() == QEvent::KeyRelease && objet == MaReponse) {
+    const auto* touche = static_cast<QKeyEvent*>(event);
+    MaReponseKeyup(touche->key(), touche->modifiers());
+  }
+  // The four links of the "A propos" page are plain labels that react to a click.
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     if (objet == Label9) Label9Click();

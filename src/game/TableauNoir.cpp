@@ -1,0 +1,234 @@
+#include "TableauNoir.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace tolvan {
+
+namespace {
+
+bool EstTuile(int code) { return code >= 1 && code <= NbNombres; }
+bool EstOperateur(int code) { return code >= CodePlus && code <= CodeDivise; }
+
+std::string TexteSigne(longint signe) { return (signe >= 1 && signe <= 4) ? std::string(Signes[signe]) : ""; }
+
+}  // namespace
+
+void TableauNoir::Commence(const NombresTirage& nombres) {
+  for (int i = 1; i <= NbNombres; ++i) Tuiles[i] = Tuile{nombres[i], true};
+  EtatSaisie = 0;
+  NumLigne = 1;
+  ResultatValide = 0;
+  reponseAttendue_ = false;
+  EffaceLignes();
+}
+
+TableauNoir::Reaction TableauNoir::Effectue(int code, bool calculAuto, longint cible) {
+  // Nothing to build on: before any game, once five lines are finished, or
+  // while a typed answer is awaited.
+  if (NumLigne < 1 || NumLigne > NbLignes || EtatSaisie >= 3) return {};
+  if (EstTuile(code)) {
+    if (!Tuiles[code].active) return {};
+    return PresseTuile(code, calculAuto, cible);
+  }
+  if (!EstOperateur(code)) return {};
+  // An operator cannot open line 1: there is no earlier result to take.
+  if (EtatSaisie == 0 && NumLigne == 1) return {};
+  return PresseOperateur(code);
+}
+
+TableauNoir::Reaction TableauNoir::PresseTuile(int tuile, bool calculAuto, longint cible) {
+  ++EtatSaisie;
+  TLigne& ligne = Courante();
+  if (EtatSaisie == 1) ligne.Tuile1 = tuile;
+  if (EtatSaisie == 3) ligne.Tuile2 = tuile;
+  ActiveTuile(tuile, false);
+
+  Reaction reaction;
+  switch (EtatSaisie) {
+    case 1:
+      reaction.son = Reaction::Son::Click;
+      Saisie(tuile);
+      break;
+    case 2:  // a second tile: it replaces the left operand
+      reaction.son = Reaction::Son::Click;
+      ActiveTuile(ligne.Tuile1, true);
+      ligne.Tuile1 = tuile;
+      EtatSaisie = 1;
+      Saisie(tuile);
+      break;
+    default:
+      Saisie(tuile);
+      afficheresult(calculAuto);
+      reaction.demandeReponse = reponseAttendue_;
+      if (ResultatValide && ligne.Resultat == cible) {
+        reaction.gagne = true;
+      } else if (ResultatValide) {
+        reaction.son = Reaction::Son::Result;
+        RendResultat();
+        LigneSuivante();
+      } else {
+        // Refused, or waiting for the typed result: the tile is free again.
+        reaction.son = Reaction::Son::Erreur;
+        --EtatSaisie;
+        ActiveTuile(tuile, true);
+      }
+      break;
+  }
+  return reaction;
+}
+
+TableauNoir::Reaction TableauNoir::PresseOperateur(int code) {
+  ++EtatSaisie;
+  TLigne& ligne = Courante();
+  switch (EtatSaisie) {
+    case 1: {  // opening a line: the previous line's result is the left operand
+      const TLigne& precedente = Lignes[NumLigne - 1];
+      ActiveTuile(precedente.Tuile2, false);
+      ligne.Valeur1 = precedente.Resultat;
+      ligne.Tuile1 = precedente.Tuile2;
+      EtatSaisie = 2;
+      ligne.Signe = code - 6;
+      break;
+    }
+    case 2:
+      Saisie(code);
+      break;
+    default:  // a second operator replaces the first
+      EtatSaisie = 2;
+      Saisie(code);
+      break;
+  }
+  return Reaction{Reaction::Son::Click};
+}
+
+void TableauNoir::Saisie(int code) {
+  TLigne& ligne = Courante();
+  if (EstTuile(code)) {
+    (EtatSaisie == 1 ? ligne.Valeur1 : ligne.Valeur2) = Tuiles[code].valeur;
+  } else {
+    ligne.Signe = code - 6;
+  }
+}
+
+void TableauNoir::afficheresult(bool calculAuto) {
+  TLigne& ligne = Courante();
+  const std::int64_t a = ligne.Valeur1;
+  const std::int64_t b = ligne.Valeur2;
+  std::int64_t resultat = 0;
+  bool permise = true;
+  switch (ligne.Signe) {
+    case 1: resultat = a + b; break;
+    case 2: resultat = a * b; break;
+    case 3:
+      permise = a - b >= 0;
+      resultat = a - b;
+      break;
+    default:
+      permise = b != 0 && a % b == 0;
+      if (permise) resultat = a / b;
+      break;
+  }
+  // Beyond the range of a number of the game: refused like any other.
+  permise = permise && resultat <= std::numeric_limits<longint>::max();
+  ResultatValide = permise ? 1 : 0;
+  if (permise) ligne.Resultat = static_cast<longint>(resultat);
+  if (calculAuto) {
+    if (permise) EtatSaisie = 4;
+    return;
+  }
+  operationPermise_ = permise;
+  ResultatValide = 0;
+  reponseAttendue_ = true;
+  EtatSaisie = 4;
+}
+
+TableauNoir::Verdict TableauNoir::VerifieResultat(const std::string& reponse, longint cible) {
+  if (!reponseAttendue_ || !operationPermise_ || reponse != std::to_string(Courante().Resultat)) {
+    return Verdict::Refusee;
+  }
+  reponseAttendue_ = false;
+  ResultatValide = 1;
+  RendResultat();
+  EtatSaisie = 4;
+  const longint resultat = Courante().Resultat;
+  LigneSuivante();
+  return resultat == cible ? Verdict::Gagnee : Verdict::Acceptee;
+}
+
+TableauNoir::Reaction TableauNoir::Retour() {
+  if (NumLigne == 0) return {};
+  if (EtatSaisie == 0) {
+    if (NumLigne > 1) --NumLigne;
+    const TLigne& ligne = Courante();
+    ActiveTuile(ligne.Tuile1, true);
+    ActiveTuile(ligne.Tuile2, true);
+    change(ligne.Tuile1, ligne.Valeur1);
+    change(ligne.Tuile2, ligne.Valeur2);
+  } else {
+    const TLigne& ligne = Courante();
+    ActiveTuile(ligne.Tuile1, true);
+    change(ligne.Tuile1, ligne.Valeur1);
+    EtatSaisie = 0;
+  }
+  reponseAttendue_ = false;
+  return Reaction{Reaction::Son::Annul};
+}
+
+void TableauNoir::ActiveTuile(int n, bool active) {
+  if (EstTuile(n)) Tuiles[n].active = active;
+}
+
+void TableauNoir::change(int n, longint valeur) {
+  if (EstTuile(n)) Tuiles[n].valeur = valeur;
+}
+
+void TableauNoir::RendResultat() {
+  const TLigne& ligne = Courante();
+  change(ligne.Tuile2, ligne.Resultat);
+  ActiveTuile(ligne.Tuile2, true);
+}
+
+void TableauNoir::LigneSuivante() {
+  ResultatValide = 0;
+  EtatSaisie = 0;
+  ++NumLigne;
+  reponseAttendue_ = false;
+}
+
+void TableauNoir::EffaceLignes() {
+  for (TLigne& ligne : Lignes) ligne = TLigne{};
+}
+
+void TableauNoir::ModifieTout(bool active) {
+  for (Tuile& tuile : Tuiles) tuile.active = active;
+}
+
+std::string TableauNoir::TexteLigne(int k) const {
+  const TLigne& l = Lignes[k];
+  return std::to_string(l.Valeur1) + TexteSigne(l.Signe) + std::to_string(l.Valeur2) + "=" +
+         std::to_string(l.Resultat);
+}
+
+int TableauNoir::NbLignesFinies() const {
+  const int avant = std::min<int>(NumLigne - 1, NbLignes);
+  // A line won in place is finished although the board did not move on.
+  const bool gagneeSurPlace = NumLigne >= 1 && NumLigne <= NbLignes && EtatSaisie == 4;
+  return std::max(0, avant + (gagneeSurPlace ? 1 : 0));
+}
+
+std::array<std::string, NbLignes> TableauNoir::Textes() const {
+  std::array<std::string, NbLignes> textes{};
+  const int finies = std::min<int>(std::max<int>(NumLigne - 1, 0), NbLignes);
+  for (int k = 1; k <= finies; ++k) textes[k - 1] = TexteLigne(k);
+  if (NumLigne < 1 || NumLigne > NbLignes) return textes;
+  const TLigne& l = Lignes[NumLigne];
+  std::string& courante = textes[NumLigne - 1];
+  if (EtatSaisie >= 1) courante = std::to_string(l.Valeur1);
+  if (EtatSaisie >= 2) courante += TexteSigne(l.Signe);
+  if (EtatSaisie >= 3) courante += std::to_string(l.Valeur2) + "=";
+  if (EtatSaisie >= 4 && !reponseAttendue_) courante += std::to_string(l.Resultat);
+  return textes;
+}
+
+}  // namespace tolvan

@@ -1,0 +1,83 @@
+// The blackboard: the player builds up to five lines by pressing number
+// tiles and operators; each finished line's result goes back onto the tile
+// of its right operand. This holds the rules; the window only shows them.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "engine/Records.h"
+
+namespace tolvan {
+
+// A number tile: the value it holds and shows, and whether it can be pressed.
+struct Tuile {
+  longint valeur = 0;
+  bool active = true;
+};
+
+// The codes of a press: tiles 1 to 6, then the operators.
+inline constexpr int CodePlus = 7;
+inline constexpr int CodeFois = 8;
+inline constexpr int CodeMoins = 9;
+inline constexpr int CodeDivise = 10;
+
+class TableauNoir {
+ public:
+  // What a press or a "Retour" asks of the window besides redrawing.
+  struct Reaction {
+    enum class Son { Aucun, Click, Result, Erreur, Annul };
+    Son son = Son::Aucun;
+    bool gagne = false;           // the line reached the target
+    bool demandeReponse = false;  // the player must type the line's result
+  };
+
+  // A new game on these numbers: every tile holds its number and is enabled,
+  // line 1 is empty.
+  void Commence(const NombresTirage& nombres);
+
+  // A press on tile 1..6 or an operator 7..10. `calculAuto`: the program
+  // computes results (otherwise the player types them).
+  Reaction Effectue(int code, bool calculAuto, longint cible);
+
+  // "Retour": takes back the line in progress, or the last finished line.
+  Reaction Retour();
+
+  // A typed answer, checked on Enter.
+  enum class Verdict { Refusee, Acceptee, Gagnee };
+  Verdict VerifieResultat(const std::string& reponse, longint cible);
+
+  // The five lines of the board as they are shown.
+  std::array<std::string, NbLignes> Textes() const;
+  // The finished lines, winning line included, as the recap lists them.
+  int NbLignesFinies() const;
+  std::string TexteLigne(int k) const;
+
+  bool ReponseAttendue() const { return reponseAttendue_; }
+
+  // The primitives the rules are made of, under the game's own names.
+  void Saisie(int code);
+  void afficheresult(bool calculAuto);
+  void ActiveTuile(int n, bool active);
+  void change(int n, longint valeur);
+  void RendResultat();
+  void LigneSuivante();
+  void EffaceLignes();
+  void ModifieTout(bool active);
+
+  Base1Array<TLigne, NbLignes> Lignes{};
+  word NumLigne = 0;
+  word EtatSaisie = 0;
+  flag ResultatValide = 0;
+  Base1Array<Tuile, NbNombres> Tuiles{};
+
+ private:
+  TLigne& Courante() { return Lignes[NumLigne]; }
+  Reaction PresseTuile(int tuile, bool calculAuto, longint cible);
+  Reaction PresseOperateur(int code);
+
+  bool reponseAttendue_ = false;
+  bool operationPermise_ = false;  // whether the line awaiting an answer is allowed
+};
+
+}  // namespace tolvan
