@@ -88,13 +88,13 @@ void TForm1::CreeGroupeInfo(QWidget* page) {
   GBbravo = Groupe(GBinfo, "GBbravo", QStringLiteral("BRAVO"), QRect(6, 2, 168, 146));
   MMrecap = Memo(GBbravo, "MMrecap", QRect(6, 18, 156, 122));
   BTnouvPartie = BoutonImage(GBinfo, "BTnouvPartie", QStringLiteral("Nouvelle Partie"), Picto::Jouer,
-                             QRect(6, 153, 168, 28));
+                             QRect(6, 153, 168, 28), QStringLiteral("Jouer la partie suivante"));
   LVscore = ListeRapport(GBinfo, "LVscore", {{QStringLiteral("Partie n°"), 60}, {QStringLiteral("Score"), 80}},
                          QRect(182, 8, 183, 110));
   Label6 = Etiquette(GBinfo, "Label6", QStringLiteral("Score total :"), QRect(184, 124, 80, 24));
   LBscoreActu = Etiquette(GBinfo, "LBscoreActu", QStringLiteral("0"), QRect(266, 122, 99, 28));
   BTrejoue = BoutonImage(GBinfo, "BTrejoue", QStringLiteral("Rejouer la partie"), Picto::Retour,
-                         QRect(182, 153, 183, 28));
+                         QRect(182, 153, 183, 28), QStringLiteral("Rejouer avec le dernier tirage"));
 }
 
 void TForm1::CreeGroupeJeu(QWidget* page) {
@@ -109,10 +109,10 @@ void TForm1::CreeGroupeJeu(QWidget* page) {
   for (int i = 0; i < 6; ++i) Tuiles[i] = Bouton(GBjeu, NomsTuiles[i], {}, PlaceTuile(i, 78));
   const int gauche = (371 - (4 * 52 + 3 * 12)) / 2;
   const auto placeOperateur = [gauche](int i) { return QRect(gauche + i * 64, 134, 52, 40); };
-  BTplus = BoutonImage(GBjeu, "BTplus", {}, Picto::Plus, placeOperateur(0));
-  BTfois = BoutonImage(GBjeu, "BTfois", {}, Picto::Fois, placeOperateur(1));
-  BTmoins = BoutonImage(GBjeu, "BTmoins", {}, Picto::Moins, placeOperateur(2));
-  BTdivis = BoutonImage(GBjeu, "BTdivis", {}, Picto::Divise, placeOperateur(3));
+  BTplus = BoutonImage(GBjeu, "BTplus", {}, Picto::Plus, placeOperateur(0), QStringLiteral("PLUS"));
+  BTfois = BoutonImage(GBjeu, "BTfois", {}, Picto::Fois, placeOperateur(1), QStringLiteral("MULTIPLIER PAR"));
+  BTmoins = BoutonImage(GBjeu, "BTmoins", {}, Picto::Moins, placeOperateur(2), QStringLiteral("MOINS"));
+  BTdivis = BoutonImage(GBjeu, "BTdivis", {}, Picto::Divise, placeOperateur(3), QStringLiteral("DIVISER PAR"));
   const std::array<std::pair<QPushButton*, const char*>, 4> operateurs = {
       {{BTplus, "+"}, {BTfois, "x"}, {BTmoins, "-"}, {BTdivis, "/"}}};
   for (const auto& [bouton, signe] : operateurs) {

@@ -114,8 +114,10 @@ TEST(Demarrage, EveryControlCarriesItsNameCaptionAndHint) {
     QString bulle;
   };
   const std::vector<Attendu> attendus = {
-      {"BTnouvPartie", "Nouvelle Partie", ""},
-      {"BTrejoue", "Rejouer la partie", ""},
+      {"BTnouvPartie", "Nouvelle Partie", "Jouer la partie suivante"},
+      {"BTrejoue", "Rejouer la partie", "Rejouer avec le dernier tirage"},
+      {"BTfois", "", "MULTIPLIER PAR"},
+      {"BTdivis", "", "DIVISER PAR"},
       {"Bresult", "999", "Nouveau tirage"},
       {"BTjouer", "Jouer", "Jouer avec ces nombres"},
       {"BTmodifier", "Modifier", "Modifer les nombres"},

@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "FenetreDeTest.h"
+
+namespace tolvan::test {
+namespace {
+
+// Slots of the pool for 25 50 75 100 3 6, then 101 + 202 = 303.
+const std::vector<int> TirageDe303 = {20, 21, 22, 23, 4, 10, 202};
+
+struct PartieEnCours : FenetreDeTest {
+  PartieEnCours() {
+    fenetre->show();
+    QApplication::processEvents();
+    fenetre->PCmain->setCurrentWidget(fenetre->TSjeu);
+    plateforme.sons.clear();
+  }
+  template <class Controle = QWidget>
+  Controle* W(const char* nom) const {
+    return Trouve<Controle>(nom);
+  }
+  void Presse(const char* nom) { QTest::mousePress(W(nom), Qt::LeftButton); }
+  void Clique(const char* nom) { QTest::mouseClick(W(nom), Qt::LeftButton); }
+  void Tique(int fois) {
+    for (int i = 0; i < fois; ++i) fenetre->Timer1Timer();
+  }
+  QStringList Tuiles() const {
+    QStringList textes;
+    for (const char* nom : {"P1", "P2", "P3", "P4", "P5", "P6"}) textes.append(W<QPushButton>(nom)->text());
+    return textes;
+  }
+  QString Tableau(int ligne) const {
+    return W<QTextEdit>(qPrintable(QStringLiteral("MM%1").arg(ligne)))->toPlainText();
+  }
+  QStringList Rangee(QTreeWidget* liste, int ligne) const {
+    QStringList cellules;
+    for (int i = 0; i < liste->columnCount(); ++i) cellules.append(liste->topLevelItem(ligne)->text(i));
+    return cellules;
+  }
+};
+
+TEST(Partie, FromNewGameToTheWinWithItsRecapScoreAndMark) {
+  PartieEnCours f;
+  f.plateforme.tirages = TirageDe303;
+  f.Clique("BTnouvPartie");
+  EXPECT_TRUE(f.W("GBjeu")->isVisible());
+  EXPECT_FALSE(f.W("GBinfo")->isVisible());
+  EXPECT_EQ(f.Tuiles(), QStringList({"25", "50", "75", "100", "3", "6"}));
+  EXPECT_EQ(f.W<QPushButton>("Bresult")->text(), "303");
+  EXPECT_TRUE(f.W<QTimer>("Timer1")->isActive());
+  EXPECT_EQ(f.plateforme.sons, std::vector<QString>{"RestoreUp"});
+  auto* tirages = f.W<QTreeWidget>("LVtirage");
+  ASSERT_EQ(tirages->topLevelItemCount(), 1);
+  EXPECT_EQ(f.Rangee(tirages, 0), QStringList({"303", "25", "50", "75", "100", "3", "6", "0", "0", "NON", ""}));
+
+  f.Tique(42);
+  f.Presse("P6");
+  f.Presse("BTfois");
+  EXPECT_EQ(f.Tableau(1), "6x");
+  EXPECT_FALSE(f.W("P6")->isEnabled());
+  f.Presse("P2");
+  EXPECT_EQ(f.Tableau(1), "6x50=300");
+  EXPECT_EQ(f.W<QPushButton>("P2")->text(), "300");
+  f.Presse("BTplus");
+  EXPECT_EQ(f.Tableau(2), "300+");
+  f.Presse("P5");
+
+  EXPECT_FALSE(f.W("GBjeu")->isVisible());
+  EXPECT_TRUE(f.W("GBinfo")->isVisible());
+  EXPECT_FALSE(f.W<QTimer>("Timer1")->isActive());
+  EXPECT_TRUE(f.fenetre->PartieGagnee);
+  EXPECT_EQ(f.plateforme.sons, (std::vector<QString>{"RestoreUp", "MenuPopup", "MenuPopup", "MenuCommand",
+                                                     "MenuPopup", "SystemQuestion"}));
+  EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(), "303\n25 50 75 100 3 6 \n \n6x50=300\n300+3=303");
+  auto* scores = f.W<QTreeWidget>("LVscore");
+  ASSERT_EQ(scores->topLevelItemCount(), 1);
+  EXPECT_EQ(f.Rangee(scores, 0), QStringList({"=>", "42'"}));
+  EXPECT_EQ(tirages->topLevelItem(0)->text(9), "OUI");
+
+  // Replaying keeps the clock where the target was found.
+  f.Clique("BTrejoue");
+  EXPECT_TRUE(f.W("GBjeu")->isVisible());
+  EXPECT_EQ(f.W<QProgressBar>("PB")->value(), 42);
+  EXPECT_TRUE(f.W<QTimer>("Timer1")->isActive());
+  EXPECT_EQ(f.Tuiles(), QStringList({"25", "50", "75", "100", "3", "6"}));
+  for (const char* tuile : {"P1", "P2", "P3", "P4", "P5", "P6"}) EXPECT_TRUE(f.W(tuile)->isEnabled()) << tuile;
+  EXPECT_EQ(f.Tableau(1), "");
+  EXPECT_FALSE(f.fenetre->PartieGagnee);
+  EXPECT_EQ(tirages->topLevelItemCount(), 1);
+}
+
+TEST(Partie, TimeRunsOutOnTheLastTickOfTheLimit) {
+  PartieEnCours f;
+  f.plateforme.tirages = TirageDe303;
+  f.W<QComboBox>("CBtemps")->setCurrentIndex(1);
+  EXPECT_EQ(f.W<QComboBox>("CBtemps")->currentText(), "20 secondes");
+  EXPECT_EQ(f.W<QProgressBar>("PB")->maximum(), 20);
+  f.Clique("BTnouvPartie");
+  f.Tique(19);
+  EXPECT_TRUE(f.W("GBjeu")->isVisible());
+  EXPECT_EQ(f.W<QProgressBar>("PB")->value(), 19);
+  f.Tique(1);
+  EXPECT_EQ(f.plateforme.sons.back(), "SystemExclamation");
+  EXPECT_FALSE(f.W("GBjeu")->isVisible());
+  EXPECT_TRUE(f.W("GBinfo")->isVisible());
+  EXPECT_FALSE(f.W<QTimer>("Timer1")->isActive());
+  EXPECT_EQ(f.W<QProgressBar>("PB")->value(), 0);
+  EXPECT_EQ(f.W<QTreeWidget>("LVscore")->topLevelItemCount(), 0);
+  EXPECT_EQ(f.W<QTreeWidget>("LVtirage")->topLevelItem(0)->text(9), "NON");
+  // The recap of the last win stays.
+  EXPECT_TRUE(f.W<QTextEdit>("MMrecap")->toPlainText().startsWith("999"));
+
+  // With "Temps écoulé" off, the end is silent.
+  f.W<QCheckBox>("CBsonlose")->setChecked(false);
+  f.Clique("BTrejoue");
+  EXPECT_EQ(f.W<QProgressBar>("PB")->value(), 0);
+  const auto sonsAvant = f.plateforme.sons.size();
+  f.Tique(20);
+  EXPECT_EQ(f.plateforme.sons.size(), sonsAvant);
+  EXPECT_TRUE(f.W("GBinfo")->isVisible());
+}
+
+TEST(Partie, RepeatedStartsNeverSpeedTheClockUp) {
+  PartieEnCours f;
+  f.plateforme.tirages = TirageDe303;
+  for (int i = 0; i < 3; ++i) f.Clique("Bresult");
+  struct Espion : QTimer {
+    using QObject::receivers;
+  };
+  auto* horloge = static_cast<Espion*>(f.W<QTimer>("Timer1"));
+  EXPECT_EQ(horloge->receivers(SIGNAL(timeout())), 1);
+  EXPECT_EQ(horloge->interval(), 1000);
+  EXPECT_EQ(f.W<QTreeWidget>("LVtirage")->topLevelItemCount(), 3);
+}
+
+TEST(Partie, TypedAnswersTakeOnlyKeypadDigitsAndEnter) {
+  PartieEnCours f;
+  f.plateforme.tirages = TirageDe303;
+  f.W<QCheckBox>("CkBcalcul")->setChecked(false);
+  f.Clique("BTnouvPartie");
+  f.Presse("P1");
+  f.Presse("BTplus");
+  f.Presse("P2");
+  auto* reponse = f.W<QLineEdit>("MaReponse");
+  ASSERT_TRUE(reponse->isVisible());
+  EXPECT_TRUE(f.W("MaReponse2")->isVisible());
+  EXPECT_EQ(reponse->text(), "???");
+  EXPECT_EQ(f.Tableau(1), "25+50=");
+  EXPECT_EQ(f.plateforme.sons.back(), "AppGPFault");
+
+  QTest::keyClicks(reponse, "75");  // the top row of the keyboard
+  EXPECT_EQ(reponse->text(), "");
+  QTest::keyClick(reponse, Qt::Key_7, Qt::KeypadModifier);
+  QTest::keyClick(reponse, Qt::Key_5, Qt::KeypadModifier);
+  EXPECT_EQ(reponse->text(), "75");
+  QTest::keyClick(reponse, Qt::Key_Tab);
+  EXPECT_EQ(reponse->text(), "");
+  QTest::keyClick(reponse, Qt::Key_7, Qt::KeypadModifier);
+  QTest::keyClick(reponse, Qt::Key_6, Qt::KeypadModifier);
+  QTest::keyClick(reponse, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(reponse->text(), "");  // a wrong answer is wiped
+  EXPECT_TRUE(reponse->isVisible());
+  QTest::keyClick(reponse, Qt::Key_7, Qt::KeypadModifier);
+  QTest::keyClick(reponse, Qt::Key_5, Qt::KeypadModifier);
+  QTest::keyClick(reponse, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_FALSE(reponse->isVisible());
+  EXPECT_EQ(f.Tableau(1), "25+50=75");
+  EXPECT_EQ(f.W<QPushButton>("P2")->text(), "75");
+
+  // The winning line, typed, ends the game with the finished lines in the recap.
+  const auto tape = [&](const char* gauche, const char* signe, const char* droite, const char* chiffres) {
+    f.Presse(gauche);
+    f.Presse(signe);
+    f.Presse(droite);
+    for (const char* c = chiffres; *c; ++c) QTest::keyClick(reponse, Qt::Key(Qt::Key_0 + (*c - '0')), Qt::KeypadModifier);
+    QTest::keyClick(reponse, Qt::Key_Enter, Qt::KeypadModifier);
+  };
+  tape("P3", "BTdivis", "P2", "1");    // 75/75=1 on P2
+  tape("P4", "BTplus", "P2", "101");   // 100+1=101 on P2
+  EXPECT_TRUE(f.W("GBjeu")->isVisible());
+  tape("P5", "BTfois", "P2", "303");   // 3x101=303
+  EXPECT_FALSE(f.W("GBjeu")->isVisible());
+  EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(),
+            "303\n25 50 75 100 3 6 \n \n25+50=75\n75/75=1\n100+1=101\n3x101=303");
+  EXPECT_EQ(f.W<QTreeWidget>("LVscore")->topLevelItemCount(), 1);
+}
+
+TEST(Partie, RetourGivesBackTilesAndPlaysItsSound) {
+  PartieEnCours f;
+  f.plateforme.tirages = TirageDe303;
+  f.Clique("BTnouvPartie");
+  f.Presse("P1");
+  f.Presse("BTplus");
+  f.Presse("P2");
+  f.Presse("P3");
+  f.Presse("BTmoins");
+  f.Presse("P2");
+  EXPECT_EQ(f.Tableau(2), "75-75=0");
+  f.Clique("BTannul");
+  EXPECT_EQ(f.plateforme.sons.back(), "Minimize");
+  EXPECT_EQ(f.Tableau(2), "");
+  EXPECT_EQ(f.Tuiles(), QStringList({"25", "75", "75", "100", "3", "6"}));
+  EXPECT_TRUE(f.W("P3")->isEnabled());
+  f.W<QCheckBox>("CBsonBack")->setChecked(false);
+  const auto sonsAvant = f.plateforme.sons.size();
+  f.Clique("BTannul");
+  EXPECT_EQ(f.plateforme.sons.size(), sonsAvant);
+  EXPECT_EQ(f.Tuiles(), QStringList({"25", "50", "75", "100", "3", "6"}));
+}
+
+TEST(Partie, ClearingSelectedDrawsKeepsTheOthersInOrder) {
+  PartieEnCours f;
+  f.plateforme.tirages = {0, 1, 2, 3, 4, 5, 0, 0, 1, 2, 3, 4, 5, 1, 0, 1, 2, 3, 4, 5, 2,
+                          0, 1, 2, 3, 4, 5, 3, 0, 1, 2, 3, 4, 5, 4};
+  for (int i = 0; i < 5; ++i) f.Clique("Bresult");
+  auto* tirages = f.W<QTreeWidget>("LVtirage");
+  ASSERT_EQ(tirages->topLevelItemCount(), 5);
+  QStringList cibles;
+  for (int i = 0; i < 5; ++i) cibles.append(tirages->topLevelItem(i)->text(0));
+  for (int i : {0, 2, 4}) tirages->topLevelItem(i)->setSelected(true);
+  f.fenetre->Effacercestirages1Click();
+  ASSERT_EQ(tirages->topLevelItemCount(), 2);
+  EXPECT_EQ(tirages->topLevelItem(0)->text(0), cibles[1]);
+  EXPECT_EQ(tirages->topLevelItem(1)->text(0), cibles[3]);
+
+  // Its row gone, the draw on screen can still be won: no mark goes astray.
+  f.W<QCheckBox>("CkBcalcul")->setChecked(true);
+  f.fenetre->Cgagner();
+  EXPECT_EQ(tirages->topLevelItem(0)->text(9), "NON");
+  EXPECT_EQ(tirages->topLevelItem(1)->text(9), "NON");
+
+  f.plateforme.reponses = {Reponse::Non, Reponse::Oui};
+  f.Clique("BTeffaceTout");
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Information);
+  EXPECT_EQ(f.plateforme.messages[0].boutons, BoutonsMessage::OuiNon);
+  EXPECT_EQ(f.plateforme.messages[0].texte, "Etes vous sûr de vouloir tout effacer ?");
+  EXPECT_EQ(tirages->topLevelItemCount(), 2);
+  f.Clique("BTeffaceTout");
+  EXPECT_EQ(tirages->topLevelItemCount(), 0);
+}
+
+TEST(Partie, DrawsFromTheListReplayItsRowsAndReportBadOnes) {
+  PartieEnCours f;
+  f.W<QRadioButton>("RBfichier")->setChecked(true);
+  f.Clique("Bresult");  // an empty list gives no draw
+  EXPECT_EQ(f.W<QPushButton>("Bresult")->text(), "999");
+  EXPECT_TRUE(f.plateforme.messages.empty());
+
+  f.fenetre->Tirages().Ajoute({"250", "25", "50", "75", "100", "3", "6", "0", "0", "NON", ""});
+  f.plateforme.tirages = {7};
+  for (int i = 0; i < 2; ++i) {
+    f.Clique("Bresult");
+    EXPECT_EQ(f.W<QPushButton>("Bresult")->text(), "250");
+    EXPECT_EQ(f.Tuiles(), QStringList({"25", "50", "75", "100", "3", "6"}));
+    EXPECT_TRUE(f.fenetre->Tirages().EstCochee(0));
+    EXPECT_EQ(f.fenetre->Tirages().NbLignes(), 1);
+  }
+  f.Presse("P3");
+  f.Presse("BTplus");
+  f.Presse("P4");
+  f.Presse("BTplus");
+  f.Presse("P2");
+  f.Presse("BTplus");
+  f.Presse("P1");
+  EXPECT_EQ(f.fenetre->Tirages().Cellules(0).value(9), "OUI");
+
+  auto* tirages = f.W<QTreeWidget>("LVtirage");
+  tirages->topLevelItem(0)->setText(3, "douze");
+  f.Clique("BTnouvPartie");
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_EQ(f.plateforme.messages[0].texte, "BUG ! \rPROCEDURE Tform1.TirageAleatoire;");
+  EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Erreur);
+  EXPECT_TRUE(f.W("GBjeu")->isVisible());
+}
+
+TEST(Partie, SolvingOptionsGoTogether) {
+  PartieEnCours f;
+  auto* automatique = f.W<QCheckBox>("CBauto");
+  auto* realisables = f.W<QRadioButton>("CkBreal");
+  auto* montre = f.W<QCheckBox>("CBmontre");
+  f.fenetre->PCmain->setCurrentWidget(f.fenetre->TSoption);
+  automatique->click();
+  EXPECT_TRUE(realisables->isEnabled());
+  EXPECT_TRUE(montre->isEnabled());
+  realisables->click();
+  montre->click();
+  EXPECT_TRUE(realisables->isChecked());
+  EXPECT_FALSE(f.W("LBnbsol")->isHidden());
+
+  f.plateforme.tirages = TirageDe303;
+  f.fenetre->PCmain->setCurrentWidget(f.fenetre->TSjeu);
+  f.Clique("BTnouvPartie");
+  const Solveur& solveur = f.fenetre->solveur();
+  EXPECT_EQ(solveur.SolutionsCalculees, 1);
+  EXPECT_EQ(f.W<QLabel>("LBnbsol")->text(), QString::number(solveur.NbSolutions));
+  EXPECT_EQ(f.fenetre->Tirages().Cellules(0).value(7), QString::number(solveur.NbSolutions));
+  EXPECT_EQ(f.fenetre->Tirages().Cellules(0).value(10), QString::fromStdString(solveur.TexteSimple));
+
+  automatique->click();
+  EXPECT_FALSE(realisables->isEnabled());
+  EXPECT_FALSE(realisables->isChecked());
+  EXPECT_TRUE(f.W<QRadioButton>("RBquelconque")->isChecked());
+  EXPECT_FALSE(montre->isEnabled());
+  EXPECT_FALSE(montre->isChecked());
+  EXPECT_TRUE(f.W("LBnbsol")->isHidden());
+}
+
+}  // namespace
+}  // namespace tolvan::test
