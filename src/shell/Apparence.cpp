@@ -53,6 +53,12 @@ QLabel#Label8 { font-weight: bold; color: #555555; }
 QLabel#LBscoreActu, QLabel#LBnbsol, QLabel#LBpoint { font-size: 12pt; font-weight: bold; color: #1d2f4f; }
 QLabel#Label9, QLabel#Label4, QLabel#LbsiteTavrel, QLabel#LBmailTavrel { color: #1a5fb4; }
 QTextEdit#MMrecap { background: #fffdf5; }
+QTreeWidget#LVtirage::item, QTreeWidget#LVscore::item, QTreeWidget#LVrecord::item {
+  border-right: 1px solid #d8d8d8; border-bottom: 1px solid #d8d8d8;
+}
+QTreeWidget#LVtirage::item:selected, QTreeWidget#LVscore::item:selected, QTreeWidget#LVrecord::item:selected {
+  background: #3d7ac9; color: white;
+}
 )";
 
 }  // namespace

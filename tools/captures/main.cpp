@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QCheckBox>
 #include <QGroupBox>
+#include <QTimer>
 #include <QTabWidget>
 #include <QThread>
 
@@ -56,10 +58,32 @@ int main(int argc, char** argv) {
     ok &= Capture(fenetre, sortie.filePath(QStringLiteral("page-%1-%2.png").arg(i + 1).arg(pages[i])));
   }
 
-  // The draw panel and the hints band, which a game shows.
+  // A game in progress on 25 50 75 100 3 6 with the target 303, then won.
   fenetre.PCmain->setCurrentIndex(0);
-  fenetre.GBinfo->hide();
-  fenetre.GBjeu->show();
+  fenetre.CBauto->click();
+  fenetre.CBmontre->click();
+  tolvan::Solveur& solveur = fenetre.solveur();
+  solveur.Tirage.Nombres = tolvan::NombresTirage{{{25, 50, 75, 100, 3, 6}}};
+  solveur.Tirage.Resultat = 303;
+  solveur.SolutionsCalculees = 0;
+  fenetre.AfficheJeu();
+  fenetre.depart();
+  fenetre.TIR_to_LV();
+  for (int i = 0; i < 37; ++i) fenetre.Timer1Timer();
+  for (int code : {6, tolvan::CodeFois, 2, tolvan::CodePlus}) fenetre.Effectue(code);
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("partie-en-cours.png")));
+  fenetre.Effectue(5);
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("partie-gagnee.png")));
+
+  // A few more games fill the draws list.
+  for (int i = 0; i < 6; ++i) fenetre.BresultClick();
+  fenetre.Timer1->stop();
+  fenetre.PCmain->setCurrentWidget(fenetre.TStirage);
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("liste-des-tirages.png")));
+
+  // The draw panel and the hints band.
+  fenetre.PCmain->setCurrentIndex(0);
+  fenetre.AfficheJeu();
   fenetre.GBopSol->show();
   fenetre.GBindice->show();
   fenetre.GBcalcul->show();
