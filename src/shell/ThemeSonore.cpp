@@ -1,6 +1,7 @@
 #include "ThemeSonore.h"
 
 #include "FichierTexte.h"
+#include "OperationFichier.h"
 
 namespace tolvan {
 
@@ -12,50 +13,29 @@ std::array<const QString*, SonsDuJeu::Nombre> SonsDuJeu::DansLOrdreDuTheme() con
   return {&SonClick, &SonResult, &SonErreur, &SonAnnul, &SonNewGame, &SonTrouve, &SonTemps};
 }
 
-namespace {
-
-bool RessaieOuverture(const QString& chemin, Plateforme& plateforme, const TextesMessages& textes) {
-  const QString texte = textes.MsgErreurOuverture + "\r" + chemin + "\r" + textes.MsgReessayer;
-  return plateforme.Message(TypeMessage::Erreur, texte, BoutonsMessage::ReessayerAnnuler) == Reponse::Reessayer;
-}
-
-}  // namespace
-
 void ChargeTheme(const QString& chemin, SonsDuJeu& sons, Plateforme& plateforme, const TextesMessages& textes) {
-  for (;;) {
+  AvecReessai(QuestionOuverture(chemin, textes), plateforme, textes, [&] {
     const LectureTexte lecture = LitFichierTexte(chemin);
-    switch (lecture.etat) {
-      case LectureTexte::OuvertureImpossible:
-        if (RessaieOuverture(chemin, plateforme, textes)) continue;
-        return;
-      case LectureTexte::LectureImpossible:
-        plateforme.Message(TypeMessage::Erreur, textes.MsgErreurLecture, BoutonsMessage::Ok);
-        return;
-      case LectureTexte::Lu: {
-        const auto noms = sons.DansLOrdreDuTheme();
-        for (int i = 0; i < SonsDuJeu::Nombre; ++i) *noms[i] = lecture.lignes.value(i);
-        return;
-      }
-    }
-  }
+    if (lecture.etat == LectureTexte::OuvertureImpossible) return IssueFichier::OuvertureImpossible;
+    if (lecture.etat == LectureTexte::LectureImpossible) return IssueFichier::LectureImpossible;
+    const auto noms = sons.DansLOrdreDuTheme();
+    for (int i = 0; i < SonsDuJeu::Nombre; ++i) *noms[i] = lecture.lignes.value(i);
+    return IssueFichier::Reussie;
+  });
 }
 
 void SauveTheme(const QString& chemin, const SonsDuJeu& sons, Plateforme& plateforme,
                 const TextesMessages& textes) {
   QStringList lignes;
   for (const QString* nom : sons.DansLOrdreDuTheme()) lignes.append(*nom);
-  for (;;) {
+  AvecReessai(QuestionOuverture(chemin, textes), plateforme, textes, [&] {
     switch (EcritFichierTexte(chemin, lignes)) {
-      case EcritureTexte::OuvertureImpossible:
-        if (RessaieOuverture(chemin, plateforme, textes)) continue;
-        return;
-      case EcritureTexte::EcritureImpossible:
-        plateforme.Message(TypeMessage::Erreur, textes.MsgErreurEcriture, BoutonsMessage::Ok);
-        return;
-      case EcritureTexte::Ecrit:
-        return;
+      case EcritureTexte::OuvertureImpossible: return IssueFichier::OuvertureImpossible;
+      case EcritureTexte::EcritureImpossible: return IssueFichier::EcritureImpossible;
+      case EcritureTexte::Ecrit: break;
     }
-  }
+    return IssueFichier::Reussie;
+  });
 }
 
 }  // namespace tolvan

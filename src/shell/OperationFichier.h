@@ -1,0 +1,26 @@
+// The one way the game reads or writes a file the player chose: a file
+// that cannot be opened asks Retry or Cancel (Retry runs the whole
+// operation again), a failure after opening is reported with OK.
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+#include "TextesMessages.h"
+#include "platform/Plateforme.h"
+
+namespace tolvan {
+
+enum class IssueFichier { Reussie, OuvertureImpossible, LectureImpossible, EcritureImpossible };
+
+// Runs `operation` until it succeeds, fails past opening, or the player
+// cancels; `texteOuverture` is the question shown when the file cannot be
+// opened. True when the operation succeeded.
+bool AvecReessai(const QString& texteOuverture, Plateforme& plateforme, const TextesMessages& textes,
+                 const std::function<IssueFichier()>& operation);
+
+// The usual question: the open error, the file's path, then "Retry?".
+QString QuestionOuverture(const QString& chemin, const TextesMessages& textes);
+
+}  // namespace tolvan
