@@ -183,8 +183,8 @@ void TForm1::mode_entrain() {
   GBopSol->setEnabled(true);
 }
 
-void TForm1::AfficheBug(const QString& entete) {
-  plateforme_.Message(TypeMessage::Erreur, QStringLiteral("BUG ! \rPROCEDURE ") + entete, BoutonsMessage::Ok);
+void TForm1::AfficheBug(const QString& entete, const QString& bug) {
+  plateforme_.Message(TypeMessage::Erreur, bug + QStringLiteral("\rPROCEDURE ") + entete, BoutonsMessage::Ok);
 }
 
 void TForm1::CurseurOccupe() { plateforme_.CurseurOccupe(); }

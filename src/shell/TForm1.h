@@ -107,7 +107,18 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void JoueSonEvenement(Evenement evenement);
 
   // Shows "BUG ! \rPROCEDURE <entete>" for an unexpected failure.
-  void AfficheBug(const QString& entete);
+  void AfficheBug(const QString& entete, const QString& bug = QStringLiteral("BUG ! "));
+
+  // Runs a handler's body; an unexpected failure inside it is shown as a
+  // "BUG" naming the procedure, and the program carries on.
+  template <class Corps>
+  void SousGarde(const QString& entete, Corps&& corps, const QString& bug = QStringLiteral("BUG ! ")) {
+    try {
+      corps();
+    } catch (...) {
+      AfficheBug(entete, bug);
+    }
+  }
 
   // --- program-wide state ---
   Solveur& solveur() { return *solveur_; }

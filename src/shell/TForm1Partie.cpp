@@ -112,7 +112,7 @@ void TForm1::EcritRecap() {
 }
 
 void TForm1::Cgagner() {
-  try {
+  SousGarde(QStringLiteral("Tform1.Cgagner;"), [this] {
     JoueSonEvenement(Evenement::Trouve);
     Timer1->stop();
     GBjeu->hide();
@@ -133,9 +133,7 @@ void TForm1::Cgagner() {
       rangee->setText(1, QString::number(Ecoule()) + QLatin1Char('\''));
     }
     LVscore->scrollToItem(rangee);
-  } catch (...) {
-    plateforme_.Message(TypeMessage::Erreur, QStringLiteral("BUG !\rPROCEDURE Tform1.Cgagner;"), BoutonsMessage::Ok);
-  }
+  }, QStringLiteral("BUG !"));
 }
 
 }  // namespace tolvan

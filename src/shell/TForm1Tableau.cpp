@@ -12,15 +12,13 @@
 namespace tolvan {
 
 void TForm1::miseAjour() {
-  try {
+  SousGarde(QStringLiteral("Tform1.miseAjour;"), [this] {
     const TTirage& tirage = solveur_->Tirage;
     for (int i = 1; i <= NbNombres; ++i) Tableau.change(i, tirage.Nombres[i]);
     Bresult->setText(QString::number(tirage.Resultat));
     Enbadecomp->setText(QString::number(tirage.Resultat));
     AfficheTableau();
-  } catch (...) {
-    AfficheBug(QStringLiteral("Tform1.miseAjour;"));
-  }
+  });
 }
 
 void TForm1::AfficheTableau() {
@@ -34,15 +32,13 @@ void TForm1::AfficheTableau() {
 }
 
 void TForm1::RefaitLigne() {
-  try {
+  SousGarde(QStringLiteral("Tform1.RefaitLigne;"), [this] {
     const auto textes = Tableau.Textes();
     for (std::size_t i = 0; i < MM.size(); ++i) {
       MM[i]->setPlainText(QString::fromStdString(textes[i]));
       MM[i]->setAlignment(Qt::AlignCenter);
     }
-  } catch (...) {
-    AfficheBug(QStringLiteral("Tform1.RefaitLigne;"));
-  }
+  });
 }
 
 void TForm1::JoueReaction(const TableauNoir::Reaction& reaction) {

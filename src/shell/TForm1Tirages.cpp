@@ -11,7 +11,7 @@
 namespace tolvan {
 
 void TForm1::tiragealeatoire() {
-  try {
+  SousGarde(QStringLiteral("Tform1.TirageAleatoire;"), [this] {
     if (RBfichier->isChecked()) {
       if (tirages_->NbLignes() == 0) return;
       const int ligne = plateforme_.Aleatoire(tirages_->NbLignes());
@@ -33,19 +33,14 @@ void TForm1::tiragealeatoire() {
     }
     depart();
     TIR_to_LV();
-  } catch (...) {
-    AfficheBug(QStringLiteral("Tform1.TirageAleatoire;"));
-  }
+  });
 }
 
 void TForm1::LV_to_TIR(int ligne) { solveur_->Tirage = TirageDesCellules(tirages_->Cellules(ligne)); }
 
 void TForm1::TIR_to_LV() {
-  try {
-    tirages_->DefinitLigneCourante(tirages_->Ajoute(CellulesDuTirage(*solveur_)));
-  } catch (...) {
-    AfficheBug(QStringLiteral("TIR_to_LV;"));
-  }
+  SousGarde(QStringLiteral("TIR_to_LV;"),
+            [this] { tirages_->DefinitLigneCourante(tirages_->Ajoute(CellulesDuTirage(*solveur_))); });
 }
 
 void TForm1::Effacercestirages1Click() { tirages_->EffaceSelection(); }
