@@ -16,11 +16,20 @@ std::string TexteSigne(longint signe) { return (signe >= 1 && signe <= 4) ? std:
 
 void TableauNoir::Commence(const NombresTirage& nombres) {
   for (int i = 1; i <= NbNombres; ++i) Tuiles[i] = Tuile{nombres[i], true};
+  Recommence();
+}
+
+void TableauNoir::Recommence() {
   EtatSaisie = 0;
   NumLigne = 1;
   ResultatValide = 0;
-  reponseAttendue_ = false;
+  OublieReponse();
   EffaceLignes();
+}
+
+void TableauNoir::OublieReponse() {
+  reponseAttendue_ = false;
+  operationPermise_ = false;
 }
 
 TableauNoir::Reaction TableauNoir::Effectue(int code, bool calculAuto, longint cible) {

@@ -35,6 +35,11 @@ class TableauNoir {
   // A new game on these numbers: every tile holds its number and is enabled,
   // line 1 is empty.
   void Commence(const NombresTirage& nombres);
+  // Back to an empty line 1 with no line kept and no answer awaited; the
+  // tiles keep their values.
+  void Recommence();
+  // The game ended while a typed answer was awaited: no answer counts now.
+  void OublieReponse();
 
   // A press on tile 1..6 or an operator 7..10. `calculAuto`: the program
   // computes results (otherwise the player types them).

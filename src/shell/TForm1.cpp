@@ -150,9 +150,10 @@ void TForm1::FormCreate() {
 
 void TForm1::FormActivate() {
   if (!PremiereActivation) return;
+  // Cleared first: the theme's error box can activate the window again.
+  PremiereActivation = false;
   ChargeTheme(FichierSon, Sons, plateforme_, Textes);
   AfficheNomsDesSons();
-  PremiereActivation = false;
 }
 
 void TForm1::FormClose() {}

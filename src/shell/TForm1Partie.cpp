@@ -38,9 +38,8 @@ void TForm1::depart() {
   if (CBauto->isChecked()) solveur_->ChercheSol(0);
   // The search runs to its end before returning: the solver is free here.
   LBnbsol->setText(QString::number(solveur_->SolutionApprochee ? 0 : solveur_->NbSolutions));
-  Tableau.EtatSaisie = 0;
-  Tableau.NumLigne = 1;
-  Tableau.EffaceLignes();
+  Tableau.Recommence();
+  CacheReponse();
   // The board of the last game goes away with it.
   RefaitLigne();
   Timer1->start();
@@ -91,6 +90,9 @@ void TForm1::Timer1Timer() {
 
 void TForm1::fini() {
   JoueSonEvenement(Evenement::Temps);
+  // An answer still awaited cannot win a game that is over.
+  Tableau.OublieReponse();
+  CacheReponse();
   PB->setValue(0);
   Timer1->stop();
   GBjeu->hide();

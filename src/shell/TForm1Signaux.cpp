@@ -67,7 +67,9 @@ void TForm1::ConnecteSignaux() {
 }
 
 bool TForm1::eventFilter(QObject* objet, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress && codesDesBoutons_.contains(objet)) {
+  // A quick second press on the same button comes as a double click.
+  const bool presse = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+  if (presse && codesDesBoutons_.contains(objet)) {
     Effectue(codesDesBoutons_.value(objet));
   }
   if (event->type() == QEvent::KeyRelease && objet == MaReponse) {

@@ -261,6 +261,14 @@ TEST(Demarrage, MissingDefaultThemeAsksAndCancelKeepsTheBuiltInNames) {
   EXPECT_FALSE(f.fenetre->PremiereActivation);
 }
 
+TEST(Demarrage, TheThemeQuestionItselfDoesNotStartASecondLoad) {
+  FenetreDeTest f(false);
+  // The box activates the window again while it is up.
+  f.plateforme.quandMessage = [&f](const MessageAffiche&) { f.fenetre->FormActivate(); };
+  f.fenetre->FormActivate();
+  EXPECT_EQ(f.plateforme.messages.size(), 1u);
+}
+
 TEST(Demarrage, RetryReadsAThemePutBackMeanwhile) {
   FenetreDeTest f(false);
   f.plateforme.reponses = {Reponse::Reessayer};

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -136,6 +137,65 @@ TEST(Partie, TimeRunsOutOnTheLastTickOfTheLimit) {
   EXPECT_TRUE(f.W("GBinfo")->isVisible());
 }
 
+TEST(Partie, AnAnswerAwaitedWhenTimeRunsOutCannotWinLater) {
+  PartieEnCours f;
+  f.plateforme.tirages = TirageDe303;
+  f.W<QCheckBox>("CkBcalcul")->setChecked(false);
+  f.W<QComboBox>("CBtemps")->setCurrentIndex(1);
+  f.Clique("BTnouvPartie");
+  f.Presse("P6");
+  f.Presse("BTfois");
+  f.Presse("P2");
+  auto* reponse = f.W<QLineEdit>("MaReponse");
+  ASSERT_TRUE(reponse->isVisible());
+  f.Tique(20);
+  EXPECT_FALSE(reponse->isVisible());
+  for (Qt::Key k : {Qt::Key_3, Qt::Key_0, Qt::Key_0}) QTest::keyClick(reponse, k, Qt::KeypadModifier);
+  QTest::keyClick(reponse, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_FALSE(f.fenetre->PartieGagnee);
+  EXPECT_EQ(f.W<QTreeWidget>("LVscore")->topLevelItemCount(), 0);
+
+  // Replayed with results computed, nothing of the old answer is left.
+  f.W<QCheckBox>("CkBcalcul")->setChecked(true);
+  f.Clique("BTrejoue");
+  EXPECT_FALSE(reponse->isVisible());
+  EXPECT_EQ(f.Tableau(1), "");
+  f.Presse("P1");
+  f.Presse("BTplus");
+  f.Presse("P2");
+  EXPECT_FALSE(reponse->isVisible());
+  EXPECT_EQ(f.Tableau(1), "25+50=75");
+}
+
+TEST(Partie, ChangingTheTimeLimitRestartsTheClockOfTheGameInProgress) {
+  PartieEnCours f;
+  f.plateforme.tirages = TirageDe303;
+  f.Clique("BTnouvPartie");
+  f.Tique(30);
+  f.W<QComboBox>("CBtemps")->setCurrentIndex(2);  // "40 secondes"
+  EXPECT_EQ(f.W<QProgressBar>("PB")->value(), 0);
+  EXPECT_EQ(f.W<QProgressBar>("PB")->maximum(), 40);
+  EXPECT_TRUE(f.W<QTimer>("Timer1")->isActive());
+  f.Tique(39);
+  EXPECT_TRUE(f.W("GBjeu")->isVisible());
+  f.Tique(1);
+  EXPECT_FALSE(f.W("GBjeu")->isVisible());
+}
+
+TEST(Partie, AQuickSecondPressCountsAsAPress) {
+  PartieEnCours f;
+  f.plateforme.tirages = TirageDe303;
+  f.Clique("BTnouvPartie");
+  f.Presse("P6");
+  f.Presse("BTfois");
+  f.Presse("P2");
+  QMouseEvent doubleClic(QEvent::MouseButtonDblClick, QPointF(5, 5), f.W("P2")->mapToGlobal(QPointF(5, 5)),
+                         Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(f.W("P2"), &doubleClic);
+  EXPECT_EQ(f.Tableau(2), "300");
+  EXPECT_FALSE(f.W("P2")->isEnabled());
+}
+
 TEST(Partie, RepeatedStartsNeverSpeedTheClockUp) {
   PartieEnCours f;
   f.plateforme.tirages = TirageDe303;
@@ -244,6 +304,12 @@ TEST(Partie, ClearingSelectedDrawsKeepsTheOthersInOrder) {
   f.fenetre->Cgagner();
   EXPECT_EQ(tirages->topLevelItem(0)->text(9), "NON");
   EXPECT_EQ(tirages->topLevelItem(1)->text(9), "NON");
+
+  // "Annuler" only closes the menu.
+  tirages->topLevelItem(1)->setSelected(true);
+  f.W<QMenu>("PMtirage")->findChild<QAction*>("Annuler1")->trigger();
+  EXPECT_EQ(tirages->topLevelItemCount(), 2);
+  EXPECT_TRUE(tirages->topLevelItem(1)->isSelected());
 
   f.plateforme.reponses = {Reponse::Non, Reponse::Oui};
   f.Clique("BTeffaceTout");

@@ -46,7 +46,7 @@ QMessageBox::Icon IconeDe(TypeMessage type) {
 
 }  // namespace
 
-QtPlateforme::QtPlateforme() : sons_(std::make_unique<LecteurSons>()) { SemeAleatoire(); }
+QtPlateforme::QtPlateforme() : sons_(std::make_unique<LecteurSons>()) {}
 
 QtPlateforme::~QtPlateforme() = default;
 

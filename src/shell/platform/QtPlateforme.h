@@ -47,7 +47,7 @@ class QtPlateforme : public Plateforme {
   std::unique_ptr<LecteurSons> sons_;
   std::unique_ptr<QPrinter> imprimante_;
   MagasinQSettings reglages_;
-  std::mt19937 generateur_;
+  std::mt19937 generateur_;  // seeded by the window when it is created
 };
 
 }  // namespace tolvan
