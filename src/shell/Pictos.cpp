@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPolygonF>
 
 namespace tolvan {
 
@@ -139,18 +140,18 @@ void Oeil(QPainter& p) {
   p.drawEllipse(QPointF(16, 16), 2.5, 2.5);
 }
 
+// The point at `rayon` from the centre (16, cy), at `angle` radians.
+QPointF Polaire(qreal cy, qreal rayon, qreal angle) {
+  return QPointF(16 + rayon * std::cos(angle), cy + rayon * std::sin(angle));
+}
+
 void Etoile(QPainter& p) {
-  QPainterPath etoile;
+  QPolygonF pointes;
   for (int i = 0; i < 10; ++i) {
-    const qreal rayon = (i % 2 == 0) ? 13 : 5.5;
-    const qreal angle = -std::numbers::pi / 2 + i * std::numbers::pi / 5;
-    const QPointF point(16 + rayon * std::cos(angle), 17 + rayon * std::sin(angle));
-    if (i == 0) {
-      etoile.moveTo(point);
-    } else {
-      etoile.lineTo(point);
-    }
+    pointes << Polaire(17, (i % 2 == 0) ? 13 : 5.5, -std::numbers::pi / 2 + i * std::numbers::pi / 5);
   }
+  QPainterPath etoile;
+  etoile.addPolygon(pointes);
   etoile.closeSubpath();
   p.setPen(Trait(Orange.darker(130), 1.5));
   p.setBrush(Jaune);
@@ -158,17 +159,10 @@ void Etoile(QPainter& p) {
 }
 
 void Spirale(QPainter& p) {
+  QPolygonF tours;
+  for (int i = 0; i <= 60; ++i) tours << Polaire(16, 1 + i * 0.22, i * 0.3);
   QPainterPath spirale;
-  for (int i = 0; i <= 60; ++i) {
-    const qreal angle = i * 0.3;
-    const qreal rayon = 1 + i * 0.22;
-    const QPointF point(16 + rayon * std::cos(angle), 16 + rayon * std::sin(angle));
-    if (i == 0) {
-      spirale.moveTo(point);
-    } else {
-      spirale.lineTo(point);
-    }
-  }
+  spirale.addPolygon(tours);
   p.setPen(Trait(QColor(0x8e, 0x44, 0xad), 3));
   p.drawPath(spirale);
 }

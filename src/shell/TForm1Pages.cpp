@@ -142,15 +142,15 @@ void TForm1::CreeOutilsSolutions(QWidget* page) {
   BTleft = BoutonImage(GBopSol, "BTleft", {}, Picto::Gauche, QRect(4, 3, 28, 21));
   BTmienne = BoutonImage(GBopSol, "BTmienne", QStringLiteral("La mienne"), Picto::Mienne, QRect(34, 3, 85, 21));
   BTright = BoutonImage(GBopSol, "BTright", {}, Picto::Droite, QRect(121, 3, 28, 21));
-  BTsimple = BoutonImage(GBopSol, "BTsimple", QStringLiteral("La + simple"), Picto::Simple, QRect(4, 25, 72, 21));
-  BTtordue = BoutonImage(GBopSol, "BTtordue", QStringLiteral("La + tordue"), Picto::Tordue, QRect(77, 25, 72, 21));
+  // Too narrow for a picture beside their captions.
+  BTsimple = Bouton(GBopSol, "BTsimple", QStringLiteral("La + simple"), QRect(4, 25, 72, 21));
+  BTtordue = Bouton(GBopSol, "BTtordue", QStringLiteral("La + tordue"), QRect(77, 25, 72, 21));
   CBetape = ListeDeroulante(GBopSol, "CBetape", QRect(4, 47, 72, 21), QStringLiteral("Filtrer par Etape"));
   CBetape->addItems({QStringLiteral("toutes"), QStringLiteral("en 1"), QStringLiteral("en 2"), QStringLiteral("en 3"),
                      QStringLiteral("en 4"), QStringLiteral("en 5")});
   CBoper = ListeDeroulante(GBopSol, "CBoper", QRect(77, 47, 72, 21), QStringLiteral("Filtrer par Opération"));
   CBoper->addItems({QStringLiteral("toutes"), QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("/"),
                     QStringLiteral("x")});
-  for (QPushButton* petit : {BTsimple, BTtordue}) petit->setIconSize(QSize(13, 13));
   GBopSol->hide();
 }
 

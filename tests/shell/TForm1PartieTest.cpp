@@ -37,6 +37,12 @@ struct PartieEnCours : FenetreDeTest {
     return Trouve<Controle>(nom);
   }
   void Presse(const char* nom) { QTest::mousePress(W(nom), Qt::LeftButton); }
+  // One line: left operand, operator, right operand.
+  void Ligne(const char* gauche, const char* signe, const char* droite) {
+    Presse(gauche);
+    Presse(signe);
+    Presse(droite);
+  }
   void Clique(const char* nom) { QTest::mouseClick(W(nom), Qt::LeftButton); }
   void Tique(int fois) {
     for (int i = 0; i < fois; ++i) fenetre->Timer1Timer();
@@ -143,9 +149,7 @@ TEST(Partie, AnAnswerAwaitedWhenTimeRunsOutCannotWinLater) {
   f.W<QCheckBox>("CkBcalcul")->setChecked(false);
   f.W<QComboBox>("CBtemps")->setCurrentIndex(1);
   f.Clique("BTnouvPartie");
-  f.Presse("P6");
-  f.Presse("BTfois");
-  f.Presse("P2");
+  f.Ligne("P6", "BTfois", "P2");
   auto* reponse = f.W<QLineEdit>("MaReponse");
   ASSERT_TRUE(reponse->isVisible());
   f.Tique(20);
@@ -160,9 +164,7 @@ TEST(Partie, AnAnswerAwaitedWhenTimeRunsOutCannotWinLater) {
   f.Clique("BTrejoue");
   EXPECT_FALSE(reponse->isVisible());
   EXPECT_EQ(f.Tableau(1), "");
-  f.Presse("P1");
-  f.Presse("BTplus");
-  f.Presse("P2");
+  f.Ligne("P1", "BTplus", "P2");
   EXPECT_FALSE(reponse->isVisible());
   EXPECT_EQ(f.Tableau(1), "25+50=75");
 }
@@ -186,9 +188,7 @@ TEST(Partie, AQuickSecondPressCountsAsAPress) {
   PartieEnCours f;
   f.plateforme.tirages = TirageDe303;
   f.Clique("BTnouvPartie");
-  f.Presse("P6");
-  f.Presse("BTfois");
-  f.Presse("P2");
+  f.Ligne("P6", "BTfois", "P2");
   QMouseEvent doubleClic(QEvent::MouseButtonDblClick, QPointF(5, 5), f.W("P2")->mapToGlobal(QPointF(5, 5)),
                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(f.W("P2"), &doubleClic);
@@ -214,9 +214,7 @@ TEST(Partie, TypedAnswersTakeOnlyKeypadDigitsAndEnter) {
   f.plateforme.tirages = TirageDe303;
   f.W<QCheckBox>("CkBcalcul")->setChecked(false);
   f.Clique("BTnouvPartie");
-  f.Presse("P1");
-  f.Presse("BTplus");
-  f.Presse("P2");
+  f.Ligne("P1", "BTplus", "P2");
   auto* reponse = f.W<QLineEdit>("MaReponse");
   ASSERT_TRUE(reponse->isVisible());
   EXPECT_TRUE(f.W("MaReponse2")->isVisible());
@@ -245,9 +243,7 @@ TEST(Partie, TypedAnswersTakeOnlyKeypadDigitsAndEnter) {
 
   // The winning line, typed, ends the game with the finished lines in the recap.
   const auto tape = [&](const char* gauche, const char* signe, const char* droite, const char* chiffres) {
-    f.Presse(gauche);
-    f.Presse(signe);
-    f.Presse(droite);
+    f.Ligne(gauche, signe, droite);
     for (const char* c = chiffres; *c; ++c) QTest::keyClick(reponse, Qt::Key(Qt::Key_0 + (*c - '0')), Qt::KeypadModifier);
     QTest::keyClick(reponse, Qt::Key_Enter, Qt::KeypadModifier);
   };
@@ -265,12 +261,8 @@ TEST(Partie, RetourGivesBackTilesAndPlaysItsSound) {
   PartieEnCours f;
   f.plateforme.tirages = TirageDe303;
   f.Clique("BTnouvPartie");
-  f.Presse("P1");
-  f.Presse("BTplus");
-  f.Presse("P2");
-  f.Presse("P3");
-  f.Presse("BTmoins");
-  f.Presse("P2");
+  f.Ligne("P1", "BTplus", "P2");
+  f.Ligne("P3", "BTmoins", "P2");
   EXPECT_EQ(f.Tableau(2), "75-75=0");
   f.Clique("BTannul");
   EXPECT_EQ(f.plateforme.sons.back(), "Minimize");
@@ -338,13 +330,9 @@ TEST(Partie, DrawsFromTheListReplayItsRowsAndReportBadOnes) {
     EXPECT_TRUE(f.fenetre->Tirages().EstCochee(0));
     EXPECT_EQ(f.fenetre->Tirages().NbLignes(), 1);
   }
-  f.Presse("P3");
+  f.Ligne("P3", "BTplus", "P4");
   f.Presse("BTplus");
-  f.Presse("P4");
-  f.Presse("BTplus");
-  f.Presse("P2");
-  f.Presse("BTplus");
-  f.Presse("P1");
+  f.Ligne("P2", "BTplus", "P1");
   EXPECT_EQ(f.fenetre->Tirages().Cellules(0).value(9), "OUI");
 
   auto* tirages = f.W<QTreeWidget>("LVtirage");
