@@ -3,15 +3,16 @@
 #include <QDir>
 
 #include "shell/TForm1.h"
+#include "shell/TraductionsQt.h"
 #include "shell/platform/QtPlateforme.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tolvan"));
   QApplication::setStyle(QStringLiteral("Fusion"));
+  tolvan::InstalleTraductionsQt(application);
   tolvan::QtPlateforme plateforme;
   tolvan::TForm1 fenetre(plateforme, QDir::toNativeSeparators(QApplication::applicationDirPath()) + QDir::separator());
-  plateforme.DefinitFenetre(&fenetre);
   fenetre.show();
   return QApplication::exec();
 }

@@ -79,6 +79,7 @@ TableauNoir::Reaction TableauNoir::PresseTuile(int tuile, bool calculAuto, longi
       } else {
         // Refused, or waiting for the typed result: the tile is free again.
         reaction.son = Reaction::Son::Erreur;
+        reaction.refusee = !reponseAttendue_;
         --EtatSaisie;
         ActiveTuile(tuile, true);
       }

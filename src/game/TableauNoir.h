@@ -13,7 +13,7 @@ namespace tolvan {
 // A number tile: the value it holds and shows, and whether it can be pressed.
 struct Tuile {
   longint valeur = 0;
-  bool active = true;
+  bool active = false;  // nothing can be pressed before a game starts
 };
 
 // The codes of a press: tiles 1 to 6, then the operators.
@@ -30,6 +30,7 @@ class TableauNoir {
     Son son = Son::Aucun;
     bool gagne = false;           // the line reached the target
     bool demandeReponse = false;  // the player must type the line's result
+    bool refusee = false;         // the operation is not allowed
   };
 
   // A new game on these numbers: every tile holds its number and is enabled,

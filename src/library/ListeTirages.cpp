@@ -1,84 +1,142 @@
 #include "ListeTirages.h"
 
+#include <algorithm>
 #include <stdexcept>
-
-#include <QTreeWidget>
 
 namespace tolvan {
 
-QStringList CellulesDuTirage(const Solveur& solveur) {
-  const TTirage& tirage = solveur.Tirage;
-  QStringList cellules{QString::number(tirage.Resultat)};
-  for (longint nombre : tirage.Nombres) cellules.append(QString::number(nombre));
-  cellules << QString::number(solveur.NbSolutions) << QString::number(solveur.NbEtapesMin)
-           << QStringLiteral("NON") << QString::fromStdString(solveur.TexteSimple);
-  return cellules;
-}
-
 namespace {
 
-longint Entier(const QString& texte) {
-  bool ok = false;
-  const int valeur = texte.toInt(&ok);
-  if (!ok) throw std::invalid_argument("'" + texte.toStdString() + "' is not a whole number");
-  return valeur;
-}
+const std::array<QString, NbCellules> TitresColonnes = {
+    QStringLiteral("Résultat"), QStringLiteral("nb1"),   QStringLiteral("nb2"),    QStringLiteral("nb3"),
+    QStringLiteral("nb4"),      QStringLiteral("nb5"),   QStringLiteral("nb6"),    QStringLiteral("nb Sol"),
+    QStringLiteral("etape"),    QStringLiteral("Trouvé"), QStringLiteral("Solution")};
+
+bool AvantParCible(const QString& a, const QString& b) { return QString::compare(a, b) < 0; }
 
 }  // namespace
 
-TTirage TirageDesCellules(const QStringList& cellules) {
-  TTirage tirage;
-  tirage.Resultat = Entier(cellules.value(0));
-  for (int i = 1; i <= NbNombres; ++i) tirage.Nombres[i] = Entier(cellules.value(i));
-  return tirage;
+ListeTirages::ListeTirages(QObject* parent) : QAbstractTableModel(parent) {}
+
+const RangeeTirage& ListeTirages::Rangee(int ligne) const {
+  if (ligne < 0 || ligne >= NbLignes()) throw std::out_of_range("no row " + std::to_string(ligne));
+  return entrees_[static_cast<std::size_t>(ligne)].rangee;
 }
 
-int ListeTirages::NbLignes() const { return liste_->topLevelItemCount(); }
-
-int ListeTirages::Ajoute(const QStringList& cellules) {
-  auto* rangee = new QTreeWidgetItem(cellules);
-  rangee->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-  rangee->setCheckState(0, Qt::Unchecked);
-  liste_->addTopLevelItem(rangee);
-  return liste_->indexOfTopLevelItem(rangee);
-}
-
-QStringList ListeTirages::Cellules(int ligne) const {
-  QStringList cellules;
-  if (const QTreeWidgetItem* rangee = liste_->topLevelItem(ligne)) {
-    for (int i = 0; i < NbCellules; ++i) cellules.append(rangee->text(i));
+int ListeTirages::Ajoute(RangeeTirage rangee) {
+  auto place = entrees_.end();
+  if (classee_) {
+    place = std::upper_bound(entrees_.begin(), entrees_.end(), rangee.cellules[CelluleResultat],
+                             [](const QString& cible, const Entree& e) {
+                               return AvantParCible(cible, e.rangee.cellules[CelluleResultat]);
+                             });
   }
-  return cellules;
+  const int ligne = static_cast<int>(place - entrees_.begin());
+  beginInsertRows({}, ligne, ligne);
+  entrees_.insert(place, Entree{std::move(rangee), prochaineIdentite_++});
+  endInsertRows();
+  return ligne;
 }
 
 void ListeTirages::CocheLigne(int ligne) {
-  if (QTreeWidgetItem* rangee = liste_->topLevelItem(ligne)) rangee->setCheckState(0, Qt::Checked);
+  if (ligne < 0 || ligne >= NbLignes()) return;
+  entrees_[static_cast<std::size_t>(ligne)].rangee.cochee = true;
+  MontreCellule(ligne, CelluleResultat, Qt::CheckStateRole);
 }
 
-bool ListeTirages::EstCochee(int ligne) const {
-  const QTreeWidgetItem* rangee = liste_->topLevelItem(ligne);
-  return rangee && rangee->checkState(0) == Qt::Checked;
-}
+bool ListeTirages::EstCochee(int ligne) const { return ligne >= 0 && ligne < NbLignes() && Rangee(ligne).cochee; }
 
 void ListeTirages::DefinitLigneCourante(int ligne) {
-  ligneCourante_ = ligne;
-  rangeeCourante_ = QPersistentModelIndex(liste_->model()->index(ligne, 0));
+  identiteCourante_ = (ligne >= 0 && ligne < NbLignes()) ? entrees_[static_cast<std::size_t>(ligne)].identite : 0;
 }
+
+int ListeTirages::LigneCourante() const { return IndexDe(identiteCourante_); }
 
 void ListeTirages::MarqueTrouve() {
-  if (!rangeeCourante_.isValid()) return;
-  QTreeWidgetItem* rangee = liste_->topLevelItem(rangeeCourante_.row());
-  if (rangee) rangee->setText(CelluleTrouve, QStringLiteral("OUI"));
+  const int ligne = LigneCourante();
+  if (ligne < 0) return;
+  entrees_[static_cast<std::size_t>(ligne)].rangee.cellules[CelluleTrouve] = Trouve;
+  MontreCellule(ligne, CelluleTrouve, Qt::DisplayRole);
 }
 
-void ListeTirages::EffaceSelection() {
-  for (QTreeWidgetItem* rangee : liste_->selectedItems()) delete rangee;
+void ListeTirages::Efface(QList<int> lignes) {
+  std::sort(lignes.begin(), lignes.end(), std::greater<>());
+  lignes.erase(std::unique(lignes.begin(), lignes.end()), lignes.end());
+  for (int ligne : lignes) {
+    if (ligne < 0 || ligne >= NbLignes()) continue;
+    beginRemoveRows({}, ligne, ligne);
+    entrees_.erase(entrees_.begin() + ligne);
+    endRemoveRows();
+  }
 }
 
 void ListeTirages::EffaceTout() {
-  liste_->hide();
-  liste_->clear();
-  liste_->show();
+  beginResetModel();
+  entrees_.clear();
+  endResetModel();
+}
+
+void ListeTirages::Classe(bool actif) {
+  classee_ = actif;
+  if (!actif) return;
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  const QModelIndexList avant = persistentIndexList();
+  std::vector<quint64> identites;
+  for (const QModelIndex& index : avant) identites.push_back(entrees_[static_cast<std::size_t>(index.row())].identite);
+  std::stable_sort(entrees_.begin(), entrees_.end(), [](const Entree& a, const Entree& b) {
+    return AvantParCible(a.rangee.cellules[CelluleResultat], b.rangee.cellules[CelluleResultat]);
+  });
+  QModelIndexList apres;
+  for (qsizetype i = 0; i < avant.size(); ++i) {
+    apres.append(index(IndexDe(identites[static_cast<std::size_t>(i)]), avant[i].column()));
+  }
+  changePersistentIndexList(avant, apres);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int ListeTirages::IndexDe(quint64 identite) const {
+  if (identite == 0) return -1;
+  const auto trouvee =
+      std::find_if(entrees_.begin(), entrees_.end(), [identite](const Entree& e) { return e.identite == identite; });
+  return trouvee == entrees_.end() ? -1 : static_cast<int>(trouvee - entrees_.begin());
+}
+
+void ListeTirages::MontreCellule(int ligne, int colonne, int role) {
+  const QModelIndex cellule = index(ligne, colonne);
+  emit dataChanged(cellule, cellule, {role});
+}
+
+int ListeTirages::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : NbLignes(); }
+
+int ListeTirages::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : NbCellules; }
+
+QVariant ListeTirages::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= NbLignes()) return {};
+  const RangeeTirage& rangee = Rangee(index.row());
+  if (role == Qt::DisplayRole) return rangee.cellules[static_cast<std::size_t>(index.column())];
+  if (role == Qt::CheckStateRole && index.column() == CelluleResultat) {
+    return rangee.cochee ? Qt::Checked : Qt::Unchecked;
+  }
+  return {};
+}
+
+bool ListeTirages::setData(const QModelIndex& index, const QVariant& valeur, int role) {
+  if (!index.isValid() || role != Qt::CheckStateRole || index.column() != CelluleResultat) return false;
+  entrees_[static_cast<std::size_t>(index.row())].rangee.cochee = valeur.toInt() == Qt::Checked;
+  emit dataChanged(index, index, {role});
+  return true;
+}
+
+QVariant ListeTirages::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= NbCellules) return {};
+  return TitresColonnes[static_cast<std::size_t>(section)];
+}
+
+Qt::ItemFlags ListeTirages::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  Qt::ItemFlags drapeaux = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+  if (index.column() == CelluleResultat) drapeaux |= Qt::ItemIsUserCheckable;
+  return drapeaux;
 }
 
 }  // namespace tolvan

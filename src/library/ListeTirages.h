@@ -1,52 +1,64 @@
-// The draws list of the "Tirages" page: one row of eleven text cells per
-// draw (target, six numbers, solution count, fewest steps, found or not,
-// simplest solution), with a check box on each row.
+// The draws list of the "Tirages" page. It owns the rows and is the only
+// way to change them; as a table model it is also what the list view shows.
 #pragma once
 
-#include <QPersistentModelIndex>
-#include <QStringList>
+#include <vector>
 
-#include "engine/Solveur.h"
+#include <QAbstractTableModel>
+#include <QList>
 
-class QTreeWidget;
+#include "RangeeTirage.h"
 
 namespace tolvan {
 
-inline constexpr int NbCellules = 11;
-inline constexpr int CelluleTrouve = 9;  // "OUI" / "NON"
-
-// The cells of the current draw and what the solver knows of it.
-QStringList CellulesDuTirage(const Solveur& solveur);
-
-// The draw of a row's cells; throws std::invalid_argument when the target
-// or a number is not a whole number.
-TTirage TirageDesCellules(const QStringList& cellules);
-
-class ListeTirages {
+class ListeTirages : public QAbstractTableModel {
  public:
-  explicit ListeTirages(QTreeWidget* liste) : liste_(liste) {}
+  explicit ListeTirages(QObject* parent = nullptr);
 
-  int NbLignes() const;
-  // Appends a row and returns its index.
-  int Ajoute(const QStringList& cellules);
-  QStringList Cellules(int ligne) const;
+  int NbLignes() const { return static_cast<int>(entrees_.size()); }
+  const RangeeTirage& Rangee(int ligne) const;
+  // Appends a row and returns its index: the end of the list, or its
+  // sorted place while the list is kept sorted.
+  int Ajoute(RangeeTirage rangee);
   void CocheLigne(int ligne);
   bool EstCochee(int ligne) const;
 
   // The row of the draw being played. The row itself is followed, so that
   // deleting or sorting rows never sends a later "OUI" to another row.
-  int LigneCourante() const { return ligneCourante_; }
   void DefinitLigneCourante(int ligne);
+  // Where that row is now; -1 once it is gone.
+  int LigneCourante() const;
   // "OUI" in the current draw's row, when that row still exists.
   void MarqueTrouve();
 
-  void EffaceSelection();
+  // Deletes these rows; the others keep their order.
+  void Efface(QList<int> lignes);
   void EffaceTout();
 
+  // While on, rows are in ascending order of their target compared as text
+  // ("1000" before "101" before "999"), and appended rows take their place.
+  void Classe(bool actif);
+  bool EstClassee() const { return classee_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  bool setData(const QModelIndex& index, const QVariant& valeur, int role) override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
  private:
-  QTreeWidget* liste_;
-  int ligneCourante_ = 0;
-  QPersistentModelIndex rangeeCourante_;
+  struct Entree {
+    RangeeTirage rangee;
+    quint64 identite;
+  };
+  int IndexDe(quint64 identite) const;
+  void MontreCellule(int ligne, int colonne, int role);
+
+  std::vector<Entree> entrees_;
+  quint64 prochaineIdentite_ = 1;
+  quint64 identiteCourante_ = 0;
+  bool classee_ = false;
 };
 
 }  // namespace tolvan

@@ -1,6 +1,8 @@
 #include "Apparence.h"
 
 #include <QFont>
+#include <QStyle>
+#include <QTimer>
 #include <QWidget>
 
 namespace tolvan {
@@ -12,7 +14,7 @@ namespace {
 const char* const StyleDuJeu = R"(
 QWidget { font-family: "DejaVu Sans Condensed", "DejaVu Sans"; font-size: 8pt; }
 QPushButton#P1, QPushButton#P2, QPushButton#P3, QPushButton#P4, QPushButton#P5, QPushButton#P6 {
-  font-size: 17pt; font-weight: bold; color: #1d2f4f;
+  font-size: %1pt; font-weight: bold; color: #1d2f4f;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbe7a1, stop:1 #e3b64c);
   border: 1px solid #9a6b0f; border-radius: 5px;
 }
@@ -23,7 +25,7 @@ QPushButton#P4:disabled, QPushButton#P5:disabled, QPushButton#P6:disabled {
 QPushButton#P1:pressed, QPushButton#P2:pressed, QPushButton#P3:pressed,
 QPushButton#P4:pressed, QPushButton#P5:pressed, QPushButton#P6:pressed { background: #d9a93a; }
 QPushButton#Bresult {
-  font-size: 22pt; font-weight: bold; color: #ffd84a;
+  font-size: %2pt; font-weight: bold; color: #ffd84a;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a4b6b, stop:1 #1b2640);
   border: 2px solid #0f1626; border-radius: 6px;
 }
@@ -45,18 +47,19 @@ QGroupBox#GBtablo::title {
   color: #fff8e8; background: #7a5533; border-radius: 3px;
 }
 QTextEdit#MM1, QTextEdit#MM2, QTextEdit#MM3, QTextEdit#MM4, QTextEdit#MM5, QTextEdit#TMsolution {
-  background: #141414; color: #ffffff; border: none; font-weight: bold; font-size: 11pt;
+  background: #141414; color: #ffffff; border: none; font-weight: bold; font-size: %3pt;
 }
+QTextEdit[refus="true"] { background: #8e1b1b; }
 QTextEdit#TMsolution { font-size: 9pt; }
 QLabel#LBtitre { font-size: 40pt; font-weight: bold; color: #1f3d2b; }
 QLabel#Label8 { font-weight: bold; color: #555555; }
 QLabel#LBscoreActu, QLabel#LBnbsol, QLabel#LBpoint { font-size: 12pt; font-weight: bold; color: #1d2f4f; }
 QLabel#Label9, QLabel#Label4, QLabel#LbsiteTavrel, QLabel#LBmailTavrel { color: #1a5fb4; }
 QTextEdit#MMrecap { background: #fffdf5; }
-QTreeWidget#LVtirage::item, QTreeWidget#LVscore::item, QTreeWidget#LVrecord::item {
+QTreeView#LVtirage::item, QTreeView#LVscore::item, QTreeView#LVrecord::item {
   border-right: 1px solid #d8d8d8; border-bottom: 1px solid #d8d8d8;
 }
-QTreeWidget#LVtirage::item:selected, QTreeWidget#LVscore::item:selected, QTreeWidget#LVrecord::item:selected {
+QTreeView#LVtirage::item:selected, QTreeView#LVscore::item:selected, QTreeView#LVrecord::item:selected {
   background: #3d7ac9; color: white;
 }
 )";
@@ -68,7 +71,23 @@ void HabilleFenetre(QWidget* fenetre) {
   QFont police(QStringLiteral("DejaVu Sans Condensed"));
   police.setPointSize(8);
   fenetre->setFont(police);
-  fenetre->setStyleSheet(QString::fromLatin1(StyleDuJeu));
+  fenetre->setStyleSheet(QString::fromLatin1(StyleDuJeu).arg(PointsTuile).arg(PointsCible).arg(PointsLigne));
+}
+
+namespace {
+
+void MarqueRefus(QWidget* ligne, bool refus) {
+  ligne->setProperty("refus", refus);
+  ligne->style()->unpolish(ligne);
+  ligne->style()->polish(ligne);
+}
+
+}  // namespace
+
+void SignaleRefus(QWidget* ligne) {
+  // Seen without speakers too, where the error sound alone is lost.
+  MarqueRefus(ligne, true);
+  QTimer::singleShot(350, ligne, [ligne] { MarqueRefus(ligne, false); });
 }
 
 }  // namespace tolvan

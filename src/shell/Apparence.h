@@ -8,7 +8,16 @@ class QWidget;
 
 namespace tolvan {
 
+// The largest sizes, in points, of the numbers on the tiles, on the target
+// and on the blackboard lines; longer numbers are shown smaller.
+inline constexpr int PointsTuile = 17;
+inline constexpr int PointsCible = 22;
+inline constexpr int PointsLigne = 11;
+
 // Applies the game's font and style sheet to the main window and its children.
 void HabilleFenetre(QWidget* fenetre);
+
+// Marks a blackboard line for a moment, when an operation is refused.
+void SignaleRefus(QWidget* ligne);
 
 }  // namespace tolvan

@@ -83,14 +83,23 @@ QProgressBar* Barre(QWidget* parent, const char* nom, int maximum, QRect place) 
   return barre;
 }
 
-QTreeWidget* ListeRapport(QWidget* parent, const char* nom, std::initializer_list<std::pair<QString, int>> colonnes,
-                          QRect place) {
-  auto* liste = Place(new QTreeWidget(parent), nom, place, {});
+namespace {
+
+// Rows of text cells side by side, read-only, without a tree's indentation.
+void PrepareRapport(QTreeView* liste) {
   liste->setRootIsDecorated(false);
   liste->setUniformRowHeights(true);
   liste->setAllColumnsShowFocus(true);
   liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
   liste->header()->setStretchLastSection(false);
+}
+
+}  // namespace
+
+QTreeWidget* ListeRapport(QWidget* parent, const char* nom, std::initializer_list<std::pair<QString, int>> colonnes,
+                          QRect place) {
+  auto* liste = Place(new QTreeWidget(parent), nom, place, {});
+  PrepareRapport(liste);
   QStringList titres;
   for (const auto& colonne : colonnes) titres.append(colonne.first);
   liste->setColumnCount(static_cast<int>(titres.size()));
@@ -100,6 +109,16 @@ QTreeWidget* ListeRapport(QWidget* parent, const char* nom, std::initializer_lis
     if (colonne.second > 0) liste->setColumnWidth(i, colonne.second);
     ++i;
   }
+  return liste;
+}
+
+QTreeView* VueRapport(QWidget* parent, const char* nom, QAbstractItemModel* modele,
+                      std::initializer_list<int> largeurs, QRect place) {
+  auto* liste = Place(new QTreeView(parent), nom, place, {});
+  PrepareRapport(liste);
+  liste->setModel(modele);
+  int i = 0;
+  for (int largeur : largeurs) liste->setColumnWidth(i++, largeur);
   return liste;
 }
 

@@ -21,8 +21,10 @@ class QLineEdit;
 class QGroupBox;
 class QComboBox;
 class QProgressBar;
+class QTreeView;
 class QTreeWidget;
 class QTextEdit;
+class QAbstractItemModel;
 
 namespace tolvan {
 
@@ -44,6 +46,9 @@ QProgressBar* Barre(QWidget* parent, const char* nom, int maximum, QRect place);
 // the default.
 QTreeWidget* ListeRapport(QWidget* parent, const char* nom, std::initializer_list<std::pair<QString, int>> colonnes,
                           QRect place);
+// A report-style view of `modele`, whose columns have these widths.
+QTreeView* VueRapport(QWidget* parent, const char* nom, QAbstractItemModel* modele,
+                      std::initializer_list<int> largeurs, QRect place);
 QTextEdit* Memo(QWidget* parent, const char* nom, QRect place, const QString& bulle = {});
 
 }  // namespace tolvan

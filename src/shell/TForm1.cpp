@@ -38,19 +38,6 @@ const QStringList CoefficientsTemps = {
     QStringLiteral("100% du temps 100% des points"), QStringLiteral("150% du temps  75% des points"),
     QStringLiteral("200% du temps  50% des points")};
 
-const QStringList RecapDeDepart = {QStringLiteral("999"),   QStringLiteral("1 1 2 2 3 3 "), QString(),
-                                   QStringLiteral("1+2=3"), QStringLiteral("1+2=3"),        QStringLiteral("3*3=9"),
-                                   QStringLiteral("9*3=27"), QStringLiteral("27*3=81")};
-
-// Writes lines in a memo, each centred.
-void EcritLignesCentrees(QTextEdit* memo, const QStringList& lignes) {
-  memo->clear();
-  for (const QString& ligne : lignes) {
-    memo->append(ligne);
-    memo->setAlignment(Qt::AlignCenter);
-  }
-}
-
 }  // namespace
 
 TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidget* parent)
@@ -60,12 +47,13 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
       plateforme_(plateforme),
       repertoireProgramme_(repertoireProgramme),
       solveur_(std::make_unique<Solveur>()) {
+  // Known before anything can go wrong, so that every box has a parent.
+  plateforme_.DefinitFenetre(this);
   setObjectName("Form1");
   setWindowTitle(QStringLiteral("TOLVAN"));
   setWindowIcon(IconeDe(Picto::Application));
   HabilleFenetre(this);
   CreeControles();
-  tirages_ = std::make_unique<ListeTirages>(LVtirage);
   ConnecteSignaux();
   FormCreate();
   frmName_ = std::make_unique<TFRMname>(this);
@@ -94,26 +82,17 @@ void TForm1::FormCreate() {
   // 3.
   remplitCBtemps();
   remplitCBtime();
-  // 4.
-  GBinfo->show();
-  GBjeu->hide();
-  GBsaisie->hide();
-  BTjouer->hide();
-  MaReponse2->hide();
-  MaReponse->hide();
-  EcritLignesCentrees(MMrecap, RecapDeDepart);
-  // 5. No game won yet, no series running, the solutions view closed.
-  PartieGagnee = false;
-  SerieEnCours = false;
+  // 4. The summary panel, before any game: no game won yet, no series
+  // running, the clock at 0 under the "illimité" hour.
+  AffichePanneau();
+  AfficheHorloge();
+  AfficheBilan();
+  CacheReponse();
+  // 5. The solutions view closed.
   TMsolution->hide();
   GBopSol->hide();
-  // 6.
-  PB->setMaximum(3600);
   // 7.
   solveur_->NumeroVisible = 1;
-  Tableau.NumLigne = 0;
-  Tableau.EtatSaisie = 0;
-  ScoreTotal = 0;
   CBetape->setCurrentIndex(0);
   CBoper->setCurrentIndex(0);
   RBplus->setChecked(true);
@@ -128,8 +107,7 @@ void TForm1::FormCreate() {
   solveur_->ConnecteEvenements(this);
   solveur_->SolveurLibre = 1;
   solveur_->SolutionsCalculees = 0;
-  // 12. (the filters were set in step 7)
-  tirages_->DefinitLigneCourante(0);
+  // 12. (the filters were set in step 7; no row is current yet)
   // 13.
   LBnbsol->setVisible(CBmontre->isChecked());
   LBnbsol2->setVisible(CBmontre->isChecked());
@@ -176,7 +154,7 @@ void TForm1::mode_entrain() {
     niveau->setEnabled(false);
   }
   BTmodifier->setEnabled(true);
-  BTrejoue->setEnabled(true);
+  ActiveRejoue();
   GBentrain->show();
   GBtirage->show();
   LBpoint->hide();

@@ -10,8 +10,9 @@
 
 #include "TextesMessages.h"
 #include "ThemeSonore.h"
+#include "competition/Serie.h"
 #include "engine/Solveur.h"
-#include "game/TableauNoir.h"
+#include "game/Manche.h"
 #include "library/ListeTirages.h"
 #include "platform/Plateforme.h"
 
@@ -27,6 +28,7 @@ class QRadioButton;
 class QTabWidget;
 class QTextEdit;
 class QTimer;
+class QTreeView;
 class QTreeWidget;
 
 namespace tolvan {
@@ -59,10 +61,11 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void BTrejoueClick();
   void CBtempsChange();
   void Timer1Timer();
+  // A new random draw and a game on it; nothing at all when no draw comes out.
   void nouvellePartie();
+  // Starts a game on the current draw.
   void depart();
   void Cgagner();
-  void AfficheJeu();
   // The time allowed for the draw on screen has run out.
   void fini();
 
@@ -74,7 +77,12 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void MaReponseKeyup(int touche, Qt::KeyboardModifiers modificateurs);
 
   // --- draws ---
-  void tiragealeatoire();
+  // Where the draw of a new game came from; `Aucune` when none came out.
+  enum class SourceTirage { Aucune, Liste, Hasard };
+  // Makes the current draw of a new game according to the options.
+  SourceTirage tiragealeatoire();
+  // Throws std::invalid_argument, leaving the current draw as it was, when
+  // the row holds no draw.
   void LV_to_TIR(int ligne);
   void TIR_to_LV();
   void Effacercestirages1Click();
@@ -122,14 +130,9 @@ class TForm1 : public QWidget, private EvenementsSolveur {
 
   // --- program-wide state ---
   Solveur& solveur() { return *solveur_; }
-  TableauNoir Tableau;
-  ListeTirages& Tirages() { return *tirages_; }
-  bool PartieGagnee = false;
-  // Kept by competitions: the level's time, the series' finds and total.
-  word TempsNiveau = 0;
-  word NbTrouves = 0;
-  longint ScoreTotal = 0;
-  bool SerieEnCours = false;
+  const Manche& manche() const { return manche_; }
+  const Serie& serie() const { return serie_; }
+  ListeTirages& Tirages() { return tirages_; }
   TextesMessages Textes;
   SonsDuJeu Sons;
   QString FichierSon;
@@ -171,13 +174,21 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void ConnecteSignaux();
   bool eventFilter(QObject* objet, QEvent* event) override;
 
+  // The round as the window shows it: which panel, the clock, the summary
+  // and the games list, the tiles and the blackboard.
+  void AffichePanneau();
+  void AfficheHorloge();
+  void AfficheBilan();
+  void AfficheScores();
   void AfficheTableau();
+  void ActiveRejoue();
   void JoueReaction(const TableauNoir::Reaction& reaction);
   void DemandeReponse();
   void CacheReponse();
-  void EcritRecap();
-  int Ecoule() const;
-  std::uint16_t PointsDuMoment() const;
+  void SignaleRefusLigne();
+  // Clears what belonged to the last game before a new one starts.
+  void PreparePartie();
+  bool TireDansLaListe();
 
   void remplitCBtemps();
   void remplitCBtime();
@@ -192,7 +203,10 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   const QString repertoireProgramme_;
   bool centree_ = false;
   std::unique_ptr<Solveur> solveur_;
-  std::unique_ptr<ListeTirages> tirages_;
+  Serie serie_;
+  Manche manche_{serie_};
+  ListeTirages tirages_;
+  QString titreBravo_ = QStringLiteral("BRAVO");
   std::unique_ptr<TFRMname> frmName_;
   std::unique_ptr<TFRMgene> frmGene_;
 
@@ -265,7 +279,7 @@ class TForm1 : public QWidget, private EvenementsSolveur {
               *BTexcel = nullptr, *BTgenere = nullptr, *STOP = nullptr;
   QCheckBox* CBclasse = nullptr;
   QProgressBar* PB2 = nullptr;
-  QTreeWidget* LVtirage = nullptr;
+  QTreeView* LVtirage = nullptr;
   QMenu* PMtirage = nullptr;
 
   // "A propos"

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "AdressesProjet.h"
@@ -79,14 +80,19 @@ void TForm1::CreePageJeu(QWidget* page) {
   BTvoirSol = BoutonImage(page, "BTvoirSol", QStringLiteral("Voir les solutions"), Picto::Solutions,
                           QRect(252, 193, 123, 28));
   MaReponse2 = Etiquette(page, "MaReponse2", QStringLiteral("Entre ta réponse :"), QRect(8, 231, 110, 20));
-  MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 70, 24), 5);
-  PB = Barre(page, "PB", 3600, QRect(4, 262, 528, 10));
+  // Room for the longest result a line can give: ten digits.
+  MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);
+  PB = Barre(page, "PB", 3600, QRect(4, 262, 528, 13));
+  PB->setTextVisible(true);
 }
 
 void TForm1::CreeGroupeInfo(QWidget* page) {
   GBinfo = Groupe(page, "GBinfo", {}, QRect(4, 2, 371, 185));
   GBbravo = Groupe(GBinfo, "GBbravo", QStringLiteral("BRAVO"), QRect(6, 2, 168, 146));
   MMrecap = Memo(GBbravo, "MMrecap", QRect(6, 18, 156, 122));
+  // Long lines of big numbers scroll rather than break in two.
+  MMrecap->setLineWrapMode(QTextEdit::NoWrap);
+  MMrecap->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   BTnouvPartie = BoutonImage(GBinfo, "BTnouvPartie", QStringLiteral("Nouvelle Partie"), Picto::Jouer,
                              QRect(6, 153, 168, 28), QStringLiteral("Jouer la partie suivante"));
   LVscore = ListeRapport(GBinfo, "LVscore", {{QStringLiteral("Partie n°"), 60}, {QStringLiteral("Score"), 80}},
@@ -130,7 +136,11 @@ void TForm1::CreeGroupeSaisie(QWidget* page) {
 
 void TForm1::CreeTableauNoir(QWidget* page) {
   GBtablo = Groupe(page, "GBtablo", QStringLiteral("le tableau noir"), QRect(379, 2, 153, 185));
-  for (int i = 0; i < 5; ++i) MM[i] = Memo(GBtablo, NomsLignes[i], QRect(6, 20 + i * 32, 141, 30));
+  for (int i = 0; i < 5; ++i) {
+    MM[i] = Memo(GBtablo, NomsLignes[i], QRect(6, 20 + i * 32, 141, 30));
+    MM[i]->setLineWrapMode(QTextEdit::NoWrap);  // a line too long is written smaller instead
+    MM[i]->setAccessibleName(QStringLiteral("ligne %1").arg(i + 1));
+  }
   TMsolution = Memo(GBtablo, "TMsolution", QRect(6, 20, 141, 158), QStringLiteral("Les Solutions"));
   TMsolution->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   TMsolution->setPlainText(QStringLiteral("les solutions:"));
@@ -238,6 +248,8 @@ void TForm1::CreeGroupeSon(QWidget* page) {
 
 void TForm1::CreePageCompetition(QWidget* page) {
   CBcompet = CaseACocher(page, "CBcompet", QStringLiteral("Mode Compétition :"), QRect(8, 8, 140, 22), false);
+  // Competitions cannot be played yet.
+  CBcompet->setEnabled(false);
   BTstart = BoutonImage(page, "BTstart", QStringLiteral("Commencer une partie"), Picto::Commencer,
                         QRect(152, 4, 158, 28));
   BTstart->setEnabled(false);
@@ -275,19 +287,10 @@ void TForm1::CreePageTirages(QWidget* page) {
   PB2 = Barre(page, "PB2", 500, QRect(276, 40, 120, 12));
   TXTnamefile = Etiquette(page, "TXTnamefile", QStringLiteral("Aucun fichier ouvert"), QRect(402, 36, 130, 22));
   TXTnamefile->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  LVtirage = ListeRapport(page, "LVtirage",
-                          {{QStringLiteral("Résultat"), 55},
-                           {QStringLiteral("nb1"), 40},
-                           {QStringLiteral("nb2"), 40},
-                           {QStringLiteral("nb3"), 40},
-                           {QStringLiteral("nb4"), 40},
-                           {QStringLiteral("nb5"), 40},
-                           {QStringLiteral("nb6"), 40},
-                           {QStringLiteral("nb Sol"), 0},
-                           {QStringLiteral("etape"), 40},
-                           {QStringLiteral("Trouvé"), 115},
-                           {QStringLiteral("Solution"), 200}},
-                          QRect(4, 64, 528, 208));
+  // Widths by column: the target, the six numbers, "nb Sol", "etape",
+  // "Trouvé", "Solution".
+  LVtirage = VueRapport(page, "LVtirage", &tirages_, {55, 40, 40, 40, 40, 40, 40, 50, 40, 115, 200},
+                        QRect(4, 64, 528, 208));
   LVtirage->setSelectionMode(QAbstractItemView::ExtendedSelection);
   LVtirage->setSelectionBehavior(QAbstractItemView::SelectRows);
   LVtirage->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -1,5 +1,8 @@
-// A game from its start to the target found or the time run out: the clock,
-// the points, the recap and the score list.
+// A game from its start to the target found or the time run out. The round
+// decides; these handlers ask it and show what it holds: the panel, the
+// clock, the summary and the games list.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,125 +19,135 @@
 
 namespace tolvan {
 
-int TForm1::Ecoule() const { return PB->value(); }
+namespace {
 
-std::uint16_t TForm1::PointsDuMoment() const {
-  return CalculePoints(Ecoule(), TempsNiveau, CBtime->currentIndex(), CBaide->isChecked());
-}
+const QString TitreTempsEcoule = QStringLiteral("Temps écoulé !");
 
-void TForm1::AfficheJeu() {
-  GBjeu->show();
-  GBinfo->hide();
+}  // namespace
+
+void TForm1::AffichePanneau() {
+  const bool jeu = manche_.PanneauVisible() == Manche::Panneau::Jeu;
+  GBjeu->setVisible(jeu);
+  GBinfo->setVisible(!jeu);
   GBsaisie->hide();
   BTjouer->hide();
   BTmodifier->show();
+  ActiveRejoue();
+}
+
+void TForm1::ActiveRejoue() { BTrejoue->setEnabled(manche_.TirageDonne() && !CBcompet->isChecked()); }
+
+void TForm1::AfficheHorloge() {
+  // The bar only shows the time: it is given a value within its range.
+  PB->setRange(0, std::max(1, manche_.Limite()));
+  PB->setValue(std::clamp(manche_.Ecoule(), 0, PB->maximum()));
+  PB->setFormat(QString::fromStdString(manche_.TexteHorloge()));
+  if (!manche_.HorlogeEnMarche()) {
+    Timer1->stop();
+  } else if (!Timer1->isActive()) {
+    // Started only when stopped, so a running second is never cut short.
+    Timer1->start();
+  }
+}
+
+void TForm1::AfficheBilan() {
+  GBbravo->setTitle(manche_.DerniereIssue() == Manche::Issue::TempsEcoule ? TitreTempsEcoule : titreBravo_);
+  MMrecap->clear();
+  for (const std::string& ligne : manche_.Recap()) {
+    MMrecap->append(QString::fromStdString(ligne));
+    MMrecap->setAlignment(Qt::AlignCenter);
+  }
+}
+
+void TForm1::AfficheScores() {
+  LVscore->clear();
+  QTreeWidgetItem* derniere = nullptr;
+  for (const LigneScore& score : manche_.Scores()) {
+    derniere = new QTreeWidgetItem(
+        LVscore, QStringList{QString::fromStdString(score.partie), QString::fromStdString(score.score)});
+  }
+  if (derniere) LVscore->scrollToItem(derniere);
+  LBscoreActu->setText(QString::number(serie_.ScoreTotal()));
 }
 
 void TForm1::depart() {
+  manche_.Demarre(solveur_->Tirage);
   miseAjour();
-  PartieGagnee = false;
   TMsolution->clear();
+  AffichePanneau();
   repaint();
   if (CBauto->isChecked()) solveur_->ChercheSol(0);
   // The search runs to its end before returning: the solver is free here.
   LBnbsol->setText(QString::number(solveur_->SolutionApprochee ? 0 : solveur_->NbSolutions));
-  Tableau.Recommence();
   CacheReponse();
-  // The board of the last game goes away with it.
-  RefaitLigne();
-  Timer1->start();
+  AfficheHorloge();
 }
 
-void TForm1::nouvellePartie() {
-  Tableau.ModifieTout(true);
-  Tableau.NumLigne = 0;
-  Tableau.EtatSaisie = 0;
-  Tableau.LigneSuivante();
+void TForm1::PreparePartie() {
+  manche_.Prepare();
   CacheReponse();
-  AfficheTableau();
   Ldecompos->clear();
   ElastLigne->clear();
   LBnbsol->clear();
-  PB->setValue(0);
-  if (!CBcompet->isChecked()) tiragealeatoire();
+}
+
+void TForm1::nouvellePartie() {
+  // In competition the draws come from the series only.
+  if (CBcompet->isChecked()) return;
+  const SourceTirage source = tiragealeatoire();
+  if (source == SourceTirage::Aucune) return;
+  PreparePartie();
+  depart();
+  if (source == SourceTirage::Hasard) TIR_to_LV();
   JoueSonEvenement(Evenement::NewGame);
 }
 
-void TForm1::BresultClick() {
-  if (!CBcompet->isChecked()) nouvellePartie();
-}
+void TForm1::BresultClick() { nouvellePartie(); }
 
-void TForm1::BTnouvPartieClick() {
-  AfficheJeu();
-  nouvellePartie();
-}
+void TForm1::BTnouvPartieClick() { nouvellePartie(); }
 
 void TForm1::BTrejoueClick() {
-  GBjeu->show();
-  GBinfo->hide();
+  if (!manche_.TirageDonne()) return;
+  // The last draw played, even if another one became current meanwhile.
+  if (!(solveur_->Tirage == manche_.Tirage())) {
+    solveur_->Tirage = manche_.Tirage();
+    solveur_->SolutionsCalculees = 0;
+  }
   depart();
-  Tableau.ModifieTout(true);
+  manche_.Tableau().ModifieTout(true);
   AfficheTableau();
 }
 
 void TForm1::CBtempsChange() {
-  PB->setValue(0);
-  PB->setMaximum(DureesTemps[static_cast<std::size_t>(std::max(0, CBtemps->currentIndex()))]);
+  const int choix = std::max(0, CBtemps->currentIndex());
+  manche_.ChangeLimite(DureesTemps[static_cast<std::size_t>(choix)], choix == 0);
+  AfficheHorloge();
 }
 
 void TForm1::Timer1Timer() {
-  PB->setValue(PB->value() + 1);
-  LBpoint->setText(QString::number(PointsDuMoment()));
-  if (PB->value() >= PB->maximum()) fini();
+  const Manche::Seconde seconde = manche_.Tique();
+  LBpoint->setText(QString::number(seconde.points));
+  AfficheHorloge();
+  if (seconde.tempsEcoule) fini();
 }
 
 void TForm1::fini() {
   JoueSonEvenement(Evenement::Temps);
-  // An answer still awaited cannot win a game that is over.
-  Tableau.OublieReponse();
   CacheReponse();
-  PB->setValue(0);
-  Timer1->stop();
-  GBjeu->hide();
-  GBinfo->show();
-}
-
-void TForm1::EcritRecap() {
-  const TTirage& tirage = solveur_->Tirage;
-  QStringList lignes{QString::number(tirage.Resultat)};
-  QString nombres;
-  for (longint nombre : tirage.Nombres) nombres += QString::number(nombre) + QLatin1Char(' ');
-  lignes << nombres << QStringLiteral(" ");
-  for (int k = 1; k <= Tableau.NbLignesFinies(); ++k) lignes << QString::fromStdString(Tableau.TexteLigne(k));
-  MMrecap->clear();
-  for (const QString& ligne : lignes) {
-    MMrecap->append(ligne);
-    MMrecap->setAlignment(Qt::AlignCenter);
-  }
+  AffichePanneau();
+  AfficheHorloge();
+  AfficheBilan();
 }
 
 void TForm1::Cgagner() {
   SousGarde(QStringLiteral("Tform1.Cgagner;"), [this] {
     JoueSonEvenement(Evenement::Trouve);
-    Timer1->stop();
-    GBjeu->hide();
-    GBinfo->show();
-    PartieGagnee = true;
-    EcritRecap();
-    tirages_->MarqueTrouve();
-    auto* rangee = new QTreeWidgetItem(LVscore);
-    if (SerieEnCours) {
-      ++NbTrouves;
-      const std::uint16_t points = PointsDuMoment();
-      rangee->setText(0, QString::number(NbTrouves));
-      rangee->setText(1, QString::number(points));
-      ScoreTotal += points;
-      LBscoreActu->setText(QString::number(ScoreTotal));
-    } else {
-      rangee->setText(0, QStringLiteral("=>"));
-      rangee->setText(1, QString::number(Ecoule()) + QLatin1Char('\''));
-    }
-    LVscore->scrollToItem(rangee);
+    manche_.Gagne();
+    AfficheHorloge();
+    AffichePanneau();
+    AfficheBilan();
+    tirages_.MarqueTrouve();
+    AfficheScores();
   }, QStringLiteral("BUG !"));
 }
 

@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "TForm1.h"
 
@@ -45,6 +45,9 @@ void TForm1::ConnecteSignaux() {
   connect(CBmontre, &QCheckBox::clicked, this, &TForm1::CBmontreClick);
   connect(CBtemps, &QComboBox::currentIndexChanged, this, &TForm1::CBtempsChange);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  // What a found draw is worth follows the competition page's choices.
+  connect(CBtime, &QComboBox::currentIndexChanged, this, [this](int choix) { serie_.DefinitCoefficient(choix); });
+  connect(CBaide, &QCheckBox::toggled, this, [this](bool interdite) { serie_.DefinitAideInterdite(interdite); });
 
   connect(LVtirage, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& ou) { PMtirage->popup(LVtirage->viewport()->mapToGlobal(ou)); });
@@ -57,7 +60,12 @@ void TForm1::ConnecteSignaux() {
   codesDesBoutons_.insert(BTfois, CodeFois);
   codesDesBoutons_.insert(BTmoins, CodeMoins);
   codesDesBoutons_.insert(BTdivis, CodeDivise);
-  for (QObject* bouton : codesDesBoutons_.keys()) bouton->installEventFilter(this);
+  for (QObject* bouton : codesDesBoutons_.keys()) {
+    // Pressed with the mouse they leave the keyboard where it is, in the
+    // answer field while a typed result is awaited; Tab still reaches them.
+    static_cast<QWidget*>(bouton)->setFocusPolicy(Qt::TabFocus);
+    bouton->installEventFilter(this);
+  }
   MaReponse->installEventFilter(this);
 
   for (QLabel* lien : {Label9, Label4, LbsiteTavrel, LBmailTavrel}) {
@@ -71,6 +79,14 @@ bool TForm1::eventFilter(QObject* objet, QEvent* event) {
   const bool presse = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
   if (presse && codesDesBoutons_.contains(objet)) {
     Effectue(codesDesBoutons_.value(objet));
+  }
+  // From the keyboard, Space or Enter on a tile or an operator is its press.
+  if (event->type() == QEvent::KeyPress && codesDesBoutons_.contains(objet)) {
+    const int touche = static_cast<QKeyEvent*>(event)->key();
+    if (touche == Qt::Key_Space || touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+      Effectue(codesDesBoutons_.value(objet));
+      return true;
+    }
   }
   if (event->type() == QEvent::KeyRelease && objet == MaReponse) {
     const auto* touche = static_cast<QKeyEvent*>(event);

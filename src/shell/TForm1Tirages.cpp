@@ -1,25 +1,21 @@
 // Making the draw of a new game, and the draws list of the "Tirages" page.
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "TForm1.h"
 #include "game/Tirages.h"
 
 namespace tolvan {
 
-void TForm1::tiragealeatoire() {
-  SousGarde(QStringLiteral("Tform1.TirageAleatoire;"), [this] {
+TForm1::SourceTirage TForm1::tiragealeatoire() {
+  SourceTirage source = SourceTirage::Aucune;
+  SousGarde(QStringLiteral("Tform1.TirageAleatoire;"), [this, &source] {
     if (RBfichier->isChecked()) {
-      if (tirages_->NbLignes() == 0) return;
-      const int ligne = plateforme_.Aleatoire(tirages_->NbLignes());
-      tirages_->DefinitLigneCourante(ligne);
-      LV_to_TIR(ligne);
-      tirages_->CocheLigne(ligne);
-      solveur_->SolutionsCalculees = 0;
-      depart();
+      if (TireDansLaListe()) source = SourceTirage::Liste;
       return;
     }
     const OptionsTirage options{CkBFou->isChecked(), CkBpremier->isChecked(), CBauto->isChecked(),
@@ -31,23 +27,40 @@ void TForm1::tiragealeatoire() {
       LBnbsol->hide();
       LBnbsol2->hide();
     }
-    depart();
-    TIR_to_LV();
+    source = SourceTirage::Hasard;
+  });
+  return source;
+}
+
+bool TForm1::TireDansLaListe() {
+  if (tirages_.NbLignes() == 0) return false;
+  const int ligne = plateforme_.Aleatoire(tirages_.NbLignes());
+  LV_to_TIR(ligne);
+  // Reached only when the row held a draw: a bad row changes nothing.
+  tirages_.DefinitLigneCourante(ligne);
+  tirages_.CocheLigne(ligne);
+  solveur_->SolutionsCalculees = 0;
+  return true;
+}
+
+void TForm1::LV_to_TIR(int ligne) { solveur_->Tirage = TirageDeRangee(tirages_.Rangee(ligne)); }
+
+void TForm1::TIR_to_LV() {
+  SousGarde(QStringLiteral("TIR_to_LV;"), [this] {
+    const Solveur& s = *solveur_;
+    tirages_.DefinitLigneCourante(tirages_.Ajoute(RangeeDuTirage(s.Tirage, s.NbSolutions, s.NbEtapesMin, s.TexteSimple)));
   });
 }
 
-void TForm1::LV_to_TIR(int ligne) { solveur_->Tirage = TirageDesCellules(tirages_->Cellules(ligne)); }
-
-void TForm1::TIR_to_LV() {
-  SousGarde(QStringLiteral("TIR_to_LV;"),
-            [this] { tirages_->DefinitLigneCourante(tirages_->Ajoute(CellulesDuTirage(*solveur_))); });
+void TForm1::Effacercestirages1Click() {
+  QList<int> lignes;
+  for (const QModelIndex& rangee : LVtirage->selectionModel()->selectedRows()) lignes.append(rangee.row());
+  tirages_.Efface(lignes);
 }
-
-void TForm1::Effacercestirages1Click() { tirages_->EffaceSelection(); }
 
 void TForm1::BTeffaceToutClick() {
   if (plateforme_.Message(TypeMessage::Information, Textes.MsgToutEffacer, BoutonsMessage::OuiNon) == Reponse::Oui) {
-    tirages_->EffaceTout();
+    tirages_.EffaceTout();
   }
 }
 

@@ -61,6 +61,7 @@ TEST(TableauNoir, RefusedOperationsGoBackToTheOperator) {
     p.Presse({1, c.signe});
     const auto reaction = p.Presse(2);
     EXPECT_EQ(reaction.son, Son::Erreur) << c.attendu;
+    EXPECT_TRUE(reaction.refusee);
     EXPECT_FALSE(reaction.gagne);
     EXPECT_EQ(p.tableau.EtatSaisie, 2);
     EXPECT_EQ(p.Ligne(1), c.attendu);
@@ -163,6 +164,7 @@ TEST(TableauNoir, TypedAnswersMustBeTheExactResult) {
   const auto attente = p.Presse({1, CodePlus, 2});
   EXPECT_TRUE(attente.demandeReponse);
   EXPECT_EQ(attente.son, Son::Erreur);  // as every right operand in this mode
+  EXPECT_FALSE(attente.refusee);
   EXPECT_TRUE(p.tableau.ReponseAttendue());
   EXPECT_EQ(p.tableau.EtatSaisie, 3);
   EXPECT_EQ(p.Ligne(1), "25+50=");

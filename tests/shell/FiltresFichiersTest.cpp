@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "ImpressionQt.h"
 
 #include "shell/platform/FiltresFichiers.h"
@@ -14,11 +16,23 @@ TEST(FiltresFichiers, StoredFiltersBecomeQtFilters) {
   EXPECT_EQ(FiltreQt(""), "");
 }
 
-TEST(FiltresFichiers, DefaultExtensionOnlyForNamesWithout) {
-  EXPECT_EQ(AvecExtension("/tmp/theme", "son"), "/tmp/theme.son");
-  EXPECT_EQ(AvecExtension("/tmp/theme.son", "son"), "/tmp/theme.son");
-  EXPECT_EQ(AvecExtension("/tmp/theme.txt", "son"), "/tmp/theme.txt");
-  EXPECT_EQ(AvecExtension("/tmp/theme", ""), "/tmp/theme");
+// The save dialog itself completes a bare name, so that an existing
+// "mon.son" is asked about before being overwritten by "mon".
+TEST(FiltresFichiers, SaveDialogsAddTheirExtensionBeforeClosing) {
+  QTemporaryDir dossier;
+  const DialogueFichier theme{"Sauvegarder un fichier SON", "Fichiers Sons|*.son", "son"};
+  for (const auto& [tape, attendu] : std::vector<std::pair<QString, QString>>{
+           {"mon", "mon.son"}, {"mon.son", "mon.son"}, {"mon.txt", "mon.txt"}}) {
+    QFileDialog choix;
+    choix.setOption(QFileDialog::DontUseNativeDialog);
+    PrepareDialogue(choix, theme, QFileDialog::AcceptSave);
+    choix.setDirectory(dossier.path());
+    choix.selectFile(tape);
+    EXPECT_EQ(choix.selectedFiles().value(0), dossier.filePath(attendu)) << tape.toStdString();
+  }
+  QFileDialog ouverture;
+  PrepareDialogue(ouverture, theme, QFileDialog::AcceptOpen);
+  EXPECT_EQ(ouverture.fileMode(), QFileDialog::ExistingFile);
 }
 
 }  // namespace

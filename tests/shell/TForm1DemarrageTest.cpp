@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include "FenetreDeTest.h"
@@ -185,7 +188,7 @@ TEST(Demarrage, EveryControlCarriesItsNameCaptionAndHint) {
   }
   EXPECT_EQ(f.Trouve<QLineEdit>("Edit3")->maxLength(), 3);
   EXPECT_EQ(f.Trouve<QLineEdit>("Edit7")->maxLength(), 4);
-  EXPECT_EQ(f.Trouve<QLineEdit>("MaReponse")->maxLength(), 5);
+  EXPECT_EQ(f.Trouve<QLineEdit>("MaReponse")->maxLength(), 10);  // the longest result
   EXPECT_EQ(f.Trouve<QLineEdit>("TXTope")->text(), "o");
   EXPECT_EQ(f.Trouve<QLineEdit>("LBniveau")->text(), "<= clique pour choisir");
   EXPECT_EQ(f.Trouve<QGroupBox>("GBsaisie")->title(), "Modidification");
@@ -193,12 +196,17 @@ TEST(Demarrage, EveryControlCarriesItsNameCaptionAndHint) {
   EXPECT_EQ(f.Trouve<QTextEdit>("TMsolution")->toolTip(), "Les Solutions");
   EXPECT_EQ(f.Trouve<QTextEdit>("MMrecap")->toPlainText(), "999\n1 1 2 2 3 3 \n\n1+2=3\n1+2=3\n3*3=9\n9*3=27\n27*3=81");
 
-  const auto* tirages = f.Trouve<QTreeWidget>("LVtirage");
-  ASSERT_EQ(tirages->columnCount(), 11);
-  EXPECT_EQ(tirages->headerItem()->text(0), "Résultat");
-  EXPECT_EQ(tirages->headerItem()->text(10), "Solution");
+  const auto* tirages = f.Trouve<QTreeView>("LVtirage");
+  ASSERT_EQ(tirages->model()->columnCount(), 11);
+  EXPECT_EQ(tirages->model()->headerData(0, Qt::Horizontal).toString(), "Résultat");
+  EXPECT_EQ(tirages->model()->headerData(10, Qt::Horizontal).toString(), "Solution");
   EXPECT_EQ(tirages->columnWidth(0), 55);
   EXPECT_EQ(tirages->columnWidth(9), 115);
+  // "nb Sol" leaves room for the solution column to show.
+  EXPECT_EQ(tirages->columnWidth(7), 50);
+  f.fenetre->show();
+  QApplication::processEvents();
+  EXPECT_LT(tirages->header()->sectionViewportPosition(10), tirages->viewport()->width());
   EXPECT_EQ(tirages->selectionMode(), QAbstractItemView::ExtendedSelection);
   const auto* record = f.Trouve<QTreeWidget>("LVrecord");
   EXPECT_EQ(record->headerItem()->text(1), "Nom");

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,9 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTreeView>
 #include <QTreeWidget>
+#include <QItemSelectionModel>
 
 #include "FenetreDeTest.h"
 
@@ -60,6 +63,16 @@ struct PartieEnCours : FenetreDeTest {
     for (int i = 0; i < liste->columnCount(); ++i) cellules.append(liste->topLevelItem(ligne)->text(i));
     return cellules;
   }
+  // The cells of a row of the draws list, as its view shows them.
+  QStringList Tirage(int ligne) const {
+    auto* vue = W<QTreeView>("LVtirage");
+    QStringList cellules;
+    for (int i = 0; i < vue->model()->columnCount(); ++i) {
+      cellules.append(vue->model()->index(ligne, i).data().toString());
+    }
+    return cellules;
+  }
+  int NbTirages() const { return W<QTreeView>("LVtirage")->model()->rowCount(); }
 };
 
 TEST(Partie, FromNewGameToTheWinWithItsRecapScoreAndMark) {
@@ -72,9 +85,8 @@ TEST(Partie, FromNewGameToTheWinWithItsRecapScoreAndMark) {
   EXPECT_EQ(f.W<QPushButton>("Bresult")->text(), "303");
   EXPECT_TRUE(f.W<QTimer>("Timer1")->isActive());
   EXPECT_EQ(f.plateforme.sons, std::vector<QString>{"RestoreUp"});
-  auto* tirages = f.W<QTreeWidget>("LVtirage");
-  ASSERT_EQ(tirages->topLevelItemCount(), 1);
-  EXPECT_EQ(f.Rangee(tirages, 0), QStringList({"303", "25", "50", "75", "100", "3", "6", "0", "0", "NON", ""}));
+  ASSERT_EQ(f.NbTirages(), 1);
+  EXPECT_EQ(f.Tirage(0), QStringList({"303", "25", "50", "75", "100", "3", "6", "0", "0", "NON", ""}));
 
   f.Tique(42);
   f.Presse("P6");
@@ -91,14 +103,15 @@ TEST(Partie, FromNewGameToTheWinWithItsRecapScoreAndMark) {
   EXPECT_FALSE(f.W("GBjeu")->isVisible());
   EXPECT_TRUE(f.W("GBinfo")->isVisible());
   EXPECT_FALSE(f.W<QTimer>("Timer1")->isActive());
-  EXPECT_TRUE(f.fenetre->PartieGagnee);
+  EXPECT_TRUE(f.fenetre->manche().Gagnee());
   EXPECT_EQ(f.plateforme.sons, (std::vector<QString>{"RestoreUp", "MenuPopup", "MenuPopup", "MenuCommand",
                                                      "MenuPopup", "SystemQuestion"}));
   EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(), "303\n25 50 75 100 3 6 \n \n6x50=300\n300+3=303");
   auto* scores = f.W<QTreeWidget>("LVscore");
   ASSERT_EQ(scores->topLevelItemCount(), 1);
   EXPECT_EQ(f.Rangee(scores, 0), QStringList({"=>", "42'"}));
-  EXPECT_EQ(tirages->topLevelItem(0)->text(9), "OUI");
+  EXPECT_EQ(f.W<QGroupBox>("GBbravo")->title(), "BRAVO");
+  EXPECT_EQ(f.Tirage(0).value(9), "OUI");
 
   // Replaying keeps the clock where the target was found.
   f.Clique("BTrejoue");
@@ -108,8 +121,8 @@ TEST(Partie, FromNewGameToTheWinWithItsRecapScoreAndMark) {
   EXPECT_EQ(f.Tuiles(), QStringList({"25", "50", "75", "100", "3", "6"}));
   for (const char* tuile : {"P1", "P2", "P3", "P4", "P5", "P6"}) EXPECT_TRUE(f.W(tuile)->isEnabled()) << tuile;
   EXPECT_EQ(f.Tableau(1), "");
-  EXPECT_FALSE(f.fenetre->PartieGagnee);
-  EXPECT_EQ(tirages->topLevelItemCount(), 1);
+  EXPECT_FALSE(f.fenetre->manche().Gagnee());
+  EXPECT_EQ(f.NbTirages(), 1);
 }
 
 TEST(Partie, TimeRunsOutOnTheLastTickOfTheLimit) {
@@ -129,9 +142,10 @@ TEST(Partie, TimeRunsOutOnTheLastTickOfTheLimit) {
   EXPECT_FALSE(f.W<QTimer>("Timer1")->isActive());
   EXPECT_EQ(f.W<QProgressBar>("PB")->value(), 0);
   EXPECT_EQ(f.W<QTreeWidget>("LVscore")->topLevelItemCount(), 0);
-  EXPECT_EQ(f.W<QTreeWidget>("LVtirage")->topLevelItem(0)->text(9), "NON");
-  // The recap of the last win stays.
-  EXPECT_TRUE(f.W<QTextEdit>("MMrecap")->toPlainText().startsWith("999"));
+  EXPECT_EQ(f.Tirage(0).value(9), "NON");
+  // A lost game is not reported as a win: the summary names the draw missed.
+  EXPECT_EQ(f.W<QGroupBox>("GBbravo")->title(), "Temps écoulé !");
+  EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(), "303\n25 50 75 100 3 6 ");
 
   // With "Temps écoulé" off, the end is silent.
   f.W<QCheckBox>("CBsonlose")->setChecked(false);
@@ -156,7 +170,7 @@ TEST(Partie, AnAnswerAwaitedWhenTimeRunsOutCannotWinLater) {
   EXPECT_FALSE(reponse->isVisible());
   for (Qt::Key k : {Qt::Key_3, Qt::Key_0, Qt::Key_0}) QTest::keyClick(reponse, k, Qt::KeypadModifier);
   QTest::keyClick(reponse, Qt::Key_Enter, Qt::KeypadModifier);
-  EXPECT_FALSE(f.fenetre->PartieGagnee);
+  EXPECT_FALSE(f.fenetre->manche().Gagnee());
   EXPECT_EQ(f.W<QTreeWidget>("LVscore")->topLevelItemCount(), 0);
 
   // Replayed with results computed, nothing of the old answer is left.
@@ -206,7 +220,7 @@ TEST(Partie, RepeatedStartsNeverSpeedTheClockUp) {
   auto* horloge = static_cast<Espion*>(f.W<QTimer>("Timer1"));
   EXPECT_EQ(horloge->receivers(SIGNAL(timeout())), 1);
   EXPECT_EQ(horloge->interval(), 1000);
-  EXPECT_EQ(f.W<QTreeWidget>("LVtirage")->topLevelItemCount(), 3);
+  EXPECT_EQ(f.NbTirages(), 3);
 }
 
 TEST(Partie, TypedAnswersTakeOnlyKeypadDigitsAndEnter) {
@@ -278,30 +292,29 @@ TEST(Partie, RetourGivesBackTilesAndPlaysItsSound) {
 
 TEST(Partie, ClearingSelectedDrawsKeepsTheOthersInOrder) {
   PartieEnCours f;
-  f.plateforme.tirages = {0, 1, 2, 3, 4, 5, 0, 0, 1, 2, 3, 4, 5, 1, 0, 1, 2, 3, 4, 5, 2,
-                          0, 1, 2, 3, 4, 5, 3, 0, 1, 2, 3, 4, 5, 4};
   for (int i = 0; i < 5; ++i) f.Clique("Bresult");
-  auto* tirages = f.W<QTreeWidget>("LVtirage");
-  ASSERT_EQ(tirages->topLevelItemCount(), 5);
+  auto* vue = f.W<QTreeView>("LVtirage");
+  ASSERT_EQ(f.NbTirages(), 5);
   QStringList cibles;
-  for (int i = 0; i < 5; ++i) cibles.append(tirages->topLevelItem(i)->text(0));
-  for (int i : {0, 2, 4}) tirages->topLevelItem(i)->setSelected(true);
+  for (int i = 0; i < 5; ++i) cibles.append(f.Tirage(i).value(0));
+  for (int i : {0, 2, 4}) {
+    vue->selectionModel()->select(vue->model()->index(i, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
   f.fenetre->Effacercestirages1Click();
-  ASSERT_EQ(tirages->topLevelItemCount(), 2);
-  EXPECT_EQ(tirages->topLevelItem(0)->text(0), cibles[1]);
-  EXPECT_EQ(tirages->topLevelItem(1)->text(0), cibles[3]);
+  ASSERT_EQ(f.NbTirages(), 2);
+  EXPECT_EQ(f.Tirage(0).value(0), cibles[1]);
+  EXPECT_EQ(f.Tirage(1).value(0), cibles[3]);
 
   // Its row gone, the draw on screen can still be won: no mark goes astray.
-  f.W<QCheckBox>("CkBcalcul")->setChecked(true);
   f.fenetre->Cgagner();
-  EXPECT_EQ(tirages->topLevelItem(0)->text(9), "NON");
-  EXPECT_EQ(tirages->topLevelItem(1)->text(9), "NON");
+  EXPECT_EQ(f.Tirage(0).value(9), "NON");
+  EXPECT_EQ(f.Tirage(1).value(9), "NON");
 
   // "Annuler" only closes the menu.
-  tirages->topLevelItem(1)->setSelected(true);
+  vue->selectionModel()->select(vue->model()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
   f.W<QMenu>("PMtirage")->findChild<QAction*>("Annuler1")->trigger();
-  EXPECT_EQ(tirages->topLevelItemCount(), 2);
-  EXPECT_TRUE(tirages->topLevelItem(1)->isSelected());
+  EXPECT_EQ(f.NbTirages(), 2);
+  EXPECT_TRUE(vue->selectionModel()->isRowSelected(1));
 
   f.plateforme.reponses = {Reponse::Non, Reponse::Oui};
   f.Clique("BTeffaceTout");
@@ -309,39 +322,123 @@ TEST(Partie, ClearingSelectedDrawsKeepsTheOthersInOrder) {
   EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Information);
   EXPECT_EQ(f.plateforme.messages[0].boutons, BoutonsMessage::OuiNon);
   EXPECT_EQ(f.plateforme.messages[0].texte, "Etes vous sûr de vouloir tout effacer ?");
-  EXPECT_EQ(tirages->topLevelItemCount(), 2);
+  EXPECT_EQ(f.NbTirages(), 2);
   f.Clique("BTeffaceTout");
-  EXPECT_EQ(tirages->topLevelItemCount(), 0);
+  EXPECT_EQ(f.NbTirages(), 0);
 }
 
 TEST(Partie, DrawsFromTheListReplayItsRowsAndReportBadOnes) {
   PartieEnCours f;
+  RangeeTirage rangee;
+  rangee.cellules = {"250", "25", "50", "75", "100", "3", "6", "0", "0", "NON", ""};
+  f.fenetre->Tirages().Ajoute(rangee);
   f.W<QRadioButton>("RBfichier")->setChecked(true);
-  f.Clique("Bresult");  // an empty list gives no draw
-  EXPECT_EQ(f.W<QPushButton>("Bresult")->text(), "999");
-  EXPECT_TRUE(f.plateforme.messages.empty());
-
-  f.fenetre->Tirages().Ajoute({"250", "25", "50", "75", "100", "3", "6", "0", "0", "NON", ""});
   f.plateforme.tirages = {7};
   for (int i = 0; i < 2; ++i) {
-    f.Clique("Bresult");
+    f.Clique("BTnouvPartie");
     EXPECT_EQ(f.W<QPushButton>("Bresult")->text(), "250");
     EXPECT_EQ(f.Tuiles(), QStringList({"25", "50", "75", "100", "3", "6"}));
     EXPECT_TRUE(f.fenetre->Tirages().EstCochee(0));
-    EXPECT_EQ(f.fenetre->Tirages().NbLignes(), 1);
+    EXPECT_EQ(f.NbTirages(), 1);
   }
   f.Ligne("P3", "BTplus", "P4");
   f.Presse("BTplus");
   f.Ligne("P2", "BTplus", "P1");
-  EXPECT_EQ(f.fenetre->Tirages().Cellules(0).value(9), "OUI");
+  EXPECT_EQ(f.Tirage(0).value(9), "OUI");
 
-  auto* tirages = f.W<QTreeWidget>("LVtirage");
-  tirages->topLevelItem(0)->setText(3, "douze");
+  // A row that holds no draw is reported, and no game starts.
+  f.fenetre->Tirages().Ajoute(rangee);
+  rangee.cellules[3] = "douze";
+  f.fenetre->Tirages().Ajoute(rangee);
+  f.plateforme.tirages = {2};
   f.Clique("BTnouvPartie");
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
   EXPECT_EQ(f.plateforme.messages[0].texte, "BUG ! \rPROCEDURE Tform1.TirageAleatoire;");
   EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Erreur);
-  EXPECT_TRUE(f.W("GBjeu")->isVisible());
+  EXPECT_FALSE(f.fenetre->Tirages().EstCochee(2));
+  EXPECT_TRUE(f.W("GBinfo")->isVisible());
+  EXPECT_FALSE(f.W<QTimer>("Timer1")->isActive());
+}
+
+// With no draw to come out, a new game changes nothing: the summary stays
+// and the last game's numbers cannot be played and won once more.
+TEST(Partie, NoDrawNoGame) {
+  PartieEnCours f;
+  f.plateforme.tirages = TirageDe303;
+  f.Clique("BTnouvPartie");
+  f.Ligne("P6", "BTfois", "P2");
+  f.Ligne("P2", "BTplus", "P5");
+  ASSERT_TRUE(f.W("GBinfo")->isVisible());
+  f.fenetre->BTeffaceToutClick();
+  f.plateforme.messages.clear();
+  f.W<QRadioButton>("RBfichier")->setChecked(true);
+  const QString recap = f.W<QTextEdit>("MMrecap")->toPlainText();
+  f.Clique("BTnouvPartie");
+  EXPECT_TRUE(f.W("GBinfo")->isVisible());
+  EXPECT_FALSE(f.W("GBjeu")->isVisible());
+  EXPECT_FALSE(f.W<QTimer>("Timer1")->isActive());
+  EXPECT_TRUE(f.plateforme.messages.empty());
+  for (int code : {6, CodeFois, 2, CodePlus, 5}) f.fenetre->Effectue(code);
+  EXPECT_EQ(f.W<QTreeWidget>("LVscore")->topLevelItemCount(), 1);
+  EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(), recap);
+}
+
+// Slots of the pool for 100 75 50 25 1 2, then the target 999.
+const std::vector<int> TirageDeGrands = {23, 22, 21, 20, 0, 2, 898};
+
+// The number fits whole within the control that shows it.
+bool Entier(const QPushButton* tuile) {
+  return QFontMetrics(tuile->font()).horizontalAdvance(tuile->text()) <= tuile->width() - 8;
+}
+bool Entier(const QTextEdit* ligne) {
+  return QFontMetrics(ligne->font()).horizontalAdvance(ligne->toPlainText()) <= ligne->viewport()->width();
+}
+
+TEST(Partie, BigResultsShowWholeOnTilesAndLines) {
+  PartieEnCours f;
+  f.plateforme.tirages = TirageDeGrands;
+  f.Clique("BTnouvPartie");
+  const int taille = f.W<QPushButton>("P2")->font().pointSize();
+  f.Ligne("P1", "BTfois", "P2");
+  f.Ligne("P2", "BTfois", "P3");
+  f.Ligne("P3", "BTfois", "P4");
+  EXPECT_EQ(f.Tableau(3), "375000x25=9375000");
+  EXPECT_EQ(f.W<QPushButton>("P4")->text(), "9375000");
+  for (const char* nom : {"P1", "P2", "P3", "P4", "P5", "P6"}) EXPECT_TRUE(Entier(f.W<QPushButton>(nom))) << nom;
+  for (const char* nom : {"MM1", "MM2", "MM3"}) EXPECT_TRUE(Entier(f.W<QTextEdit>(nom))) << nom;
+  EXPECT_LT(f.W<QPushButton>("P4")->font().pointSize(), taille);
+  // Short numbers get their usual size back.
+  f.Clique("BTannul");
+  f.Clique("BTannul");
+  EXPECT_EQ(f.W<QPushButton>("P4")->text(), "25");
+  EXPECT_EQ(f.W<QPushButton>("P4")->font().pointSize(), taille);
+}
+
+TEST(Partie, TypedAnswersKeepTheKeyboardAndTakeAnyResult) {
+  PartieEnCours f;
+  f.plateforme.tirages = TirageDeGrands;
+  f.W<QCheckBox>("CkBcalcul")->setChecked(false);
+  f.Clique("BTnouvPartie");
+  f.fenetre->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
+  auto* reponse = f.W<QLineEdit>("MaReponse");
+  const auto tape = [&](const QString& chiffres) {
+    for (QChar c : chiffres) QTest::keyClick(reponse, Qt::Key(Qt::Key_0 + c.digitValue()), Qt::KeypadModifier);
+    QTest::keyClick(reponse, Qt::Key_Enter, Qt::KeypadModifier);
+  };
+  f.Ligne("P1", "BTfois", "P2");
+  tape("7500");
+  f.Ligne("P2", "BTfois", "P3");
+  // A stray press while the answer is awaited leaves the keyboard to it.
+  f.Presse("P5");
+  f.Presse("BTplus");
+  EXPECT_EQ(QApplication::focusWidget(), reponse);
+  tape("375000");
+  EXPECT_EQ(f.Tableau(2), "7500x50=375000");
+  f.Ligne("P3", "BTfois", "P4");
+  tape("9375000");
+  EXPECT_EQ(f.Tableau(3), "375000x25=9375000");
+  EXPECT_FALSE(reponse->isVisible());
 }
 
 TEST(Partie, SolvingOptionsGoTogether) {
@@ -364,8 +461,8 @@ TEST(Partie, SolvingOptionsGoTogether) {
   const Solveur& solveur = f.fenetre->solveur();
   EXPECT_EQ(solveur.SolutionsCalculees, 1);
   EXPECT_EQ(f.W<QLabel>("LBnbsol")->text(), QString::number(solveur.NbSolutions));
-  EXPECT_EQ(f.fenetre->Tirages().Cellules(0).value(7), QString::number(solveur.NbSolutions));
-  EXPECT_EQ(f.fenetre->Tirages().Cellules(0).value(10), QString::fromStdString(solveur.TexteSimple));
+  EXPECT_EQ(f.Tirage(0).value(7), QString::number(solveur.NbSolutions));
+  EXPECT_EQ(f.Tirage(0).value(10), QString::fromStdString(solveur.TexteSimple));
 
   automatique->click();
   EXPECT_FALSE(realisables->isEnabled());

@@ -51,15 +51,14 @@ bool PlateformeDeTest::Imprime(const QString&, const QStringList& lignes) {
   return true;
 }
 
-bool PlateformeDeTest::LanceProgramme(const QString& programme, const QString& parametres) {
-  programmes.emplace_back(programme, parametres);
+bool PlateformeDeTest::LanceProgramme(const QString& programme, const QStringList& arguments) {
+  programmes.emplace_back(programme, arguments);
   return programmeLance;
 }
 
 int PlateformeDeTest::Aleatoire(int n) {
   if (n <= 0) return 0;
-  if (tirages.empty()) return 0;
-  const int valeur = tirages[prochainTirage_ % tirages.size()];
+  const int valeur = tirages.empty() ? static_cast<int>(prochainTirage_) : tirages[prochainTirage_ % tirages.size()];
   ++prochainTirage_;
   return ((valeur % n) + n) % n;
 }

@@ -41,7 +41,9 @@ class PlateformeDeTest : public Plateforme {
   bool imprimanteChoisie = true;
   bool impressionPossible = true;
   bool programmeLance = true;
-  std::vector<int> tirages;  // Aleatoire() returns these modulo n, in a loop
+  // Aleatoire() returns these modulo n, in a loop; with none, 0, 1, 2 ...
+  // modulo n, so that any draw comes out.
+  std::vector<int> tirages;
   // Runs while a message box is up, as a player would act before answering.
   std::function<void(const MessageAffiche&)> quandMessage;
 
@@ -50,13 +52,16 @@ class PlateformeDeTest : public Plateforme {
   std::vector<DialogueFichier> dialogues;
   std::vector<QString> sons;
   std::vector<QString> documents;
-  std::vector<std::pair<QString, QString>> programmes;
+  std::vector<std::pair<QString, QStringList>> programmes;
+  QWidget* fenetre = nullptr;
+  QWidget* fenetreAuSemis = nullptr;  // the window known when the generator was seeded
   std::vector<QString> pressePapier;
   std::vector<QStringList> impressions;
   int curseurOccupe = 0;  // busy calls not yet undone
   int semis = 0;
   ReglagesEnMemoire reglages;
 
+  void DefinitFenetre(QWidget* f) override { fenetre = f; }
   Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) override;
   std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) override;
   std::optional<QString> FichierASauver(const DialogueFichier& dialogue) override;
@@ -66,10 +71,13 @@ class PlateformeDeTest : public Plateforme {
   void CurseurOccupe() override { ++curseurOccupe; }
   void CurseurNormal() override { --curseurOccupe; }
   void OuvreDocument(const QString& cheminOuAdresse) override { documents.push_back(cheminOuAdresse); }
-  bool LanceProgramme(const QString& programme, const QString& parametres) override;
+  bool LanceProgramme(const QString& programme, const QStringList& arguments) override;
   void CopieTexte(const QString& texte) override { pressePapier.push_back(texte); }
   MagasinReglages& Reglages() override { return reglages; }
-  void SemeAleatoire() override { ++semis; }
+  void SemeAleatoire() override {
+    ++semis;
+    fenetreAuSemis = fenetre;
+  }
   int Aleatoire(int n) override;
 
  private:

@@ -47,7 +47,6 @@ int main(int argc, char** argv) {
   tolvan::QtPlateforme plateforme;
   const QString repertoire = QStringLiteral(TOLVAN_APP_DIR "/");
   tolvan::TForm1 fenetre(plateforme, repertoire);
-  plateforme.DefinitFenetre(&fenetre);
   fenetre.show();
   fenetre.FormActivate();
 
@@ -66,7 +65,6 @@ int main(int argc, char** argv) {
   solveur.Tirage.Nombres = tolvan::NombresTirage{{{25, 50, 75, 100, 3, 6}}};
   solveur.Tirage.Resultat = 303;
   solveur.SolutionsCalculees = 0;
-  fenetre.AfficheJeu();
   fenetre.depart();
   fenetre.TIR_to_LV();
   for (int i = 0; i < 37; ++i) fenetre.Timer1Timer();
@@ -83,7 +81,6 @@ int main(int argc, char** argv) {
 
   // The draw panel and the hints band.
   fenetre.PCmain->setCurrentIndex(0);
-  fenetre.AfficheJeu();
   fenetre.GBopSol->show();
   fenetre.GBindice->show();
   fenetre.GBcalcul->show();

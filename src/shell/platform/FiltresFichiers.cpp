@@ -1,6 +1,5 @@
 #include "FiltresFichiers.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 namespace tolvan {
@@ -15,9 +14,12 @@ QString FiltreQt(const QString& filtre) {
   return filtres.join(QStringLiteral(";;"));
 }
 
-QString AvecExtension(const QString& chemin, const QString& extension) {
-  if (extension.isEmpty() || chemin.isEmpty() || !QFileInfo(chemin).suffix().isEmpty()) return chemin;
-  return chemin + QLatin1Char('.') + extension;
+void PrepareDialogue(QFileDialog& choix, const DialogueFichier& dialogue, QFileDialog::AcceptMode mode) {
+  choix.setWindowTitle(dialogue.titre);
+  choix.setNameFilter(FiltreQt(dialogue.filtre));
+  choix.setAcceptMode(mode);
+  choix.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (mode == QFileDialog::AcceptSave) choix.setDefaultSuffix(dialogue.extension);
 }
 
 }  // namespace tolvan

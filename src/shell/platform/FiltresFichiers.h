@@ -3,13 +3,17 @@
 // by "|". Qt wants "Fichiers Tirage *.tir (*.tir)".
 #pragma once
 
+#include <QFileDialog>
 #include <QString>
+
+#include "Plateforme.h"
 
 namespace tolvan {
 
 QString FiltreQt(const QString& filtre);
 
-// The name with the default extension added when it has none.
-QString AvecExtension(const QString& chemin, const QString& extension);
+// Sets up an open or save dialog. A save dialog adds the default extension
+// itself, so that its question before overwriting names the real file.
+void PrepareDialogue(QFileDialog& choix, const DialogueFichier& dialogue, QFileDialog::AcceptMode mode);
 
 }  // namespace tolvan

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace tolvan {
 
 // The four kinds of message box, each with its own title.
@@ -16,8 +18,8 @@ enum class BoutonsMessage { Ok, ReessayerAnnuler, OuiNon };
 enum class Reponse { Ok, Reessayer, Annuler, Oui, Non };
 
 // An open or save dialog. `filtre` is written "Description|*.ext" (several
-// pairs may follow one another, all separated by "|"); `extension` is added
-// to a name typed without one ("tir", "son"), empty for none.
+// pairs may follow one another, all separated by "|"); a save dialog adds
+// `extension` to a name typed without one ("tir", "son"), empty for none.
 struct DialogueFichier {
   QString titre;
   QString filtre;
@@ -37,6 +39,10 @@ class MagasinReglages {
 class Plateforme {
  public:
   virtual ~Plateforme() = default;
+
+  // The main window, over which boxes and dialogs are shown. Given before
+  // the window sets itself up, so that even a box of its start has a parent.
+  virtual void DefinitFenetre(QWidget* fenetre) = 0;
 
   // A modal message box; "\r" in `texte` breaks the line.
   virtual Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) = 0;
@@ -61,8 +67,9 @@ class Plateforme {
 
   // Opens a file or an address (https:, mailto:) with its default handler.
   virtual void OuvreDocument(const QString& cheminOuAdresse) = 0;
-  // Starts a program with one parameter text; false when it cannot start.
-  virtual bool LanceProgramme(const QString& programme, const QString& parametres) = 0;
+  // Starts a program with its arguments, each passed whole (a path may hold
+  // spaces); false when it cannot start.
+  virtual bool LanceProgramme(const QString& programme, const QStringList& arguments) = 0;
 
   virtual void CopieTexte(const QString& texte) = 0;
 

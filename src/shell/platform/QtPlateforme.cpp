@@ -14,11 +14,11 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QUrl>
 
 #include "FiltresFichiers.h"
 #include "LecteurSons.h"
+#include "VisionneuseAide.h"
 
 namespace tolvan {
 
@@ -78,16 +78,25 @@ Reponse QtPlateforme::Message(TypeMessage type, const QString& texte, BoutonsMes
   return clique == oui ? Reponse::Oui : Reponse::Non;
 }
 
+namespace {
+
+std::optional<QString> CheminChoisi(QFileDialog& dialogue) {
+  if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
+  return dialogue.selectedFiles().constFirst();
+}
+
+}  // namespace
+
 std::optional<QString> QtPlateforme::FichierAOuvrir(const DialogueFichier& dialogue) {
-  const QString chemin = QFileDialog::getOpenFileName(fenetre_, dialogue.titre, {}, FiltreQt(dialogue.filtre));
-  if (chemin.isEmpty()) return std::nullopt;
-  return chemin;
+  QFileDialog choix(fenetre_);
+  PrepareDialogue(choix, dialogue, QFileDialog::AcceptOpen);
+  return CheminChoisi(choix);
 }
 
 std::optional<QString> QtPlateforme::FichierASauver(const DialogueFichier& dialogue) {
-  const QString chemin = QFileDialog::getSaveFileName(fenetre_, dialogue.titre, {}, FiltreQt(dialogue.filtre));
-  if (chemin.isEmpty()) return std::nullopt;
-  return AvecExtension(chemin, dialogue.extension);
+  QFileDialog choix(fenetre_);
+  PrepareDialogue(choix, dialogue, QFileDialog::AcceptSave);
+  return CheminChoisi(choix);
 }
 
 bool QtPlateforme::ChoisitImprimante() {
@@ -135,24 +144,13 @@ void QtPlateforme::OuvreDocument(const QString& cheminOuAdresse) {
   if (diese >= 0) fichier.setFragment(cheminOuAdresse.mid(diese + 1));
   if (QDesktopServices::openUrl(fichier)) return;
   // No browser on this desktop: our own help page still opens, in a viewer of ours.
-  if (chemin.endsWith(QStringLiteral(".html")) && QFileInfo::exists(chemin)) MontreAide(fichier);
+  if (!chemin.endsWith(QStringLiteral(".html")) || !QFileInfo::exists(chemin)) return;
+  if (!aide_) aide_ = std::make_unique<VisionneuseAide>();
+  aide_->Montre(fichier);
 }
 
-void QtPlateforme::MontreAide(const QUrl& page) {
-  if (!aide_) {
-    aide_ = std::make_unique<QTextBrowser>();
-    aide_->setWindowTitle(QStringLiteral("Aide de Tolvan"));
-    aide_->setOpenExternalLinks(true);
-    aide_->resize(760, 580);
-  }
-  aide_->setSource(page);
-  aide_->show();
-  aide_->raise();
-  aide_->activateWindow();
-}
-
-bool QtPlateforme::LanceProgramme(const QString& programme, const QString& parametres) {
-  return QProcess::startDetached(programme, QProcess::splitCommand(parametres));
+bool QtPlateforme::LanceProgramme(const QString& programme, const QStringList& arguments) {
+  return QProcess::startDetached(programme, arguments);
 }
 
 void QtPlateforme::CopieTexte(const QString& texte) { QGuiApplication::clipboard()->setText(texte); }

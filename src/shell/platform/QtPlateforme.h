@@ -8,21 +8,19 @@
 #include "Plateforme.h"
 
 class QPrinter;
-class QTextBrowser;
-class QUrl;
 class QWidget;
 
 namespace tolvan {
 
 class LecteurSons;
+class VisionneuseAide;
 
 class QtPlateforme : public Plateforme {
  public:
   QtPlateforme();
   ~QtPlateforme() override;
 
-  // Dialogs and message boxes are shown over this window.
-  void DefinitFenetre(QWidget* fenetre) { fenetre_ = fenetre; }
+  void DefinitFenetre(QWidget* fenetre) override { fenetre_ = fenetre; }
 
   Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) override;
   std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) override;
@@ -33,17 +31,15 @@ class QtPlateforme : public Plateforme {
   void CurseurOccupe() override;
   void CurseurNormal() override;
   void OuvreDocument(const QString& cheminOuAdresse) override;
-  bool LanceProgramme(const QString& programme, const QString& parametres) override;
+  bool LanceProgramme(const QString& programme, const QStringList& arguments) override;
   void CopieTexte(const QString& texte) override;
   MagasinReglages& Reglages() override { return reglages_; }
   void SemeAleatoire() override;
   int Aleatoire(int n) override;
 
  private:
-  void MontreAide(const QUrl& page);
-
   QWidget* fenetre_ = nullptr;
-  std::unique_ptr<QTextBrowser> aide_;
+  std::unique_ptr<VisionneuseAide> aide_;
   std::unique_ptr<LecteurSons> sons_;
   std::unique_ptr<QPrinter> imprimante_;
   MagasinQSettings reglages_;

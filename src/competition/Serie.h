@@ -1,0 +1,55 @@
+// A competition series: whether one runs, how many draws it found and the
+// points they earned, and what a found draw is worth (the level's normal
+// time, the time coefficient, hints forbidden or not).
+#pragma once
+
+#include <string>
+
+#include "engine/Records.h"
+
+namespace tolvan {
+
+// One row of the games list: the game's caption and its score.
+struct LigneScore {
+  std::string partie;
+  std::string score;
+  friend bool operator==(const LigneScore&, const LigneScore&) = default;
+};
+
+// The coefficient chosen when none is: "100% du temps 100% des points".
+inline constexpr int CoefficientNormal = 2;
+
+class Serie {
+ public:
+  bool EnCours() const { return enCours_; }
+  // A new series: it runs, with nothing found yet.
+  void Commence();
+  // The series stops running; what it found stays counted.
+  void Arrete() { enCours_ = false; }
+  // Nothing found, no points: the counters start again from zero.
+  void RemetAZero();
+
+  word NbTrouves() const { return nbTrouves_; }
+  longint ScoreTotal() const { return scoreTotal_; }
+  // A draw found for `points`: counted, and its row of the games list.
+  LigneScore CompteTrouve(std::uint16_t points);
+
+  word TempsNiveau() const { return tempsNiveau_; }
+  void DefinitTempsNiveau(word secondes) { tempsNiveau_ = secondes; }
+  // 0 (half the time, twice the points) to 4 (twice the time, half the
+  // points); -1 when none is chosen.
+  int Coefficient() const { return coefficient_; }
+  void DefinitCoefficient(int coefficient) { coefficient_ = coefficient; }
+  bool AideInterdite() const { return aideInterdite_; }
+  void DefinitAideInterdite(bool interdite) { aideInterdite_ = interdite; }
+
+ private:
+  bool enCours_ = false;
+  word nbTrouves_ = 0;
+  longint scoreTotal_ = 0;
+  word tempsNiveau_ = 0;  // no level read yet
+  int coefficient_ = CoefficientNormal;
+  bool aideInterdite_ = false;
+};
+
+}  // namespace tolvan

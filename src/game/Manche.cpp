@@ -1,0 +1,112 @@
+#include "Manche.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "Points.h"
+
+namespace tolvan {
+
+namespace {
+
+// What the summary shows before any game was won.
+const std::vector<std::string> RecapDeDepart = {"999",   "1 1 2 2 3 3 ", "",       "1+2=3",
+                                                "1+2=3", "3*3=9",        "9*3=27", "27*3=81"};
+
+std::string MinutesSecondes(int secondes) {
+  char texte[24];
+  std::snprintf(texte, sizeof texte, "%d:%02d", secondes / 60, secondes % 60);
+  return texte;
+}
+
+}  // namespace
+
+Manche::Manche(Serie& serie) : serie_(serie), recap_(RecapDeDepart) {}
+
+void Manche::ChangeLimite(int secondes, bool illimitee) {
+  ecoule_ = 0;
+  limite_ = secondes;
+  illimitee_ = illimitee;
+}
+
+std::string Manche::TexteHorloge() const {
+  if (illimitee_) return "Chrono " + MinutesSecondes(ecoule_);
+  return "Il reste " + MinutesSecondes(std::max(0, limite_ - ecoule_));
+}
+
+std::uint16_t Manche::Points() const {
+  return CalculePoints(ecoule_, serie_.TempsNiveau(), serie_.Coefficient(), serie_.AideInterdite());
+}
+
+Manche::Seconde Manche::Tique() {
+  if (!horlogeEnMarche_) return {Points(), false};
+  ++ecoule_;
+  Seconde seconde{Points(), ecoule_ >= limite_};
+  if (seconde.tempsEcoule) TempsEcoule();
+  return seconde;
+}
+
+void Manche::Demarre(const TTirage& tirage) {
+  tirage_ = tirage;
+  tirageDonne_ = true;
+  gagnee_ = false;
+  for (int i = 1; i <= NbNombres; ++i) tableau_.change(i, tirage.Nombres[i]);
+  tableau_.Recommence();
+  panneau_ = Panneau::Jeu;
+  horlogeEnMarche_ = true;
+}
+
+void Manche::Prepare() {
+  tableau_.ModifieTout(true);
+  tableau_.Recommence();
+  RemetHorlogeAZero();
+}
+
+TableauNoir::Reaction Manche::Effectue(int code, bool calculAuto) {
+  if (panneau_ != Panneau::Jeu) return {};
+  return tableau_.Effectue(code, calculAuto, tirage_.Resultat);
+}
+
+TableauNoir::Verdict Manche::VerifieResultat(const std::string& reponse) {
+  if (panneau_ != Panneau::Jeu) return TableauNoir::Verdict::Refusee;
+  return tableau_.VerifieResultat(reponse, tirage_.Resultat);
+}
+
+TableauNoir::Reaction Manche::Retour() {
+  // The finished board of the summary stays whole: "La mienne" reads it.
+  if (panneau_ != Panneau::Jeu) return {};
+  return tableau_.Retour();
+}
+
+void Manche::Gagne() {
+  horlogeEnMarche_ = false;
+  panneau_ = Panneau::Resume;
+  gagnee_ = true;
+  issue_ = Issue::Gagnee;
+  recap_ = LignesDuTirage();
+  recap_.push_back(" ");
+  for (int k = 1; k <= tableau_.NbLignesFinies(); ++k) recap_.push_back(tableau_.TexteLigne(k));
+  if (serie_.EnCours()) {
+    scores_.push_back(serie_.CompteTrouve(Points()));
+  } else {
+    scores_.push_back({"=>", std::to_string(ecoule_) + "'"});
+  }
+}
+
+void Manche::TempsEcoule() {
+  // An answer still awaited cannot win a game that is over.
+  tableau_.OublieReponse();
+  ecoule_ = 0;
+  horlogeEnMarche_ = false;
+  panneau_ = Panneau::Resume;
+  issue_ = Issue::TempsEcoule;
+  recap_ = LignesDuTirage();
+}
+
+std::vector<std::string> Manche::LignesDuTirage() const {
+  std::string nombres;
+  for (longint nombre : tirage_.Nombres) nombres += std::to_string(nombre) + ' ';
+  return {std::to_string(tirage_.Resultat), nombres};
+}
+
+}  // namespace tolvan

@@ -1,0 +1,96 @@
+// One game: a draw played on the blackboard against the clock, from its
+// start to the target found or the time run out. The window only shows
+// what this decides: the clock, the points, the summary and the games list.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "TableauNoir.h"
+#include "competition/Serie.h"
+
+namespace tolvan {
+
+class Manche {
+ public:
+  // Which panel of the game page the player sees: the summary between
+  // games, the board during one.
+  enum class Panneau { Resume, Jeu };
+  // How the game shown in the summary ended; `Aucune` before the first.
+  enum class Issue { Aucune, Gagnee, TempsEcoule };
+
+  // Found draws are reported to `serie`, which also says what they are worth.
+  explicit Manche(Serie& serie);
+
+  // --- the clock ---
+  int Ecoule() const { return ecoule_; }
+  int Limite() const { return limite_; }
+  bool HorlogeEnMarche() const { return horlogeEnMarche_; }
+  // A new limit: the clock goes back to 0 and, if it runs, goes on under it.
+  // An unlimited clock shows the time spent instead of the time left.
+  void ChangeLimite(int secondes, bool illimitee);
+  void RemetHorlogeAZero() { ecoule_ = 0; }
+  // "Il reste 0:42", or "Chrono 12:34" for an unlimited clock.
+  std::string TexteHorloge() const;
+  // What finding the draw now would earn in a series.
+  std::uint16_t Points() const;
+
+  // One second more: the points it leaves, and whether it ran the time out,
+  // which ends the game unscored.
+  struct Seconde {
+    std::uint16_t points = 0;
+    bool tempsEcoule = false;
+  };
+  Seconde Tique();
+
+  // --- the game ---
+  // Starts a game on `tirage`: its numbers on the tiles (which keep their
+  // enabled state), an empty board, the clock running from where it stands.
+  void Demarre(const TTirage& tirage);
+  // Every tile enabled, an empty line 1 and the clock at 0, for a new game.
+  void Prepare();
+  const TTirage& Tirage() const { return tirage_; }
+  // A draw was dealt at least once, so there is a game to play again.
+  bool TirageDonne() const { return tirageDonne_; }
+  bool Gagnee() const { return gagnee_; }
+  Panneau PanneauVisible() const { return panneau_; }
+
+  // Presses, typed answers and "Retour" count only while the board is shown.
+  TableauNoir::Reaction Effectue(int code, bool calculAuto);
+  TableauNoir::Verdict VerifieResultat(const std::string& reponse);
+  TableauNoir::Reaction Retour();
+  // The target was reached: the clock stops, the summary lists the game's
+  // lines and the games list gets its row, counted by a running series.
+  void Gagne();
+
+  const TableauNoir& Tableau() const { return tableau_; }
+  TableauNoir& Tableau() { return tableau_; }
+
+  // --- the summary panel ---
+  Issue DerniereIssue() const { return issue_; }
+  const std::vector<std::string>& Recap() const { return recap_; }
+  const std::vector<LigneScore>& Scores() const { return scores_; }
+  void EffaceScores() { scores_.clear(); }
+
+ private:
+  void TempsEcoule();
+  // The target, then the six numbers in tile order, each followed by a space.
+  std::vector<std::string> LignesDuTirage() const;
+
+  Serie& serie_;
+  TableauNoir tableau_;
+  TTirage tirage_;
+  bool tirageDonne_ = false;
+  bool gagnee_ = false;
+  Panneau panneau_ = Panneau::Resume;
+  int ecoule_ = 0;
+  int limite_ = 3600;
+  bool illimitee_ = true;
+  bool horlogeEnMarche_ = false;
+  Issue issue_ = Issue::Aucune;
+  std::vector<std::string> recap_;
+  std::vector<LigneScore> scores_;
+};
+
+}  // namespace tolvan

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "game/Manche.h"
+
+namespace tolvan::test {
+namespace {
+
+const TTirage De303{NombresTirage{{{25, 50, 75, 100, 3, 6}}}, 303};
+const std::vector<std::string> LignesDe303 = {"303", "25 50 75 100 3 6 "};
+
+struct Partie {
+  Serie serie;
+  Manche manche{serie};
+
+  Partie() {
+    manche.Prepare();
+    manche.Demarre(De303);
+  }
+  void Tique(int fois) {
+    for (int i = 0; i < fois; ++i) manche.Tique();
+  }
+  // Presses codes in turn; true when the last one reached the target.
+  bool Presse(std::initializer_list<int> codes) {
+    bool gagne = false;
+    for (int code : codes) gagne = manche.Effectue(code, true).gagne;
+    return gagne;
+  }
+  // 6x50=300, then 300+3=303.
+  void Gagne() {
+    Presse({6, CodeFois, 2});
+    ASSERT_TRUE(Presse({CodePlus, 5}));
+    manche.Gagne();
+  }
+};
+
+TEST(Manche, NothingCanBePlayedBeforeADrawIsDealt) {
+  Serie serie;
+  Manche manche(serie);
+  EXPECT_FALSE(manche.TirageDonne());
+  EXPECT_EQ(manche.PanneauVisible(), Manche::Panneau::Resume);
+  EXPECT_FALSE(manche.HorlogeEnMarche());
+  EXPECT_EQ(manche.Effectue(1, true).son, TableauNoir::Reaction::Son::Aucun);
+  EXPECT_EQ(manche.Retour().son, TableauNoir::Reaction::Son::Aucun);
+  EXPECT_FALSE(manche.Tique().tempsEcoule);
+  EXPECT_EQ(manche.Ecoule(), 0);
+  EXPECT_EQ(manche.Recap().front(), "999");  // what the summary shows at first
+
+  manche.Demarre(De303);
+  EXPECT_TRUE(manche.TirageDonne());
+  EXPECT_EQ(manche.PanneauVisible(), Manche::Panneau::Jeu);
+  EXPECT_EQ(manche.Tableau().Tuiles[4].valeur, 100);
+}
+
+TEST(Manche, TheClockRunsOutOnTheLastSecondOfTheLimitAndScoresNothing) {
+  Partie p;
+  p.manche.ChangeLimite(20, false);
+  EXPECT_TRUE(p.manche.HorlogeEnMarche());  // a new limit does not stop a game
+  p.Presse({1, CodePlus, 2});
+  p.Tique(19);
+  EXPECT_EQ(p.manche.TexteHorloge(), "Il reste 0:01");
+  EXPECT_EQ(p.manche.PanneauVisible(), Manche::Panneau::Jeu);
+  const Manche::Seconde derniere = p.manche.Tique();
+  EXPECT_TRUE(derniere.tempsEcoule);
+  EXPECT_EQ(p.manche.Ecoule(), 0);
+  EXPECT_FALSE(p.manche.HorlogeEnMarche());
+  EXPECT_EQ(p.manche.PanneauVisible(), Manche::Panneau::Resume);
+  EXPECT_EQ(p.manche.DerniereIssue(), Manche::Issue::TempsEcoule);
+  EXPECT_EQ(p.manche.Recap(), LignesDe303);  // the draw that was missed
+  EXPECT_TRUE(p.manche.Scores().empty());
+  EXPECT_FALSE(p.manche.Gagnee());
+  // The board is over: no press, no "Retour", no more seconds.
+  EXPECT_EQ(p.manche.Effectue(3, true).son, TableauNoir::Reaction::Son::Aucun);
+  EXPECT_EQ(p.manche.Retour().son, TableauNoir::Reaction::Son::Aucun);
+  EXPECT_EQ(p.manche.Tableau().TexteLigne(1), "25+50=75");
+  EXPECT_FALSE(p.manche.Tique().tempsEcoule);
+
+  // Played again, the clock starts from 0.
+  p.manche.Demarre(p.manche.Tirage());
+  EXPECT_EQ(p.manche.TexteHorloge(), "Il reste 0:20");
+  p.manche.ChangeLimite(3600, true);
+  p.Tique(754);
+  EXPECT_EQ(p.manche.TexteHorloge(), "Chrono 12:34");
+}
+
+TEST(Manche, AWinStopsTheClockAndKeepsItsBoardForTheSummary) {
+  Partie p;
+  p.Tique(42);
+  p.Gagne();
+  EXPECT_TRUE(p.manche.Gagnee());
+  EXPECT_FALSE(p.manche.HorlogeEnMarche());
+  EXPECT_EQ(p.manche.PanneauVisible(), Manche::Panneau::Resume);
+  EXPECT_EQ(p.manche.DerniereIssue(), Manche::Issue::Gagnee);
+  EXPECT_EQ(p.manche.Recap(),
+            (std::vector<std::string>{"303", "25 50 75 100 3 6 ", " ", "6x50=300", "300+3=303"}));
+  EXPECT_EQ(p.manche.Scores(), (std::vector<LigneScore>{{"=>", "42'"}}));
+  // "Retour" cannot take the winning line off the finished board.
+  EXPECT_EQ(p.manche.Retour().son, TableauNoir::Reaction::Son::Aucun);
+  EXPECT_EQ(p.manche.Tableau().NbLignesFinies(), 2);
+
+  // Played again, the clock goes on from the second of the win.
+  p.manche.Demarre(p.manche.Tirage());
+  EXPECT_FALSE(p.manche.Gagnee());
+  EXPECT_EQ(p.manche.Ecoule(), 42);
+  p.manche.Prepare();
+  EXPECT_EQ(p.manche.Ecoule(), 0);
+  EXPECT_EQ(p.manche.Scores().size(), 1u);
+}
+
+TEST(Manche, ARunningSeriesCountsTheDrawsFoundAndTheirPoints) {
+  struct Cas {
+    int coefficient;
+    bool aideInterdite;
+    int secondes;
+    std::string points;
+  };
+  for (const Cas& c : std::vector<Cas>{{2, false, 10, "58"}, {2, true, 10, "232"}, {1, false, 10, "83"},
+                                       {0, false, 7, "117"}, {4, false, 0, "30"}}) {
+    Partie p;
+    p.serie.DefinitTempsNiveau(60);
+    p.serie.DefinitCoefficient(c.coefficient);
+    p.serie.DefinitAideInterdite(c.aideInterdite);
+    p.serie.Commence();
+    p.Tique(c.secondes);
+    EXPECT_EQ(p.manche.Points(), std::stoi(c.points));
+    p.Gagne();
+    EXPECT_EQ(p.manche.Scores().back(), (LigneScore{"1", c.points})) << c.coefficient;
+    EXPECT_EQ(p.serie.ScoreTotal(), std::stoi(c.points));
+  }
+  Partie p;
+  p.serie.DefinitTempsNiveau(60);
+  p.serie.Commence();
+  p.Gagne();
+  p.manche.Prepare();
+  p.manche.Demarre(De303);
+  p.Tique(59);
+  p.Gagne();
+  EXPECT_EQ(p.manche.Scores(), (std::vector<LigneScore>{{"1", "60"}, {"2", "46"}}));
+  EXPECT_EQ(p.serie.NbTrouves(), 2);
+  EXPECT_EQ(p.serie.ScoreTotal(), 106);
+  // Once the series stops, a find is a training one again.
+  p.serie.Arrete();
+  p.manche.Prepare();
+  p.manche.Demarre(De303);
+  p.Gagne();
+  EXPECT_EQ(p.manche.Scores().back().partie, "=>");
+  EXPECT_EQ(p.serie.ScoreTotal(), 106);
+}
+
+}  // namespace
+}  // namespace tolvan::test
