@@ -223,6 +223,25 @@ TEST(Demarrage, EveryControlCarriesItsNameCaptionAndHint) {
                                   "Effacer ces tirages", "-", "Annuler"}));
 }
 
+TEST(Demarrage, NothingToReplayUntilADrawIsDealt) {
+  FenetreDeTest f;
+  // The platform knew the window before the window set itself up.
+  EXPECT_EQ(f.plateforme.fenetreAuSemis, f.fenetre.get());
+  auto* rejoue = f.Trouve<QPushButton>("BTrejoue");
+  EXPECT_FALSE(rejoue->isEnabled());
+  f.fenetre->BTrejoueClick();
+  EXPECT_FALSE(f.Trouve<QTimer>("Timer1")->isActive());
+  // Competitions are not open yet.
+  EXPECT_FALSE(f.Trouve<QCheckBox>("CBcompet")->isEnabled());
+  EXPECT_EQ(f.Trouve<QProgressBar>("PB")->text(), "Chrono 0:00");
+
+  // Nothing scripted: the draw still comes out.
+  f.fenetre->BTnouvPartieClick();
+  EXPECT_TRUE(f.Trouve<QTimer>("Timer1")->isActive());
+  EXPECT_TRUE(rejoue->isEnabled());
+  EXPECT_EQ(f.fenetre->Tirages().NbLignes(), 1);
+}
+
 TEST(Demarrage, DrawSourcesAreExclusiveAndSolvableOnlyStartsDisabled) {
   FenetreDeTest f;
   auto* quelconque = f.Trouve<QRadioButton>("RBquelconque");

@@ -47,6 +47,11 @@ struct PartieEnCours : FenetreDeTest {
     Presse(droite);
   }
   void Clique(const char* nom) { QTest::mouseClick(W(nom), Qt::LeftButton); }
+  // "Nouvelle Partie" on the draw these random numbers give.
+  void Commence(const std::vector<int>& hasard) {
+    plateforme.tirages = hasard;
+    Clique("BTnouvPartie");
+  }
   void Tique(int fois) {
     for (int i = 0; i < fois; ++i) fenetre->Timer1Timer();
   }
@@ -77,8 +82,7 @@ struct PartieEnCours : FenetreDeTest {
 
 TEST(Partie, FromNewGameToTheWinWithItsRecapScoreAndMark) {
   PartieEnCours f;
-  f.plateforme.tirages = TirageDe303;
-  f.Clique("BTnouvPartie");
+  f.Commence(TirageDe303);
   EXPECT_TRUE(f.W("GBjeu")->isVisible());
   EXPECT_FALSE(f.W("GBinfo")->isVisible());
   EXPECT_EQ(f.Tuiles(), QStringList({"25", "50", "75", "100", "3", "6"}));
@@ -135,6 +139,7 @@ TEST(Partie, TimeRunsOutOnTheLastTickOfTheLimit) {
   f.Tique(19);
   EXPECT_TRUE(f.W("GBjeu")->isVisible());
   EXPECT_EQ(f.W<QProgressBar>("PB")->value(), 19);
+  EXPECT_EQ(f.W<QProgressBar>("PB")->text(), "Il reste 0:01");
   f.Tique(1);
   EXPECT_EQ(f.plateforme.sons.back(), "SystemExclamation");
   EXPECT_FALSE(f.W("GBjeu")->isVisible());
@@ -185,8 +190,7 @@ TEST(Partie, AnAnswerAwaitedWhenTimeRunsOutCannotWinLater) {
 
 TEST(Partie, ChangingTheTimeLimitRestartsTheClockOfTheGameInProgress) {
   PartieEnCours f;
-  f.plateforme.tirages = TirageDe303;
-  f.Clique("BTnouvPartie");
+  f.Commence(TirageDe303);
   f.Tique(30);
   f.W<QComboBox>("CBtemps")->setCurrentIndex(2);  // "40 secondes"
   EXPECT_EQ(f.W<QProgressBar>("PB")->value(), 0);
@@ -200,8 +204,7 @@ TEST(Partie, ChangingTheTimeLimitRestartsTheClockOfTheGameInProgress) {
 
 TEST(Partie, AQuickSecondPressCountsAsAPress) {
   PartieEnCours f;
-  f.plateforme.tirages = TirageDe303;
-  f.Clique("BTnouvPartie");
+  f.Commence(TirageDe303);
   f.Ligne("P6", "BTfois", "P2");
   QMouseEvent doubleClic(QEvent::MouseButtonDblClick, QPointF(5, 5), f.W("P2")->mapToGlobal(QPointF(5, 5)),
                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -273,8 +276,7 @@ TEST(Partie, TypedAnswersTakeOnlyKeypadDigitsAndEnter) {
 
 TEST(Partie, RetourGivesBackTilesAndPlaysItsSound) {
   PartieEnCours f;
-  f.plateforme.tirages = TirageDe303;
-  f.Clique("BTnouvPartie");
+  f.Commence(TirageDe303);
   f.Ligne("P1", "BTplus", "P2");
   f.Ligne("P3", "BTmoins", "P2");
   EXPECT_EQ(f.Tableau(2), "75-75=0");
@@ -364,8 +366,7 @@ TEST(Partie, DrawsFromTheListReplayItsRowsAndReportBadOnes) {
 // and the last game's numbers cannot be played and won once more.
 TEST(Partie, NoDrawNoGame) {
   PartieEnCours f;
-  f.plateforme.tirages = TirageDe303;
-  f.Clique("BTnouvPartie");
+  f.Commence(TirageDe303);
   f.Ligne("P6", "BTfois", "P2");
   f.Ligne("P2", "BTplus", "P5");
   ASSERT_TRUE(f.W("GBinfo")->isVisible());
@@ -396,8 +397,7 @@ bool Entier(const QTextEdit* ligne) {
 
 TEST(Partie, BigResultsShowWholeOnTilesAndLines) {
   PartieEnCours f;
-  f.plateforme.tirages = TirageDeGrands;
-  f.Clique("BTnouvPartie");
+  f.Commence(TirageDeGrands);
   const int taille = f.W<QPushButton>("P2")->font().pointSize();
   f.Ligne("P1", "BTfois", "P2");
   f.Ligne("P2", "BTfois", "P3");

@@ -2,11 +2,13 @@
 // of its pages (and of the window with its hints band), for the README and
 // for looking at the layout. Run it under xvfb-run to see it as a desktop
 // shows it, or with QT_QPA_PLATFORM=offscreen.
+#include <array>
 #include <cstdio>
 
 #include <QApplication>
 #include <QDir>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QTimer>
 #include <QTabWidget>
@@ -29,6 +31,17 @@ bool Capture(QWidget& fenetre, const QString& chemin) {
   const bool ok = fenetre.grab().save(chemin);
   std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(chemin));
   return ok;
+}
+
+// Plays this draw as "Rejouer la partie" would, and lists it.
+void Joue(tolvan::TForm1& fenetre, std::array<int, 6> nombres, int cible) {
+  tolvan::Solveur& solveur = fenetre.solveur();
+  for (int i = 1; i <= 6; ++i) solveur.Tirage.Nombres[i] = nombres[static_cast<std::size_t>(i - 1)];
+  solveur.Tirage.Resultat = cible;
+  solveur.SolutionsCalculees = 0;
+  fenetre.depart();
+  fenetre.TIR_to_LV();
+  fenetre.BTrejoueClick();
 }
 
 }  // namespace
@@ -61,17 +74,24 @@ int main(int argc, char** argv) {
   fenetre.PCmain->setCurrentIndex(0);
   fenetre.CBauto->click();
   fenetre.CBmontre->click();
-  tolvan::Solveur& solveur = fenetre.solveur();
-  solveur.Tirage.Nombres = tolvan::NombresTirage{{{25, 50, 75, 100, 3, 6}}};
-  solveur.Tirage.Resultat = 303;
-  solveur.SolutionsCalculees = 0;
-  fenetre.depart();
-  fenetre.TIR_to_LV();
+  Joue(fenetre, {25, 50, 75, 100, 3, 6}, 303);
   for (int i = 0; i < 37; ++i) fenetre.Timer1Timer();
   for (int code : {6, tolvan::CodeFois, 2, tolvan::CodePlus}) fenetre.Effectue(code);
   ok &= Capture(fenetre, sortie.filePath(QStringLiteral("partie-en-cours.png")));
   fenetre.Effectue(5);
   ok &= Capture(fenetre, sortie.filePath(QStringLiteral("partie-gagnee.png")));
+
+  // Results of seven digits on the tiles and the board.
+  Joue(fenetre, {100, 75, 50, 25, 1, 2}, 999);
+  for (int code : {1, tolvan::CodeFois, 2, 2, tolvan::CodeFois, 3, 3, tolvan::CodeFois, 4}) fenetre.Effectue(code);
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("grands-nombres.png")));
+
+  // The clock of "20 secondes" runs out.
+  fenetre.CBtemps->setCurrentIndex(1);
+  Joue(fenetre, {1, 3, 7, 8, 9, 10}, 997);
+  for (int i = 0; i < 20; ++i) fenetre.Timer1Timer();
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("temps-ecoule.png")));
+  fenetre.CBtemps->setCurrentIndex(0);
 
   // A few more games fill the draws list.
   for (int i = 0; i < 6; ++i) fenetre.BresultClick();
