@@ -211,6 +211,10 @@ TEST(Partie, AQuickSecondPressCountsAsAPress) {
   QApplication::sendEvent(f.W("P2"), &doubleClic);
   EXPECT_EQ(f.Tableau(2), "300");
   EXPECT_FALSE(f.W("P2")->isEnabled());
+  // From the keyboard, Space is the press.
+  QTest::keyClick(f.W("BTplus"), Qt::Key_Space);
+  QTest::keyClick(f.W("P5"), Qt::Key_Space);
+  EXPECT_EQ(f.Tableau(2), "300+3=303");
 }
 
 TEST(Partie, RepeatedStartsNeverSpeedTheClockUp) {
