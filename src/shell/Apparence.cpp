@@ -49,7 +49,8 @@ QGroupBox#GBtablo::title {
 QTextEdit#MM1, QTextEdit#MM2, QTextEdit#MM3, QTextEdit#MM4, QTextEdit#MM5, QTextEdit#TMsolution {
   background: #141414; color: #ffffff; border: none; font-weight: bold; font-size: %3pt;
 }
-QTextEdit[refus="true"] { background: #8e1b1b; }
+QTextEdit#MM1[refus="true"], QTextEdit#MM2[refus="true"], QTextEdit#MM3[refus="true"],
+QTextEdit#MM4[refus="true"], QTextEdit#MM5[refus="true"] { background: #8e1b1b; }
 QTextEdit#TMsolution { font-size: 9pt; }
 QLabel#LBtitre { font-size: 40pt; font-weight: bold; color: #1f3d2b; }
 QLabel#Label8 { font-weight: bold; color: #555555; }

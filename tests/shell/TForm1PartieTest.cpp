@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QImage>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -276,6 +277,19 @@ TEST(Partie, TypedAnswersTakeOnlyKeypadDigitsAndEnter) {
   EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(),
             "303\n25 50 75 100 3 6 \n \n25+50=75\n75/75=1\n100+1=101\n3x101=303");
   EXPECT_EQ(f.W<QTreeWidget>("LVscore")->topLevelItemCount(), 1);
+}
+
+// Seen even without sound: the refused line turns red for a moment.
+TEST(Partie, ARefusedOperationFlashesItsLine) {
+  PartieEnCours f;
+  f.Commence(TirageDe303);
+  const auto fond = [&f] { return f.W<QTextEdit>("MM1")->grab().toImage().pixelColor(4, 4); };
+  const QColor noir = fond();
+  f.Ligne("P5", "BTdivis", "P1");  // 3/25
+  EXPECT_EQ(f.Tableau(1), "3/");
+  EXPECT_GT(fond().red(), noir.red() + 80);
+  QTest::qWait(500);
+  EXPECT_EQ(fond(), noir);
 }
 
 TEST(Partie, RetourGivesBackTilesAndPlaysItsSound) {
