@@ -50,16 +50,9 @@ void Manche::Demarre(const TTirage& tirage) {
   tirage_ = tirage;
   tirageDonne_ = true;
   gagnee_ = false;
-  for (int i = 1; i <= NbNombres; ++i) tableau_.change(i, tirage.Nombres[i]);
-  tableau_.Recommence();
+  tableau_.Commence(tirage.Nombres);
   panneau_ = Panneau::Jeu;
   horlogeEnMarche_ = true;
-}
-
-void Manche::Prepare() {
-  tableau_.ModifieTout(true);
-  tableau_.Recommence();
-  RemetHorlogeAZero();
 }
 
 TableauNoir::Reaction Manche::Effectue(int code, bool calculAuto) {

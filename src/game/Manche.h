@@ -15,8 +15,8 @@ namespace tolvan {
 class Manche {
  public:
   // Which panel of the game page the player sees: the summary between
-  // games, the board during one.
-  enum class Panneau { Resume, Jeu };
+  // games, the board during one, or the fields of a draw being typed.
+  enum class Panneau { Resume, Jeu, Saisie };
   // How the game shown in the summary ended; `Aucune` before the first.
   enum class Issue { Aucune, Gagnee, TempsEcoule };
 
@@ -45,11 +45,11 @@ class Manche {
   Seconde Tique();
 
   // --- the game ---
-  // Starts a game on `tirage`: its numbers on the tiles (which keep their
-  // enabled state), an empty board, the clock running from where it stands.
+  // Starts a game on `tirage`: its numbers on the tiles, every tile
+  // enabled, an empty board, the clock running from where it stands.
   void Demarre(const TTirage& tirage);
-  // Every tile enabled, an empty line 1 and the clock at 0, for a new game.
-  void Prepare();
+  // The player types a draw; the clock goes on meanwhile.
+  void AfficheSaisie() { panneau_ = Panneau::Saisie; }
   const TTirage& Tirage() const { return tirage_; }
   // A draw was dealt at least once, so there is a game to play again.
   bool TirageDonne() const { return tirageDonne_; }

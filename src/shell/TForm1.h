@@ -3,16 +3,21 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include <QHash>
+#include <QLocale>
 #include <QWidget>
 
 #include "TextesMessages.h"
 #include "ThemeSonore.h"
 #include "competition/Serie.h"
+#include "engine/PanneauSolutions.h"
 #include "engine/Solveur.h"
 #include "game/Manche.h"
+#include "game/MiniCalculatrice.h"
 #include "library/ListeTirages.h"
 #include "platform/Plateforme.h"
 
@@ -75,6 +80,31 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void BTannulClick();
   // A key released in the answer field.
   void MaReponseKeyup(int touche, Qt::KeyboardModifiers modificateurs);
+
+  // --- the solutions panel ---
+  void BTvoirSolClick();
+  void BTrightClick();
+  void BTleftClick();
+  void BTsimpleClick();
+  void BTtordueClick();
+  void BTmienneClick();
+
+  // --- a typed draw ---
+  void Modifer1Click();
+  void BTjouerClick();
+  // A key released in one of the number fields (`Edit1` to `Edit7`, `Enbadecomp`).
+  void EditKeyUp(QLineEdit* champ, int touche, Qt::KeyboardModifiers modificateurs);
+
+  // --- hints and the mini calculator ---
+  void BTbackClick();
+  void BTdecompClick();
+  void BTlastligneClick();
+  // A radio button of the last line's operation: its operation code.
+  void ChoisitOperation(longint oper);
+  void BitBtn5Click();
+  void BitBtn6Click();
+  void LcalculKeyDown(const QString& texte);
+  void LcalculKeyUp(int touche, Qt::KeyboardModifiers modificateurs);
 
   // --- draws ---
   // Where the draw of a new game came from; `Aucune` when none came out.
@@ -188,6 +218,11 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void SignaleRefusLigne();
   // Clears what belonged to the last game before a new one starts.
   void PreparePartie();
+  void MontreSolutions(const LignesPanneau& lignes);
+  // Shows "Calculs ..." while `lignes` computes the table, then its lines.
+  void MontreApresCalcul(const std::function<LignesPanneau()>& lignes);
+  void AfficheCalculatrice();
+  void MontreDerniereLigne(const std::optional<std::string>& texte);
   bool TireDansLaListe();
 
   void remplitCBtemps();
@@ -207,6 +242,11 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   Manche manche_{serie_};
   ListeTirages tirages_;
   QString titreBravo_ = QStringLiteral("BRAVO");
+  bool vueSolutions_ = false;  // the solutions panel covers the blackboard
+  FiltresSolutions filtres_;
+  longint operDerniereLigne_ = OperAddition;
+  bool aidesAffichees_ = false;  // the hints band is shown below the pages
+  MiniCalculatrice calculatrice_{QLocale().decimalPoint().toStdString()};
   std::unique_ptr<TFRMname> frmName_;
   std::unique_ptr<TFRMgene> frmGene_;
 

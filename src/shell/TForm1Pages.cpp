@@ -74,7 +74,8 @@ void TForm1::CreePageJeu(QWidget* page) {
                            QStringLiteral("Modifer les nombres"));
   BTjouer = BoutonImage(page, "BTjouer", QStringLiteral("Jouer"), Picto::Jouer, QRect(4, 193, 84, 28),
                         QStringLiteral("Jouer avec ces nombres"));
-  BTback = BoutonImage(page, "BTback", QStringLiteral("Aides"), Picto::Aides, QRect(92, 193, 72, 28));
+  BTback = BoutonImage(page, "BTback", QStringLiteral("Aides"), Picto::Aides, QRect(92, 193, 72, 28),
+                       QStringLiteral("Utiliser les Aides"));
   BTannul = BoutonImage(page, "BTannul", QStringLiteral("Retour"), Picto::Retour, QRect(168, 193, 80, 28),
                         QStringLiteral("Annuler la dernière ligne"));
   BTvoirSol = BoutonImage(page, "BTvoirSol", QStringLiteral("Voir les solutions"), Picto::Solutions,
@@ -150,8 +151,10 @@ void TForm1::CreeTableauNoir(QWidget* page) {
 void TForm1::CreeOutilsSolutions(QWidget* page) {
   GBopSol = Groupe(page, "GBopSol", {}, QRect(379, 189, 153, 71));
   BTleft = BoutonImage(GBopSol, "BTleft", {}, Picto::Gauche, QRect(4, 3, 28, 21));
+  BTleft->setAccessibleName(QStringLiteral("solution précédente"));
   BTmienne = BoutonImage(GBopSol, "BTmienne", QStringLiteral("La mienne"), Picto::Mienne, QRect(34, 3, 85, 21));
   BTright = BoutonImage(GBopSol, "BTright", {}, Picto::Droite, QRect(121, 3, 28, 21));
+  BTright->setAccessibleName(QStringLiteral("solution suivante"));
   // Too narrow for a picture beside their captions.
   BTsimple = Bouton(GBopSol, "BTsimple", QStringLiteral("La + simple"), QRect(4, 25, 72, 21));
   BTtordue = Bouton(GBopSol, "BTtordue", QStringLiteral("La + tordue"), QRect(77, 25, 72, 21));
@@ -332,7 +335,7 @@ void TForm1::CreePageAPropos(QWidget* page) {
 void TForm1::CreeBandeAides() {
   GBindice = Groupe(this, "GBindice", QStringLiteral("indices"), QRect(8, 316, 371, 81));
   BTdecomp = BoutonImage(GBindice, "BTdecomp", QStringLiteral("Décomposition"), Picto::Decomposition,
-                         QRect(6, 16, 118, 26));
+                         QRect(6, 16, 118, 26), QStringLiteral("Décomposer ce nombre en facteur premier"));
   Enbadecomp = Champ(GBindice, "Enbadecomp", {}, QRect(128, 18, 50, 22), 4);
   Ldecompos = Champ(GBindice, "Ldecompos", {}, QRect(182, 18, 183, 22));
   Ldecompos->setReadOnly(true);
@@ -347,16 +350,23 @@ void TForm1::CreeBandeAides() {
   RBplus->setChecked(true);
   ElastLigne = Champ(GBindice, "ElastLigne", {}, QRect(250, 49, 67, 22));
   ElastLigne->setReadOnly(true);
-  BitBtn6 = BoutonImage(GBindice, "BitBtn6", {}, Picto::Gauche, QRect(320, 48, 22, 24));
-  BitBtn5 = BoutonImage(GBindice, "BitBtn5", {}, Picto::Droite, QRect(343, 48, 22, 24));
+  BitBtn6 = BoutonImage(GBindice, "BitBtn6", {}, Picto::Gauche, QRect(320, 48, 22, 24),
+                        QStringLiteral("ligne precedente"));
+  BitBtn5 = BoutonImage(GBindice, "BitBtn5", {}, Picto::Droite, QRect(343, 48, 22, 24),
+                        QStringLiteral("ligne suivante"));
+  BitBtn6->setAccessibleName(QStringLiteral("ligne précédente"));
+  BitBtn5->setAccessibleName(QStringLiteral("ligne suivante"));
 
   GBcalcul = Groupe(this, "GBcalcul", QStringLiteral("Mini Calculatrice"), QRect(382, 316, 163, 81));
-  Lcalcul = Champ(GBcalcul, "Lcalcul", {}, QRect(6, 18, 151, 22), 32767, QStringLiteral("Calcul"));
-  TXTnb1 = Champ(GBcalcul, "TXTnb1", {}, QRect(6, 49, 44, 22), 32767, QStringLiteral("Calcul"));
-  TXTope = Champ(GBcalcul, "TXTope", QStringLiteral("o"), QRect(52, 49, 18, 22), 32767, QStringLiteral("Calcul"));
-  TXTnb2 = Champ(GBcalcul, "TXTnb2", {}, QRect(72, 49, 44, 22), 32767, QStringLiteral("Calcul"));
-  Label1 = Etiquette(GBcalcul, "Label1", QStringLiteral("="), QRect(118, 49, 10, 22));
-  TXTresult = Champ(GBcalcul, "TXTresult", {}, QRect(128, 49, 29, 22), 32767, QStringLiteral("Résultat"));
+  Lcalcul = Champ(GBcalcul, "Lcalcul", {}, QRect(6, 18, 151, 22), 12, QStringLiteral("Calcul"));
+  TXTnb1 = Champ(GBcalcul, "TXTnb1", {}, QRect(6, 49, 38, 22), 32767, QStringLiteral("Calcul"));
+  TXTope = Champ(GBcalcul, "TXTope", QStringLiteral("o"), QRect(45, 49, 14, 22), 32767, QStringLiteral("Calcul"));
+  TXTnb2 = Champ(GBcalcul, "TXTnb2", {}, QRect(60, 49, 38, 22), 32767, QStringLiteral("Calcul"));
+  Label1 = Etiquette(GBcalcul, "Label1", QStringLiteral("="), QRect(100, 49, 8, 22));
+  // Wide enough for a quotient such as "3,333E+0004".
+  TXTresult = Champ(GBcalcul, "TXTresult", {}, QRect(109, 49, 48, 22), 32767, QStringLiteral("Résultat"));
+  TXTope->setAlignment(Qt::AlignCenter);
+  Label1->setAlignment(Qt::AlignCenter);
   for (QLineEdit* lu : {TXTnb1, TXTope, TXTnb2, TXTresult}) lu->setReadOnly(true);
 }
 

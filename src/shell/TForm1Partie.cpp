@@ -26,12 +26,13 @@ const QString TitreTempsEcoule = QStringLiteral("Temps écoulé !");
 }  // namespace
 
 void TForm1::AffichePanneau() {
-  const bool jeu = manche_.PanneauVisible() == Manche::Panneau::Jeu;
-  GBjeu->setVisible(jeu);
-  GBinfo->setVisible(!jeu);
-  GBsaisie->hide();
-  BTjouer->hide();
-  BTmodifier->show();
+  const Manche::Panneau panneau = manche_.PanneauVisible();
+  GBjeu->setVisible(panneau == Manche::Panneau::Jeu);
+  GBinfo->setVisible(panneau == Manche::Panneau::Resume);
+  GBsaisie->setVisible(panneau == Manche::Panneau::Saisie);
+  // "Jouer" takes the place of "Modifier" while a draw is typed.
+  BTjouer->setVisible(panneau == Manche::Panneau::Saisie);
+  BTmodifier->setVisible(panneau != Manche::Panneau::Saisie);
   ActiveRejoue();
 }
 
@@ -84,7 +85,7 @@ void TForm1::depart() {
 }
 
 void TForm1::PreparePartie() {
-  manche_.Prepare();
+  manche_.RemetHorlogeAZero();
   CacheReponse();
   Ldecompos->clear();
   ElastLigne->clear();
@@ -114,8 +115,6 @@ void TForm1::BTrejoueClick() {
     solveur_->SolutionsCalculees = 0;
   }
   depart();
-  manche_.Tableau().ModifieTout(true);
-  AfficheTableau();
 }
 
 void TForm1::CBtempsChange() {

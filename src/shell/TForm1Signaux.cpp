@@ -1,4 +1,6 @@
 // Which handler each control calls.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -7,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QTreeView>
 
@@ -38,6 +41,19 @@ void TForm1::ConnecteSignaux() {
       {BitBtn14, &TForm1::BitBtn14Click},
       {BTopenSon, &TForm1::BTopenSonClick},
       {BTsaveSon, &TForm1::BTsaveSonClick},
+      {BTvoirSol, &TForm1::BTvoirSolClick},
+      {BTright, &TForm1::BTrightClick},
+      {BTleft, &TForm1::BTleftClick},
+      {BTsimple, &TForm1::BTsimpleClick},
+      {BTtordue, &TForm1::BTtordueClick},
+      {BTmienne, &TForm1::BTmienneClick},
+      {BTmodifier, &TForm1::Modifer1Click},
+      {BTjouer, &TForm1::BTjouerClick},
+      {BTback, &TForm1::BTbackClick},
+      {BTdecomp, &TForm1::BTdecompClick},
+      {BTlastligne, &TForm1::BTlastligneClick},
+      {BitBtn5, &TForm1::BitBtn5Click},
+      {BitBtn6, &TForm1::BitBtn6Click},
   };
   for (const auto& [bouton, gestionnaire] : boutons) connect(bouton, &QPushButton::clicked, this, gestionnaire);
   connect(CBsonTous, &QCheckBox::clicked, this, &TForm1::CBsonTousClick);
@@ -45,6 +61,15 @@ void TForm1::ConnecteSignaux() {
   connect(CBmontre, &QCheckBox::clicked, this, &TForm1::CBmontreClick);
   connect(CBtemps, &QComboBox::currentIndexChanged, this, &TForm1::CBtempsChange);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+  connect(CBetape, &QComboBox::currentIndexChanged, this,
+          [this](int choix) { filtres_.etapes = static_cast<word>(std::max(0, choix)); });
+  connect(CBoper, &QComboBox::currentIndexChanged, this,
+          [this](int choix) { filtres_.oper = static_cast<word>(std::max(0, choix)); });
+  const std::initializer_list<std::pair<QRadioButton*, longint>> operations = {
+      {RBplus, OperAddition}, {RBfois, OperMultiplication}, {RBmoins, OperSoustraction}, {RBdiv, OperDivision}};
+  for (const auto& [bouton, oper] : operations) {
+    connect(bouton, &QRadioButton::clicked, this, [this, oper = oper] { ChoisitOperation(oper); });
+  }
   // What a found draw is worth follows the competition page's choices.
   connect(CBtime, &QComboBox::currentIndexChanged, this, [this](int choix) { serie_.DefinitCoefficient(choix); });
   connect(CBaide, &QCheckBox::toggled, this, [this](bool interdite) { serie_.DefinitAideInterdite(interdite); });
@@ -67,6 +92,9 @@ void TForm1::ConnecteSignaux() {
     bouton->installEventFilter(this);
   }
   MaReponse->installEventFilter(this);
+  for (QLineEdit* champ : Edits) champ->installEventFilter(this);
+  Enbadecomp->installEventFilter(this);
+  Lcalcul->installEventFilter(this);
 
   for (QLabel* lien : {Label9, Label4, LbsiteTavrel, LBmailTavrel}) {
     lien->setCursor(Qt::PointingHandCursor);
@@ -88,9 +116,18 @@ bool TForm1::eventFilter(QObject* objet, QEvent* event) {
       return true;
     }
   }
-  if (event->type() == QEvent::KeyRelease && objet == MaReponse) {
+  if (event->type() == QEvent::KeyRelease) {
     const auto* touche = static_cast<QKeyEvent*>(event);
-    MaReponseKeyup(touche->key(), touche->modifiers());
+    if (objet == MaReponse) MaReponseKeyup(touche->key(), touche->modifiers());
+    if (objet == Enbadecomp || std::find(Edits.begin(), Edits.end(), objet) != Edits.end()) {
+      EditKeyUp(static_cast<QLineEdit*>(objet), touche->key(), touche->modifiers());
+    }
+    if (objet == Lcalcul) LcalculKeyUp(touche->key(), touche->modifiers());
+  }
+  // The calculator writes its own field: the key only tells it what was typed.
+  if (event->type() == QEvent::KeyPress && objet == Lcalcul) {
+    LcalculKeyDown(static_cast<QKeyEvent*>(event)->text());
+    return true;
   }
   // The four links of the "A propos" page are plain labels that react to a click.
   if (event->type() == QEvent::MouseButtonRelease &&

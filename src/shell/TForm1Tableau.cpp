@@ -74,6 +74,8 @@ void TForm1::JoueReaction(const TableauNoir::Reaction& reaction) {
 }
 
 void TForm1::Effectue(int code) {
+  // The board comes back before the press is handled.
+  if (vueSolutions_) BTvoirSolClick();
   const TableauNoir::Reaction reaction = manche_.Effectue(code, CkBcalcul->isChecked());
   AfficheTableau();
   if (reaction.demandeReponse) DemandeReponse();

@@ -12,10 +12,7 @@ struct Partie {
   Serie serie;
   Manche manche{serie};
 
-  Partie() {
-    manche.Prepare();
-    manche.Demarre(De303);
-  }
+  Partie() { manche.Demarre(De303); }
   void Tique(int fois) {
     for (int i = 0; i < fois; ++i) manche.Tique();
   }
@@ -101,7 +98,7 @@ TEST(Manche, AWinStopsTheClockAndKeepsItsBoardForTheSummary) {
   p.manche.Demarre(p.manche.Tirage());
   EXPECT_FALSE(p.manche.Gagnee());
   EXPECT_EQ(p.manche.Ecoule(), 42);
-  p.manche.Prepare();
+  p.manche.RemetHorlogeAZero();
   EXPECT_EQ(p.manche.Ecoule(), 0);
   EXPECT_EQ(p.manche.Scores().size(), 1u);
 }
@@ -131,7 +128,7 @@ TEST(Manche, ARunningSeriesCountsTheDrawsFoundAndTheirPoints) {
   p.serie.DefinitTempsNiveau(60);
   p.serie.Commence();
   p.Gagne();
-  p.manche.Prepare();
+  p.manche.RemetHorlogeAZero();
   p.manche.Demarre(De303);
   p.Tique(59);
   p.Gagne();
@@ -140,7 +137,6 @@ TEST(Manche, ARunningSeriesCountsTheDrawsFoundAndTheirPoints) {
   EXPECT_EQ(p.serie.ScoreTotal(), 106);
   // Once the series stops, a find is a training one again.
   p.serie.Arrete();
-  p.manche.Prepare();
   p.manche.Demarre(De303);
   p.Gagne();
   EXPECT_EQ(p.manche.Scores().back().partie, "=>");

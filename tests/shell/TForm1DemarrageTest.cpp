@@ -124,7 +124,7 @@ TEST(Demarrage, EveryControlCarriesItsNameCaptionAndHint) {
       {"Bresult", "999", "Nouveau tirage"},
       {"BTjouer", "Jouer", "Jouer avec ces nombres"},
       {"BTmodifier", "Modifier", "Modifer les nombres"},
-      {"BTback", "Aides", ""},
+      {"BTback", "Aides", "Utiliser les Aides"},
       {"BTannul", "Retour", "Annuler la dernière ligne"},
       {"BTvoirSol", "Voir les solutions", ""},
       {"BTsimple", "La + simple", ""},
@@ -145,7 +145,7 @@ TEST(Demarrage, EveryControlCarriesItsNameCaptionAndHint) {
       {"STOP", "STOP", ""},
       {"BTchangeLangue", "Choose language", ""},
       {"Button1", "HELP !", ""},
-      {"BTdecomp", "Décomposition", ""},
+      {"BTdecomp", "Décomposition", "Décomposer ce nombre en facteur premier"},
       {"BTlastligne", "Dernière ligne", "Affiche une des dernieres lignes possibles pour finir le calcul"},
   };
   for (const Attendu& a : attendus) {

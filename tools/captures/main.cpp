@@ -3,12 +3,16 @@
 // for looking at the layout. Run it under xvfb-run to see it as a desktop
 // shows it, or with QT_QPA_PLATFORM=offscreen.
 #include <array>
+#include <utility>
+#include <vector>
 #include <cstdio>
 
 #include <QApplication>
 #include <QDir>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QTimer>
 #include <QTabWidget>
@@ -99,12 +103,34 @@ int main(int argc, char** argv) {
   fenetre.PCmain->setCurrentWidget(fenetre.TStirage);
   ok &= Capture(fenetre, sortie.filePath(QStringLiteral("liste-des-tirages.png")));
 
-  // The draw panel and the hints band.
+  // The solutions panel over the board of a won game.
   fenetre.PCmain->setCurrentIndex(0);
-  fenetre.GBopSol->show();
-  fenetre.GBindice->show();
-  fenetre.GBcalcul->show();
-  fenetre.setFixedSize(fenetre.TailleFenetre(true));
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("tirage-et-aides.png")));
+  Joue(fenetre, {25, 50, 75, 100, 3, 6}, 303);
+  for (int code : {6, tolvan::CodeFois, 2, tolvan::CodePlus, 5}) fenetre.Effectue(code);
+  fenetre.BTvoirSolClick();
+  fenetre.BTsimpleClick();
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("panneau-solutions.png")));
+  fenetre.BTvoirSolClick();
+
+  // A draw being typed.
+  fenetre.Modifer1Click();
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("saisie-tirage.png")));
+
+  // The hints band during a game, each tool used once.
+  Joue(fenetre, {2, 2, 2, 2, 2, 2}, 64);
+  fenetre.BTbackClick();
+  fenetre.BTdecompClick();
+  fenetre.ChoisitOperation(tolvan::OperMultiplication);
+  for (const auto& [touche, pave] : std::vector<std::pair<int, bool>>{
+           {Qt::Key_1, true}, {Qt::Key_0, true}, {Qt::Key_Slash, true}, {Qt::Key_3, true}, {Qt::Key_Enter, false}}) {
+    const QString texte = touche == Qt::Key_Enter   ? QStringLiteral("\r")
+                          : touche == Qt::Key_Slash ? QStringLiteral("/")
+                                                    : QString(QChar('0' + touche - Qt::Key_0));
+    QKeyEvent presse(QEvent::KeyPress, touche, pave ? Qt::KeypadModifier : Qt::NoModifier, texte);
+    QApplication::sendEvent(fenetre.Lcalcul, &presse);
+    QKeyEvent relache(QEvent::KeyRelease, touche, pave ? Qt::KeypadModifier : Qt::NoModifier);
+    QApplication::sendEvent(fenetre.Lcalcul, &relache);
+  }
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("bande-des-aides.png")));
   return ok ? 0 : 1;
 }

@@ -1,0 +1,92 @@
+// The band below the pages: the hints (a number broken into primes, the
+// last lines of the solutions) and the mini calculator.
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+#include "TForm1.h"
+#include "TaillePolice.h"
+#include "game/Indices.h"
+
+namespace tolvan {
+
+void TForm1::BTbackClick() {
+  aidesAffichees_ = !aidesAffichees_;
+  GBindice->setVisible(aidesAffichees_);
+  GBcalcul->setVisible(aidesAffichees_);
+  setFixedSize(TailleFenetre(aidesAffichees_));
+}
+
+void TForm1::BTdecompClick() {
+  Ldecompos->clear();
+  bool entier = false;
+  longint nombre = Enbadecomp->text().toInt(&entier);
+  // An empty field (or one holding no number) stands for the target.
+  if (!entier) nombre = solveur_->Tirage.Resultat;
+  Enbadecomp->setText(QString::number(nombre));
+  Ldecompos->setText(QString::fromStdString(Decomposition(nombre, solveur_->Tirage.Resultat)));
+  Ldecompos->setCursorPosition(0);
+}
+
+void TForm1::MontreDerniereLigne(const std::optional<std::string>& texte) {
+  if (!texte) return;  // no solution at all: nothing changes
+  const QString ligne = QString::fromStdString(*texte);
+  AjustePolice(ElastLigne, ligne, ElastLigne->width() - 6, 8);
+  ElastLigne->setText(ligne);
+  ElastLigne->setCursorPosition(0);
+}
+
+void TForm1::BTlastligneClick() {
+  MontreDerniereLigne(DerniereLigne(*solveur_, operDerniereLigne_, Textes.MsgYenAPas.toStdString()));
+}
+
+void TForm1::ChoisitOperation(longint oper) {
+  operDerniereLigne_ = oper;
+  BTlastligneClick();
+}
+
+void TForm1::BitBtn5Click() {
+  MontreDerniereLigne(DerniereLigneVoisine(*solveur_, operDerniereLigne_, true, Textes.MsgYenAPas.toStdString()));
+}
+
+void TForm1::BitBtn6Click() {
+  MontreDerniereLigne(DerniereLigneVoisine(*solveur_, operDerniereLigne_, false, Textes.MsgYenAPas.toStdString()));
+}
+
+void TForm1::AfficheCalculatrice() {
+  Lcalcul->setText(QString::fromStdString(calculatrice_.Saisie()));
+  TXTnb1->setText(QString::fromStdString(calculatrice_.Nombre1()));
+  TXTope->setText(QString::fromStdString(calculatrice_.Operateur()));
+  TXTnb2->setText(QString::fromStdString(calculatrice_.Nombre2()));
+  const QString resultat = QString::fromStdString(calculatrice_.Resultat());
+  AjustePolice(TXTresult, resultat, TXTresult->width() - 6, 8);
+  TXTresult->setText(resultat);
+  TXTresult->setCursorPosition(0);
+}
+
+void TForm1::LcalculKeyDown(const QString& texte) {
+  calculatrice_.Enfonce();
+  // Only what the keypad can type matters; anything else is wiped on release.
+  for (const QChar caractere : texte) {
+    if (caractere.unicode() < 128 && caractere.isPrint()) calculatrice_.Tape(caractere.toLatin1());
+  }
+  AfficheCalculatrice();
+}
+
+void TForm1::LcalculKeyUp(int touche, Qt::KeyboardModifiers modificateurs) {
+  using Touche = MiniCalculatrice::Touche;
+  const bool pave = modificateurs & Qt::KeypadModifier;
+  Touche genre = Touche::Autre;
+  if (pave && touche >= Qt::Key_0 && touche <= Qt::Key_9) genre = Touche::ChiffreDuPave;
+  if (pave && touche == Qt::Key_Asterisk) genre = Touche::Fois;
+  if (pave && touche == Qt::Key_Plus) genre = Touche::Plus;
+  if (pave && touche == Qt::Key_Minus) genre = Touche::Moins;
+  if (pave && touche == Qt::Key_Slash) genre = Touche::Divise;
+  if (touche == Qt::Key_Enter || touche == Qt::Key_Return) genre = Touche::Entree;
+  calculatrice_.Relache(genre);
+  AfficheCalculatrice();
+}
+
+}  // namespace tolvan
