@@ -12,7 +12,8 @@ const std::array<QString, NbCellules> TitresColonnes = {
     QStringLiteral("nb4"),      QStringLiteral("nb5"),   QStringLiteral("nb6"),    QStringLiteral("nb Sol"),
     QStringLiteral("etape"),    QStringLiteral("Trouvé"), QStringLiteral("Solution")};
 
-bool AvantParCible(const QString& a, const QString& b) { return QString::compare(a, b) < 0; }
+// Targets compare as text, character by character: "1000" before "101".
+bool AvantParCible(const std::string& a, const std::string& b) { return a < b; }
 
 }  // namespace
 
@@ -23,11 +24,19 @@ const RangeeTirage& ListeTirages::Rangee(int ligne) const {
   return entrees_[static_cast<std::size_t>(ligne)].rangee;
 }
 
+std::vector<RangeeTirage> ListeTirages::Rangees() const {
+  std::vector<RangeeTirage> rangees;
+  rangees.reserve(entrees_.size());
+  for (const Entree& entree : entrees_) rangees.push_back(entree.rangee);
+  return rangees;
+}
+
 int ListeTirages::Ajoute(RangeeTirage rangee) {
+  if (EstPleine()) return -1;
   auto place = entrees_.end();
   if (classee_) {
     place = std::upper_bound(entrees_.begin(), entrees_.end(), rangee.cellules[CelluleResultat],
-                             [](const QString& cible, const Entree& e) {
+                             [](const std::string& cible, const Entree& e) {
                                return AvantParCible(cible, e.rangee.cellules[CelluleResultat]);
                              });
   }
@@ -36,6 +45,12 @@ int ListeTirages::Ajoute(RangeeTirage rangee) {
   entrees_.insert(place, Entree{std::move(rangee), prochaineIdentite_++});
   endInsertRows();
   return ligne;
+}
+
+void ListeTirages::EcritSolution(int ligne, word nbSolutions, word nbEtapesMin, const std::string& texteSimple) {
+  if (ligne < 0 || ligne >= NbLignes()) return;
+  tolvan::EcritSolution(entrees_[static_cast<std::size_t>(ligne)].rangee, nbSolutions, nbEtapesMin, texteSimple);
+  emit dataChanged(index(ligne, CelluleNbSol), index(ligne, CelluleSolution), {Qt::DisplayRole});
 }
 
 void ListeTirages::CocheLigne(int ligne) {
@@ -82,7 +97,7 @@ void ListeTirages::Classe(bool actif) {
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   const QModelIndexList avant = persistentIndexList();
   std::vector<quint64> identites;
-  for (const QModelIndex& index : avant) identites.push_back(entrees_[static_cast<std::size_t>(index.row())].identite);
+  for (const QModelIndex& ancien : avant) identites.push_back(entrees_[static_cast<std::size_t>(ancien.row())].identite);
   std::stable_sort(entrees_.begin(), entrees_.end(), [](const Entree& a, const Entree& b) {
     return AvantParCible(a.rangee.cellules[CelluleResultat], b.rangee.cellules[CelluleResultat]);
   });
@@ -113,7 +128,7 @@ int ListeTirages::columnCount(const QModelIndex& parent) const { return parent.i
 QVariant ListeTirages::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= NbLignes()) return {};
   const RangeeTirage& rangee = Rangee(index.row());
-  if (role == Qt::DisplayRole) return rangee.cellules[static_cast<std::size_t>(index.column())];
+  if (role == Qt::DisplayRole) return QString::fromStdString(rangee.cellules[static_cast<std::size_t>(index.column())]);
   if (role == Qt::CheckStateRole && index.column() == CelluleResultat) {
     return rangee.cochee ? Qt::Checked : Qt::Unchecked;
   }

@@ -15,11 +15,18 @@ class ListeTirages : public QAbstractTableModel {
  public:
   explicit ListeTirages(QObject* parent = nullptr);
 
+  // Row indexes are 16-bit words in draws files' world: no more rows fit.
+  static constexpr int NbLignesMax = 65535;
+
   int NbLignes() const { return static_cast<int>(entrees_.size()); }
+  bool EstPleine() const { return NbLignes() >= NbLignesMax; }
   const RangeeTirage& Rangee(int ligne) const;
+  std::vector<RangeeTirage> Rangees() const;
   // Appends a row and returns its index: the end of the list, or its
-  // sorted place while the list is kept sorted.
+  // sorted place while the list is kept sorted; -1 when the list is full.
   int Ajoute(RangeeTirage rangee);
+  // The solver's findings for the draw of a row; its found mark stays.
+  void EcritSolution(int ligne, word nbSolutions, word nbEtapesMin, const std::string& texteSimple);
   void CocheLigne(int ligne);
   bool EstCochee(int ligne) const;
 

@@ -1,26 +1,33 @@
 #include "RangeeTirage.h"
 
+#include <charconv>
 #include <stdexcept>
 
 namespace tolvan {
 
 RangeeTirage RangeeDuTirage(const TTirage& tirage, word nbSolutions, word nbEtapesMin, const std::string& texteSimple) {
   RangeeTirage rangee;
-  rangee.cellules[CelluleResultat] = QString::number(tirage.Resultat);
-  for (int i = 1; i <= NbNombres; ++i) rangee.cellules[static_cast<std::size_t>(i)] = QString::number(tirage.Nombres[i]);
-  rangee.cellules[CelluleNbSol] = QString::number(nbSolutions);
-  rangee.cellules[CelluleEtape] = QString::number(nbEtapesMin);
+  rangee.cellules[CelluleResultat] = std::to_string(tirage.Resultat);
+  for (int i = 1; i <= NbNombres; ++i) rangee.cellules[static_cast<std::size_t>(i)] = std::to_string(tirage.Nombres[i]);
   rangee.cellules[CelluleTrouve] = PasTrouve;
-  rangee.cellules[CelluleSolution] = QString::fromStdString(texteSimple);
+  EcritSolution(rangee, nbSolutions, nbEtapesMin, texteSimple);
   return rangee;
+}
+
+void EcritSolution(RangeeTirage& rangee, word nbSolutions, word nbEtapesMin, const std::string& texteSimple) {
+  rangee.cellules[CelluleNbSol] = std::to_string(nbSolutions);
+  rangee.cellules[CelluleEtape] = std::to_string(nbEtapesMin);
+  rangee.cellules[CelluleSolution] = texteSimple;
 }
 
 namespace {
 
-longint Entier(const QString& texte) {
-  bool ok = false;
-  const int valeur = texte.toInt(&ok);
-  if (!ok) throw std::invalid_argument("'" + texte.toStdString() + "' is not a whole number");
+longint Entier(const std::string& texte) {
+  longint valeur = 0;
+  const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
+  if (erreur != std::errc() || fin != texte.data() + texte.size()) {
+    throw std::invalid_argument("'" + texte + "' is not a whole number");
+  }
   return valeur;
 }
 
@@ -33,9 +40,9 @@ TTirage TirageDeRangee(const RangeeTirage& rangee) {
   return tirage;
 }
 
-QString LigneTirage(const RangeeTirage& rangee) {
-  QString ligne;
-  for (const QString& cellule : rangee.cellules) ligne += cellule + QLatin1Char('\t');
+std::string LigneTirage(const RangeeTirage& rangee) {
+  std::string ligne;
+  for (const std::string& cellule : rangee.cellules) ligne += cellule + '\t';
   return ligne;
 }
 

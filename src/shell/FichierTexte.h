@@ -1,8 +1,6 @@
-// Text files as every file of the game stores them: single-byte
-// Windows-1252, each line ended by CR LF. When reading, a line ends at a CR,
-// an LF right after it is skipped (an LF alone is an ordinary character) and
-// a Ctrl-Z ends the file, so that files made by earlier versions of the game
-// read unchanged.
+// The game's text files (themes, draws, levels, languages) as the window
+// reads and writes them: Windows-1252 with CR LF (see library/TexteWindows.h),
+// read only from regular files, written whole or not at all.
 #pragma once
 
 #include <QByteArray>
@@ -23,11 +21,15 @@ struct LectureTexte {
   Etat etat = Lu;
   QStringList lignes;
 };
+// Small files only: what lies beyond the first megabyte is not read.
 LectureTexte LitFichierTexte(const QString& chemin);
 
-// Writes each line followed by CR LF. The file is replaced whole or not at
-// all: a failed write leaves the previous file as it was.
+// Replaces the file with these bytes, whole or not at all: they go to a
+// temporary file beside it, renamed over it once complete, so a failed or
+// interrupted write leaves the previous file as it was.
 enum class EcritureTexte { Ecrit, OuvertureImpossible, EcritureImpossible };
+EcritureTexte EcritFichierOctets(const QString& chemin, const QByteArray& contenu);
+// Each line followed by CR LF.
 EcritureTexte EcritFichierTexte(const QString& chemin, const QStringList& lignes);
 
 }  // namespace tolvan

@@ -10,35 +10,16 @@
 namespace tolvan::test {
 namespace {
 
-RangeeTirage Rangee(const QString& cible) {
+RangeeTirage Rangee(const std::string& cible) {
   RangeeTirage rangee;
   rangee.cellules = {cible, "1", "2", "3", "4", "5", "6", "0", "0", "NON", ""};
   return rangee;
 }
 
-QStringList Cibles(const ListeTirages& liste) {
-  QStringList cibles;
-  for (int i = 0; i < liste.NbLignes(); ++i) cibles.append(liste.Rangee(i).cellules[CelluleResultat]);
+std::vector<std::string> Cibles(const ListeTirages& liste) {
+  std::vector<std::string> cibles;
+  for (int i = 0; i < liste.NbLignes(); ++i) cibles.push_back(liste.Rangee(i).cellules[CelluleResultat]);
   return cibles;
-}
-
-TEST(ListeTirages, ADrawBecomesARowAndALineAndBack) {
-  const TTirage tirage{NombresTirage{{{3, 7, 8, 25, 50, 100}}}, 512};
-  const RangeeTirage nonResolu = RangeeDuTirage(tirage, 0, 0, "");
-  EXPECT_EQ(LigneTirage(nonResolu), "512\t3\t7\t8\t25\t50\t100\t0\t0\tNON\t\t");
-  EXPECT_EQ(TirageDeRangee(nonResolu), tirage);
-  EXPECT_FALSE(nonResolu.cochee);
-  EXPECT_EQ(RangeeDuTirage(tirage, 269, 3, "100=(6-1)x4x5").cellules[CelluleSolution], "100=(6-1)x4x5");
-
-  RangeeTirage lue = Rangee("0512");  // as a draws file may hold it
-  EXPECT_EQ(TirageDeRangee(lue).Resultat, 512);
-  for (int cellule : {CelluleResultat, 1, 6}) {
-    for (const QString& mauvais : {QString("abc"), QString(""), QString("6x"), QString("99999999999")}) {
-      RangeeTirage rangee = Rangee("100");
-      rangee.cellules[static_cast<std::size_t>(cellule)] = mauvais;
-      EXPECT_THROW(TirageDeRangee(rangee), std::invalid_argument) << cellule << ' ' << mauvais.toStdString();
-    }
-  }
 }
 
 TEST(ListeTirages, TheFoundMarkFollowsItsRowOrIsDropped) {
@@ -46,7 +27,7 @@ TEST(ListeTirages, TheFoundMarkFollowsItsRowOrIsDropped) {
   for (const char* cible : {"101", "102", "103", "104", "105"}) liste.Ajoute(Rangee(cible));
   liste.DefinitLigneCourante(3);  // 104
   liste.Efface({2, 0, 2, 17});
-  EXPECT_EQ(Cibles(liste), QStringList({"102", "104", "105"}));
+  EXPECT_EQ(Cibles(liste), std::vector<std::string>({"102", "104", "105"}));
   EXPECT_EQ(liste.LigneCourante(), 1);
   liste.MarqueTrouve();
   EXPECT_EQ(liste.Rangee(1).cellules[CelluleTrouve], "OUI");
@@ -56,7 +37,7 @@ TEST(ListeTirages, TheFoundMarkFollowsItsRowOrIsDropped) {
   liste.DefinitLigneCourante(0);  // 102
   liste.Ajoute(Rangee("1000"));
   liste.Classe(true);
-  EXPECT_EQ(Cibles(liste), QStringList({"1000", "102", "104", "105"}));
+  EXPECT_EQ(Cibles(liste), std::vector<std::string>({"1000", "102", "104", "105"}));
   liste.MarqueTrouve();
   EXPECT_EQ(liste.Rangee(1).cellules[CelluleTrouve], "OUI");
 
@@ -74,7 +55,7 @@ TEST(ListeTirages, KeptSortedByTargetAsTextWhileAsked) {
   for (const char* cible : {"999", "101", "1000"}) liste.Ajoute(Rangee(cible));
   const QPersistentModelIndex choisie = liste.index(0, 3);  // "999", as a selection holds it
   liste.Classe(true);
-  EXPECT_EQ(Cibles(liste), QStringList({"1000", "101", "999"}));
+  EXPECT_EQ(Cibles(liste), std::vector<std::string>({"1000", "101", "999"}));
   EXPECT_EQ(choisie.row(), 2);
   EXPECT_EQ(choisie.column(), 3);
   // Appended rows take their place, after any equal target.
@@ -82,11 +63,11 @@ TEST(ListeTirages, KeptSortedByTargetAsTextWhileAsked) {
   autre101.cellules[1] = "9";
   EXPECT_EQ(liste.Ajoute(autre101), 2);
   EXPECT_EQ(liste.Ajoute(Rangee("0")), 0);
-  EXPECT_EQ(Cibles(liste), QStringList({"0", "1000", "101", "101", "999"}));
+  EXPECT_EQ(Cibles(liste), std::vector<std::string>({"0", "1000", "101", "101", "999"}));
   EXPECT_EQ(liste.Rangee(3).cellules[1], "9");
   liste.Classe(false);
   EXPECT_EQ(liste.Ajoute(Rangee("100")), 5);
-  EXPECT_EQ(Cibles(liste).last(), "100");
+  EXPECT_EQ(Cibles(liste).back(), "100");
 }
 
 TEST(ListeTirages, TheViewSeesTextCellsAndTicksOnlyTheCheckBox) {

@@ -1,0 +1,157 @@
+#include "TexteWindows.h"
+
+#include <array>
+#include <filesystem>
+#include <unordered_map>
+
+namespace tolvan {
+
+namespace {
+
+constexpr char RetourChariot = '\r';
+constexpr char SautDeLigne = '\n';
+constexpr char FinDeFichier = '\x1a';
+
+// Bytes 0x80 to 0x9F of the code page; the five it leaves undefined stand
+// for themselves.
+constexpr std::array<char32_t, 32> Plage80 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t CaractereDe(unsigned char octet) { return (octet >= 0x80 && octet < 0xA0) ? Plage80[octet - 0x80] : octet; }
+
+void AjouteUtf8(std::string& texte, char32_t c) {
+  if (c < 0x80) {
+    texte += static_cast<char>(c);
+  } else if (c < 0x800) {
+    texte += static_cast<char>(0xC0 | (c >> 6));
+    texte += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    texte += static_cast<char>(0xE0 | (c >> 12));
+    texte += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    texte += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// The next character of UTF-8 text, moving `i` past it; a malformed byte
+// counts as a character the code page lacks.
+char32_t LitUtf8(std::string_view texte, std::size_t& i) {
+  const auto octet = [&](std::size_t k) { return static_cast<unsigned char>(texte[k]); };
+  const unsigned char premier = octet(i++);
+  if (premier < 0x80) return premier;
+  int suite = premier >= 0xF0 ? 3 : premier >= 0xE0 ? 2 : premier >= 0xC0 ? 1 : -1;
+  if (suite < 0) return 0xFFFD;
+  char32_t c = premier & (0x3F >> suite);
+  for (; suite > 0; --suite) {
+    if (i >= texte.size() || (octet(i) & 0xC0) != 0x80) return 0xFFFD;
+    c = (c << 6) | (octet(i++) & 0x3F);
+  }
+  return c;
+}
+
+const std::unordered_map<char32_t, char>& OctetsDesCaracteres() {
+  static const std::unordered_map<char32_t, char> table = [] {
+    std::unordered_map<char32_t, char> t;
+    for (int octet = 0; octet < 256; ++octet) t.emplace(CaractereDe(static_cast<unsigned char>(octet)), static_cast<char>(octet));
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
+std::string Utf8DepuisWindows1252(std::string_view octets) {
+  std::string texte;
+  texte.reserve(octets.size());
+  for (const char octet : octets) AjouteUtf8(texte, CaractereDe(static_cast<unsigned char>(octet)));
+  return texte;
+}
+
+std::string Windows1252DepuisUtf8(std::string_view texte) {
+  std::string octets;
+  octets.reserve(texte.size());
+  const auto& table = OctetsDesCaracteres();
+  for (std::size_t i = 0; i < texte.size();) {
+    const auto trouve = table.find(LitUtf8(texte, i));
+    octets += trouve == table.end() ? '?' : trouve->second;
+  }
+  return octets;
+}
+
+std::vector<std::string> DecoupeLignes(std::string_view contenu) {
+  std::vector<std::string> lignes;
+  std::string ligne;
+  bool ligneOuverte = false;  // something since the last line end
+  for (std::size_t i = 0; i < contenu.size(); ++i) {
+    const char c = contenu[i];
+    if (c == FinDeFichier) break;
+    if (c == RetourChariot) {
+      lignes.push_back(std::move(ligne));
+      ligne.clear();
+      ligneOuverte = false;
+      if (i + 1 < contenu.size() && contenu[i + 1] == SautDeLigne) ++i;
+      continue;
+    }
+    ligne += c;
+    ligneOuverte = true;
+  }
+  if (ligneOuverte) lignes.push_back(std::move(ligne));
+  return lignes;
+}
+
+bool LecteurLignes::Ouvre(const std::string& chemin) {
+  std::error_code erreur;
+  if (!std::filesystem::is_regular_file(chemin, erreur)) return false;
+  fichier_.open(chemin, std::ios::binary);
+  return fichier_.is_open();
+}
+
+bool LecteurLignes::Remplit() {
+  if (fin_) return false;
+  if (octetsLus_ >= octetsMax_) {
+    tronque_ = fichier_.peek() != std::char_traits<char>::eof();
+    fin_ = true;
+    return false;
+  }
+  constexpr std::size_t Morceau = 1 << 16;
+  tampon_.erase(0, position_);
+  position_ = 0;
+  const std::size_t avant = tampon_.size();
+  const std::size_t voulu = std::min(Morceau, octetsMax_ - octetsLus_);
+  tampon_.resize(avant + voulu);
+  fichier_.read(tampon_.data() + avant, static_cast<std::streamsize>(voulu));
+  const auto lus = static_cast<std::size_t>(fichier_.gcount());
+  tampon_.resize(avant + lus);
+  octetsLus_ += lus;
+  if (fichier_.bad()) erreur_ = true;
+  if (lus == 0) fin_ = true;
+  return lus > 0;
+}
+
+std::optional<std::string> LecteurLignes::Suivante() {
+  std::string ligne;
+  bool ligneOuverte = false;
+  for (;;) {
+    if (position_ >= tampon_.size() && !Remplit()) break;
+    const char c = tampon_[position_++];
+    if (c == FinDeFichier) {
+      fin_ = true;
+      tampon_.clear();
+      position_ = 0;
+      break;
+    }
+    if (c == RetourChariot) {
+      // The LF that may follow can lie in the next piece of the file.
+      if (position_ >= tampon_.size()) Remplit();
+      if (position_ < tampon_.size() && tampon_[position_] == SautDeLigne) ++position_;
+      return ligne;
+    }
+    ligne += c;
+    ligneOuverte = true;
+  }
+  if (erreur_ || !ligneOuverte) return std::nullopt;
+  return ligne;
+}
+
+}  // namespace tolvan

@@ -1,0 +1,57 @@
+// Text as every file of the game stores it: single-byte Windows-1252, each
+// line ended by CR LF. When reading, a line ends at a CR, an LF right after
+// it is skipped (an LF alone is an ordinary character) and a Ctrl-Z ends
+// the file, so that files made on Windows read unchanged. Inside the
+// program text is UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tolvan {
+
+std::string Utf8DepuisWindows1252(std::string_view octets);
+// A character the code page lacks is written as "?", never as Ctrl-Z,
+// which would end the file.
+std::string Windows1252DepuisUtf8(std::string_view texte);
+
+// The lines of a file's bytes, still in Windows-1252; an empty file has none.
+std::vector<std::string> DecoupeLignes(std::string_view contenu);
+
+// Reads a file's lines one at a time without holding the whole file. It
+// refuses what is not a regular file (a folder, a device, a pipe that would
+// never end) and stops after `octetsMax` bytes.
+class LecteurLignes {
+ public:
+  static constexpr std::size_t OctetsMaxParDefaut = std::size_t{64} << 20;
+
+  explicit LecteurLignes(std::size_t octetsMax = OctetsMaxParDefaut) : octetsMax_(octetsMax) {}
+
+  // False when `chemin` is no regular file or cannot be opened.
+  bool Ouvre(const std::string& chemin);
+  // The next line's bytes; nothing at the end of the file, at a Ctrl-Z, at
+  // the size limit or on a read error.
+  std::optional<std::string> Suivante();
+
+  bool ErreurDeLecture() const { return erreur_; }
+  // Reading stopped at the size limit with more of the file left.
+  bool Tronque() const { return tronque_; }
+
+ private:
+  bool Remplit();
+
+  std::ifstream fichier_;
+  std::size_t octetsMax_;
+  std::size_t octetsLus_ = 0;
+  std::string tampon_;
+  std::size_t position_ = 0;
+  bool fin_ = false;
+  bool erreur_ = false;
+  bool tronque_ = false;
+};
+
+}  // namespace tolvan
