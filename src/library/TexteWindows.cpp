@@ -103,28 +103,29 @@ std::vector<std::string> DecoupeLignes(std::string_view contenu) {
 bool LecteurLignes::Ouvre(const std::string& chemin) {
   std::error_code erreur;
   if (!std::filesystem::is_regular_file(chemin, erreur)) return false;
-  fichier_.open(chemin, std::ios::binary);
-  return fichier_.is_open();
+  auto fichier = std::make_unique<std::ifstream>(chemin, std::ios::binary);
+  if (!fichier->is_open()) return false;
+  flux_ = std::move(fichier);
+  return true;
 }
 
 bool LecteurLignes::Remplit() {
-  if (fin_) return false;
+  if (fin_ || !flux_) return false;
   if (octetsLus_ >= octetsMax_) {
-    tronque_ = fichier_.peek() != std::char_traits<char>::eof();
+    tronque_ = flux_->peek() != std::char_traits<char>::eof();
     fin_ = true;
     return false;
   }
-  constexpr std::size_t Morceau = 1 << 16;
   tampon_.erase(0, position_);
   position_ = 0;
   const std::size_t avant = tampon_.size();
-  const std::size_t voulu = std::min(Morceau, octetsMax_ - octetsLus_);
+  const std::size_t voulu = std::min(morceau_, octetsMax_ - octetsLus_);
   tampon_.resize(avant + voulu);
-  fichier_.read(tampon_.data() + avant, static_cast<std::streamsize>(voulu));
-  const auto lus = static_cast<std::size_t>(fichier_.gcount());
+  flux_->read(tampon_.data() + avant, static_cast<std::streamsize>(voulu));
+  const auto lus = static_cast<std::size_t>(flux_->gcount());
   tampon_.resize(avant + lus);
   octetsLus_ += lus;
-  if (fichier_.bad()) erreur_ = true;
+  if (flux_->bad()) erreur_ = true;
   if (lus == 0) fin_ = true;
   return lus > 0;
 }

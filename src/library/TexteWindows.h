@@ -7,6 +7,8 @@
 
 #include <cstddef>
 #include <fstream>
+#include <istream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,10 +31,14 @@ class LecteurLignes {
  public:
   static constexpr std::size_t OctetsMaxParDefaut = std::size_t{64} << 20;
 
-  explicit LecteurLignes(std::size_t octetsMax = OctetsMaxParDefaut) : octetsMax_(octetsMax) {}
+  // The file is taken `morceau` bytes at a time.
+  explicit LecteurLignes(std::size_t octetsMax = OctetsMaxParDefaut, std::size_t morceau = std::size_t{1} << 16)
+      : octetsMax_(octetsMax), morceau_(morceau) {}
 
   // False when `chemin` is no regular file or cannot be opened.
   bool Ouvre(const std::string& chemin);
+  // Reads from a stream already open instead.
+  void LitDepuis(std::unique_ptr<std::istream> flux) { flux_ = std::move(flux); }
   // The next line's bytes; nothing at the end of the file, at a Ctrl-Z, at
   // the size limit or on a read error.
   std::optional<std::string> Suivante();
@@ -44,8 +50,9 @@ class LecteurLignes {
  private:
   bool Remplit();
 
-  std::ifstream fichier_;
+  std::unique_ptr<std::istream> flux_;
   std::size_t octetsMax_;
+  std::size_t morceau_;
   std::size_t octetsLus_ = 0;
   std::string tampon_;
   std::size_t position_ = 0;

@@ -1,6 +1,7 @@
 #include "TFRMgene.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,7 +10,8 @@
 
 namespace tolvan {
 
-TFRMgene::TFRMgene(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+TFRMgene::TFRMgene(Plateforme& plateforme, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), plateforme_(plateforme) {
   setObjectName("FRMgene");
   setWindowTitle(QStringLiteral("Génération de tirages"));
   setFixedSize(265, 157);
@@ -21,12 +23,38 @@ TFRMgene::TFRMgene(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTit
   QFont grand = TXTnbtir->font();
   grand.setPixelSize(13);
   TXTnbtir->setFont(grand);
+  TXTnbtir->installEventFilter(this);
   CBmini = CaseACocher(this, "CBmini", QStringLiteral("Minimiser la fenetre pendant le calcul"),
                        QRect(8, 76, 249, 22), false);
   BTok = Bouton(this, "BTok", QStringLiteral("OK"), QRect(46, 118, 80, 28));
   BTannul = Bouton(this, "BTannul", QStringLiteral("Annuler"), QRect(140, 118, 80, 28));
+  connect(BTok, &QPushButton::clicked, this, &TFRMgene::BTokClick);
   // Escape presses "Annuler", as QDialog rejects on Escape.
   connect(BTannul, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFRMgene::BTokClick() {
+  const QString texte = TXTnbtir->text();
+  bool entier = false;
+  const int nombre = texte.toInt(&entier);
+  if (!entier || nombre < 0) {
+    plateforme_.Message(TypeMessage::Erreur, QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(texte),
+                        BoutonsMessage::Ok);
+    return;
+  }
+  demande_ = {nombre, CBmini->isChecked()};
+  accept();
+}
+
+bool TFRMgene::eventFilter(QObject* objet, QEvent* event) {
+  // Only the keypad's digits add to the count; any other key starts it afresh.
+  if (objet == TXTnbtir && event->type() == QEvent::KeyPress) {
+    const auto* touche = static_cast<QKeyEvent*>(event);
+    const bool chiffreDuPave =
+        (touche->modifiers() & Qt::KeypadModifier) && touche->key() >= Qt::Key_0 && touche->key() <= Qt::Key_9;
+    if (!chiffreDuPave) TXTnbtir->clear();
+  }
+  return QDialog::eventFilter(objet, event);
 }
 
 }  // namespace tolvan

@@ -1,7 +1,10 @@
-// The dialog that asks how many draws a series should generate.
+// The dialog that asks how many draws a series should generate. Made once,
+// it keeps what was typed from one series to the next.
 #pragma once
 
 #include <QDialog>
+
+#include "platform/Plateforme.h"
 
 class QCheckBox;
 class QLabel;
@@ -10,9 +13,21 @@ class QPushButton;
 
 namespace tolvan {
 
+// A series as asked: how many draws, and whether the window gets out of the
+// way meanwhile.
+struct DemandeGeneration {
+  int nombre = 0;
+  bool minimiser = false;
+};
+
 class TFRMgene : public QDialog {
  public:
-  explicit TFRMgene(QWidget* parent = nullptr);
+  TFRMgene(Plateforme& plateforme, QWidget* parent = nullptr);
+
+  // What "OK" last took.
+  const DemandeGeneration& Demande() const { return demande_; }
+  // "OK": takes the count when it is a whole number, else says so and waits.
+  void BTokClick();
 
   QLabel* Label2 = nullptr;
   QLabel* Label1 = nullptr;
@@ -20,6 +35,13 @@ class TFRMgene : public QDialog {
   QCheckBox* CBmini = nullptr;
   QPushButton* BTok = nullptr;
   QPushButton* BTannul = nullptr;
+
+ protected:
+  bool eventFilter(QObject* objet, QEvent* event) override;
+
+ private:
+  Plateforme& plateforme_;
+  DemandeGeneration demande_;
 };
 
 }  // namespace tolvan

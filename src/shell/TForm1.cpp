@@ -57,7 +57,7 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
   ConnecteSignaux();
   FormCreate();
   frmName_ = std::make_unique<TFRMname>(this);
-  frmGene_ = std::make_unique<TFRMgene>(this);
+  frmGene_ = std::make_unique<TFRMgene>(plateforme_, this);
 }
 
 TForm1::~TForm1() = default;
@@ -153,8 +153,7 @@ void TForm1::mode_entrain() {
                                                          TXTtime2}) {
     niveau->setEnabled(false);
   }
-  BTmodifier->setEnabled(true);
-  ActiveRejoue();
+  ActiveCommandes();
   GBentrain->show();
   GBtirage->show();
   LBpoint->hide();

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QWidget>
 
+#include "TFRMgene.h"
 #include "TextesMessages.h"
 #include "ThemeSonore.h"
 #include "competition/Serie.h"
@@ -117,6 +118,26 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void TIR_to_LV();
   void Effacercestirages1Click();
   void BTeffaceToutClick();
+  void LVtirageDblClick();
+  void Copiercecompte1Click();
+  void Calculerlasolution1Click();
+  void CBclasseClick();
+
+  // --- draws files, printing, the spreadsheet ---
+  void BTopenClick();
+  void BTsaveClick();
+  void BTimprimClick();
+  void BTexcelClick();
+  // Appends the file's draws to the list; false when it could not be read.
+  bool LitFichierTirages(const QString& chemin);
+  // Replaces the file with the list; false when it was not written whole.
+  bool EcritFichierTirages(const QString& chemin);
+  void ImprimeTirages();
+
+  // --- series of generated draws ---
+  void BTgenereClick();
+  void STOPClick();
+  void GenereSerie(const DemandeGeneration& demande);
   void CBautoClick();
   void CBmontreClick();
 
@@ -211,7 +232,13 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void AfficheBilan();
   void AfficheScores();
   void AfficheTableau();
-  void ActiveRejoue();
+  // The commands that start a game or change the draws list are enabled
+  // unless a series is being generated (or competition rules say otherwise).
+  void ActiveCommandes();
+  // The first selected row of the draws list, or -1.
+  int PremiereLigneChoisie() const;
+  void ArreteClassement();
+  Solveur& SolveurDeTravail();
   void JoueReaction(const TableauNoir::Reaction& reaction);
   void DemandeReponse();
   void CacheReponse();
@@ -247,6 +274,11 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   longint operDerniereLigne_ = OperAddition;
   bool aidesAffichees_ = false;  // the hints band is shown below the pages
   MiniCalculatrice calculatrice_{QLocale().decimalPoint().toStdString()};
+  bool generationEnCours_ = false;
+  bool arretDemande_ = false;  // "STOP", taken between two draws of a series
+  // Series and the solving of listed draws during a game work here, so that
+  // the draw being played and its solutions are never disturbed.
+  std::unique_ptr<Solveur> travail_;
   std::unique_ptr<TFRMname> frmName_;
   std::unique_ptr<TFRMgene> frmGene_;
 

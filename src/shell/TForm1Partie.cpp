@@ -33,10 +33,19 @@ void TForm1::AffichePanneau() {
   // "Jouer" takes the place of "Modifier" while a draw is typed.
   BTjouer->setVisible(panneau == Manche::Panneau::Saisie);
   BTmodifier->setVisible(panneau != Manche::Panneau::Saisie);
-  ActiveRejoue();
+  ActiveCommandes();
 }
 
-void TForm1::ActiveRejoue() { BTrejoue->setEnabled(manche_.TirageDonne() && !CBcompet->isChecked()); }
+void TForm1::ActiveCommandes() {
+  const bool libre = !generationEnCours_;
+  const bool entrainement = !CBcompet->isChecked();
+  BTrejoue->setEnabled(libre && entrainement && manche_.TirageDonne());
+  BTmodifier->setEnabled(libre && entrainement);
+  for (QWidget* commande : std::initializer_list<QWidget*>{Bresult, BTnouvPartie, BTjouer, BTopen, BTsave,
+                                                           BTeffaceTout, BTimprim, BTexcel, BTgenere, CBclasse}) {
+    commande->setEnabled(libre);
+  }
+}
 
 void TForm1::AfficheHorloge() {
   // The bar only shows the time: it is given a value within its range.

@@ -54,6 +54,12 @@ void TForm1::ConnecteSignaux() {
       {BTlastligne, &TForm1::BTlastligneClick},
       {BitBtn5, &TForm1::BitBtn5Click},
       {BitBtn6, &TForm1::BitBtn6Click},
+      {BTopen, &TForm1::BTopenClick},
+      {BTsave, &TForm1::BTsaveClick},
+      {BTimprim, &TForm1::BTimprimClick},
+      {BTexcel, &TForm1::BTexcelClick},
+      {BTgenere, &TForm1::BTgenereClick},
+      {STOP, &TForm1::STOPClick},
   };
   for (const auto& [bouton, gestionnaire] : boutons) connect(bouton, &QPushButton::clicked, this, gestionnaire);
   connect(CBsonTous, &QCheckBox::clicked, this, &TForm1::CBsonTousClick);
@@ -76,8 +82,17 @@ void TForm1::ConnecteSignaux() {
 
   connect(LVtirage, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& ou) { PMtirage->popup(LVtirage->viewport()->mapToGlobal(ou)); });
-  connect(PMtirage->findChild<QAction*>("Effacercestirages1"), &QAction::triggered, this,
-          &TForm1::Effacercestirages1Click);
+  const std::initializer_list<std::pair<const char*, void (TForm1::*)()>> menu = {
+      {"Jouercetirage1", &TForm1::LVtirageDblClick},
+      {"Calculerlasolution1", &TForm1::Calculerlasolution1Click},
+      {"Copiercecompte1", &TForm1::Copiercecompte1Click},
+      {"Effacercestirages1", &TForm1::Effacercestirages1Click},
+  };
+  for (const auto& [nom, gestionnaire] : menu) {
+    connect(PMtirage->findChild<QAction*>(QString::fromLatin1(nom)), &QAction::triggered, this, gestionnaire);
+  }
+  connect(LVtirage, &QAbstractItemView::doubleClicked, this, &TForm1::LVtirageDblClick);
+  connect(CBclasse, &QCheckBox::clicked, this, &TForm1::CBclasseClick);
 
   // Tiles and operators act when a mouse button goes down, not on a click.
   for (int i = 0; i < 6; ++i) codesDesBoutons_.insert(Tuiles[static_cast<std::size_t>(i)], i + 1);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTreeView>
 
 #include "TForm1.h"
@@ -56,6 +57,23 @@ void TForm1::Effacercestirages1Click() {
   QList<int> lignes;
   for (const QModelIndex& rangee : LVtirage->selectionModel()->selectedRows()) lignes.append(rangee.row());
   tirages_.Efface(lignes);
+}
+
+void TForm1::LVtirageDblClick() {
+  const int ligne = PremiereLigneChoisie();
+  if (ligne < 0) return;
+  SousGarde(QStringLiteral("TForm1.LVtirageDblClick;"), [this, ligne] {
+    LV_to_TIR(ligne);
+    solveur_->SolutionsCalculees = 0;
+    depart();
+    PCmain->setCurrentWidget(TSjeu);
+    tirages_.DefinitLigneCourante(ligne);
+  });
+}
+
+void TForm1::Copiercecompte1Click() {
+  const int ligne = PremiereLigneChoisie();
+  if (ligne >= 0) plateforme_.CopieTexte(QString::fromStdString(LigneTirage(tirages_.Rangee(ligne))));
 }
 
 void TForm1::BTeffaceToutClick() {

@@ -46,6 +46,10 @@ TEST(FichierTirages, LinesAreReadAsLenientlyAsEver) {
       {"2147483647\t3\t7\t8\t25\t50\t100\t2\t3\tNON\t", Cellules{"2147483647", "3", "7", "8", "25", "50", "100", "2", "3", "NON", ""}},
   };
   for (const Cas& c : cas) EXPECT_EQ(Lue(c.ligne), c.cellules) << c.ligne;
+  EXPECT_EQ(Lue(std::string(30, '9') + "\t3\t7\t8\t25\t50\t100\t2\t3\tNON\t"), std::nullopt);
+  // A line of a million characters is one long solution, nothing worse.
+  const std::string longue = "1\t1\t1\t1\t1\t1\t1\t0\t0\tNON\t" + std::string(1'000'000, 'x');
+  EXPECT_EQ(Lue(longue)->at(CelluleSolution).size(), 1'000'000u);
   // The solution is Windows-1252 in the file, UTF-8 in the program.
   EXPECT_EQ(Lue("1\t1\t1\t1\t1\t1\t1\t0\t0\tNON\tr\xe9sultat\t")->at(CelluleSolution), "résultat");
 }

@@ -9,7 +9,13 @@
 
 #include "FenetreDeTest.h"
 #include "shell/TraductionsQt.h"
+#include "shell/platform/Impression.h"
+#include "shell/platform/Tableur.h"
 #include "shell/platform/VisionneuseAide.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 
 namespace tolvan::test {
 namespace {
@@ -43,6 +49,40 @@ TEST(PlateformeQt, StandardButtonsSpeakFrench) {
   EXPECT_EQ(boutons.button(QDialogButtonBox::Save)->text(), "Enregistrer");
   QCoreApplication::removeTranslator(traductions);
   delete traductions;
+}
+
+TEST(PlateformeQt, PrintedLinesComeOutOnPaperInOrder) {
+  QTemporaryDir dossier;
+  QPrinter imprimante(QPrinter::HighResolution);
+  imprimante.setOutputFormat(QPrinter::PdfFormat);
+  imprimante.setOutputFileName(dossier.filePath("liste.pdf"));
+  const QStringList lignes = {"512\t3\t7\t8\t25\t50\t100\t0\t0\tNON\t\t",
+                              "303\t25\t50\t75\t100\t3\t6\t334\t2\tOUI\t303=50x6+3\t",
+                              "101\t1\t2\t3\t4\t5\t6\t0\t0\tNON\t\t"};
+  ASSERT_EQ(ImprimeLignes(imprimante, "Tolvan", lignes), Plateforme::Impression::Faite);
+  QProcess lecture;
+  lecture.start("pdftotext", {"-layout", dossier.filePath("liste.pdf"), "-"});
+  ASSERT_TRUE(lecture.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
+  QStringList lues;
+  for (const QString& ligne : QString::fromUtf8(lecture.readAllStandardOutput()).split('\n')) {
+    if (!ligne.trimmed().isEmpty()) lues.append(ligne.simplified());
+  }
+  QStringList attendues;
+  for (const QString& ligne : lignes) attendues.append(ligne.simplified());
+  EXPECT_EQ(lues, attendues);
+}
+
+TEST(PlateformeQt, TheSpreadsheetIsTheOneTheSystemHas) {
+  const QString chemin = "/home/moi/mes tirages/liste.tir";
+  const auto avec = [](QStringList programmes) {
+    return [programmes](const QString& nom) { return programmes.contains(nom); };
+  };
+  const QString filtre = "--infilter=Text - txt - csv (StarCalc):9,34,1,1";
+  EXPECT_EQ(CommandeTableur(chemin, avec({"excel", "localc"})), (CommandeProgramme{"excel", {"/e", chemin}}));
+  EXPECT_EQ(CommandeTableur(chemin, avec({"localc", "libreoffice"})), (CommandeProgramme{"localc", {filtre, chemin}}));
+  EXPECT_EQ(CommandeTableur(chemin, avec({"libreoffice"})),
+            (CommandeProgramme{"libreoffice", {"--calc", filtre, chemin}}));
+  EXPECT_EQ(CommandeTableur(chemin, avec({})), std::nullopt);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "PlateformeDeTest.h"
 
+#include <QDialog>
+
 namespace tolvan::test {
 
 std::optional<QString> ReglagesEnMemoire::Lit(const QString& cle, const QString& nom) {
@@ -45,10 +47,20 @@ std::optional<QString> PlateformeDeTest::FichierASauver(const DialogueFichier& d
   return FichierAOuvrir(dialogue);
 }
 
-bool PlateformeDeTest::Imprime(const QString&, const QStringList& lignes) {
-  if (!impressionPossible) return false;
-  impressions.push_back(lignes);
-  return true;
+int PlateformeDeTest::ExecuteDialogue(QDialog& dialogue) {
+  dialogue.setResult(QDialog::Rejected);
+  if (quandDialogue) quandDialogue(dialogue);
+  return dialogue.result();
+}
+
+Plateforme::Impression PlateformeDeTest::Imprime(const QString&, const QStringList& lignes) {
+  Impression issue = Impression::Faite;
+  if (!impressionsPrevues.empty()) {
+    issue = impressionsPrevues.front();
+    impressionsPrevues.pop_front();
+  }
+  if (issue != Impression::DemarrageImpossible) impressions.push_back(lignes);
+  return issue;
 }
 
 bool PlateformeDeTest::LanceProgramme(const QString& programme, const QStringList& arguments) {

@@ -39,7 +39,10 @@ class PlateformeDeTest : public Plateforme {
   // Paths chosen in file dialogs, in order; nullopt cancels. None left: cancel.
   std::deque<std::optional<QString>> fichiers;
   bool imprimanteChoisie = true;
-  bool impressionPossible = true;
+  std::deque<Impression> impressionsPrevues;  // in order; none left: printed
+  // Acts on one of the game's dialogs as the player would (fills it in,
+  // presses its buttons); left out, the dialog is closed unanswered.
+  std::function<void(QDialog&)> quandDialogue;
   bool programmeLance = true;
   // Aleatoire() returns these modulo n, in a loop; with none, 0, 1, 2 ...
   // modulo n, so that any draw comes out.
@@ -57,6 +60,7 @@ class PlateformeDeTest : public Plateforme {
   QWidget* fenetreAuSemis = nullptr;  // the window known when the generator was seeded
   std::vector<QString> pressePapier;
   std::vector<QStringList> impressions;
+  std::vector<QString> tableurs;
   int curseurOccupe = 0;  // busy calls not yet undone
   int semis = 0;
   ReglagesEnMemoire reglages;
@@ -65,13 +69,15 @@ class PlateformeDeTest : public Plateforme {
   Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) override;
   std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) override;
   std::optional<QString> FichierASauver(const DialogueFichier& dialogue) override;
+  int ExecuteDialogue(QDialog& dialogue) override;
   bool ChoisitImprimante() override { return imprimanteChoisie; }
-  bool Imprime(const QString& titreDocument, const QStringList& lignes) override;
+  Impression Imprime(const QString& titreDocument, const QStringList& lignes) override;
   void JoueSon(const QString& nom) override { sons.push_back(nom); }
   void CurseurOccupe() override { ++curseurOccupe; }
   void CurseurNormal() override { --curseurOccupe; }
   void OuvreDocument(const QString& cheminOuAdresse) override { documents.push_back(cheminOuAdresse); }
   bool LanceProgramme(const QString& programme, const QStringList& arguments) override;
+  void OuvreTableur(const QString& chemin) override { tableurs.push_back(chemin); }
   void CopieTexte(const QString& texte) override { pressePapier.push_back(texte); }
   MagasinReglages& Reglages() override { return reglages; }
   void SemeAleatoire() override {

@@ -1,5 +1,6 @@
 #include "solve/SolveCommand.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <ostream>
@@ -7,13 +8,16 @@
 
 #include "engine/SolutionText.h"
 #include "engine/Solveur.h"
+#include "library/FichierTirages.h"
+#include "library/TexteWindows.h"
 
 namespace tolvan::solve {
 
 namespace {
 
 constexpr const char* Usage =
-    "usage : tolvan-solve [--series] [--all] [--json] N1 N2 N3 N4 N5 N6 RESULTAT";
+    "usage : tolvan-solve [--series] [--all] [--json] N1 N2 N3 N4 N5 N6 RESULTAT\n"
+    "        tolvan-solve --file TIRAGES.tir [--series] [--json]";
 
 // What the command shows after a search: the table lives in the solver, the
 // closest approach to the target asked for is kept beside it.
@@ -75,9 +79,10 @@ std::vector<std::string> EtapesDe(const Solveur& s, word indice) {
   return TextesEtapes(s.Solutions[indice]);
 }
 
-void EcritJson(const Reponse& r, bool toutes, std::ostream& out) {
+// The solver's findings as JSON members, without the braces around them.
+void EcritChampsJson(const Reponse& r, bool toutes, std::ostream& out) {
   const Solveur& s = r.solveur;
-  out << "{\"NbSolutions\":" << s.NbSolutions << ",\"NbEtapesMin\":" << s.NbEtapesMin
+  out << "\"NbSolutions\":" << s.NbSolutions << ",\"NbEtapesMin\":" << s.NbEtapesMin
       << ",\"IndiceSimple\":" << s.IndiceSimple << ",\"IndiceTordue\":" << s.IndiceTordue
       << ",\"MaxIntermediaire\":" << s.MaxIntermediaire << ",\"TexteSimple\":" << ChaineJson(s.TexteSimple)
       << ",\"SolutionApprochee\":" << int{s.SolutionApprochee}
@@ -92,6 +97,11 @@ void EcritJson(const Reponse& r, bool toutes, std::ostream& out) {
     }
     out << ']';
   }
+}
+
+void EcritJson(const Reponse& r, bool toutes, std::ostream& out) {
+  out << '{';
+  EcritChampsJson(r, toutes, out);
   out << "}\n";
 }
 
@@ -157,19 +167,33 @@ void EcritTexte(const Demande& demande, const Reponse& r, std::ostream& out) {
 std::optional<Demande> LitArguments(const std::vector<std::string>& arguments, std::string& erreur) {
   Demande demande;
   std::vector<std::string> valeurs;
-  for (const std::string& argument : arguments) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
     if (argument == "--series") {
       demande.serie = true;
     } else if (argument == "--all") {
       demande.toutes = true;
     } else if (argument == "--json") {
       demande.json = true;
+    } else if (argument == "--file") {
+      if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+        erreur = "--file attend le chemin d'un fichier de tirages";
+        return std::nullopt;
+      }
+      demande.fichier = arguments[++i];
     } else if (argument.starts_with("--")) {
       erreur = "option inconnue « " + argument + " »";
       return std::nullopt;
     } else {
       valeurs.push_back(argument);
     }
+  }
+  if (!demande.fichier.empty()) {
+    if (!valeurs.empty() || demande.toutes) {
+      erreur = "avec --file, ni tirage ni --all";
+      return std::nullopt;
+    }
+    return demande;
   }
   if (valeurs.size() != 7) {
     erreur = "il faut six nombres et le résultat à trouver, soit 7 valeurs (reçu " +
@@ -187,6 +211,68 @@ std::optional<Demande> LitArguments(const std::vector<std::string>& arguments, s
   return demande;
 }
 
+namespace {
+
+// Solves a draw as the game does, or as series generation does (the draw
+// itself sorted first, no fallback on the nearest number); returns the
+// closest approach met.
+TSolution Resous(Solveur& solveur, const TTirage& tirage, bool serie) {
+  solveur.Tirage = tirage;
+  solveur.SolutionsCalculees = 0;
+  TSolution proche;
+  if (serie) {
+    TriParEchange(solveur.Tirage.Nombres);
+    solveur.ModeSerie = 1;
+    solveur.Cherche(solveur.Tirage.Nombres, solveur.Tirage.Resultat, proche);
+    solveur.ModeSerie = 0;
+  } else {
+    solveur.ChercheSol(0);
+    proche = solveur.SolutionVisible;
+  }
+  return proche;
+}
+
+// Every row of a draws file, solved and written back as the game saves it
+// after "Calculer la solution": as file lines (Windows-1252, CR LF), or one
+// JSON object per row.
+int ExecuteFichier(const Demande& demande, std::ostream& sortie, std::ostream& erreurs) {
+  Solveur solveur;
+  int lignes = 0;
+  const SuiviLecture suivi{
+      [&](RangeeTirage rangee) {
+        if (++lignes > 65535) return false;
+        const TSolution proche = Resous(solveur, TirageDeRangee(rangee), demande.serie);
+        EcritSolution(rangee, solveur.NbSolutions, solveur.NbEtapesMin, solveur.TexteSimple);
+        if (demande.json) {
+          sortie << "{\"cellules\":" << TableauJson({rangee.cellules.begin(), rangee.cellules.end()}) << ',';
+          EcritChampsJson(Reponse{solveur, proche}, false, sortie);
+          sortie << "}\n";
+        } else {
+          sortie << Windows1252DepuisUtf8(LigneTirage(rangee)) << "\r\n";
+        }
+        return true;
+      },
+      [&](std::string_view ligne) {
+        std::string message = MessageConversion(ligne);
+        std::replace(message.begin(), message.end(), '\r', ' ');
+        erreurs << message << '\n';
+      }};
+  switch (LitTirages(demande.fichier, suivi)) {
+    case IssueLecture::OuvertureImpossible:
+      erreurs << "tolvan-solve : impossible d'ouvrir le fichier de tirages « " << demande.fichier << " »\n";
+      return 1;
+    case IssueLecture::LectureImpossible:
+      erreurs << "tolvan-solve : erreur lors de la lecture de « " << demande.fichier << " »\n";
+      return 1;
+    case IssueLecture::ListePleine: erreurs << "tolvan-solve : " << MessageListePleine << '\n'; break;
+    case IssueLecture::TropVolumineux: erreurs << "tolvan-solve : " << MessageTropVolumineux << '\n'; break;
+    case IssueLecture::Lu: break;
+  }
+  return 0;
+}
+
+}  // namespace
+
 int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
   if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
     sortie << Usage << '\n';
@@ -198,22 +284,10 @@ int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie
     erreurs << "tolvan-solve : " << erreur << '\n';
     return 2;
   }
+  if (!demande->fichier.empty()) return ExecuteFichier(*demande, sortie, erreurs);
 
   Solveur solveur;
-  solveur.Tirage = demande->tirage;
-  TSolution proche;
-  if (demande->serie) {
-    // As series generation does: the draw itself is sorted, then searched
-    // without falling back on the nearest number.
-    TriParEchange(solveur.Tirage.Nombres);
-    solveur.ModeSerie = 1;
-    solveur.Cherche(solveur.Tirage.Nombres, solveur.Tirage.Resultat, proche);
-    solveur.ModeSerie = 0;
-  } else {
-    solveur.ChercheSol(0);
-    proche = solveur.SolutionVisible;
-  }
-
+  const TSolution proche = Resous(solveur, demande->tirage, demande->serie);
   const Reponse reponse{solveur, proche};
   if (demande->json) {
     EcritJson(reponse, demande->toutes, sortie);

@@ -12,6 +12,7 @@ namespace tolvan::solve {
 
 struct Demande {
   TTirage tirage;
+  std::string fichier;  // a draws file whose every row is solved, instead of one draw
   bool serie = false;
   bool toutes = false;
   bool json = false;
@@ -20,7 +21,8 @@ struct Demande {
 // The request, or nullopt with a one-line reason in `erreur`.
 std::optional<Demande> LitArguments(const std::vector<std::string>& arguments, std::string& erreur);
 
-// Runs the whole command; returns the process exit code (0, or 2 for bad arguments).
+// Runs the whole command; returns the process exit code: 0, 1 when the
+// draws file cannot be read, 2 for bad arguments.
 int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs);
 
 }  // namespace tolvan::solve

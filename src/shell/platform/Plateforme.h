@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 namespace tolvan {
@@ -51,11 +52,14 @@ class Plateforme {
   virtual std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) = 0;
   virtual std::optional<QString> FichierASauver(const DialogueFichier& dialogue) = 0;
 
+  // One of the game's own dialogs, shown modally; its result (accepted or not).
+  virtual int ExecuteDialogue(QDialog& dialogue) = 0;
+
   // The print dialog: true when the user confirms a printer.
   virtual bool ChoisitImprimante() = 0;
-  // Prints lines of text on the printer last chosen; false when the printer
-  // could not be started.
-  virtual bool Imprime(const QString& titreDocument, const QStringList& lignes) = 0;
+  // Prints lines of text, one after the other, on the printer last chosen.
+  enum class Impression { Faite, DemarrageImpossible, LigneImpossible };
+  virtual Impression Imprime(const QString& titreDocument, const QStringList& lignes) = 0;
 
   // Plays a sound at once, cutting the one still playing: one of the system
   // sound names the game uses by default ("MenuPopup", ...), or the path of
@@ -70,6 +74,9 @@ class Plateforme {
   // Starts a program with its arguments, each passed whole (a path may hold
   // spaces); false when it cannot start.
   virtual bool LanceProgramme(const QString& programme, const QStringList& arguments) = 0;
+  // Opens a draws file (tab-separated Windows-1252 text) in a spreadsheet;
+  // what comes of it is not reported.
+  virtual void OuvreTableur(const QString& chemin) = 0;
 
   virtual void CopieTexte(const QString& texte) = 0;
 

@@ -7,16 +7,17 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QUrl>
 
 #include "FiltresFichiers.h"
+#include "Impression.h"
+#include "Tableur.h"
 #include "LecteurSons.h"
 #include "VisionneuseAide.h"
 
@@ -99,31 +100,17 @@ std::optional<QString> QtPlateforme::FichierASauver(const DialogueFichier& dialo
   return CheminChoisi(choix);
 }
 
+int QtPlateforme::ExecuteDialogue(QDialog& dialogue) { return dialogue.exec(); }
+
 bool QtPlateforme::ChoisitImprimante() {
   if (!imprimante_) imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   QPrintDialog dialogue(imprimante_.get(), fenetre_);
   return dialogue.exec() == QDialog::Accepted;
 }
 
-bool QtPlateforme::Imprime(const QString& titreDocument, const QStringList& lignes) {
+Plateforme::Impression QtPlateforme::Imprime(const QString& titreDocument, const QStringList& lignes) {
   if (!imprimante_) imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  imprimante_->setDocName(titreDocument);
-  QPainter peintre;
-  if (!peintre.begin(imprimante_.get())) return false;
-  QFont police(QStringLiteral("DejaVu Sans Mono"), 9);
-  peintre.setFont(police);
-  const QFontMetrics mesures(police, imprimante_.get());
-  const QRect page = imprimante_->pageLayout().paintRectPixels(imprimante_->resolution());
-  int y = mesures.ascent();
-  for (const QString& ligne : lignes) {
-    if (y + mesures.descent() > page.height()) {
-      imprimante_->newPage();
-      y = mesures.ascent();
-    }
-    peintre.drawText(0, y, ligne);
-    y += mesures.lineSpacing();
-  }
-  return peintre.end();
+  return ImprimeLignes(*imprimante_, titreDocument, lignes);
 }
 
 void QtPlateforme::JoueSon(const QString& nom) { sons_->Joue(nom); }
@@ -151,6 +138,14 @@ void QtPlateforme::OuvreDocument(const QString& cheminOuAdresse) {
 
 bool QtPlateforme::LanceProgramme(const QString& programme, const QStringList& arguments) {
   return QProcess::startDetached(programme, arguments);
+}
+
+void QtPlateforme::OuvreTableur(const QString& chemin) {
+  const std::optional<CommandeProgramme> commande =
+      CommandeTableur(chemin, [](const QString& nom) { return !QStandardPaths::findExecutable(nom).isEmpty(); });
+  if (!commande || !LanceProgramme(commande->programme, commande->arguments)) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
+  }
 }
 
 void QtPlateforme::CopieTexte(const QString& texte) { QGuiApplication::clipboard()->setText(texte); }

@@ -25,13 +25,15 @@ class QtPlateforme : public Plateforme {
   Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) override;
   std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) override;
   std::optional<QString> FichierASauver(const DialogueFichier& dialogue) override;
+  int ExecuteDialogue(QDialog& dialogue) override;
   bool ChoisitImprimante() override;
-  bool Imprime(const QString& titreDocument, const QStringList& lignes) override;
+  Impression Imprime(const QString& titreDocument, const QStringList& lignes) override;
   void JoueSon(const QString& nom) override;
   void CurseurOccupe() override;
   void CurseurNormal() override;
   void OuvreDocument(const QString& cheminOuAdresse) override;
   bool LanceProgramme(const QString& programme, const QStringList& arguments) override;
+  void OuvreTableur(const QString& chemin) override;
   void CopieTexte(const QString& texte) override;
   MagasinReglages& Reglages() override { return reglages_; }
   void SemeAleatoire() override;

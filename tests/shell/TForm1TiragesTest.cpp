@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include "FenetreDeTest.h"
+#include "library/FichierTirages.h"
+#include "shell/TFRMgene.h"
+
+namespace tolvan::test {
+namespace {
+
+struct Liste : FenetreDeTest {
+  ListeTirages& tirages() { return fenetre->Tirages(); }
+  void Ajoute(const std::string& ligne) { tirages().Ajoute(*TXT_to_LVitem(ligne)); }
+  std::vector<std::string> Lignes() {
+    std::vector<std::string> lignes;
+    for (const RangeeTirage& rangee : tirages().Rangees()) lignes.push_back(LigneTirage(rangee));
+    return lignes;
+  }
+  void Choisit(int ligne) {
+    auto* vue = Trouve<QTreeView>("LVtirage");
+    vue->selectionModel()->select(vue->model()->index(ligne, 0),
+                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+  // The series dialog answered with this count.
+  void Genere(const QString& nombre) {
+    plateforme.quandDialogue = [nombre](QDialog& dialogue) {
+      auto& gene = static_cast<TFRMgene&>(dialogue);
+      gene.TXTnbtir->setText(nombre);
+      gene.BTokClick();
+    };
+    fenetre->BTgenereClick();
+  }
+};
+
+const std::string Ligne512 = "512\t3\t7\t8\t25\t50\t100\t0\t0\tNON\t\t";
+
+TEST(Tirages, FilesAreReadAfterTheRowsAndWrittenBackByteForByte) {
+  Liste f;
+  f.Ajoute("303\t25\t50\t75\t100\t3\t6\t0\t0\tOUI\t\t");
+  const QByteArray windows("512\t3\t7\t8\t25\t50\t100\t2\t3\toui\tr\xe9sultat\t\r\n\r\n"
+                           "101 1 2 3 4 5 6 0 0 X\r\n\x1a" "999\t1\r\n");
+  f.Ecrit("de windows.tir", windows);
+  f.plateforme.fichiers = {f.Chemin("de windows.tir")};
+  f.fenetre->BTopenClick();
+  EXPECT_EQ(f.Lignes(), (std::vector<std::string>{"303\t25\t50\t75\t100\t3\t6\t0\t0\tOUI\t\t",
+                                                  "512\t3\t7\t8\t25\t50\t100\t2\t3\tOUI\trésultat\t",
+                                                  "101\t1\t2\t3\t4\t5\t6\t0\t0\tNON\t\t"}));
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);  // the empty line
+  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur de conversion text => entier sur la ligne :\r");
+  EXPECT_EQ(f.Trouve<QLabel>("TXTnamefile")->text(), "de windows.tir");
+  EXPECT_EQ(f.Trouve<QLabel>("TXTnamefile2")->text(), "de windows.tir");
+  EXPECT_EQ(f.Trouve<QProgressBar>("PBcharge")->value(), 0);
+  EXPECT_FALSE(f.Trouve<QTreeView>("LVtirage")->isHidden());
+
+  f.plateforme.fichiers = {f.Chemin("copie.tir")};
+  f.fenetre->BTsaveClick();
+  EXPECT_EQ(f.plateforme.dialogues.back().extension, "tir");
+  const QByteArray copie = f.Lit("copie.tir");
+  EXPECT_TRUE(copie.startsWith("303\t25\t50\t75\t100\t3\t6\t0\t0\tOUI\t\t\r\n512\t"));
+  EXPECT_TRUE(copie.contains("r\xe9sultat\t\r\n"));
+  f.tirages().EffaceTout();
+  f.plateforme.fichiers = {f.Chemin("copie.tir")};
+  f.fenetre->BTopenClick();
+  f.plateforme.fichiers = {f.Chemin("encore.tir")};
+  f.fenetre->BTexcelClick();
+  EXPECT_EQ(f.Lit("encore.tir"), copie);
+  EXPECT_EQ(f.plateforme.tableurs, std::vector<QString>{f.Chemin("encore.tir")});
+
+  f.Choisit(1);
+  f.fenetre->Copiercecompte1Click();
+  EXPECT_EQ(f.plateforme.pressePapier, std::vector<QString>{"512\t3\t7\t8\t25\t50\t100\t2\t3\tOUI\trésultat\t"});
+
+  // An empty list asks for no file at all.
+  f.tirages().EffaceTout();
+  const std::size_t dialogues = f.plateforme.dialogues.size();
+  f.fenetre->BTsaveClick();
+  f.fenetre->BTexcelClick();
+  EXPECT_EQ(f.plateforme.dialogues.size(), dialogues);
+}
+
+TEST(Tirages, BadFilesAskOnceAndNeverWriteHalfway) {
+  Liste f;
+  f.plateforme.messages.clear();
+  // Not a draws file at all: three lines shown, the rest counted.
+  QByteArray photo;
+  for (int i = 0; i < 50; ++i) photo += QByteArray("\x89PNG\x1b\x00\xff\r\n", 9);
+  f.Ecrit("photo.tir", photo);
+  EXPECT_TRUE(f.fenetre->LitFichierTirages(f.Chemin("photo.tir")));
+  ASSERT_EQ(f.plateforme.messages.size(), 4u);
+  EXPECT_EQ(f.plateforme.messages[3].texte, "Erreur de conversion text => entier sur 47 autres lignes : elles sont ignorées.");
+  EXPECT_EQ(f.tirages().NbLignes(), 0);
+
+  // A folder is no file: asked to retry, then given up.
+  f.plateforme.messages.clear();
+  f.plateforme.reponses = {Reponse::Reessayer, Reponse::Annuler};
+  EXPECT_FALSE(f.fenetre->LitFichierTirages(f.dossier.path()));
+  ASSERT_EQ(f.plateforme.messages.size(), 2u);
+  EXPECT_EQ(f.plateforme.messages[0].texte,
+            "Erreur lors de l'ouverture du fichier\r" + f.dossier.path() + "\rRéessayer ?");
+
+  f.Ajoute(Ligne512);
+  f.plateforme.messages.clear();
+  EXPECT_FALSE(f.fenetre->EcritFichierTirages(f.Chemin("pas/de/dossier.tir")));
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de l'ouverture du fichier\rRéessayer ?");
+  f.fenetre->BTexcelClick();  // cancelled dialog: nothing written, nothing opened
+  EXPECT_TRUE(f.plateforme.tableurs.empty());
+}
+
+TEST(Tirages, SeriesAreGeneratedAsideAndStopOnRequest) {
+  Liste f;
+  f.fenetre->BTnouvPartieClick();  // a game in progress, its row current
+  const TTirage partie = f.fenetre->manche().Tirage();
+  f.Ajoute(Ligne512);
+  f.Ajoute(Ligne512);
+  f.Trouve<QCheckBox>("CBclasse")->setChecked(true);
+  f.fenetre->CBclasseClick();
+  f.Genere("10");
+  ASSERT_EQ(f.tirages().NbLignes(), 13);
+  EXPECT_FALSE(f.tirages().EstClassee());
+  EXPECT_FALSE(f.Trouve<QCheckBox>("CBclasse")->isChecked());
+  for (int i = 3; i < 13; ++i) {
+    const TTirage tirage = TirageDeRangee(f.tirages().Rangee(i));
+    EXPECT_TRUE(std::is_sorted(tirage.Nombres.begin(), tirage.Nombres.end()));
+    EXPECT_GE(tirage.Resultat, 101);
+    EXPECT_LE(tirage.Resultat, 999);
+  }
+  // The game and its draw were left alone.
+  EXPECT_EQ(f.fenetre->solveur().Tirage, partie);
+  EXPECT_EQ(f.fenetre->Tirages().LigneCourante(), 0);
+  EXPECT_TRUE(f.Trouve<QTimer>("Timer1")->isActive());
+  EXPECT_EQ(f.Trouve<QProgressBar>("PB2")->value(), 0);
+
+  // "STOP" is taken after the draw under way; meanwhile nothing may change the list.
+  bool nouvellePartie = true, stop = false;
+  QTimer::singleShot(0, [&] {
+    nouvellePartie = f.Trouve<QPushButton>("BTnouvPartie")->isEnabled();
+    stop = f.Trouve<QPushButton>("STOP")->isEnabled();
+    QTest::mouseClick(f.Trouve<QPushButton>("STOP"), Qt::LeftButton);
+  });
+  f.Genere("100");
+  EXPECT_EQ(f.tirages().NbLignes(), 14);
+  EXPECT_FALSE(nouvellePartie);
+  EXPECT_TRUE(stop);
+  EXPECT_TRUE(f.Trouve<QPushButton>("BTnouvPartie")->isEnabled());
+  f.fenetre->STOPClick();  // a STOP between series changes nothing
+  f.Genere("5");
+  EXPECT_EQ(f.tirages().NbLignes(), 19);
+  f.Genere("0");
+  EXPECT_EQ(f.tirages().NbLignes(), 19);
+
+  // Cancelled, escaped, closed or given no number: nothing is generated.
+  TFRMgene& gene = *f.fenetre->FRMgene();
+  const std::vector<std::function<void(QDialog&)>> refus = {
+      [&](QDialog&) { QTest::mouseClick(gene.BTannul, Qt::LeftButton); },
+      [&](QDialog&) { QTest::keyClick(&gene, Qt::Key_Escape); },
+      [&](QDialog&) { gene.close(); },
+      [&](QDialog&) {
+        gene.TXTnbtir->setText("12a");
+        gene.BTokClick();
+      }};
+  f.plateforme.messages.clear();
+  for (const auto& action : refus) {
+    f.plateforme.quandDialogue = action;
+    f.fenetre->BTgenereClick();
+  }
+  EXPECT_EQ(f.tirages().NbLignes(), 19);
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_EQ(f.plateforme.messages[0].texte, "'12a' n'est pas une valeur entière correcte");
+}
+
+TEST(Tirages, TheCountFieldKeepsOnlyKeypadDigits) {
+  Liste f;
+  QLineEdit* nombre = f.fenetre->FRMgene()->TXTnbtir;
+  EXPECT_EQ(nombre->text(), "10");
+  QTest::keyClick(nombre, Qt::Key_5, Qt::KeypadModifier);
+  EXPECT_EQ(nombre->text(), "105");
+  QTest::keyClick(nombre, Qt::Key_7);  // the main row starts afresh
+  EXPECT_EQ(nombre->text(), "7");
+  QTest::keyClick(nombre, Qt::Key_Enter);
+  EXPECT_EQ(nombre->text(), "");
+}
+
+TEST(Tirages, ListedDrawsArePlayedSolvedAndPrinted) {
+  Liste f;
+  f.Ajoute("512\t3\t7\t8\t25\t50\t100\t0\t0\tOUI\tvieux\t");
+  f.Ajoute("101\t1\t1\t1\t1\t1\t1\t0\t0\tNON\t\t");
+  f.Choisit(0);
+  f.fenetre->Calculerlasolution1Click();
+  const Solveur& solveur = f.fenetre->solveur();
+  EXPECT_EQ(solveur.Tirage.Resultat, 512);
+  EXPECT_EQ(f.Trouve<QPushButton>("Bresult")->text(), "512");
+  EXPECT_EQ(f.tirages().Rangee(0).cellules[CelluleNbSol], std::to_string(solveur.NbSolutions));
+  EXPECT_EQ(f.tirages().Rangee(0).cellules[CelluleSolution], solveur.TexteSimple);
+  EXPECT_EQ(f.tirages().Rangee(0).cellules[CelluleTrouve], "OUI");
+
+  // Double click: the row's game starts on the game page.
+  f.Choisit(1);
+  f.fenetre->LVtirageDblClick();
+  EXPECT_EQ(f.fenetre->PCmain->currentWidget(), f.fenetre->TSjeu);
+  EXPECT_EQ(f.fenetre->manche().Tirage().Resultat, 101);
+  EXPECT_EQ(f.tirages().LigneCourante(), 1);
+  // Solving a row during that game leaves the game's draw as it is.
+  f.Choisit(0);
+  f.fenetre->Calculerlasolution1Click();
+  EXPECT_EQ(solveur.Tirage.Resultat, 101);
+  EXPECT_EQ(f.Trouve<QPushButton>("Bresult")->text(), "101");
+
+  f.fenetre->BTimprimClick();
+  ASSERT_EQ(f.plateforme.impressions.size(), 1u);
+  EXPECT_EQ(f.plateforme.impressions[0].size(), 2);
+  EXPECT_TRUE(f.plateforme.impressions[0][1].endsWith("\tNON\t\t"));
+  f.plateforme.messages.clear();
+  f.plateforme.impressionsPrevues = {Plateforme::Impression::DemarrageImpossible,
+                                     Plateforme::Impression::LigneImpossible};
+  f.plateforme.reponses = {Reponse::Reessayer};
+  f.fenetre->BTimprimClick();
+  ASSERT_EQ(f.plateforme.messages.size(), 2u);
+  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de l'initialisation de l'imprimante\rRéessayer ?");
+  EXPECT_EQ(f.plateforme.messages[1].texte, "Erreur d'écriture imprimante");
+  f.plateforme.imprimanteChoisie = false;
+  f.fenetre->BTimprimClick();
+  EXPECT_EQ(f.plateforme.impressions.size(), 2u);
+}
+
+}  // namespace
+}  // namespace tolvan::test
