@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "solve/SolveCommand.h"
@@ -33,6 +35,8 @@ TEST(SolveCommand, RejectsBadArgumentsWithOneLineAndCodeTwo) {
       {"1", "2", "3", "4", "5", "6", "10000"},
       {"1", "2", "3", "4", "5", "6", "99999999999999999999"},
       {"--fast", "1", "2", "3", "4", "5", "6", "100"},
+      {"--file"},
+      {"--file", "x.tir", "1", "2", "3", "4", "5", "6", "100"},
   };
   for (const auto& arguments : bad) {
     const Outcome o = RunSolve(arguments);
@@ -81,6 +85,30 @@ TEST(SolveCommand, TextShowsTheSimplestAndTheMostTwisted) {
   EXPECT_NE(impossible.out.find("IMPOSSIBLE"), std::string::npos) << impossible.out;
   EXPECT_NE(impossible.out.find("le plus proche est 9"), std::string::npos);
   EXPECT_NE(impossible.out.find("--- 1/1 ---"), std::string::npos);
+}
+
+TEST(SolveCommand, SolvesEveryRowOfADrawsFileAsTheGameWouldSaveIt) {
+  const std::filesystem::path chemin = std::filesystem::temp_directory_path() / "tolvan-solve-test.tir";
+  std::ofstream(chemin, std::ios::binary) << "512\t3\t7\t8\t25\t50\t100\t0\t0\tOUI\tvieux\t\r\n"
+                                              "ligne fausse\r\n"
+                                              "100 6 5 4 3 2 1 0 0 NON\r\n";
+  const Outcome texte = RunSolve({"--file", chemin.string()});
+  EXPECT_EQ(texte.code, 0);
+  EXPECT_EQ(texte.out,
+            "512\t3\t7\t8\t25\t50\t100\t61\t4\tOUI\t512=[100-(25+3)]x7+8\t\r\n"
+            "100\t6\t5\t4\t3\t2\t1\t269\t3\tNON\t100=(6-1)x4x5\t\r\n");
+  EXPECT_EQ(texte.err, "Erreur de conversion text => entier sur la ligne : ligne fausse\n");
+
+  const Outcome json = RunSolve({"--file", chemin.string(), "--json", "--series"});
+  EXPECT_EQ(json.code, 0);
+  EXPECT_EQ(json.out.rfind("{\"cellules\":[\"512\",\"3\",", 0), 0u);
+  EXPECT_NE(json.out.find("\n{\"cellules\":[\"100\",\"6\",\"5\","), std::string::npos);
+  EXPECT_NE(json.out.find("\"NbSolutions\":269"), std::string::npos);
+  std::filesystem::remove(chemin);
+
+  const Outcome absent = RunSolve({"--file", chemin.string()});
+  EXPECT_EQ(absent.code, 1);
+  EXPECT_TRUE(absent.out.empty());
 }
 
 }  // namespace

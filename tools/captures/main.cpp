@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QProgressBar>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QGroupBox>
@@ -18,6 +19,7 @@
 #include <QTabWidget>
 #include <QThread>
 
+#include "shell/TFRMgene.h"
 #include "shell/TForm1.h"
 #include "shell/platform/QtPlateforme.h"
 
@@ -132,5 +134,20 @@ int main(int argc, char** argv) {
     QApplication::sendEvent(fenetre.Lcalcul, &relache);
   }
   ok &= Capture(fenetre, sortie.filePath(QStringLiteral("bande-des-aides.png")));
+  // A series: the dialog that asks for it, then its draws sorted by target.
+  fenetre.BTbackClick();
+  fenetre.PCmain->setCurrentWidget(fenetre.TStirage);
+  fenetre.Tirages().EffaceTout();
+  tolvan::TFRMgene& generation = *fenetre.FRMgene();
+  generation.TXTnbtir->setText(QStringLiteral("30"));
+  generation.show();
+  Attends();
+  ok &= generation.grab().save(sortie.filePath(QStringLiteral("generation.png")));
+  generation.hide();
+  fenetre.GenereSerie({30, false});
+  fenetre.PB2->setValue(0);
+  fenetre.CBclasse->setChecked(true);
+  fenetre.CBclasseClick();
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("liste-classee.png")));
   return ok ? 0 : 1;
 }
