@@ -1,10 +1,19 @@
 #include "Serie.h"
 
+#include <cmath>
+
 namespace tolvan {
 
-void Serie::Commence() {
+void Serie::Commence(int nbTirages) {
   RemetAZero();
+  nbTirages_ = nbTirages;
   enCours_ = true;
+}
+
+int Serie::TempsAccorde() const {
+  if (coefficient_ < 0 || coefficient_ >= static_cast<int>(CoefTemps.size())) return tempsNiveau_;
+  // Rounded to the nearest whole second, halves to the even neighbour.
+  return static_cast<int>(std::nearbyint(CoefTemps[static_cast<std::size_t>(coefficient_)] * tempsNiveau_));
 }
 
 void Serie::RemetAZero() {

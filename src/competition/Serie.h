@@ -3,6 +3,8 @@
 // time, the time coefficient, hints forbidden or not).
 #pragma once
 
+#include <array>
+#include <functional>
 #include <string>
 
 #include "engine/Records.h"
@@ -18,12 +20,15 @@ struct LigneScore {
 
 // The coefficient chosen when none is: "100% du temps 100% des points".
 inline constexpr int CoefficientNormal = 2;
+// The share of the level's normal time each coefficient allows.
+inline constexpr std::array<double, 5> CoefTemps = {0.5, 0.75, 1, 1.5, 2};
 
 class Serie {
  public:
   bool EnCours() const { return enCours_; }
-  // A new series: it runs, with nothing found yet.
-  void Commence();
+  // A new series dealing from the first `nbTirages` rows of the draws list:
+  // it runs, with nothing found yet.
+  void Commence(int nbTirages = 0);
   // The series stops running; what it found stays counted.
   void Arrete() { enCours_ = false; }
   // Nothing found, no points: the counters start again from zero.
@@ -43,6 +48,13 @@ class Serie {
   bool AideInterdite() const { return aideInterdite_; }
   void DefinitAideInterdite(bool interdite) { aideInterdite_ = interdite; }
 
+  // The seconds allowed for one draw: the coefficient's share of the
+  // level's time, rounded halves to even (half of 45 s is 22 s).
+  int TempsAccorde() const;
+  // The row of the next draw: any of the series' rows, each time anew.
+  int LigneAuHasard(const std::function<int(int)>& hasard) const { return hasard(nbTirages_); }
+  int NbTirages() const { return nbTirages_; }
+
  private:
   bool enCours_ = false;
   word nbTrouves_ = 0;
@@ -50,6 +62,7 @@ class Serie {
   word tempsNiveau_ = 0;  // no level read yet
   int coefficient_ = CoefficientNormal;
   bool aideInterdite_ = false;
+  int nbTirages_ = 0;
 };
 
 }  // namespace tolvan

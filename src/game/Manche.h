@@ -31,6 +31,11 @@ class Manche {
   // An unlimited clock shows the time spent instead of the time left.
   void ChangeLimite(int secondes, bool illimitee);
   void RemetHorlogeAZero() { ecoule_ = 0; }
+  // The clock stops at 0; the board stays as it is.
+  void ArreteHorloge() {
+    horlogeEnMarche_ = false;
+    ecoule_ = 0;
+  }
   // "Il reste 0:42", or "Chrono 12:34" for an unlimited clock.
   std::string TexteHorloge() const;
   // What finding the draw now would earn in a series.

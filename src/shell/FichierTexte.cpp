@@ -41,7 +41,9 @@ LectureTexte LitFichierTexte(const QString& chemin) {
 
 EcritureTexte EcritFichierOctets(const QString& chemin, const QByteArray& contenu) {
   QSaveFile fichier(chemin);
-  if (!fichier.open(QIODevice::WriteOnly)) return EcritureTexte::OuvertureImpossible;
+  // Unbuffered: a buffered write that fails only when the file is closed
+  // would go unnoticed, and the incomplete file would replace the old one.
+  if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return EcritureTexte::OuvertureImpossible;
   if (fichier.write(contenu) != contenu.size() || !fichier.commit()) return EcritureTexte::EcritureImpossible;
   return EcritureTexte::Ecrit;
 }

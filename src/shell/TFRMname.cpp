@@ -18,6 +18,7 @@ TFRMname::TFRMname(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTit
   TXTbatu = Champ(GBname, "TXTbatu", QStringLiteral("??????????"), QRect(56, 20, 130, 22), 20);
   BTaddName = Bouton(GBname, "BTaddName", QStringLiteral("OK"), QRect(62, 54, 75, 26));
   BTaddName->setDefault(true);
+  connect(BTaddName, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 }  // namespace tolvan

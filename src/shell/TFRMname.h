@@ -1,4 +1,5 @@
-// The dialog that asks the player's name for a record.
+// The dialog that asks the player's name for a record. Made once, it shows
+// the last name typed; "OK" accepts it, the close box keeps the one before.
 #pragma once
 
 #include <QDialog>

@@ -148,19 +148,6 @@ void TForm1::remplitCBtime() {
   CBtime->setCurrentIndex(2);
 }
 
-void TForm1::mode_entrain() {
-  for (QWidget* niveau : std::initializer_list<QWidget*>{CBaide, LBniv, LBniveau, BTchange, Lbtime, CBtime, TXTtime,
-                                                         TXTtime2}) {
-    niveau->setEnabled(false);
-  }
-  ActiveCommandes();
-  GBentrain->show();
-  GBtirage->show();
-  LBpoint->hide();
-  LBpoint2->hide();
-  GBopSol->setEnabled(true);
-}
-
 void TForm1::AfficheBug(const QString& entete, const QString& bug) {
   plateforme_.Message(TypeMessage::Erreur, bug + QStringLiteral("\rPROCEDURE ") + entete, BoutonsMessage::Ok);
 }

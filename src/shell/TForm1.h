@@ -14,6 +14,7 @@
 #include "TFRMgene.h"
 #include "TextesMessages.h"
 #include "ThemeSonore.h"
+#include "competition/Niveau.h"
 #include "competition/Serie.h"
 #include "engine/PanneauSolutions.h"
 #include "engine/Solveur.h"
@@ -106,6 +107,19 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void BitBtn6Click();
   void LcalculKeyDown(const QString& texte);
   void LcalculKeyUp(int touche, Qt::KeyboardModifiers modificateurs);
+
+  // --- competitions ---
+  void CBcompetClick();
+  void BTchangeClick();
+  void BTstartClick();
+  void CBaideClick();
+  void CBtimeClick();
+  // Reads a level file, and with `avecTirages` its draws into the list;
+  // false when it could not be read whole.
+  bool change_level(const QString& chemin, bool avecTirages);
+  bool enregistre_record(const QString& chemin);
+  bool charge_score(const QString& chemin);
+  QString FichierNiveau;
 
   // --- draws ---
   // Where the draw of a new game came from; `Aucune` when none came out.
@@ -255,6 +269,15 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void remplitCBtemps();
   void remplitCBtime();
   void mode_entrain();
+  void mode_compet();
+  void EtatSerie();
+  void EtatRepos();
+  // The next draw of a running series, dealt from its rows, with its clock.
+  void DonneTirageDeSerie();
+  // The end of a series: the player's name, the total among the records.
+  void TermineSerie();
+  void AfficheNiveau(const LectureNiveau& lecture, bool records);
+  std::optional<std::vector<std::string>> LignesFichierNiveau(const QString& chemin);
   void miseAjour();
   void RefaitLigne();
   void AfficheNomsDesSons();
@@ -274,6 +297,9 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   longint operDerniereLigne_ = OperAddition;
   bool aidesAffichees_ = false;  // the hints band is shown below the pages
   MiniCalculatrice calculatrice_{QLocale().decimalPoint().toStdString()};
+  Niveau niveau_;
+  QString nomJoueur_;  // the name last confirmed, empty at first
+  bool niveauDejaChoisi_ = false;
   bool generationEnCours_ = false;
   bool arretDemande_ = false;  // "STOP", taken between two draws of a series
   // Series and the solving of listed draws during a game work here, so that

@@ -251,8 +251,6 @@ void TForm1::CreeGroupeSon(QWidget* page) {
 
 void TForm1::CreePageCompetition(QWidget* page) {
   CBcompet = CaseACocher(page, "CBcompet", QStringLiteral("Mode Compétition :"), QRect(8, 8, 140, 22), false);
-  // Competitions cannot be played yet.
-  CBcompet->setEnabled(false);
   BTstart = BoutonImage(page, "BTstart", QStringLiteral("Commencer une partie"), Picto::Commencer,
                         QRect(152, 4, 158, 28));
   BTstart->setEnabled(false);

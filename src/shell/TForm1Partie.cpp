@@ -114,7 +114,13 @@ void TForm1::nouvellePartie() {
 
 void TForm1::BresultClick() { nouvellePartie(); }
 
-void TForm1::BTnouvPartieClick() { nouvellePartie(); }
+void TForm1::BTnouvPartieClick() {
+  if (serie_.EnCours()) {
+    DonneTirageDeSerie();
+  } else {
+    nouvellePartie();
+  }
+}
 
 void TForm1::BTrejoueClick() {
   if (!manche_.TirageDonne()) return;
@@ -145,6 +151,8 @@ void TForm1::fini() {
   AffichePanneau();
   AfficheHorloge();
   AfficheBilan();
+  // In competition the first draw not found ends the series, even one given up.
+  if (CBcompet->isChecked()) TermineSerie();
 }
 
 void TForm1::Cgagner() {

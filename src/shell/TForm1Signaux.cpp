@@ -60,6 +60,8 @@ void TForm1::ConnecteSignaux() {
       {BTexcel, &TForm1::BTexcelClick},
       {BTgenere, &TForm1::BTgenereClick},
       {STOP, &TForm1::STOPClick},
+      {BTchange, &TForm1::BTchangeClick},
+      {BTstart, &TForm1::BTstartClick},
   };
   for (const auto& [bouton, gestionnaire] : boutons) connect(bouton, &QPushButton::clicked, this, gestionnaire);
   connect(CBsonTous, &QCheckBox::clicked, this, &TForm1::CBsonTousClick);
@@ -93,6 +95,9 @@ void TForm1::ConnecteSignaux() {
   }
   connect(LVtirage, &QAbstractItemView::doubleClicked, this, &TForm1::LVtirageDblClick);
   connect(CBclasse, &QCheckBox::clicked, this, &TForm1::CBclasseClick);
+  connect(CBcompet, &QCheckBox::clicked, this, &TForm1::CBcompetClick);
+  connect(CBaide, &QCheckBox::clicked, this, &TForm1::CBaideClick);
+  connect(CBtime, &QComboBox::activated, this, &TForm1::CBtimeClick);
 
   // Tiles and operators act when a mouse button goes down, not on a click.
   for (int i = 0; i < 6; ++i) codesDesBoutons_.insert(Tuiles[static_cast<std::size_t>(i)], i + 1);

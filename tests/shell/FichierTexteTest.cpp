@@ -43,9 +43,12 @@ TEST(FichierTexte, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
   getrlimit(RLIMIT_FSIZE, &avant);
   const rlimit petit{4096, avant.rlim_max};
   setrlimit(RLIMIT_FSIZE, &petit);
+  // A large file and a small one, which goes through a buffer first.
   const EcritureTexte issue = EcritFichierOctets(chemin, QByteArray(1 << 20, 'x'));
+  const EcritureTexte petite = EcritFichierOctets(chemin, QByteArray(5000, 'y'));
   setrlimit(RLIMIT_FSIZE, &avant);
   EXPECT_EQ(issue, EcritureTexte::EcritureImpossible);
+  EXPECT_EQ(petite, EcritureTexte::EcritureImpossible);
   EXPECT_EQ(Contenu(chemin), QByteArray("ancien\r\n"));
   EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"liste.tir"});  // no leftover
 }

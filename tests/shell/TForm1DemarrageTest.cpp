@@ -231,8 +231,6 @@ TEST(Demarrage, NothingToReplayUntilADrawIsDealt) {
   EXPECT_FALSE(rejoue->isEnabled());
   f.fenetre->BTrejoueClick();
   EXPECT_FALSE(f.Trouve<QTimer>("Timer1")->isActive());
-  // Competitions are not open yet.
-  EXPECT_FALSE(f.Trouve<QCheckBox>("CBcompet")->isEnabled());
   EXPECT_EQ(f.Trouve<QProgressBar>("PB")->text(), "Chrono 0:00");
 
   // Nothing scripted: the draw still comes out.

@@ -20,6 +20,7 @@ void PrepareDialogue(QFileDialog& choix, const DialogueFichier& dialogue, QFileD
   choix.setAcceptMode(mode);
   choix.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (mode == QFileDialog::AcceptSave) choix.setDefaultSuffix(dialogue.extension);
+  if (!dialogue.dossier.isEmpty()) choix.setDirectory(dialogue.dossier);
 }
 
 }  // namespace tolvan

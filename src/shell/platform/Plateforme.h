@@ -25,6 +25,7 @@ struct DialogueFichier {
   QString titre;
   QString filtre;
   QString extension;
+  QString dossier = {};  // where the dialog opens; the last place used when empty
 };
 
 // The per-user configuration store: nested keys ("software/Tolvan/Option")

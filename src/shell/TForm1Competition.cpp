@@ -1,0 +1,255 @@
+// Competitions: a level read from its file, series dealt from its draws
+// against a shorter or longer clock, and the ten records of the level.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+#include "Chemins.h"
+#include "FichierTexte.h"
+#include "OperationFichier.h"
+#include "TFRMname.h"
+#include "TForm1.h"
+
+namespace tolvan {
+
+namespace {
+
+const DialogueFichier ODlevel{QStringLiteral("Choisir un niveau"), QStringLiteral("Fichiers niveau *.niv|*.niv"), {}};
+
+QString Texte(const std::string& texte) { return QString::fromStdString(texte); }
+
+}  // namespace
+
+void TForm1::mode_compet() {
+  for (QWidget* niveau : std::initializer_list<QWidget*>{CBaide, LBniv, LBniveau, BTchange, Lbtime, CBtime, TXTtime,
+                                                         TXTtime2}) {
+    niveau->setEnabled(true);
+  }
+  ActiveCommandes();
+  GBentrain->hide();
+  GBtirage->hide();
+  LBpoint->show();
+  LBpoint2->show();
+  GBopSol->setEnabled(false);
+  // Results are computed, and nothing tells how many solutions a draw has.
+  CkBcalcul->setChecked(true);
+  if (CBmontre->isChecked()) {
+    CBmontre->setChecked(false);
+    CBmontreClick();
+  }
+  CkBpremier->setChecked(false);
+}
+
+void TForm1::mode_entrain() {
+  for (QWidget* niveau : std::initializer_list<QWidget*>{CBaide, LBniv, LBniveau, BTchange, Lbtime, CBtime, TXTtime,
+                                                         TXTtime2}) {
+    niveau->setEnabled(false);
+  }
+  ActiveCommandes();
+  GBentrain->show();
+  GBtirage->show();
+  LBpoint->hide();
+  LBpoint2->hide();
+  GBopSol->setEnabled(true);
+  // Training games run again under the limit of "Temps :", not a level's.
+  CBtempsChange();
+}
+
+void TForm1::CBcompetClick() {
+  PCmain->setTabVisible(PCmain->indexOf(TStirage), true);
+  BTvoirSol->setEnabled(true);
+  manche_.EffaceScores();
+  AfficheScores();
+  if (!CBcompet->isChecked()) {
+    mode_entrain();
+    return;
+  }
+  mode_compet();
+  manche_.ArreteHorloge();
+  AfficheHorloge();
+  serie_.RemetAZero();
+  PCmain->setTabVisible(PCmain->indexOf(TStirage), false);
+  if (vueSolutions_) BTvoirSolClick();
+  BTvoirSol->setEnabled(false);
+}
+
+void TForm1::EtatSerie() {
+  for (QWidget* repos : std::initializer_list<QWidget*>{BTchange, CBaide, CBtime, CBcompet}) repos->setEnabled(false);
+  BTstart->setText(Textes.MsgArreter);
+  BTnouvPartie->setText(Textes.MsgPartieSuivante);
+  manche_.Tableau().ModifieTout(true);
+}
+
+void TForm1::EtatRepos() {
+  for (QWidget* repos : std::initializer_list<QWidget*>{BTchange, CBaide, CBtime, CBcompet}) repos->setEnabled(true);
+  BTstart->setText(Textes.MsgCommencer);
+  BTnouvPartie->setText(Textes.MsgNouvellePartie);
+  serie_.Arrete();
+}
+
+std::optional<std::vector<std::string>> TForm1::LignesFichierNiveau(const QString& chemin) {
+  std::vector<std::string> lignes;
+  const QString question = Textes.MsgErreurOuverture + QStringLiteral("\r") + Textes.MsgReessayer;
+  const bool lu = AvecReessai(question, plateforme_, Textes, [&] {
+    const LectureTexte lecture = LitFichierTexte(chemin);
+    if (lecture.etat == LectureTexte::OuvertureImpossible) return IssueFichier::OuvertureImpossible;
+    if (lecture.etat == LectureTexte::LectureImpossible) return IssueFichier::LectureImpossible;
+    lignes.clear();
+    for (const QString& ligne : lecture.lignes) lignes.push_back(ligne.toStdString());
+    return IssueFichier::Reussie;
+  });
+  if (!lu) return std::nullopt;
+  return lignes;
+}
+
+void TForm1::AfficheNiveau(const LectureNiveau& lecture, bool records) {
+  const Niveau& niveau = lecture.niveau;
+  LBniveau->setText(Texte(niveau.nom));
+  LBniveau->setCursorPosition(0);
+  if (lecture.lignesPrises >= 3) {
+    serie_.DefinitTempsNiveau(niveau.tempsNiveau);
+    TXTtime->setText(Texte(niveau.temps));
+  }
+  if (!records) return;
+  LVrecord->clear();
+  for (const auto& [score, nom, trouves] : niveau.lignesRecords) {
+    new QTreeWidgetItem(LVrecord, QStringList{Texte(score), Texte(nom), Texte(trouves)});
+  }
+}
+
+bool TForm1::change_level(const QString& chemin, bool avecTirages) {
+  const std::optional<std::vector<std::string>> lignes = LignesFichierNiveau(chemin);
+  if (!lignes) return false;
+  const LectureNiveau lecture = LitNiveau(*lignes);
+  niveau_ = lecture.niveau;
+  AfficheNiveau(lecture, true);
+  if (!lecture.lu) {
+    plateforme_.Message(TypeMessage::Erreur, Texte(MessageConversionNiveau(lecture.derniereLigne)),
+                        BoutonsMessage::Ok);
+    return false;
+  }
+  // The level counts as read whatever becomes of its draws.
+  if (avecTirages) {
+    LitFichierTirages(Texte(CheminTiragesNiveau(chemin.toStdString(), niveau_.fichierTirages)));
+  }
+  return true;
+}
+
+bool TForm1::enregistre_record(const QString& chemin) {
+  QStringList lignes;
+  for (const std::string& ligne : LignesNiveau(niveau_)) lignes.append(Texte(ligne));
+  for (;;) {
+    QString probleme;
+    switch (EcritFichierTexte(chemin, lignes)) {
+      case EcritureTexte::Ecrit: return true;
+      case EcritureTexte::OuvertureImpossible: probleme = Textes.MsgErreurOuverture; break;
+      case EcritureTexte::EcritureImpossible: probleme = Textes.MsgErreurEcriture; break;
+    }
+    // The file is replaced whole or not at all: the old records are safe meanwhile.
+    if (plateforme_.Message(TypeMessage::Erreur, probleme + QStringLiteral("\r") + Textes.MsgReessayer,
+                            BoutonsMessage::ReessayerAnnuler) != Reponse::Reessayer) {
+      return false;
+    }
+  }
+}
+
+bool TForm1::charge_score(const QString& chemin) {
+  const std::optional<std::vector<std::string>> lignes = LignesFichierNiveau(chemin);
+  if (!lignes) return false;
+  const LectureNiveau lecture = LitNiveau(*lignes, false);
+  AfficheNiveau(lecture, true);
+  if (lecture.lu) return true;
+  plateforme_.Message(TypeMessage::Erreur, Textes.MsgErreurLecture, BoutonsMessage::Ok);
+  return false;
+}
+
+void TForm1::BTchangeClick() {
+  PBcharge->setValue(0);
+  DialogueFichier dialogue = ODlevel;
+  // The levels that come with the game, the first time.
+  dialogue.dossier = niveauDejaChoisi_ ? RepertoireDe(FichierNiveau) : repertoireProgramme_ + QStringLiteral("niveaux");
+  const std::optional<QString> chemin = plateforme_.FichierAOuvrir(dialogue);
+  if (!chemin) return;
+  niveauDejaChoisi_ = true;
+  repaint();
+  tirages_.EffaceTout();
+  if (!change_level(*chemin, true)) return;
+  BTstart->setEnabled(true);
+  FichierNiveau = *chemin;
+}
+
+void TForm1::BTstartClick() {
+  if (serie_.EnCours()) {
+    if (plateforme_.Message(TypeMessage::Confirmation, Textes.MsgAbandonner, BoutonsMessage::OuiNon) != Reponse::Oui) {
+      return;
+    }
+    // The draw on screen goes on: found, it counts as in training; not
+    // found in time, the series ends as usual.
+    manche_.Tableau().ModifieTout(true);
+    AfficheTableau();
+    EtatRepos();
+    return;
+  }
+  if (tirages_.NbLignes() == 0) {
+    plateforme_.Message(TypeMessage::Avertissement,
+                        QStringLiteral("Aucun tirage à jouer : la liste des tirages de ce niveau est vide."),
+                        BoutonsMessage::Ok);
+    return;
+  }
+  serie_.Commence(tirages_.NbLignes());
+  EtatSerie();
+  PCmain->setCurrentWidget(TSjeu);
+  manche_.EffaceScores();
+  AfficheScores();
+  DonneTirageDeSerie();
+}
+
+void TForm1::DonneTirageDeSerie() {
+  SousGarde(QStringLiteral("Tform1.BTnouvPartieClick;"), [this] {
+    const int ligne = serie_.LigneAuHasard([this](int n) { return plateforme_.Aleatoire(n); });
+    LV_to_TIR(ligne);
+    tirages_.DefinitLigneCourante(ligne);
+    solveur_->SolutionsCalculees = 0;
+    PreparePartie();
+    // Every draw gets the whole time the coefficient allows.
+    manche_.ChangeLimite(serie_.TempsAccorde(), false);
+    depart();
+    JoueSonEvenement(Evenement::NewGame);
+  });
+}
+
+void TForm1::TermineSerie() {
+  if (plateforme_.ExecuteDialogue(*frmName_) == QDialog::Accepted) nomJoueur_ = frmName_->TXTbatu->text();
+  const TRecord record = RecordDeSerie(nomJoueur_.toStdString(), serie_.ScoreTotal(), serie_.NbTrouves());
+  serie_.RemetAZero();
+  // A level file that cannot be read back is left as it is: rewriting it
+  // from what little was read would lose its records.
+  if (change_level(FichierNiveau, false)) {
+    AjouteRecord(niveau_.records, record);
+    enregistre_record(FichierNiveau);
+    charge_score(FichierNiveau);
+  }
+  EtatRepos();
+}
+
+void TForm1::CBaideClick() {
+  // Forbidden hints are out of sight, and "Aides" cannot bring them back.
+  aidesAffichees_ = CBaide->isChecked();
+  BTbackClick();
+  BTback->setEnabled(!CBaide->isChecked());
+}
+
+void TForm1::CBtimeClick() {
+  manche_.ArreteHorloge();
+  AfficheHorloge();
+  serie_.RemetAZero();
+}
+
+}  // namespace tolvan

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "FenetreDeTest.h"
+#include "library/FichierTirages.h"
+#include "shell/TFRMname.h"
+
+namespace tolvan::test {
+namespace {
+
+// Records 500, 400, 300, 300, 200, 100, 90, 80, 70, 60 by "a" to "j".
+QByteArray Niveau(const QByteArray& quatriemeLigne = "500") {
+  QByteArray niveau = "Test\r\ntirages.tir\r\n60\r\n" + quatriemeLigne + "\r\na\r\n1\r\n";
+  const char* const autres[] = {"400", "300", "300", "200", "100", "90", "80", "70", "60"};
+  char nom = 'b';
+  for (const char* score : autres) niveau += QByteArray(score) + "\r\n" + QByteArray(1, nom++) + "\r\n1\r\n";
+  return niveau;
+}
+
+const QByteArray Tirages = "250\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t\r\n512\t3\t7\t8\t25\t50\t100\t0\t0\tNON\t\t\r\n";
+
+struct Competition : FenetreDeTest {
+  Competition() {
+    Ecrit("niveau.niv", Niveau());
+    Ecrit("tirages.tir", Tirages);
+    Trouve<QCheckBox>("CBcompet")->click();
+    plateforme.fichiers = {Chemin("niveau.niv")};
+    fenetre->BTchangeClick();
+  }
+  QString Texte(const char* nom) const {
+    if (auto* bouton = Trouve<QPushButton>(nom)) return bouton->text();
+    if (auto* champ = Trouve<QLineEdit>(nom)) return champ->text();
+    return Trouve<QLabel>(nom)->text();
+  }
+  void Tique(int fois) {
+    for (int i = 0; i < fois; ++i) fenetre->Timer1Timer();
+  }
+  void Presse(std::initializer_list<int> codes) {
+    for (int code : codes) fenetre->Effectue(code);
+  }
+  // 250 = 3x100-50, on 25 50 75 100 3 6.
+  void Trouve250() { Presse({5, CodeFois, 4, CodeMoins, 2}); }
+  QStringList Record(int ligne) const {
+    const QTreeWidgetItem* rangee = Trouve<QTreeWidget>("LVrecord")->topLevelItem(ligne);
+    return {rangee->text(0), rangee->text(1), rangee->text(2)};
+  }
+};
+
+TEST(Competition, ASeriesFromALevelToANewRecord) {
+  Competition f;
+  EXPECT_FALSE(f.fenetre->PCmain->isTabVisible(f.fenetre->PCmain->indexOf(f.fenetre->TStirage)));
+  EXPECT_FALSE(f.Trouve<QPushButton>("BTvoirSol")->isEnabled());
+  EXPECT_EQ(f.plateforme.dialogues.back().dossier, f.Repertoire() + "niveaux");
+  EXPECT_EQ(f.Texte("LBniveau"), "Test");
+  EXPECT_EQ(f.Texte("TXTtime"), "60");
+  EXPECT_EQ(f.Trouve<QTreeWidget>("LVrecord")->topLevelItemCount(), 10);
+  EXPECT_TRUE(f.Trouve<QPushButton>("BTstart")->isEnabled());
+  // A draw added after the level was read is dealt too.
+  f.fenetre->Tirages().Ajoute(*TXT_to_LVitem("303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t"));
+
+  f.plateforme.tirages = {2};
+  f.fenetre->BTstartClick();
+  EXPECT_EQ(f.Texte("BTstart"), "Arreter cette partie");
+  EXPECT_EQ(f.Texte("BTnouvPartie"), "Partie Suivante");
+  EXPECT_FALSE(f.Trouve<QCheckBox>("CBcompet")->isEnabled());
+  EXPECT_EQ(f.fenetre->PCmain->currentWidget(), f.fenetre->TSjeu);
+  EXPECT_EQ(f.Texte("Bresult"), "303");
+  EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 60);
+  f.Tique(10);
+  EXPECT_EQ(f.Texte("LBpoint"), "58");
+  f.Presse({6, CodeFois, 2, CodePlus, 5});
+  EXPECT_EQ(f.Texte("LBscoreActu"), "58");
+
+  f.plateforme.tirages = {0};
+  f.fenetre->BTnouvPartieClick();
+  EXPECT_EQ(f.Texte("Bresult"), "250");
+  EXPECT_EQ(f.Trouve<QProgressBar>("PB")->value(), 0);
+  f.Tique(20);
+  f.Trouve250();
+  EXPECT_EQ(f.Texte("LBscoreActu"), "113");
+
+  // The first draw not found in time ends the series: a name, a record.
+  f.fenetre->BTnouvPartieClick();
+  int dialogues = 0;
+  f.plateforme.quandDialogue = [&f, &dialogues](QDialog&) {
+    ++dialogues;
+    f.fenetre->FRMname()->TXTbatu->setText("Zoé Martin-Dupuis");
+    QTest::mouseClick(f.fenetre->FRMname()->BTaddName, Qt::LeftButton);
+  };
+  f.Tique(60);
+  EXPECT_EQ(dialogues, 1);
+  EXPECT_EQ(f.Record(4), QStringList({"200", "e", "1"}));
+  EXPECT_EQ(f.Record(5), QStringList({"113", "Zoé Martin-D", "2"}));
+  EXPECT_EQ(f.Record(9), QStringList({"70", "i", "1"}));
+  EXPECT_TRUE(f.Lit("niveau.niv").contains("200\r\ne\r\n1\r\n113\r\nZo\xe9 Martin-D\r\n2\r\n100\r\n"));
+  EXPECT_EQ(f.Texte("BTstart"), "Commencer une partie");
+  EXPECT_EQ(f.Texte("BTnouvPartie"), "Nouvelle partie");
+  EXPECT_TRUE(f.Trouve<QCheckBox>("CBcompet")->isEnabled());
+}
+
+TEST(Competition, AGivenUpDrawStillEndsTheSeriesIfItIsNotFound) {
+  Competition f;
+  int dialogues = 0;
+  f.plateforme.quandDialogue = [&dialogues](QDialog& dialogue) {
+    ++dialogues;
+    dialogue.close();  // the close box: the name stays as it was
+  };
+  f.plateforme.tirages = {0};
+  f.fenetre->BTstartClick();
+  f.plateforme.reponses = {Reponse::Non, Reponse::Oui};
+  f.fenetre->BTstartClick();
+  EXPECT_EQ(f.plateforme.messages.back().texte, "Abandonner la partie en cours ?");
+  EXPECT_EQ(f.Texte("BTstart"), "Arreter cette partie");
+  f.fenetre->BTstartClick();
+  EXPECT_EQ(f.Texte("BTstart"), "Commencer une partie");
+  EXPECT_TRUE(f.Trouve<QTimer>("Timer1")->isActive());  // the draw on screen goes on
+
+  // Its time runs out: the series ends, and a records file that cannot be
+  // written is left as it was.
+  const QByteArray avant = f.Lit("niveau.niv");
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limite{};
+  getrlimit(RLIMIT_FSIZE, &limite);
+  const rlimit petite{8, limite.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &petite);
+  f.plateforme.messages.clear();
+  f.Tique(60);
+  setrlimit(RLIMIT_FSIZE, &limite);
+  EXPECT_EQ(dialogues, 1);
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur d'écriture du fichier\rRéessayer ?");
+  EXPECT_EQ(f.Lit("niveau.niv"), avant);
+
+  // Given up, then found: counted as in training, nothing recorded.
+  f.fenetre->BTstartClick();
+  f.fenetre->BTstartClick();
+  f.Tique(5);
+  f.Trouve250();
+  EXPECT_EQ(f.Trouve<QTreeWidget>("LVscore")->topLevelItem(0)->text(0), "=>");
+  EXPECT_EQ(dialogues, 1);
+}
+
+TEST(Competition, BadLevelsAndEmptyListsStartNothing) {
+  Competition f;
+  f.Ecrit("faux.niv", Niveau("abc"));
+  f.plateforme.messages.clear();
+  f.plateforme.fichiers = {f.Chemin("faux.niv")};
+  f.fenetre->BTchangeClick();
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de la lecture des scores\rConversion impossible :abc");
+  EXPECT_EQ(f.fenetre->Tirages().NbLignes(), 0);
+  EXPECT_EQ(f.fenetre->FichierNiveau, f.Chemin("niveau.niv"));  // the level before stays
+
+  // A level whose draws are missing counts as read, but deals nothing.
+  f.Ecrit("seul.niv", Niveau().replace("tirages.tir", "absent.tir"));
+  f.plateforme.fichiers = {f.Chemin("seul.niv")};
+  f.fenetre->BTchangeClick();
+  f.plateforme.messages.clear();
+  f.fenetre->BTstartClick();
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Avertissement);
+  EXPECT_EQ(f.Texte("BTstart"), "Commencer une partie");
+}
+
+TEST(Competition, UntickingTheModeBringsTrainingBack) {
+  Competition f;
+  f.plateforme.tirages = {0};
+  f.fenetre->BTstartClick();
+  f.Trouve250();
+  f.plateforme.reponses = {Reponse::Oui};
+  f.fenetre->BTstartClick();
+  f.Trouve<QCheckBox>("CBcompet")->click();
+  EXPECT_TRUE(f.fenetre->PCmain->isTabVisible(f.fenetre->PCmain->indexOf(f.fenetre->TStirage)));
+  EXPECT_EQ(f.Trouve<QTreeWidget>("LVscore")->topLevelItemCount(), 0);
+  EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 3600);
+  EXPECT_TRUE(f.Trouve<QLabel>("LBpoint")->isHidden());
+  EXPECT_TRUE(f.Trouve<QPushButton>("BTrejoue")->isEnabled());
+}
+
+}  // namespace
+}  // namespace tolvan::test
