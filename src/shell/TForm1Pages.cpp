@@ -271,7 +271,7 @@ void TForm1::CreePageCompetition(QWidget* page) {
   CBaide = CaseACocher(GroupBox3, "CBaide", QStringLiteral("Aide interdite (points x 4)"), QRect(10, 140, 288, 22),
                        false, QStringLiteral("Impossible d'utiliser les indices mais multiplie les points par '4"));
   LVrecord = ListeRapport(page, "LVrecord",
-                          {{QStringLiteral("Score"), 60}, {QStringLiteral("Nom"), 110}, {QStringLiteral("Serie"), 45}},
+                          {{QStringLiteral("Score"), 50}, {QStringLiteral("Nom"), 110}, {QStringLiteral("Serie"), 40}},
                           QRect(316, 4, 216, 228));
   PBcharge = Barre(page, "PBcharge", 500, QRect(4, 252, 528, 16));
 }

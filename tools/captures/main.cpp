@@ -9,17 +9,21 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QTabWidget>
 #include <QThread>
 
 #include "shell/TFRMgene.h"
+#include "shell/TFRMname.h"
 #include "shell/TForm1.h"
 #include "shell/platform/QtPlateforme.h"
 
@@ -48,6 +52,29 @@ void Joue(tolvan::TForm1& fenetre, std::array<int, 6> nombres, int cible) {
   fenetre.depart();
   fenetre.TIR_to_LV();
   fenetre.BTrejoueClick();
+}
+
+// Writes the simplest solution of the draw on screen on the board, as a
+// player would: each step's operands taken from the tiles that hold them.
+void JoueLaPlusSimple(tolvan::TForm1& fenetre) {
+  tolvan::Solveur& solveur = fenetre.solveur();
+  solveur.ChercheSol(solveur.IndiceSimple);
+  const tolvan::TSolution solution = solveur.Solutions[solveur.IndiceSimple];
+  const auto tuile = [&fenetre](tolvan::longint valeur, int autre) {
+    for (int i = 1; i <= 6; ++i) {
+      const tolvan::Tuile& t = fenetre.manche().Tableau().Tuiles[i];
+      if (i != autre && t.active && t.valeur == valeur) return i;
+    }
+    return 0;
+  };
+  const int operateurs[] = {0, tolvan::CodePlus, tolvan::CodeMoins, tolvan::CodeDivise, tolvan::CodeFois};
+  for (int k = 1; k <= solution.NbEtapes; ++k) {
+    const tolvan::TEtape& etape = solution.Etapes[k];
+    const int gauche = tuile(etape.Op1, 0);
+    fenetre.Effectue(gauche);
+    fenetre.Effectue(operateurs[etape.Oper]);
+    fenetre.Effectue(tuile(etape.Op2, gauche));
+  }
 }
 
 }  // namespace
@@ -149,5 +176,30 @@ int main(int argc, char** argv) {
   fenetre.CBclasse->setChecked(true);
   fenetre.CBclasseClick();
   ok &= Capture(fenetre, sortie.filePath(QStringLiteral("liste-classee.png")));
+  // A competition on a copy of the shipped "Débutant" level: a series under
+  // way, then its end with a new record.
+  QTemporaryDir niveaux;
+  for (const char* nom : {"debutant.niv", "debutant.tir"}) {
+    QFile::copy(repertoire + QStringLiteral("niveaux/") + QString::fromLatin1(nom), niveaux.filePath(QString::fromLatin1(nom)));
+  }
+  fenetre.CBcompet->click();
+  fenetre.FichierNiveau = niveaux.filePath(QStringLiteral("debutant.niv"));
+  fenetre.change_level(fenetre.FichierNiveau, true);
+  fenetre.BTstart->setEnabled(true);
+  fenetre.BTstartClick();
+  for (int i = 0; i < 12; ++i) fenetre.Timer1Timer();
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("competition-serie.png")));
+  JoueLaPlusSimple(fenetre);
+  fenetre.BTnouvPartieClick();
+  for (int i = 0; i < 20; ++i) fenetre.Timer1Timer();
+  JoueLaPlusSimple(fenetre);
+  fenetre.BTnouvPartieClick();
+  QTimer::singleShot(200, [&fenetre] {
+    fenetre.FRMname()->TXTbatu->setText(QStringLiteral("Camille"));
+    fenetre.FRMname()->BTaddName->click();
+  });
+  for (int i = 0; i < 120 && fenetre.serie().EnCours(); ++i) fenetre.Timer1Timer();
+  fenetre.PCmain->setCurrentWidget(fenetre.TScompet);
+  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("competition-records.png")));
   return ok ? 0 : 1;
 }
