@@ -1,8 +1,9 @@
 #include "Niveau.h"
 
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
+
+#include "engine/Entier.h"
 
 namespace tolvan {
 
@@ -11,12 +12,11 @@ namespace {
 // The guard above the first record: a total above it is placed first.
 constexpr longint Garde = 60000;
 
-std::optional<word> Nombre16(const std::string& texte) {
-  longint valeur = 0;
-  const char* debut = texte.data() + (texte.starts_with('+') ? 1 : 0);
-  const auto [fin, erreur] = std::from_chars(debut, texte.data() + texte.size(), valeur);
-  if (texte.empty() || erreur != std::errc() || fin != texte.data() + texte.size()) return std::nullopt;
-  return static_cast<word>(valeur);  // numbers are kept in 16 bits
+std::optional<word> Nombre16(std::string_view texte) {
+  if (texte.starts_with('+')) texte.remove_prefix(1);
+  const std::optional<longint> valeur = LitEntier(texte);
+  if (!valeur) return std::nullopt;
+  return static_cast<word>(*valeur);  // numbers are kept in 16 bits
 }
 
 // The first `n` characters of UTF-8 text.

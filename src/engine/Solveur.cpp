@@ -97,6 +97,19 @@ void Solveur::ChercheSol(word Indice_Visible) {
   }
 }
 
+TSolution Solveur::ChercheEnSerie() {
+  TriParEchange(Tirage.Nombres);
+  // Back to the normal mode whatever happens during the search.
+  struct EnSerie {
+    flag& mode;
+    explicit EnSerie(flag& m) : mode(m) { mode = 1; }
+    ~EnSerie() { mode = 0; }
+  } enSerie(ModeSerie);
+  TSolution proche;
+  Cherche(Tirage.Nombres, Tirage.Resultat, proche);
+  return proche;
+}
+
 void Solveur::Offre(const TSolution& S, longint cible) {
   // Once the table is full every further hit is dropped, new or not.
   if (NbSolutions == Capacite) return;

@@ -45,6 +45,12 @@ class Solveur {
   // draw) and copies entry `Indice_Visible` into `SolutionVisible`.
   void ChercheSol(word Indice_Visible);
 
+  // Searches `Tirage` as series generation does: its numbers sorted first,
+  // no fallback on the nearest number when the target is out of reach.
+  // Returns the closest approach met. The table is not marked as the
+  // current draw's.
+  TSolution ChercheEnSerie();
+
   // Ranking updates for a solution just numbered `NbSolutions`.
   void MajTordue(const TSolution& S);
   void MajSimple(const TSolution& S);

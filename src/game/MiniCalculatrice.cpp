@@ -7,6 +7,8 @@
 #include <limits>
 #include <optional>
 
+#include "engine/Entier.h"
+
 namespace tolvan {
 
 namespace {
@@ -16,18 +18,23 @@ constexpr std::size_t LongueurSaisie = 12;
 // An operand: 0 when empty, nothing when it is no 32-bit whole number.
 std::optional<std::int64_t> Operande(const std::string& texte) {
   if (texte.empty()) return 0;
-  std::int32_t valeur = 0;
-  const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
-  if (erreur != std::errc() || fin != texte.data() + texte.size()) return std::nullopt;
-  return valeur;
+  return LitEntier(texte);
 }
 
-// Drops the zeros that end a decimal part, and the separator with them.
-std::string SansZerosFinaux(std::string mantisse) {
-  if (mantisse.find('.') == std::string::npos) return mantisse;
-  while (mantisse.back() == '0') mantisse.pop_back();
-  if (mantisse.back() == '.') mantisse.pop_back();
-  return mantisse;
+// Drops the zeros that end a decimal part, and the point with them.
+std::string SansZerosFinaux(std::string nombre) {
+  if (nombre.find('.') == std::string::npos) return nombre;
+  while (nombre.back() == '0') nombre.pop_back();
+  if (nombre.back() == '.') nombre.pop_back();
+  return nombre;
+}
+
+// Written in the C way whatever the system's language, then given the
+// separator asked for.
+std::string Ecrit(double valeur, std::chars_format forme, int precision) {
+  char tampon[64];
+  const auto [fin, erreur] = std::to_chars(tampon, tampon + sizeof tampon, valeur, forme, precision);
+  return erreur == std::errc() ? std::string(tampon, fin) : std::string();
 }
 
 std::string AvecSeparateur(std::string texte, const std::string& separateur) {
@@ -40,19 +47,17 @@ std::string AvecSeparateur(std::string texte, const std::string& separateur) {
 
 std::string QuatreChiffres(double valeur, const std::string& separateurDecimal) {
   if (valeur == 0) return "0";
-  char tampon[64];
-  std::snprintf(tampon, sizeof tampon, "%.3e", valeur);  // four significant digits, rounded once
-  const std::string scientifique(tampon);
+  // Rounded once to four significant digits; the exponent is that of the rounded value.
+  const std::string scientifique = Ecrit(valeur, std::chars_format::scientific, 3);
   const std::size_t e = scientifique.find('e');
   const int exposant = std::atoi(scientifique.c_str() + e + 1);
-  const std::string mantisse = SansZerosFinaux(scientifique.substr(0, e));
   if (exposant < 4 && std::fabs(valeur) >= 0.00001) {
-    const int decimales = std::max(0, 3 - exposant);
-    std::snprintf(tampon, sizeof tampon, "%.*f", decimales, std::stod(mantisse) * std::pow(10.0, exposant));
-    return AvecSeparateur(SansZerosFinaux(tampon), separateurDecimal);
+    const std::string fixe = Ecrit(valeur, std::chars_format::fixed, std::max(0, 3 - exposant));
+    return AvecSeparateur(SansZerosFinaux(fixe), separateurDecimal);
   }
-  std::snprintf(tampon, sizeof tampon, "E%c%04d", exposant < 0 ? '-' : '+', std::abs(exposant));
-  return AvecSeparateur(mantisse, separateurDecimal) + tampon;
+  char suffixe[16];
+  std::snprintf(suffixe, sizeof suffixe, "E%c%04d", exposant < 0 ? '-' : '+', std::abs(exposant));
+  return AvecSeparateur(SansZerosFinaux(scientifique.substr(0, e)), separateurDecimal) + suffixe;
 }
 
 void MiniCalculatrice::Enfonce() {

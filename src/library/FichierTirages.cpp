@@ -1,8 +1,7 @@
 #include "FichierTirages.h"
 
-#include <charconv>
-
 #include "TexteWindows.h"
+#include "engine/Entier.h"
 
 namespace tolvan {
 
@@ -12,12 +11,6 @@ constexpr int NbNombresDeLigne = 9;  // the target, the six numbers, the count a
 constexpr char Tabulation = '\t';
 
 bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
-
-bool TientEnEntier(std::string_view chiffres) {
-  longint valeur = 0;
-  const auto [fin, erreur] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), valeur);
-  return !chiffres.empty() && erreur == std::errc() && fin == chiffres.data() + chiffres.size();
-}
 
 }  // namespace
 
@@ -29,7 +22,7 @@ std::optional<RangeeTirage> TXT_to_LVitem(std::string_view ligne) {
     std::size_t fin = debut;
     while (fin < ligne.size() && EstChiffre(ligne[fin])) ++fin;
     const std::string_view chiffres = ligne.substr(debut, fin - debut);
-    if (!TientEnEntier(chiffres)) return std::nullopt;
+    if (!LitEntier(chiffres)) return std::nullopt;
     rangee.cellules[static_cast<std::size_t>(champ)] = std::string(chiffres);
     i = fin + 1;  // whatever ends the number is its separator
   }
@@ -49,7 +42,10 @@ std::string OctetsFichierTirages(const std::vector<RangeeTirage>& rangees) {
 }
 
 std::string MessageConversion(std::string_view ligne) {
-  return "Erreur de conversion text => entier sur la ligne :\r" + Utf8DepuisWindows1252(ligne);
+  // A file that is no draws file may hold a line of megabytes: a message shows its start.
+  constexpr std::size_t Montre = 200;
+  const std::string debut = Utf8DepuisWindows1252(ligne.substr(0, Montre));
+  return "Erreur de conversion text => entier sur la ligne :\r" + debut + (ligne.size() > Montre ? "…" : "");
 }
 
 std::string MessageConversions(int autresLignes) {

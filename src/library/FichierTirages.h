@@ -27,7 +27,7 @@ std::string MessageConversion(std::string_view ligne);
 std::string MessageConversions(int autresLignes);
 // When reading stops before the end of the file.
 inline constexpr const char* MessageListePleine =
-    "La liste des tirages est pleine (65535 tirages) : la suite du fichier n'est pas lue.";
+    "La liste des tirages est pleine (65535 tirages) : les suivants ne sont pas ajoutés.";
 inline constexpr const char* MessageTropVolumineux = "Fichier trop volumineux : la suite du fichier n'est pas lue.";
 
 // Reading a whole draws file, line by line, as the reader follows it.

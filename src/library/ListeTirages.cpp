@@ -75,14 +75,24 @@ void ListeTirages::MarqueTrouve() {
 }
 
 void ListeTirages::Efface(QList<int> lignes) {
-  std::sort(lignes.begin(), lignes.end(), std::greater<>());
-  lignes.erase(std::unique(lignes.begin(), lignes.end()), lignes.end());
+  std::vector<bool> effacee(entrees_.size(), false);
+  int nombre = 0;
   for (int ligne : lignes) {
-    if (ligne < 0 || ligne >= NbLignes()) continue;
-    beginRemoveRows({}, ligne, ligne);
-    entrees_.erase(entrees_.begin() + ligne);
-    endRemoveRows();
+    if (ligne < 0 || ligne >= NbLignes() || effacee[static_cast<std::size_t>(ligne)]) continue;
+    effacee[static_cast<std::size_t>(ligne)] = true;
+    ++nombre;
   }
+  if (nombre == 0) return;
+  // One pass over the rows, however scattered the ones to delete: the view
+  // starts afresh from the rows that stay.
+  beginResetModel();
+  std::vector<Entree> restantes;
+  restantes.reserve(entrees_.size() - static_cast<std::size_t>(nombre));
+  for (std::size_t i = 0; i < entrees_.size(); ++i) {
+    if (!effacee[i]) restantes.push_back(std::move(entrees_[i]));
+  }
+  entrees_ = std::move(restantes);
+  endResetModel();
 }
 
 void ListeTirages::EffaceTout() {

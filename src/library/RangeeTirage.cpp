@@ -1,7 +1,8 @@
 #include "RangeeTirage.h"
 
-#include <charconv>
 #include <stdexcept>
+
+#include "engine/Entier.h"
 
 namespace tolvan {
 
@@ -23,12 +24,9 @@ void EcritSolution(RangeeTirage& rangee, word nbSolutions, word nbEtapesMin, con
 namespace {
 
 longint Entier(const std::string& texte) {
-  longint valeur = 0;
-  const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
-  if (erreur != std::errc() || fin != texte.data() + texte.size()) {
-    throw std::invalid_argument("'" + texte + "' is not a whole number");
-  }
-  return valeur;
+  const std::optional<longint> valeur = LitEntier(texte);
+  if (!valeur) throw std::invalid_argument("'" + texte + "' is not a whole number");
+  return *valeur;
 }
 
 }  // namespace

@@ -151,7 +151,8 @@ std::optional<std::string> LecteurLignes::Suivante() {
     ligne += c;
     ligneOuverte = true;
   }
-  if (erreur_ || !ligneOuverte) return std::nullopt;
+  // A line cut off by the size limit is not a line of the file.
+  if (erreur_ || !ligneOuverte || tronque_) return std::nullopt;
   return ligne;
 }
 

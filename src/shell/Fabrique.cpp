@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QTextEdit>
 #include <QTreeWidget>
 
@@ -64,6 +65,13 @@ QLineEdit* Champ(QWidget* parent, const char* nom, const QString& texte, QRect p
   auto* champ = Place(new QLineEdit(parent), nom, place, bulle);
   champ->setMaxLength(longueurMax);
   champ->setText(texte);
+  return champ;
+}
+
+QLineEdit* ChampNombre(QWidget* parent, const char* nom, QRect place, int chiffres) {
+  auto* champ = Champ(parent, nom, {}, place);
+  champ->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,%1}").arg(chiffres)), champ));
   return champ;
 }
 

@@ -39,6 +39,9 @@ QRadioButton* BoutonRadio(QWidget* parent, const char* nom, const QString& texte
 QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle = {});
 QLineEdit* Champ(QWidget* parent, const char* nom, const QString& texte, QRect place, int longueurMax = 32767,
                  const QString& bulle = {});
+// A field for a number of at most `chiffres` digits. Only typing is
+// limited: a longer number the game puts there shows whole.
+QLineEdit* ChampNombre(QWidget* parent, const char* nom, QRect place, int chiffres);
 QGroupBox* Groupe(QWidget* parent, const char* nom, const QString& titre, QRect place);
 QComboBox* ListeDeroulante(QWidget* parent, const char* nom, QRect place, const QString& bulle = {});
 QProgressBar* Barre(QWidget* parent, const char* nom, int maximum, QRect place);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "Fabrique.h"
+#include "Touches.h"
 
 namespace tolvan {
 
@@ -50,9 +51,7 @@ bool TFRMgene::eventFilter(QObject* objet, QEvent* event) {
   // Only the keypad's digits add to the count; any other key starts it afresh.
   if (objet == TXTnbtir && event->type() == QEvent::KeyPress) {
     const auto* touche = static_cast<QKeyEvent*>(event);
-    const bool chiffreDuPave =
-        (touche->modifiers() & Qt::KeypadModifier) && touche->key() >= Qt::Key_0 && touche->key() <= Qt::Key_9;
-    if (!chiffreDuPave) TXTnbtir->clear();
+    if (!EstChiffreDuPave(touche->key(), touche->modifiers())) TXTnbtir->clear();
   }
   return QDialog::eventFilter(objet, event);
 }

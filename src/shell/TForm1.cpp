@@ -183,6 +183,9 @@ void TForm1::changeEvent(QEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // A series under way stops after its current draw.
+  if (generationEnCours_) arretDemande_ = true;
+  fermee_ = true;
   FormClose();
   event->accept();
 }

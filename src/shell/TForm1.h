@@ -252,11 +252,15 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   // The first selected row of the draws list, or -1.
   int PremiereLigneChoisie() const;
   void ArreteClassement();
+  // The list holds as many rows as it can: what comes next is not kept.
+  void MontreListePleine();
   Solveur& SolveurDeTravail();
   void JoueReaction(const TableauNoir::Reaction& reaction);
   void DemandeReponse();
   void CacheReponse();
   void SignaleRefusLigne();
+  // The last game's draw becomes the current draw again.
+  void RetrouveTirageDeLaManche();
   // Clears what belonged to the last game before a new one starts.
   void PreparePartie();
   void MontreSolutions(const LignesPanneau& lignes);
@@ -278,6 +282,9 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void TermineSerie();
   void AfficheNiveau(const LectureNiveau& lecture, bool records);
   std::optional<std::vector<std::string>> LignesFichierNiveau(const QString& chemin);
+  // Where "Changer le level" opens the first time: the player's copies of
+  // the levels that come with the game.
+  QString DossierNiveaux() const;
   void miseAjour();
   void RefaitLigne();
   void AfficheNomsDesSons();
@@ -302,6 +309,7 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   bool niveauDejaChoisi_ = false;
   bool generationEnCours_ = false;
   bool arretDemande_ = false;  // "STOP", taken between two draws of a series
+  bool fermee_ = false;        // the window was closed: nothing brings it back
   // Series and the solving of listed draws during a game work here, so that
   // the draw being played and its solutions are never disturbed.
   std::unique_ptr<Solveur> travail_;

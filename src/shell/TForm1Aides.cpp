@@ -8,6 +8,7 @@
 
 #include "TForm1.h"
 #include "TaillePolice.h"
+#include "Touches.h"
 #include "game/Indices.h"
 
 namespace tolvan {
@@ -79,12 +80,12 @@ void TForm1::LcalculKeyUp(int touche, Qt::KeyboardModifiers modificateurs) {
   using Touche = MiniCalculatrice::Touche;
   const bool pave = modificateurs & Qt::KeypadModifier;
   Touche genre = Touche::Autre;
-  if (pave && touche >= Qt::Key_0 && touche <= Qt::Key_9) genre = Touche::ChiffreDuPave;
+  if (EstChiffreDuPave(touche, modificateurs)) genre = Touche::ChiffreDuPave;
   if (pave && touche == Qt::Key_Asterisk) genre = Touche::Fois;
   if (pave && touche == Qt::Key_Plus) genre = Touche::Plus;
   if (pave && touche == Qt::Key_Minus) genre = Touche::Moins;
   if (pave && touche == Qt::Key_Slash) genre = Touche::Divise;
-  if (touche == Qt::Key_Enter || touche == Qt::Key_Return) genre = Touche::Entree;
+  if (EstEntree(touche)) genre = Touche::Entree;
   calculatrice_.Relache(genre);
   AfficheCalculatrice();
 }

@@ -2,10 +2,14 @@
 // against a shorter or longer clock, and the ten records of the level.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -170,11 +174,24 @@ bool TForm1::charge_score(const QString& chemin) {
   return false;
 }
 
+QString TForm1::DossierNiveaux() const {
+  // The levels that come with the game lie beside the program, where a
+  // player may not write: each plays its own copy, which keeps its records.
+  const QDir livres(repertoireProgramme_ + QStringLiteral("niveaux"));
+  const QString joueur = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/niveaux");
+  if (!livres.exists() || !QDir().mkpath(joueur)) return livres.path();
+  for (const QFileInfo& fichier : livres.entryInfoList(QDir::Files)) {
+    const QString copie = joueur + QLatin1Char('/') + fichier.fileName();
+    if (!QFileInfo::exists(copie)) QFile::copy(fichier.filePath(), copie);
+  }
+  return joueur;
+}
+
 void TForm1::BTchangeClick() {
   PBcharge->setValue(0);
   DialogueFichier dialogue = ODlevel;
   // The levels that come with the game, the first time.
-  dialogue.dossier = niveauDejaChoisi_ ? RepertoireDe(FichierNiveau) : repertoireProgramme_ + QStringLiteral("niveaux");
+  dialogue.dossier = niveauDejaChoisi_ ? RepertoireDe(FichierNiveau) : DossierNiveaux();
   const std::optional<QString> chemin = plateforme_.FichierAOuvrir(dialogue);
   if (!chemin) return;
   niveauDejaChoisi_ = true;

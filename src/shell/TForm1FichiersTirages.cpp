@@ -67,9 +67,7 @@ bool TForm1::LitFichierTirages(const QString& chemin) {
     switch (issue) {
       case IssueLecture::OuvertureImpossible: return IssueFichier::OuvertureImpossible;
       case IssueLecture::LectureImpossible: return IssueFichier::LectureImpossible;
-      case IssueLecture::ListePleine:
-        plateforme_.Message(TypeMessage::Avertissement, QString::fromUtf8(MessageListePleine), BoutonsMessage::Ok);
-        break;
+      case IssueLecture::ListePleine: MontreListePleine(); break;
       case IssueLecture::TropVolumineux:
         plateforme_.Message(TypeMessage::Avertissement, QString::fromUtf8(MessageTropVolumineux),
                             BoutonsMessage::Ok);

@@ -60,6 +60,8 @@ void TForm1::GenereSerie(const DemandeGeneration& demande) {
   LVtirage->show();
   generationEnCours_ = false;
   ActiveCommandes();
+  if (tirages_.EstPleine()) MontreListePleine();
+  if (fermee_) return;
   showNormal();
   activateWindow();
 }

@@ -130,8 +130,8 @@ void TForm1::CreeGroupeJeu(QWidget* page) {
 
 void TForm1::CreeGroupeSaisie(QWidget* page) {
   GBsaisie = Groupe(page, "GBsaisie", QStringLiteral("Modidification"), QRect(4, 2, 371, 185));
-  for (int i = 0; i < 6; ++i) Edits[i] = Champ(GBsaisie, NomsEdits[i], {}, PlaceTuile(i, 92), 3);
-  Edits[6] = Champ(GBsaisie, NomsEdits[6], {}, QRect(130, 24, 111, 48), 4);
+  for (int i = 0; i < 6; ++i) Edits[i] = ChampNombre(GBsaisie, NomsEdits[i], PlaceTuile(i, 92), 3);
+  Edits[6] = ChampNombre(GBsaisie, NomsEdits[6], QRect(130, 24, 111, 48), 4);
   for (QLineEdit* edit : Edits) edit->setAlignment(Qt::AlignCenter);
 }
 
@@ -334,7 +334,7 @@ void TForm1::CreeBandeAides() {
   GBindice = Groupe(this, "GBindice", QStringLiteral("indices"), QRect(8, 316, 371, 81));
   BTdecomp = BoutonImage(GBindice, "BTdecomp", QStringLiteral("Décomposition"), Picto::Decomposition,
                          QRect(6, 16, 118, 26), QStringLiteral("Décomposer ce nombre en facteur premier"));
-  Enbadecomp = Champ(GBindice, "Enbadecomp", {}, QRect(128, 18, 50, 22), 4);
+  Enbadecomp = ChampNombre(GBindice, "Enbadecomp", QRect(128, 18, 50, 22), 4);
   Ldecompos = Champ(GBindice, "Ldecompos", {}, QRect(182, 18, 183, 22));
   Ldecompos->setReadOnly(true);
   BTlastligne = BoutonImage(GBindice, "BTlastligne", QStringLiteral("Dernière ligne"), Picto::DerniereLigne,

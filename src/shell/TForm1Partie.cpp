@@ -122,13 +122,15 @@ void TForm1::BTnouvPartieClick() {
   }
 }
 
+void TForm1::RetrouveTirageDeLaManche() {
+  if (!manche_.TirageDonne() || solveur_->Tirage == manche_.Tirage()) return;
+  solveur_->Tirage = manche_.Tirage();
+  solveur_->SolutionsCalculees = 0;
+}
+
 void TForm1::BTrejoueClick() {
   if (!manche_.TirageDonne()) return;
-  // The last draw played, even if another one became current meanwhile.
-  if (!(solveur_->Tirage == manche_.Tirage())) {
-    solveur_->Tirage = manche_.Tirage();
-    solveur_->SolutionsCalculees = 0;
-  }
+  RetrouveTirageDeLaManche();
   depart();
 }
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "TForm1.h"
+#include "Touches.h"
 #include "game/SaisieTirage.h"
 
 namespace tolvan {
@@ -41,8 +42,8 @@ void TForm1::BTjouerClick() {
 }
 
 void TForm1::EditKeyUp(QLineEdit* champ, int touche, Qt::KeyboardModifiers modificateurs) {
-  const bool chiffreDuPave = (modificateurs & Qt::KeypadModifier) && touche >= Qt::Key_0 && touche <= Qt::Key_9;
-  const bool entree = touche == Qt::Key_Enter || touche == Qt::Key_Return;
+  const bool chiffreDuPave = EstChiffreDuPave(touche, modificateurs);
+  const bool entree = EstEntree(touche);
   const bool edition = touche == Qt::Key_Backspace || touche == Qt::Key_Delete || touche == Qt::Key_Left ||
                        touche == Qt::Key_Right;
   if (!chiffreDuPave && !entree && !edition) {

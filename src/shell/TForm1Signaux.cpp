@@ -146,7 +146,10 @@ bool TForm1::eventFilter(QObject* objet, QEvent* event) {
   }
   // The calculator writes its own field: the key only tells it what was typed.
   if (event->type() == QEvent::KeyPress && objet == Lcalcul) {
-    LcalculKeyDown(static_cast<QKeyEvent*>(event)->text());
+    const auto* touche = static_cast<QKeyEvent*>(event);
+    // Tab still moves on to the next control.
+    if (touche->key() == Qt::Key_Tab || touche->key() == Qt::Key_Backtab) return false;
+    LcalculKeyDown(touche->text());
     return true;
   }
   // The four links of the "A propos" page are plain labels that react to a click.

@@ -45,6 +45,9 @@ void TForm1::BTtordueClick() {
 }
 
 void TForm1::BTmienneClick() {
+  // The player's lines belong to the last game's draw, even if another one
+  // became current meanwhile.
+  RetrouveTirageDeLaManche();
   MontreApresCalcul([this] {
     const TableauNoir& tableau = manche_.Tableau();
     return LaMienne(*solveur_, tableau.Lignes, tableau.NbLignesFinies(), manche_.Gagnee());

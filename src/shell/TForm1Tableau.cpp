@@ -10,6 +10,7 @@
 #include "Apparence.h"
 #include "TForm1.h"
 #include "TaillePolice.h"
+#include "Touches.h"
 
 namespace tolvan {
 
@@ -103,8 +104,8 @@ void TForm1::CacheReponse() {
 }
 
 void TForm1::MaReponseKeyup(int touche, Qt::KeyboardModifiers modificateurs) {
-  const bool chiffreDuPave = (modificateurs & Qt::KeypadModifier) && touche >= Qt::Key_0 && touche <= Qt::Key_9;
-  const bool entree = touche == Qt::Key_Enter || touche == Qt::Key_Return;
+  const bool chiffreDuPave = EstChiffreDuPave(touche, modificateurs);
+  const bool entree = EstEntree(touche);
   if (!chiffreDuPave && !entree) {
     MaReponse->clear();
     return;

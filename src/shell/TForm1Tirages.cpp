@@ -9,6 +9,7 @@
 
 #include "TForm1.h"
 #include "game/Tirages.h"
+#include "library/FichierTirages.h"
 
 namespace tolvan {
 
@@ -47,10 +48,18 @@ bool TForm1::TireDansLaListe() {
 void TForm1::LV_to_TIR(int ligne) { solveur_->Tirage = TirageDeRangee(tirages_.Rangee(ligne)); }
 
 void TForm1::TIR_to_LV() {
+  if (tirages_.EstPleine()) {
+    MontreListePleine();
+    return;
+  }
   SousGarde(QStringLiteral("TIR_to_LV;"), [this] {
     const Solveur& s = *solveur_;
     tirages_.DefinitLigneCourante(tirages_.Ajoute(RangeeDuTirage(s.Tirage, s.NbSolutions, s.NbEtapesMin, s.TexteSimple)));
   });
+}
+
+void TForm1::MontreListePleine() {
+  plateforme_.Message(TypeMessage::Avertissement, QString::fromUtf8(MessageListePleine), BoutonsMessage::Ok);
 }
 
 void TForm1::Effacercestirages1Click() {

@@ -4,6 +4,9 @@
 #include <sys/resource.h>
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -150,6 +153,21 @@ TEST(Competition, AGivenUpDrawStillEndsTheSeriesIfItIsNotFound) {
   f.Trouve250();
   EXPECT_EQ(f.Trouve<QTreeWidget>("LVscore")->topLevelItem(0)->text(0), "=>");
   EXPECT_EQ(dialogues, 1);
+}
+
+TEST(Competition, EachPlayerPlaysHisOwnCopyOfTheShippedLevels) {
+  FenetreDeTest f;
+  QDir(f.dossier.path()).mkdir("niveaux");
+  f.Ecrit("niveaux/expert.niv", Niveau());
+  const QString copies = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/niveaux";
+  QDir(copies).removeRecursively();
+  f.Trouve<QCheckBox>("CBcompet")->click();
+  f.fenetre->BTchangeClick();
+  EXPECT_EQ(f.plateforme.dialogues.back().dossier, copies);
+  QFile copie(copies + "/expert.niv");
+  ASSERT_TRUE(copie.open(QIODevice::ReadOnly));
+  EXPECT_EQ(copie.readAll(), Niveau());
+  QDir(copies).removeRecursively();
 }
 
 TEST(Competition, BadLevelsAndEmptyListsStartNothing) {

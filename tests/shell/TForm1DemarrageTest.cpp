@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <QHeaderView>
@@ -186,8 +187,17 @@ TEST(Demarrage, EveryControlCarriesItsNameCaptionAndHint) {
                           "ElastLigne", "Lcalcul", "TXTnb1", "TXTope", "TXTnb2", "TXTresult", "PressPapier"}) {
     EXPECT_NE(f.Trouve<QLineEdit>(nom), nullptr) << nom;
   }
-  EXPECT_EQ(f.Trouve<QLineEdit>("Edit3")->maxLength(), 3);
-  EXPECT_EQ(f.Trouve<QLineEdit>("Edit7")->maxLength(), 4);
+  // Typing stops at three digits for a number, four for the target; a bigger
+  // number the game puts there shows whole.
+  for (const auto& [nom, tape, garde] : std::vector<std::tuple<const char*, QString, QString>>{
+           {"Edit3", "12345", "123"}, {"Edit7", "12345", "1234"}, {"Enbadecomp", "12345", "1234"}}) {
+    auto* champ = f.Trouve<QLineEdit>(nom);
+    champ->clear();
+    for (QChar c : tape) QTest::keyClick(champ, Qt::Key(Qt::Key_0 + c.digitValue()), Qt::KeypadModifier);
+    EXPECT_EQ(champ->text(), garde) << nom;
+    champ->setText("7500");
+    EXPECT_EQ(champ->text(), "7500") << nom;
+  }
   EXPECT_EQ(f.Trouve<QLineEdit>("MaReponse")->maxLength(), 10);  // the longest result
   EXPECT_EQ(f.Trouve<QLineEdit>("TXTope")->text(), "o");
   EXPECT_EQ(f.Trouve<QLineEdit>("LBniveau")->text(), "<= clique pour choisir");

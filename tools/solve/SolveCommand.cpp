@@ -221,10 +221,7 @@ TSolution Resous(Solveur& solveur, const TTirage& tirage, bool serie) {
   solveur.SolutionsCalculees = 0;
   TSolution proche;
   if (serie) {
-    TriParEchange(solveur.Tirage.Nombres);
-    solveur.ModeSerie = 1;
-    solveur.Cherche(solveur.Tirage.Nombres, solveur.Tirage.Resultat, proche);
-    solveur.ModeSerie = 0;
+    proche = solveur.ChercheEnSerie();
   } else {
     solveur.ChercheSol(0);
     proche = solveur.SolutionVisible;
