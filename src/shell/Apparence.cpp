@@ -52,7 +52,7 @@ QTextEdit#MM1, QTextEdit#MM2, QTextEdit#MM3, QTextEdit#MM4, QTextEdit#MM5, QText
 QTextEdit#MM1[refus="true"], QTextEdit#MM2[refus="true"], QTextEdit#MM3[refus="true"],
 QTextEdit#MM4[refus="true"], QTextEdit#MM5[refus="true"] { background: #8e1b1b; }
 QTextEdit#TMsolution { font-size: 9pt; }
-QLabel#LBtitre { font-size: 40pt; font-weight: bold; color: #1f3d2b; }
+QLabel#LBtitre { font-size: %4pt; font-weight: bold; color: #1f3d2b; }
 QLabel#Label8 { font-weight: bold; color: #555555; }
 QLabel#LBscoreActu, QLabel#LBnbsol, QLabel#LBpoint { font-size: 12pt; font-weight: bold; color: #1d2f4f; }
 QLabel#Label9, QLabel#Label4, QLabel#LbsiteTavrel, QLabel#LBmailTavrel { color: #1a5fb4; }
@@ -72,7 +72,7 @@ void HabilleFenetre(QWidget* fenetre) {
   QFont police(QStringLiteral("DejaVu Sans Condensed"));
   police.setPointSize(8);
   fenetre->setFont(police);
-  fenetre->setStyleSheet(QString::fromLatin1(StyleDuJeu).arg(PointsTuile).arg(PointsCible).arg(PointsLigne));
+  fenetre->setStyleSheet(QString::fromLatin1(StyleDuJeu).arg(PointsTuile).arg(PointsCible).arg(PointsLigne).arg(PointsTitre));
 }
 
 namespace {

@@ -13,6 +13,7 @@ namespace tolvan {
 inline constexpr int PointsTuile = 17;
 inline constexpr int PointsCible = 22;
 inline constexpr int PointsLigne = 11;
+inline constexpr int PointsTitre = 40;
 
 // Applies the game's font and style sheet to the main window and its children.
 void HabilleFenetre(QWidget* fenetre);

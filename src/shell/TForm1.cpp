@@ -50,10 +50,10 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
   // Known before anything can go wrong, so that every box has a parent.
   plateforme_.DefinitFenetre(this);
   setObjectName("Form1");
-  setWindowTitle(QStringLiteral("TOLVAN"));
   setWindowIcon(IconeDe(Picto::Application));
   HabilleFenetre(this);
   CreeControles();
+  PoseTextesFrancais();
   ConnecteSignaux();
   FormCreate();
   frmName_ = std::make_unique<TFRMname>(this);
@@ -124,6 +124,8 @@ void TForm1::FormCreate() {
   solveur_->Tirage.Resultat = 999;
   miseAjour();
   PCmain->setCurrentWidget(TSapro);
+  // 19.
+  LisInfoRegistre();
 }
 
 void TForm1::FormActivate() {
@@ -134,7 +136,7 @@ void TForm1::FormActivate() {
   AfficheNomsDesSons();
 }
 
-void TForm1::FormClose() {}
+void TForm1::FormClose() { EcrisInfoRegistre(); }
 
 void TForm1::remplitCBtemps() {
   CBtemps->clear();

@@ -13,6 +13,7 @@
 
 #include "TFRMgene.h"
 #include "TextesMessages.h"
+#include "Reglages.h"
 #include "ThemeSonore.h"
 #include "competition/Niveau.h"
 #include "competition/Serie.h"
@@ -54,6 +55,14 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void FormCreate();
   void FormActivate();
   void FormClose();
+  // The options kept from one run to the next.
+  void LisInfoRegistre();
+  void EcrisInfoRegistre();
+
+  // --- language files ---
+  void BTchangeLangueClick();
+  // Gives the captions and messages the texts of a language file.
+  void change_langue(const QString& chemin);
 
   // --- "A propos" ---
   void Button1Click();
@@ -288,6 +297,15 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void miseAjour();
   void RefaitLigne();
   void AfficheNomsDesSons();
+  QCheckBox* CaseDe(Reglage reglage) const;
+  // Sets a box as a click would, running its handler when it changes.
+  void PoseCase(QCheckBox* caseACocher, bool cochee);
+  void AppliqueReglage(Reglage reglage, const QString& valeur);
+  // One line of a language file, on its captions or its message text.
+  void AppliqueLigneLangue(int ligne, const QString& texte);
+  void PoseTexte(const char* controle, const QString& texte);
+  // The built-in French captions, all from one table.
+  void PoseTextesFrancais();
   void ChoisitSon(Evenement evenement);
   void EcouteSon(Evenement evenement);
 

@@ -42,6 +42,7 @@ void TForm1::mode_compet() {
   LBpoint->show();
   LBpoint2->show();
   GBopSol->setEnabled(false);
+  BTstart->setEnabled(!FichierNiveau.isEmpty());
   // Results are computed, and nothing tells how many solutions a draw has.
   CkBcalcul->setChecked(true);
   if (CBmontre->isChecked()) {
@@ -62,6 +63,8 @@ void TForm1::mode_entrain() {
   LBpoint->hide();
   LBpoint2->hide();
   GBopSol->setEnabled(true);
+  // A series is a competition's: it cannot start in training.
+  BTstart->setEnabled(false);
   // Training games run again under the limit of "Temps :", not a level's.
   CBtempsChange();
 }

@@ -48,11 +48,11 @@ void TForm1::CreeControles() {
   PCmain = new QTabWidget(this);
   PCmain->setObjectName("PCmain");
   PCmain->setGeometry(8, 6, 540, 305);
-  TSjeu = NouvellePage(PCmain, "TSjeu", QStringLiteral("Jeu"));
-  TSoption = NouvellePage(PCmain, "TSoption", QStringLiteral("Options"));
-  TScompet = NouvellePage(PCmain, "TScompet", QStringLiteral("Compétition"));
-  TStirage = NouvellePage(PCmain, "TStirage", QStringLiteral("Tirages"));
-  TSapro = NouvellePage(PCmain, "TSapro", QStringLiteral("A propos"));
+  TSjeu = NouvellePage(PCmain, "TSjeu", {});
+  TSoption = NouvellePage(PCmain, "TSoption", {});
+  TScompet = NouvellePage(PCmain, "TScompet", {});
+  TStirage = NouvellePage(PCmain, "TStirage", {});
+  TSapro = NouvellePage(PCmain, "TSapro", {});
   CreePageJeu(TSjeu);
   CreePageOptions(TSoption);
   CreePageCompetition(TScompet);
@@ -70,17 +70,17 @@ void TForm1::CreePageJeu(QWidget* page) {
   CreeOutilsSolutions(page);
 
   // "Modifier" and "Jouer" take turns in the same place.
-  BTmodifier = BoutonImage(page, "BTmodifier", QStringLiteral("Modifier"), Picto::Modifier, QRect(4, 193, 84, 28),
+  BTmodifier = BoutonImage(page, "BTmodifier", {}, Picto::Modifier, QRect(4, 193, 84, 28),
                            QStringLiteral("Modifer les nombres"));
-  BTjouer = BoutonImage(page, "BTjouer", QStringLiteral("Jouer"), Picto::Jouer, QRect(4, 193, 84, 28),
+  BTjouer = BoutonImage(page, "BTjouer", {}, Picto::Jouer, QRect(4, 193, 84, 28),
                         QStringLiteral("Jouer avec ces nombres"));
-  BTback = BoutonImage(page, "BTback", QStringLiteral("Aides"), Picto::Aides, QRect(92, 193, 72, 28),
+  BTback = BoutonImage(page, "BTback", {}, Picto::Aides, QRect(92, 193, 72, 28),
                        QStringLiteral("Utiliser les Aides"));
-  BTannul = BoutonImage(page, "BTannul", QStringLiteral("Retour"), Picto::Retour, QRect(168, 193, 80, 28),
+  BTannul = BoutonImage(page, "BTannul", {}, Picto::Retour, QRect(168, 193, 80, 28),
                         QStringLiteral("Annuler la dernière ligne"));
-  BTvoirSol = BoutonImage(page, "BTvoirSol", QStringLiteral("Voir les solutions"), Picto::Solutions,
+  BTvoirSol = BoutonImage(page, "BTvoirSol", {}, Picto::Solutions,
                           QRect(252, 193, 123, 28));
-  MaReponse2 = Etiquette(page, "MaReponse2", QStringLiteral("Entre ta réponse :"), QRect(8, 231, 110, 20));
+  MaReponse2 = Etiquette(page, "MaReponse2", {}, QRect(8, 231, 110, 20));
   // Room for the longest result a line can give: ten digits.
   MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);
   PB = Barre(page, "PB", 3600, QRect(4, 262, 528, 13));
@@ -89,23 +89,23 @@ void TForm1::CreePageJeu(QWidget* page) {
 
 void TForm1::CreeGroupeInfo(QWidget* page) {
   GBinfo = Groupe(page, "GBinfo", {}, QRect(4, 2, 371, 185));
-  GBbravo = Groupe(GBinfo, "GBbravo", QStringLiteral("BRAVO"), QRect(6, 2, 168, 146));
+  GBbravo = Groupe(GBinfo, "GBbravo", {}, QRect(6, 2, 168, 146));
   MMrecap = Memo(GBbravo, "MMrecap", QRect(6, 18, 156, 122));
   // Long lines of big numbers scroll rather than break in two.
   MMrecap->setLineWrapMode(QTextEdit::NoWrap);
   MMrecap->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  BTnouvPartie = BoutonImage(GBinfo, "BTnouvPartie", QStringLiteral("Nouvelle Partie"), Picto::Jouer,
+  BTnouvPartie = BoutonImage(GBinfo, "BTnouvPartie", {}, Picto::Jouer,
                              QRect(6, 153, 168, 28), QStringLiteral("Jouer la partie suivante"));
   LVscore = ListeRapport(GBinfo, "LVscore", {{QStringLiteral("Partie n°"), 60}, {QStringLiteral("Score"), 80}},
                          QRect(182, 8, 183, 110));
   Label6 = Etiquette(GBinfo, "Label6", QStringLiteral("Score total :"), QRect(184, 124, 80, 24));
   LBscoreActu = Etiquette(GBinfo, "LBscoreActu", QStringLiteral("0"), QRect(266, 122, 99, 28));
-  BTrejoue = BoutonImage(GBinfo, "BTrejoue", QStringLiteral("Rejouer la partie"), Picto::Retour,
+  BTrejoue = BoutonImage(GBinfo, "BTrejoue", {}, Picto::Retour,
                          QRect(182, 153, 183, 28), QStringLiteral("Rejouer avec le dernier tirage"));
 }
 
 void TForm1::CreeGroupeJeu(QWidget* page) {
-  GBjeu = Groupe(page, "GBjeu", QStringLiteral("le tirage"), QRect(4, 2, 371, 185));
+  GBjeu = Groupe(page, "GBjeu", {}, QRect(4, 2, 371, 185));
   Bresult = Bouton(GBjeu, "Bresult", {}, QRect(130, 18, 111, 48), QStringLiteral("Nouveau tirage"));
   LBnbsol = Etiquette(GBjeu, "LBnbsol", {}, QRect(8, 24, 110, 20));
   LBnbsol2 = Etiquette(GBjeu, "LBnbsol2", QStringLiteral("solutions"), QRect(8, 44, 110, 18));
@@ -129,14 +129,14 @@ void TForm1::CreeGroupeJeu(QWidget* page) {
 }
 
 void TForm1::CreeGroupeSaisie(QWidget* page) {
-  GBsaisie = Groupe(page, "GBsaisie", QStringLiteral("Modidification"), QRect(4, 2, 371, 185));
+  GBsaisie = Groupe(page, "GBsaisie", {}, QRect(4, 2, 371, 185));
   for (int i = 0; i < 6; ++i) Edits[i] = ChampNombre(GBsaisie, NomsEdits[i], PlaceTuile(i, 92), 3);
   Edits[6] = ChampNombre(GBsaisie, NomsEdits[6], QRect(130, 24, 111, 48), 4);
   for (QLineEdit* edit : Edits) edit->setAlignment(Qt::AlignCenter);
 }
 
 void TForm1::CreeTableauNoir(QWidget* page) {
-  GBtablo = Groupe(page, "GBtablo", QStringLiteral("le tableau noir"), QRect(379, 2, 153, 185));
+  GBtablo = Groupe(page, "GBtablo", {}, QRect(379, 2, 153, 185));
   for (int i = 0; i < 5; ++i) {
     MM[i] = Memo(GBtablo, NomsLignes[i], QRect(6, 20 + i * 32, 141, 30));
     MM[i]->setLineWrapMode(QTextEdit::NoWrap);  // a line too long is written smaller instead
@@ -152,12 +152,12 @@ void TForm1::CreeOutilsSolutions(QWidget* page) {
   GBopSol = Groupe(page, "GBopSol", {}, QRect(379, 189, 153, 71));
   BTleft = BoutonImage(GBopSol, "BTleft", {}, Picto::Gauche, QRect(4, 3, 28, 21));
   BTleft->setAccessibleName(QStringLiteral("solution précédente"));
-  BTmienne = BoutonImage(GBopSol, "BTmienne", QStringLiteral("La mienne"), Picto::Mienne, QRect(34, 3, 85, 21));
+  BTmienne = BoutonImage(GBopSol, "BTmienne", {}, Picto::Mienne, QRect(34, 3, 85, 21));
   BTright = BoutonImage(GBopSol, "BTright", {}, Picto::Droite, QRect(121, 3, 28, 21));
   BTright->setAccessibleName(QStringLiteral("solution suivante"));
   // Too narrow for a picture beside their captions.
-  BTsimple = Bouton(GBopSol, "BTsimple", QStringLiteral("La + simple"), QRect(4, 25, 72, 21));
-  BTtordue = Bouton(GBopSol, "BTtordue", QStringLiteral("La + tordue"), QRect(77, 25, 72, 21));
+  BTsimple = Bouton(GBopSol, "BTsimple", {}, QRect(4, 25, 72, 21));
+  BTtordue = Bouton(GBopSol, "BTtordue", {}, QRect(77, 25, 72, 21));
   CBetape = ListeDeroulante(GBopSol, "CBetape", QRect(4, 47, 72, 21), QStringLiteral("Filtrer par Etape"));
   CBetape->addItems({QStringLiteral("toutes"), QStringLiteral("en 1"), QStringLiteral("en 2"), QStringLiteral("en 3"),
                      QStringLiteral("en 4"), QStringLiteral("en 5")});
@@ -169,28 +169,28 @@ void TForm1::CreeOutilsSolutions(QWidget* page) {
 
 void TForm1::CreePageOptions(QWidget* page) {
   GBentrain = Groupe(page, "GBentrain", {}, QRect(4, 2, 244, 152));
-  CBauto = CaseACocher(GBentrain, "CBauto", QStringLiteral("Calculer Automatiquement les solutions"),
+  CBauto = CaseACocher(GBentrain, "CBauto", {},
                        QRect(8, 8, 232, 20), false, QStringLiteral("Désactiver sur les machines lentes"));
-  CkBcalcul = CaseACocher(GBentrain, "CkBcalcul", QStringLiteral("Calcul automatique des résultats"),
+  CkBcalcul = CaseACocher(GBentrain, "CkBcalcul", {},
                           QRect(8, 30, 232, 20), true,
                           QStringLiteral("Affiche automatiquement le résultat à la fin d'un calcul"));
-  CBmontre = CaseACocher(GBentrain, "CBmontre", QStringLiteral("Voir le nombre de solutions"), QRect(8, 52, 232, 20),
+  CBmontre = CaseACocher(GBentrain, "CBmontre", {}, QRect(8, 52, 232, 20),
                          false, QStringLiteral("Affiche le nombre de solution pour le tirage en cours"));
-  CkBpremier = CaseACocher(GBentrain, "CkBpremier", QStringLiteral("Résultats premiers uniquement"),
+  CkBpremier = CaseACocher(GBentrain, "CkBpremier", {},
                            QRect(8, 74, 232, 20), false,
                            QStringLiteral("Grace à cette option le résultat à trouver sera toujours premier"));
-  CkBFou = CaseACocher(GBentrain, "CkBFou", QStringLiteral("Tirages Fous !"), QRect(8, 96, 232, 20), false);
-  LBtemps = Etiquette(GBentrain, "LBtemps", QStringLiteral("Temps :"), QRect(10, 122, 50, 22));
+  CkBFou = CaseACocher(GBentrain, "CkBFou", {}, QRect(8, 96, 232, 20), false);
+  LBtemps = Etiquette(GBentrain, "LBtemps", {}, QRect(10, 122, 50, 22));
   CBtemps = ListeDeroulante(GBentrain, "CBtemps", QRect(64, 121, 130, 24),
                             QStringLiteral("Modifier le temps autorisé pour trouver la solution"));
 
-  GBtirage = Groupe(page, "GBtirage", QStringLiteral("Jeu"), QRect(4, 158, 244, 112));
-  RBquelconque = BoutonRadio(GBtirage, "RBquelconque", QStringLiteral("Quelconques"), QRect(8, 20, 232, 20));
-  CkBreal = BoutonRadio(GBtirage, "CkBreal", QStringLiteral("Réalisables uniquement"), QRect(8, 42, 232, 20),
+  GBtirage = Groupe(page, "GBtirage", {}, QRect(4, 158, 244, 112));
+  RBquelconque = BoutonRadio(GBtirage, "RBquelconque", {}, QRect(8, 20, 232, 20));
+  CkBreal = BoutonRadio(GBtirage, "CkBreal", {}, QRect(8, 42, 232, 20),
                         QStringLiteral("Les tirages n'ayant pas de solution ne sont pas retenus"));
-  RBfichier = BoutonRadio(GBtirage, "RBfichier", QStringLiteral("Au hasard dans la liste des tirages"),
+  RBfichier = BoutonRadio(GBtirage, "RBfichier", {},
                           QRect(8, 64, 232, 20));
-  TXTnamefile2 = Etiquette(GBtirage, "TXTnamefile2", QStringLiteral("Aucun fichier ouvert"), QRect(28, 86, 210, 20));
+  TXTnamefile2 = Etiquette(GBtirage, "TXTnamefile2", {}, QRect(28, 86, 210, 20));
   RBquelconque->setChecked(true);
   CkBreal->setEnabled(false);
 
@@ -198,8 +198,8 @@ void TForm1::CreePageOptions(QWidget* page) {
 }
 
 void TForm1::CreeGroupeSon(QWidget* page) {
-  GBson = Groupe(page, "GBson", QStringLiteral("Ambiance sonore"), QRect(252, 2, 280, 268));
-  CBsonTous = CaseACocher(GBson, "CBsonTous", QStringLiteral("Tous"), QRect(10, 20, 120, 20), true);
+  GBson = Groupe(page, "GBson", {}, QRect(252, 2, 280, 268));
+  CBsonTous = CaseACocher(GBson, "CBsonTous", {}, QRect(10, 20, 120, 20), true);
   struct Rangee {
     const char* caseNom;
     QString legende;
@@ -211,32 +211,32 @@ void TForm1::CreeGroupeSon(QWidget* page) {
   };
   // On screen, top to bottom.
   const Rangee rangees[] = {
-      {"CBsonClick", QStringLiteral("Click par défaut :"), "BTsonClick", "BitBtn8", &CBsonClick, &BTsonClick,
+      {"CBsonClick", {}, "BTsonClick", "BitBtn8", &CBsonClick, &BTsonClick,
        &BitBtn8},
-      {"CBsonres", QStringLiteral("Résultat intermédiare :"), "BTsonRes", "BitBtn9", &CBsonres, &BTsonRes, &BitBtn9},
-      {"CBsonerreur", QStringLiteral("Erreur de calcul :"), "BTsonErreur", "BitBtn10", &CBsonerreur, &BTsonErreur,
+      {"CBsonres", {}, "BTsonRes", "BitBtn9", &CBsonres, &BTsonRes, &BitBtn9},
+      {"CBsonerreur", {}, "BTsonErreur", "BitBtn10", &CBsonerreur, &BTsonErreur,
        &BitBtn10},
-      {"CBsonBack", QStringLiteral("Annuler une ligne :"), "BTsonBack", "BitBtn11", &CBsonBack, &BTsonBack,
+      {"CBsonBack", {}, "BTsonBack", "BitBtn11", &CBsonBack, &BTsonBack,
        &BitBtn11},
-      {"CBsonNew", QStringLiteral("Nouvelle partie :"), "BTsonnew", "BitBtn12", &CBsonNew, &BTsonnew, &BitBtn12},
-      {"CBsonGagne", QStringLiteral("Compte trouvé :"), "BTsonGagne", "BitBtn13", &CBsonGagne, &BTsonGagne,
+      {"CBsonNew", {}, "BTsonnew", "BitBtn12", &CBsonNew, &BTsonnew, &BitBtn12},
+      {"CBsonGagne", {}, "BTsonGagne", "BitBtn13", &CBsonGagne, &BTsonGagne,
        &BitBtn13},
-      {"CBsonlose", QStringLiteral("Temps écoulé :"), "BTsonLose", "BitBtn14", &CBsonlose, &BTsonLose, &BitBtn14},
+      {"CBsonlose", {}, "BTsonLose", "BitBtn14", &CBsonlose, &BTsonLose, &BitBtn14},
   };
   int haut = 44;
   for (const Rangee& r : rangees) {
-    *r.active = CaseACocher(GBson, r.caseNom, r.legende, QRect(10, haut, 134, 22), true,
+    *r.active = CaseACocher(GBson, r.caseNom, r.legende, QRect(10, haut, 139, 22), true,
                             QStringLiteral("Bruitage ON / OFF"));
-    *r.choix = Bouton(GBson, r.choixNom, QStringLiteral("Par Défaut"), QRect(146, haut, 104, 22),
+    *r.choix = Bouton(GBson, r.choixNom, QStringLiteral("Par Défaut"), QRect(150, haut, 100, 22),
                       QStringLiteral("Changer de Bruitage"));
     *r.ecoute = BoutonImage(GBson, r.ecouteNom, {}, Picto::Ecouter, QRect(252, haut, 22, 22),
                             QStringLiteral("Ecouter ce son"));
     (*r.ecoute)->setIconSize(QSize(16, 16));
     haut += 26;
   }
-  BTopenSon = BoutonImage(GBson, "BTopenSon", QStringLiteral("Ouvrir un thème"), Picto::Dossier,
+  BTopenSon = BoutonImage(GBson, "BTopenSon", {}, Picto::Dossier,
                           QRect(10, 232, 128, 28), QStringLiteral("Ouvre une configuration de bruitages"));
-  BTsaveSon = BoutonImage(GBson, "BTsaveSon", QStringLiteral("Sauvegarder"), Picto::Disquette,
+  BTsaveSon = BoutonImage(GBson, "BTsaveSon", {}, Picto::Disquette,
                           QRect(144, 232, 128, 28), QStringLiteral("Sauvegarde la configuration des bruitages"));
   lignesSon_ = {{
       {&SonsDuJeu::SonClick, CBsonClick, BTsonClick, BitBtn8},
@@ -250,25 +250,25 @@ void TForm1::CreeGroupeSon(QWidget* page) {
 }
 
 void TForm1::CreePageCompetition(QWidget* page) {
-  CBcompet = CaseACocher(page, "CBcompet", QStringLiteral("Mode Compétition :"), QRect(8, 8, 140, 22), false);
-  BTstart = BoutonImage(page, "BTstart", QStringLiteral("Commencer une partie"), Picto::Commencer,
+  CBcompet = CaseACocher(page, "CBcompet", {}, QRect(8, 8, 140, 22), false);
+  BTstart = BoutonImage(page, "BTstart", {}, Picto::Commencer,
                         QRect(152, 4, 158, 28));
   BTstart->setEnabled(false);
   GroupBox3 = Groupe(page, "GroupBox3", {}, QRect(4, 36, 306, 196));
-  BTchange = BoutonImage(GroupBox3, "BTchange", QStringLiteral("Changer le level"), Picto::Dossier,
+  BTchange = BoutonImage(GroupBox3, "BTchange", {}, Picto::Dossier,
                          QRect(8, 12, 128, 28));
   LBniveau = Champ(GroupBox3, "LBniveau", QStringLiteral("<= clique pour choisir"), QRect(140, 14, 158, 24), 32767,
                    QStringLiteral("Nom du niveau"));
   LBniveau->setReadOnly(true);
-  Lbtime = Etiquette(GroupBox3, "Lbtime", QStringLiteral("Temps normal :"), QRect(10, 58, 96, 22));
+  Lbtime = Etiquette(GroupBox3, "Lbtime", {}, QRect(10, 58, 96, 22));
   TXTtime = Champ(GroupBox3, "TXTtime", QStringLiteral("TXTtime"), QRect(108, 57, 70, 24), 32767,
                   QStringLiteral("100 % du temps attribué pour ce niveau"));
   TXTtime->setReadOnly(true);
-  TXTtime2 = Etiquette(GroupBox3, "TXTtime2", QStringLiteral("secondes"), QRect(184, 58, 80, 22));
-  LBniv = Etiquette(GroupBox3, "LBniv", QStringLiteral("Modifier :"), QRect(10, 98, 96, 22));
+  TXTtime2 = Etiquette(GroupBox3, "TXTtime2", {}, QRect(184, 58, 80, 22));
+  LBniv = Etiquette(GroupBox3, "LBniv", {}, QRect(10, 98, 96, 22));
   CBtime = ListeDeroulante(GroupBox3, "CBtime", QRect(108, 97, 190, 24),
                            QStringLiteral("Choisir un coefficient pour le temps imparti"));
-  CBaide = CaseACocher(GroupBox3, "CBaide", QStringLiteral("Aide interdite (points x 4)"), QRect(10, 140, 288, 22),
+  CBaide = CaseACocher(GroupBox3, "CBaide", {}, QRect(10, 140, 288, 22),
                        false, QStringLiteral("Impossible d'utiliser les indices mais multiplie les points par '4"));
   LVrecord = ListeRapport(page, "LVrecord",
                           {{QStringLiteral("Score"), 50}, {QStringLiteral("Nom"), 110}, {QStringLiteral("Serie"), 40}},
@@ -277,16 +277,16 @@ void TForm1::CreePageCompetition(QWidget* page) {
 }
 
 void TForm1::CreePageTirages(QWidget* page) {
-  BTopen = BoutonImage(page, "BTopen", QStringLiteral("Ouvrir un fichier"), Picto::Dossier, QRect(4, 4, 126, 26));
-  BTsave = BoutonImage(page, "BTsave", QStringLiteral("Sauvegarder"), Picto::Disquette, QRect(134, 4, 108, 26));
-  BTeffaceTout = Bouton(page, "BTeffaceTout", QStringLiteral("Effacer tout"), QRect(246, 4, 86, 26));
-  BTimprim = Bouton(page, "BTimprim", QStringLiteral("Imprimer"), QRect(336, 4, 72, 26));
-  BTexcel = Bouton(page, "BTexcel", QStringLiteral("Ouvrir dans EXCEL"), QRect(412, 4, 120, 26));
-  BTgenere = Bouton(page, "BTgenere", QStringLiteral("Générer une série"), QRect(4, 34, 126, 26));
+  BTopen = BoutonImage(page, "BTopen", {}, Picto::Dossier, QRect(4, 4, 126, 26));
+  BTsave = BoutonImage(page, "BTsave", {}, Picto::Disquette, QRect(134, 4, 108, 26));
+  BTeffaceTout = Bouton(page, "BTeffaceTout", {}, QRect(246, 4, 86, 26));
+  BTimprim = Bouton(page, "BTimprim", {}, QRect(336, 4, 72, 26));
+  BTexcel = Bouton(page, "BTexcel", {}, QRect(412, 4, 120, 26));
+  BTgenere = Bouton(page, "BTgenere", {}, QRect(4, 34, 126, 26));
   STOP = Bouton(page, "STOP", QStringLiteral("STOP"), QRect(134, 34, 60, 26));
-  CBclasse = CaseACocher(page, "CBclasse", QStringLiteral("Classer"), QRect(202, 36, 70, 22), false);
+  CBclasse = CaseACocher(page, "CBclasse", {}, QRect(202, 36, 70, 22), false);
   PB2 = Barre(page, "PB2", 500, QRect(276, 40, 120, 12));
-  TXTnamefile = Etiquette(page, "TXTnamefile", QStringLiteral("Aucun fichier ouvert"), QRect(402, 36, 130, 22));
+  TXTnamefile = Etiquette(page, "TXTnamefile", {}, QRect(402, 36, 130, 22));
   TXTnamefile->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // Widths by column: the target, the six numbers, "nb Sol", "etape",
   // "Trouvé", "Solution".
@@ -311,7 +311,7 @@ void TForm1::CreePageTirages(QWidget* page) {
 void TForm1::CreePageAPropos(QWidget* page) {
   auto* logo = Etiquette(page, "Logo", {}, QRect(24, 26, 64, 64));
   logo->setPixmap(ImageDe(Picto::Application, 64));
-  LBtitre = Etiquette(page, "LBtitre", QStringLiteral("Tolvan"), QRect(96, 24, 180, 70));
+  LBtitre = Etiquette(page, "LBtitre", {}, QRect(96, 24, 184, 70));
   Label8 = Etiquette(page, "Label8", QStringLiteral("Version 3.1"), QRect(24, 96, 236, 20));
   Label2 = Etiquette(page, "Label2", QStringLiteral("Le compte est bon : jouer, s'entraîner, et trouver toutes "
                                                     "les solutions d'un tirage."),
@@ -331,13 +331,13 @@ void TForm1::CreePageAPropos(QWidget* page) {
 }
 
 void TForm1::CreeBandeAides() {
-  GBindice = Groupe(this, "GBindice", QStringLiteral("indices"), QRect(8, 316, 371, 81));
-  BTdecomp = BoutonImage(GBindice, "BTdecomp", QStringLiteral("Décomposition"), Picto::Decomposition,
+  GBindice = Groupe(this, "GBindice", {}, QRect(8, 316, 371, 81));
+  BTdecomp = BoutonImage(GBindice, "BTdecomp", {}, Picto::Decomposition,
                          QRect(6, 16, 118, 26), QStringLiteral("Décomposer ce nombre en facteur premier"));
   Enbadecomp = ChampNombre(GBindice, "Enbadecomp", QRect(128, 18, 50, 22), 4);
   Ldecompos = Champ(GBindice, "Ldecompos", {}, QRect(182, 18, 183, 22));
   Ldecompos->setReadOnly(true);
-  BTlastligne = BoutonImage(GBindice, "BTlastligne", QStringLiteral("Dernière ligne"), Picto::DerniereLigne,
+  BTlastligne = BoutonImage(GBindice, "BTlastligne", {}, Picto::DerniereLigne,
                             QRect(6, 47, 118, 26),
                             QStringLiteral("Affiche une des dernieres lignes possibles pour finir le calcul"));
   RBplus = BoutonRadio(GBindice, "RBplus", QStringLiteral("+"), QRect(128, 50, 30, 20), QStringLiteral("ligne avec +"));
@@ -355,7 +355,7 @@ void TForm1::CreeBandeAides() {
   BitBtn6->setAccessibleName(QStringLiteral("ligne précédente"));
   BitBtn5->setAccessibleName(QStringLiteral("ligne suivante"));
 
-  GBcalcul = Groupe(this, "GBcalcul", QStringLiteral("Mini Calculatrice"), QRect(382, 316, 163, 81));
+  GBcalcul = Groupe(this, "GBcalcul", {}, QRect(382, 316, 163, 81));
   Lcalcul = Champ(GBcalcul, "Lcalcul", {}, QRect(6, 18, 151, 22), 12, QStringLiteral("Calcul"));
   TXTnb1 = Champ(GBcalcul, "TXTnb1", {}, QRect(6, 49, 38, 22), 32767, QStringLiteral("Calcul"));
   TXTope = Champ(GBcalcul, "TXTope", QStringLiteral("o"), QRect(45, 49, 14, 22), 32767, QStringLiteral("Calcul"));

@@ -135,7 +135,9 @@ void TForm1::BTrejoueClick() {
 }
 
 void TForm1::CBtempsChange() {
-  const int choix = std::max(0, CBtemps->currentIndex());
+  // No entry chosen (a stored choice out of the list): the limit stays.
+  if (CBtemps->currentIndex() < 0) return;
+  const int choix = CBtemps->currentIndex();
   manche_.ChangeLimite(DureesTemps[static_cast<std::size_t>(choix)], choix == 0);
   AfficheHorloge();
 }

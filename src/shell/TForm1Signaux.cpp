@@ -62,6 +62,7 @@ void TForm1::ConnecteSignaux() {
       {STOP, &TForm1::STOPClick},
       {BTchange, &TForm1::BTchangeClick},
       {BTstart, &TForm1::BTstartClick},
+      {BTchangeLangue, &TForm1::BTchangeLangueClick},
   };
   for (const auto& [bouton, gestionnaire] : boutons) connect(bouton, &QPushButton::clicked, this, gestionnaire);
   connect(CBsonTous, &QCheckBox::clicked, this, &TForm1::CBsonTousClick);

@@ -17,8 +17,11 @@ struct FenetreDeTest {
   QTemporaryDir dossier;
   std::unique_ptr<TForm1> fenetre;
 
-  // The program directory holds the default theme unless told otherwise.
-  explicit FenetreDeTest(bool avecThemeParDefaut = true) {
+  // The program directory holds the default theme unless told otherwise;
+  // the settings store holds `reglages` when the window is made.
+  explicit FenetreDeTest(bool avecThemeParDefaut = true,
+                         std::map<std::pair<QString, QString>, QString> reglages = {}) {
+    plateforme.reglages.valeurs = std::move(reglages);
     if (avecThemeParDefaut) {
       Ecrit(QStringLiteral("system defaut.son"),
             "MenuPopup\r\nMenuCommand\r\nAppGPFault\r\nMinimize\r\nRestoreUp\r\nSystemQuestion\r\nSystemExclamation\r\n");

@@ -205,6 +205,9 @@ TEST(Competition, UntickingTheModeBringsTrainingBack) {
   EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 3600);
   EXPECT_TRUE(f.Trouve<QLabel>("LBpoint")->isHidden());
   EXPECT_TRUE(f.Trouve<QPushButton>("BTrejoue")->isEnabled());
+  EXPECT_FALSE(f.Trouve<QPushButton>("BTstart")->isEnabled());
+  f.Trouve<QCheckBox>("CBcompet")->click();
+  EXPECT_TRUE(f.Trouve<QPushButton>("BTstart")->isEnabled());  // the level read stays
 }
 
 }  // namespace

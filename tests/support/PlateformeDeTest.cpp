@@ -4,16 +4,32 @@
 
 namespace tolvan::test {
 
+bool ReglagesEnMemoire::CleExiste(const QString& cle) {
+  if (lecturesPossibles-- <= 0) throw ErreurReglages("scripted failure");
+  for (const auto& [cleNom, valeur] : valeurs) {
+    if (cleNom.first == cle || cleNom.first.startsWith(cle + QLatin1Char('/'))) return true;
+  }
+  return false;
+}
+
 std::optional<QString> ReglagesEnMemoire::Lit(const QString& cle, const QString& nom) {
+  if (lecturesPossibles-- <= 0) throw ErreurReglages("scripted failure");
   const auto trouve = valeurs.find({cle, nom});
   if (trouve == valeurs.end()) return std::nullopt;
   return trouve->second;
 }
 
-bool ReglagesEnMemoire::Ecrit(const QString& cle, const QString& nom, const QString& valeur) {
-  if (refuseEcriture) return false;
-  valeurs[{cle, nom}] = valeur;
-  return true;
+void ReglagesEnMemoire::Ecrit(const QString& cle, const QString& nom, const QString& valeur) {
+  enAttente_[{cle, nom}] = valeur;
+}
+
+void ReglagesEnMemoire::Enregistre() {
+  if (refuseEcriture) {
+    enAttente_.clear();
+    throw ErreurReglages("scripted failure");
+  }
+  for (const auto& [cleNom, valeur] : enAttente_) valeurs[cleNom] = valeur;
+  enAttente_.clear();
 }
 
 Reponse PlateformeDeTest::Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) {

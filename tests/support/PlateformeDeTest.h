@@ -21,13 +21,20 @@ struct MessageAffiche {
   Reponse reponse;
 };
 
+// A store in memory; it can be told to fail, from some value read on.
 class ReglagesEnMemoire : public MagasinReglages {
  public:
+  bool CleExiste(const QString& cle) override;
   std::optional<QString> Lit(const QString& cle, const QString& nom) override;
-  bool Ecrit(const QString& cle, const QString& nom, const QString& valeur) override;
+  void Ecrit(const QString& cle, const QString& nom, const QString& valeur) override;
+  void Enregistre() override;
 
-  std::map<std::pair<QString, QString>, QString> valeurs;
+  std::map<std::pair<QString, QString>, QString> valeurs;  // what is stored
+  int lecturesPossibles = 1000;                           // reads that succeed before a failure
   bool refuseEcriture = false;
+
+ private:
+  std::map<std::pair<QString, QString>, QString> enAttente_;
 };
 
 class PlateformeDeTest : public Plateforme {

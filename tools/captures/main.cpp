@@ -201,5 +201,14 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 120 && fenetre.serie().EnCours(); ++i) fenetre.Timer1Timer();
   fenetre.PCmain->setCurrentWidget(fenetre.TScompet);
   ok &= Capture(fenetre, sortie.filePath(QStringLiteral("competition-records.png")));
+
+  // Every page in English, from the language file that comes with the game.
+  fenetre.CBcompet->click();
+  fenetre.BTbackClick();
+  fenetre.change_langue(repertoire + QStringLiteral("english.tvl"));
+  for (int i = 0; i < 5; ++i) {
+    fenetre.PCmain->setCurrentIndex(i);
+    ok &= Capture(fenetre, sortie.filePath(QStringLiteral("english-%1-%2.png").arg(i + 1).arg(pages[i])));
+  }
   return ok ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 
 #include <QString>
 #include <QStringList>
@@ -28,14 +29,23 @@ struct DialogueFichier {
   QString dossier = {};  // where the dialog opens; the last place used when empty
 };
 
+// A store that cannot be read or written.
+struct ErreurReglages : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
 // The per-user configuration store: nested keys ("software/Tolvan/Option")
-// holding named string values.
+// holding named string values. Every operation throws ErreurReglages when
+// the store fails.
 class MagasinReglages {
  public:
   virtual ~MagasinReglages() = default;
+  virtual bool CleExiste(const QString& cle) = 0;
+  // Nothing when the key holds no such value.
   virtual std::optional<QString> Lit(const QString& cle, const QString& nom) = 0;
-  // False when the value could not be stored.
-  virtual bool Ecrit(const QString& cle, const QString& nom, const QString& valeur) = 0;
+  // Kept until Enregistre, which stores every value written, whole or not at all.
+  virtual void Ecrit(const QString& cle, const QString& nom, const QString& valeur) = 0;
+  virtual void Enregistre() = 0;
 };
 
 class Plateforme {

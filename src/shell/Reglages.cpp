@@ -1,0 +1,66 @@
+#include "Reglages.h"
+
+namespace tolvan {
+
+const ValeurReglage& EmplacementDe(Reglage reglage) {
+  static const std::array<ValeurReglage, NbReglages> emplacements = {{
+      {CleTolvan, QStringLiteral("Langue")},
+      {CleOption, QStringLiteral("SolAuto")},
+      {CleOption, QStringLiteral("CalcAuto")},
+      {CleOption, QStringLiteral("VoirSol")},
+      {CleOption, QStringLiteral("Premier")},
+      {CleOption, QStringLiteral("Fous")},
+      {CleOption, QStringLiteral("Temps")},
+      {CleSound, QStringLiteral("Click")},
+      {CleSound, QStringLiteral("Result")},
+      {CleSound, QStringLiteral("erreur")},
+      {CleSound, QStringLiteral("Annul")},
+      {CleSound, QStringLiteral("NewGame")},
+      {CleSound, QStringLiteral("Trouve")},
+      {CleSound, QStringLiteral("temps")},
+      {CleSound, QStringLiteral("Fichier")},
+  }};
+  return emplacements[static_cast<std::size_t>(reglage)];
+}
+
+LectureReglages LisReglages(MagasinReglages& magasin) {
+  LectureReglages lecture;
+  try {
+    if (!magasin.CleExiste(CleTolvan)) return lecture;
+    for (int i = 0; i < NbReglages; ++i) {
+      const auto reglage = static_cast<Reglage>(i);
+      const ValeurReglage& emplacement = EmplacementDe(reglage);
+      const QString valeur = magasin.Lit(emplacement.cle, emplacement.nom).value_or(QString());
+      if (reglage == Reglage::Temps) {
+        bool entier = false;
+        valeur.toInt(&entier);
+        if (!entier) throw ErreurReglages("the time choice is no whole number");
+      }
+      lecture.valeurs.append(valeur);
+    }
+  } catch (const ErreurReglages&) {
+    lecture.echec = true;
+  }
+  return lecture;
+}
+
+bool EcritReglages(MagasinReglages& magasin, const std::array<QString, NbReglages>& valeurs) {
+  // Written in the order the keys were always written: the theme's path
+  // first among the sound values.
+  const Reglage ordre[NbReglages] = {Reglage::Langue,  Reglage::SolAuto, Reglage::CalcAuto, Reglage::VoirSol,
+                                     Reglage::Premier, Reglage::Fous,    Reglage::Temps,    Reglage::Fichier,
+                                     Reglage::Click,   Reglage::Result,  Reglage::Erreur,   Reglage::Annul,
+                                     Reglage::NewGame, Reglage::Trouve,  Reglage::TempsSon};
+  try {
+    for (const Reglage reglage : ordre) {
+      const ValeurReglage& emplacement = EmplacementDe(reglage);
+      magasin.Ecrit(emplacement.cle, emplacement.nom, valeurs[static_cast<std::size_t>(reglage)]);
+    }
+    magasin.Enregistre();
+  } catch (const ErreurReglages&) {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tolvan

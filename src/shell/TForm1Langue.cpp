@@ -1,0 +1,96 @@
+// Language files: every caption of the table of lines, and the message
+// texts, replaced at once by a file's lines.
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
+
+#include "Chemins.h"
+#include "LignesLangue.h"
+#include "TaillePolice.h"
+#include "Apparence.h"
+#include "TForm1.h"
+#include "library/TexteWindows.h"
+
+namespace tolvan {
+
+namespace {
+
+const DialogueFichier ODlangue{QStringLiteral("Choose language"), QStringLiteral("Tolvan Language *.tvl|*.tvl"), {}};
+
+// A language file is small: what lies beyond its first megabyte is not read.
+constexpr std::size_t OctetsMaxLangue = std::size_t{1} << 20;
+
+}  // namespace
+
+void TForm1::PoseTexte(const char* controle, const QString& texte) {
+  const QString nom = QString::fromLatin1(controle);
+  if (nom == objectName()) {
+    setWindowTitle(texte);
+    return;
+  }
+  QWidget* cible = findChild<QWidget*>(nom);
+  if (!cible) return;
+  if (const int onglet = PCmain->indexOf(cible); onglet >= 0) {
+    PCmain->setTabText(onglet, texte);
+  } else if (auto* bouton = qobject_cast<QAbstractButton*>(cible)) {
+    bouton->setText(texte);
+  } else if (auto* etiquette = qobject_cast<QLabel*>(cible)) {
+    etiquette->setText(texte);
+    // The game's name, large, in whatever letters a language gives it.
+    if (etiquette == LBtitre) AjustePolice(LBtitre, texte, LBtitre->width(), PointsTitre);
+  } else if (auto* groupe = qobject_cast<QGroupBox*>(cible)) {
+    groupe->setTitle(texte);
+  }
+  // The summary of a won game is titled with it again after a time-out.
+  if (cible == GBbravo) titreBravo_ = texte;
+}
+
+void TForm1::PoseTextesFrancais() {
+  for (const LigneLangue& ligne : LignesLangue()) {
+    for (const CibleLangue& cible : ligne.cibles) PoseTexte(cible.controle, QString::fromUtf8(cible.francais));
+  }
+}
+
+void TForm1::AppliqueLigneLangue(int ligne, const QString& texte) {
+  const LigneLangue& lue = LignesLangue()[static_cast<std::size_t>(ligne)];
+  for (const CibleLangue& cible : lue.cibles) PoseTexte(cible.controle, texte);
+  if (lue.message) Textes.*lue.message = texte;
+}
+
+void TForm1::change_langue(const QString& chemin) {
+  for (;;) {
+    LecteurLignes lecteur(OctetsMaxLangue);
+    if (!lecteur.Ouvre(chemin.toStdString())) {
+      const QString question = Textes.MsgErreurOuverture + QStringLiteral("\r") + Textes.MsgReessayer;
+      if (plateforme_.Message(TypeMessage::Erreur, question, BoutonsMessage::ReessayerAnnuler) == Reponse::Reessayer) {
+        continue;
+      }
+      return;
+    }
+    // Line after line, each at once: a short file empties what it lacks.
+    for (int ligne = 0; ligne < NbLignesLangue; ++ligne) {
+      const std::optional<std::string> lue = lecteur.Suivante();
+      if (lecteur.ErreurDeLecture()) {
+        plateforme_.Message(TypeMessage::Erreur, Textes.MsgErreurLecture + QStringLiteral("file : ") + chemin,
+                            BoutonsMessage::Ok);
+        return;
+      }
+      AppliqueLigneLangue(ligne, lue ? QString::fromStdString(Utf8DepuisWindows1252(*lue)) : QString());
+    }
+    return;
+  }
+}
+
+void TForm1::BTchangeLangueClick() {
+  DialogueFichier dialogue = ODlangue;
+  // The languages that come with the game.
+  dialogue.dossier = RepertoireDe(FichierLangue).isEmpty() ? repertoireProgramme_ : RepertoireDe(FichierLangue);
+  const std::optional<QString> chemin = plateforme_.FichierAOuvrir(dialogue);
+  if (!chemin) return;
+  // Remembered even when it cannot be read.
+  FichierLangue = *chemin;
+  change_langue(*chemin);
+}
+
+}  // namespace tolvan

@@ -1,0 +1,77 @@
+// The options kept from one run to the next: read when the window is made,
+// written when it closes.
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "Reglages.h"
+#include "TForm1.h"
+
+namespace tolvan {
+
+QCheckBox* TForm1::CaseDe(Reglage reglage) const {
+  switch (reglage) {
+    case Reglage::SolAuto: return CBauto;
+    case Reglage::CalcAuto: return CkBcalcul;
+    case Reglage::VoirSol: return CBmontre;
+    case Reglage::Premier: return CkBpremier;
+    case Reglage::Fous: return CkBFou;
+    case Reglage::Click: return CBsonClick;
+    case Reglage::Result: return CBsonres;
+    case Reglage::Erreur: return CBsonerreur;
+    case Reglage::Annul: return CBsonBack;
+    case Reglage::NewGame: return CBsonNew;
+    case Reglage::Trouve: return CBsonGagne;
+    case Reglage::TempsSon: return CBsonlose;
+    default: return nullptr;
+  }
+}
+
+void TForm1::PoseCase(QCheckBox* caseACocher, bool cochee) {
+  // As if the player had clicked it: only a change runs the box's handler.
+  if (caseACocher->isChecked() == cochee) return;
+  caseACocher->setChecked(cochee);
+  if (caseACocher == CBauto) CBautoClick();
+  if (caseACocher == CBmontre) CBmontreClick();
+}
+
+void TForm1::AppliqueReglage(Reglage reglage, const QString& valeur) {
+  if (QCheckBox* caseACocher = CaseDe(reglage)) {
+    PoseCase(caseACocher, CaseDuTexte(valeur));
+    return;
+  }
+  switch (reglage) {
+    case Reglage::Langue: FichierLangue = valeur; break;
+    case Reglage::Fichier: FichierSon = valeur; break;
+    case Reglage::Temps: {
+      // As if chosen in the list: the clock starts again under its limit.
+      const int choix = valeur.toInt();
+      const bool connu = choix >= 0 && choix < CBtemps->count();
+      CBtemps->setCurrentIndex(connu ? choix : -1);
+      if (connu) CBtempsChange();
+      break;
+    }
+    default: break;
+  }
+}
+
+void TForm1::LisInfoRegistre() {
+  const LectureReglages lecture = LisReglages(plateforme_.Reglages());
+  for (int i = 0; i < lecture.valeurs.size(); ++i) AppliqueReglage(static_cast<Reglage>(i), lecture.valeurs[i]);
+  if (lecture.echec) AfficheBug(QStringLiteral("LisInfoRegistre;"), QStringLiteral("Erreur registre"));
+}
+
+void TForm1::EcrisInfoRegistre() {
+  std::array<QString, NbReglages> valeurs;
+  for (int i = 0; i < NbReglages; ++i) {
+    const auto reglage = static_cast<Reglage>(i);
+    if (const QCheckBox* caseACocher = CaseDe(reglage)) valeurs[static_cast<std::size_t>(i)] = TexteCase(caseACocher->isChecked());
+  }
+  valeurs[static_cast<std::size_t>(Reglage::Langue)] = FichierLangue;
+  valeurs[static_cast<std::size_t>(Reglage::Fichier)] = FichierSon;
+  valeurs[static_cast<std::size_t>(Reglage::Temps)] = QString::number(CBtemps->currentIndex());
+  if (!EcritReglages(plateforme_.Reglages(), valeurs)) {
+    AfficheBug(QStringLiteral("EcrisInfoRegistre;"), QStringLiteral("Erreur registre"));
+  }
+}
+
+}  // namespace tolvan

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+
+#include "FenetreDeTest.h"
+#include "shell/FichierTexte.h"
+#include "shell/LignesLangue.h"
+
+namespace tolvan::test {
+namespace {
+
+const QString DossierDonnees = QStringLiteral(TOLVAN_DATA_DIR "/");
+
+struct Fenetre : FenetreDeTest {
+  Fenetre() {
+    fenetre->show();
+    QApplication::processEvents();
+  }
+  // The caption a line of a language file gives to this control.
+  QString Legende(const char* controle) const {
+    const QString nom = QString::fromLatin1(controle);
+    if (nom == fenetre->objectName()) return fenetre->windowTitle();
+    QWidget* cible = Trouve<QWidget>(controle);
+    if (const int onglet = fenetre->PCmain->indexOf(cible); onglet >= 0) return fenetre->PCmain->tabText(onglet);
+    if (auto* bouton = qobject_cast<QAbstractButton*>(cible)) return bouton->text();
+    if (auto* etiquette = qobject_cast<QLabel*>(cible)) return etiquette->text();
+    return qobject_cast<QGroupBox*>(cible)->title();
+  }
+  // Whether that caption shows whole on the control.
+  bool TientDans(const char* controle) const {
+    QWidget* cible = Trouve<QWidget>(controle);
+    if (!cible || fenetre->PCmain->indexOf(cible) >= 0) return true;
+    if (auto* groupe = qobject_cast<QGroupBox*>(cible)) {
+      return QFontMetrics(groupe->font()).horizontalAdvance(groupe->title()) + 16 <= groupe->width();
+    }
+    // Buttons have a wide least size of their own: measure what they hold.
+    if (auto* bouton = qobject_cast<QPushButton*>(cible)) {
+      const int image = bouton->icon().isNull() ? 0 : bouton->iconSize().width() + 4;
+      const int marges = 2 * bouton->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, bouton);
+      return QFontMetrics(bouton->font()).horizontalAdvance(bouton->text()) + image + marges <= bouton->width();
+    }
+    return cible->sizeHint().width() <= cible->width();
+  }
+  // Checks that every line landed on its controls and fits there.
+  void VerifieLignes(const QStringList& lignes) const {
+    for (int i = 0; i < NbLignesLangue; ++i) {
+      for (const CibleLangue& cible : LignesLangue()[static_cast<std::size_t>(i)].cibles) {
+        EXPECT_EQ(Legende(cible.controle), lignes.value(i)) << "line " << i + 1;
+        EXPECT_TRUE(TientDans(cible.controle)) << cible.controle << " cannot show " << lignes.value(i).toStdString();
+      }
+    }
+  }
+};
+
+QStringList Lignes(const QString& chemin) {
+  QFile fichier(chemin);
+  fichier.open(QIODevice::ReadOnly);
+  return DecoupeLignes(fichier.readAll());
+}
+
+TEST(Langue, TheShippedFilesGiveEveryCaptionAndEveryOneFits) {
+  Fenetre f;
+  const QStringList francais = Lignes(DossierDonnees + "francais.tvl");
+  ASSERT_EQ(francais.size(), NbLignesLangue);
+  const auto table = LignesFrancaises();
+  EXPECT_EQ(francais, QStringList(table.begin(), table.end()));  // the shipped file is the built-in table
+
+  const QStringList anglais = Lignes(DossierDonnees + "english.tvl");
+  ASSERT_EQ(anglais.size(), NbLignesLangue);
+  f.fenetre->change_langue(DossierDonnees + "english.tvl");
+  EXPECT_TRUE(f.plateforme.messages.empty());
+  f.VerifieLignes(anglais);
+  EXPECT_EQ(f.fenetre->Textes.MsgToutEffacer, anglais[72]);
+
+  f.fenetre->change_langue(DossierDonnees + "francais.tvl");
+  f.VerifieLignes(francais);
+  EXPECT_EQ(f.fenetre->Textes.MsgImpossible, " IMPOSSIBLE ");
+}
+
+TEST(Langue, EachLineReplacesWhatItsControlsShowAndShortFilesEmptyTheRest) {
+  Fenetre f;
+  // A list file is open; a series is under way.
+  f.Trouve<QLabel>("TXTnamefile")->setText("mes tirages.tir");
+  QStringList lignes = Lignes(DossierDonnees + "francais.tvl").mid(0, 60);
+  lignes[38] = "";  // the window's title
+  f.Ecrit("court.tvl", VersWindows1252(lignes.join("\r\n") + "\r\n"));
+  f.fenetre->change_langue(f.Chemin("court.tvl"));
+  EXPECT_EQ(f.Trouve<QLabel>("LBniv")->text(), "Modifier");  // the same text as "Modifier"
+  EXPECT_EQ(f.Trouve<QLabel>("TXTnamefile")->text(), "Aucun fichier ouvert");
+  EXPECT_EQ(f.fenetre->windowTitle(), "");
+  EXPECT_EQ(f.Trouve<QLabel>("LBtitre")->text(), "");
+  EXPECT_EQ(f.fenetre->Textes.MsgErreurOuverture, "");
+  EXPECT_EQ(f.fenetre->Textes.MsgToutEffacer, "");
+
+  // A file that cannot be opened, then Cancel: nothing changes, but its
+  // path is remembered for the next start.
+  f.plateforme.fichiers = {f.Chemin("absent.tvl")};
+  f.plateforme.messages.clear();
+  f.fenetre->BTchangeLangueClick();
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_EQ(f.plateforme.messages[0].boutons, BoutonsMessage::ReessayerAnnuler);
+  EXPECT_EQ(f.plateforme.messages[0].texte, "\r");  // the message texts were emptied above
+  EXPECT_EQ(f.fenetre->FichierLangue, f.Chemin("absent.tvl"));
+  EXPECT_EQ(f.plateforme.dialogues.back().dossier, f.Repertoire());
+  EXPECT_EQ(f.Trouve<QLabel>("LBniv")->text(), "Modifier");
+}
+
+}  // namespace
+}  // namespace tolvan::test

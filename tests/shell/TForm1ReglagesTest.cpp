@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include "FenetreDeTest.h"
+#include "shell/Reglages.h"
+
+namespace tolvan::test {
+namespace {
+
+using Magasin = std::map<std::pair<QString, QString>, QString>;
+
+const QString Option = "software/Tolvan/Option";
+const QString Sound = "software/Tolvan/Option/Sound";
+
+QString Valeur(FenetreDeTest& f, const QString& cle, const QString& nom) {
+  return f.plateforme.reglages.valeurs[{cle, nom}];
+}
+
+TEST(Reglages, AFirstStartRunsOnDefaultsAndTheCloseStoresThemAll) {
+  FenetreDeTest f;
+  EXPECT_TRUE(f.plateforme.messages.empty());
+  f.fenetre->close();
+  EXPECT_EQ(f.plateforme.reglages.valeurs.size(), 15u);
+  EXPECT_EQ(Valeur(f, "software/Tolvan", "Langue"), f.Repertoire() + "francais.tvl");
+  EXPECT_EQ(Valeur(f, Option, "SolAuto"), "false");
+  EXPECT_EQ(Valeur(f, Option, "CalcAuto"), "true");
+  EXPECT_EQ(Valeur(f, Option, "Temps"), "0");
+  EXPECT_EQ(Valeur(f, Sound, "temps"), "true");
+  EXPECT_EQ(Valeur(f, Sound, "Fichier"), f.Repertoire() + "system defaut.son");
+}
+
+TEST(Reglages, StoredValuesActAsTheyWouldHaveBeenChosen) {
+  {
+    // "True" is not "true"; a choice of time out of the list changes nothing.
+    FenetreDeTest f(true, {{{"software/Tolvan", "Langue"}, "x"}, {{Option, "SolAuto"}, "True"}, {{Option, "Temps"}, "-1"}});
+    EXPECT_FALSE(f.Trouve<QCheckBox>("CBauto")->isChecked());
+    EXPECT_EQ(f.Trouve<QComboBox>("CBtemps")->currentIndex(), -1);
+    EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 3600);
+    EXPECT_TRUE(f.plateforme.messages.empty());
+  }
+  {
+    FenetreDeTest f(true, {{{"software/Tolvan", "Langue"}, "x"},
+                           {{Option, "SolAuto"}, "true"},
+                           {{Option, "VoirSol"}, "true"},
+                           {{Option, "Temps"}, "4"},
+                           {{Sound, "temps"}, "false"}});
+    EXPECT_TRUE(f.Trouve<QCheckBox>("CBauto")->isChecked());
+    EXPECT_TRUE(f.Trouve<QRadioButton>("CkBreal")->isEnabled());  // as after a click
+    EXPECT_TRUE(f.Trouve<QCheckBox>("CBmontre")->isChecked());
+    EXPECT_FALSE(f.Trouve<QLabel>("LBnbsol")->isHidden());
+    EXPECT_EQ(f.Trouve<QComboBox>("CBtemps")->currentText(), "1 Minute");
+    EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 60);
+    EXPECT_FALSE(f.Trouve<QCheckBox>("CBsonlose")->isChecked());
+    EXPECT_FALSE(f.Trouve<QCheckBox>("CkBcalcul")->isChecked());  // stored nowhere: unticked
+    EXPECT_EQ(f.fenetre->FichierSon, "");
+  }
+}
+
+TEST(Reglages, AFailureStopsTheReadingWhereItHappens) {
+  // Letters for the time: the options before it count, the sounds after it keep their defaults.
+  FenetreDeTest f(true, {{{"software/Tolvan", "Langue"}, "/ailleurs/english.tvl"},
+                         {{Option, "Fous"}, "true"},
+                         {{Option, "Temps"}, "deux"},
+                         {{Sound, "Click"}, "false"},
+                         {{Sound, "Fichier"}, "/ailleurs/theme.son"}});
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur registre\rPROCEDURE LisInfoRegistre;");
+  EXPECT_EQ(f.fenetre->FichierLangue, "/ailleurs/english.tvl");
+  EXPECT_TRUE(f.Trouve<QCheckBox>("CkBFou")->isChecked());
+  EXPECT_TRUE(f.Trouve<QCheckBox>("CBsonClick")->isChecked());
+  EXPECT_EQ(f.fenetre->FichierSon, f.Repertoire() + "system defaut.son");
+
+  // A store that cannot be written says so when the window closes.
+  f.plateforme.reglages.refuseEcriture = true;
+  f.plateforme.messages.clear();
+  f.fenetre->close();
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur registre\rPROCEDURE EcrisInfoRegistre;");
+  EXPECT_EQ(Valeur(f, Sound, "Click"), "false");  // nothing written at all
+}
+
+TEST(Reglages, EveryOptionComesBackAfterARestart) {
+  Magasin magasin;
+  {
+    FenetreDeTest f;
+    for (const char* nom : {"CBauto", "CBmontre", "CkBpremier", "CkBFou", "CBsonClick", "CBsonres", "CBsonerreur",
+                            "CBsonBack", "CBsonNew", "CBsonGagne", "CBsonlose", "CkBcalcul"}) {
+      f.Trouve<QCheckBox>(nom)->click();
+    }
+    f.Trouve<QComboBox>("CBtemps")->setCurrentIndex(7);
+    f.fenetre->FichierSon = "/mes sons/theme.son";
+    f.fenetre->FichierLangue = "/mes langues/english.tvl";
+    f.fenetre->close();
+    magasin = f.plateforme.reglages.valeurs;
+    EXPECT_EQ(magasin.at({Sound, "temps"}), "false");
+    EXPECT_EQ(magasin.at({Option, "Temps"}), "7");
+  }
+  FenetreDeTest f(true, magasin);
+  for (const char* nom : {"CBauto", "CBmontre", "CkBpremier", "CkBFou"}) EXPECT_TRUE(f.Trouve<QCheckBox>(nom)->isChecked()) << nom;
+  for (const char* nom : {"CBsonClick", "CBsonres", "CBsonerreur", "CBsonBack", "CBsonNew", "CBsonGagne", "CBsonlose",
+                          "CkBcalcul"}) {
+    EXPECT_FALSE(f.Trouve<QCheckBox>(nom)->isChecked()) << nom;
+  }
+  EXPECT_EQ(f.Trouve<QComboBox>("CBtemps")->currentText(), "3 Minutes");
+  EXPECT_EQ(f.fenetre->FichierSon, "/mes sons/theme.son");
+  EXPECT_EQ(f.fenetre->FichierLangue, "/mes langues/english.tvl");
+  f.fenetre->close();
+  EXPECT_EQ(f.plateforme.reglages.valeurs, magasin);
+}
+
+}  // namespace
+}  // namespace tolvan::test
