@@ -283,6 +283,8 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void remplitCBtime();
   void mode_entrain();
   void mode_compet();
+  // The controls of competition mode on, those of training off, or the reverse.
+  void DisposeMode(bool competition);
   void EtatSerie();
   void EtatRepos();
   // The next draw of a running series, dealt from its rows, with its clock.

@@ -31,18 +31,23 @@ QString Texte(const std::string& texte) { return QString::fromStdString(texte); 
 
 }  // namespace
 
-void TForm1::mode_compet() {
+void TForm1::DisposeMode(bool competition) {
   for (QWidget* niveau : std::initializer_list<QWidget*>{CBaide, LBniv, LBniveau, BTchange, Lbtime, CBtime, TXTtime,
                                                          TXTtime2}) {
-    niveau->setEnabled(true);
+    niveau->setEnabled(competition);
   }
   ActiveCommandes();
-  GBentrain->hide();
-  GBtirage->hide();
-  LBpoint->show();
-  LBpoint2->show();
-  GBopSol->setEnabled(false);
-  BTstart->setEnabled(!FichierNiveau.isEmpty());
+  GBentrain->setVisible(!competition);
+  GBtirage->setVisible(!competition);
+  LBpoint->setVisible(competition);
+  LBpoint2->setVisible(competition);
+  GBopSol->setEnabled(!competition);
+  // A series is a competition's, on a level read.
+  BTstart->setEnabled(competition && !FichierNiveau.isEmpty());
+}
+
+void TForm1::mode_compet() {
+  DisposeMode(true);
   // Results are computed, and nothing tells how many solutions a draw has.
   CkBcalcul->setChecked(true);
   if (CBmontre->isChecked()) {
@@ -53,18 +58,7 @@ void TForm1::mode_compet() {
 }
 
 void TForm1::mode_entrain() {
-  for (QWidget* niveau : std::initializer_list<QWidget*>{CBaide, LBniv, LBniveau, BTchange, Lbtime, CBtime, TXTtime,
-                                                         TXTtime2}) {
-    niveau->setEnabled(false);
-  }
-  ActiveCommandes();
-  GBentrain->show();
-  GBtirage->show();
-  LBpoint->hide();
-  LBpoint2->hide();
-  GBopSol->setEnabled(true);
-  // A series is a competition's: it cannot start in training.
-  BTstart->setEnabled(false);
+  DisposeMode(false);
   // Training games run again under the limit of "Temps :", not a level's.
   CBtempsChange();
 }
