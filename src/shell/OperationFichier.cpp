@@ -3,7 +3,15 @@
 namespace tolvan {
 
 QString QuestionOuverture(const QString& chemin, const TextesMessages& textes) {
-  return textes.MsgErreurOuverture + "\r" + chemin + "\r" + textes.MsgReessayer;
+  return QuestionReessai(textes.MsgErreurOuverture + "\r" + chemin, textes);
+}
+
+QString QuestionReessai(const QString& probleme, const TextesMessages& textes) {
+  return probleme + "\r" + textes.MsgReessayer;
+}
+
+bool Reessayer(Plateforme& plateforme, const QString& question) {
+  return plateforme.Message(TypeMessage::Erreur, question, BoutonsMessage::ReessayerAnnuler) == Reponse::Reessayer;
 }
 
 bool AvecReessai(const QString& texteOuverture, Plateforme& plateforme, const TextesMessages& textes,
@@ -12,10 +20,7 @@ bool AvecReessai(const QString& texteOuverture, Plateforme& plateforme, const Te
     switch (operation()) {
       case IssueFichier::Reussie: return true;
       case IssueFichier::OuvertureImpossible:
-        if (plateforme.Message(TypeMessage::Erreur, texteOuverture, BoutonsMessage::ReessayerAnnuler) ==
-            Reponse::Reessayer) {
-          continue;
-        }
+        if (Reessayer(plateforme, texteOuverture)) continue;
         return false;
       case IssueFichier::LectureImpossible:
         plateforme.Message(TypeMessage::Erreur, textes.MsgErreurLecture, BoutonsMessage::Ok);

@@ -22,5 +22,10 @@ bool AvecReessai(const QString& texteOuverture, Plateforme& plateforme, const Te
 
 // The usual question: the open error, the file's path, then "Retry?".
 QString QuestionOuverture(const QString& chemin, const TextesMessages& textes);
+// A failure, then "Retry?", without a path.
+QString QuestionReessai(const QString& probleme, const TextesMessages& textes);
+
+// Asks `question` with Retry and Cancel in an error box: true for Retry.
+bool Reessayer(Plateforme& plateforme, const QString& question);
 
 }  // namespace tolvan

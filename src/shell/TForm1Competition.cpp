@@ -97,8 +97,7 @@ void TForm1::EtatRepos() {
 
 std::optional<std::vector<std::string>> TForm1::LignesFichierNiveau(const QString& chemin) {
   std::vector<std::string> lignes;
-  const QString question = Textes.MsgErreurOuverture + QStringLiteral("\r") + Textes.MsgReessayer;
-  const bool lu = AvecReessai(question, plateforme_, Textes, [&] {
+  const bool lu = AvecReessai(QuestionReessai(Textes.MsgErreurOuverture, Textes), plateforme_, Textes, [&] {
     const LectureTexte lecture = LitFichierTexte(chemin);
     if (lecture.etat == LectureTexte::OuvertureImpossible) return IssueFichier::OuvertureImpossible;
     if (lecture.etat == LectureTexte::LectureImpossible) return IssueFichier::LectureImpossible;
@@ -154,10 +153,7 @@ bool TForm1::enregistre_record(const QString& chemin) {
       case EcritureTexte::EcritureImpossible: probleme = Textes.MsgErreurEcriture; break;
     }
     // The file is replaced whole or not at all: the old records are safe meanwhile.
-    if (plateforme_.Message(TypeMessage::Erreur, probleme + QStringLiteral("\r") + Textes.MsgReessayer,
-                            BoutonsMessage::ReessayerAnnuler) != Reponse::Reessayer) {
-      return false;
-    }
+    if (!Reessayer(plateforme_, QuestionReessai(probleme, Textes))) return false;
   }
 }
 

@@ -82,8 +82,7 @@ bool TForm1::LitFichierTirages(const QString& chemin) {
 
 bool TForm1::EcritFichierTirages(const QString& chemin) {
   const QByteArray contenu = Octets(OctetsFichierTirages(tirages_.Rangees()));
-  const QString question = Textes.MsgErreurOuverture + QStringLiteral("\r") + Textes.MsgReessayer;
-  return AvecReessai(question, plateforme_, Textes, [&] {
+  return AvecReessai(QuestionReessai(Textes.MsgErreurOuverture, Textes), plateforme_, Textes, [&] {
     switch (EcritFichierOctets(chemin, contenu)) {
       case EcritureTexte::OuvertureImpossible: return IssueFichier::OuvertureImpossible;
       case EcritureTexte::EcritureImpossible: return IssueFichier::EcritureImpossible;
@@ -128,10 +127,7 @@ void TForm1::ImprimeTirages() {
         plateforme_.Message(TypeMessage::Erreur, QStringLiteral("Erreur d'écriture imprimante"), BoutonsMessage::Ok);
         return;
       case Plateforme::Impression::DemarrageImpossible:
-        if (plateforme_.Message(TypeMessage::Erreur, Textes.MsgErreurImprimante + QStringLiteral("\r") + Textes.MsgReessayer,
-                                BoutonsMessage::ReessayerAnnuler) != Reponse::Reessayer) {
-          return;
-        }
+        if (!Reessayer(plateforme_, QuestionReessai(Textes.MsgErreurImprimante, Textes))) return;
     }
   }
 }

@@ -7,6 +7,7 @@
 
 #include "Chemins.h"
 #include "LignesLangue.h"
+#include "OperationFichier.h"
 #include "TaillePolice.h"
 #include "Apparence.h"
 #include "TForm1.h"
@@ -62,10 +63,7 @@ void TForm1::change_langue(const QString& chemin) {
   for (;;) {
     LecteurLignes lecteur(OctetsMaxLangue);
     if (!lecteur.Ouvre(chemin.toStdString())) {
-      const QString question = Textes.MsgErreurOuverture + QStringLiteral("\r") + Textes.MsgReessayer;
-      if (plateforme_.Message(TypeMessage::Erreur, question, BoutonsMessage::ReessayerAnnuler) == Reponse::Reessayer) {
-        continue;
-      }
+      if (Reessayer(plateforme_, QuestionReessai(Textes.MsgErreurOuverture, Textes))) continue;
       return;
     }
     // Line after line, each at once: a short file empties what it lacks.
