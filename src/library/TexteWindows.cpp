@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <sstream>
 #include <unordered_map>
 
 namespace tolvan {
@@ -80,23 +81,11 @@ std::string Windows1252DepuisUtf8(std::string_view texte) {
 }
 
 std::vector<std::string> DecoupeLignes(std::string_view contenu) {
+  // The same reading as a file's, from memory.
+  LecteurLignes lecteur(contenu.size());
+  lecteur.LitDepuis(std::make_unique<std::istringstream>(std::string(contenu)));
   std::vector<std::string> lignes;
-  std::string ligne;
-  bool ligneOuverte = false;  // something since the last line end
-  for (std::size_t i = 0; i < contenu.size(); ++i) {
-    const char c = contenu[i];
-    if (c == FinDeFichier) break;
-    if (c == RetourChariot) {
-      lignes.push_back(std::move(ligne));
-      ligne.clear();
-      ligneOuverte = false;
-      if (i + 1 < contenu.size() && contenu[i + 1] == SautDeLigne) ++i;
-      continue;
-    }
-    ligne += c;
-    ligneOuverte = true;
-  }
-  if (ligneOuverte) lignes.push_back(std::move(ligne));
+  while (std::optional<std::string> ligne = lecteur.Suivante()) lignes.push_back(std::move(*ligne));
   return lignes;
 }
 

@@ -21,7 +21,8 @@ std::string Utf8DepuisWindows1252(std::string_view octets);
 // which would end the file.
 std::string Windows1252DepuisUtf8(std::string_view texte);
 
-// The lines of a file's bytes, still in Windows-1252; an empty file has none.
+// The lines of a file's bytes held in memory, still in Windows-1252, read as
+// LecteurLignes reads a file; an empty file has none.
 std::vector<std::string> DecoupeLignes(std::string_view contenu);
 
 // Reads a file's lines one at a time without holding the whole file. It

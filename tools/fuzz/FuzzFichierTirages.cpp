@@ -1,6 +1,6 @@
 // libFuzzer target for draws files: whatever the bytes, reading never
-// crashes, the file reader agrees with the plain line splitter however the
-// file comes in pieces, and every row accepted is well formed: nine whole
+// crashes, the lines come out the same whether the file is read in small
+// pieces or whole, and every row accepted is well formed: nine whole
 // numbers, "OUI" or "NON", a solution without TAB, and it reads back the
 // same once written.
 #include <cstdint>
