@@ -82,17 +82,19 @@ void TForm1::CBcompetClick() {
 }
 
 void TForm1::EtatSerie() {
-  for (QWidget* repos : std::initializer_list<QWidget*>{BTchange, CBaide, CBtime, CBcompet}) repos->setEnabled(false);
+  for (QWidget* repos : std::initializer_list<QWidget*>{BTchange, CBaide, CBtime}) repos->setEnabled(false);
+  ActiveCommandes();
   BTstart->setText(Textes.MsgArreter);
   BTnouvPartie->setText(Textes.MsgPartieSuivante);
   manche_.Tableau().ModifieTout(true);
 }
 
 void TForm1::EtatRepos() {
-  for (QWidget* repos : std::initializer_list<QWidget*>{BTchange, CBaide, CBtime, CBcompet}) repos->setEnabled(true);
+  serie_.Arrete();
+  for (QWidget* repos : std::initializer_list<QWidget*>{BTchange, CBaide, CBtime}) repos->setEnabled(true);
+  ActiveCommandes();
   BTstart->setText(Textes.MsgCommencer);
   BTnouvPartie->setText(Textes.MsgNouvellePartie);
-  serie_.Arrete();
 }
 
 std::optional<std::vector<std::string>> TForm1::LignesFichierNiveau(const QString& chemin) {

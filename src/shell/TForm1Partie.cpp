@@ -45,6 +45,8 @@ void TForm1::ActiveCommandes() {
                                                            BTeffaceTout, BTimprim, BTexcel, BTgenere, CBclasse}) {
     commande->setEnabled(libre);
   }
+  // A level read would replace the list; the mode cannot change during a series.
+  CBcompet->setEnabled(libre && !serie_.EnCours());
 }
 
 void TForm1::AfficheHorloge() {

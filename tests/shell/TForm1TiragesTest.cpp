@@ -144,17 +144,21 @@ TEST(Tirages, SeriesAreGeneratedAsideAndStopOnRequest) {
   EXPECT_EQ(f.Trouve<QProgressBar>("PB2")->value(), 0);
 
   // "STOP" is taken after the draw under way; meanwhile nothing may change the list.
-  bool nouvellePartie = true, stop = false;
+  bool nouvellePartie = true, competition = true, stop = false;
   QTimer::singleShot(0, [&] {
     nouvellePartie = f.Trouve<QPushButton>("BTnouvPartie")->isEnabled();
+    // A level chosen now would empty the list under the series.
+    competition = f.Trouve<QCheckBox>("CBcompet")->isEnabled();
     stop = f.Trouve<QPushButton>("STOP")->isEnabled();
     QTest::mouseClick(f.Trouve<QPushButton>("STOP"), Qt::LeftButton);
   });
   f.Genere("100");
   EXPECT_EQ(f.tirages().NbLignes(), 14);
   EXPECT_FALSE(nouvellePartie);
+  EXPECT_FALSE(competition);
   EXPECT_TRUE(stop);
   EXPECT_TRUE(f.Trouve<QPushButton>("BTnouvPartie")->isEnabled());
+  EXPECT_TRUE(f.Trouve<QCheckBox>("CBcompet")->isEnabled());
   f.fenetre->STOPClick();  // a STOP between series changes nothing
   f.Genere("5");
   EXPECT_EQ(f.tirages().NbLignes(), 19);
