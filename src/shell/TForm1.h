@@ -58,6 +58,8 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   // The options kept from one run to the next.
   void LisInfoRegistre();
   void EcrisInfoRegistre();
+  // A store that cannot be read or written; the program carries on.
+  void SignaleErreurRegistre(const QString& entete);
 
   // --- language files ---
   void BTchangeLangueClick();
@@ -99,22 +101,31 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void BTsimpleClick();
   void BTtordueClick();
   void BTmienneClick();
+  // The two filters of the arrows take the choice at once.
+  void CBetapeChange(int choix);
+  void CBoperChange(int choix);
 
   // --- a typed draw ---
   void Modifer1Click();
   void BTjouerClick();
   // A key released in one of the number fields (`Edit1` to `Edit7`, `Enbadecomp`).
   void EditKeyUp(QLineEdit* champ, int touche, Qt::KeyboardModifiers modificateurs);
+  void FocaliseChamp(QLineEdit* champ);
 
   // --- hints and the mini calculator ---
   void BTbackClick();
   void BTdecompClick();
   void BTlastligneClick();
-  // A radio button of the last line's operation: its operation code.
+  // The radio buttons of the last line's operation.
+  void RBplusClick();
+  void RBfoisClick();
+  void RBmoinsClick();
+  void RBdivClick();
   void ChoisitOperation(longint oper);
   void BitBtn5Click();
   void BitBtn6Click();
-  void LcalculKeyDown(const QString& texte);
+  void LcalculKeyDown();
+  void LcalculKeyPress(const QString& texte);
   void LcalculKeyUp(int touche, Qt::KeyboardModifiers modificateurs);
 
   // --- competitions ---

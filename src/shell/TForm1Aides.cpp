@@ -43,6 +43,11 @@ void TForm1::BTlastligneClick() {
   MontreDerniereLigne(DerniereLigne(*solveur_, operDerniereLigne_, Textes.MsgYenAPas.toStdString()));
 }
 
+void TForm1::RBplusClick() { ChoisitOperation(OperAddition); }
+void TForm1::RBfoisClick() { ChoisitOperation(OperMultiplication); }
+void TForm1::RBmoinsClick() { ChoisitOperation(OperSoustraction); }
+void TForm1::RBdivClick() { ChoisitOperation(OperDivision); }
+
 void TForm1::ChoisitOperation(longint oper) {
   operDerniereLigne_ = oper;
   BTlastligneClick();
@@ -67,8 +72,9 @@ void TForm1::AfficheCalculatrice() {
   TXTresult->setCursorPosition(0);
 }
 
-void TForm1::LcalculKeyDown(const QString& texte) {
-  calculatrice_.Enfonce();
+void TForm1::LcalculKeyDown() { calculatrice_.Enfonce(); }
+
+void TForm1::LcalculKeyPress(const QString& texte) {
   // Only what the keypad can type matters; anything else is wiped on release.
   for (const QChar caractere : texte) {
     if (caractere.unicode() < 128 && caractere.isPrint()) calculatrice_.Tape(caractere.toLatin1());

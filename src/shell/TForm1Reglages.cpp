@@ -54,10 +54,14 @@ void TForm1::AppliqueReglage(Reglage reglage, const QString& valeur) {
   }
 }
 
+void TForm1::SignaleErreurRegistre(const QString& entete) {
+  plateforme_.Message(TypeMessage::Simple, QStringLiteral("Erreur registre\rPROCEDURE ") + entete, BoutonsMessage::Ok);
+}
+
 void TForm1::LisInfoRegistre() {
   const LectureReglages lecture = LisReglages(plateforme_.Reglages());
   for (int i = 0; i < lecture.valeurs.size(); ++i) AppliqueReglage(static_cast<Reglage>(i), lecture.valeurs[i]);
-  if (lecture.echec) AfficheBug(QStringLiteral("LisInfoRegistre;"), QStringLiteral("Erreur registre"));
+  if (lecture.echec) SignaleErreurRegistre(QStringLiteral("LisInfoRegistre;"));
 }
 
 void TForm1::EcrisInfoRegistre() {
@@ -70,7 +74,7 @@ void TForm1::EcrisInfoRegistre() {
   valeurs[static_cast<std::size_t>(Reglage::Fichier)] = FichierSon;
   valeurs[static_cast<std::size_t>(Reglage::Temps)] = QString::number(CBtemps->currentIndex());
   if (!EcritReglages(plateforme_.Reglages(), valeurs)) {
-    AfficheBug(QStringLiteral("EcrisInfoRegistre;"), QStringLiteral("Erreur registre"));
+    SignaleErreurRegistre(QStringLiteral("EcrisInfoRegistre;"));
   }
 }
 

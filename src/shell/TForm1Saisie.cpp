@@ -19,7 +19,13 @@ void TForm1::Modifer1Click() {
   Edits[NbNombres]->setText(QString::number(solveur_->Tirage.Resultat));
   manche_.AfficheSaisie();
   AffichePanneau();
-  Edits[0]->setFocus();
+  FocaliseChamp(Edits[0]);
+}
+
+void TForm1::FocaliseChamp(QLineEdit* champ) {
+  // The number shown is selected, so the first digit typed replaces it.
+  champ->setFocus();
+  champ->selectAll();
 }
 
 void TForm1::BTjouerClick() {
@@ -28,7 +34,7 @@ void TForm1::BTjouerClick() {
   const std::variant<TTirage, int> saisie = LitSaisie(champs, solveur_->Tirage);
   if (const int* fautif = std::get_if<int>(&saisie)) {
     // Nothing is taken: the player mends the field and plays again.
-    Edits[static_cast<std::size_t>(*fautif)]->setFocus();
+    FocaliseChamp(Edits[static_cast<std::size_t>(*fautif)]);
     return;
   }
   Solveur& s = *solveur_;
@@ -57,7 +63,7 @@ void TForm1::EditKeyUp(QLineEdit* champ, int touche, Qt::KeyboardModifiers modif
   }
   // Enter goes on to the next field, and from the target back to the first.
   const auto place = std::find(Edits.begin(), Edits.end(), champ);
-  if (place != Edits.end()) Edits[static_cast<std::size_t>((place - Edits.begin() + 1) % NbChamps)]->setFocus();
+  if (place != Edits.end()) FocaliseChamp(Edits[static_cast<std::size_t>((place - Edits.begin() + 1) % NbChamps)]);
 }
 
 }  // namespace tolvan

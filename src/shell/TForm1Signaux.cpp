@@ -70,15 +70,12 @@ void TForm1::ConnecteSignaux() {
   connect(CBmontre, &QCheckBox::clicked, this, &TForm1::CBmontreClick);
   connect(CBtemps, &QComboBox::currentIndexChanged, this, &TForm1::CBtempsChange);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-  connect(CBetape, &QComboBox::currentIndexChanged, this,
-          [this](int choix) { filtres_.etapes = static_cast<word>(std::max(0, choix)); });
-  connect(CBoper, &QComboBox::currentIndexChanged, this,
-          [this](int choix) { filtres_.oper = static_cast<word>(std::max(0, choix)); });
-  const std::initializer_list<std::pair<QRadioButton*, longint>> operations = {
-      {RBplus, OperAddition}, {RBfois, OperMultiplication}, {RBmoins, OperSoustraction}, {RBdiv, OperDivision}};
-  for (const auto& [bouton, oper] : operations) {
-    connect(bouton, &QRadioButton::clicked, this, [this, oper = oper] { ChoisitOperation(oper); });
-  }
+  connect(CBetape, &QComboBox::currentIndexChanged, this, &TForm1::CBetapeChange);
+  connect(CBoper, &QComboBox::currentIndexChanged, this, &TForm1::CBoperChange);
+  const std::initializer_list<std::pair<QRadioButton*, void (TForm1::*)()>> operations = {
+      {RBplus, &TForm1::RBplusClick}, {RBfois, &TForm1::RBfoisClick}, {RBmoins, &TForm1::RBmoinsClick},
+      {RBdiv, &TForm1::RBdivClick}};
+  for (const auto& [bouton, gestionnaire] : operations) connect(bouton, &QRadioButton::clicked, this, gestionnaire);
   // What a found draw is worth follows the competition page's choices.
   connect(CBtime, &QComboBox::currentIndexChanged, this, [this](int choix) { serie_.DefinitCoefficient(choix); });
   connect(CBaide, &QCheckBox::toggled, this, [this](bool interdite) { serie_.DefinitAideInterdite(interdite); });
@@ -150,7 +147,8 @@ bool TForm1::eventFilter(QObject* objet, QEvent* event) {
     const auto* touche = static_cast<QKeyEvent*>(event);
     // Tab still moves on to the next control.
     if (touche->key() == Qt::Key_Tab || touche->key() == Qt::Key_Backtab) return false;
-    LcalculKeyDown(touche->text());
+    LcalculKeyDown();
+    LcalculKeyPress(touche->text());
     return true;
   }
   // The four links of the "A propos" page are plain labels that react to a click.

@@ -1,5 +1,7 @@
 // The solutions panel over the blackboard: the simplest, the most twisted,
 // the player's own, and every other one through the filters.
+#include <algorithm>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -35,6 +37,10 @@ void TForm1::BTvoirSolClick() {
 void TForm1::BTrightClick() { MontreSolutions(SolutionSuivante(*solveur_, filtres_, true)); }
 
 void TForm1::BTleftClick() { MontreSolutions(SolutionSuivante(*solveur_, filtres_, false)); }
+
+void TForm1::CBetapeChange(int choix) { filtres_.etapes = static_cast<word>(std::max(0, choix)); }
+
+void TForm1::CBoperChange(int choix) { filtres_.oper = static_cast<word>(std::max(0, choix)); }
 
 void TForm1::BTsimpleClick() {
   MontreApresCalcul([this] { return LaPlusSimple(*solveur_, Textes.MsgImpossible.toStdString()); });

@@ -20,6 +20,8 @@ TEST(MagasinQSettings, NestedKeysKeepTheirStringsAcrossRuns) {
     magasin.Ecrit("software/Tolvan/Option", "Temps", "4");
     magasin.Ecrit("software/Tolvan/Option/Sound", "temps", "false");
     magasin.Ecrit("software/Tolvan", "Langue", "/home/joueur/thème.tvl");
+    // Any character a file name may hold comes back, control characters too.
+    magasin.Ecrit("software/Tolvan/Option/Sound", "Fichier", QString::fromUtf16(u"/tmp/a\u007fb\u0085c\u0001d.son"));
     magasin.Enregistre();
   }
   MagasinQSettings relu(fichier);
@@ -27,6 +29,7 @@ TEST(MagasinQSettings, NestedKeysKeepTheirStringsAcrossRuns) {
   EXPECT_EQ(relu.Lit("software/Tolvan/Option", "Temps"), "4");
   EXPECT_EQ(relu.Lit("software/Tolvan/Option/Sound", "temps"), "false");
   EXPECT_EQ(relu.Lit("software/Tolvan", "Langue"), "/home/joueur/thème.tvl");
+  EXPECT_EQ(relu.Lit("software/Tolvan/Option/Sound", "Fichier"), QString::fromUtf16(u"/tmp/a\u007fb\u0085c\u0001d.son"));
 }
 
 TEST(MagasinQSettings, AGarbageFileFailsToReadAndIsReplacedWhole) {

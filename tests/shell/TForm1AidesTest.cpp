@@ -54,8 +54,11 @@ TEST(Aides, ADrawTypedOnTheKeypadIsPlayedWhole) {
   EXPECT_EQ(f.Champ(1)->text(), "1");  // the tiles as they stand
   EXPECT_EQ(f.Champ(7)->text(), "999");
   EXPECT_EQ(QApplication::focusWidget(), f.Champ(1));
+  f.Pave(f.Champ(1), "7");  // the number shown gives way to the first digit
+  EXPECT_EQ(f.Champ(1)->text(), "7");
   QTest::keyClick(f.Champ(7), Qt::Key_Enter);
   EXPECT_EQ(QApplication::focusWidget(), f.Champ(1));
+  EXPECT_EQ(f.Champ(1)->selectedText(), "7");
   for (const auto& [touche, modificateur] : std::vector<std::pair<Qt::Key, Qt::KeyboardModifier>>{
            {Qt::Key_5, Qt::NoModifier}, {Qt::Key_Tab, Qt::NoModifier}, {Qt::Key_A, Qt::NoModifier}}) {
     f.Champ(2)->setText("42");

@@ -70,6 +70,7 @@ TEST(Reglages, AFailureStopsTheReadingWhereItHappens) {
                          {{Sound, "Fichier"}, "/ailleurs/theme.son"}});
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
   EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur registre\rPROCEDURE LisInfoRegistre;");
+  EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Simple);
   EXPECT_EQ(f.fenetre->FichierLangue, "/ailleurs/english.tvl");
   EXPECT_TRUE(f.Trouve<QCheckBox>("CkBFou")->isChecked());
   EXPECT_TRUE(f.Trouve<QCheckBox>("CBsonClick")->isChecked());

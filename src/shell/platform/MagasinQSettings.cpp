@@ -23,7 +23,9 @@ bool EstFichierIni(const QByteArray& contenu) {
   for (QString ligne : texte.split(QLatin1Char('\n'))) {
     ligne = ligne.trimmed();
     for (const QChar c : ligne) {
-      if (c.category() == QChar::Other_Control && c != QLatin1Char('\t')) return false;
+      // The settings files write every control character below a space
+      // escaped; DEL and the C1 controls a file name may hold stay as they are.
+      if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\r')) return false;
     }
     const bool section = ligne.startsWith(QLatin1Char('[')) && ligne.endsWith(QLatin1Char(']'));
     const bool commentaire = ligne.startsWith(QLatin1Char(';')) || ligne.startsWith(QLatin1Char('#'));

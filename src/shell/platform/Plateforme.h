@@ -15,7 +15,8 @@ class QWidget;
 namespace tolvan {
 
 // The four kinds of message box, each with its own title.
-enum class TypeMessage { Avertissement, Erreur, Information, Confirmation };
+// `Simple`: a plain note under the program's name, with no icon.
+enum class TypeMessage { Avertissement, Erreur, Information, Confirmation, Simple };
 enum class BoutonsMessage { Ok, ReessayerAnnuler, OuiNon };
 enum class Reponse { Ok, Reessayer, Annuler, Oui, Non };
 

@@ -31,6 +31,7 @@ QString TitreDe(TypeMessage type) {
     case TypeMessage::Erreur: return QStringLiteral("Erreur");
     case TypeMessage::Information: return QStringLiteral("Information");
     case TypeMessage::Confirmation: return QStringLiteral("Confirmation");
+    case TypeMessage::Simple: return QGuiApplication::applicationDisplayName();
   }
   return {};
 }
@@ -41,6 +42,7 @@ QMessageBox::Icon IconeDe(TypeMessage type) {
     case TypeMessage::Erreur: return QMessageBox::Critical;
     case TypeMessage::Information: return QMessageBox::Information;
     case TypeMessage::Confirmation: return QMessageBox::Question;
+    case TypeMessage::Simple: return QMessageBox::NoIcon;
   }
   return QMessageBox::NoIcon;
 }
