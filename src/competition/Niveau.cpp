@@ -95,7 +95,10 @@ void AjouteRecord(std::array<TRecord, NbRecords>& records, const TRecord& nouvea
 
 TRecord RecordDeSerie(const std::string& nomJoueur, longint scoreTotal, word nbTrouves) {
   const longint score = std::clamp<longint>(scoreTotal, 0, 65535);
-  return {Debut(nomJoueur, LongueurNom), static_cast<word>(score), nbTrouves};
+  // A name is one line of the level file, whatever was pasted into it.
+  std::string nom = nomJoueur;
+  std::replace_if(nom.begin(), nom.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }, ' ');
+  return {Debut(nom, LongueurNom), static_cast<word>(score), nbTrouves};
 }
 
 std::string CheminTiragesNiveau(const std::string& cheminNiveau, const std::string& fichierTirages) {

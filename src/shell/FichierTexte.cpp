@@ -35,7 +35,7 @@ LectureTexte LitFichierTexte(const QString& chemin) {
   if (!lecteur.Ouvre(chemin.toStdString())) return {LectureTexte::OuvertureImpossible, {}};
   QStringList lignes;
   while (const std::optional<std::string> ligne = lecteur.Suivante()) lignes.append(Decode(*ligne));
-  if (lecteur.ErreurDeLecture()) return {LectureTexte::LectureImpossible, {}};
+  if (lecteur.ErreurDeLecture()) return {LectureTexte::LectureImpossible, lignes};
   return {LectureTexte::Lu, lignes};
 }
 
@@ -50,7 +50,12 @@ EcritureTexte EcritFichierOctets(const QString& chemin, const QByteArray& conten
 
 EcritureTexte EcritFichierTexte(const QString& chemin, const QStringList& lignes) {
   QByteArray contenu;
-  for (const QString& ligne : lignes) contenu.append(VersWindows1252(ligne)).append("\r\n");
+  for (QString ligne : lignes) {
+    // A line break or a Ctrl-Z pasted into a name would shift or cut every
+    // line after it when the file is read back.
+    for (const QChar fin : {QChar(u'\r'), QChar(u'\n'), QChar(u'\x1a')}) ligne.replace(fin, QLatin1Char(' '));
+    contenu.append(VersWindows1252(ligne)).append("\r\n");
+  }
   return EcritFichierOctets(chemin, contenu);
 }
 

@@ -19,7 +19,7 @@ QStringList DecoupeLignes(const QByteArray& contenu);
 struct LectureTexte {
   enum Etat { Lu, OuvertureImpossible, LectureImpossible };
   Etat etat = Lu;
-  QStringList lignes;
+  QStringList lignes;  // after a read failure, those read before it
 };
 // Small files only: what lies beyond the first megabyte is not read.
 LectureTexte LitFichierTexte(const QString& chemin);
@@ -29,7 +29,8 @@ LectureTexte LitFichierTexte(const QString& chemin);
 // interrupted write leaves the previous file as it was.
 enum class EcritureTexte { Ecrit, OuvertureImpossible, EcritureImpossible };
 EcritureTexte EcritFichierOctets(const QString& chemin, const QByteArray& contenu);
-// Each line followed by CR LF.
+// Each line followed by CR LF; a line break or Ctrl-Z inside a line
+// becomes a space, so that every line reads back as one.
 EcritureTexte EcritFichierTexte(const QString& chemin, const QStringList& lignes);
 
 }  // namespace tolvan

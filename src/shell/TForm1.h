@@ -303,7 +303,13 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   // The end of a series: the player's name, the total among the records.
   void TermineSerie();
   void AfficheNiveau(const LectureNiveau& lecture, bool records);
-  std::optional<std::vector<std::string>> LignesFichierNiveau(const QString& chemin);
+  // A level file's lines, asking again while it cannot be opened; nothing
+  // when the player gives up. A read that fails keeps the lines before it.
+  struct LignesLues {
+    std::vector<std::string> lignes;
+    bool entieres = true;
+  };
+  std::optional<LignesLues> LignesFichierNiveau(const QString& chemin);
   // Where "Changer le level" opens the first time: the player's copies of
   // the levels that come with the game.
   QString DossierNiveaux() const;

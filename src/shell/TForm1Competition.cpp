@@ -97,18 +97,18 @@ void TForm1::EtatRepos() {
   BTnouvPartie->setText(Textes.MsgNouvellePartie);
 }
 
-std::optional<std::vector<std::string>> TForm1::LignesFichierNiveau(const QString& chemin) {
-  std::vector<std::string> lignes;
-  const bool lu = AvecReessai(QuestionReessai(Textes.MsgErreurOuverture, Textes), plateforme_, Textes, [&] {
+std::optional<TForm1::LignesLues> TForm1::LignesFichierNiveau(const QString& chemin) {
+  LignesLues lues;
+  const bool ouvert = AvecReessai(QuestionReessai(Textes.MsgErreurOuverture, Textes), plateforme_, Textes, [&] {
     const LectureTexte lecture = LitFichierTexte(chemin);
     if (lecture.etat == LectureTexte::OuvertureImpossible) return IssueFichier::OuvertureImpossible;
-    if (lecture.etat == LectureTexte::LectureImpossible) return IssueFichier::LectureImpossible;
-    lignes.clear();
-    for (const QString& ligne : lecture.lignes) lignes.push_back(ligne.toStdString());
+    lues.entieres = lecture.etat == LectureTexte::Lu;
+    lues.lignes.clear();
+    for (const QString& ligne : lecture.lignes) lues.lignes.push_back(ligne.toStdString());
     return IssueFichier::Reussie;
   });
-  if (!lu) return std::nullopt;
-  return lignes;
+  if (!ouvert) return std::nullopt;
+  return lues;
 }
 
 void TForm1::AfficheNiveau(const LectureNiveau& lecture, bool records) {
@@ -127,14 +127,16 @@ void TForm1::AfficheNiveau(const LectureNiveau& lecture, bool records) {
 }
 
 bool TForm1::change_level(const QString& chemin, bool avecTirages) {
-  const std::optional<std::vector<std::string>> lignes = LignesFichierNiveau(chemin);
-  if (!lignes) return false;
-  const LectureNiveau lecture = LitNiveau(*lignes);
+  const std::optional<LignesLues> lues = LignesFichierNiveau(chemin);
+  if (!lues) return false;
+  const LectureNiveau lecture = LitNiveau(lues->lignes);
   niveau_ = lecture.niveau;
   AfficheNiveau(lecture, true);
-  if (!lecture.lu) {
-    plateforme_.Message(TypeMessage::Erreur, Texte(MessageConversionNiveau(lecture.derniereLigne)),
-                        BoutonsMessage::Ok);
+  if (!lecture.lu || !lues->entieres) {
+    // The line shown is the one the reading stopped on.
+    const std::string derniere =
+        lues->entieres ? lecture.derniereLigne : (lues->lignes.empty() ? std::string() : lues->lignes.back());
+    plateforme_.Message(TypeMessage::Erreur, Texte(MessageConversionNiveau(derniere)), BoutonsMessage::Ok);
     return false;
   }
   // The level counts as read whatever becomes of its draws.
@@ -160,11 +162,11 @@ bool TForm1::enregistre_record(const QString& chemin) {
 }
 
 bool TForm1::charge_score(const QString& chemin) {
-  const std::optional<std::vector<std::string>> lignes = LignesFichierNiveau(chemin);
-  if (!lignes) return false;
-  const LectureNiveau lecture = LitNiveau(*lignes, false);
+  const std::optional<LignesLues> lues = LignesFichierNiveau(chemin);
+  if (!lues) return false;
+  const LectureNiveau lecture = LitNiveau(lues->lignes, false);
   AfficheNiveau(lecture, true);
-  if (lecture.lu) return true;
+  if (lecture.lu && lues->entieres) return true;
   plateforme_.Message(TypeMessage::Erreur, Textes.MsgErreurLecture, BoutonsMessage::Ok);
   return false;
 }
@@ -233,7 +235,6 @@ void TForm1::DonneTirageDeSerie() {
     // Every draw gets the whole time the coefficient allows.
     manche_.ChangeLimite(serie_.TempsAccorde(), false);
     depart();
-    JoueSonEvenement(Evenement::NewGame);
   });
 }
 

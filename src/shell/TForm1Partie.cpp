@@ -118,7 +118,9 @@ void TForm1::BresultClick() { nouvellePartie(); }
 
 void TForm1::BTnouvPartieClick() {
   if (serie_.EnCours()) {
+    // The series' first draw comes silently with "Commencer une partie".
     DonneTirageDeSerie();
+    JoueSonEvenement(Evenement::NewGame);
   } else {
     nouvellePartie();
   }

@@ -50,6 +50,7 @@ TEST(Niveau, ATotalGoesBelowEveryRecordAtLeastAsGood) {
 
   EXPECT_EQ(RecordDeSerie("Marie-Amélie Dupont", 120, 2), (TRecord{"Marie-Amélie", 120, 2}));
   EXPECT_EQ(RecordDeSerie("", -5, 0).Score, 0);
+  EXPECT_EQ(RecordDeSerie("Bob\r\n999\x1a", 80, 1).Nom, "Bob  999 ");
 }
 
 std::vector<std::string> Lignes(const std::string& nom, const std::string& temps, const std::string& score1) {

@@ -31,6 +31,10 @@ TEST(FichierTexte, WritesWholeFilesWithCrLf) {
   EXPECT_EQ(LitFichierTexte(dossier.filePath("absent.son")).etat, LectureTexte::OuvertureImpossible);
   EXPECT_EQ(LitFichierTexte(dossier.path()).etat, LectureTexte::OuvertureImpossible);
   EXPECT_EQ(EcritFichierTexte(dossier.filePath("pas/de/dossier.son"), {"x"}), EcritureTexte::OuvertureImpossible);
+
+  // Whatever a line holds, it reads back as one line.
+  ASSERT_EQ(EcritFichierTexte(chemin, {"a\r\nb", "c\x1a", "d\ne"}), EcritureTexte::Ecrit);
+  EXPECT_EQ(LitFichierTexte(chemin).lignes, QStringList({"a  b", "c ", "d e"}));
 }
 
 TEST(FichierTexte, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
