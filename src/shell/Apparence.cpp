@@ -31,11 +31,11 @@ QPushButton#Bresult {
 }
 QPushButton#Bresult:pressed { background: #27344f; }
 QLineEdit#Edit1, QLineEdit#Edit2, QLineEdit#Edit3, QLineEdit#Edit4, QLineEdit#Edit5, QLineEdit#Edit6 {
-  font-size: 16pt; font-weight: bold; color: #1d2f4f; background: #fdf3d0;
+  font-size: %5pt; font-weight: bold; color: #1d2f4f; background: #fdf3d0;
   border: 1px solid #9a6b0f; border-radius: 5px;
 }
 QLineEdit#Edit7 {
-  font-size: 20pt; font-weight: bold; color: #ffd84a; background: #27344f;
+  font-size: %6pt; font-weight: bold; color: #ffd84a; background: #27344f;
   border: 2px solid #0f1626; border-radius: 6px;
 }
 QGroupBox#GBtablo {
@@ -72,7 +72,12 @@ void HabilleFenetre(QWidget* fenetre) {
   QFont police(QStringLiteral("DejaVu Sans Condensed"));
   police.setPointSize(8);
   fenetre->setFont(police);
-  fenetre->setStyleSheet(QString::fromLatin1(StyleDuJeu).arg(PointsTuile).arg(PointsCible).arg(PointsLigne).arg(PointsTitre));
+  fenetre->setStyleSheet(QString::fromLatin1(StyleDuJeu).arg(PointsTuile)
+                             .arg(PointsCible)
+                             .arg(PointsLigne)
+                             .arg(PointsTitre)
+                             .arg(PointsSaisie)
+                             .arg(PointsSaisieCible));
 }
 
 namespace {

@@ -14,6 +14,9 @@ inline constexpr int PointsTuile = 17;
 inline constexpr int PointsCible = 22;
 inline constexpr int PointsLigne = 11;
 inline constexpr int PointsTitre = 40;
+// The same for the fields of a typed draw: the six numbers and the target.
+inline constexpr int PointsSaisie = 16;
+inline constexpr int PointsSaisieCible = 20;
 
 // Applies the game's font and style sheet to the main window and its children.
 void HabilleFenetre(QWidget* fenetre);

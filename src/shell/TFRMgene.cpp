@@ -25,6 +25,7 @@ TFRMgene::TFRMgene(Plateforme& plateforme, QWidget* parent)
   grand.setPixelSize(13);
   TXTnbtir->setFont(grand);
   TXTnbtir->installEventFilter(this);
+  Label1->setBuddy(TXTnbtir);
   CBmini = CaseACocher(this, "CBmini", QStringLiteral("Minimiser la fenetre pendant le calcul"),
                        QRect(8, 76, 249, 22), false);
   BTok = Bouton(this, "BTok", QStringLiteral("OK"), QRect(46, 118, 80, 28));

@@ -63,69 +63,67 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
 TForm1::~TForm1() = default;
 
 int TForm1::MargeFenetre() const {
-  return static_cast<int>(std::lround(logicalDpiY() * 0.2916667881944951)) & 0xFF;
+  // 28 pixels at 96 dpi, in proportion on other screens; kept to a byte as
+  // the window's sizes always were.
+  return static_cast<int>(std::lround(logicalDpiY() * 28.0 / 96.0)) & 0xFF;
 }
 
 QSize TForm1::TailleFenetre(bool avecAides) const {
   const int m = MargeFenetre();
-  const QRect pages(8, 6, 540, 305);
-  const int bas = avecAides ? 316 + 81 : pages.bottom() + 1;
-  return QSize(pages.right() + 1 + m / 2, bas + m);
+  const int bas = avecAides ? GBindice->geometry().bottom() + 1 : PCmain->geometry().bottom() + 1;
+  return QSize(PCmain->geometry().right() + 1 + m / 2, bas + m);
 }
 
 void TForm1::FormCreate() {
-  // 1. Sized to the pages: the hints band below them stays out of sight.
+  // Sized to the pages: the hints band below them stays out of sight until "Aides".
   setFixedSize(TailleFenetre(false));
   GBindice->hide();
   GBcalcul->hide();
-  // 2. The pool of drawable numbers is a constant of the game.
-  // 3.
   remplitCBtemps();
   remplitCBtime();
-  // 4. The summary panel, before any game: no game won yet, no series
-  // running, the clock at 0 under the "illimité" hour.
-  AffichePanneau();
-  AfficheHorloge();
-  AfficheBilan();
-  CacheReponse();
-  // 5. The solutions view closed.
-  TMsolution->hide();
-  GBopSol->hide();
-  // 7.
-  solveur_->NumeroVisible = 1;
-  CBetape->setCurrentIndex(0);
-  CBoper->setCurrentIndex(0);
-  RBplus->setChecked(true);
-  // 8.
+  MontreAvantToutePartie();
+  PrepareSolutions();
+  // The files that come with the program, until the player picks others.
   FichierSon = repertoireProgramme_ + QStringLiteral("system defaut.son");
   FichierLangue = repertoireProgramme_ + QStringLiteral("francais.tvl");
-  // 9.
   RefaitLigne();
-  // 10.
   plateforme_.SemeAleatoire();
-  // 11.
-  solveur_->ConnecteEvenements(this);
-  solveur_->SolveurLibre = 1;
-  solveur_->SolutionsCalculees = 0;
-  // 12. (the filters were set in step 7; no row is current yet)
-  // 13.
-  LBnbsol->setVisible(CBmontre->isChecked());
-  LBnbsol2->setVisible(CBmontre->isChecked());
-  // 14.
   PremiereActivation = true;
-  // 15.
   Sons = SonsDuJeu{};
-  // 16.
   Textes = TextesMessages{};
-  // 17.
   mode_entrain();
-  // 18.
+  // A placeholder draw, shown until the first real one is dealt.
   solveur_->Tirage.Nombres = NombresTirage{{{1, 1, 2, 2, 3, 3}}};
   solveur_->Tirage.Resultat = 999;
   miseAjour();
   PCmain->setCurrentWidget(TSapro);
-  // 19.
+  // Last: the options read act as clicks on a window that is complete.
   LisInfoRegistre();
+}
+
+void TForm1::MontreAvantToutePartie() {
+  // The summary panel with no game won yet, no series running, the clock
+  // at 0 under the "illimité" hour, and no answer awaited.
+  AffichePanneau();
+  AfficheHorloge();
+  AfficheBilan();
+  CacheReponse();
+}
+
+void TForm1::PrepareSolutions() {
+  // The solutions view is closed, its arrows show every solution, and the
+  // last line looked for ends with a "+".
+  TMsolution->hide();
+  GBopSol->hide();
+  solveur_->NumeroVisible = 1;
+  CBetape->setCurrentIndex(0);
+  CBoper->setCurrentIndex(0);
+  RBplus->setChecked(true);
+  solveur_->ConnecteEvenements(this);
+  solveur_->SolveurLibre = 1;
+  solveur_->SolutionsCalculees = 0;
+  LBnbsol->setVisible(CBmontre->isChecked());
+  LBnbsol2->setVisible(CBmontre->isChecked());
 }
 
 void TForm1::FormActivate() {

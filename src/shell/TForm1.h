@@ -53,6 +53,8 @@ class TForm1 : public QWidget, private EvenementsSolveur {
 
   // --- start-up and shutdown ---
   void FormCreate();
+  void MontreAvantToutePartie();
+  void PrepareSolutions();
   void FormActivate();
   void FormClose();
   // The options kept from one run to the next.
@@ -256,6 +258,7 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void CreePageAPropos(QWidget* page);
   void CreeBandeAides();
   void CreeControlesCaches();
+  void NommePourLecteursDEcran();
   void ConnecteSignaux();
   bool eventFilter(QObject* objet, QEvent* event) override;
 
@@ -438,7 +441,7 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   QLineEdit *Lcalcul = nullptr, *TXTnb1 = nullptr, *TXTope = nullptr, *TXTnb2 = nullptr, *TXTresult = nullptr;
   QLabel* Label1 = nullptr;
 
-  // Hidden helpers.
+  // Hidden controls the window has always had; nothing shows or reads them.
   QLabel *Lprem = nullptr, *Lsec = nullptr, *Lresu = nullptr;
   QLineEdit* PressPapier = nullptr;
   QTimer* Timer1 = nullptr;

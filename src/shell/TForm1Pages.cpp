@@ -60,6 +60,58 @@ void TForm1::CreeControles() {
   CreePageAPropos(TSapro);
   CreeBandeAides();
   CreeControlesCaches();
+  NommePourLecteursDEcran();
+}
+
+void TForm1::NommePourLecteursDEcran() {
+  // What a screen reader says of the controls whose caption, when they have
+  // one, does not tell what they hold: fields, lists, bars, and the rows of
+  // sound buttons that all look alike.
+  const std::initializer_list<std::pair<QWidget*, const char*>> noms = {
+      {PCmain, "pages"},
+      {PB, "temps de la partie"},
+      {PB2, "progression de la série"},
+      {PBcharge, "chargement du niveau"},
+      {LVtirage, "liste des tirages"},
+      {LVscore, "parties jouées"},
+      {LVrecord, "records du niveau"},
+      {LBniveau, "niveau choisi"},
+      {TXTtime, "temps normal"},
+      {CBtime, "coefficient de temps"},
+      {CBtemps, "temps de jeu"},
+      {CBetape, "nombre d'étapes"},
+      {CBoper, "dernière opération"},
+      {MaReponse, "ta réponse"},
+      {MMrecap, "bilan de la partie"},
+      {TMsolution, "solutions"},
+      {LBnbsol, "nombre de solutions"},
+      {LBpoint, "points"},
+      {Edits[6], "résultat à trouver"},
+      {Lcalcul, "calcul"},
+      {TXTnb1, "premier nombre du calcul"},
+      {TXTope, "opération du calcul"},
+      {TXTnb2, "second nombre du calcul"},
+      {TXTresult, "résultat du calcul"},
+      {Enbadecomp, "nombre à décomposer"},
+      {Ldecompos, "décomposition"},
+      {ElastLigne, "dernière ligne possible"},
+  };
+  for (const auto& [controle, nom] : noms) controle->setAccessibleName(QString::fromUtf8(nom));
+  // A field or list is also announced with the label in front of it.
+  for (const auto& [etiquette, controle] : std::initializer_list<std::pair<QLabel*, QWidget*>>{
+           {MaReponse2, MaReponse}, {LBtemps, CBtemps}, {Lbtime, TXTtime}, {LBniv, CBtime}}) {
+    etiquette->setBuddy(controle);
+  }
+  for (std::size_t i = 0; i + 1 < Edits.size(); ++i) {
+    Edits[i]->setAccessibleName(QStringLiteral("nombre %1").arg(i + 1));
+  }
+  const char* const evenements[] = {"clic",          "résultat intermédiaire", "erreur de calcul", "annuler une ligne",
+                                    "nouvelle partie", "compte trouvé",        "temps écoulé"};
+  for (std::size_t i = 0; i < lignesSon_.size(); ++i) {
+    const QString evenement = QString::fromUtf8(evenements[i]);
+    lignesSon_[i].choix->setAccessibleName(QStringLiteral("changer le son : ") + evenement);
+    lignesSon_[i].ecoute->setAccessibleName(QStringLiteral("écouter le son : ") + evenement);
+  }
 }
 
 void TForm1::CreePageJeu(QWidget* page) {
@@ -289,8 +341,9 @@ void TForm1::CreePageTirages(QWidget* page) {
   TXTnamefile = Etiquette(page, "TXTnamefile", {}, QRect(402, 36, 130, 22));
   TXTnamefile->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // Widths by column: the target, the six numbers, "nb Sol", "etape",
-  // "Trouvé", "Solution".
-  LVtirage = VueRapport(page, "LVtirage", &tirages_, {55, 40, 40, 40, 40, 40, 40, 50, 40, 115, 200},
+  // "Trouvé", "Solution". "Trouvé" only says OUI or NON: narrow, it leaves
+  // the start of the solution in sight.
+  LVtirage = VueRapport(page, "LVtirage", &tirages_, {55, 40, 40, 40, 40, 40, 40, 50, 40, 55, 200},
                         QRect(4, 64, 528, 208));
   LVtirage->setSelectionMode(QAbstractItemView::ExtendedSelection);
   LVtirage->setSelectionBehavior(QAbstractItemView::SelectRows);

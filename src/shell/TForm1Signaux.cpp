@@ -13,7 +13,9 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "Apparence.h"
 #include "TForm1.h"
+#include "TaillePolice.h"
 
 namespace tolvan {
 
@@ -110,7 +112,13 @@ void TForm1::ConnecteSignaux() {
     bouton->installEventFilter(this);
   }
   MaReponse->installEventFilter(this);
-  for (QLineEdit* champ : Edits) champ->installEventFilter(this);
+  for (QLineEdit* champ : Edits) {
+    champ->installEventFilter(this);
+    // The board's numbers may be long: each shows whole, smaller if need be.
+    const int points = champ == Edits[NbNombres] ? PointsSaisieCible : PointsSaisie;
+    connect(champ, &QLineEdit::textChanged, this,
+            [champ, points](const QString& texte) { AjustePolice(champ, texte, champ->width() - 10, points); });
+  }
   Enbadecomp->installEventFilter(this);
   Lcalcul->installEventFilter(this);
 

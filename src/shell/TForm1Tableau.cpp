@@ -31,6 +31,7 @@ void TForm1::miseAjour() {
     for (int i = 1; i <= NbNombres; ++i) manche_.Tableau().change(i, tirage.Nombres[i]);
     const QString cible = QString::number(tirage.Resultat);
     Bresult->setText(cible);
+    Bresult->setAccessibleName(QStringLiteral("à trouver : ") + cible);
     AjustePolice(Bresult, cible, LargeurUtile(Bresult), PointsCible);
     Enbadecomp->setText(cible);
     AfficheTableau();

@@ -23,9 +23,7 @@ TForm1::SourceTirage TForm1::tiragealeatoire() {
     const OptionsTirage options{CkBFou->isChecked(), CkBpremier->isChecked(), CBauto->isChecked(),
                                 CkBreal->isChecked()};
     TireAuHasard(*solveur_, options, [this](int n) { return plateforme_.Aleatoire(n); });
-    if (CBauto->isChecked()) {
-      Bresult->setText(QString::number(solveur_->Tirage.Resultat));
-    } else {
+    if (!CBauto->isChecked()) {
       LBnbsol->hide();
       LBnbsol2->hide();
     }

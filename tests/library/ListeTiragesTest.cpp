@@ -60,7 +60,7 @@ TEST(ListeTirages, KeptSortedByTargetAsTextWhileAsked) {
   EXPECT_EQ(choisie.column(), 3);
   // Appended rows take their place, after any equal target.
   RangeeTirage autre101 = Rangee("101");
-  autre101.cellules[1] = "9";
+  autre101.cellules[1].assign("9");  // assign: g++ 12 warns wrongly about operator=
   EXPECT_EQ(liste.Ajoute(autre101), 2);
   EXPECT_EQ(liste.Ajoute(Rangee("0")), 0);
   EXPECT_EQ(Cibles(liste), std::vector<std::string>({"0", "1000", "101", "101", "999"}));

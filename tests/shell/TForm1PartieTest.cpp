@@ -430,6 +430,15 @@ TEST(Partie, BigResultsShowWholeOnTilesAndLines) {
   f.Clique("BTannul");
   EXPECT_EQ(f.W<QPushButton>("P4")->text(), "25");
   EXPECT_EQ(f.W<QPushButton>("P4")->font().pointSize(), taille);
+
+  // The fields of a typed draw take the board as it stands, whole.
+  f.Clique("P2");
+  f.Clique("BTfois");
+  f.Clique("P3");
+  f.Clique("BTmodifier");
+  const auto* champ = f.W<QLineEdit>("Edit3");
+  EXPECT_EQ(champ->text(), "375000");
+  EXPECT_LE(QFontMetrics(champ->font()).horizontalAdvance(champ->text()), champ->width() - 10);
 }
 
 TEST(Partie, TypedAnswersKeepTheKeyboardAndTakeAnyResult) {
