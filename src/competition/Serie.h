@@ -53,7 +53,6 @@ class Serie {
   int TempsAccorde() const;
   // The row of the next draw: any of the series' rows, each time anew.
   int LigneAuHasard(const std::function<int(int)>& hasard) const { return hasard(nbTirages_); }
-  int NbTirages() const { return nbTirages_; }
 
  private:
   bool enCours_ = false;

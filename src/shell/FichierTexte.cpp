@@ -18,7 +18,6 @@ QString Decode(std::string_view octets) { return QString::fromStdString(Utf8Depu
 
 }  // namespace
 
-QString DepuisWindows1252(const QByteArray& octets) { return Decode(Vue(octets)); }
 
 QByteArray VersWindows1252(const QString& texte) {
   return QByteArray::fromStdString(Windows1252DepuisUtf8(texte.toStdString()));

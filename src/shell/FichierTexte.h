@@ -9,7 +9,6 @@
 
 namespace tolvan {
 
-QString DepuisWindows1252(const QByteArray& octets);
 // A character the code page lacks is written as "?".
 QByteArray VersWindows1252(const QString& texte);
 

@@ -1,5 +1,7 @@
 #include "TFRMgene.h"
 
+#include <optional>
+
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,6 +10,7 @@
 
 #include "Fabrique.h"
 #include "Touches.h"
+#include "engine/Entier.h"
 
 namespace tolvan {
 
@@ -37,14 +40,13 @@ TFRMgene::TFRMgene(Plateforme& plateforme, QWidget* parent)
 
 void TFRMgene::BTokClick() {
   const QString texte = TXTnbtir->text();
-  bool entier = false;
-  const int nombre = texte.toInt(&entier);
-  if (!entier || nombre < 0) {
+  const std::optional<longint> nombre = LitEntier(texte.toStdString());
+  if (!nombre || *nombre < 0) {
     plateforme_.Message(TypeMessage::Erreur, QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(texte),
                         BoutonsMessage::Ok);
     return;
   }
-  demande_ = {nombre, CBmini->isChecked()};
+  demande_ = {*nombre, CBmini->isChecked()};
   accept();
 }
 

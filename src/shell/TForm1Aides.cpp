@@ -9,6 +9,7 @@
 #include "TForm1.h"
 #include "TaillePolice.h"
 #include "Touches.h"
+#include "engine/Entier.h"
 #include "game/Indices.h"
 
 namespace tolvan {
@@ -22,10 +23,8 @@ void TForm1::BTbackClick() {
 
 void TForm1::BTdecompClick() {
   Ldecompos->clear();
-  bool entier = false;
-  longint nombre = Enbadecomp->text().toInt(&entier);
   // An empty field (or one holding no number) stands for the target.
-  if (!entier) nombre = solveur_->Tirage.Resultat;
+  const longint nombre = LitEntier(Enbadecomp->text().toStdString()).value_or(solveur_->Tirage.Resultat);
   Enbadecomp->setText(QString::number(nombre));
   Ldecompos->setText(QString::fromStdString(Decomposition(nombre, solveur_->Tirage.Resultat)));
   Ldecompos->setCursorPosition(0);

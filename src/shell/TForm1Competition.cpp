@@ -194,7 +194,12 @@ void TForm1::BTchangeClick() {
   niveauDejaChoisi_ = true;
   repaint();
   tirages_.EffaceTout();
-  if (!change_level(*chemin, true)) return;
+  if (!change_level(*chemin, true)) {
+    // Half read, the level on screen is no level to play: the draws are gone
+    // and the records would go back to the file chosen before.
+    BTstart->setEnabled(false);
+    return;
+  }
   BTstart->setEnabled(true);
   FichierNiveau = *chemin;
 }

@@ -1,11 +1,13 @@
 // The draws list out of the program and back: draws files, printing, and
 // the spreadsheet.
+#include <algorithm>
+
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTreeView>
 
+#include "CadenceRepeinte.h"
 #include "Chemins.h"
 #include "FichierTexte.h"
 #include "OperationFichier.h"
@@ -38,8 +40,8 @@ void TForm1::ArreteClassement() {
 bool TForm1::LitFichierTirages(const QString& chemin) {
   return AvecReessai(QuestionOuverture(chemin, Textes), plateforme_, Textes, [&] {
     int malformees = 0;
-    QElapsedTimer depuisRepeinte;
-    depuisRepeinte.start();
+    int lignesLues = 0;
+    CadenceRepeinte repeinte(this, IntervalleRepeinte);
     LVtirage->hide();
     const SuiviLecture suivi{
         [this](RangeeTirage rangee) { return tirages_.Ajoute(std::move(rangee)) >= 0; },
@@ -50,12 +52,10 @@ bool TForm1::LitFichierTirages(const QString& chemin) {
           }
         },
         [&] {
-          PBcharge->setValue(PBcharge->value() + 1);
-          PB2->setValue(PB2->value() + 1);
-          if (depuisRepeinte.elapsed() >= IntervalleRepeinte) {
-            repaint();
-            depuisRepeinte.restart();
-          }
+          // A file longer than a bar leaves it full.
+          ++lignesLues;
+          for (QProgressBar* barre : {PBcharge, PB2}) barre->setValue(std::min(lignesLues, barre->maximum()));
+          repeinte.Pas();
         }};
     const IssueLecture issue = LitTirages(chemin.toStdString(), suivi);
     LVtirage->show();

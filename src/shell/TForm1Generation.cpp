@@ -1,12 +1,12 @@
 // Series of generated draws, the sorted list, and solving a listed draw.
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QItemSelectionModel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTreeView>
 
+#include "CadenceRepeinte.h"
 #include "TForm1.h"
 #include "library/GenerationSerie.h"
 
@@ -44,16 +44,12 @@ void TForm1::GenereSerie(const DemandeGeneration& demande) {
   ActiveCommandes();
   LVtirage->hide();
   if (demande.minimiser) showMinimized();
-  QElapsedTimer depuisRepeinte;
-  depuisRepeinte.start();
+  CadenceRepeinte repeinte(this, IntervalleRepeinte);
   const Hasard hasard = [this](int n) { return plateforme_.Aleatoire(n); };
   for (int i = 1; i <= demande.nombre && !arretDemande_ && !tirages_.EstPleine(); ++i) {
     SousGarde(QStringLiteral("TIR_to_LV;"), [&] { tirages_.Ajoute(TirageDeSerie(SolveurDeTravail(), hasard)); });
     PB2->setValue(i);
-    if (depuisRepeinte.elapsed() >= IntervalleRepeinte) {
-      repaint();
-      depuisRepeinte.restart();
-    }
+    repeinte.Pas();
     QApplication::processEvents();
   }
   arretDemande_ = false;

@@ -1,8 +1,6 @@
 // The message texts and captions that other parts of the program show and
-// that a language file may replace, in the order such a file lists them.
+// that a language file may replace.
 #pragma once
-
-#include <array>
 
 #include <QString>
 
@@ -22,10 +20,6 @@ struct TextesMessages {
   QString MsgPartieSuivante = QStringLiteral("Partie Suivante");
   QString MsgAbandonner = QStringLiteral("Abandonner la partie en cours ?");
   QString MsgToutEffacer = QStringLiteral("Etes vous sûr de vouloir tout effacer ?");
-
-  static constexpr int Nombre = 13;
-  // The thirteen texts in their fixed order, for reading them from a file.
-  std::array<QString*, Nombre> DansLOrdre();
 };
 
 }  // namespace tolvan

@@ -180,6 +180,7 @@ TEST(Competition, BadLevelsAndEmptyListsStartNothing) {
   EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de la lecture des scores\rConversion impossible :abc");
   EXPECT_EQ(f.fenetre->Tirages().NbLignes(), 0);
   EXPECT_EQ(f.fenetre->FichierNiveau, f.Chemin("niveau.niv"));  // the level before stays
+  EXPECT_FALSE(f.Trouve<QPushButton>("BTstart")->isEnabled());
 
   // A level whose draws are missing counts as read, but deals nothing.
   f.Ecrit("seul.niv", Niveau().replace("tirages.tir", "absent.tir"));
