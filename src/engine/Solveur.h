@@ -55,6 +55,12 @@ class Solveur {
   void MajTordue(const TSolution& S);
   void MajSimple(const TSolution& S);
 
+  // Another draw: the solutions found for the last one no longer hold.
+  void ChangeTirage(const TTirage& tirage) {
+    Tirage = tirage;
+    SolutionsCalculees = 0;
+  }
+
   TTirage Tirage;
   TableSolutions Solutions{Capacite};
   TableSolutions SolutionsNormees{Capacite};

@@ -235,7 +235,6 @@ void TForm1::DonneTirageDeSerie() {
     const int ligne = serie_.LigneAuHasard([this](int n) { return plateforme_.Aleatoire(n); });
     LV_to_TIR(ligne);
     tirages_.DefinitLigneCourante(ligne);
-    solveur_->SolutionsCalculees = 0;
     PreparePartie();
     // Every draw gets the whole time the coefficient allows.
     manche_.ChangeLimite(serie_.TempsAccorde(), false);

@@ -80,9 +80,8 @@ void TForm1::Calculerlasolution1Click() {
     // During a game its draw stays the current one: the row is solved aside.
     const bool partieEnJeu = manche_.PanneauVisible() == Manche::Panneau::Jeu && manche_.HorlogeEnMarche();
     Solveur& solveur = partieEnJeu ? SolveurDeTravail() : *solveur_;
-    solveur.Tirage = tirage;
+    solveur.ChangeTirage(tirage);
     if (!partieEnJeu) miseAjour();
-    solveur.SolutionsCalculees = 0;
     solveur.ChercheSol(solveur.IndiceSimple);
     tirages_.EcritSolution(ligne, solveur.NbSolutions, solveur.NbEtapesMin, solveur.TexteSimple);
   });

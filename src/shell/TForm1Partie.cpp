@@ -128,8 +128,7 @@ void TForm1::BTnouvPartieClick() {
 
 void TForm1::RetrouveTirageDeLaManche() {
   if (!manche_.TirageDonne() || solveur_->Tirage == manche_.Tirage()) return;
-  solveur_->Tirage = manche_.Tirage();
-  solveur_->SolutionsCalculees = 0;
+  solveur_->ChangeTirage(manche_.Tirage());
 }
 
 void TForm1::BTrejoueClick() {

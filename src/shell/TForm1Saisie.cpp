@@ -38,8 +38,7 @@ void TForm1::BTjouerClick() {
     return;
   }
   Solveur& s = *solveur_;
-  s.Tirage = std::get<TTirage>(saisie);
-  s.SolutionsCalculees = 0;
+  s.ChangeTirage(std::get<TTirage>(saisie));
   s.NbSolutions = 0;
   s.NbEtapesMin = 0;
   s.TexteSimple.clear();

@@ -39,11 +39,10 @@ bool TForm1::TireDansLaListe() {
   // Reached only when the row held a draw: a bad row changes nothing.
   tirages_.DefinitLigneCourante(ligne);
   tirages_.CocheLigne(ligne);
-  solveur_->SolutionsCalculees = 0;
   return true;
 }
 
-void TForm1::LV_to_TIR(int ligne) { solveur_->Tirage = TirageDeRangee(tirages_.Rangee(ligne)); }
+void TForm1::LV_to_TIR(int ligne) { solveur_->ChangeTirage(TirageDeRangee(tirages_.Rangee(ligne))); }
 
 void TForm1::TIR_to_LV() {
   if (tirages_.EstPleine()) {
@@ -71,7 +70,6 @@ void TForm1::LVtirageDblClick() {
   if (ligne < 0) return;
   SousGarde(QStringLiteral("TForm1.LVtirageDblClick;"), [this, ligne] {
     LV_to_TIR(ligne);
-    solveur_->SolutionsCalculees = 0;
     depart();
     PCmain->setCurrentWidget(TSjeu);
     tirages_.DefinitLigneCourante(ligne);

@@ -45,10 +45,10 @@ bool Capture(QWidget& fenetre, const QString& chemin) {
 
 // Plays this draw as "Rejouer la partie" would, and lists it.
 void Joue(tolvan::TForm1& fenetre, std::array<int, 6> nombres, int cible) {
-  tolvan::Solveur& solveur = fenetre.solveur();
-  for (int i = 1; i <= 6; ++i) solveur.Tirage.Nombres[i] = nombres[static_cast<std::size_t>(i - 1)];
-  solveur.Tirage.Resultat = cible;
-  solveur.SolutionsCalculees = 0;
+  tolvan::TTirage tirage;
+  for (int i = 1; i <= 6; ++i) tirage.Nombres[i] = nombres[static_cast<std::size_t>(i - 1)];
+  tirage.Resultat = cible;
+  fenetre.solveur().ChangeTirage(tirage);
   fenetre.depart();
   fenetre.TIR_to_LV();
   fenetre.BTrejoueClick();

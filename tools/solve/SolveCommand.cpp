@@ -217,8 +217,7 @@ namespace {
 // itself sorted first, no fallback on the nearest number); returns the
 // closest approach met.
 TSolution Resous(Solveur& solveur, const TTirage& tirage, bool serie) {
-  solveur.Tirage = tirage;
-  solveur.SolutionsCalculees = 0;
+  solveur.ChangeTirage(tirage);
   TSolution proche;
   if (serie) {
     proche = solveur.ChercheEnSerie();
