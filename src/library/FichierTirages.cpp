@@ -37,7 +37,7 @@ std::optional<RangeeTirage> TXT_to_LVitem(std::string_view ligne) {
 
 std::string OctetsFichierTirages(const std::vector<RangeeTirage>& rangees) {
   std::string octets;
-  for (const RangeeTirage& rangee : rangees) octets += Windows1252DepuisUtf8(LigneTirage(rangee)) + "\r\n";
+  for (const RangeeTirage& rangee : rangees) octets += OctetsTexte({LigneTirage(rangee)});
   return octets;
 }
 

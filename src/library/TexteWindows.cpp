@@ -1,5 +1,6 @@
 #include "TexteWindows.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <sstream>
@@ -76,6 +77,17 @@ std::string Windows1252DepuisUtf8(std::string_view texte) {
   for (std::size_t i = 0; i < texte.size();) {
     const auto trouve = table.find(LitUtf8(texte, i));
     octets += trouve == table.end() ? '?' : trouve->second;
+  }
+  return octets;
+}
+
+std::string OctetsTexte(const std::vector<std::string>& lignes) {
+  std::string octets;
+  for (const std::string& ligne : lignes) {
+    std::string ecrite = Windows1252DepuisUtf8(ligne);
+    std::replace_if(ecrite.begin(), ecrite.end(), [](char c) { return c == RetourChariot || c == FinDeFichier; }, ' ');
+    octets += ecrite;
+    octets += "\r\n";
   }
   return octets;
 }

@@ -21,6 +21,11 @@ std::string Utf8DepuisWindows1252(std::string_view octets);
 // which would end the file.
 std::string Windows1252DepuisUtf8(std::string_view texte);
 
+// A whole text file: each line in Windows-1252 followed by CR LF. A CR or a
+// Ctrl-Z inside a line, which would end the line or the file when it is read
+// back, is written as a space.
+std::string OctetsTexte(const std::vector<std::string>& lignes);
+
 // The lines of a file's bytes held in memory, still in Windows-1252, read as
 // LecteurLignes reads a file; an empty file has none.
 std::vector<std::string> DecoupeLignes(std::string_view contenu);

@@ -48,14 +48,9 @@ EcritureTexte EcritFichierOctets(const QString& chemin, const QByteArray& conten
 }
 
 EcritureTexte EcritFichierTexte(const QString& chemin, const QStringList& lignes) {
-  QByteArray contenu;
-  for (QString ligne : lignes) {
-    // A line break or a Ctrl-Z pasted into a name would shift or cut every
-    // line after it when the file is read back.
-    for (const QChar fin : {QChar(u'\r'), QChar(u'\n'), QChar(u'\x1a')}) ligne.replace(fin, QLatin1Char(' '));
-    contenu.append(VersWindows1252(ligne)).append("\r\n");
-  }
-  return EcritFichierOctets(chemin, contenu);
+  std::vector<std::string> utf8;
+  for (const QString& ligne : lignes) utf8.push_back(ligne.toStdString());
+  return EcritFichierOctets(chemin, QByteArray::fromStdString(OctetsTexte(utf8)));
 }
 
 }  // namespace tolvan

@@ -28,8 +28,8 @@ LectureTexte LitFichierTexte(const QString& chemin);
 // interrupted write leaves the previous file as it was.
 enum class EcritureTexte { Ecrit, OuvertureImpossible, EcritureImpossible };
 EcritureTexte EcritFichierOctets(const QString& chemin, const QByteArray& contenu);
-// Each line followed by CR LF; a line break or Ctrl-Z inside a line
-// becomes a space, so that every line reads back as one.
+// Each line followed by CR LF; a CR or a Ctrl-Z inside a line becomes a
+// space, so that every line reads back as one.
 EcritureTexte EcritFichierTexte(const QString& chemin, const QStringList& lignes);
 
 }  // namespace tolvan

@@ -28,6 +28,7 @@ bool AvecReessai(const QString& texteOuverture, Plateforme& plateforme, const Te
       case IssueFichier::EcritureImpossible:
         plateforme.Message(TypeMessage::Erreur, textes.MsgErreurEcriture, BoutonsMessage::Ok);
         return false;
+      case IssueFichier::Signalee: return false;
     }
   }
 }

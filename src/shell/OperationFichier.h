@@ -12,7 +12,8 @@
 
 namespace tolvan {
 
-enum class IssueFichier { Reussie, OuvertureImpossible, LectureImpossible, EcritureImpossible };
+// `Signalee`: the operation failed and has said so itself.
+enum class IssueFichier { Reussie, OuvertureImpossible, LectureImpossible, EcritureImpossible, Signalee };
 
 // Runs `operation` until it succeeds, fails past opening, or the player
 // cancels; `texteOuverture` is the question shown when the file cannot be

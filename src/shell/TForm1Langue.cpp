@@ -60,24 +60,22 @@ void TForm1::AppliqueLigneLangue(int ligne, const QString& texte) {
 }
 
 void TForm1::change_langue(const QString& chemin) {
-  for (;;) {
+  AvecReessai(QuestionReessai(Textes.MsgErreurOuverture, Textes), plateforme_, Textes, [&] {
     LecteurLignes lecteur(OctetsMaxLangue);
-    if (!lecteur.Ouvre(chemin.toStdString())) {
-      if (Reessayer(plateforme_, QuestionReessai(Textes.MsgErreurOuverture, Textes))) continue;
-      return;
-    }
+    if (!lecteur.Ouvre(chemin.toStdString())) return IssueFichier::OuvertureImpossible;
     // Line after line, each at once: a short file empties what it lacks.
     for (int ligne = 0; ligne < NbLignesLangue; ++ligne) {
       const std::optional<std::string> lue = lecteur.Suivante();
       if (lecteur.ErreurDeLecture()) {
+        // Told in the texts of the lines already applied, with the file's path.
         plateforme_.Message(TypeMessage::Erreur, Textes.MsgErreurLecture + QStringLiteral("file : ") + chemin,
                             BoutonsMessage::Ok);
-        return;
+        return IssueFichier::Signalee;
       }
       AppliqueLigneLangue(ligne, lue ? QString::fromStdString(Utf8DepuisWindows1252(*lue)) : QString());
     }
-    return;
-  }
+    return IssueFichier::Reussie;
+  });
 }
 
 void TForm1::BTchangeLangueClick() {

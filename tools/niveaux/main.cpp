@@ -60,10 +60,8 @@ int main(int argc, char** argv) {
     niveau.nom = modele.nom;
     niveau.fichierTirages = std::string(modele.fichier) + ".tir";
     niveau.tempsNiveau = modele.temps;
-    std::string octets;
-    for (const std::string& ligne : LignesNiveau(niveau)) octets += Windows1252DepuisUtf8(ligne) + "\r\n";
     if (!Ecrit(dossier / niveau.fichierTirages, OctetsFichierTirages(rangees)) ||
-        !Ecrit(dossier / (std::string(modele.fichier) + ".niv"), octets)) {
+        !Ecrit(dossier / (std::string(modele.fichier) + ".niv"), OctetsTexte(LignesNiveau(niveau)))) {
       std::fprintf(stderr, "tolvan-niveaux : impossible d'écrire dans %s\n", argv[1]);
       return 1;
     }

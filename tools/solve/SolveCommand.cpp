@@ -6,6 +6,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "engine/Entier.h"
 #include "engine/SolutionText.h"
 #include "engine/Solveur.h"
 #include "library/FichierTirages.h"
@@ -26,20 +27,23 @@ struct Reponse {
   const TSolution& proche;
 };
 
-std::optional<longint> LitEntier(const std::string& texte, longint maximum, const char* quoi,
-                                 std::string& erreur) {
-  long long valeur = 0;
-  const char* fin = texte.data() + texte.size();
-  const auto [ptr, ec] = std::from_chars(texte.data(), fin, valeur);
-  if (texte.empty() || ptr != fin || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
+// A number of the command line between 0 and `maximum`; otherwise nothing,
+// and `erreur` says what is wrong with it.
+std::optional<longint> LitArgument(const std::string& texte, longint maximum, const char* quoi,
+                                   std::string& erreur) {
+  const std::optional<longint> valeur = LitEntier(texte);
+  const std::size_t signe = texte.starts_with('-') ? 1 : 0;
+  const bool chiffres = texte.size() > signe && std::all_of(texte.begin() + static_cast<std::ptrdiff_t>(signe),
+                                                            texte.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (!chiffres) {
     erreur = "« " + texte + " » n'est pas un nombre entier";
     return std::nullopt;
   }
-  if (ec == std::errc::result_out_of_range || valeur < 0 || valeur > maximum) {
+  if (!valeur || *valeur < 0 || *valeur > maximum) {
     erreur = std::string(quoi) + " " + texte + " n'est pas entre 0 et " + std::to_string(maximum);
     return std::nullopt;
   }
-  return static_cast<longint>(valeur);
+  return valeur;
 }
 
 std::vector<std::string> TextesEtapes(const TSolution& solution) {
@@ -201,11 +205,11 @@ std::optional<Demande> LitArguments(const std::vector<std::string>& arguments, s
     return std::nullopt;
   }
   for (int i = 1; i <= NbNombres; ++i) {
-    const auto nombre = LitEntier(valeurs[i - 1], 999, "le nombre", erreur);
+    const auto nombre = LitArgument(valeurs[i - 1], 999, "le nombre", erreur);
     if (!nombre) return std::nullopt;
     demande.tirage.Nombres[i] = *nombre;
   }
-  const auto cible = LitEntier(valeurs[6], 9999, "le résultat", erreur);
+  const auto cible = LitArgument(valeurs[6], 9999, "le résultat", erreur);
   if (!cible) return std::nullopt;
   demande.tirage.Resultat = *cible;
   return demande;
@@ -244,7 +248,7 @@ int ExecuteFichier(const Demande& demande, std::ostream& sortie, std::ostream& e
           EcritChampsJson(Reponse{solveur, proche}, false, sortie);
           sortie << "}\n";
         } else {
-          sortie << Windows1252DepuisUtf8(LigneTirage(rangee)) << "\r\n";
+          sortie << OctetsTexte({LigneTirage(rangee)});
         }
         return true;
       },

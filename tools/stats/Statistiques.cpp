@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "engine/Atteignables.h"
+#include "engine/Entier.h"
 
 namespace tolvan::stats {
 
@@ -216,14 +217,12 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
       json = true;
       continue;
     }
-    longint valeur = 0;
-    const auto [fin, erreur] = std::from_chars(argument.data(), argument.data() + argument.size(), valeur);
-    if (argument.empty() || erreur != std::errc() || fin != argument.data() + argument.size() || valeur < 1 ||
-        valeur > 999) {
+    const std::optional<longint> valeur = LitEntier(argument);
+    if (!valeur || *valeur < 1 || *valeur > 999) {
       erreurs << "usage : tolvan-stats [--json] [N1 N2 N3 N4 N5 N6]   (nombres de 1 à 999)\n";
       return 2;
     }
-    nombres.push_back(valeur);
+    nombres.push_back(*valeur);
   }
   if (!nombres.empty() && nombres.size() != 6) {
     erreurs << "tolvan-stats : il faut six nombres (reçu " << nombres.size() << ")\n";
