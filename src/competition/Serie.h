@@ -25,6 +25,11 @@ inline constexpr std::array<double, 5> CoefTemps = {0.5, 0.75, 1, 1.5, 2};
 
 class Serie {
  public:
+  // In competition mode draws come from a level's series only, and the time
+  // running out on a draw ends the series.
+  bool ModeCompetition() const { return competition_; }
+  void DefinitModeCompetition(bool competition) { competition_ = competition; }
+
   bool EnCours() const { return enCours_; }
   // A new series dealing from the first `nbTirages` rows of the draws list:
   // it runs, with nothing found yet.
@@ -55,6 +60,7 @@ class Serie {
   int LigneAuHasard(const std::function<int(int)>& hasard) const { return hasard(nbTirages_); }
 
  private:
+  bool competition_ = false;
   bool enCours_ = false;
   word nbTrouves_ = 0;
   longint scoreTotal_ = 0;

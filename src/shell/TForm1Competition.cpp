@@ -68,7 +68,8 @@ void TForm1::CBcompetClick() {
   BTvoirSol->setEnabled(true);
   manche_.EffaceScores();
   AfficheScores();
-  if (!CBcompet->isChecked()) {
+  serie_.DefinitModeCompetition(CBcompet->isChecked());
+  if (!serie_.ModeCompetition()) {
     mode_entrain();
     return;
   }

@@ -38,7 +38,7 @@ void TForm1::AffichePanneau() {
 
 void TForm1::ActiveCommandes() {
   const bool libre = !generationEnCours_;
-  const bool entrainement = !CBcompet->isChecked();
+  const bool entrainement = !serie_.ModeCompetition();
   BTrejoue->setEnabled(libre && entrainement && manche_.TirageDonne());
   BTmodifier->setEnabled(libre && entrainement);
   for (QWidget* commande : std::initializer_list<QWidget*>{Bresult, BTnouvPartie, BTjouer, BTopen, BTsave,
@@ -105,7 +105,7 @@ void TForm1::PreparePartie() {
 
 void TForm1::nouvellePartie() {
   // In competition the draws come from the series only.
-  if (CBcompet->isChecked()) return;
+  if (serie_.ModeCompetition()) return;
   const SourceTirage source = tiragealeatoire();
   if (source == SourceTirage::Aucune) return;
   PreparePartie();
@@ -159,7 +159,7 @@ void TForm1::fini() {
   AfficheHorloge();
   AfficheBilan();
   // In competition the first draw not found ends the series, even one given up.
-  if (CBcompet->isChecked()) TermineSerie();
+  if (serie_.ModeCompetition()) TermineSerie();
 }
 
 void TForm1::Cgagner() {
