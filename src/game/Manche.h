@@ -60,6 +60,8 @@ class Manche {
   bool TirageDonne() const { return tirageDonne_; }
   bool Gagnee() const { return gagnee_; }
   Panneau PanneauVisible() const { return panneau_; }
+  // A game is being played: its board is shown and its clock runs.
+  bool PartieEnJeu() const { return panneau_ == Panneau::Jeu && horlogeEnMarche_; }
 
   // Presses, typed answers and "Retour" count only while the board is shown.
   TableauNoir::Reaction Effectue(int code, bool calculAuto);

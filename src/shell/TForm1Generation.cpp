@@ -78,7 +78,7 @@ void TForm1::Calculerlasolution1Click() {
   SousGarde(QStringLiteral("TForm1.Calculerlasolution1Click;"), [this, ligne] {
     const TTirage tirage = TirageDeRangee(tirages_.Rangee(ligne));
     // During a game its draw stays the current one: the row is solved aside.
-    const bool partieEnJeu = manche_.PanneauVisible() == Manche::Panneau::Jeu && manche_.HorlogeEnMarche();
+    const bool partieEnJeu = manche_.PartieEnJeu();
     Solveur& solveur = partieEnJeu ? SolveurDeTravail() : *solveur_;
     solveur.ChangeTirage(tirage);
     if (!partieEnJeu) miseAjour();

@@ -77,6 +77,156 @@ void JoueLaPlusSimple(tolvan::TForm1& fenetre) {
   }
 }
 
+// The pictures of the README, each a scene played on the real window.
+class Captures {
+ public:
+  Captures(tolvan::TForm1& fenetre, const QDir& sortie, const QString& repertoire)
+      : fenetre_(fenetre), sortie_(sortie), repertoire_(repertoire) {}
+  bool Reussies() const { return reussies_; }
+
+  void Pages(const char* prefixe) {
+    const char* const pages[] = {"jeu", "options", "competition", "tirages", "apropos"};
+    for (int i = 0; i < 5; ++i) {
+      fenetre_.PCmain->setCurrentIndex(i);
+      Prends(QStringLiteral("%1-%2-%3.png").arg(QString::fromLatin1(prefixe)).arg(i + 1).arg(pages[i]));
+    }
+  }
+
+  // A game in progress on 25 50 75 100 3 6 with the target 303, then won.
+  void PartieGagnee() {
+    fenetre_.PCmain->setCurrentIndex(0);
+    fenetre_.CBauto->click();
+    fenetre_.CBmontre->click();
+    Joue(fenetre_, {25, 50, 75, 100, 3, 6}, 303);
+    for (int i = 0; i < 37; ++i) fenetre_.Timer1Timer();
+    for (int code : {6, tolvan::CodeFois, 2, tolvan::CodePlus}) fenetre_.Effectue(code);
+    Prends(QStringLiteral("partie-en-cours.png"));
+    fenetre_.Effectue(5);
+    Prends(QStringLiteral("partie-gagnee.png"));
+  }
+
+  // Results of seven digits on the tiles and the board.
+  void GrandsNombres() {
+    Joue(fenetre_, {100, 75, 50, 25, 1, 2}, 999);
+    for (int code : {1, tolvan::CodeFois, 2, 2, tolvan::CodeFois, 3, 3, tolvan::CodeFois, 4}) fenetre_.Effectue(code);
+    Prends(QStringLiteral("grands-nombres.png"));
+  }
+
+  // The clock of "20 secondes" runs out.
+  void TempsEcoule() {
+    fenetre_.CBtemps->setCurrentIndex(1);
+    Joue(fenetre_, {1, 3, 7, 8, 9, 10}, 997);
+    for (int i = 0; i < 20; ++i) fenetre_.Timer1Timer();
+    Prends(QStringLiteral("temps-ecoule.png"));
+    fenetre_.CBtemps->setCurrentIndex(0);
+  }
+
+  // A few more games fill the draws list.
+  void ListeDesTirages() {
+    for (int i = 0; i < 6; ++i) fenetre_.BresultClick();
+    fenetre_.Timer1->stop();
+    fenetre_.PCmain->setCurrentWidget(fenetre_.TStirage);
+    Prends(QStringLiteral("liste-des-tirages.png"));
+  }
+
+  // The solutions panel over the board of a won game, then a draw being typed.
+  void SolutionsEtSaisie() {
+    fenetre_.PCmain->setCurrentIndex(0);
+    Joue(fenetre_, {25, 50, 75, 100, 3, 6}, 303);
+    for (int code : {6, tolvan::CodeFois, 2, tolvan::CodePlus, 5}) fenetre_.Effectue(code);
+    fenetre_.BTvoirSolClick();
+    fenetre_.BTsimpleClick();
+    Prends(QStringLiteral("panneau-solutions.png"));
+    fenetre_.BTvoirSolClick();
+    fenetre_.Modifer1Click();
+    Prends(QStringLiteral("saisie-tirage.png"));
+  }
+
+  // The hints band during a game, each tool used once.
+  void BandeDesAides() {
+    Joue(fenetre_, {2, 2, 2, 2, 2, 2}, 64);
+    fenetre_.BTbackClick();
+    fenetre_.BTdecompClick();
+    fenetre_.RBfoisClick();
+    for (const auto& [touche, pave] : std::vector<std::pair<int, bool>>{
+             {Qt::Key_1, true}, {Qt::Key_0, true}, {Qt::Key_Slash, true}, {Qt::Key_3, true}, {Qt::Key_Enter, false}}) {
+      const QString texte = touche == Qt::Key_Enter   ? QStringLiteral("\r")
+                            : touche == Qt::Key_Slash ? QStringLiteral("/")
+                                                      : QString(QChar('0' + touche - Qt::Key_0));
+      QKeyEvent presse(QEvent::KeyPress, touche, pave ? Qt::KeypadModifier : Qt::NoModifier, texte);
+      QApplication::sendEvent(fenetre_.Lcalcul, &presse);
+      QKeyEvent relache(QEvent::KeyRelease, touche, pave ? Qt::KeypadModifier : Qt::NoModifier);
+      QApplication::sendEvent(fenetre_.Lcalcul, &relache);
+    }
+    Prends(QStringLiteral("bande-des-aides.png"));
+    fenetre_.BTbackClick();
+  }
+
+  // A series: the dialog that asks for it, then its draws sorted by target.
+  void SerieClassee() {
+    fenetre_.PCmain->setCurrentWidget(fenetre_.TStirage);
+    fenetre_.Tirages().EffaceTout();
+    tolvan::TFRMgene& generation = *fenetre_.FRMgene();
+    generation.TXTnbtir->setText(QStringLiteral("30"));
+    generation.show();
+    Attends();
+    reussies_ &= generation.grab().save(sortie_.filePath(QStringLiteral("generation.png")));
+    generation.hide();
+    fenetre_.GenereSerie({30, false});
+    fenetre_.PB2->setValue(0);
+    fenetre_.CBclasse->setChecked(true);
+    fenetre_.CBclasseClick();
+    Prends(QStringLiteral("liste-classee.png"));
+  }
+
+  // A competition on a copy of the shipped "Débutant" level: a series under
+  // way, then its end with a new record.
+  void Competition() {
+    QTemporaryDir niveaux;
+    for (const char* nom : {"debutant.niv", "debutant.tir"}) {
+      QFile::copy(repertoire_ + QStringLiteral("niveaux/") + QString::fromLatin1(nom),
+                  niveaux.filePath(QString::fromLatin1(nom)));
+    }
+    fenetre_.CBcompet->click();
+    // What "Changer le level" does once its dialog has given the file.
+    fenetre_.FichierNiveau = niveaux.filePath(QStringLiteral("debutant.niv"));
+    fenetre_.change_level(fenetre_.FichierNiveau, true);
+    fenetre_.BTstart->setEnabled(true);
+    fenetre_.BTstartClick();
+    for (int i = 0; i < 12; ++i) fenetre_.Timer1Timer();
+    Prends(QStringLiteral("competition-serie.png"));
+    JoueLaPlusSimple(fenetre_);
+    fenetre_.BTnouvPartieClick();
+    for (int i = 0; i < 20; ++i) fenetre_.Timer1Timer();
+    JoueLaPlusSimple(fenetre_);
+    fenetre_.BTnouvPartieClick();
+    QTimer::singleShot(200, [this] {
+      fenetre_.FRMname()->TXTbatu->setText(QStringLiteral("Camille"));
+      fenetre_.FRMname()->BTaddName->click();
+    });
+    for (int i = 0; i < 120 && fenetre_.serie().EnCours(); ++i) fenetre_.Timer1Timer();
+    fenetre_.PCmain->setCurrentWidget(fenetre_.TScompet);
+    Prends(QStringLiteral("competition-records.png"));
+    fenetre_.CBcompet->click();
+  }
+
+  // Every page in English, from the language file that comes with the game,
+  // with the hints band open.
+  void EnAnglais() {
+    fenetre_.BTbackClick();
+    fenetre_.change_langue(repertoire_ + QStringLiteral("english.tvl"));
+    Pages("english");
+  }
+
+ private:
+  void Prends(const QString& nom) { reussies_ &= Capture(fenetre_, sortie_.filePath(nom)); }
+
+  tolvan::TForm1& fenetre_;
+  const QDir sortie_;
+  const QString repertoire_;
+  bool reussies_ = true;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,119 +246,16 @@ int main(int argc, char** argv) {
   fenetre.show();
   fenetre.FormActivate();
 
-  bool ok = true;
-  const char* const pages[] = {"jeu", "options", "competition", "tirages", "apropos"};
-  for (int i = 0; i < 5; ++i) {
-    fenetre.PCmain->setCurrentIndex(i);
-    ok &= Capture(fenetre, sortie.filePath(QStringLiteral("page-%1-%2.png").arg(i + 1).arg(pages[i])));
-  }
-
-  // A game in progress on 25 50 75 100 3 6 with the target 303, then won.
-  fenetre.PCmain->setCurrentIndex(0);
-  fenetre.CBauto->click();
-  fenetre.CBmontre->click();
-  Joue(fenetre, {25, 50, 75, 100, 3, 6}, 303);
-  for (int i = 0; i < 37; ++i) fenetre.Timer1Timer();
-  for (int code : {6, tolvan::CodeFois, 2, tolvan::CodePlus}) fenetre.Effectue(code);
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("partie-en-cours.png")));
-  fenetre.Effectue(5);
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("partie-gagnee.png")));
-
-  // Results of seven digits on the tiles and the board.
-  Joue(fenetre, {100, 75, 50, 25, 1, 2}, 999);
-  for (int code : {1, tolvan::CodeFois, 2, 2, tolvan::CodeFois, 3, 3, tolvan::CodeFois, 4}) fenetre.Effectue(code);
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("grands-nombres.png")));
-
-  // The clock of "20 secondes" runs out.
-  fenetre.CBtemps->setCurrentIndex(1);
-  Joue(fenetre, {1, 3, 7, 8, 9, 10}, 997);
-  for (int i = 0; i < 20; ++i) fenetre.Timer1Timer();
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("temps-ecoule.png")));
-  fenetre.CBtemps->setCurrentIndex(0);
-
-  // A few more games fill the draws list.
-  for (int i = 0; i < 6; ++i) fenetre.BresultClick();
-  fenetre.Timer1->stop();
-  fenetre.PCmain->setCurrentWidget(fenetre.TStirage);
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("liste-des-tirages.png")));
-
-  // The solutions panel over the board of a won game.
-  fenetre.PCmain->setCurrentIndex(0);
-  Joue(fenetre, {25, 50, 75, 100, 3, 6}, 303);
-  for (int code : {6, tolvan::CodeFois, 2, tolvan::CodePlus, 5}) fenetre.Effectue(code);
-  fenetre.BTvoirSolClick();
-  fenetre.BTsimpleClick();
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("panneau-solutions.png")));
-  fenetre.BTvoirSolClick();
-
-  // A draw being typed.
-  fenetre.Modifer1Click();
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("saisie-tirage.png")));
-
-  // The hints band during a game, each tool used once.
-  Joue(fenetre, {2, 2, 2, 2, 2, 2}, 64);
-  fenetre.BTbackClick();
-  fenetre.BTdecompClick();
-  fenetre.ChoisitOperation(tolvan::OperMultiplication);
-  for (const auto& [touche, pave] : std::vector<std::pair<int, bool>>{
-           {Qt::Key_1, true}, {Qt::Key_0, true}, {Qt::Key_Slash, true}, {Qt::Key_3, true}, {Qt::Key_Enter, false}}) {
-    const QString texte = touche == Qt::Key_Enter   ? QStringLiteral("\r")
-                          : touche == Qt::Key_Slash ? QStringLiteral("/")
-                                                    : QString(QChar('0' + touche - Qt::Key_0));
-    QKeyEvent presse(QEvent::KeyPress, touche, pave ? Qt::KeypadModifier : Qt::NoModifier, texte);
-    QApplication::sendEvent(fenetre.Lcalcul, &presse);
-    QKeyEvent relache(QEvent::KeyRelease, touche, pave ? Qt::KeypadModifier : Qt::NoModifier);
-    QApplication::sendEvent(fenetre.Lcalcul, &relache);
-  }
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("bande-des-aides.png")));
-  // A series: the dialog that asks for it, then its draws sorted by target.
-  fenetre.BTbackClick();
-  fenetre.PCmain->setCurrentWidget(fenetre.TStirage);
-  fenetre.Tirages().EffaceTout();
-  tolvan::TFRMgene& generation = *fenetre.FRMgene();
-  generation.TXTnbtir->setText(QStringLiteral("30"));
-  generation.show();
-  Attends();
-  ok &= generation.grab().save(sortie.filePath(QStringLiteral("generation.png")));
-  generation.hide();
-  fenetre.GenereSerie({30, false});
-  fenetre.PB2->setValue(0);
-  fenetre.CBclasse->setChecked(true);
-  fenetre.CBclasseClick();
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("liste-classee.png")));
-  // A competition on a copy of the shipped "Débutant" level: a series under
-  // way, then its end with a new record.
-  QTemporaryDir niveaux;
-  for (const char* nom : {"debutant.niv", "debutant.tir"}) {
-    QFile::copy(repertoire + QStringLiteral("niveaux/") + QString::fromLatin1(nom), niveaux.filePath(QString::fromLatin1(nom)));
-  }
-  fenetre.CBcompet->click();
-  fenetre.FichierNiveau = niveaux.filePath(QStringLiteral("debutant.niv"));
-  fenetre.change_level(fenetre.FichierNiveau, true);
-  fenetre.BTstart->setEnabled(true);
-  fenetre.BTstartClick();
-  for (int i = 0; i < 12; ++i) fenetre.Timer1Timer();
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("competition-serie.png")));
-  JoueLaPlusSimple(fenetre);
-  fenetre.BTnouvPartieClick();
-  for (int i = 0; i < 20; ++i) fenetre.Timer1Timer();
-  JoueLaPlusSimple(fenetre);
-  fenetre.BTnouvPartieClick();
-  QTimer::singleShot(200, [&fenetre] {
-    fenetre.FRMname()->TXTbatu->setText(QStringLiteral("Camille"));
-    fenetre.FRMname()->BTaddName->click();
-  });
-  for (int i = 0; i < 120 && fenetre.serie().EnCours(); ++i) fenetre.Timer1Timer();
-  fenetre.PCmain->setCurrentWidget(fenetre.TScompet);
-  ok &= Capture(fenetre, sortie.filePath(QStringLiteral("competition-records.png")));
-
-  // Every page in English, from the language file that comes with the game.
-  fenetre.CBcompet->click();
-  fenetre.BTbackClick();
-  fenetre.change_langue(repertoire + QStringLiteral("english.tvl"));
-  for (int i = 0; i < 5; ++i) {
-    fenetre.PCmain->setCurrentIndex(i);
-    ok &= Capture(fenetre, sortie.filePath(QStringLiteral("english-%1-%2.png").arg(i + 1).arg(pages[i])));
-  }
-  return ok ? 0 : 1;
+  Captures captures(fenetre, sortie, repertoire);
+  captures.Pages("page");
+  captures.PartieGagnee();
+  captures.GrandsNombres();
+  captures.TempsEcoule();
+  captures.ListeDesTirages();
+  captures.SolutionsEtSaisie();
+  captures.BandeDesAides();
+  captures.SerieClassee();
+  captures.Competition();
+  captures.EnAnglais();
+  return captures.Reussies() ? 0 : 1;
 }
