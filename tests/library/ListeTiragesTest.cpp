@@ -10,9 +10,9 @@
 namespace tolvan::test {
 namespace {
 
-RangeeTirage Rangee(const std::string& cible) {
+RangeeTirage Rangee(const std::string& cible, const std::string& premier = "1") {
   RangeeTirage rangee;
-  rangee.cellules = {cible, "1", "2", "3", "4", "5", "6", "0", "0", "NON", ""};
+  rangee.cellules = {cible, premier, "2", "3", "4", "5", "6", "0", "0", "NON", ""};
   return rangee;
 }
 
@@ -59,8 +59,7 @@ TEST(ListeTirages, KeptSortedByTargetAsTextWhileAsked) {
   EXPECT_EQ(choisie.row(), 2);
   EXPECT_EQ(choisie.column(), 3);
   // Appended rows take their place, after any equal target.
-  RangeeTirage autre101 = Rangee("101");
-  autre101.cellules[1].assign("9");  // assign: g++ 12 warns wrongly about operator=
+  const RangeeTirage autre101 = Rangee("101", "9");
   EXPECT_EQ(liste.Ajoute(autre101), 2);
   EXPECT_EQ(liste.Ajoute(Rangee("0")), 0);
   EXPECT_EQ(Cibles(liste), std::vector<std::string>({"0", "1000", "101", "101", "999"}));
