@@ -46,6 +46,8 @@ void TForm1::LV_to_TIR(int ligne) { solveur_->ChangeTirage(TirageDeRangee(tirage
 
 void TForm1::TIR_to_LV() {
   if (tirages_.EstPleine()) {
+    // The draw has no row of its own: a win marks none, not the last game's.
+    tirages_.DefinitLigneCourante(-1);
     MontreListePleine();
     return;
   }

@@ -17,10 +17,14 @@ void ChargeTheme(const QString& chemin, SonsDuJeu& sons, Plateforme& plateforme,
   AvecReessai(QuestionOuverture(chemin, textes), plateforme, textes, [&] {
     const LectureTexte lecture = LitFichierTexte(chemin);
     if (lecture.etat == LectureTexte::OuvertureImpossible) return IssueFichier::OuvertureImpossible;
-    if (lecture.etat == LectureTexte::LectureImpossible) return IssueFichier::LectureImpossible;
+    // A whole file names every sound, empty past its end; a read that fails
+    // changes only the names read before the failure.
+    const bool entier = lecture.etat == LectureTexte::Lu;
     const auto noms = sons.DansLOrdreDuTheme();
-    for (int i = 0; i < SonsDuJeu::Nombre; ++i) *noms[i] = lecture.lignes.value(i);
-    return IssueFichier::Reussie;
+    for (int i = 0; i < SonsDuJeu::Nombre && (entier || i < lecture.lignes.size()); ++i) {
+      *noms[i] = lecture.lignes.value(i);
+    }
+    return entier ? IssueFichier::Reussie : IssueFichier::LectureImpossible;
   });
 }
 

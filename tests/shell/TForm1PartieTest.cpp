@@ -130,6 +130,19 @@ TEST(Partie, FromNewGameToTheWinWithItsRecapScoreAndMark) {
   EXPECT_EQ(f.NbTirages(), 1);
 }
 
+TEST(Partie, ADrawAFullListCannotTakeMarksNoOtherRowWhenWon) {
+  PartieEnCours f;
+  f.Commence(TirageDe303);
+  RangeeTirage rangee = f.fenetre->Tirages().Rangee(0);
+  while (!f.fenetre->Tirages().EstPleine()) f.fenetre->Tirages().Ajoute(rangee);
+  f.Commence(TirageDe303);
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);  // the list is full
+  f.Ligne("P6", "BTfois", "P2");
+  f.Ligne("P2", "BTplus", "P5");
+  ASSERT_TRUE(f.fenetre->manche().Gagnee());
+  for (const int ligne : {0, 1, f.NbTirages() - 1}) EXPECT_EQ(f.Tirage(ligne).value(9), "NON") << ligne;
+}
+
 TEST(Partie, TimeRunsOutOnTheLastTickOfTheLimit) {
   PartieEnCours f;
   f.plateforme.tirages = TirageDe303;
