@@ -267,6 +267,7 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   void AffichePanneau();
   void AfficheHorloge();
   void AfficheBilan();
+  void AfficheTitreBilan();
   void AfficheScores();
   void AfficheTableau();
   // The commands that start a game or change the draws list are enabled

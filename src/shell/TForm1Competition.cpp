@@ -42,6 +42,8 @@ void TForm1::DisposeMode(bool competition) {
   LBpoint->setVisible(competition);
   LBpoint2->setVisible(competition);
   GBopSol->setEnabled(!competition);
+  // Hints are forbidden only in the competition that forbids them.
+  BTback->setEnabled(!competition || !CBaide->isChecked());
   // A series is a competition's, on a level read.
   BTstart->setEnabled(competition && !FichierNiveau.isEmpty());
 }
@@ -55,6 +57,8 @@ void TForm1::mode_compet() {
     CBmontreClick();
   }
   CkBpremier->setChecked(false);
+  // Back in a competition that forbids them, the hints leave the screen.
+  if (CBaide->isChecked()) CBaideClick();
 }
 
 void TForm1::mode_entrain() {

@@ -40,11 +40,14 @@ void TForm1::PoseTexte(const char* controle, const QString& texte) {
     etiquette->setText(texte);
     // The game's name, large, in whatever letters a language gives it.
     if (etiquette == LBtitre) AjustePolice(LBtitre, texte, LBtitre->width(), PointsTitre);
-  } else if (auto* groupe = qobject_cast<QGroupBox*>(cible)) {
+  } else if (auto* groupe = qobject_cast<QGroupBox*>(cible); groupe && groupe != GBbravo) {
     groupe->setTitle(texte);
   }
-  // The summary of a won game is titled with it again after a time-out.
-  if (cible == GBbravo) titreBravo_ = texte;
+  if (cible == GBbravo) {
+    // The title of a won game's summary; a time-out's summary keeps its own.
+    titreBravo_ = texte;
+    AfficheTitreBilan();
+  }
 }
 
 void TForm1::PoseTextesFrancais() {

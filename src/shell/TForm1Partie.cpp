@@ -41,10 +41,12 @@ void TForm1::ActiveCommandes() {
   const bool entrainement = !serie_.ModeCompetition();
   BTrejoue->setEnabled(libre && entrainement && manche_.TirageDonne());
   BTmodifier->setEnabled(libre && entrainement);
-  for (QWidget* commande : std::initializer_list<QWidget*>{Bresult, BTnouvPartie, BTjouer, BTopen, BTsave,
-                                                           BTeffaceTout, BTimprim, BTexcel, BTgenere, CBclasse}) {
+  for (QWidget* commande : std::initializer_list<QWidget*>{Bresult, BTjouer, BTopen, BTsave, BTeffaceTout,
+                                                           BTimprim, BTexcel, BTgenere, CBclasse}) {
     commande->setEnabled(libre);
   }
+  // Between two series of a competition there is no next draw to play.
+  BTnouvPartie->setEnabled(libre && (entrainement || serie_.EnCours()));
   // A level read would replace the list; the mode cannot change during a series.
   CBcompet->setEnabled(libre && !serie_.EnCours());
 }
@@ -62,8 +64,12 @@ void TForm1::AfficheHorloge() {
   }
 }
 
-void TForm1::AfficheBilan() {
+void TForm1::AfficheTitreBilan() {
   GBbravo->setTitle(manche_.DerniereIssue() == Manche::Issue::TempsEcoule ? TitreTempsEcoule : titreBravo_);
+}
+
+void TForm1::AfficheBilan() {
+  AfficheTitreBilan();
   MMrecap->clear();
   for (const std::string& ligne : manche_.Recap()) {
     MMrecap->append(QString::fromStdString(ligne));
@@ -98,8 +104,6 @@ void TForm1::depart() {
 void TForm1::PreparePartie() {
   manche_.RemetHorlogeAZero();
   CacheReponse();
-  Ldecompos->clear();
-  ElastLigne->clear();
   LBnbsol->clear();
 }
 

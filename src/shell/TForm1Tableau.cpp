@@ -34,6 +34,9 @@ void TForm1::miseAjour() {
     Bresult->setAccessibleName(QStringLiteral("à trouver : ") + cible);
     AjustePolice(Bresult, cible, LargeurUtile(Bresult), PointsCible);
     Enbadecomp->setText(cible);
+    // What the hints found was about the draw before.
+    Ldecompos->clear();
+    ElastLigne->clear();
     AfficheTableau();
   });
 }

@@ -72,6 +72,8 @@ void TForm1::LVtirageDblClick() {
   if (ligne < 0) return;
   SousGarde(QStringLiteral("TForm1.LVtirageDblClick;"), [this, ligne] {
     LV_to_TIR(ligne);
+    // A new game on that draw, with the whole of its time.
+    PreparePartie();
     depart();
     PCmain->setCurrentWidget(TSjeu);
     tirages_.DefinitLigneCourante(ligne);

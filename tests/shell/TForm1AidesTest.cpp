@@ -77,8 +77,11 @@ TEST(Aides, ADrawTypedOnTheKeypadIsPlayedWhole) {
   EXPECT_EQ(QApplication::focusWidget(), f.Champ(3));
   EXPECT_EQ(f.fenetre->solveur().Tirage.Nombres[2], 1);
 
+  f.fenetre->BTdecompClick();
+  ASSERT_FALSE(f.W<QLineEdit>("Ldecompos")->text().isEmpty());
   f.Joue({"0", "0", "5", "5", "10", "100", "0"});
   EXPECT_TRUE(f.W("GBjeu")->isVisible());
+  EXPECT_EQ(f.W<QLineEdit>("Ldecompos")->text(), "");  // it was about the draw before
   QStringList tuiles;
   for (int i = 1; i <= 6; ++i) tuiles.append(f.W<QPushButton>(qPrintable(QStringLiteral("P%1").arg(i)))->text());
   EXPECT_EQ(tuiles, QStringList({"1", "1", "5", "5", "10", "100"}));

@@ -200,15 +200,24 @@ TEST(Competition, UntickingTheModeBringsTrainingBack) {
   f.Trouve250();
   f.plateforme.reponses = {Reponse::Oui};
   f.fenetre->BTstartClick();
+  EXPECT_FALSE(f.Trouve<QPushButton>("BTnouvPartie")->isEnabled());  // no series, no next draw
+  f.Trouve<QCheckBox>("CBaide")->click();
+  EXPECT_FALSE(f.Trouve<QPushButton>("BTback")->isEnabled());
   f.Trouve<QCheckBox>("CBcompet")->click();
+  // Training has its hints, whatever the competition forbade.
+  EXPECT_TRUE(f.Trouve<QPushButton>("BTback")->isEnabled());
+  EXPECT_TRUE(f.Trouve<QPushButton>("BTnouvPartie")->isEnabled());
   EXPECT_TRUE(f.fenetre->PCmain->isTabVisible(f.fenetre->PCmain->indexOf(f.fenetre->TStirage)));
   EXPECT_EQ(f.Trouve<QTreeWidget>("LVscore")->topLevelItemCount(), 0);
   EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 3600);
   EXPECT_TRUE(f.Trouve<QLabel>("LBpoint")->isHidden());
   EXPECT_TRUE(f.Trouve<QPushButton>("BTrejoue")->isEnabled());
   EXPECT_FALSE(f.Trouve<QPushButton>("BTstart")->isEnabled());
+  f.Trouve<QPushButton>("BTback")->click();
   f.Trouve<QCheckBox>("CBcompet")->click();
   EXPECT_TRUE(f.Trouve<QPushButton>("BTstart")->isEnabled());  // the level read stays
+  EXPECT_FALSE(f.Trouve<QPushButton>("BTback")->isEnabled());
+  EXPECT_TRUE(f.Trouve<QWidget>("GBindice")->isHidden());
 }
 
 }  // namespace

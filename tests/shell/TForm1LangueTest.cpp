@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -82,6 +83,13 @@ TEST(Langue, TheShippedFilesGiveEveryCaptionAndEveryOneFits) {
   f.fenetre->change_langue(DossierDonnees + "francais.tvl");
   f.VerifieLignes(francais);
   EXPECT_EQ(f.fenetre->Textes.MsgImpossible, " IMPOSSIBLE ");
+
+  // A lost game's summary is not retitled as a won one.
+  f.Trouve<QComboBox>("CBtemps")->setCurrentIndex(1);
+  f.fenetre->BresultClick();
+  for (int i = 0; i < 20; ++i) f.fenetre->Timer1Timer();
+  f.fenetre->change_langue(DossierDonnees + "english.tvl");
+  EXPECT_EQ(f.Trouve<QGroupBox>("GBbravo")->title(), "Temps écoulé !");
 }
 
 TEST(Langue, EachLineReplacesWhatItsControlsShowAndShortFilesEmptyTheRest) {

@@ -210,11 +210,15 @@ TEST(Tirages, ListedDrawsArePlayedSolvedAndPrinted) {
   EXPECT_EQ(f.tirages().Rangee(0).cellules[CelluleSolution], solveur.TexteSimple);
   EXPECT_EQ(f.tirages().Rangee(0).cellules[CelluleTrouve], "OUI");
 
-  // Double click: the row's game starts on the game page.
+  // Double click: the row's game starts on the game page, with all its time.
   f.Choisit(1);
+  f.fenetre->LVtirageDblClick();
+  for (int i = 0; i < 5; ++i) f.fenetre->Timer1Timer();
+  ASSERT_EQ(f.fenetre->manche().Ecoule(), 5);
   f.fenetre->LVtirageDblClick();
   EXPECT_EQ(f.fenetre->PCmain->currentWidget(), f.fenetre->TSjeu);
   EXPECT_EQ(f.fenetre->manche().Tirage().Resultat, 101);
+  EXPECT_EQ(f.fenetre->manche().Ecoule(), 0);
   EXPECT_EQ(f.tirages().LigneCourante(), 1);
   // Solving a row during that game leaves the game's draw as it is.
   f.Choisit(0);

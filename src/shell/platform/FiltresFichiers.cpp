@@ -17,6 +17,8 @@ QString FiltreQt(const QString& filtre) {
 void PrepareDialogue(QFileDialog& choix, const DialogueFichier& dialogue, QFileDialog::AcceptMode mode) {
   choix.setWindowTitle(dialogue.titre);
   choix.setNameFilter(FiltreQt(dialogue.filtre));
+  // The descriptions name their patterns already ("Fichiers Tirage *.tir").
+  choix.setOption(QFileDialog::HideNameFilterDetails);
   choix.setAcceptMode(mode);
   choix.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (mode == QFileDialog::AcceptSave) choix.setDefaultSuffix(dialogue.extension);
