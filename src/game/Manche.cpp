@@ -29,9 +29,9 @@ void Manche::ChangeLimite(int secondes, bool illimitee) {
   illimitee_ = illimitee;
 }
 
-std::string Manche::TexteHorloge() const {
-  if (illimitee_) return "Chrono " + MinutesSecondes(ecoule_);
-  return "Il reste " + MinutesSecondes(std::max(0, limite_ - ecoule_));
+std::string Manche::TexteHorloge(const std::string& motReste, const std::string& motChrono) const {
+  if (illimitee_) return motChrono + " " + MinutesSecondes(ecoule_);
+  return motReste + " " + MinutesSecondes(std::max(0, limite_ - ecoule_));
 }
 
 std::uint16_t Manche::Points() const {

@@ -36,8 +36,9 @@ class Manche {
     horlogeEnMarche_ = false;
     ecoule_ = 0;
   }
-  // "Il reste 0:42", or "Chrono 12:34" for an unlimited clock.
-  std::string TexteHorloge() const;
+  // The time left after its word ("Il reste 0:42"), or for an unlimited
+  // clock the time spent after its own ("Chrono 12:34").
+  std::string TexteHorloge(const std::string& motReste, const std::string& motChrono) const;
   // What finding the draw now would earn in a series.
   std::uint16_t Points() const;
 

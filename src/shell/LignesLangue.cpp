@@ -9,8 +9,8 @@ LigneLangue Message(QString TextesMessages::*message) { return {{}, message}; }
 
 }  // namespace
 
-const std::array<LigneLangue, NbLignesLangue>& LignesLangue() {
-  static const std::array<LigneLangue, NbLignesLangue> lignes = {
+const std::array<LigneLangue, NbLignesFichierLangue>& LignesLangue() {
+  static const std::array<LigneLangue, NbLignesFichierLangue> lignes = {
       Controle("BTannul", "Retour"),
       Controle("BTback", "Aides"),
       Controle("BTchange", "Changer le level"),
@@ -84,14 +84,17 @@ const std::array<LigneLangue, NbLignesLangue>& LignesLangue() {
       Message(&TextesMessages::MsgPartieSuivante),
       Message(&TextesMessages::MsgAbandonner),
       Message(&TextesMessages::MsgToutEffacer),
+      Message(&TextesMessages::MsgTempsEcoule),
+      Message(&TextesMessages::MsgIlReste),
+      Message(&TextesMessages::MsgChrono),
   };
   return lignes;
 }
 
-std::array<QString, NbLignesLangue> LignesFrancaises() {
+std::array<QString, NbLignesFichierLangue> LignesFrancaises() {
   const TextesMessages messages;
-  std::array<QString, NbLignesLangue> francais;
-  for (int i = 0; i < NbLignesLangue; ++i) {
+  std::array<QString, NbLignesFichierLangue> francais;
+  for (int i = 0; i < NbLignesFichierLangue; ++i) {
     const LigneLangue& ligne = LignesLangue()[static_cast<std::size_t>(i)];
     if (ligne.message) francais[static_cast<std::size_t>(i)] = messages.*ligne.message;
     if (!ligne.cibles.empty()) francais[static_cast<std::size_t>(i)] = QString::fromUtf8(ligne.cibles.front().francais);

@@ -1,7 +1,12 @@
-// What each line of a language file (".tvl", 73 lines) changes: the
-// captions of one or two controls, named as the window names them, or one
-// of the message texts. The built-in French captions are here too, and
-// nowhere else, so that a translator starts from the same list.
+// What each line of a language file (".tvl") changes: the captions of one
+// or two controls, named as the window names them, or one of the message
+// texts. The built-in French captions are here too, and nowhere else, so
+// that a translator starts from the same list.
+//
+// Every language file has 73 lines; a shorter one empties what it lacks.
+// Tolvan's own texts follow them in three more lines (the clock and the
+// time-out), which files made for older versions do not have: missing,
+// those keep their French.
 #pragma once
 
 #include <array>
@@ -14,6 +19,7 @@
 namespace tolvan {
 
 inline constexpr int NbLignesLangue = 73;
+inline constexpr int NbLignesFichierLangue = NbLignesLangue + 3;
 
 // A control whose caption a line gives (the window itself for its title,
 // a page for its tab), with its built-in French text.
@@ -27,11 +33,11 @@ struct LigneLangue {
   QString TextesMessages::*message = nullptr;  // or a message text
 };
 
-// Lines 1 to 73, in file order (index 0 is line 1). Lines 47 and 49 are
+// Lines 1 to 76, in file order (index 0 is line 1). Lines 47 and 49 are
 // read and change nothing.
-const std::array<LigneLangue, NbLignesLangue>& LignesLangue();
+const std::array<LigneLangue, NbLignesFichierLangue>& LignesLangue();
 
 // The built-in French file, line by line, as "francais.tvl" holds it.
-std::array<QString, NbLignesLangue> LignesFrancaises();
+std::array<QString, NbLignesFichierLangue> LignesFrancaises();
 
 }  // namespace tolvan

@@ -66,8 +66,10 @@ void TForm1::change_langue(const QString& chemin) {
   AvecReessai(QuestionReessai(Textes.MsgErreurOuverture, Textes), plateforme_, Textes, [&] {
     LecteurLignes lecteur(OctetsMaxLangue);
     if (!lecteur.Ouvre(chemin.toStdString())) return IssueFichier::OuvertureImpossible;
-    // Line after line, each at once: a short file empties what it lacks.
-    for (int ligne = 0; ligne < NbLignesLangue; ++ligne) {
+    // Line after line, each at once: a short file empties what it lacks,
+    // and leaves Tolvan's own lines in French.
+    const TextesMessages francais;
+    for (int ligne = 0; ligne < NbLignesFichierLangue; ++ligne) {
       const std::optional<std::string> lue = lecteur.Suivante();
       if (lecteur.ErreurDeLecture()) {
         // Told in the texts of the lines already applied, with the file's path.
@@ -75,10 +77,15 @@ void TForm1::change_langue(const QString& chemin) {
                             BoutonsMessage::Ok);
         return IssueFichier::Signalee;
       }
-      AppliqueLigneLangue(ligne, lue ? QString::fromStdString(Utf8DepuisWindows1252(*lue)) : QString());
+      const LigneLangue& quoi = LignesLangue()[static_cast<std::size_t>(ligne)];
+      const QString absente = ligne < NbLignesLangue ? QString() : francais.*quoi.message;
+      AppliqueLigneLangue(ligne, lue ? QString::fromStdString(Utf8DepuisWindows1252(*lue)) : absente);
     }
     return IssueFichier::Reussie;
   });
+  // The clock and a time-out's summary speak the new language at once.
+  AfficheHorloge();
+  AfficheTitreBilan();
 }
 
 void TForm1::BTchangeLangueClick() {

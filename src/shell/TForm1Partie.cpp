@@ -19,12 +19,6 @@
 
 namespace tolvan {
 
-namespace {
-
-const QString TitreTempsEcoule = QStringLiteral("Temps écoulé !");
-
-}  // namespace
-
 void TForm1::AffichePanneau() {
   const Manche::Panneau panneau = manche_.PanneauVisible();
   GBjeu->setVisible(panneau == Manche::Panneau::Jeu);
@@ -55,7 +49,7 @@ void TForm1::AfficheHorloge() {
   // The bar only shows the time: it is given a value within its range.
   PB->setRange(0, std::max(1, manche_.Limite()));
   PB->setValue(std::clamp(manche_.Ecoule(), 0, PB->maximum()));
-  PB->setFormat(QString::fromStdString(manche_.TexteHorloge()));
+  PB->setFormat(QString::fromStdString(manche_.TexteHorloge(Textes.MsgIlReste.toStdString(), Textes.MsgChrono.toStdString())));
   if (!manche_.HorlogeEnMarche()) {
     Timer1->stop();
   } else if (!Timer1->isActive()) {
@@ -65,7 +59,7 @@ void TForm1::AfficheHorloge() {
 }
 
 void TForm1::AfficheTitreBilan() {
-  GBbravo->setTitle(manche_.DerniereIssue() == Manche::Issue::TempsEcoule ? TitreTempsEcoule : titreBravo_);
+  GBbravo->setTitle(manche_.DerniereIssue() == Manche::Issue::TempsEcoule ? Textes.MsgTempsEcoule : titreBravo_);
 }
 
 void TForm1::AfficheBilan() {

@@ -20,6 +20,10 @@ struct TextesMessages {
   QString MsgPartieSuivante = QStringLiteral("Partie Suivante");
   QString MsgAbandonner = QStringLiteral("Abandonner la partie en cours ?");
   QString MsgToutEffacer = QStringLiteral("Etes vous sûr de vouloir tout effacer ?");
+  // The summary's title after a time-out, and the words of the clock.
+  QString MsgTempsEcoule = QStringLiteral("Temps écoulé !");
+  QString MsgIlReste = QStringLiteral("Il reste");
+  QString MsgChrono = QStringLiteral("Chrono");
 };
 
 }  // namespace tolvan

@@ -54,7 +54,7 @@ TEST(Manche, TheClockRunsOutOnTheLastSecondOfTheLimitAndScoresNothing) {
   EXPECT_TRUE(p.manche.HorlogeEnMarche());  // a new limit does not stop a game
   p.Presse({1, CodePlus, 2});
   p.Tique(19);
-  EXPECT_EQ(p.manche.TexteHorloge(), "Il reste 0:01");
+  EXPECT_EQ(p.manche.TexteHorloge("Il reste", "Chrono"), "Il reste 0:01");
   EXPECT_EQ(p.manche.PanneauVisible(), Manche::Panneau::Jeu);
   const Manche::Seconde derniere = p.manche.Tique();
   EXPECT_TRUE(derniere.tempsEcoule);
@@ -73,10 +73,10 @@ TEST(Manche, TheClockRunsOutOnTheLastSecondOfTheLimitAndScoresNothing) {
 
   // Played again, the clock starts from 0.
   p.manche.Demarre(p.manche.Tirage());
-  EXPECT_EQ(p.manche.TexteHorloge(), "Il reste 0:20");
+  EXPECT_EQ(p.manche.TexteHorloge("Il reste", "Chrono"), "Il reste 0:20");
   p.manche.ChangeLimite(3600, true);
   p.Tique(754);
-  EXPECT_EQ(p.manche.TexteHorloge(), "Chrono 12:34");
+  EXPECT_EQ(p.manche.TexteHorloge("Il reste", "Chrono"), "Chrono 12:34");
 }
 
 TEST(Manche, AWinStopsTheClockAndKeepsItsBoardForTheSummary) {

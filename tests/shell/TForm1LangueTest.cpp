@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
@@ -69,12 +70,12 @@ QStringList Lignes(const QString& chemin) {
 TEST(Langue, TheShippedFilesGiveEveryCaptionAndEveryOneFits) {
   Fenetre f;
   const QStringList francais = Lignes(DossierDonnees + "francais.tvl");
-  ASSERT_EQ(francais.size(), NbLignesLangue);
+  ASSERT_EQ(francais.size(), NbLignesFichierLangue);
   const auto table = LignesFrancaises();
   EXPECT_EQ(francais, QStringList(table.begin(), table.end()));  // the shipped file is the built-in table
 
   const QStringList anglais = Lignes(DossierDonnees + "english.tvl");
-  ASSERT_EQ(anglais.size(), NbLignesLangue);
+  ASSERT_EQ(anglais.size(), NbLignesFichierLangue);
   f.fenetre->change_langue(DossierDonnees + "english.tvl");
   EXPECT_TRUE(f.plateforme.messages.empty());
   f.VerifieLignes(anglais);
@@ -89,7 +90,8 @@ TEST(Langue, TheShippedFilesGiveEveryCaptionAndEveryOneFits) {
   f.fenetre->BresultClick();
   for (int i = 0; i < 20; ++i) f.fenetre->Timer1Timer();
   f.fenetre->change_langue(DossierDonnees + "english.tvl");
-  EXPECT_EQ(f.Trouve<QGroupBox>("GBbravo")->title(), "Temps écoulé !");
+  EXPECT_EQ(f.Trouve<QGroupBox>("GBbravo")->title(), anglais[73]);
+  EXPECT_TRUE(f.Trouve<QProgressBar>("PB")->format().startsWith(anglais[74]));
 }
 
 TEST(Langue, EachLineReplacesWhatItsControlsShowAndShortFilesEmptyTheRest) {
@@ -99,7 +101,9 @@ TEST(Langue, EachLineReplacesWhatItsControlsShowAndShortFilesEmptyTheRest) {
   QStringList lignes = Lignes(DossierDonnees + "francais.tvl").mid(0, 60);
   lignes[38] = "";  // the window's title
   f.Ecrit("court.tvl", VersWindows1252(lignes.join("\r\n") + "\r\n"));
+  f.fenetre->change_langue(DossierDonnees + "english.tvl");
   f.fenetre->change_langue(f.Chemin("court.tvl"));
+  EXPECT_EQ(f.fenetre->Textes.MsgChrono, "Chrono");  // the lines older files lack are French again
   EXPECT_EQ(f.Trouve<QLabel>("LBniv")->text(), "Modifier");  // the same text as "Modifier"
   EXPECT_EQ(f.Trouve<QLabel>("TXTnamefile")->text(), "Aucun fichier ouvert");
   EXPECT_EQ(f.fenetre->windowTitle(), "");
