@@ -57,6 +57,7 @@ QLabel#Label8 { font-weight: bold; color: #555555; }
 QLabel#LBscoreActu, QLabel#LBnbsol, QLabel#LBpoint { font-size: 12pt; font-weight: bold; color: #1d2f4f; }
 QLabel#Label9, QLabel#Label4, QLabel#LbsiteTavrel, QLabel#LBmailTavrel { color: #1a5fb4; }
 QTextEdit#MMrecap { background: #fffdf5; }
+QRadioButton#RBplus, QRadioButton#RBfois, QRadioButton#RBmoins, QRadioButton#RBdiv { spacing: 2px; }
 QTreeView#LVtirage::item, QTreeView#LVscore::item, QTreeView#LVrecord::item {
   border-right: 1px solid #d8d8d8; border-bottom: 1px solid #d8d8d8;
 }
