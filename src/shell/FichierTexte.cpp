@@ -10,24 +10,9 @@ namespace {
 
 constexpr std::size_t OctetsMaxTexte = std::size_t{1} << 20;
 
-std::string_view Vue(const QByteArray& octets) {
-  return {octets.constData(), static_cast<std::size_t>(octets.size())};
-}
-
 QString Decode(std::string_view octets) { return QString::fromStdString(Utf8DepuisWindows1252(octets)); }
 
 }  // namespace
-
-
-QByteArray VersWindows1252(const QString& texte) {
-  return QByteArray::fromStdString(Windows1252DepuisUtf8(texte.toStdString()));
-}
-
-QStringList DecoupeLignes(const QByteArray& contenu) {
-  QStringList lignes;
-  for (const std::string& ligne : tolvan::DecoupeLignes(Vue(contenu))) lignes.append(Decode(ligne));
-  return lignes;
-}
 
 LectureTexte LitFichierTexte(const QString& chemin) {
   LecteurLignes lecteur(OctetsMaxTexte);

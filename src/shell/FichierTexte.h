@@ -9,12 +9,6 @@
 
 namespace tolvan {
 
-// A character the code page lacks is written as "?".
-QByteArray VersWindows1252(const QString& texte);
-
-// The lines of a file's bytes; an empty file has none.
-QStringList DecoupeLignes(const QByteArray& contenu);
-
 struct LectureTexte {
   enum Etat { Lu, OuvertureImpossible, LectureImpossible };
   Etat etat = Lu;

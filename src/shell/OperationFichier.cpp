@@ -14,6 +14,15 @@ bool Reessayer(Plateforme& plateforme, const QString& question) {
   return plateforme.Message(TypeMessage::Erreur, question, BoutonsMessage::ReessayerAnnuler) == Reponse::Reessayer;
 }
 
+IssueFichier IssueEcriture(EcritureTexte ecriture) {
+  switch (ecriture) {
+    case EcritureTexte::OuvertureImpossible: return IssueFichier::OuvertureImpossible;
+    case EcritureTexte::EcritureImpossible: return IssueFichier::EcritureImpossible;
+    case EcritureTexte::Ecrit: break;
+  }
+  return IssueFichier::Reussie;
+}
+
 bool AvecReessai(const QString& texteOuverture, Plateforme& plateforme, const TextesMessages& textes,
                  const std::function<IssueFichier()>& operation) {
   for (;;) {

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "FichierTexte.h"
 #include "TextesMessages.h"
 #include "platform/Plateforme.h"
 
@@ -14,6 +15,9 @@ namespace tolvan {
 
 // `Signalee`: the operation failed and has said so itself.
 enum class IssueFichier { Reussie, OuvertureImpossible, LectureImpossible, EcritureImpossible, Signalee };
+
+// What a write came to, as a file operation sees it.
+IssueFichier IssueEcriture(EcritureTexte ecriture);
 
 // Runs `operation` until it succeeds, fails past opening, or the player
 // cancels; `texteOuverture` is the question shown when the file cannot be

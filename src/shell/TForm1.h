@@ -347,7 +347,6 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   MiniCalculatrice calculatrice_{QLocale().decimalPoint().toStdString()};
   Niveau niveau_;
   QString nomJoueur_;  // the name last confirmed, empty at first
-  bool niveauDejaChoisi_ = false;
   bool generationEnCours_ = false;
   bool arretDemande_ = false;  // "STOP", taken between two draws of a series
   bool fermee_ = false;        // the window was closed: nothing brings it back

@@ -192,11 +192,10 @@ QString TForm1::DossierNiveaux() const {
 void TForm1::BTchangeClick() {
   PBcharge->setValue(0);
   DialogueFichier dialogue = ODlevel;
-  // The levels that come with the game, the first time.
-  dialogue.dossier = niveauDejaChoisi_ ? RepertoireDe(FichierNiveau) : DossierNiveaux();
+  // The levels that come with the game, until one is read.
+  dialogue.dossier = FichierNiveau.isEmpty() ? DossierNiveaux() : RepertoireDe(FichierNiveau);
   const std::optional<QString> chemin = plateforme_.FichierAOuvrir(dialogue);
   if (!chemin) return;
-  niveauDejaChoisi_ = true;
   repaint();
   tirages_.EffaceTout();
   if (!change_level(*chemin, true)) {

@@ -82,14 +82,8 @@ bool TForm1::LitFichierTirages(const QString& chemin) {
 
 bool TForm1::EcritFichierTirages(const QString& chemin) {
   const QByteArray contenu = Octets(OctetsFichierTirages(tirages_.Rangees()));
-  return AvecReessai(QuestionReessai(Textes.MsgErreurOuverture, Textes), plateforme_, Textes, [&] {
-    switch (EcritFichierOctets(chemin, contenu)) {
-      case EcritureTexte::OuvertureImpossible: return IssueFichier::OuvertureImpossible;
-      case EcritureTexte::EcritureImpossible: return IssueFichier::EcritureImpossible;
-      case EcritureTexte::Ecrit: break;
-    }
-    return IssueFichier::Reussie;
-  });
+  return AvecReessai(QuestionReessai(Textes.MsgErreurOuverture, Textes), plateforme_, Textes,
+                     [&] { return IssueEcriture(EcritFichierOctets(chemin, contenu)); });
 }
 
 void TForm1::BTopenClick() {

@@ -97,7 +97,6 @@ void TForm1::depart() {
 
 void TForm1::PreparePartie() {
   manche_.RemetHorlogeAZero();
-  CacheReponse();
   LBnbsol->clear();
 }
 

@@ -32,14 +32,8 @@ void SauveTheme(const QString& chemin, const SonsDuJeu& sons, Plateforme& platef
                 const TextesMessages& textes) {
   QStringList lignes;
   for (const QString* nom : sons.DansLOrdreDuTheme()) lignes.append(*nom);
-  AvecReessai(QuestionOuverture(chemin, textes), plateforme, textes, [&] {
-    switch (EcritFichierTexte(chemin, lignes)) {
-      case EcritureTexte::OuvertureImpossible: return IssueFichier::OuvertureImpossible;
-      case EcritureTexte::EcritureImpossible: return IssueFichier::EcritureImpossible;
-      case EcritureTexte::Ecrit: break;
-    }
-    return IssueFichier::Reussie;
-  });
+  AvecReessai(QuestionOuverture(chemin, textes), plateforme, textes,
+              [&] { return IssueEcriture(EcritFichierTexte(chemin, lignes)); });
 }
 
 }  // namespace tolvan

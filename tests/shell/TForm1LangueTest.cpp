@@ -61,11 +61,7 @@ struct Fenetre : FenetreDeTest {
   }
 };
 
-QStringList Lignes(const QString& chemin) {
-  QFile fichier(chemin);
-  fichier.open(QIODevice::ReadOnly);
-  return DecoupeLignes(fichier.readAll());
-}
+QStringList Lignes(const QString& chemin) { return LitFichierTexte(chemin).lignes; }
 
 TEST(Langue, TheShippedFilesGiveEveryCaptionAndEveryOneFits) {
   Fenetre f;
@@ -100,7 +96,7 @@ TEST(Langue, EachLineReplacesWhatItsControlsShowAndShortFilesEmptyTheRest) {
   f.Trouve<QLabel>("TXTnamefile")->setText("mes tirages.tir");
   QStringList lignes = Lignes(DossierDonnees + "francais.tvl").mid(0, 60);
   lignes[38] = "";  // the window's title
-  f.Ecrit("court.tvl", VersWindows1252(lignes.join("\r\n") + "\r\n"));
+  ASSERT_EQ(EcritFichierTexte(f.Chemin("court.tvl"), lignes), EcritureTexte::Ecrit);
   f.fenetre->change_langue(DossierDonnees + "english.tvl");
   f.fenetre->change_langue(f.Chemin("court.tvl"));
   EXPECT_EQ(f.fenetre->Textes.MsgChrono, "Chrono");  // the lines older files lack are French again

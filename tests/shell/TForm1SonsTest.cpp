@@ -84,7 +84,7 @@ TEST(ThemeSonore, AChosenSoundShowsItsNameAndIsSavedWhole) {
 
   f.plateforme.fichiers = {f.Chemin("perso.son")};
   f.fenetre->BTsaveSonClick();
-  EXPECT_EQ(DecoupeLignes(f.Lit("perso.son")).value(5), "C:\\Sons\\bip.wav");
+  EXPECT_EQ(LitFichierTexte(f.Chemin("perso.son")).lignes.value(5), "C:\\Sons\\bip.wav");
 
   // Cancelling a choice changes nothing.
   f.fenetre->BTsonClickClick();
