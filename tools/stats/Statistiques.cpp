@@ -11,6 +11,7 @@
 
 #include "engine/Atteignables.h"
 #include "engine/Entier.h"
+#include "game/Tirages.h"
 
 namespace tolvan::stats {
 
@@ -19,18 +20,34 @@ namespace {
 // Distances shown one by one; the rest go together as "10 and more".
 constexpr std::size_t EcartsDetailles = 9;
 
-constexpr std::array<longint, 14> Valeurs = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 25, 50, 75, 100};
-constexpr std::array<int, 14> Exemplaires = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 1, 1, 1};
+// The game's pool as its distinct numbers, each with its count of tiles.
+struct Plaques {
+  longint valeur;
+  int exemplaires;
+};
+std::vector<Plaques> Reserve() {
+  std::vector<Plaques> reserve;
+  for (const longint n : ReserveNombres) {
+    if (!reserve.empty() && reserve.back().valeur == n) {
+      ++reserve.back().exemplaires;
+    } else {
+      reserve.push_back({n, 1});
+    }
+  }
+  return reserve;
+}
 
-void Enumere(std::size_t valeur, std::size_t pris, Selection& courante, std::vector<Selection>& toutes) {
+void Enumere(const std::vector<Plaques>& reserve, std::size_t valeur, std::size_t pris, Selection& courante,
+             std::vector<Selection>& toutes) {
   if (pris == courante.size()) {
     toutes.push_back(courante);
     return;
   }
-  if (valeur == Valeurs.size()) return;
-  for (int fois = 0; fois <= Exemplaires[valeur] && pris + static_cast<std::size_t>(fois) <= courante.size(); ++fois) {
-    for (int k = 0; k < fois; ++k) courante[pris + static_cast<std::size_t>(k)] = Valeurs[valeur];
-    Enumere(valeur + 1, pris + static_cast<std::size_t>(fois), courante, toutes);
+  if (valeur == reserve.size()) return;
+  for (int fois = 0; fois <= reserve[valeur].exemplaires && pris + static_cast<std::size_t>(fois) <= courante.size();
+       ++fois) {
+    for (int k = 0; k < fois; ++k) courante[pris + static_cast<std::size_t>(k)] = reserve[valeur].valeur;
+    Enumere(reserve, valeur + 1, pris + static_cast<std::size_t>(fois), courante, toutes);
   }
 }
 
@@ -143,7 +160,7 @@ void Ligne::Ajoute(const Ligne& autre) {
 std::vector<Selection> SelectionsStandard() {
   std::vector<Selection> toutes;
   Selection courante{};
-  Enumere(0, 0, courante, toutes);
+  Enumere(Reserve(), 0, 0, courante, toutes);
   return toutes;
 }
 
