@@ -43,11 +43,10 @@ void TForm1::AppliqueReglage(Reglage reglage, const QString& valeur) {
     case Reglage::Langue: FichierLangue = valeur; break;
     case Reglage::Fichier: FichierSon = valeur; break;
     case Reglage::Temps: {
-      // As if chosen in the list: the clock starts again under its limit.
+      // As if chosen in the list: a change restarts the clock under its
+      // limit through the list's own handler.
       const int choix = valeur.toInt();
-      const bool connu = choix >= 0 && choix < CBtemps->count();
-      CBtemps->setCurrentIndex(connu ? choix : -1);
-      if (connu) CBtempsChange();
+      CBtemps->setCurrentIndex(choix >= 0 && choix < CBtemps->count() ? choix : -1);
       break;
     }
     default: break;

@@ -98,8 +98,7 @@ void TForm1::DemandeReponse() {
   MaReponse->setText(QStringLiteral("???"));
   MaReponse2->show();
   MaReponse->show();
-  MaReponse->setFocus();
-  MaReponse->selectAll();
+  FocaliseChamp(MaReponse);
 }
 
 void TForm1::CacheReponse() {
