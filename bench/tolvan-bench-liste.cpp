@@ -11,9 +11,12 @@
 
 #include "library/FichierTirages.h"
 #include "library/GenerationSerie.h"
-#include "shell/FichierTexte.h"
+#include "midend/FichierTexte.h"
 #include "shell/TForm1.h"
-#include "shell/platform/QtPlateforme.h"
+#include "../tools/captures/FenetrePilotee.h"
+#include "shell/TFRMgene.h"
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -50,7 +53,7 @@ int main(int argc, char** argv) {
     tolvan::EcritFichierOctets(fichier, QByteArray::fromStdString(tolvan::OctetsFichierTirages(rangees)));
   }
 
-  tolvan::QtPlateforme plateforme;
+  tolvan::pilote::PlateformeScriptee plateforme;
   tolvan::TForm1 fenetre(plateforme, QStringLiteral(TOLVAN_APP_DIR "/"));
   fenetre.show();
   QApplication::processEvents();
@@ -58,17 +61,23 @@ int main(int argc, char** argv) {
   application.installEventFilter(&compteur);
 
   auto debut = std::chrono::steady_clock::now();
-  fenetre.LitFichierTirages(fichier);
+  plateforme.fichiers.push_back(fichier);
+  fenetre.BTopenClick();
   const double lecture = Secondes(debut);
-  std::printf("open_rows=%d open_s=%.3f open_repaints=%d\n", fenetre.Tirages().NbLignes(), lecture,
+  std::printf("open_rows=%d open_s=%.3f open_repaints=%d\n", fenetre.jeu().Tirages().NbLignes(), lecture,
               compteur.peintures);
 
-  fenetre.Tirages().EffaceTout();
+  fenetre.BTeffaceToutClick();
   compteur.peintures = 0;
   debut = std::chrono::steady_clock::now();
-  fenetre.GenereSerie({1000, false});
+  plateforme.quandDialogue = [](QDialog& dialogue) {
+    auto& generation = static_cast<tolvan::TFRMgene&>(dialogue);
+    generation.TXTnbtir->setText(QStringLiteral("1000"));
+    generation.BTok->click();
+  };
+  fenetre.BTgenereClick();
   const double serie = Secondes(debut);
-  std::printf("series_rows=%d series_s=%.3f series_repaints=%d\n", fenetre.Tirages().NbLignes(), serie,
+  std::printf("series_rows=%d series_s=%.3f series_repaints=%d\n", fenetre.jeu().Tirages().NbLignes(), serie,
               compteur.peintures);
   return 0;
 }

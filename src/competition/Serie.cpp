@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "Points.h"
+
 namespace tolvan {
 
 void Serie::Commence(int nbTirages) {
@@ -21,7 +23,12 @@ void Serie::RemetAZero() {
   scoreTotal_ = 0;
 }
 
-LigneScore Serie::CompteTrouve(std::uint16_t points) {
+std::uint16_t Serie::Points(int ecoule) const {
+  return CalculePoints(ecoule, tempsNiveau_, coefficient_, aideInterdite_);
+}
+
+LigneScore Serie::CompteTrouve(int ecoule) {
+  const std::uint16_t points = Points(ecoule);
   ++nbTrouves_;
   scoreTotal_ += points;
   return {std::to_string(nbTrouves_), std::to_string(points)};

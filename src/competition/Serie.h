@@ -8,15 +8,9 @@
 #include <string>
 
 #include "engine/Records.h"
+#include "game/Manche.h"
 
 namespace tolvan {
-
-// One row of the games list: the game's caption and its score.
-struct LigneScore {
-  std::string partie;
-  std::string score;
-  friend bool operator==(const LigneScore&, const LigneScore&) = default;
-};
 
 // The coefficient chosen when none is: "100% du temps 100% des points".
 inline constexpr int CoefficientNormal = 2;
@@ -41,8 +35,11 @@ class Serie {
 
   word NbTrouves() const { return nbTrouves_; }
   longint ScoreTotal() const { return scoreTotal_; }
-  // A draw found for `points`: counted, and its row of the games list.
-  LigneScore CompteTrouve(std::uint16_t points);
+  // What finding the draw at second `ecoule` earns.
+  std::uint16_t Points(int ecoule) const;
+  // A draw found at second `ecoule`: counted with its points, and its row
+  // of the games list.
+  LigneScore CompteTrouve(int ecoule);
 
   word TempsNiveau() const { return tempsNiveau_; }
   void DefinitTempsNiveau(word secondes) { tempsNiveau_ = secondes; }

@@ -61,6 +61,13 @@ class Solveur {
     SolutionsCalculees = 0;
   }
 
+  // A draw typed by the player: nothing is known of it until it is searched.
+  void OublieResultats() {
+    NbSolutions = 0;
+    NbEtapesMin = 0;
+    TexteSimple.clear();
+  }
+
   TTirage Tirage;
   TableSolutions Solutions{Capacite};
   TableSolutions SolutionsNormees{Capacite};

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "Points.h"
 
 namespace tolvan {
 
@@ -21,7 +20,7 @@ std::string MinutesSecondes(int secondes) {
 
 }  // namespace
 
-Manche::Manche(Serie& serie) : serie_(serie), recap_(RecapDeDepart) {}
+Manche::Manche() : recap_(RecapDeDepart) {}
 
 void Manche::ChangeLimite(int secondes, bool illimitee) {
   ecoule_ = 0;
@@ -34,16 +33,12 @@ std::string Manche::TexteHorloge(const std::string& motReste, const std::string&
   return motReste + " " + MinutesSecondes(std::max(0, limite_ - ecoule_));
 }
 
-std::uint16_t Manche::Points() const {
-  return CalculePoints(ecoule_, serie_.TempsNiveau(), serie_.Coefficient(), serie_.AideInterdite());
-}
-
-Manche::Seconde Manche::Tique() {
-  if (!horlogeEnMarche_) return {Points(), false};
+bool Manche::Tique() {
+  if (!horlogeEnMarche_) return false;
   ++ecoule_;
-  Seconde seconde{Points(), ecoule_ >= limite_};
-  if (seconde.tempsEcoule) TempsEcoule();
-  return seconde;
+  if (ecoule_ < limite_) return false;
+  TempsEcoule();
+  return true;
 }
 
 void Manche::Demarre(const TTirage& tirage) {
@@ -71,7 +66,7 @@ TableauNoir::Reaction Manche::Retour() {
   return tableau_.Retour();
 }
 
-void Manche::Gagne() {
+int Manche::Gagne() {
   horlogeEnMarche_ = false;
   panneau_ = Panneau::Resume;
   gagnee_ = true;
@@ -79,12 +74,10 @@ void Manche::Gagne() {
   recap_ = LignesDuTirage();
   recap_.push_back(" ");
   for (int k = 1; k <= tableau_.NbLignesFinies(); ++k) recap_.push_back(tableau_.TexteLigne(k));
-  if (serie_.EnCours()) {
-    scores_.push_back(serie_.CompteTrouve(Points()));
-  } else {
-    scores_.push_back({"=>", std::to_string(ecoule_) + "'"});
-  }
+  return ecoule_;
 }
+
+LigneScore Manche::LigneEntrainement(int seconde) { return {"=>", std::to_string(seconde) + "'"}; }
 
 void Manche::TempsEcoule() {
   // An answer still awaited cannot win a game that is over.

@@ -1,6 +1,6 @@
 // One game: a draw played on the blackboard against the clock, from its
 // start to the target found or the time run out. The window only shows
-// what this decides: the clock, the points, the summary and the games list.
+// what this decides: the clock, the summary and the games list.
 #pragma once
 
 #include <cstdint>
@@ -8,9 +8,15 @@
 #include <vector>
 
 #include "TableauNoir.h"
-#include "competition/Serie.h"
 
 namespace tolvan {
+
+// One row of the games list: the game's caption and its score.
+struct LigneScore {
+  std::string partie;
+  std::string score;
+  friend bool operator==(const LigneScore&, const LigneScore&) = default;
+};
 
 class Manche {
  public:
@@ -20,8 +26,7 @@ class Manche {
   // How the game shown in the summary ended; `Aucune` before the first.
   enum class Issue { Aucune, Gagnee, TempsEcoule };
 
-  // Found draws are reported to `serie`, which also says what they are worth.
-  explicit Manche(Serie& serie);
+  Manche();
 
   // --- the clock ---
   int Ecoule() const { return ecoule_; }
@@ -39,16 +44,9 @@ class Manche {
   // The time left after its word ("Il reste 0:42"), or for an unlimited
   // clock the time spent after its own ("Chrono 12:34").
   std::string TexteHorloge(const std::string& motReste, const std::string& motChrono) const;
-  // What finding the draw now would earn in a series.
-  std::uint16_t Points() const;
-
-  // One second more: the points it leaves, and whether it ran the time out,
-  // which ends the game unscored.
-  struct Seconde {
-    std::uint16_t points = 0;
-    bool tempsEcoule = false;
-  };
-  Seconde Tique();
+  // One second more; true when it ran the time out, which ends the game
+  // unscored.
+  bool Tique();
 
   // --- the game ---
   // Starts a game on `tirage`: its numbers on the tiles, every tile
@@ -68,9 +66,12 @@ class Manche {
   TableauNoir::Reaction Effectue(int code, bool calculAuto);
   TableauNoir::Verdict VerifieResultat(const std::string& reponse);
   TableauNoir::Reaction Retour();
-  // The target was reached: the clock stops, the summary lists the game's
-  // lines and the games list gets its row, counted by a running series.
-  void Gagne();
+  // The target was reached: the clock stops and the summary lists the
+  // game's lines. Returns the second it was found at, which whoever scores
+  // the game turns into its row of the games list.
+  int Gagne();
+  // The row of a game found at `seconde` outside a series ("=>", "42'").
+  static LigneScore LigneEntrainement(int seconde);
 
   const TableauNoir& Tableau() const { return tableau_; }
   TableauNoir& Tableau() { return tableau_; }
@@ -79,6 +80,7 @@ class Manche {
   Issue DerniereIssue() const { return issue_; }
   const std::vector<std::string>& Recap() const { return recap_; }
   const std::vector<LigneScore>& Scores() const { return scores_; }
+  void AjouteScore(LigneScore ligne) { scores_.push_back(std::move(ligne)); }
   void EffaceScores() { scores_.clear(); }
 
  private:
@@ -86,7 +88,6 @@ class Manche {
   // The target, then the six numbers in tile order, each followed by a space.
   std::vector<std::string> LignesDuTirage() const;
 
-  Serie& serie_;
   TableauNoir tableau_;
   TTirage tirage_;
   bool tirageDonne_ = false;

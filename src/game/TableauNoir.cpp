@@ -56,11 +56,11 @@ TableauNoir::Reaction TableauNoir::PresseTuile(int tuile, bool calculAuto, longi
   Reaction reaction;
   switch (EtatSaisie) {
     case 1:
-      reaction.son = Reaction::Son::Click;
+      reaction.son = Evenement::Click;
       Saisie(tuile);
       break;
     case 2:  // a second tile: it replaces the left operand
-      reaction.son = Reaction::Son::Click;
+      reaction.son = Evenement::Click;
       ActiveTuile(ligne.Tuile1, true);
       ligne.Tuile1 = tuile;
       EtatSaisie = 1;
@@ -73,12 +73,12 @@ TableauNoir::Reaction TableauNoir::PresseTuile(int tuile, bool calculAuto, longi
       if (ResultatValide && ligne.Resultat == cible) {
         reaction.gagne = true;
       } else if (ResultatValide) {
-        reaction.son = Reaction::Son::Result;
+        reaction.son = Evenement::Result;
         RendResultat();
         LigneSuivante();
       } else {
         // Refused, or waiting for the typed result: the tile is free again.
-        reaction.son = Reaction::Son::Erreur;
+        reaction.son = Evenement::Erreur;
         reaction.refusee = !reponseAttendue_;
         --EtatSaisie;
         ActiveTuile(tuile, true);
@@ -109,7 +109,7 @@ TableauNoir::Reaction TableauNoir::PresseOperateur(int code) {
       Saisie(code);
       break;
   }
-  return Reaction{Reaction::Son::Click};
+  return Reaction{Evenement::Click};
 }
 
 void TableauNoir::Saisie(int code) {
@@ -182,7 +182,7 @@ TableauNoir::Reaction TableauNoir::Retour() {
     EtatSaisie = 0;
   }
   reponseAttendue_ = false;
-  return Reaction{Reaction::Son::Annul};
+  return Reaction{Evenement::Annul};
 }
 
 void TableauNoir::ActiveTuile(int n, bool active) {

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "Evenement.h"
 #include "engine/Records.h"
 
 namespace tolvan {
@@ -26,8 +28,7 @@ class TableauNoir {
  public:
   // What a press or a "Retour" asks of the window besides redrawing.
   struct Reaction {
-    enum class Son { Aucun, Click, Result, Erreur, Annul };
-    Son son = Son::Aucun;
+    std::optional<Evenement> son;  // none when nothing happened
     bool gagne = false;           // the line reached the target
     bool demandeReponse = false;  // the player must type the line's result
     bool refusee = false;         // the operation is not allowed

@@ -14,7 +14,7 @@
 
 #include <QString>
 
-#include "TextesMessages.h"
+#include "midend/TextesMessages.h"
 
 namespace tolvan {
 

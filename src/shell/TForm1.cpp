@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -16,10 +17,12 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTreeView>
 #include <QUrl>
 
 #include "AdressesProjet.h"
 #include "Apparence.h"
+#include "CadenceRepeinte.h"
 #include "Pictos.h"
 #include "TFRMgene.h"
 #include "TFRMname.h"
@@ -45,10 +48,11 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       plateforme_(plateforme),
-      repertoireProgramme_(repertoireProgramme),
-      solveur_(std::make_unique<Solveur>()) {
+      repertoireProgramme_(repertoireProgramme) {
   // Known before anything can go wrong, so that every box has a parent.
   plateforme_.DefinitFenetre(this);
+  VueJeu& vue = *this;
+  jeu_ = std::make_unique<Jeu>(plateforme_, vue, repertoireProgramme_);
   setObjectName("Form1");
   setWindowIcon(IconeDe(Picto::Application));
   HabilleFenetre(this);
@@ -75,89 +79,68 @@ QSize TForm1::TailleFenetre(bool avecAides) const {
 }
 
 void TForm1::FormCreate() {
-  // Sized to the pages: the hints band below them stays out of sight until "Aides".
-  setFixedSize(TailleFenetre(false));
-  GBindice->hide();
-  GBcalcul->hide();
-  remplitCBtemps();
-  remplitCBtime();
-  MontreAvantToutePartie();
-  PrepareSolutions();
-  // The files that come with the program, until the player picks others.
-  FichierSon = repertoireProgramme_ + QStringLiteral("system defaut.son");
-  FichierLangue = repertoireProgramme_ + QStringLiteral("francais.tvl");
-  RefaitLigne();
-  plateforme_.SemeAleatoire();
-  PremiereActivation = true;
-  Sons = SonsDuJeu{};
-  Textes = TextesMessages{};
-  mode_entrain();
-  // A placeholder draw, shown until the first real one is dealt.
-  solveur_->Tirage.Nombres = NombresTirage{{{1, 1, 2, 2, 3, 3}}};
-  solveur_->Tirage.Resultat = 999;
-  miseAjour();
-  PCmain->setCurrentWidget(TSapro);
-  // Last: the options read act as clicks on a window that is complete.
-  LisInfoRegistre();
-}
-
-void TForm1::MontreAvantToutePartie() {
-  // The summary panel with no game won yet, no series running, the clock
-  // at 0 under the "illimité" hour, and no answer awaited.
-  AffichePanneau();
-  AfficheHorloge();
-  AfficheBilan();
-  CacheReponse();
-}
-
-void TForm1::PrepareSolutions() {
-  // The solutions view is closed, its arrows show every solution, and the
-  // last line looked for ends with a "+".
-  TMsolution->hide();
-  GBopSol->hide();
-  solveur_->NumeroVisible = 1;
-  CBetape->setCurrentIndex(0);
-  CBoper->setCurrentIndex(0);
+  CBtemps->addItems(DureesAffichees);
+  CBtime->addItems(CoefficientsTemps);
   RBplus->setChecked(true);
-  solveur_->ConnecteEvenements(this);
-  solveur_->SolveurLibre = 1;
-  solveur_->SolutionsCalculees = 0;
-  LBnbsol->setVisible(CBmontre->isChecked());
-  LBnbsol2->setVisible(CBmontre->isChecked());
+  jeu_->Demarre();
+  PCmain->setCurrentWidget(TSapro);
+  Redessine();
 }
 
 void TForm1::FormActivate() {
-  if (!PremiereActivation) return;
+  if (!premiereActivation_) return;
   // Cleared first: the theme's error box can activate the window again.
-  PremiereActivation = false;
-  ChargeTheme(FichierSon, Sons, plateforme_, Textes);
-  AfficheNomsDesSons();
+  premiereActivation_ = false;
+  jeu_->ChargeThemeDesOptions();
+  Redessine();
 }
 
-void TForm1::FormClose() { EcrisInfoRegistre(); }
-
-void TForm1::remplitCBtemps() {
-  CBtemps->clear();
-  CBtemps->addItems(DureesAffichees);
-  CBtemps->setCurrentIndex(0);
+void TForm1::LigneRefusee(int ligne) {
+  if (ligne >= 1 && ligne <= NbLignes) SignaleRefus(MM[static_cast<std::size_t>(ligne - 1)]);
 }
 
-void TForm1::remplitCBtime() {
-  CBtime->clear();
-  CBtime->addItems(CoefficientsTemps);
-  CBtime->setCurrentIndex(2);
+void TForm1::ReponseDemandee() {
+  MaReponse->setText(QStringLiteral("???"));
+  MaReponse2->show();
+  MaReponse->show();
+  FocaliseChamp(MaReponse);
 }
 
-void TForm1::AfficheBug(const QString& entete, const QString& bug) {
-  plateforme_.Message(TypeMessage::Erreur, bug + QStringLiteral("\rPROCEDURE ") + entete, BoutonsMessage::Ok);
+std::optional<QString> TForm1::NomDuJoueur() {
+  if (plateforme_.ExecuteDialogue(*frmName_) != QDialog::Accepted) return std::nullopt;
+  return frmName_->TXTbatu->text();
 }
 
-void TForm1::CurseurOccupe() { plateforme_.CurseurOccupe(); }
+void TForm1::AvantCalcul() {
+  Redessine();
+  repaint();
+}
 
-void TForm1::CurseurNormal() { plateforme_.CurseurNormal(); }
+void TForm1::DebutTravail(int total) {
+  if (total > 0) {
+    PB2->setRange(0, total);
+    PB2->setValue(0);
+  }
+  // Repainted now and then, not per row: a generated series every 50 ms,
+  // a long file every 100 ms.
+  cadence_ = std::make_unique<CadenceRepeinte>(this, total > 0 ? 50 : 100);
+  LVtirage->hide();
+  Redessine();
+}
 
-void TForm1::SignaleBug(const std::string& message) {
-  plateforme_.Message(TypeMessage::Erreur, QString::fromStdString(message), BoutonsMessage::Ok);
+void TForm1::Avance(int fait) {
+  // A file longer than a bar leaves it full.
+  for (QProgressBar* barre : {PBcharge, PB2}) barre->setValue(std::min(fait, barre->maximum()));
+  if (cadence_) cadence_->Pas();
+  // During a generated series, "STOP" and the game's clock get through.
+  if (jeu_->GenerationEnCours()) QApplication::processEvents();
+}
+
+void TForm1::FinTravail() {
+  cadence_.reset();
+  LVtirage->show();
+  PBcharge->setValue(0);
+  PB2->setValue(0);
 }
 
 void TForm1::Button1Click() {
@@ -184,9 +167,9 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::closeEvent(QCloseEvent* event) {
   // A series under way stops after its current draw.
-  if (generationEnCours_) arretDemande_ = true;
+  jeu_->ArreteGeneration();
   fermee_ = true;
-  FormClose();
+  jeu_->Termine();
   event->accept();
 }
 

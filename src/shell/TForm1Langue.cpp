@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QTabWidget>
 
-#include "Chemins.h"
+#include "midend/Chemins.h"
 #include "LignesLangue.h"
-#include "OperationFichier.h"
+#include "midend/OperationFichier.h"
 #include "TaillePolice.h"
 #include "Apparence.h"
 #include "TForm1.h"
@@ -16,8 +16,6 @@
 namespace tolvan {
 
 namespace {
-
-const DialogueFichier ODlangue{QStringLiteral("Choose language"), QStringLiteral("Tolvan Language *.tvl|*.tvl"), {}};
 
 // A language file is small: what lies beyond its first megabyte is not read.
 constexpr std::size_t OctetsMaxLangue = std::size_t{1} << 20;
@@ -46,7 +44,7 @@ void TForm1::PoseTexte(const char* controle, const QString& texte) {
   if (cible == GBbravo) {
     // The title of a won game's summary; a time-out's summary keeps its own.
     titreBravo_ = texte;
-    AfficheTitreBilan();
+    RedessineBilan();
   }
 }
 
@@ -59,11 +57,12 @@ void TForm1::PoseTextesFrancais() {
 void TForm1::AppliqueLigneLangue(int ligne, const QString& texte) {
   const LigneLangue& lue = LignesLangue()[static_cast<std::size_t>(ligne)];
   for (const CibleLangue& cible : lue.cibles) PoseTexte(cible.controle, texte);
-  if (lue.message) Textes.*lue.message = texte;
+  if (lue.message) jeu_->DefinitTexte(lue.message, texte);
 }
 
 void TForm1::change_langue(const QString& chemin) {
-  AvecReessai(QuestionReessai(Textes.MsgErreurOuverture, Textes), plateforme_, Textes, [&] {
+  const TextesMessages& textes = jeu_->Textes();
+  AvecReessai(QuestionReessai(textes.MsgErreurOuverture, textes), plateforme_, textes, [&] {
     LecteurLignes lecteur(OctetsMaxLangue);
     if (!lecteur.Ouvre(chemin.toStdString())) return IssueFichier::OuvertureImpossible;
     // Line after line, each at once: a short file empties what it lacks,
@@ -73,7 +72,7 @@ void TForm1::change_langue(const QString& chemin) {
       const std::optional<std::string> lue = lecteur.Suivante();
       if (lecteur.ErreurDeLecture()) {
         // Told in the texts of the lines already applied, with the file's path.
-        plateforme_.Message(TypeMessage::Erreur, Textes.MsgErreurLecture + QStringLiteral("file : ") + chemin,
+        plateforme_.Message(TypeMessage::Erreur, textes.MsgErreurLecture + QStringLiteral("file : ") + chemin,
                             BoutonsMessage::Ok);
         return IssueFichier::Signalee;
       }
@@ -84,19 +83,12 @@ void TForm1::change_langue(const QString& chemin) {
     return IssueFichier::Reussie;
   });
   // The clock and a time-out's summary speak the new language at once.
-  AfficheHorloge();
-  AfficheTitreBilan();
+  Redessine();
 }
 
 void TForm1::BTchangeLangueClick() {
-  DialogueFichier dialogue = ODlangue;
-  // The languages that come with the game.
-  dialogue.dossier = RepertoireDe(FichierLangue).isEmpty() ? repertoireProgramme_ : RepertoireDe(FichierLangue);
-  const std::optional<QString> chemin = plateforme_.FichierAOuvrir(dialogue);
-  if (!chemin) return;
-  // Remembered even when it cannot be read.
-  FichierLangue = *chemin;
-  change_langue(*chemin);
+  if (const std::optional<QString> chemin = jeu_->ChoisitLangue()) change_langue(*chemin);
+  Redessine();
 }
 
 }  // namespace tolvan

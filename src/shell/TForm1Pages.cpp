@@ -105,12 +105,11 @@ void TForm1::NommePourLecteursDEcran() {
   for (std::size_t i = 0; i + 1 < Edits.size(); ++i) {
     Edits[i]->setAccessibleName(QStringLiteral("nombre %1").arg(i + 1));
   }
-  const char* const evenements[] = {"clic",          "résultat intermédiaire", "erreur de calcul", "annuler une ligne",
-                                    "nouvelle partie", "compte trouvé",        "temps écoulé"};
-  for (std::size_t i = 0; i < lignesSon_.size(); ++i) {
-    const QString evenement = QString::fromUtf8(evenements[i]);
-    lignesSon_[i].choix->setAccessibleName(QStringLiteral("changer le son : ") + evenement);
-    lignesSon_[i].ecoute->setAccessibleName(QStringLiteral("écouter le son : ") + evenement);
+  for (const EvenementSonore& e : EvenementsSonores()) {
+    const LigneSon& ligne = lignesSon_[static_cast<std::size_t>(e.evenement)];
+    const QString evenement = QString::fromUtf8(e.nomParle);
+    ligne.choix->setAccessibleName(QStringLiteral("changer le son : ") + evenement);
+    ligne.ecoute->setAccessibleName(QStringLiteral("écouter le son : ") + evenement);
   }
 }
 
@@ -252,53 +251,23 @@ void TForm1::CreePageOptions(QWidget* page) {
 void TForm1::CreeGroupeSon(QWidget* page) {
   GBson = Groupe(page, "GBson", {}, QRect(252, 2, 280, 268));
   CBsonTous = CaseACocher(GBson, "CBsonTous", {}, QRect(10, 20, 120, 20), true);
-  struct Rangee {
-    const char* caseNom;
-    QString legende;
-    const char* choixNom;
-    const char* ecouteNom;
-    QCheckBox** active;
-    QPushButton** choix;
-    QPushButton** ecoute;
-  };
-  // On screen, top to bottom.
-  const Rangee rangees[] = {
-      {"CBsonClick", {}, "BTsonClick", "BitBtn8", &CBsonClick, &BTsonClick,
-       &BitBtn8},
-      {"CBsonres", {}, "BTsonRes", "BitBtn9", &CBsonres, &BTsonRes, &BitBtn9},
-      {"CBsonerreur", {}, "BTsonErreur", "BitBtn10", &CBsonerreur, &BTsonErreur,
-       &BitBtn10},
-      {"CBsonBack", {}, "BTsonBack", "BitBtn11", &CBsonBack, &BTsonBack,
-       &BitBtn11},
-      {"CBsonNew", {}, "BTsonnew", "BitBtn12", &CBsonNew, &BTsonnew, &BitBtn12},
-      {"CBsonGagne", {}, "BTsonGagne", "BitBtn13", &CBsonGagne, &BTsonGagne,
-       &BitBtn13},
-      {"CBsonlose", {}, "BTsonLose", "BitBtn14", &CBsonlose, &BTsonLose, &BitBtn14},
-  };
+  // On screen, top to bottom, in the order of the sound events.
   int haut = 44;
-  for (const Rangee& r : rangees) {
-    *r.active = CaseACocher(GBson, r.caseNom, r.legende, QRect(10, haut, 139, 22), true,
-                            QStringLiteral("Bruitage ON / OFF"));
-    *r.choix = Bouton(GBson, r.choixNom, QStringLiteral("Par Défaut"), QRect(150, haut, 100, 22),
-                      QStringLiteral("Changer de Bruitage"));
-    *r.ecoute = BoutonImage(GBson, r.ecouteNom, {}, Picto::Ecouter, QRect(252, haut, 22, 22),
-                            QStringLiteral("Ecouter ce son"));
-    (*r.ecoute)->setIconSize(QSize(16, 16));
+  for (const EvenementSonore& e : EvenementsSonores()) {
+    LigneSon& ligne = lignesSon_[static_cast<std::size_t>(e.evenement)];
+    ligne.active = CaseACocher(GBson, e.caseNom, {}, QRect(10, haut, 139, 22), true,
+                               QStringLiteral("Bruitage ON / OFF"));
+    ligne.choix = Bouton(GBson, e.choixNom, QStringLiteral("Par Défaut"), QRect(150, haut, 100, 22),
+                         QStringLiteral("Changer de Bruitage"));
+    ligne.ecoute = BoutonImage(GBson, e.ecouteNom, {}, Picto::Ecouter, QRect(252, haut, 22, 22),
+                               QStringLiteral("Ecouter ce son"));
+    ligne.ecoute->setIconSize(QSize(16, 16));
     haut += 26;
   }
   BTopenSon = BoutonImage(GBson, "BTopenSon", {}, Picto::Dossier,
                           QRect(10, 232, 128, 28), QStringLiteral("Ouvre une configuration de bruitages"));
   BTsaveSon = BoutonImage(GBson, "BTsaveSon", {}, Picto::Disquette,
                           QRect(144, 232, 128, 28), QStringLiteral("Sauvegarde la configuration des bruitages"));
-  lignesSon_ = {{
-      {&SonsDuJeu::SonClick, CBsonClick, BTsonClick, BitBtn8},
-      {&SonsDuJeu::SonResult, CBsonres, BTsonRes, BitBtn9},
-      {&SonsDuJeu::SonErreur, CBsonerreur, BTsonErreur, BitBtn10},
-      {&SonsDuJeu::SonAnnul, CBsonBack, BTsonBack, BitBtn11},
-      {&SonsDuJeu::SonNewGame, CBsonNew, BTsonnew, BitBtn12},
-      {&SonsDuJeu::SonTrouve, CBsonGagne, BTsonGagne, BitBtn13},
-      {&SonsDuJeu::SonTemps, CBsonlose, BTsonLose, BitBtn14},
-  }};
 }
 
 void TForm1::CreePageCompetition(QWidget* page) {
@@ -343,7 +312,7 @@ void TForm1::CreePageTirages(QWidget* page) {
   // Widths by column: the target, the six numbers, "nb Sol", "etape",
   // "Trouvé", "Solution". "Trouvé" only says OUI or NON: narrow, it leaves
   // the start of the solution in sight.
-  LVtirage = VueRapport(page, "LVtirage", &tirages_, {55, 40, 40, 40, 40, 40, 40, 50, 40, 55, 200},
+  LVtirage = VueRapport(page, "LVtirage", jeu_->ModeleTirages(), {55, 40, 40, 40, 40, 40, 40, 50, 40, 55, 200},
                         QRect(4, 64, 528, 208));
   LVtirage->setSelectionMode(QAbstractItemView::ExtendedSelection);
   LVtirage->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -14,6 +14,7 @@
 #include <QTreeView>
 
 #include "Apparence.h"
+#include "midend/EvenementsSonores.h"
 #include "TForm1.h"
 #include "TaillePolice.h"
 
@@ -27,20 +28,6 @@ void TForm1::ConnecteSignaux() {
       {BTrejoue, &TForm1::BTrejoueClick},
       {BTannul, &TForm1::BTannulClick},
       {BTeffaceTout, &TForm1::BTeffaceToutClick},
-      {BTsonClick, &TForm1::BTsonClickClick},
-      {BTsonRes, &TForm1::BTsonResClick},
-      {BTsonErreur, &TForm1::BTsonErreurClick},
-      {BTsonBack, &TForm1::BTsonBackClick},
-      {BTsonnew, &TForm1::BTsonnewClick},
-      {BTsonGagne, &TForm1::BTsonGagneClick},
-      {BTsonLose, &TForm1::BTsonLoseClick},
-      {BitBtn8, &TForm1::BitBtn8Click},
-      {BitBtn9, &TForm1::BitBtn9Click},
-      {BitBtn10, &TForm1::BitBtn10Click},
-      {BitBtn11, &TForm1::BitBtn11Click},
-      {BitBtn12, &TForm1::BitBtn12Click},
-      {BitBtn13, &TForm1::BitBtn13Click},
-      {BitBtn14, &TForm1::BitBtn14Click},
       {BTopenSon, &TForm1::BTopenSonClick},
       {BTsaveSon, &TForm1::BTsaveSonClick},
       {BTvoirSol, &TForm1::BTvoirSolClick},
@@ -67,6 +54,32 @@ void TForm1::ConnecteSignaux() {
       {BTchangeLangue, &TForm1::BTchangeLangueClick},
   };
   for (const auto& [bouton, gestionnaire] : boutons) connect(bouton, &QPushButton::clicked, this, gestionnaire);
+  for (const EvenementSonore& e : EvenementsSonores()) {
+    const LigneSon& ligne = lignesSon_[static_cast<std::size_t>(e.evenement)];
+    const Evenement evenement = e.evenement;
+    connect(ligne.choix, &QPushButton::clicked, this, [this, evenement] { ChoisitSon(evenement); });
+    connect(ligne.ecoute, &QPushButton::clicked, this, [this, evenement] { EcouteSon(evenement); });
+    connect(ligne.active, &QCheckBox::clicked, this, [this, evenement](bool actif) {
+      jeu_->ChangeSon(evenement, actif);
+      Redessine();
+    });
+  }
+  for (const auto& [bouton, genre] : std::initializer_list<std::pair<QRadioButton*, GenreTirage>>{
+           {RBquelconque, GenreTirage::Quelconque}, {CkBreal, GenreTirage::Realisables}, {RBfichier, GenreTirage::Fichier}}) {
+    const GenreTirage choisi = genre;
+    connect(bouton, &QRadioButton::clicked, this, [this, choisi] {
+      jeu_->ChoisitGenreTirage(choisi);
+      Redessine();
+    });
+  }
+  for (const auto& [caseACocher, change] : std::initializer_list<std::pair<QCheckBox*, void (Jeu::*)(bool)>>{
+           {CkBcalcul, &Jeu::ChangeResultatsAuto}, {CkBpremier, &Jeu::ChangePremiers}, {CkBFou, &Jeu::ChangeFous}}) {
+    const auto option = change;
+    connect(caseACocher, &QCheckBox::clicked, this, [this, option](bool actif) {
+      (jeu_.get()->*option)(actif);
+      Redessine();
+    });
+  }
   connect(CBsonTous, &QCheckBox::clicked, this, &TForm1::CBsonTousClick);
   connect(CBauto, &QCheckBox::clicked, this, &TForm1::CBautoClick);
   connect(CBmontre, &QCheckBox::clicked, this, &TForm1::CBmontreClick);
@@ -79,8 +92,10 @@ void TForm1::ConnecteSignaux() {
       {RBdiv, &TForm1::RBdivClick}};
   for (const auto& [bouton, gestionnaire] : operations) connect(bouton, &QRadioButton::clicked, this, gestionnaire);
   // What a found draw is worth follows the competition page's choices.
-  connect(CBtime, &QComboBox::currentIndexChanged, this, [this](int choix) { serie_.DefinitCoefficient(choix); });
-  connect(CBaide, &QCheckBox::toggled, this, [this](bool interdite) { serie_.DefinitAideInterdite(interdite); });
+  connect(CBtime, &QComboBox::currentIndexChanged, this, [this](int choix) {
+    jeu_->ChoisitCoefficient(choix);
+    Redessine();
+  });
 
   connect(LVtirage, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& ou) { PMtirage->popup(LVtirage->viewport()->mapToGlobal(ou)); });

@@ -1,112 +1,78 @@
-// Making the draw of a new game, and the draws list of the "Tirages" page.
+// The "Tirages" page: the draws list, its files, printing, the spreadsheet
+// and generated series.
 #include <QCheckBox>
 #include <QItemSelectionModel>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTreeView>
 
+#include "TFRMgene.h"
 #include "TForm1.h"
-#include "game/Tirages.h"
-#include "library/FichierTirages.h"
 
 namespace tolvan {
 
-TForm1::SourceTirage TForm1::tiragealeatoire() {
-  SourceTirage source = SourceTirage::Aucune;
-  SousGarde(QStringLiteral("Tform1.TirageAleatoire;"), [this, &source] {
-    if (RBfichier->isChecked()) {
-      if (TireDansLaListe()) source = SourceTirage::Liste;
-      return;
-    }
-    const OptionsTirage options{CkBFou->isChecked(), CkBpremier->isChecked(), CBauto->isChecked(),
-                                CkBreal->isChecked()};
-    TireAuHasard(*solveur_, options, [this](int n) { return plateforme_.Aleatoire(n); });
-    if (!CBauto->isChecked()) {
-      LBnbsol->hide();
-      LBnbsol2->hide();
-    }
-    source = SourceTirage::Hasard;
-  });
-  return source;
-}
-
-bool TForm1::TireDansLaListe() {
-  if (tirages_.NbLignes() == 0) return false;
-  const int ligne = plateforme_.Aleatoire(tirages_.NbLignes());
-  LV_to_TIR(ligne);
-  // Reached only when the row held a draw: a bad row changes nothing.
-  tirages_.DefinitLigneCourante(ligne);
-  tirages_.CocheLigne(ligne);
-  return true;
-}
-
-void TForm1::LV_to_TIR(int ligne) { solveur_->ChangeTirage(TirageDeRangee(tirages_.Rangee(ligne))); }
-
-void TForm1::TIR_to_LV() {
-  if (tirages_.EstPleine()) {
-    // The draw has no row of its own: a win marks none, not the last game's.
-    tirages_.DefinitLigneCourante(-1);
-    MontreListePleine();
-    return;
+int TForm1::PremiereLigneChoisie() const {
+  int premiere = -1;
+  for (const QModelIndex& rangee : LVtirage->selectionModel()->selectedRows()) {
+    if (premiere < 0 || rangee.row() < premiere) premiere = rangee.row();
   }
-  SousGarde(QStringLiteral("TIR_to_LV;"), [this] {
-    const Solveur& s = *solveur_;
-    tirages_.DefinitLigneCourante(tirages_.Ajoute(RangeeDuTirage(s.Tirage, s.NbSolutions, s.NbEtapesMin, s.TexteSimple)));
-  });
+  return premiere;
 }
 
-void TForm1::MontreListePleine() {
-  plateforme_.Message(TypeMessage::Avertissement, QString::fromUtf8(MessageListePleine), BoutonsMessage::Ok);
+void TForm1::BTopenClick() {
+  jeu_->OuvreListe();
+  Redessine();
 }
 
-void TForm1::Effacercestirages1Click() {
-  QList<int> lignes;
-  for (const QModelIndex& rangee : LVtirage->selectionModel()->selectedRows()) lignes.append(rangee.row());
-  tirages_.Efface(lignes);
+void TForm1::BTsaveClick() { jeu_->SauveListe(); }
+
+void TForm1::BTexcelClick() { jeu_->ExporteListe(); }
+
+void TForm1::BTimprimClick() { jeu_->ImprimeListe(); }
+
+void TForm1::BTeffaceToutClick() {
+  jeu_->EffaceTout();
+  Redessine();
+}
+
+void TForm1::BTgenereClick() {
+  const bool accepte = plateforme_.ExecuteDialogue(*frmGene_) == QDialog::Accepted;
+  const DemandeGeneration demande = accepte ? frmGene_->Demande() : DemandeGeneration{};
+  if (demande.nombre > 0 && demande.minimiser) showMinimized();
+  jeu_->GenereSerie(demande.nombre);
+  if (demande.nombre > 0 && !fermee_) {
+    showNormal();
+    activateWindow();
+  }
+  Redessine();
+}
+
+void TForm1::STOPClick() { jeu_->ArreteGeneration(); }
+
+void TForm1::CBclasseClick() {
+  jeu_->Classe(CBclasse->isChecked());
+  Redessine();
 }
 
 void TForm1::LVtirageDblClick() {
   const int ligne = PremiereLigneChoisie();
   if (ligne < 0) return;
-  SousGarde(QStringLiteral("TForm1.LVtirageDblClick;"), [this, ligne] {
-    LV_to_TIR(ligne);
-    // A new game on that draw, with the whole of its time.
-    PreparePartie();
-    depart();
-    PCmain->setCurrentWidget(TSjeu);
-    tirages_.DefinitLigneCourante(ligne);
-  });
+  jeu_->JoueLigne(ligne);
+  PCmain->setCurrentWidget(TSjeu);
+  Redessine();
 }
 
-void TForm1::Copiercecompte1Click() {
-  const int ligne = PremiereLigneChoisie();
-  if (ligne >= 0) plateforme_.CopieTexte(QString::fromStdString(LigneTirage(tirages_.Rangee(ligne))));
+void TForm1::Calculerlasolution1Click() {
+  jeu_->CalculeLigne(PremiereLigneChoisie());
+  Redessine();
 }
 
-void TForm1::BTeffaceToutClick() {
-  if (plateforme_.Message(TypeMessage::Information, Textes.MsgToutEffacer, BoutonsMessage::OuiNon) == Reponse::Oui) {
-    tirages_.EffaceTout();
-  }
-}
+void TForm1::Copiercecompte1Click() { jeu_->CopieLigne(PremiereLigneChoisie()); }
 
-void TForm1::CBautoClick() {
-  const bool automatique = CBauto->isChecked();
-  CkBreal->setEnabled(automatique);
-  CBmontre->setEnabled(automatique);
-  if (automatique) return;
-  // "Réalisables uniquement" needs the solver: the plain draws take its place.
-  if (CkBreal->isChecked()) RBquelconque->setChecked(true);
-  if (CBmontre->isChecked()) {
-    CBmontre->setChecked(false);
-    CBmontreClick();
-  }
-}
-
-void TForm1::CBmontreClick() {
-  LBnbsol->setVisible(CBmontre->isChecked());
-  LBnbsol2->setVisible(CBmontre->isChecked());
+void TForm1::Effacercestirages1Click() {
+  QList<int> lignes;
+  for (const QModelIndex& rangee : LVtirage->selectionModel()->selectedRows()) lignes.append(rangee.row());
+  jeu_->EffaceLignes(lignes);
+  Redessine();
 }
 
 }  // namespace tolvan

@@ -9,8 +9,7 @@ const TTirage De303{NombresTirage{{{25, 50, 75, 100, 3, 6}}}, 303};
 const std::vector<std::string> LignesDe303 = {"303", "25 50 75 100 3 6 "};
 
 struct Partie {
-  Serie serie;
-  Manche manche{serie};
+  Manche manche;
 
   Partie() { manche.Demarre(De303); }
   void Tique(int fois) {
@@ -22,23 +21,22 @@ struct Partie {
     for (int code : codes) gagne = manche.Effectue(code, true).gagne;
     return gagne;
   }
-  // 6x50=300, then 300+3=303.
-  void Gagne() {
+  // 6x50=300, then 300+3=303; the second it was found at.
+  int Gagne() {
     Presse({6, CodeFois, 2});
-    ASSERT_TRUE(Presse({CodePlus, 5}));
-    manche.Gagne();
+    EXPECT_TRUE(Presse({CodePlus, 5}));
+    return manche.Gagne();
   }
 };
 
 TEST(Manche, NothingCanBePlayedBeforeADrawIsDealt) {
-  Serie serie;
-  Manche manche(serie);
+  Manche manche;
   EXPECT_FALSE(manche.TirageDonne());
   EXPECT_EQ(manche.PanneauVisible(), Manche::Panneau::Resume);
   EXPECT_FALSE(manche.HorlogeEnMarche());
-  EXPECT_EQ(manche.Effectue(1, true).son, TableauNoir::Reaction::Son::Aucun);
-  EXPECT_EQ(manche.Retour().son, TableauNoir::Reaction::Son::Aucun);
-  EXPECT_FALSE(manche.Tique().tempsEcoule);
+  EXPECT_EQ(manche.Effectue(1, true).son, std::nullopt);
+  EXPECT_EQ(manche.Retour().son, std::nullopt);
+  EXPECT_FALSE(manche.Tique());
   EXPECT_EQ(manche.Ecoule(), 0);
   EXPECT_EQ(manche.Recap().front(), "999");  // what the summary shows at first
 
@@ -56,8 +54,7 @@ TEST(Manche, TheClockRunsOutOnTheLastSecondOfTheLimitAndScoresNothing) {
   p.Tique(19);
   EXPECT_EQ(p.manche.TexteHorloge("Il reste", "Chrono"), "Il reste 0:01");
   EXPECT_EQ(p.manche.PanneauVisible(), Manche::Panneau::Jeu);
-  const Manche::Seconde derniere = p.manche.Tique();
-  EXPECT_TRUE(derniere.tempsEcoule);
+  EXPECT_TRUE(p.manche.Tique());
   EXPECT_EQ(p.manche.Ecoule(), 0);
   EXPECT_FALSE(p.manche.HorlogeEnMarche());
   EXPECT_EQ(p.manche.PanneauVisible(), Manche::Panneau::Resume);
@@ -66,10 +63,10 @@ TEST(Manche, TheClockRunsOutOnTheLastSecondOfTheLimitAndScoresNothing) {
   EXPECT_TRUE(p.manche.Scores().empty());
   EXPECT_FALSE(p.manche.Gagnee());
   // The board is over: no press, no "Retour", no more seconds.
-  EXPECT_EQ(p.manche.Effectue(3, true).son, TableauNoir::Reaction::Son::Aucun);
-  EXPECT_EQ(p.manche.Retour().son, TableauNoir::Reaction::Son::Aucun);
+  EXPECT_EQ(p.manche.Effectue(3, true).son, std::nullopt);
+  EXPECT_EQ(p.manche.Retour().son, std::nullopt);
   EXPECT_EQ(p.manche.Tableau().TexteLigne(1), "25+50=75");
-  EXPECT_FALSE(p.manche.Tique().tempsEcoule);
+  EXPECT_FALSE(p.manche.Tique());
 
   // Played again, the clock starts from 0.
   p.manche.Demarre(p.manche.Tirage());
@@ -82,16 +79,16 @@ TEST(Manche, TheClockRunsOutOnTheLastSecondOfTheLimitAndScoresNothing) {
 TEST(Manche, AWinStopsTheClockAndKeepsItsBoardForTheSummary) {
   Partie p;
   p.Tique(42);
-  p.Gagne();
+  EXPECT_EQ(p.Gagne(), 42);
   EXPECT_TRUE(p.manche.Gagnee());
   EXPECT_FALSE(p.manche.HorlogeEnMarche());
   EXPECT_EQ(p.manche.PanneauVisible(), Manche::Panneau::Resume);
   EXPECT_EQ(p.manche.DerniereIssue(), Manche::Issue::Gagnee);
   EXPECT_EQ(p.manche.Recap(),
             (std::vector<std::string>{"303", "25 50 75 100 3 6 ", " ", "6x50=300", "300+3=303"}));
-  EXPECT_EQ(p.manche.Scores(), (std::vector<LigneScore>{{"=>", "42'"}}));
+  EXPECT_EQ(Manche::LigneEntrainement(42), (LigneScore{"=>", "42'"}));
   // "Retour" cannot take the winning line off the finished board.
-  EXPECT_EQ(p.manche.Retour().son, TableauNoir::Reaction::Son::Aucun);
+  EXPECT_EQ(p.manche.Retour().son, std::nullopt);
   EXPECT_EQ(p.manche.Tableau().NbLignesFinies(), 2);
 
   // Played again, the clock goes on from the second of the win.
@@ -100,47 +97,6 @@ TEST(Manche, AWinStopsTheClockAndKeepsItsBoardForTheSummary) {
   EXPECT_EQ(p.manche.Ecoule(), 42);
   p.manche.RemetHorlogeAZero();
   EXPECT_EQ(p.manche.Ecoule(), 0);
-  EXPECT_EQ(p.manche.Scores().size(), 1u);
-}
-
-TEST(Manche, ARunningSeriesCountsTheDrawsFoundAndTheirPoints) {
-  struct Cas {
-    int coefficient;
-    bool aideInterdite;
-    int secondes;
-    std::string points;
-  };
-  // What each second is worth is the points' own business; here, that the
-  // round asks with the series' choices.
-  for (const Cas& c : std::vector<Cas>{{2, true, 10, "232"}, {1, false, 10, "83"}}) {
-    Partie p;
-    p.serie.DefinitTempsNiveau(60);
-    p.serie.DefinitCoefficient(c.coefficient);
-    p.serie.DefinitAideInterdite(c.aideInterdite);
-    p.serie.Commence();
-    p.Tique(c.secondes);
-    EXPECT_EQ(p.manche.Points(), std::stoi(c.points));
-    p.Gagne();
-    EXPECT_EQ(p.manche.Scores().back(), (LigneScore{"1", c.points})) << c.coefficient;
-    EXPECT_EQ(p.serie.ScoreTotal(), std::stoi(c.points));
-  }
-  Partie p;
-  p.serie.DefinitTempsNiveau(60);
-  p.serie.Commence();
-  p.Gagne();
-  p.manche.RemetHorlogeAZero();
-  p.manche.Demarre(De303);
-  p.Tique(59);
-  p.Gagne();
-  EXPECT_EQ(p.manche.Scores(), (std::vector<LigneScore>{{"1", "60"}, {"2", "46"}}));
-  EXPECT_EQ(p.serie.NbTrouves(), 2);
-  EXPECT_EQ(p.serie.ScoreTotal(), 106);
-  // Once the series stops, a find is a training one again.
-  p.serie.Arrete();
-  p.manche.Demarre(De303);
-  p.Gagne();
-  EXPECT_EQ(p.manche.Scores().back().partie, "=>");
-  EXPECT_EQ(p.serie.ScoreTotal(), 106);
 }
 
 }  // namespace

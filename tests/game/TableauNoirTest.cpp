@@ -5,7 +5,7 @@
 namespace tolvan::test {
 namespace {
 
-using Son = TableauNoir::Reaction::Son;
+using Son = Evenement;
 
 // A board on a draw, with the target far away unless given.
 struct Partie {
@@ -97,7 +97,7 @@ TEST(TableauNoir, AnOperatorOpeningALineTakesThePreviousResult) {
   EXPECT_EQ(p.Ligne(2), "300+");
   const auto fin = p.Presse(5);
   EXPECT_TRUE(fin.gagne);
-  EXPECT_EQ(fin.son, Son::Aucun);
+  EXPECT_EQ(fin.son, std::nullopt);
   EXPECT_EQ(p.Ligne(2), "300+3=303");  // stays shown whole
   EXPECT_EQ(p.tableau.NbLignesFinies(), 2);
   EXPECT_EQ(p.tableau.TexteLigne(1), "6x50=300");
@@ -106,7 +106,7 @@ TEST(TableauNoir, AnOperatorOpeningALineTakesThePreviousResult) {
 TEST(TableauNoir, PressesThatHaveNothingToBuildOnAreIgnored) {
   Partie p({1, 2, 3, 4, 5, 6});
   // An operator cannot open line 1.
-  EXPECT_EQ(p.Presse(CodePlus).son, Son::Aucun);
+  EXPECT_EQ(p.Presse(CodePlus).son, std::nullopt);
   EXPECT_EQ(p.tableau.EtatSaisie, 0);
   EXPECT_EQ(p.Ligne(1), "");
   // Five lines use up the draw; nothing more can be pressed.
@@ -117,8 +117,8 @@ TEST(TableauNoir, PressesThatHaveNothingToBuildOnAreIgnored) {
   EXPECT_EQ(p.tableau.NumLigne, 6);
   EXPECT_EQ(p.Ligne(5), "14+7=21");
   EXPECT_TRUE(p.T(4).active);  // the last result
-  EXPECT_EQ(p.Presse(4).son, Son::Aucun);
-  EXPECT_EQ(p.Presse(CodeFois).son, Son::Aucun);
+  EXPECT_EQ(p.Presse(4).son, std::nullopt);
+  EXPECT_EQ(p.Presse(CodeFois).son, std::nullopt);
   EXPECT_EQ(p.Retour().son, Son::Annul);
   EXPECT_EQ(p.tableau.NumLigne, 5);
   EXPECT_EQ(p.Ligne(5), "");
@@ -169,7 +169,7 @@ TEST(TableauNoir, TypedAnswersMustBeTheExactResult) {
   EXPECT_EQ(p.tableau.EtatSaisie, 3);
   EXPECT_EQ(p.Ligne(1), "25+50=");
   EXPECT_TRUE(p.T(2).active);
-  EXPECT_EQ(p.Presse(3).son, Son::Aucun);  // nothing else until answered
+  EXPECT_EQ(p.Presse(3).son, std::nullopt);  // nothing else until answered
   EXPECT_EQ(p.tableau.VerifieResultat("075", p.cible), TableauNoir::Verdict::Refusee);
   EXPECT_EQ(p.tableau.VerifieResultat("76", p.cible), TableauNoir::Verdict::Refusee);
   EXPECT_EQ(p.tableau.VerifieResultat("75", p.cible), TableauNoir::Verdict::Acceptee);

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 
 #include "PlateformeDeTest.h"
+#include <QTabWidget>
+
+#include "library/FichierTirages.h"
 #include "shell/TForm1.h"
 
 namespace tolvan::test {
@@ -47,6 +50,20 @@ struct FenetreDeTest {
   template <class Controle>
   Controle* Trouve(const char* nom) const {
     return fenetre->findChild<Controle*>(QString::fromLatin1(nom));
+  }
+
+  QTabWidget* Pages() const { return Trouve<QTabWidget>("PCmain"); }
+  QWidget* Page(const char* nom) const { return Trouve<QWidget>(nom); }
+  void MontrePage(const char* nom) const { Pages()->setCurrentWidget(Page(nom)); }
+  bool PageVisible(const char* nom) const { return Pages()->isTabVisible(Pages()->indexOf(Page(nom))); }
+
+  // Rows put in the draws list as "Ouvrir" would read them from a file.
+  void AjouteTirages(const std::vector<RangeeTirage>& rangees) {
+    static int numero = 0;
+    const QString nom = QStringLiteral("ajoutes-%1.tir").arg(++numero);
+    Ecrit(nom, QByteArray::fromStdString(OctetsFichierTirages(rangees)));
+    plateforme.fichiers.push_back(Chemin(nom));
+    fenetre->BTopenClick();
   }
 };
 

@@ -22,7 +22,7 @@ struct Fenetre : FenetreDeTest {
     fenetre->show();
     fenetre->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
-    fenetre->PCmain->setCurrentWidget(fenetre->TSjeu);
+    MontrePage("TSjeu");
   }
   template <class Controle = QWidget>
   Controle* W(const char* nom) const {
@@ -75,7 +75,7 @@ TEST(Aides, ADrawTypedOnTheKeypadIsPlayedWhole) {
   QTest::mouseClick(f.W("BTjouer"), Qt::LeftButton);
   EXPECT_TRUE(f.W("GBsaisie")->isVisible());
   EXPECT_EQ(QApplication::focusWidget(), f.Champ(3));
-  EXPECT_EQ(f.fenetre->solveur().Tirage.Nombres[2], 1);
+  EXPECT_EQ(f.fenetre->jeu().solveur().Tirage.Nombres[2], 1);
 
   f.fenetre->BTdecompClick();
   ASSERT_FALSE(f.W<QLineEdit>("Ldecompos")->text().isEmpty());
@@ -86,9 +86,9 @@ TEST(Aides, ADrawTypedOnTheKeypadIsPlayedWhole) {
   for (int i = 1; i <= 6; ++i) tuiles.append(f.W<QPushButton>(qPrintable(QStringLiteral("P%1").arg(i)))->text());
   EXPECT_EQ(tuiles, QStringList({"1", "1", "5", "5", "10", "100"}));
   EXPECT_EQ(f.W<QPushButton>("Bresult")->text(), "0");
-  ASSERT_EQ(f.fenetre->Tirages().NbLignes(), 1);
-  EXPECT_EQ(LigneTirage(f.fenetre->Tirages().Rangee(0)), "0\t1\t1\t5\t5\t10\t100\t0\t0\tNON\t\t");
-  EXPECT_EQ(f.fenetre->Tirages().LigneCourante(), 0);
+  ASSERT_EQ(f.fenetre->jeu().Tirages().NbLignes(), 1);
+  EXPECT_EQ(LigneTirage(f.fenetre->jeu().Tirages().Rangee(0)), "0\t1\t1\t5\t5\t10\t100\t0\t0\tNON\t\t");
+  EXPECT_EQ(f.fenetre->jeu().Tirages().LigneCourante(), 0);
 }
 
 TEST(Aides, TheSolutionsPanelCoversTheBoardUntilTheNextPress) {
@@ -127,7 +127,7 @@ TEST(Aides, ThePlayersOwnSolutionAfterATypedWin) {
     f.Pave(reponse, resultat);
     QTest::keyClick(reponse, Qt::Key_Enter, Qt::KeypadModifier);
   }
-  ASSERT_TRUE(f.fenetre->manche().Gagnee());
+  ASSERT_TRUE(f.fenetre->jeu().manche().Gagnee());
   f.fenetre->BTvoirSolClick();
   QTest::mouseClick(f.W("BTmienne"), Qt::LeftButton);
   EXPECT_EQ(f.Solutions(), "--- 220/264 ---\n\n6+4=10\n5+5=10\n10x10=100");

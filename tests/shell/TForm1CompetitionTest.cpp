@@ -63,7 +63,7 @@ struct Competition : FenetreDeTest {
 
 TEST(Competition, ASeriesFromALevelToANewRecord) {
   Competition f;
-  EXPECT_FALSE(f.fenetre->PCmain->isTabVisible(f.fenetre->PCmain->indexOf(f.fenetre->TStirage)));
+  EXPECT_FALSE(f.PageVisible("TStirage"));
   EXPECT_FALSE(f.Trouve<QPushButton>("BTvoirSol")->isEnabled());
   EXPECT_EQ(f.plateforme.dialogues.back().dossier, f.Repertoire() + "niveaux");
   EXPECT_EQ(f.Texte("LBniveau"), "Test");
@@ -71,14 +71,14 @@ TEST(Competition, ASeriesFromALevelToANewRecord) {
   EXPECT_EQ(f.Trouve<QTreeWidget>("LVrecord")->topLevelItemCount(), 10);
   EXPECT_TRUE(f.Trouve<QPushButton>("BTstart")->isEnabled());
   // A draw added after the level was read is dealt too.
-  f.fenetre->Tirages().Ajoute(*TXT_to_LVitem("303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t"));
+  f.AjouteTirages({*TXT_to_LVitem("303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t")});
 
   f.plateforme.tirages = {2};
   f.fenetre->BTstartClick();
   EXPECT_EQ(f.Texte("BTstart"), "Arreter cette partie");
   EXPECT_EQ(f.Texte("BTnouvPartie"), "Partie Suivante");
   EXPECT_FALSE(f.Trouve<QCheckBox>("CBcompet")->isEnabled());
-  EXPECT_EQ(f.fenetre->PCmain->currentWidget(), f.fenetre->TSjeu);
+  EXPECT_EQ(f.Pages()->currentWidget(), f.Page("TSjeu"));
   EXPECT_EQ(f.Texte("Bresult"), "303");
   EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 60);
   f.Tique(10);
@@ -178,8 +178,8 @@ TEST(Competition, BadLevelsAndEmptyListsStartNothing) {
   f.fenetre->BTchangeClick();
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
   EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de la lecture des scores\rConversion impossible :abc");
-  EXPECT_EQ(f.fenetre->Tirages().NbLignes(), 0);
-  EXPECT_EQ(f.fenetre->FichierNiveau, f.Chemin("niveau.niv"));  // the level before stays
+  EXPECT_EQ(f.fenetre->jeu().Tirages().NbLignes(), 0);
+  EXPECT_EQ(f.fenetre->jeu().FichierNiveau(), f.Chemin("niveau.niv"));  // the level before stays
   EXPECT_FALSE(f.Trouve<QPushButton>("BTstart")->isEnabled());
 
   // A level whose draws are missing counts as read, but deals nothing.
@@ -207,7 +207,7 @@ TEST(Competition, UntickingTheModeBringsTrainingBack) {
   // Training has its hints, whatever the competition forbade.
   EXPECT_TRUE(f.Trouve<QPushButton>("BTback")->isEnabled());
   EXPECT_TRUE(f.Trouve<QPushButton>("BTnouvPartie")->isEnabled());
-  EXPECT_TRUE(f.fenetre->PCmain->isTabVisible(f.fenetre->PCmain->indexOf(f.fenetre->TStirage)));
+  EXPECT_TRUE(f.PageVisible("TStirage"));
   EXPECT_EQ(f.Trouve<QTreeWidget>("LVscore")->topLevelItemCount(), 0);
   EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 3600);
   EXPECT_TRUE(f.Trouve<QLabel>("LBpoint")->isHidden());

@@ -68,12 +68,12 @@ TEST(Demarrage, OpensOnAboutWithTheFirstDrawReady) {
     const auto* tuile = f.Trouve<QPushButton>(qPrintable(QStringLiteral("P%1").arg(i + 1)));
     EXPECT_EQ(tuile->text(), QString::number(nombres[i]));
     EXPECT_EQ(tuile->property("tag").toInt(), nombres[i]);
-    EXPECT_EQ(f.fenetre->solveur().Tirage.Nombres[i + 1], nombres[i]);
+    EXPECT_EQ(f.fenetre->jeu().solveur().Tirage.Nombres[i + 1], nombres[i]);
   }
   EXPECT_EQ(f.Trouve<QPushButton>("Bresult")->text(), "999");
-  EXPECT_EQ(f.fenetre->solveur().Tirage.Resultat, 999);
-  EXPECT_EQ(f.fenetre->solveur().SolveurLibre, 1);
-  EXPECT_EQ(f.fenetre->solveur().SolutionsCalculees, 0);
+  EXPECT_EQ(f.fenetre->jeu().solveur().Tirage.Resultat, 999);
+  EXPECT_EQ(f.fenetre->jeu().solveur().SolveurLibre, 1);
+  EXPECT_EQ(f.fenetre->jeu().solveur().SolutionsCalculees, 0);
 
   QWidget* jeu = f.Trouve<QWidget>("TSjeu");
   EXPECT_TRUE(f.Trouve<QGroupBox>("GBinfo")->isVisibleTo(jeu));
@@ -102,8 +102,8 @@ TEST(Demarrage, OpensOnAboutWithTheFirstDrawReady) {
   EXPECT_TRUE(f.Trouve<QLabel>("LBpoint")->isHidden());
   EXPECT_TRUE(f.Trouve<QLabel>("LBnbsol")->isHidden());
 
-  EXPECT_EQ(f.fenetre->FichierSon, f.Repertoire() + "system defaut.son");
-  EXPECT_EQ(f.fenetre->FichierLangue, f.Repertoire() + "francais.tvl");
+  EXPECT_EQ(f.fenetre->jeu().options().fichierSon, f.Repertoire() + "system defaut.son");
+  EXPECT_EQ(f.fenetre->jeu().options().fichierLangue, f.Repertoire() + "francais.tvl");
   // The two dialogs exist from the start, hidden.
   ASSERT_NE(f.fenetre->FRMname(), nullptr);
   EXPECT_EQ(f.fenetre->FRMname()->windowTitle(), "Entre ton nom :");
@@ -285,7 +285,7 @@ TEST(Demarrage, NothingToReplayUntilADrawIsDealt) {
   f.fenetre->BTnouvPartieClick();
   EXPECT_TRUE(f.Trouve<QTimer>("Timer1")->isActive());
   EXPECT_TRUE(rejoue->isEnabled());
-  EXPECT_EQ(f.fenetre->Tirages().NbLignes(), 1);
+  EXPECT_EQ(f.fenetre->jeu().Tirages().NbLignes(), 1);
 }
 
 TEST(Demarrage, DrawSourcesAreExclusiveAndSolvableOnlyStartsDisabled) {
@@ -309,14 +309,14 @@ TEST(Demarrage, FirstActivationLoadsTheDefaultThemeAndLaterOnesDoNothing) {
   EXPECT_EQ(NomsDesSons(f), QStringList(7, "Par Défaut"));
   f.fenetre->FormActivate();
   EXPECT_TRUE(f.plateforme.messages.empty());
-  EXPECT_EQ(f.fenetre->Sons.SonClick, "C:\\Sons\\clic.wav");
+  EXPECT_EQ(f.fenetre->jeu().Sons()[Evenement::Click], "C:\\Sons\\clic.wav");
   QStringList attendus = NomsParDefaut;
   attendus[0] = "clic.wav";
   EXPECT_EQ(NomsDesSons(f), attendus);
 
   f.Ecrit("system defaut.son", "autre\r\n");
   f.fenetre->FormActivate();
-  EXPECT_EQ(f.fenetre->Sons.SonClick, "C:\\Sons\\clic.wav");
+  EXPECT_EQ(f.fenetre->jeu().Sons()[Evenement::Click], "C:\\Sons\\clic.wav");
   EXPECT_EQ(NomsDesSons(f), attendus);
 }
 
@@ -331,7 +331,6 @@ TEST(Demarrage, MissingDefaultThemeAsksAndCancelKeepsTheBuiltInNames) {
   EXPECT_EQ(message.texte,
             "Erreur lors de l'ouverture du fichier\r" + f.Repertoire() + "system defaut.son\rRéessayer ?");
   EXPECT_EQ(NomsDesSons(f), NomsParDefaut);
-  EXPECT_FALSE(f.fenetre->PremiereActivation);
 }
 
 TEST(Demarrage, TheThemeQuestionItselfDoesNotStartASecondLoad) {
@@ -371,15 +370,6 @@ TEST(Demarrage, HelpOpensTheHelpFileOfTheProgramDirectory) {
   EXPECT_TRUE(f.plateforme.documents[3].startsWith("mailto:"));
   EXPECT_EQ(f.plateforme.documents[4], f.Repertoire() + "AidesDeTolvan.html");
   EXPECT_EQ(f.plateforme.documents[5], f.Repertoire() + "AidesDeTolvan.html#merci");
-}
-
-TEST(Demarrage, BugMessagesNameTheProcedure) {
-  FenetreDeTest f;
-  f.fenetre->AfficheBug("Tform1.RefaitLigne;");
-  ASSERT_EQ(f.plateforme.messages.size(), 1u);
-  EXPECT_EQ(f.plateforme.messages[0].texte, "BUG ! \rPROCEDURE Tform1.RefaitLigne;");
-  EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Erreur);
-  EXPECT_EQ(f.plateforme.messages[0].boutons, BoutonsMessage::Ok);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include <QTabWidget>
 
 #include "FenetreDeTest.h"
-#include "shell/FichierTexte.h"
+#include "midend/FichierTexte.h"
 #include "shell/LignesLangue.h"
 
 namespace tolvan::test {
@@ -30,7 +30,7 @@ struct Fenetre : FenetreDeTest {
     const QString nom = QString::fromLatin1(controle);
     if (nom == fenetre->objectName()) return fenetre->windowTitle();
     QWidget* cible = Trouve<QWidget>(controle);
-    if (const int onglet = fenetre->PCmain->indexOf(cible); onglet >= 0) return fenetre->PCmain->tabText(onglet);
+    if (const int onglet = Pages()->indexOf(cible); onglet >= 0) return Pages()->tabText(onglet);
     if (auto* bouton = qobject_cast<QAbstractButton*>(cible)) return bouton->text();
     if (auto* etiquette = qobject_cast<QLabel*>(cible)) return etiquette->text();
     return qobject_cast<QGroupBox*>(cible)->title();
@@ -38,7 +38,7 @@ struct Fenetre : FenetreDeTest {
   // Whether that caption shows whole on the control.
   bool TientDans(const char* controle) const {
     QWidget* cible = Trouve<QWidget>(controle);
-    if (!cible || fenetre->PCmain->indexOf(cible) >= 0) return true;
+    if (!cible || Pages()->indexOf(cible) >= 0) return true;
     if (auto* groupe = qobject_cast<QGroupBox*>(cible)) {
       return QFontMetrics(groupe->font()).horizontalAdvance(groupe->title()) + 16 <= groupe->width();
     }
@@ -75,11 +75,11 @@ TEST(Langue, TheShippedFilesGiveEveryCaptionAndEveryOneFits) {
   f.fenetre->change_langue(DossierDonnees + "english.tvl");
   EXPECT_TRUE(f.plateforme.messages.empty());
   f.VerifieLignes(anglais);
-  EXPECT_EQ(f.fenetre->Textes.MsgToutEffacer, anglais[72]);
+  EXPECT_EQ(f.fenetre->jeu().Textes().MsgToutEffacer, anglais[72]);
 
   f.fenetre->change_langue(DossierDonnees + "francais.tvl");
   f.VerifieLignes(francais);
-  EXPECT_EQ(f.fenetre->Textes.MsgImpossible, " IMPOSSIBLE ");
+  EXPECT_EQ(f.fenetre->jeu().Textes().MsgImpossible, " IMPOSSIBLE ");
 
   // A lost game's summary is not retitled as a won one.
   f.Trouve<QComboBox>("CBtemps")->setCurrentIndex(1);
@@ -99,13 +99,13 @@ TEST(Langue, EachLineReplacesWhatItsControlsShowAndShortFilesEmptyTheRest) {
   ASSERT_EQ(EcritFichierTexte(f.Chemin("court.tvl"), lignes), EcritureTexte::Ecrit);
   f.fenetre->change_langue(DossierDonnees + "english.tvl");
   f.fenetre->change_langue(f.Chemin("court.tvl"));
-  EXPECT_EQ(f.fenetre->Textes.MsgChrono, "Chrono");  // the lines older files lack are French again
+  EXPECT_EQ(f.fenetre->jeu().Textes().MsgChrono, "Chrono");  // the lines older files lack are French again
   EXPECT_EQ(f.Trouve<QLabel>("LBniv")->text(), "Modifier");  // the same text as "Modifier"
   EXPECT_EQ(f.Trouve<QLabel>("TXTnamefile")->text(), "Aucun fichier ouvert");
   EXPECT_EQ(f.fenetre->windowTitle(), "");
   EXPECT_EQ(f.Trouve<QLabel>("LBtitre")->text(), "");
-  EXPECT_EQ(f.fenetre->Textes.MsgErreurOuverture, "");
-  EXPECT_EQ(f.fenetre->Textes.MsgToutEffacer, "");
+  EXPECT_EQ(f.fenetre->jeu().Textes().MsgErreurOuverture, "");
+  EXPECT_EQ(f.fenetre->jeu().Textes().MsgToutEffacer, "");
 
   // A file that cannot be opened, then Cancel: nothing changes, but its
   // path is remembered for the next start.
@@ -115,7 +115,7 @@ TEST(Langue, EachLineReplacesWhatItsControlsShowAndShortFilesEmptyTheRest) {
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
   EXPECT_EQ(f.plateforme.messages[0].boutons, BoutonsMessage::ReessayerAnnuler);
   EXPECT_EQ(f.plateforme.messages[0].texte, "\r");  // the message texts were emptied above
-  EXPECT_EQ(f.fenetre->FichierLangue, f.Chemin("absent.tvl"));
+  EXPECT_EQ(f.fenetre->jeu().options().fichierLangue, f.Chemin("absent.tvl"));
   EXPECT_EQ(f.plateforme.dialogues.back().dossier, f.Repertoire());
   EXPECT_EQ(f.Trouve<QLabel>("LBniv")->text(), "Modifier");
 }

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 
 #include "FenetreDeTest.h"
-#include "shell/Reglages.h"
+#include "midend/Reglages.h"
 
 namespace tolvan::test {
 namespace {
@@ -57,7 +57,7 @@ TEST(Reglages, StoredValuesActAsTheyWouldHaveBeenChosen) {
     EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 60);
     EXPECT_FALSE(f.Trouve<QCheckBox>("CBsonlose")->isChecked());
     EXPECT_FALSE(f.Trouve<QCheckBox>("CkBcalcul")->isChecked());  // stored nowhere: unticked
-    EXPECT_EQ(f.fenetre->FichierSon, "");
+    EXPECT_EQ(f.fenetre->jeu().options().fichierSon, "");
   }
 }
 
@@ -71,10 +71,10 @@ TEST(Reglages, AFailureStopsTheReadingWhereItHappens) {
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
   EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur registre\rPROCEDURE LisInfoRegistre;");
   EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Simple);
-  EXPECT_EQ(f.fenetre->FichierLangue, "/ailleurs/english.tvl");
+  EXPECT_EQ(f.fenetre->jeu().options().fichierLangue, "/ailleurs/english.tvl");
   EXPECT_TRUE(f.Trouve<QCheckBox>("CkBFou")->isChecked());
   EXPECT_TRUE(f.Trouve<QCheckBox>("CBsonClick")->isChecked());
-  EXPECT_EQ(f.fenetre->FichierSon, f.Repertoire() + "system defaut.son");
+  EXPECT_EQ(f.fenetre->jeu().options().fichierSon, f.Repertoire() + "system defaut.son");
 
   // A store that cannot be written says so when the window closes.
   f.plateforme.reglages.refuseEcriture = true;
@@ -94,8 +94,10 @@ TEST(Reglages, EveryOptionComesBackAfterARestart) {
       f.Trouve<QCheckBox>(nom)->click();
     }
     f.Trouve<QComboBox>("CBtemps")->setCurrentIndex(7);
-    f.fenetre->FichierSon = "/mes sons/theme.son";
-    f.fenetre->FichierLangue = "/mes langues/english.tvl";
+    // Remembered even though neither file can be read here.
+    f.plateforme.fichiers = {"/mes sons/theme.son", "/mes langues/english.tvl"};
+    f.fenetre->BTopenSonClick();
+    f.fenetre->BTchangeLangueClick();
     f.fenetre->close();
     magasin = f.plateforme.reglages.valeurs;
     EXPECT_EQ(magasin.at({Sound, "temps"}), "false");
@@ -108,8 +110,8 @@ TEST(Reglages, EveryOptionComesBackAfterARestart) {
     EXPECT_FALSE(f.Trouve<QCheckBox>(nom)->isChecked()) << nom;
   }
   EXPECT_EQ(f.Trouve<QComboBox>("CBtemps")->currentText(), "3 Minutes");
-  EXPECT_EQ(f.fenetre->FichierSon, "/mes sons/theme.son");
-  EXPECT_EQ(f.fenetre->FichierLangue, "/mes langues/english.tvl");
+  EXPECT_EQ(f.fenetre->jeu().options().fichierSon, "/mes sons/theme.son");
+  EXPECT_EQ(f.fenetre->jeu().options().fichierLangue, "/mes langues/english.tvl");
   f.fenetre->close();
   EXPECT_EQ(f.plateforme.reglages.valeurs, magasin);
 }

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
 
 #include "FenetreDeTest.h"
-#include "shell/FichierTexte.h"
+#include "midend/FichierTexte.h"
 
 namespace tolvan::test {
 namespace {
@@ -21,7 +23,7 @@ QStringList Legendes(const FenetreDeTest& f) {
 
 QStringList Noms(const SonsDuJeu& sons) {
   QStringList noms;
-  for (const QString* nom : sons.DansLOrdreDuTheme()) noms.append(*nom);
+  for (const QString& nom : sons.noms) noms.append(nom);
   return noms;
 }
 
@@ -41,9 +43,9 @@ TEST(ThemeSonore, SavingAndOpeningTheDefaultsChangesNothing) {
   f.fenetre->BTopenSonClick();
   EXPECT_EQ(f.plateforme.dialogues.back().titre, "Ouvrir un fichier SON");
   EXPECT_EQ(f.plateforme.dialogues.back().filtre, "Fichiers bruitage *.son|*.son");
-  EXPECT_EQ(Noms(f.fenetre->Sons), Noms(SonsDuJeu{}));
+  EXPECT_EQ(Noms(f.fenetre->jeu().Sons()), Noms(SonsDuJeu{}));
   EXPECT_EQ(Legendes(f), avant);
-  EXPECT_EQ(f.fenetre->FichierSon, f.Chemin("copie.son"));
+  EXPECT_EQ(f.fenetre->jeu().options().fichierSon, f.Chemin("copie.son"));
   EXPECT_TRUE(f.plateforme.messages.empty());
 }
 
@@ -64,7 +66,7 @@ TEST(ThemeSonore, ShortFilesEmptyTheMissingNames) {
     f.Ecrit("court.son", c.contenu);
     f.plateforme.fichiers = {f.Chemin("court.son")};
     f.fenetre->BTopenSonClick();
-    EXPECT_EQ(Noms(f.fenetre->Sons), c.noms);
+    EXPECT_EQ(Noms(f.fenetre->jeu().Sons()), c.noms);
     EXPECT_TRUE(f.plateforme.messages.empty());
   }
   FenetreActivee f;
@@ -77,30 +79,35 @@ TEST(ThemeSonore, ShortFilesEmptyTheMissingNames) {
 TEST(ThemeSonore, AChosenSoundShowsItsNameAndIsSavedWhole) {
   FenetreActivee f;
   f.plateforme.fichiers = {QStringLiteral("C:\\Sons\\bip.wav")};
-  f.fenetre->BTsonGagneClick();
+  f.Trouve<QPushButton>("BTsonGagne")->click();
   EXPECT_EQ(f.plateforme.dialogues.back().filtre, "Fichier WAV|*.wav");
   EXPECT_EQ(f.Trouve<QPushButton>("BTsonGagne")->text(), "bip.wav");
-  EXPECT_EQ(f.fenetre->Sons.SonTrouve, "C:\\Sons\\bip.wav");
+  EXPECT_EQ(f.fenetre->jeu().Sons()[Evenement::Trouve], "C:\\Sons\\bip.wav");
 
   f.plateforme.fichiers = {f.Chemin("perso.son")};
   f.fenetre->BTsaveSonClick();
   EXPECT_EQ(LitFichierTexte(f.Chemin("perso.son")).lignes.value(5), "C:\\Sons\\bip.wav");
 
   // Cancelling a choice changes nothing.
-  f.fenetre->BTsonClickClick();
-  EXPECT_EQ(f.fenetre->Sons.SonClick, "MenuPopup");
+  f.Trouve<QPushButton>("BTsonClick")->click();
+  EXPECT_EQ(f.fenetre->jeu().Sons()[Evenement::Click], "MenuPopup");
   EXPECT_EQ(f.Trouve<QPushButton>("BTsonClick")->text(), "MenuPopup");
 }
 
 TEST(ThemeSonore, EventsPlayOnlyWhenTheirBoxIsTickedButListeningAlwaysPlays) {
   FenetreActivee f;
-  f.Trouve<QCheckBox>("CBsonGagne")->setChecked(false);
-  f.fenetre->JoueSonEvenement(TForm1::Evenement::Trouve);
-  EXPECT_TRUE(f.plateforme.sons.empty());
+  f.Trouve<QCheckBox>("CBsonGagne")->click();
+  f.plateforme.tirages = {20, 21, 22, 23, 4, 10, 202};  // 25 50 75 100 3 6 -> 303
+  f.fenetre->BresultClick();
+  f.plateforme.sons.clear();
+  for (int code : {6, CodeFois, 2, CodePlus, 5}) f.fenetre->Effectue(code);
+  ASSERT_TRUE(f.fenetre->jeu().manche().Gagnee());
+  EXPECT_EQ(f.plateforme.sons.front(), "MenuPopup");  // the board's own sounds still play
+  EXPECT_EQ(std::count(f.plateforme.sons.begin(), f.plateforme.sons.end(), "SystemQuestion"), 0);
+  f.plateforme.sons.clear();
   QTest::mouseClick(f.Trouve<QPushButton>("BitBtn13"), Qt::LeftButton);
-  f.fenetre->JoueSonEvenement(TForm1::Evenement::Click);
-  f.fenetre->BitBtn14Click();
-  EXPECT_EQ(f.plateforme.sons, (std::vector<QString>{"SystemQuestion", "MenuPopup", "SystemExclamation"}));
+  f.Trouve<QPushButton>("BitBtn14")->click();
+  EXPECT_EQ(f.plateforme.sons, (std::vector<QString>{"SystemQuestion", "SystemExclamation"}));
 }
 
 TEST(ThemeSonore, AllSetsTheSevenBoxesButDoesNotFollowThem) {
@@ -125,12 +132,12 @@ TEST(ThemeSonore, AMissingThemeIsRememberedButChangesNoName) {
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
   EXPECT_EQ(f.plateforme.messages[0].texte,
             "Erreur lors de l'ouverture du fichier\r" + f.Chemin("absent.son") + "\rRéessayer ?");
-  EXPECT_EQ(Noms(f.fenetre->Sons), Noms(SonsDuJeu{}));
-  EXPECT_EQ(f.fenetre->FichierSon, f.Chemin("absent.son"));
+  EXPECT_EQ(Noms(f.fenetre->jeu().Sons()), Noms(SonsDuJeu{}));
+  EXPECT_EQ(f.fenetre->jeu().options().fichierSon, f.Chemin("absent.son"));
 
   // Cancelling the dialog itself keeps the theme file as it was.
   f.fenetre->BTopenSonClick();
-  EXPECT_EQ(f.fenetre->FichierSon, f.Chemin("absent.son"));
+  EXPECT_EQ(f.fenetre->jeu().options().fichierSon, f.Chemin("absent.son"));
 }
 
 TEST(ThemeSonore, AThemeThatCannotBeCreatedAsksRetryOrCancel) {

@@ -21,8 +21,16 @@ namespace tolvan::test {
 namespace {
 
 struct Liste : FenetreDeTest {
-  ListeTirages& tirages() { return fenetre->Tirages(); }
-  void Ajoute(const std::string& ligne) { tirages().Ajoute(*TXT_to_LVitem(ligne)); }
+  const ListeTirages& tirages() { return fenetre->jeu().Tirages(); }
+  void Ajoute(const std::string& ligne) { AjouteTirages({*TXT_to_LVitem(ligne)}); }
+  // "Ouvrir" on this file; false when its rows could not be read.
+  bool Ouvre(const QString& chemin) {
+    const int avant = plateforme.dialogues.size();
+    plateforme.fichiers.push_back(chemin);
+    fenetre->BTopenClick();
+    return static_cast<int>(plateforme.dialogues.size()) > avant && jeu().FichierListe() == chemin;
+  }
+  const Jeu& jeu() const { return fenetre->jeu(); }
   std::vector<std::string> Lignes() {
     std::vector<std::string> lignes;
     for (const RangeeTirage& rangee : tirages().Rangees()) lignes.push_back(LigneTirage(rangee));
@@ -70,7 +78,7 @@ TEST(Tirages, FilesAreReadAfterTheRowsAndWrittenBackByteForByte) {
   const QByteArray copie = f.Lit("copie.tir");
   EXPECT_TRUE(copie.startsWith("303\t25\t50\t75\t100\t3\t6\t0\t0\tOUI\t\t\r\n512\t"));
   EXPECT_TRUE(copie.contains("r\xe9sultat\t\r\n"));
-  f.tirages().EffaceTout();
+  f.fenetre->BTeffaceToutClick();  // "Oui" by default
   f.plateforme.fichiers = {f.Chemin("copie.tir")};
   f.fenetre->BTopenClick();
   f.plateforme.fichiers = {f.Chemin("encore.tir")};
@@ -83,7 +91,7 @@ TEST(Tirages, FilesAreReadAfterTheRowsAndWrittenBackByteForByte) {
   EXPECT_EQ(f.plateforme.pressePapier, std::vector<QString>{"512\t3\t7\t8\t25\t50\t100\t2\t3\tOUI\trésultat\t"});
 
   // An empty list asks for no file at all.
-  f.tirages().EffaceTout();
+  f.fenetre->BTeffaceToutClick();  // "Oui" by default
   const std::size_t dialogues = f.plateforme.dialogues.size();
   f.fenetre->BTsaveClick();
   f.fenetre->BTexcelClick();
@@ -97,7 +105,7 @@ TEST(Tirages, BadFilesAskOnceAndNeverWriteHalfway) {
   QByteArray photo;
   for (int i = 0; i < 50; ++i) photo += QByteArray("\x89PNG\x1b\x00\xff\r\n", 9);
   f.Ecrit("photo.tir", photo);
-  EXPECT_TRUE(f.fenetre->LitFichierTirages(f.Chemin("photo.tir")));
+  EXPECT_TRUE(f.Ouvre(f.Chemin("photo.tir")));
   ASSERT_EQ(f.plateforme.messages.size(), 4u);
   EXPECT_EQ(f.plateforme.messages[3].texte, "Erreur de conversion text => entier sur 47 autres lignes : elles sont ignorées.");
   EXPECT_EQ(f.tirages().NbLignes(), 0);
@@ -105,14 +113,16 @@ TEST(Tirages, BadFilesAskOnceAndNeverWriteHalfway) {
   // A folder is no file: asked to retry, then given up.
   f.plateforme.messages.clear();
   f.plateforme.reponses = {Reponse::Reessayer, Reponse::Annuler};
-  EXPECT_FALSE(f.fenetre->LitFichierTirages(f.dossier.path()));
+  EXPECT_FALSE(f.Ouvre(f.dossier.path()));
   ASSERT_EQ(f.plateforme.messages.size(), 2u);
   EXPECT_EQ(f.plateforme.messages[0].texte,
             "Erreur lors de l'ouverture du fichier\r" + f.dossier.path() + "\rRéessayer ?");
 
   f.Ajoute(Ligne512);
   f.plateforme.messages.clear();
-  EXPECT_FALSE(f.fenetre->EcritFichierTirages(f.Chemin("pas/de/dossier.tir")));
+  f.plateforme.fichiers.push_back(f.Chemin("pas/de/dossier.tir"));
+  f.fenetre->BTsaveClick();
+  EXPECT_FALSE(QFile::exists(f.Chemin("pas/de/dossier.tir")));
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
   EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de l'ouverture du fichier\rRéessayer ?");
   f.fenetre->BTexcelClick();  // cancelled dialog: nothing written, nothing opened
@@ -122,7 +132,7 @@ TEST(Tirages, BadFilesAskOnceAndNeverWriteHalfway) {
 TEST(Tirages, SeriesAreGeneratedAsideAndStopOnRequest) {
   Liste f;
   f.fenetre->BTnouvPartieClick();  // a game in progress, its row current
-  const TTirage partie = f.fenetre->manche().Tirage();
+  const TTirage partie = f.fenetre->jeu().manche().Tirage();
   f.Ajoute(Ligne512);
   f.Ajoute(Ligne512);
   f.Trouve<QCheckBox>("CBclasse")->setChecked(true);
@@ -138,8 +148,8 @@ TEST(Tirages, SeriesAreGeneratedAsideAndStopOnRequest) {
     EXPECT_LE(tirage.Resultat, 999);
   }
   // The game and its draw were left alone.
-  EXPECT_EQ(f.fenetre->solveur().Tirage, partie);
-  EXPECT_EQ(f.fenetre->Tirages().LigneCourante(), 0);
+  EXPECT_EQ(f.fenetre->jeu().solveur().Tirage, partie);
+  EXPECT_EQ(f.fenetre->jeu().Tirages().LigneCourante(), 0);
   EXPECT_TRUE(f.Trouve<QTimer>("Timer1")->isActive());
   EXPECT_EQ(f.Trouve<QProgressBar>("PB2")->value(), 0);
 
@@ -203,7 +213,7 @@ TEST(Tirages, ListedDrawsArePlayedSolvedAndPrinted) {
   f.Ajoute("101\t1\t1\t1\t1\t1\t1\t0\t0\tNON\t\t");
   f.Choisit(0);
   f.fenetre->Calculerlasolution1Click();
-  const Solveur& solveur = f.fenetre->solveur();
+  const Solveur& solveur = f.fenetre->jeu().solveur();
   EXPECT_EQ(solveur.Tirage.Resultat, 512);
   EXPECT_EQ(f.Trouve<QPushButton>("Bresult")->text(), "512");
   EXPECT_EQ(f.tirages().Rangee(0).cellules[CelluleNbSol], std::to_string(solveur.NbSolutions));
@@ -214,11 +224,11 @@ TEST(Tirages, ListedDrawsArePlayedSolvedAndPrinted) {
   f.Choisit(1);
   f.fenetre->LVtirageDblClick();
   for (int i = 0; i < 5; ++i) f.fenetre->Timer1Timer();
-  ASSERT_EQ(f.fenetre->manche().Ecoule(), 5);
+  ASSERT_EQ(f.fenetre->jeu().manche().Ecoule(), 5);
   f.fenetre->LVtirageDblClick();
-  EXPECT_EQ(f.fenetre->PCmain->currentWidget(), f.fenetre->TSjeu);
-  EXPECT_EQ(f.fenetre->manche().Tirage().Resultat, 101);
-  EXPECT_EQ(f.fenetre->manche().Ecoule(), 0);
+  EXPECT_EQ(f.Pages()->currentWidget(), f.Page("TSjeu"));
+  EXPECT_EQ(f.fenetre->jeu().manche().Tirage().Resultat, 101);
+  EXPECT_EQ(f.fenetre->jeu().manche().Ecoule(), 0);
   EXPECT_EQ(f.tirages().LigneCourante(), 1);
   // Solving a row during that game leaves the game's draw as it is.
   f.Choisit(0);

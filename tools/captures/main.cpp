@@ -25,9 +25,13 @@
 #include "shell/TFRMgene.h"
 #include "shell/TFRMname.h"
 #include "shell/TForm1.h"
+#include "FenetrePilotee.h"
 #include "shell/platform/QtPlateforme.h"
 
 namespace {
+
+using tolvan::pilote::Clique;
+using tolvan::pilote::W;
 
 void Attends() {
   for (int i = 0; i < 20; ++i) {
@@ -43,26 +47,26 @@ bool Capture(QWidget& fenetre, const QString& chemin) {
   return ok;
 }
 
-// Plays this draw as "Rejouer la partie" would, and lists it.
+// Types this draw with "Modifier" and plays it with "Jouer", which lists it.
 void Joue(tolvan::TForm1& fenetre, std::array<int, 6> nombres, int cible) {
-  tolvan::TTirage tirage;
-  for (int i = 1; i <= 6; ++i) tirage.Nombres[i] = nombres[static_cast<std::size_t>(i - 1)];
-  tirage.Resultat = cible;
-  fenetre.solveur().ChangeTirage(tirage);
-  fenetre.depart();
-  fenetre.TIR_to_LV();
-  fenetre.BTrejoueClick();
+  Clique(fenetre, "BTmodifier");
+  for (int i = 0; i < 6; ++i) {
+    W<QLineEdit>(fenetre, qPrintable(QStringLiteral("Edit%1").arg(i + 1)))->setText(QString::number(nombres[static_cast<std::size_t>(i)]));
+  }
+  W<QLineEdit>(fenetre, "Edit7")->setText(QString::number(cible));
+  Clique(fenetre, "BTjouer");
 }
 
 // Writes the simplest solution of the draw on screen on the board, as a
 // player would: each step's operands taken from the tiles that hold them.
 void JoueLaPlusSimple(tolvan::TForm1& fenetre) {
-  tolvan::Solveur& solveur = fenetre.solveur();
+  tolvan::Solveur solveur;
+  solveur.ChangeTirage(fenetre.jeu().Tirage());
   solveur.ChercheSol(solveur.IndiceSimple);
   const tolvan::TSolution solution = solveur.Solutions[solveur.IndiceSimple];
   const auto tuile = [&fenetre](tolvan::longint valeur, int autre) {
     for (int i = 1; i <= 6; ++i) {
-      const tolvan::Tuile& t = fenetre.manche().Tableau().Tuiles[i];
+      const tolvan::Tuile& t = fenetre.jeu().manche().Tableau().Tuiles[i];
       if (i != autre && t.active && t.valeur == valeur) return i;
     }
     return 0;
@@ -80,23 +84,24 @@ void JoueLaPlusSimple(tolvan::TForm1& fenetre) {
 // The pictures of the README, each a scene played on the real window.
 class Captures {
  public:
-  Captures(tolvan::TForm1& fenetre, const QDir& sortie, const QString& repertoire)
-      : fenetre_(fenetre), sortie_(sortie), repertoire_(repertoire) {}
+  Captures(tolvan::TForm1& fenetre, tolvan::pilote::PlateformeScriptee& plateforme, const QDir& sortie,
+           const QString& repertoire)
+      : fenetre_(fenetre), plateforme_(plateforme), sortie_(sortie), repertoire_(repertoire) {}
   bool Reussies() const { return reussies_; }
 
   void Pages(const char* prefixe) {
     const char* const pages[] = {"jeu", "options", "competition", "tirages", "apropos"};
     for (int i = 0; i < 5; ++i) {
-      fenetre_.PCmain->setCurrentIndex(i);
+      W<QTabWidget>(fenetre_, "PCmain")->setCurrentIndex(i);
       Prends(QStringLiteral("%1-%2-%3.png").arg(QString::fromLatin1(prefixe)).arg(i + 1).arg(pages[i]));
     }
   }
 
   // A game in progress on 25 50 75 100 3 6 with the target 303, then won.
   void PartieGagnee() {
-    fenetre_.PCmain->setCurrentIndex(0);
-    fenetre_.CBauto->click();
-    fenetre_.CBmontre->click();
+    W<QTabWidget>(fenetre_, "PCmain")->setCurrentIndex(0);
+    Clique(fenetre_, "CBauto");
+    Clique(fenetre_, "CBmontre");
     Joue(fenetre_, {25, 50, 75, 100, 3, 6}, 303);
     for (int i = 0; i < 37; ++i) fenetre_.Timer1Timer();
     for (int code : {6, tolvan::CodeFois, 2, tolvan::CodePlus}) fenetre_.Effectue(code);
@@ -114,24 +119,24 @@ class Captures {
 
   // The clock of "20 secondes" runs out.
   void TempsEcoule() {
-    fenetre_.CBtemps->setCurrentIndex(1);
+    W<QComboBox>(fenetre_, "CBtemps")->setCurrentIndex(1);
     Joue(fenetre_, {1, 3, 7, 8, 9, 10}, 997);
     for (int i = 0; i < 20; ++i) fenetre_.Timer1Timer();
     Prends(QStringLiteral("temps-ecoule.png"));
-    fenetre_.CBtemps->setCurrentIndex(0);
+    W<QComboBox>(fenetre_, "CBtemps")->setCurrentIndex(0);
   }
 
   // A few more games fill the draws list.
   void ListeDesTirages() {
     for (int i = 0; i < 6; ++i) fenetre_.BresultClick();
-    fenetre_.Timer1->stop();
-    fenetre_.PCmain->setCurrentWidget(fenetre_.TStirage);
+    W<QTimer>(fenetre_, "Timer1")->stop();
+    W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TStirage"));
     Prends(QStringLiteral("liste-des-tirages.png"));
   }
 
   // The solutions panel over the board of a won game, then a draw being typed.
   void SolutionsEtSaisie() {
-    fenetre_.PCmain->setCurrentIndex(0);
+    W<QTabWidget>(fenetre_, "PCmain")->setCurrentIndex(0);
     Joue(fenetre_, {25, 50, 75, 100, 3, 6}, 303);
     for (int code : {6, tolvan::CodeFois, 2, tolvan::CodePlus, 5}) fenetre_.Effectue(code);
     fenetre_.BTvoirSolClick();
@@ -154,9 +159,9 @@ class Captures {
                             : touche == Qt::Key_Slash ? QStringLiteral("/")
                                                       : QString(QChar('0' + touche - Qt::Key_0));
       QKeyEvent presse(QEvent::KeyPress, touche, pave ? Qt::KeypadModifier : Qt::NoModifier, texte);
-      QApplication::sendEvent(fenetre_.Lcalcul, &presse);
+      QApplication::sendEvent(W(fenetre_, "Lcalcul"), &presse);
       QKeyEvent relache(QEvent::KeyRelease, touche, pave ? Qt::KeypadModifier : Qt::NoModifier);
-      QApplication::sendEvent(fenetre_.Lcalcul, &relache);
+      QApplication::sendEvent(W(fenetre_, "Lcalcul"), &relache);
     }
     Prends(QStringLiteral("bande-des-aides.png"));
     fenetre_.BTbackClick();
@@ -164,18 +169,16 @@ class Captures {
 
   // A series: the dialog that asks for it, then its draws sorted by target.
   void SerieClassee() {
-    fenetre_.PCmain->setCurrentWidget(fenetre_.TStirage);
-    fenetre_.Tirages().EffaceTout();
+    W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TStirage"));
     tolvan::TFRMgene& generation = *fenetre_.FRMgene();
     generation.TXTnbtir->setText(QStringLiteral("30"));
     generation.show();
     Attends();
     reussies_ &= generation.grab().save(sortie_.filePath(QStringLiteral("generation.png")));
     generation.hide();
-    fenetre_.GenereSerie({30, false});
-    fenetre_.PB2->setValue(0);
-    fenetre_.CBclasse->setChecked(true);
-    fenetre_.CBclasseClick();
+    plateforme_.quandDialogue = [](QDialog& dialogue) { static_cast<tolvan::TFRMgene&>(dialogue).BTok->click(); };
+    fenetre_.BTgenereClick();
+    Clique(fenetre_, "CBclasse");
     Prends(QStringLiteral("liste-classee.png"));
   }
 
@@ -187,11 +190,9 @@ class Captures {
       QFile::copy(repertoire_ + QStringLiteral("niveaux/") + QString::fromLatin1(nom),
                   niveaux.filePath(QString::fromLatin1(nom)));
     }
-    fenetre_.CBcompet->click();
-    // What "Changer le level" does once its dialog has given the file.
-    fenetre_.FichierNiveau = niveaux.filePath(QStringLiteral("debutant.niv"));
-    fenetre_.change_level(fenetre_.FichierNiveau, true);
-    fenetre_.BTstart->setEnabled(true);
+    Clique(fenetre_, "CBcompet");
+    plateforme_.fichiers.push_back(niveaux.filePath(QStringLiteral("debutant.niv")));
+    fenetre_.BTchangeClick();
     fenetre_.BTstartClick();
     for (int i = 0; i < 12; ++i) fenetre_.Timer1Timer();
     Prends(QStringLiteral("competition-serie.png"));
@@ -200,14 +201,15 @@ class Captures {
     for (int i = 0; i < 20; ++i) fenetre_.Timer1Timer();
     JoueLaPlusSimple(fenetre_);
     fenetre_.BTnouvPartieClick();
-    QTimer::singleShot(200, [this] {
-      fenetre_.FRMname()->TXTbatu->setText(QStringLiteral("Camille"));
-      fenetre_.FRMname()->BTaddName->click();
-    });
-    for (int i = 0; i < 120 && fenetre_.serie().EnCours(); ++i) fenetre_.Timer1Timer();
-    fenetre_.PCmain->setCurrentWidget(fenetre_.TScompet);
+    plateforme_.quandDialogue = [](QDialog& dialogue) {
+      auto& nom = static_cast<tolvan::TFRMname&>(dialogue);
+      nom.TXTbatu->setText(QStringLiteral("Camille"));
+      nom.accept();
+    };
+    for (int i = 0; i < 120 && fenetre_.jeu().serie().EnCours(); ++i) fenetre_.Timer1Timer();
+    W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TScompet"));
     Prends(QStringLiteral("competition-records.png"));
-    fenetre_.CBcompet->click();
+    Clique(fenetre_, "CBcompet");
   }
 
   // Every page in English, from the language file that comes with the game,
@@ -222,6 +224,7 @@ class Captures {
   void Prends(const QString& nom) { reussies_ &= Capture(fenetre_, sortie_.filePath(nom)); }
 
   tolvan::TForm1& fenetre_;
+  tolvan::pilote::PlateformeScriptee& plateforme_;
   const QDir sortie_;
   const QString repertoire_;
   bool reussies_ = true;
@@ -240,13 +243,13 @@ int main(int argc, char** argv) {
   const QDir sortie(QString::fromLocal8Bit(argv[1]));
   QDir().mkpath(sortie.absolutePath());
 
-  tolvan::QtPlateforme plateforme;
+  tolvan::pilote::PlateformeScriptee plateforme;
   const QString repertoire = QStringLiteral(TOLVAN_APP_DIR "/");
   tolvan::TForm1 fenetre(plateforme, repertoire);
   fenetre.show();
   fenetre.FormActivate();
 
-  Captures captures(fenetre, sortie, repertoire);
+  Captures captures(fenetre, plateforme, sortie, repertoire);
   captures.Pages("page");
   captures.PartieGagnee();
   captures.GrandsNombres();

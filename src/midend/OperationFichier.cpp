@@ -10,7 +10,7 @@ QString QuestionReessai(const QString& probleme, const TextesMessages& textes) {
   return probleme + "\r" + textes.MsgReessayer;
 }
 
-bool Reessayer(Plateforme& plateforme, const QString& question) {
+bool Reessayer(Services& plateforme, const QString& question) {
   return plateforme.Message(TypeMessage::Erreur, question, BoutonsMessage::ReessayerAnnuler) == Reponse::Reessayer;
 }
 
@@ -23,7 +23,7 @@ IssueFichier IssueEcriture(EcritureTexte ecriture) {
   return IssueFichier::Reussie;
 }
 
-bool AvecReessai(const QString& texteOuverture, Plateforme& plateforme, const TextesMessages& textes,
+bool AvecReessai(const QString& texteOuverture, Services& plateforme, const TextesMessages& textes,
                  const std::function<IssueFichier()>& operation) {
   for (;;) {
     switch (operation()) {

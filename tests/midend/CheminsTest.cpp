@@ -2,7 +2,7 @@
 
 #include "ImpressionQt.h"
 
-#include "shell/Chemins.h"
+#include "midend/Chemins.h"
 
 namespace tolvan::test {
 namespace {

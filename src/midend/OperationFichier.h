@@ -9,7 +9,7 @@
 
 #include "FichierTexte.h"
 #include "TextesMessages.h"
-#include "platform/Plateforme.h"
+#include "Services.h"
 
 namespace tolvan {
 
@@ -22,7 +22,7 @@ IssueFichier IssueEcriture(EcritureTexte ecriture);
 // Runs `operation` until it succeeds, fails past opening, or the player
 // cancels; `texteOuverture` is the question shown when the file cannot be
 // opened. True when the operation succeeded.
-bool AvecReessai(const QString& texteOuverture, Plateforme& plateforme, const TextesMessages& textes,
+bool AvecReessai(const QString& texteOuverture, Services& plateforme, const TextesMessages& textes,
                  const std::function<IssueFichier()>& operation);
 
 // The usual question: the open error, the file's path, then "Retry?".
@@ -31,6 +31,6 @@ QString QuestionOuverture(const QString& chemin, const TextesMessages& textes);
 QString QuestionReessai(const QString& probleme, const TextesMessages& textes);
 
 // Asks `question` with Retry and Cancel in an error box: true for Retry.
-bool Reessayer(Plateforme& plateforme, const QString& question);
+bool Reessayer(Services& plateforme, const QString& question);
 
 }  // namespace tolvan

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/Points.h"
+#include "competition/Points.h"
 
 namespace tolvan::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "ImpressionQt.h"
-#include "shell/FichierTexte.h"
+#include "midend/FichierTexte.h"
 
 namespace tolvan::test {
 namespace {

@@ -1,14 +1,15 @@
 // The options kept from one run to the next, in the user's configuration
 // store: fifteen string values in three nested keys. This reads and writes
-// them; the window applies them to its controls.
+// them; the options they hold are the game's own (see Options.h).
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include <QString>
 #include <QStringList>
 
-#include "platform/Plateforme.h"
+#include "Services.h"
 
 namespace tolvan {
 
@@ -34,18 +35,18 @@ const ValeurReglage& EmplacementDe(Reglage reglage);
 inline QString TexteCase(bool cochee) { return cochee ? QStringLiteral("true") : QStringLiteral("false"); }
 inline bool CaseDuTexte(const QString& texte) { return texte == QStringLiteral("true"); }
 
+using ValeursReglages = std::array<std::optional<QString>, NbReglages>;
+
 struct LectureReglages {
-  // The values read, in reading order, up to a failure; none when the
-  // store has never been written.
-  QStringList valeurs;
-  bool echec = false;
+  // Each value as read; nothing when it was absent, could not be read, or is
+  // bad (a "Temps" that is no whole number).
+  ValeursReglages valeurs;
+  bool echec = false;  // the store failed, or a value was bad: the player is told once
 };
-// Stops at the first failure of the store, or at a "Temps" that is no
-// whole number (an absent one included).
 LectureReglages LisReglages(MagasinReglages& magasin);
 
-// Stores the fifteen values (in reading order), whole or not at all;
-// false when the store failed.
-bool EcritReglages(MagasinReglages& magasin, const std::array<QString, NbReglages>& valeurs);
+// Writes only the values given (nothing: the store keeps what it holds),
+// whole or not at all; false when the store failed.
+bool EcritReglages(MagasinReglages& magasin, const ValeursReglages& valeurs);
 
 }  // namespace tolvan

@@ -36,7 +36,7 @@ LectureReglages LisReglages(MagasinReglages& magasin) {
         valeur.toInt(&entier);
         if (!entier) throw ErreurReglages("the time choice is no whole number");
       }
-      lecture.valeurs.append(valeur);
+      lecture.valeurs[static_cast<std::size_t>(i)] = valeur;
     }
   } catch (const ErreurReglages&) {
     lecture.echec = true;
@@ -44,7 +44,7 @@ LectureReglages LisReglages(MagasinReglages& magasin) {
   return lecture;
 }
 
-bool EcritReglages(MagasinReglages& magasin, const std::array<QString, NbReglages>& valeurs) {
+bool EcritReglages(MagasinReglages& magasin, const ValeursReglages& valeurs) {
   // Written in the order the keys were always written: the theme's path
   // first among the sound values.
   const Reglage ordre[NbReglages] = {Reglage::Langue,  Reglage::SolAuto, Reglage::CalcAuto, Reglage::VoirSol,
@@ -53,8 +53,10 @@ bool EcritReglages(MagasinReglages& magasin, const std::array<QString, NbReglage
                                      Reglage::NewGame, Reglage::Trouve,  Reglage::TempsSon};
   try {
     for (const Reglage reglage : ordre) {
+      const std::optional<QString>& valeur = valeurs[static_cast<std::size_t>(reglage)];
+      if (!valeur) continue;
       const ValeurReglage& emplacement = EmplacementDe(reglage);
-      magasin.Ecrit(emplacement.cle, emplacement.nom, valeurs[static_cast<std::size_t>(reglage)]);
+      magasin.Ecrit(emplacement.cle, emplacement.nom, *valeur);
     }
     magasin.Enregistre();
   } catch (const ErreurReglages&) {

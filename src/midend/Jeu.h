@@ -1,0 +1,312 @@
+// The game as a whole, between its rules and the window: the one owner of
+// the draw being played (the solver, the round), the competition (the
+// series, the level and its records, the player's name), the draws list,
+// the options, the sounds and the message texts. It has one verb per thing
+// the player does; the window reads its state to draw it and learns of the
+// few things that are not state through `VueJeu`. Boxes, files, sounds and
+// random numbers go through `Services`, so the whole game runs in tests
+// without a window.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QList>
+#include <QString>
+
+#include "EvenementsSonores.h"
+#include "Options.h"
+#include "Services.h"
+#include "TextesMessages.h"
+#include "competition/Niveau.h"
+#include "competition/Serie.h"
+#include "engine/PanneauSolutions.h"
+#include "engine/Solveur.h"
+#include "game/Manche.h"
+#include "game/MiniCalculatrice.h"
+#include "game/SaisieTirage.h"
+#include "library/ListeTirages.h"
+
+class QAbstractItemModel;
+
+namespace tolvan {
+
+// What the window does for the game besides drawing its state.
+class VueJeu {
+ public:
+  virtual ~VueJeu() = default;
+  // The line being written was refused: the window makes it flash.
+  virtual void LigneRefusee(int ligne) = 0;
+  // The player must type the result of the line: the answer field takes the keyboard.
+  virtual void ReponseDemandee() = 0;
+  // The player's name for the records, asked with the name last given;
+  // nothing when the player declines.
+  virtual std::optional<QString> NomDuJoueur() = 0;
+  // A long job moves on: `fait` rows read or draws made. The window shows
+  // it and lets its own events through.
+  virtual void Avance(int fait) = 0;
+  // A search or a read may take a moment: the window shows what it has first.
+  virtual void AvantCalcul() = 0;
+  // A long job starts (`total` steps, 0 when unknown) and ends: a file of
+  // draws read, a series generated.
+  virtual void DebutTravail(int total) = 0;
+  virtual void FinTravail() = 0;
+};
+
+class Jeu : private EvenementsSolveur {
+ public:
+  // `repertoireProgramme` is where the files that come with the game lie,
+  // ending with a separator.
+  Jeu(Services& services, VueJeu& vue, QString repertoireProgramme);
+  ~Jeu() override;
+
+  // A placeholder draw on the board, then the options kept from the last run.
+  void Demarre();
+  // The options changed during this run go back to the settings store.
+  void Termine();
+
+  // --- what the window shows ---
+  const Manche& manche() const { return manche_; }
+  const Serie& serie() const { return serie_; }
+  const TTirage& Tirage() const { return solveur_.Tirage; }
+  const Options& options() const { return options_; }
+  const TextesMessages& Textes() const { return textes_; }
+  const SonsDuJeu& Sons() const { return sons_; }
+  const ListeTirages& Tirages() const { return tirages_; }
+  // The list as a table for the list view, which only reads it.
+  QAbstractItemModel* ModeleTirages() { return &tirages_; }
+  // The level as its page shows it: its name, its time, its records.
+  const Niveau& NiveauAffiche() const { return niveauAffiche_; }
+  const QString& FichierNiveau() const { return fichierNiveau_; }
+  // The points finding the draw now would earn in a series.
+  std::uint16_t PointsEnJeu() const { return serie_.Points(manche_.Ecoule()); }
+  // The solution count of the draw dealt, once searched; nothing before.
+  std::optional<int> NbSolutionsAffiche() const { return nbSolutions_; }
+  const LignesPanneau& LignesSolutions() const { return lignesSolutions_; }
+  bool SolutionsVisibles() const { return solutionsVisibles_; }
+  bool AidesAffichees() const { return aidesAffichees_; }
+  const std::string& NombreADecomposer() const { return nombreADecomposer_; }
+  const std::string& Decomposition() const { return decomposition_; }
+  const std::string& DerniereLigneTrouvee() const { return derniereLigne_; }
+  longint OperationDerniereLigne() const { return operDerniereLigne_; }
+  const MiniCalculatrice& Calculatrice() const { return calculatrice_; }
+  bool GenerationEnCours() const { return generationEnCours_; }
+  // The solver of the draw on the board, as the tests and the hints read it.
+  const Solveur& solveur() const { return solveur_; }
+
+  // --- what can be done now ---
+  bool PeutRejouer() const;
+  bool PeutModifier() const;
+  bool PeutJouerNouvellePartie() const;
+  bool PeutChangerDeMode() const;
+  bool PeutCommencerSerie() const;
+  bool AidesPermises() const;
+  // The level, the coefficient and the hint ban can change between series only.
+  bool ReglagesDeSerieModifiables() const;
+  bool SolutionsPermises() const { return !serie_.ModeCompetition(); }
+  bool ListeVisible() const { return !serie_.ModeCompetition(); }
+
+  // --- a game ---
+  // A new random draw and a game on it (the target tile); nothing at all
+  // when no draw comes out or in competition.
+  void NouvellePartie();
+  // "Nouvelle partie", or "Partie Suivante" during a series.
+  void PartieSuivante();
+  // The last game's draw, played again.
+  void Rejoue();
+  // One second of the clock.
+  void Tique();
+  // A press on tile 1..6 or an operator 7..10.
+  void Presse(int code);
+  // A typed result, checked when the player presses Enter.
+  TableauNoir::Verdict Repond(const std::string& reponse);
+  // "Retour".
+  void Retour();
+  // "Modifier": the numbers of the board as they stand, then the target,
+  // for the entry fields.
+  std::array<longint, NbChamps> OuvreSaisie();
+  // "Jouer" on the typed fields; the index of the first field that holds no
+  // number, in which case nothing is taken.
+  std::optional<int> JoueSaisie(const std::array<std::string, NbChamps>& champs);
+
+  // --- the solutions panel ---
+  void BasculeSolutions();
+  void SolutionVoisine(bool suivante);
+  void MontreLaPlusSimple();
+  void MontreLaPlusTordue();
+  void MontreLaMienne();
+  void FiltreEtapes(int choix);
+  void FiltreOperation(int choix);
+
+  // --- the hints band and the calculator ---
+  void BasculeAides();
+  void ChercheDerniereLigne();
+  // An empty field (or one holding no number) stands for the target.
+  void Decompose(const std::string& champ);
+  void ChoisitOperationDerniereLigne(longint oper);
+  void DerniereLigneVoisine(bool suivante);
+  void CalculatriceEnfonce() { calculatrice_.Enfonce(); }
+  void CalculatriceTape(const QString& texte);
+  void CalculatriceRelache(MiniCalculatrice::Touche touche) { calculatrice_.Relache(touche); }
+
+  // --- options ---
+  void ChangeSolutionsAuto(bool actif);
+  void ChangeResultatsAuto(bool actif) { options_.resultatsAuto = actif; }
+  void ChangeVoirNbSolutions(bool actif) { options_.voirNbSolutions = actif; }
+  void ChangePremiers(bool actif) { options_.premiers = actif; }
+  void ChangeFous(bool actif) { options_.fous = actif; }
+  void ChoisitGenreTirage(GenreTirage genre) { options_.genre = genre; }
+  // The choice of "Temps :" restarts the clock under its limit; -1 (a
+  // stored choice out of the list) keeps the limit.
+  void ChoisitTemps(int choix);
+  void ChangeSon(Evenement evenement, bool actif);
+  void ChangeTousLesSons(bool actifs);
+
+  // --- sounds ---
+  void JoueSon(Evenement evenement);
+  void EcouteSon(Evenement evenement) { services_.JoueSon(sons_[evenement]); }
+  void ChoisitSon(Evenement evenement);
+  // The theme chosen is remembered even when it cannot be read.
+  void OuvreTheme();
+  void SauveTheme();
+  // The theme of the settings, read once the window is up.
+  void ChargeThemeDesOptions();
+
+  // --- languages ---
+  // The language file the player picks, remembered even when it cannot be read.
+  std::optional<QString> ChoisitLangue();
+  void DefinitTexte(QString TextesMessages::*message, const QString& texte) { textes_.*message = texte; }
+
+  // --- competitions ---
+  void ChangeModeCompetition(bool competition);
+  // "Changer le level": the level's draws replace the list. One that could
+  // not be read whole starts no series.
+  void ChangeNiveau();
+  // "Commencer une partie", or "Arreter cette partie" during a series; true
+  // when a series started.
+  bool CommenceOuArreteSerie();
+  void ChoisitCoefficient(int choix);
+  // A coefficient chosen from the list stops the clock and the series' count.
+  void CoefficientChoisi();
+  void InterditAides(bool interdites);
+
+  // --- the draws list ---
+  // Appends the draws of a file the player picks.
+  void OuvreListe();
+  // Writes the list to a file the player picks, whole or not at all; then,
+  // for the spreadsheet, opens it there.
+  void SauveListe();
+  void ExporteListe();
+  void ImprimeListe();
+  void EffaceLignes(const QList<int>& lignes) { tirages_.Efface(lignes); }
+  void EffaceTout();
+  void Classe(bool actif) { tirages_.Classe(actif); }
+  // A new game on the row's draw, with the whole of its time.
+  void JoueLigne(int ligne);
+  // Solves the row's draw; during a game, aside, so that its draw stays.
+  void CalculeLigne(int ligne);
+  void CopieLigne(int ligne);
+  // A generated series of `nombre` draws (none when 0), made one by one
+  // through Avance; the list stops being sorted either way.
+  void GenereSerie(int nombre);
+  void ArreteGeneration() { arretDemande_ = true; }
+
+  const QString& FichierListe() const { return fichierListe_; }
+
+ private:
+  // The search's busy cursor and failures go to the desktop.
+  void CurseurOccupe() override { services_.CurseurOccupe(); }
+  void CurseurNormal() override { services_.CurseurNormal(); }
+  void SignaleBug(const std::string& message) override;
+
+  // Runs a verb's body; an unexpected failure inside it is shown as a
+  // "BUG" naming the procedure, and the game carries on.
+  void SousGarde(const char* entete, const std::function<void()>& corps, const char* bug = "BUG ! ");
+
+  // Options read from the settings store, each applied as the player would.
+  void LisOptions();
+  void AppliqueReglage(Reglage reglage, const QString& valeur);
+
+  enum class SourceTirage { Aucune, Liste, Hasard };
+  SourceTirage TireNouveauTirage();
+  bool TireDansLaListe();
+  void TireLigne(int ligne);
+  void AjouteTirageJoue();
+  // The solver's draw on the board's tiles; what the hints said is forgotten.
+  void MontreTirage();
+  // Clears what belonged to the last game before a new one starts.
+  void PreparePartie();
+  // A game on the current draw.
+  void Depart();
+  void Gagne();
+  void TempsEcoule();
+  void Reagit(const TableauNoir::Reaction& reaction);
+  void RetrouveTirageDeLaManche();
+  void MontreApresCalcul(const std::function<LignesPanneau()>& lignes);
+  void MontreDerniereLigne(const std::optional<std::string>& texte);
+  Solveur& SolveurDeTravail();
+
+  void DonneTirageDeSerie();
+  void TermineSerie();
+  // The level file's lines, asking again while it cannot be opened.
+  struct LignesLues {
+    std::vector<std::string> lignes;
+    bool entieres = true;
+  };
+  std::optional<LignesLues> LignesFichierNiveau(const QString& chemin);
+  bool LitNiveauComplet(const QString& chemin, bool avecTirages);
+  void MontreNiveau(const LectureNiveau& lecture);
+  QString DossierNiveaux() const;
+  void AppliqueLimiteEntrainement();
+  // Appends a file's draws; false when it could not be read.
+  bool LitTirages(const QString& chemin);
+  // Replaces the file with the list; false when it was not written whole.
+  bool EcritTirages(const QString& chemin);
+  std::optional<QString> ChoisitFichierListe();
+  bool EcritRecords(const QString& chemin);
+  bool RelitRecords(const QString& chemin);
+  void MontreListePleine();
+
+  Services& services_;
+  VueJeu& vue_;
+  const QString repertoireProgramme_;
+
+  Options options_;
+  ValeursReglages valeursLues_;  // the settings as this run found them
+  TextesMessages textes_;
+  SonsDuJeu sons_;
+
+  Solveur solveur_;
+  // Series and the solving of listed draws during a game work here, so
+  // that the draw being played and its solutions are never disturbed.
+  std::unique_ptr<Solveur> travail_;
+  Manche manche_;
+  Serie serie_;
+  std::optional<int> nbSolutions_;
+
+  Niveau niveau_;         // as read last, records added at the end of a series
+  Niveau niveauAffiche_;  // as its page shows it
+  QString fichierNiveau_;
+  bool niveauPret_ = false;  // a level read whole: a series can start
+  QString nomJoueur_;  // the name last given, empty at first
+
+  ListeTirages tirages_;
+  QString fichierListe_;
+  bool generationEnCours_ = false;
+  bool arretDemande_ = false;  // "STOP", taken between two draws of a series
+
+  LignesPanneau lignesSolutions_;
+  bool solutionsVisibles_ = false;
+  FiltresSolutions filtres_;
+  bool aidesAffichees_ = false;
+  std::string nombreADecomposer_;
+  std::string decomposition_;
+  std::string derniereLigne_;
+  longint operDerniereLigne_ = OperAddition;
+  MiniCalculatrice calculatrice_;
+};
+
+}  // namespace tolvan

@@ -1,0 +1,213 @@
+// Competitions: a level read from its file, series dealt from its draws
+// against a shorter or longer clock, and the ten records of the level.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "Chemins.h"
+#include "FichierTexte.h"
+#include "Jeu.h"
+#include "OperationFichier.h"
+#include "game/DureesTemps.h"
+
+namespace tolvan {
+
+namespace {
+
+const DialogueFichier ODlevel{QStringLiteral("Choisir un niveau"), QStringLiteral("Fichiers niveau *.niv|*.niv"), {}};
+
+QString Texte(const std::string& texte) { return QString::fromStdString(texte); }
+
+}  // namespace
+
+bool Jeu::PeutChangerDeMode() const { return !generationEnCours_ && !serie_.EnCours(); }
+
+bool Jeu::PeutCommencerSerie() const { return serie_.ModeCompetition() && niveauPret_; }
+
+bool Jeu::AidesPermises() const { return !serie_.ModeCompetition() || !serie_.AideInterdite(); }
+
+bool Jeu::ReglagesDeSerieModifiables() const { return serie_.ModeCompetition() && !serie_.EnCours(); }
+
+void Jeu::AppliqueLimiteEntrainement() {
+  // No entry chosen (a stored choice out of the list): the limit stays.
+  if (options_.temps < 0) return;
+  manche_.ChangeLimite(DureesTemps[static_cast<std::size_t>(options_.temps)], options_.temps == 0);
+}
+
+void Jeu::ChangeModeCompetition(bool competition) {
+  manche_.EffaceScores();
+  serie_.DefinitModeCompetition(competition);
+  if (!competition) {
+    // Training games run again under the limit of "Temps :", not a level's.
+    AppliqueLimiteEntrainement();
+    return;
+  }
+  // Results are computed, nothing tells how many solutions a draw has, and
+  // targets are any number.
+  options_.resultatsAuto = true;
+  options_.voirNbSolutions = false;
+  options_.premiers = false;
+  // Back in a competition that forbids them, the hints leave the screen.
+  if (serie_.AideInterdite()) aidesAffichees_ = false;
+  manche_.ArreteHorloge();
+  serie_.RemetAZero();
+  solutionsVisibles_ = false;
+}
+
+void Jeu::InterditAides(bool interdites) {
+  serie_.DefinitAideInterdite(interdites);
+  // Forbidden hints are out of sight; allowed again, they come back.
+  aidesAffichees_ = !interdites;
+}
+
+void Jeu::ChoisitCoefficient(int choix) { serie_.DefinitCoefficient(choix); }
+
+void Jeu::CoefficientChoisi() {
+  manche_.ArreteHorloge();
+  serie_.RemetAZero();
+}
+
+std::optional<Jeu::LignesLues> Jeu::LignesFichierNiveau(const QString& chemin) {
+  LignesLues lues;
+  const bool ouvert = AvecReessai(QuestionReessai(textes_.MsgErreurOuverture, textes_), services_, textes_, [&] {
+    const LectureTexte lecture = LitFichierTexte(chemin);
+    if (lecture.etat == LectureTexte::OuvertureImpossible) return IssueFichier::OuvertureImpossible;
+    lues.entieres = lecture.etat == LectureTexte::Lu;
+    lues.lignes.clear();
+    for (const QString& ligne : lecture.lignes) lues.lignes.push_back(ligne.toStdString());
+    return IssueFichier::Reussie;
+  });
+  if (!ouvert) return std::nullopt;
+  return lues;
+}
+
+void Jeu::MontreNiveau(const LectureNiveau& lecture) {
+  niveauAffiche_.nom = lecture.niveau.nom;
+  niveauAffiche_.lignesRecords = lecture.niveau.lignesRecords;
+  if (lecture.lignesPrises < 3) return;
+  serie_.DefinitTempsNiveau(lecture.niveau.tempsNiveau);
+  niveauAffiche_.temps = lecture.niveau.temps;
+}
+
+bool Jeu::LitNiveauComplet(const QString& chemin, bool avecTirages) {
+  const std::optional<LignesLues> lues = LignesFichierNiveau(chemin);
+  if (!lues) return false;
+  const LectureNiveau lecture = LitNiveau(lues->lignes);
+  niveau_ = lecture.niveau;
+  MontreNiveau(lecture);
+  if (!lecture.lu || !lues->entieres) {
+    // The line shown is the one the reading stopped on.
+    const std::string derniere =
+        lues->entieres ? lecture.derniereLigne : (lues->lignes.empty() ? std::string() : lues->lignes.back());
+    services_.Message(TypeMessage::Erreur, Texte(MessageConversionNiveau(derniere)), BoutonsMessage::Ok);
+    return false;
+  }
+  // The level counts as read whatever becomes of its draws.
+  if (avecTirages) LitTirages(Texte(CheminTiragesNiveau(chemin.toStdString(), niveau_.fichierTirages)));
+  return true;
+}
+
+bool Jeu::EcritRecords(const QString& chemin) {
+  QStringList lignes;
+  for (const std::string& ligne : LignesNiveau(niveau_)) lignes.append(Texte(ligne));
+  for (;;) {
+    QString probleme;
+    switch (EcritFichierTexte(chemin, lignes)) {
+      case EcritureTexte::Ecrit: return true;
+      case EcritureTexte::OuvertureImpossible: probleme = textes_.MsgErreurOuverture; break;
+      case EcritureTexte::EcritureImpossible: probleme = textes_.MsgErreurEcriture; break;
+    }
+    // The file is replaced whole or not at all: the old records are safe meanwhile.
+    if (!Reessayer(services_, QuestionReessai(probleme, textes_))) return false;
+  }
+}
+
+bool Jeu::RelitRecords(const QString& chemin) {
+  const std::optional<LignesLues> lues = LignesFichierNiveau(chemin);
+  if (!lues) return false;
+  const LectureNiveau lecture = LitNiveau(lues->lignes, false);
+  MontreNiveau(lecture);
+  if (lecture.lu && lues->entieres) return true;
+  services_.Message(TypeMessage::Erreur, textes_.MsgErreurLecture, BoutonsMessage::Ok);
+  return false;
+}
+
+QString Jeu::DossierNiveaux() const {
+  // The levels that come with the game lie beside the program, where a
+  // player may not write: each plays its own copy, which keeps its records.
+  const QDir livres(repertoireProgramme_ + QStringLiteral("niveaux"));
+  const QString joueur = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/niveaux");
+  if (!livres.exists() || !QDir().mkpath(joueur)) return livres.path();
+  for (const QFileInfo& fichier : livres.entryInfoList(QDir::Files)) {
+    const QString copie = joueur + QLatin1Char('/') + fichier.fileName();
+    if (!QFileInfo::exists(copie)) QFile::copy(fichier.filePath(), copie);
+  }
+  return joueur;
+}
+
+void Jeu::ChangeNiveau() {
+  DialogueFichier dialogue = ODlevel;
+  // The levels that come with the game, until one is read.
+  dialogue.dossier = fichierNiveau_.isEmpty() ? DossierNiveaux() : RepertoireDe(fichierNiveau_);
+  const std::optional<QString> chemin = services_.FichierAOuvrir(dialogue);
+  if (!chemin) return;
+  vue_.AvantCalcul();
+  tirages_.EffaceTout();
+  // Half read, the level on screen is no level to play: the draws are gone
+  // and the records would go back to the file chosen before.
+  niveauPret_ = LitNiveauComplet(*chemin, true);
+  if (niveauPret_) fichierNiveau_ = *chemin;
+}
+
+bool Jeu::CommenceOuArreteSerie() {
+  if (serie_.EnCours()) {
+    if (services_.Message(TypeMessage::Confirmation, textes_.MsgAbandonner, BoutonsMessage::OuiNon) != Reponse::Oui) {
+      return false;
+    }
+    // The draw on screen goes on: found, it counts as in training; not
+    // found in time, the series ends as usual.
+    manche_.Tableau().ModifieTout(true);
+    serie_.Arrete();
+    return false;
+  }
+  if (tirages_.NbLignes() == 0) {
+    services_.Message(TypeMessage::Avertissement,
+                      QStringLiteral("Aucun tirage à jouer : la liste des tirages de ce niveau est vide."),
+                      BoutonsMessage::Ok);
+    return false;
+  }
+  serie_.Commence(tirages_.NbLignes());
+  manche_.Tableau().ModifieTout(true);
+  manche_.EffaceScores();
+  DonneTirageDeSerie();
+  return true;
+}
+
+void Jeu::DonneTirageDeSerie() {
+  SousGarde("Tform1.BTnouvPartieClick;", [this] {
+    const int ligne = serie_.LigneAuHasard([this](int n) { return services_.Aleatoire(n); });
+    TireLigne(ligne);
+    tirages_.DefinitLigneCourante(ligne);
+    PreparePartie();
+    // Every draw gets the whole time the coefficient allows.
+    manche_.ChangeLimite(serie_.TempsAccorde(), false);
+    Depart();
+  });
+}
+
+void Jeu::TermineSerie() {
+  if (const std::optional<QString> nom = vue_.NomDuJoueur()) nomJoueur_ = *nom;
+  const TRecord record = RecordDeSerie(nomJoueur_.toStdString(), serie_.ScoreTotal(), serie_.NbTrouves());
+  serie_.RemetAZero();
+  // A level file that cannot be read back is left as it is: rewriting it
+  // from what little was read would lose its records.
+  if (LitNiveauComplet(fichierNiveau_, false)) {
+    AjouteRecord(niveau_.records, record);
+    EcritRecords(fichierNiveau_);
+    RelitRecords(fichierNiveau_);
+  }
+  serie_.Arrete();
+}
+
+}  // namespace tolvan

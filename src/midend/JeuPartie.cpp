@@ -1,0 +1,190 @@
+// A game from its draw to the target found or the time run out.
+#include <stdexcept>
+
+#include "Jeu.h"
+#include "game/Tirages.h"
+#include "library/RangeeTirage.h"
+
+namespace tolvan {
+
+bool Jeu::PeutRejouer() const { return !generationEnCours_ && !serie_.ModeCompetition() && manche_.TirageDonne(); }
+
+bool Jeu::PeutModifier() const { return !generationEnCours_ && !serie_.ModeCompetition(); }
+
+bool Jeu::PeutJouerNouvellePartie() const {
+  // Between two series of a competition there is no next draw to play.
+  return !generationEnCours_ && (!serie_.ModeCompetition() || serie_.EnCours());
+}
+
+void Jeu::NouvellePartie() {
+  // In competition the draws come from the series only.
+  if (serie_.ModeCompetition()) return;
+  const SourceTirage source = TireNouveauTirage();
+  if (source == SourceTirage::Aucune) return;
+  PreparePartie();
+  Depart();
+  if (source == SourceTirage::Hasard) AjouteTirageJoue();
+  JoueSon(Evenement::NewGame);
+}
+
+void Jeu::PartieSuivante() {
+  if (!serie_.EnCours()) {
+    NouvellePartie();
+    return;
+  }
+  // The series' first draw comes silently with "Commencer une partie".
+  DonneTirageDeSerie();
+  JoueSon(Evenement::NewGame);
+}
+
+void Jeu::Rejoue() {
+  if (!manche_.TirageDonne()) return;
+  RetrouveTirageDeLaManche();
+  Depart();
+}
+
+Jeu::SourceTirage Jeu::TireNouveauTirage() {
+  SourceTirage source = SourceTirage::Aucune;
+  SousGarde("Tform1.TirageAleatoire;", [this, &source] {
+    if (options_.genre == GenreTirage::Fichier) {
+      if (TireDansLaListe()) source = SourceTirage::Liste;
+      return;
+    }
+    const OptionsTirage tirage{options_.fous, options_.premiers, options_.solutionsAuto,
+                               options_.genre == GenreTirage::Realisables};
+    TireAuHasard(solveur_, tirage, [this](int n) { return services_.Aleatoire(n); });
+    source = SourceTirage::Hasard;
+  });
+  return source;
+}
+
+bool Jeu::TireDansLaListe() {
+  if (tirages_.NbLignes() == 0) return false;
+  const int ligne = services_.Aleatoire(tirages_.NbLignes());
+  TireLigne(ligne);
+  // Reached only when the row held a draw: a bad row changes nothing.
+  tirages_.DefinitLigneCourante(ligne);
+  tirages_.CocheLigne(ligne);
+  return true;
+}
+
+void Jeu::TireLigne(int ligne) { solveur_.ChangeTirage(TirageDeRangee(tirages_.Rangee(ligne))); }
+
+void Jeu::AjouteTirageJoue() {
+  if (tirages_.EstPleine()) {
+    // The draw has no row of its own: a win marks none, not the last game's.
+    tirages_.DefinitLigneCourante(-1);
+    MontreListePleine();
+    return;
+  }
+  SousGarde("TIR_to_LV;", [this] {
+    const Solveur& s = solveur_;
+    tirages_.DefinitLigneCourante(
+        tirages_.Ajoute(RangeeDuTirage(s.Tirage, s.NbSolutions, s.NbEtapesMin, s.TexteSimple)));
+  });
+}
+
+void Jeu::MontreTirage() {
+  for (int i = 1; i <= NbNombres; ++i) manche_.Tableau().change(i, solveur_.Tirage.Nombres[i]);
+  // What the hints found was about the draw before.
+  nombreADecomposer_ = std::to_string(solveur_.Tirage.Resultat);
+  decomposition_.clear();
+  derniereLigne_.clear();
+}
+
+void Jeu::PreparePartie() {
+  manche_.RemetHorlogeAZero();
+  nbSolutions_.reset();
+}
+
+void Jeu::Depart() {
+  manche_.Demarre(solveur_.Tirage);
+  MontreTirage();
+  lignesSolutions_.clear();
+  if (options_.solutionsAuto) {
+    vue_.AvantCalcul();
+    solveur_.ChercheSol(0);
+  }
+  // The search runs to its end before returning: the solver is free here.
+  nbSolutions_ = solveur_.SolutionApprochee ? 0 : solveur_.NbSolutions;
+}
+
+void Jeu::Tique() {
+  const bool tempsEcoule = manche_.Tique();
+  if (tempsEcoule) TempsEcoule();
+}
+
+void Jeu::TempsEcoule() {
+  JoueSon(Evenement::Temps);
+  // In competition the first draw not found ends the series, even one given up.
+  if (serie_.ModeCompetition()) TermineSerie();
+}
+
+void Jeu::Reagit(const TableauNoir::Reaction& reaction) {
+  if (reaction.demandeReponse) vue_.ReponseDemandee();
+  if (reaction.refusee) vue_.LigneRefusee(manche_.Tableau().NumLigne);
+  if (reaction.son) JoueSon(*reaction.son);
+  if (reaction.gagne) Gagne();
+}
+
+void Jeu::Presse(int code) {
+  // The board comes back before the press is handled.
+  solutionsVisibles_ = false;
+  Reagit(manche_.Effectue(code, options_.resultatsAuto));
+}
+
+TableauNoir::Verdict Jeu::Repond(const std::string& reponse) {
+  const TableauNoir::Verdict verdict = manche_.VerifieResultat(reponse);
+  if (verdict == TableauNoir::Verdict::Refusee) vue_.LigneRefusee(manche_.Tableau().NumLigne);
+  if (verdict == TableauNoir::Verdict::Gagnee) Gagne();
+  return verdict;
+}
+
+void Jeu::Retour() { Reagit(manche_.Retour()); }
+
+void Jeu::Gagne() {
+  SousGarde("Tform1.Cgagner;", [this] {
+    JoueSon(Evenement::Trouve);
+    const int seconde = manche_.Gagne();
+    manche_.AjouteScore(serie_.EnCours() ? serie_.CompteTrouve(seconde) : Manche::LigneEntrainement(seconde));
+    tirages_.MarqueTrouve();
+  }, "BUG !");
+}
+
+void Jeu::RetrouveTirageDeLaManche() {
+  if (!manche_.TirageDonne() || solveur_.Tirage == manche_.Tirage()) return;
+  solveur_.ChangeTirage(manche_.Tirage());
+}
+
+std::array<longint, NbChamps> Jeu::OuvreSaisie() {
+  // The tiles as they stand: during a game, with its intermediate results.
+  std::array<longint, NbChamps> nombres{};
+  for (int i = 1; i <= NbNombres; ++i) nombres[static_cast<std::size_t>(i - 1)] = manche_.Tableau().Tuiles[i].valeur;
+  nombres[NbNombres] = solveur_.Tirage.Resultat;
+  manche_.AfficheSaisie();
+  return nombres;
+}
+
+std::optional<int> Jeu::JoueSaisie(const std::array<std::string, NbChamps>& champs) {
+  const std::variant<TTirage, int> saisie = LitSaisie(champs, solveur_.Tirage);
+  // Nothing is taken: the player mends the field and plays again.
+  if (const int* fautif = std::get_if<int>(&saisie)) return *fautif;
+  solveur_.ChangeTirage(std::get<TTirage>(saisie));
+  solveur_.OublieResultats();
+  Depart();
+  AjouteTirageJoue();
+  return std::nullopt;
+}
+
+void Jeu::JoueLigne(int ligne) {
+  if (ligne < 0) return;
+  SousGarde("TForm1.LVtirageDblClick;", [this, ligne] {
+    TireLigne(ligne);
+    // A new game on that draw, with the whole of its time.
+    PreparePartie();
+    Depart();
+    tirages_.DefinitLigneCourante(ligne);
+  });
+}
+
+}  // namespace tolvan

@@ -1,0 +1,156 @@
+// The draws list of the "Tirages" page: files, printing, the spreadsheet,
+// generated series, and the listed draws played or solved.
+#include <algorithm>
+
+#include "Chemins.h"
+#include "FichierTexte.h"
+#include "Jeu.h"
+#include "OperationFichier.h"
+#include "library/FichierTirages.h"
+#include "library/GenerationSerie.h"
+
+namespace tolvan {
+
+namespace {
+
+const DialogueFichier ODtirage{QStringLiteral("Ouverture d'un fichier de tirages"),
+                               QStringLiteral("Fichiers Tirage *.tir|*.tir"), {}};
+const DialogueFichier SDtirage{QStringLiteral("Sauvegarde d'un fichier de tirages"),
+                               QStringLiteral("Fichiers Tirage|*.tir"), QStringLiteral("tir")};
+
+// Malformed lines shown one box each; the others are counted in one box.
+constexpr int ConversionsMontrees = 3;
+
+}  // namespace
+
+void Jeu::MontreListePleine() {
+  services_.Message(TypeMessage::Avertissement, QString::fromUtf8(MessageListePleine), BoutonsMessage::Ok);
+}
+
+bool Jeu::LitTirages(const QString& chemin) {
+  return AvecReessai(QuestionOuverture(chemin, textes_), services_, textes_, [&] {
+    int malformees = 0;
+    int lignesLues = 0;
+    vue_.DebutTravail(0);
+    const SuiviLecture suivi{
+        [this](RangeeTirage rangee) { return tirages_.Ajoute(std::move(rangee)) >= 0; },
+        [&](std::string_view ligne) {
+          if (++malformees <= ConversionsMontrees) {
+            services_.Message(TypeMessage::Erreur, QString::fromStdString(MessageConversion(ligne)),
+                              BoutonsMessage::Ok);
+          }
+        },
+        [&] { vue_.Avance(++lignesLues); }};
+    const IssueLecture issue = tolvan::LitTirages(chemin.toStdString(), suivi);
+    vue_.FinTravail();
+    if (malformees > ConversionsMontrees) {
+      services_.Message(TypeMessage::Erreur,
+                        QString::fromStdString(MessageConversions(malformees - ConversionsMontrees)),
+                        BoutonsMessage::Ok);
+    }
+    switch (issue) {
+      case IssueLecture::OuvertureImpossible: return IssueFichier::OuvertureImpossible;
+      case IssueLecture::LectureImpossible: return IssueFichier::LectureImpossible;
+      case IssueLecture::ListePleine: MontreListePleine(); break;
+      case IssueLecture::TropVolumineux:
+        services_.Message(TypeMessage::Avertissement, QString::fromUtf8(MessageTropVolumineux), BoutonsMessage::Ok);
+        break;
+      case IssueLecture::Lu: break;
+    }
+    return IssueFichier::Reussie;
+  });
+}
+
+bool Jeu::EcritTirages(const QString& chemin) {
+  const QByteArray contenu = QByteArray::fromStdString(OctetsFichierTirages(tirages_.Rangees()));
+  return AvecReessai(QuestionReessai(textes_.MsgErreurOuverture, textes_), services_, textes_,
+                     [&] { return IssueEcriture(EcritFichierOctets(chemin, contenu)); });
+}
+
+void Jeu::OuvreListe() {
+  const std::optional<QString> chemin = services_.FichierAOuvrir(ODtirage);
+  if (!chemin) return;
+  // The file's rows stay in its order.
+  tirages_.Classe(false);
+  if (LitTirages(*chemin)) fichierListe_ = *chemin;
+}
+
+std::optional<QString> Jeu::ChoisitFichierListe() {
+  // An empty list is nothing to keep.
+  if (tirages_.NbLignes() == 0) return std::nullopt;
+  return services_.FichierASauver(SDtirage);
+}
+
+void Jeu::SauveListe() {
+  if (const std::optional<QString> chemin = ChoisitFichierListe()) EcritTirages(*chemin);
+}
+
+void Jeu::ExporteListe() {
+  const std::optional<QString> chemin = ChoisitFichierListe();
+  if (chemin && EcritTirages(*chemin)) services_.OuvreTableur(*chemin);
+}
+
+void Jeu::ImprimeListe() {
+  if (!services_.ChoisitImprimante()) return;
+  QStringList lignes;
+  for (const RangeeTirage& rangee : tirages_.Rangees()) lignes.append(QString::fromStdString(LigneTirage(rangee)));
+  for (;;) {
+    switch (services_.Imprime(QStringLiteral("Tolvan"), lignes)) {
+      case Services::Impression::Faite: return;
+      case Services::Impression::LigneImpossible:
+        services_.Message(TypeMessage::Erreur, QStringLiteral("Erreur d'écriture imprimante"), BoutonsMessage::Ok);
+        return;
+      case Services::Impression::DemarrageImpossible:
+        if (!Reessayer(services_, QuestionReessai(textes_.MsgErreurImprimante, textes_))) return;
+    }
+  }
+}
+
+void Jeu::EffaceTout() {
+  if (services_.Message(TypeMessage::Information, textes_.MsgToutEffacer, BoutonsMessage::OuiNon) == Reponse::Oui) {
+    tirages_.EffaceTout();
+  }
+}
+
+void Jeu::CopieLigne(int ligne) {
+  if (ligne >= 0) services_.CopieTexte(QString::fromStdString(LigneTirage(tirages_.Rangee(ligne))));
+}
+
+Solveur& Jeu::SolveurDeTravail() {
+  if (!travail_) travail_ = std::make_unique<Solveur>(static_cast<EvenementsSolveur*>(this));
+  return *travail_;
+}
+
+void Jeu::CalculeLigne(int ligne) {
+  if (ligne < 0) return;
+  SousGarde("TForm1.Calculerlasolution1Click;", [this, ligne] {
+    const TTirage tirage = TirageDeRangee(tirages_.Rangee(ligne));
+    // During a game its draw stays the current one: the row is solved aside.
+    const bool partieEnJeu = manche_.PartieEnJeu();
+    Solveur& solveur = partieEnJeu ? SolveurDeTravail() : solveur_;
+    solveur.ChangeTirage(tirage);
+    if (!partieEnJeu) MontreTirage();
+    solveur.ChercheSol(solveur.IndiceSimple);
+    tirages_.EcritSolution(ligne, solveur.NbSolutions, solveur.NbEtapesMin, solveur.TexteSimple);
+  });
+}
+
+void Jeu::GenereSerie(int nombre) {
+  // The generated rows stay in the order they come.
+  tirages_.Classe(false);
+  arretDemande_ = false;
+  if (nombre <= 0) return;
+  generationEnCours_ = true;
+  vue_.DebutTravail(nombre);
+  const Hasard hasard = [this](int n) { return services_.Aleatoire(n); };
+  for (int i = 1; i <= nombre && !arretDemande_ && !tirages_.EstPleine(); ++i) {
+    SousGarde("TIR_to_LV;", [&] { tirages_.Ajoute(TirageDeSerie(SolveurDeTravail(), hasard)); });
+    vue_.Avance(i);
+  }
+  arretDemande_ = false;
+  generationEnCours_ = false;
+  vue_.FinTravail();
+  if (tirages_.EstPleine()) MontreListePleine();
+}
+
+}  // namespace tolvan

@@ -1,0 +1,38 @@
+// The player's options, one field each. The game reads them here and only
+// here; the check boxes of the "Options" page mirror them. Most are kept
+// from one run to the next in the settings store.
+#pragma once
+
+#include <array>
+
+#include <QString>
+
+#include "Reglages.h"
+#include "game/Evenement.h"
+
+namespace tolvan {
+
+// "Tirages quelconques", "Réalisables uniquement", "Au hasard dans la liste".
+enum class GenreTirage { Quelconque, Realisables, Fichier };
+
+struct Options {
+  bool solutionsAuto = false;    // "Calculer Automatiquement les solutions"
+  bool resultatsAuto = true;     // "Calcul automatique des résultats"
+  bool voirNbSolutions = false;  // "Voir le nombre de solutions"
+  bool premiers = false;         // "Résultats premiers uniquement"
+  bool fous = false;             // "Tirages Fous !"
+  int temps = 0;                 // the choice of "Temps :"; -1 when none is
+  GenreTirage genre = GenreTirage::Quelconque;
+  std::array<bool, NbEvenements> sons{true, true, true, true, true, true, true};
+  // The files chosen last, kept with the options.
+  QString fichierLangue;
+  QString fichierSon;
+
+  bool SonActif(Evenement evenement) const { return sons[static_cast<std::size_t>(evenement)]; }
+  friend bool operator==(const Options&, const Options&) = default;
+};
+
+// The options as the settings store keeps them, every value given.
+ValeursReglages ValeursDesOptions(const Options& options);
+
+}  // namespace tolvan

@@ -1,0 +1,285 @@
+// Each page drawn from the game's state. Every handler ends with
+// `Redessine`, so no page can be left showing what the game no longer
+// holds. Boxes and lists are set without their handlers running; fields
+// the player types in are only rewritten when the game's value changes.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "Apparence.h"
+#include "TForm1.h"
+#include "TaillePolice.h"
+#include "midend/Chemins.h"
+
+namespace tolvan {
+
+namespace {
+
+QString Texte(const std::string& texte) { return QString::fromStdString(texte); }
+
+// Room for the text inside a tile or the target, within border and padding.
+int LargeurUtile(const QPushButton* bouton) { return bouton->width() - 8; }
+
+int LargeurUtile(const QTextEdit* ligne) {
+  return ligne->viewport()->width() - 2 * static_cast<int>(ligne->document()->documentMargin()) - 2;
+}
+
+void Coche(QAbstractButton* bouton, bool cochee) {
+  const QSignalBlocker silence(bouton);
+  bouton->setChecked(cochee);
+}
+
+void Choisit(QComboBox* liste, int choix) {
+  const QSignalBlocker silence(liste);
+  liste->setCurrentIndex(choix);
+}
+
+// A field shows the game's value from its start, and keeps what the player
+// types until that value changes.
+void Montre(QLineEdit* champ, const QString& valeur) {
+  if (champ->property("montre").toString() == valeur && champ->property("montre").isValid()) return;
+  champ->setProperty("montre", valeur);
+  champ->setText(valeur);
+  champ->setCursorPosition(0);
+}
+
+void MontreLignes(QTreeWidget* liste, const std::vector<QStringList>& rangees) {
+  bool pareilles = liste->topLevelItemCount() == static_cast<int>(rangees.size());
+  for (int i = 0; pareilles && i < liste->topLevelItemCount(); ++i) {
+    for (int c = 0; c < rangees[static_cast<std::size_t>(i)].size(); ++c) {
+      pareilles = pareilles && liste->topLevelItem(i)->text(c) == rangees[static_cast<std::size_t>(i)][c];
+    }
+  }
+  if (pareilles) return;
+  liste->clear();
+  QTreeWidgetItem* derniere = nullptr;
+  for (const QStringList& rangee : rangees) derniere = new QTreeWidgetItem(liste, rangee);
+  if (derniere) liste->scrollToItem(derniere);
+}
+
+}  // namespace
+
+void TForm1::Redessine() {
+  RedessineJeu();
+  RedessineOptions();
+  RedessineCompetition();
+  RedessineTirages();
+  RedessineAides();
+}
+
+void TForm1::RedessineJeu() {
+  const Manche& manche = jeu_->manche();
+  const Manche::Panneau panneau = manche.PanneauVisible();
+  GBjeu->setVisible(panneau == Manche::Panneau::Jeu);
+  GBinfo->setVisible(panneau == Manche::Panneau::Resume);
+  GBsaisie->setVisible(panneau == Manche::Panneau::Saisie);
+  // "Jouer" takes the place of "Modifier" while a draw is typed.
+  BTjouer->setVisible(panneau == Manche::Panneau::Saisie);
+  BTmodifier->setVisible(panneau != Manche::Panneau::Saisie);
+  const bool libre = !jeu_->GenerationEnCours();
+  BTrejoue->setEnabled(jeu_->PeutRejouer());
+  BTmodifier->setEnabled(jeu_->PeutModifier());
+  BTnouvPartie->setEnabled(jeu_->PeutJouerNouvellePartie());
+  for (QWidget* commande : std::initializer_list<QWidget*>{Bresult, BTjouer}) commande->setEnabled(libre);
+  const bool reponse = manche.Tableau().ReponseAttendue() && panneau == Manche::Panneau::Jeu;
+  MaReponse->setVisible(reponse);
+  MaReponse2->setVisible(reponse);
+  const bool competition = jeu_->serie().ModeCompetition();
+  LBpoint->setVisible(competition);
+  LBpoint2->setVisible(competition);
+  LBpoint->setText(QString::number(jeu_->PointsEnJeu()));
+  const std::optional<int> nbSolutions = jeu_->NbSolutionsAffiche();
+  LBnbsol->setText(nbSolutions ? QString::number(*nbSolutions) : QString());
+  LBnbsol->setVisible(jeu_->options().voirNbSolutions);
+  LBnbsol2->setVisible(jeu_->options().voirNbSolutions);
+  if (const bool enCours = jeu_->serie().EnCours(); enCours != serieMontreeEnCours_) {
+    serieMontreeEnCours_ = enCours;
+    BTstart->setText(enCours ? jeu_->Textes().MsgArreter : jeu_->Textes().MsgCommencer);
+    BTnouvPartie->setText(enCours ? jeu_->Textes().MsgPartieSuivante : jeu_->Textes().MsgNouvellePartie);
+  }
+  RedessineTableau();
+  RedessineHorloge();
+  RedessineBilan();
+  RedessineScores();
+  RedessineSolutions();
+}
+
+void TForm1::RedessineTableau() {
+  const QString cible = QString::number(jeu_->Tirage().Resultat);
+  if (Bresult->text() != cible) {
+    Bresult->setText(cible);
+    Bresult->setAccessibleName(QStringLiteral("à trouver : ") + cible);
+    AjustePolice(Bresult, cible, LargeurUtile(Bresult), PointsCible);
+  }
+  const TableauNoir& tableau = jeu_->manche().Tableau();
+  for (int i = 1; i <= NbNombres; ++i) {
+    QPushButton* tuile = Tuiles[static_cast<std::size_t>(i - 1)];
+    const QString nombre = QString::number(tableau.Tuiles[i].valeur);
+    tuile->setEnabled(tableau.Tuiles[i].active);
+    if (tuile->text() == nombre) continue;
+    tuile->setText(nombre);
+    tuile->setAccessibleName(nombre);
+    tuile->setProperty("tag", tableau.Tuiles[i].valeur);
+    AjustePolice(tuile, nombre, LargeurUtile(tuile), PointsTuile);
+  }
+  const auto textes = tableau.Textes();
+  for (std::size_t i = 0; i < MM.size(); ++i) {
+    const QString texte = Texte(textes[i]);
+    if (MM[i]->toPlainText() == texte) continue;
+    AjustePolice(MM[i], texte, LargeurUtile(MM[i]), PointsLigne);
+    MM[i]->setPlainText(texte);
+    MM[i]->setAlignment(Qt::AlignCenter);
+  }
+}
+
+void TForm1::RedessineHorloge() {
+  const Manche& manche = jeu_->manche();
+  // The bar only shows the time: it is given a value within its range.
+  PB->setRange(0, std::max(1, manche.Limite()));
+  PB->setValue(std::clamp(manche.Ecoule(), 0, PB->maximum()));
+  PB->setFormat(Texte(manche.TexteHorloge(jeu_->Textes().MsgIlReste.toStdString(),
+                                          jeu_->Textes().MsgChrono.toStdString())));
+  if (!manche.HorlogeEnMarche()) {
+    Timer1->stop();
+  } else if (!Timer1->isActive()) {
+    // Started only when stopped, so a running second is never cut short.
+    Timer1->start();
+  }
+}
+
+void TForm1::RedessineBilan() {
+  const Manche& manche = jeu_->manche();
+  GBbravo->setTitle(manche.DerniereIssue() == Manche::Issue::TempsEcoule ? jeu_->Textes().MsgTempsEcoule
+                                                                          : titreBravo_);
+  QStringList lignes;
+  for (const std::string& ligne : manche.Recap()) lignes.append(Texte(ligne));
+  if (MMrecap->property("lignes").toStringList() == lignes && MMrecap->property("lignes").isValid()) return;
+  MMrecap->setProperty("lignes", lignes);
+  MMrecap->clear();
+  for (const QString& ligne : lignes) {
+    MMrecap->append(ligne);
+    MMrecap->setAlignment(Qt::AlignCenter);
+  }
+}
+
+void TForm1::RedessineScores() {
+  std::vector<QStringList> rangees;
+  for (const LigneScore& score : jeu_->manche().Scores()) rangees.push_back({Texte(score.partie), Texte(score.score)});
+  MontreLignes(LVscore, rangees);
+  LBscoreActu->setText(QString::number(jeu_->serie().ScoreTotal()));
+}
+
+void TForm1::RedessineSolutions() {
+  const bool visibles = jeu_->SolutionsVisibles();
+  TMsolution->setVisible(visibles);
+  GBopSol->setVisible(visibles);
+  GBopSol->setEnabled(jeu_->SolutionsPermises());
+  BTvoirSol->setEnabled(jeu_->SolutionsPermises());
+  BTvoirSol->setText(visibles ? QStringLiteral("Voir le tableau") : QStringLiteral("Voir les solutions"));
+  QStringList lignes;
+  for (const std::string& ligne : jeu_->LignesSolutions()) lignes.append(Texte(ligne));
+  const QString texte = lignes.join(QLatin1Char('\n'));
+  if (TMsolution->toPlainText() != texte) TMsolution->setPlainText(texte);
+}
+
+void TForm1::RedessineOptions() {
+  const Options& options = jeu_->options();
+  Coche(CBauto, options.solutionsAuto);
+  Coche(CkBcalcul, options.resultatsAuto);
+  Coche(CBmontre, options.voirNbSolutions);
+  Coche(CkBpremier, options.premiers);
+  Coche(CkBFou, options.fous);
+  // "Réalisables uniquement" and the count need the solver.
+  CkBreal->setEnabled(options.solutionsAuto);
+  CBmontre->setEnabled(options.solutionsAuto);
+  Choisit(CBtemps, options.temps);
+  Coche(RBquelconque, options.genre == GenreTirage::Quelconque);
+  Coche(CkBreal, options.genre == GenreTirage::Realisables);
+  Coche(RBfichier, options.genre == GenreTirage::Fichier);
+  for (const EvenementSonore& e : EvenementsSonores()) {
+    const LigneSon& ligne = lignesSon_[static_cast<std::size_t>(e.evenement)];
+    Coche(ligne.active, options.SonActif(e.evenement));
+    ligne.choix->setText(NomDeFichier(jeu_->Sons()[e.evenement]));
+  }
+  const bool competition = jeu_->serie().ModeCompetition();
+  GBentrain->setVisible(!competition);
+  GBtirage->setVisible(!competition);
+}
+
+void TForm1::RedessineCompetition() {
+  const Serie& serie = jeu_->serie();
+  const bool competition = serie.ModeCompetition();
+  Coche(CBcompet, competition);
+  CBcompet->setEnabled(jeu_->PeutChangerDeMode());
+  for (QWidget* niveau : std::initializer_list<QWidget*>{LBniv, LBniveau, Lbtime, TXTtime, TXTtime2}) {
+    niveau->setEnabled(competition);
+  }
+  for (QWidget* repos : std::initializer_list<QWidget*>{BTchange, CBaide, CBtime}) {
+    repos->setEnabled(jeu_->ReglagesDeSerieModifiables());
+  }
+  Coche(CBaide, serie.AideInterdite());
+  Choisit(CBtime, serie.Coefficient());
+  BTstart->setEnabled(jeu_->PeutCommencerSerie());
+  BTback->setEnabled(jeu_->AidesPermises());
+  const Niveau& niveau = jeu_->NiveauAffiche();
+  Montre(LBniveau, Texte(niveau.nom));
+  if (!niveau.temps.empty()) Montre(TXTtime, Texte(niveau.temps));
+  std::vector<QStringList> records;
+  for (const auto& [score, nom, trouves] : niveau.lignesRecords) records.push_back({Texte(score), Texte(nom), Texte(trouves)});
+  MontreLignes(LVrecord, records);
+  PCmain->setTabVisible(PCmain->indexOf(TStirage), jeu_->ListeVisible());
+}
+
+void TForm1::RedessineTirages() {
+  const bool libre = !jeu_->GenerationEnCours();
+  for (QWidget* commande :
+       std::initializer_list<QWidget*>{BTopen, BTsave, BTeffaceTout, BTimprim, BTexcel, BTgenere, CBclasse}) {
+    commande->setEnabled(libre);
+  }
+  Coche(CBclasse, jeu_->Tirages().EstClassee());
+  const QString fichier = jeu_->FichierListe().isEmpty() ? QString() : NomDeFichier(jeu_->FichierListe());
+  if (!fichier.isEmpty()) {
+    TXTnamefile->setText(fichier);
+    TXTnamefile2->setText(fichier);
+  }
+}
+
+void TForm1::RedessineAides() {
+  const bool affichees = jeu_->AidesAffichees();
+  if (GBindice->isHidden() == affichees) {
+    GBindice->setVisible(affichees);
+    GBcalcul->setVisible(affichees);
+    setFixedSize(TailleFenetre(affichees));
+  }
+  Montre(Enbadecomp, Texte(jeu_->NombreADecomposer()));
+  Montre(Ldecompos, Texte(jeu_->Decomposition()));
+  const QString ligne = Texte(jeu_->DerniereLigneTrouvee());
+  if (ElastLigne->text() != ligne) {
+    AjustePolice(ElastLigne, ligne, ElastLigne->width() - 6, 8);
+    ElastLigne->setText(ligne);
+    ElastLigne->setCursorPosition(0);
+  }
+  const MiniCalculatrice& calculatrice = jeu_->Calculatrice();
+  Lcalcul->setText(Texte(calculatrice.Saisie()));
+  TXTnb1->setText(Texte(calculatrice.Nombre1()));
+  TXTope->setText(Texte(calculatrice.Operateur()));
+  TXTnb2->setText(Texte(calculatrice.Nombre2()));
+  const QString resultat = Texte(calculatrice.Resultat());
+  if (TXTresult->text() != resultat) {
+    AjustePolice(TXTresult, resultat, TXTresult->width() - 6, 8);
+    TXTresult->setText(resultat);
+    TXTresult->setCursorPosition(0);
+  }
+}
+
+}  // namespace tolvan
