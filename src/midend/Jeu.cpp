@@ -42,14 +42,7 @@ void Jeu::Demarre() {
 }
 
 void Jeu::Termine() {
-  // Only what changed in this run is written: another copy of the game may
-  // have changed the rest meanwhile, and a value that could not be read
-  // keeps what the store holds.
-  ValeursReglages changees = ValeursDesOptions(options_);
-  for (std::size_t i = 0; i < changees.size(); ++i) {
-    if (changees[i] == valeursLues_[i]) changees[i].reset();
-  }
-  if (!EcritReglages(services_.Reglages(), changees)) {
+  if (!EcritReglages(services_.Reglages(), ValeursDesOptions(options_))) {
     services_.Message(TypeMessage::Simple, QStringLiteral("Erreur registre\rPROCEDURE EcrisInfoRegistre;"),
                       BoutonsMessage::Ok);
   }

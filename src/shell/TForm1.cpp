@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -79,8 +80,13 @@ QSize TForm1::TailleFenetre(bool avecAides) const {
 }
 
 void TForm1::FormCreate() {
-  CBtemps->addItems(DureesAffichees);
-  CBtime->addItems(CoefficientsTemps);
+  {
+    // Filled, not chosen: the game's options choose.
+    const QSignalBlocker silenceTemps(CBtemps);
+    const QSignalBlocker silenceCoefficient(CBtime);
+    CBtemps->addItems(DureesAffichees);
+    CBtime->addItems(CoefficientsTemps);
+  }
   RBplus->setChecked(true);
   jeu_->Demarre();
   PCmain->setCurrentWidget(TSapro);

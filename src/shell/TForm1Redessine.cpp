@@ -46,8 +46,9 @@ void Choisit(QComboBox* liste, int choix) {
 
 // A field shows the game's value from its start, and keeps what the player
 // types until that value changes.
+// Until then it keeps the caption it was made with.
 void Montre(QLineEdit* champ, const QString& valeur) {
-  if (champ->property("montre").toString() == valeur && champ->property("montre").isValid()) return;
+  if (champ->property("montre").toString() == valeur) return;
   champ->setProperty("montre", valeur);
   champ->setText(valeur);
   champ->setCursorPosition(0);
@@ -185,7 +186,11 @@ void TForm1::RedessineSolutions() {
   GBopSol->setVisible(visibles);
   GBopSol->setEnabled(jeu_->SolutionsPermises());
   BTvoirSol->setEnabled(jeu_->SolutionsPermises());
-  BTvoirSol->setText(visibles ? QStringLiteral("Voir le tableau") : QStringLiteral("Voir les solutions"));
+  // Its caption changes with the panel, and otherwise stays the language's.
+  if (BTvoirSol->property("visibles").toBool() != visibles) {
+    BTvoirSol->setProperty("visibles", visibles);
+    BTvoirSol->setText(visibles ? QStringLiteral("Voir le tableau") : QStringLiteral("Voir les solutions"));
+  }
   QStringList lignes;
   for (const std::string& ligne : jeu_->LignesSolutions()) lignes.append(Texte(ligne));
   const QString texte = lignes.join(QLatin1Char('\n'));
@@ -209,7 +214,8 @@ void TForm1::RedessineOptions() {
   for (const EvenementSonore& e : EvenementsSonores()) {
     const LigneSon& ligne = lignesSon_[static_cast<std::size_t>(e.evenement)];
     Coche(ligne.active, options.SonActif(e.evenement));
-    ligne.choix->setText(NomDeFichier(jeu_->Sons()[e.evenement]));
+    // "Par Défaut" until the theme is read at the first activation.
+    if (!premiereActivation_) ligne.choix->setText(NomDeFichier(jeu_->Sons()[e.evenement]));
   }
   const bool competition = jeu_->serie().ModeCompetition();
   GBentrain->setVisible(!competition);
@@ -270,16 +276,13 @@ void TForm1::RedessineAides() {
     ElastLigne->setCursorPosition(0);
   }
   const MiniCalculatrice& calculatrice = jeu_->Calculatrice();
-  Lcalcul->setText(Texte(calculatrice.Saisie()));
-  TXTnb1->setText(Texte(calculatrice.Nombre1()));
-  TXTope->setText(Texte(calculatrice.Operateur()));
-  TXTnb2->setText(Texte(calculatrice.Nombre2()));
+  Montre(Lcalcul, Texte(calculatrice.Saisie()));
+  Montre(TXTnb1, Texte(calculatrice.Nombre1()));
+  Montre(TXTope, Texte(calculatrice.Operateur()));
+  Montre(TXTnb2, Texte(calculatrice.Nombre2()));
   const QString resultat = Texte(calculatrice.Resultat());
-  if (TXTresult->text() != resultat) {
-    AjustePolice(TXTresult, resultat, TXTresult->width() - 6, 8);
-    TXTresult->setText(resultat);
-    TXTresult->setCursorPosition(0);
-  }
+  if (TXTresult->property("montre").toString() != resultat) AjustePolice(TXTresult, resultat, TXTresult->width() - 6, 8);
+  Montre(TXTresult, resultat);
 }
 
 }  // namespace tolvan

@@ -59,7 +59,8 @@ void TForm1::ConnecteSignaux() {
     const Evenement evenement = e.evenement;
     connect(ligne.choix, &QPushButton::clicked, this, [this, evenement] { ChoisitSon(evenement); });
     connect(ligne.ecoute, &QPushButton::clicked, this, [this, evenement] { EcouteSon(evenement); });
-    connect(ligne.active, &QCheckBox::clicked, this, [this, evenement](bool actif) {
+    // Ticked by a click or by the program, the box says what the player wants.
+    connect(ligne.active, &QCheckBox::toggled, this, [this, evenement](bool actif) {
       jeu_->ChangeSon(evenement, actif);
       Redessine();
     });
@@ -67,7 +68,8 @@ void TForm1::ConnecteSignaux() {
   for (const auto& [bouton, genre] : std::initializer_list<std::pair<QRadioButton*, GenreTirage>>{
            {RBquelconque, GenreTirage::Quelconque}, {CkBreal, GenreTirage::Realisables}, {RBfichier, GenreTirage::Fichier}}) {
     const GenreTirage choisi = genre;
-    connect(bouton, &QRadioButton::clicked, this, [this, choisi] {
+    connect(bouton, &QRadioButton::toggled, this, [this, choisi](bool choisie) {
+      if (!choisie) return;
       jeu_->ChoisitGenreTirage(choisi);
       Redessine();
     });
@@ -75,14 +77,14 @@ void TForm1::ConnecteSignaux() {
   for (const auto& [caseACocher, change] : std::initializer_list<std::pair<QCheckBox*, void (Jeu::*)(bool)>>{
            {CkBcalcul, &Jeu::ChangeResultatsAuto}, {CkBpremier, &Jeu::ChangePremiers}, {CkBFou, &Jeu::ChangeFous}}) {
     const auto option = change;
-    connect(caseACocher, &QCheckBox::clicked, this, [this, option](bool actif) {
+    connect(caseACocher, &QCheckBox::toggled, this, [this, option](bool actif) {
       (jeu_.get()->*option)(actif);
       Redessine();
     });
   }
   connect(CBsonTous, &QCheckBox::clicked, this, &TForm1::CBsonTousClick);
-  connect(CBauto, &QCheckBox::clicked, this, &TForm1::CBautoClick);
-  connect(CBmontre, &QCheckBox::clicked, this, &TForm1::CBmontreClick);
+  connect(CBauto, &QCheckBox::toggled, this, &TForm1::CBautoClick);
+  connect(CBmontre, &QCheckBox::toggled, this, &TForm1::CBmontreClick);
   connect(CBtemps, &QComboBox::currentIndexChanged, this, &TForm1::CBtempsChange);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
   connect(CBetape, &QComboBox::currentIndexChanged, this, &TForm1::CBetapeChange);
