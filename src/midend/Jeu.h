@@ -204,8 +204,9 @@ class Jeu : private EvenementsSolveur {
   void EffaceLignes(const QList<int>& lignes) { tirages_.Efface(lignes); }
   void EffaceTout();
   void Classe(bool actif) { tirages_.Classe(actif); }
-  // A new game on the row's draw, with the whole of its time.
-  void JoueLigne(int ligne);
+  // A new game on the row's draw, with the whole of its time; false when
+  // the row held no draw.
+  bool JoueLigne(int ligne);
   // Solves the row's draw; during a game, aside, so that its draw stays.
   void CalculeLigne(int ligne);
   void CopieLigne(int ligne);

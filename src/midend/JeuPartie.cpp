@@ -176,15 +176,17 @@ std::optional<int> Jeu::JoueSaisie(const std::array<std::string, NbChamps>& cham
   return std::nullopt;
 }
 
-void Jeu::JoueLigne(int ligne) {
-  if (ligne < 0) return;
-  SousGarde("TForm1.LVtirageDblClick;", [this, ligne] {
+bool Jeu::JoueLigne(int ligne) {
+  if (ligne < 0) return false;
+  bool jouee = false;
+  SousGarde("TForm1.LVtirageDblClick;", [this, ligne, &jouee] {
     TireLigne(ligne);
-    // A new game on that draw, with the whole of its time.
     PreparePartie();
     Depart();
     tirages_.DefinitLigneCourante(ligne);
+    jouee = true;
   });
+  return jouee;
 }
 
 }  // namespace tolvan

@@ -54,10 +54,7 @@ void TForm1::CBclasseClick() {
 }
 
 void TForm1::LVtirageDblClick() {
-  const int ligne = PremiereLigneChoisie();
-  if (ligne < 0) return;
-  jeu_->JoueLigne(ligne);
-  PCmain->setCurrentWidget(TSjeu);
+  if (jeu_->JoueLigne(PremiereLigneChoisie())) PCmain->setCurrentWidget(TSjeu);
   Redessine();
 }
 

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "PlateformeDeTest.h"
+#include "midend/FichierTexte.h"
+#include "midend/Jeu.h"
+
+namespace tolvan::test {
+namespace {
+
+// The window as the game sees it: what was asked of it, and a name to give.
+struct VueEnregistree : VueJeu {
+  std::vector<int> lignesRefusees;
+  int reponsesDemandees = 0;
+  std::optional<QString> nom;
+  int nomsDemandes = 0;
+  void LigneRefusee(int ligne) override { lignesRefusees.push_back(ligne); }
+  void ReponseDemandee() override { ++reponsesDemandees; }
+  std::optional<QString> NomDuJoueur() override {
+    ++nomsDemandes;
+    return nom;
+  }
+  void Avance(int) override {}
+  void AvantCalcul() override {}
+  void DebutTravail(int) override {}
+  void FinTravail() override {}
+};
+
+// Slots of the pool for 25 50 75 100 3 6, then 101 + 202 = 303.
+const std::vector<int> TirageDe303 = {20, 21, 22, 23, 4, 10, 202};
+
+struct JeuDeTest {
+  PlateformeDeTest plateforme;
+  VueEnregistree vue;
+  QTemporaryDir dossier;
+  std::unique_ptr<Jeu> jeu;
+
+  explicit JeuDeTest(std::map<std::pair<QString, QString>, QString> reglages = {}) {
+    plateforme.reglages.valeurs = std::move(reglages);
+    Recommence();
+  }
+  // A new run of the game on the same desktop, as at the program's start.
+  void Recommence() {
+    jeu = std::make_unique<Jeu>(plateforme, vue, dossier.path() + QLatin1Char('/'));
+    jeu->Demarre();
+  }
+  QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
+  void Ecrit(const QString& nom, const QByteArray& contenu) const {
+    QFile fichier(Chemin(nom));
+    fichier.open(QIODevice::WriteOnly);
+    fichier.write(contenu);
+  }
+  void Presse(std::initializer_list<int> codes) {
+    for (int code : codes) jeu->Presse(code);
+  }
+  // 6x50=300, then 300+3=303.
+  void Trouve303() { Presse({6, CodeFois, 2, CodePlus, 5}); }
+  void Tique(int fois) {
+    for (int i = 0; i < fois; ++i) jeu->Tique();
+  }
+};
+
+TEST(Jeu, AGameIsDealtPlayedAndWonWithItsSoundsAndItsRow) {
+  JeuDeTest t;
+  t.jeu->ChoisitTemps(1);  // 20 seconds
+  t.plateforme.tirages = TirageDe303;
+  t.jeu->NouvellePartie();
+  EXPECT_EQ(t.jeu->Tirage().Resultat, 303);
+  EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
+  ASSERT_EQ(t.jeu->Tirages().NbLignes(), 1);
+  EXPECT_EQ(t.plateforme.sons, std::vector<QString>{"RestoreUp"});
+
+  // A refused line flashes, a taken-back one plays its own sound.
+  t.Presse({1, CodeMoins, 2});
+  EXPECT_EQ(t.vue.lignesRefusees, std::vector<int>{1});
+  t.jeu->Retour();
+  EXPECT_EQ(t.plateforme.sons.back(), "Minimize");
+
+  t.Tique(7);
+  t.Trouve303();
+  EXPECT_TRUE(t.jeu->manche().Gagnee());
+  EXPECT_FALSE(t.jeu->manche().HorlogeEnMarche());
+  EXPECT_EQ(t.plateforme.sons.back(), "SystemQuestion");
+  EXPECT_EQ(t.jeu->manche().Scores(), (std::vector<LigneScore>{{"=>", "7'"}}));
+  EXPECT_EQ(t.jeu->Tirages().Rangee(0).cellules[9], "OUI");
+
+  // Played again, from the same draw: the clock starts from where it stood.
+  t.jeu->Rejoue();
+  EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
+  EXPECT_EQ(t.jeu->Tirages().NbLignes(), 1);
+}
+
+TEST(Jeu, TimeRunsOutSilentlyWhenItsSoundIsOffAndTypedAnswersAreChecked) {
+  JeuDeTest t;
+  t.jeu->ChoisitTemps(1);
+  t.jeu->ChangeResultatsAuto(false);
+  t.jeu->ChangeSon(Evenement::Temps, false);
+  t.plateforme.tirages = TirageDe303;
+  t.jeu->NouvellePartie();
+  t.Presse({6, CodeFois, 2});
+  EXPECT_EQ(t.vue.reponsesDemandees, 1);
+  EXPECT_EQ(t.jeu->Repond("301"), TableauNoir::Verdict::Refusee);
+  EXPECT_EQ(t.jeu->Repond("300"), TableauNoir::Verdict::Acceptee);
+  t.plateforme.sons.clear();
+  t.Tique(20);
+  EXPECT_EQ(t.jeu->manche().DerniereIssue(), Manche::Issue::TempsEcoule);
+  EXPECT_TRUE(t.plateforme.sons.empty());
+  EXPECT_EQ(t.jeu->Repond("303"), TableauNoir::Verdict::Refusee);
+}
+
+TEST(Jeu, ATypedDrawIsTakenWholeOrNotAtAll) {
+  JeuDeTest t;
+  t.jeu->OuvreSaisie();
+  EXPECT_EQ(t.jeu->manche().PanneauVisible(), Manche::Panneau::Saisie);
+  EXPECT_EQ(t.jeu->JoueSaisie({"25", "50", "12a", "100", "3", "6", "303"}), std::optional<int>(2));
+  EXPECT_EQ(t.jeu->Tirages().NbLignes(), 0);
+  EXPECT_EQ(t.jeu->JoueSaisie({"25", "50", "75", "100", "3", "6", "303"}), std::nullopt);
+  EXPECT_EQ(t.jeu->Tirage().Resultat, 303);
+  EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
+  ASSERT_EQ(t.jeu->Tirages().NbLignes(), 1);
+  t.Trouve303();
+  EXPECT_EQ(t.jeu->Tirages().Rangee(0).cellules[9], "OUI");
+}
+
+// Records 500, 400, ... 60 by "a" to "j"; one draw to deal, 303.
+QByteArray Niveau(const QByteArray& temps = "60") {
+  QByteArray niveau = "Test\r\ntirages.tir\r\n" + temps + "\r\n";
+  const char* const scores[] = {"500", "400", "300", "300", "200", "100", "90", "80", "70", "60"};
+  char nom = 'a';
+  for (const char* score : scores) niveau += QByteArray(score) + "\r\n" + QByteArray(1, nom++) + "\r\n1\r\n";
+  return niveau;
+}
+
+TEST(Jeu, ASeriesIsDealtToItsEndAndItsTotalTakesItsPlaceInTheLevelFile) {
+  JeuDeTest t;
+  t.Ecrit("niveau.niv", Niveau());
+  t.Ecrit("tirages.tir", "303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t\r\n");
+  t.jeu->ChangeModeCompetition(true);
+  t.plateforme.fichiers = {t.Chemin("niveau.niv")};
+  t.jeu->ChangeNiveau();
+  ASSERT_TRUE(t.jeu->PeutCommencerSerie());
+  EXPECT_EQ(t.jeu->NiveauAffiche().nom, "Test");
+
+  EXPECT_TRUE(t.jeu->CommenceOuArreteSerie());
+  EXPECT_EQ(t.jeu->manche().Limite(), 60);
+  t.Tique(10);
+  t.Trouve303();  // 60 - 10 div 4 = 58 points
+  EXPECT_EQ(t.jeu->serie().ScoreTotal(), 58);
+  t.jeu->PartieSuivante();
+  t.Tique(8);
+  t.Trouve303();  // 58 more
+  t.jeu->PartieSuivante();
+  t.vue.nom = QStringLiteral("Zoé");
+  t.Tique(60);
+  EXPECT_EQ(t.vue.nomsDemandes, 1);
+  EXPECT_FALSE(t.jeu->serie().EnCours());
+
+  const QStringList lignes = LitFichierTexte(t.Chemin("niveau.niv")).lignes;
+  ASSERT_EQ(lignes.size(), NbLignesNiveau);
+  // 116 goes below the 200 and above the 100, the 60 leaves the table.
+  EXPECT_EQ(lignes.mid(18, 3), QStringList({"116", "Zoé", "2"}));
+  EXPECT_EQ(lignes.mid(30, 3), QStringList({"70", "i", "1"}));
+  EXPECT_EQ(t.jeu->NiveauAffiche().lignesRecords[5][0], "116");
+}
+
+TEST(Jeu, ALevelThatFailsToReadStartsNoSeriesAndIsLeftAlone) {
+  JeuDeTest t;
+  const QByteArray niveau = Niveau("soixante");
+  t.Ecrit("niveau.niv", niveau);
+  t.jeu->ChangeModeCompetition(true);
+  t.plateforme.fichiers = {t.Chemin("niveau.niv")};
+  t.jeu->ChangeNiveau();
+  EXPECT_FALSE(t.jeu->PeutCommencerSerie());
+  ASSERT_EQ(t.plateforme.messages.size(), 1u);
+  EXPECT_TRUE(t.plateforme.messages[0].texte.contains("soixante"));
+  QFile fichier(t.Chemin("niveau.niv"));
+  fichier.open(QIODevice::ReadOnly);
+  EXPECT_EQ(fichier.readAll(), niveau);
+}
+
+TEST(Jeu, ForbiddenHintsLeaveTheScreenDuringCompetitionsOnly) {
+  JeuDeTest t;
+  t.jeu->BasculeAides();
+  ASSERT_TRUE(t.jeu->AidesAffichees());
+  t.jeu->ChangeModeCompetition(true);
+  EXPECT_TRUE(t.jeu->AidesPermises());
+  t.jeu->InterditAides(true);
+  EXPECT_FALSE(t.jeu->AidesAffichees());
+  EXPECT_FALSE(t.jeu->AidesPermises());
+  t.jeu->ChangeModeCompetition(false);
+  EXPECT_TRUE(t.jeu->AidesPermises());
+  // Back in the competition that forbids them, they go again.
+  t.jeu->BasculeAides();
+  t.jeu->ChangeModeCompetition(true);
+  EXPECT_FALSE(t.jeu->AidesAffichees());
+}
+
+TEST(Jeu, OptionsComeBackFromTheSettingsStoreAndCompetitionsSetTheirOwn) {
+  JeuDeTest t;
+  t.jeu->ChangeSolutionsAuto(true);
+  t.jeu->ChangeVoirNbSolutions(true);
+  t.jeu->ChangeFous(true);
+  t.jeu->ChangeResultatsAuto(false);
+  t.jeu->ChoisitTemps(7);
+  t.jeu->ChangeSon(Evenement::Erreur, false);
+  const Options choisies = t.jeu->options();
+  t.jeu->Termine();
+  t.Recommence();
+  EXPECT_EQ(t.jeu->options(), choisies);
+  EXPECT_EQ(t.jeu->manche().Limite(), 180);
+
+  t.jeu->ChangeModeCompetition(true);
+  EXPECT_TRUE(t.jeu->options().resultatsAuto);
+  EXPECT_FALSE(t.jeu->options().voirNbSolutions);
+  // Without the solver, the count and the solvable-only draws go too.
+  t.jeu->ChangeModeCompetition(false);
+  t.jeu->ChoisitGenreTirage(GenreTirage::Realisables);
+  t.jeu->ChangeSolutionsAuto(false);
+  EXPECT_EQ(t.jeu->options().genre, GenreTirage::Quelconque);
+}
+
+}  // namespace
+}  // namespace tolvan::test
