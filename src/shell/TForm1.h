@@ -57,7 +57,8 @@ class TForm1 : public QWidget, private VueJeu {
   // Gives the captions and messages the texts of a language file.
   void change_langue(const QString& chemin);
 
-  // --- handlers, by page; each reads its control, calls the game, redraws ---
+  // --- handlers the tests and tools drive; each reads its control, calls
+  // the game and redraws (the others are private) ---
   // "Jeu"
   void BresultClick();
   void BTnouvPartieClick();
@@ -65,46 +66,18 @@ class TForm1 : public QWidget, private VueJeu {
   void Timer1Timer();
   // A mouse button pressed on tile 1..6 or on an operator 7..10.
   void Effectue(int code);
-  void BTannulClick();
-  void MaReponseKeyup(int touche, Qt::KeyboardModifiers modificateurs);
   void Modifer1Click();
-  void BTjouerClick();
-  // A key released in one of the number fields (`Edit1` to `Edit7`, `Enbadecomp`).
-  void EditKeyUp(QLineEdit* champ, int touche, Qt::KeyboardModifiers modificateurs);
   void BTvoirSolClick();
-  void BTrightClick();
-  void BTleftClick();
   void BTsimpleClick();
-  void BTtordueClick();
-  void BTmienneClick();
-  void CBetapeChange(int choix);
-  void CBoperChange(int choix);
-  // The hints band and the mini calculator
   void BTbackClick();
   void BTdecompClick();
-  void BTlastligneClick();
-  void RBplusClick();
   void RBfoisClick();
-  void RBmoinsClick();
-  void RBdivClick();
-  void BitBtn5Click();
-  void BitBtn6Click();
-  void LcalculKeyDown();
-  void LcalculKeyPress(const QString& texte);
-  void LcalculKeyUp(int touche, Qt::KeyboardModifiers modificateurs);
   // "Options"
-  void CBautoClick();
-  void CBmontreClick();
-  void CBtempsChange();
-  void CBsonTousClick();
   void BTopenSonClick();
   void BTsaveSonClick();
   // "Compétition"
-  void CBcompetClick();
   void BTchangeClick();
   void BTstartClick();
-  void CBaideClick();
-  void CBtimeClick();
   // "Tirages"
   void BTopenClick();
   void BTsaveClick();
@@ -132,6 +105,35 @@ class TForm1 : public QWidget, private VueJeu {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The other handlers.
+  void BTannulClick();
+  void MaReponseKeyup(int touche, Qt::KeyboardModifiers modificateurs);
+  void BTjouerClick();
+  // A key released in one of the number fields (`Edit1` to `Edit7`, `Enbadecomp`).
+  void EditKeyUp(QLineEdit* champ, int touche, Qt::KeyboardModifiers modificateurs);
+  void BTrightClick();
+  void BTleftClick();
+  void BTtordueClick();
+  void BTmienneClick();
+  void CBetapeChange(int choix);
+  void CBoperChange(int choix);
+  void BTlastligneClick();
+  void RBplusClick();
+  void RBmoinsClick();
+  void RBdivClick();
+  void BitBtn5Click();
+  void BitBtn6Click();
+  void LcalculKeyDown();
+  void LcalculKeyPress(const QString& texte);
+  void LcalculKeyUp(int touche, Qt::KeyboardModifiers modificateurs);
+  void CBautoClick();
+  void CBmontreClick();
+  void CBtempsChange();
+  void CBsonTousClick();
+  void CBcompetClick();
+  void CBaideClick();
+  void CBtimeClick();
+
   // What the game asks of the window.
   void LigneRefusee(int ligne) override;
   void ReponseDemandee() override;

@@ -41,6 +41,9 @@ void TForm1::BTopenSonClick() {
   Redessine();
 }
 
-void TForm1::BTsaveSonClick() { jeu_->SauveTheme(); }
+void TForm1::BTsaveSonClick() {
+  jeu_->SauveTheme();
+  Redessine();
+}
 
 }  // namespace tolvan

@@ -23,11 +23,20 @@ void TForm1::BTopenClick() {
   Redessine();
 }
 
-void TForm1::BTsaveClick() { jeu_->SauveListe(); }
+void TForm1::BTsaveClick() {
+  jeu_->SauveListe();
+  Redessine();
+}
 
-void TForm1::BTexcelClick() { jeu_->ExporteListe(); }
+void TForm1::BTexcelClick() {
+  jeu_->ExporteListe();
+  Redessine();
+}
 
-void TForm1::BTimprimClick() { jeu_->ImprimeListe(); }
+void TForm1::BTimprimClick() {
+  jeu_->ImprimeListe();
+  Redessine();
+}
 
 void TForm1::BTeffaceToutClick() {
   jeu_->EffaceTout();
@@ -46,7 +55,10 @@ void TForm1::BTgenereClick() {
   Redessine();
 }
 
-void TForm1::STOPClick() { jeu_->ArreteGeneration(); }
+void TForm1::STOPClick() {
+  jeu_->ArreteGeneration();
+  Redessine();
+}
 
 void TForm1::CBclasseClick() {
   jeu_->Classe(CBclasse->isChecked());
