@@ -1,5 +1,7 @@
 #include "Statistiques.h"
 
+#include "Difficultes.h"
+
 #include <algorithm>
 #include <atomic>
 #include <charconv>
@@ -228,15 +230,21 @@ std::vector<std::pair<int, long long>> Impossibles(const std::vector<longint>& n
 int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
                  bool progresVisible) {
   bool json = false;
+  bool difficultes = false;
   std::vector<longint> nombres;
   for (const std::string& argument : arguments) {
     if (argument == "--json") {
       json = true;
       continue;
     }
+    if (argument == "--difficulte") {
+      difficultes = true;
+      continue;
+    }
     const std::optional<longint> valeur = LitEntier(argument);
     if (!valeur || *valeur < 1 || *valeur > 999) {
-      erreurs << "usage : tolvan-stats [--json] [N1 N2 N3 N4 N5 N6]   (nombres de 1 à 999)\n";
+      erreurs << "usage : tolvan-stats [--json] [N1 N2 N3 N4 N5 N6]   (nombres de 1 à 999)\n"
+                 "        tolvan-stats [--json] --difficulte\n";
       return 2;
     }
     nombres.push_back(*valeur);
@@ -265,6 +273,19 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
     return 0;
   }
   const int fils = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  const auto progres = [&](int fait, int total) {
+    if (progresVisible) erreurs << "\r" << (100 * fait / total) << " %" << std::flush;
+  };
+  if (difficultes) {
+    if (!nombres.empty()) {
+      erreurs << "tolvan-stats : --difficulte ne prend pas de tirage\n";
+      return 2;
+    }
+    const Repartition repartition = CalculeDifficultes(TiragesDifficulte, GraineDifficulte, fils, progres);
+    if (progresVisible) erreurs << "\r     \r" << std::flush;
+    EcritDifficultes(repartition, json, sortie);
+    return 0;
+  }
   const Table table = CalculeTable(fils, [&](int fait, int total) {
     if (progresVisible) erreurs << "\r" << (100 * fait / total) << " %" << std::flush;
   });
