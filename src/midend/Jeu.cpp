@@ -75,6 +75,8 @@ void Jeu::AppliqueReglage(Reglage reglage, const QString& valeur) {
     case Reglage::VoirSol: ChangeVoirNbSolutions(oui); break;
     case Reglage::Premier: ChangePremiers(oui); break;
     case Reglage::Fous: ChangeFous(oui); break;
+    case Reglage::Coach: options_.coach = oui; break;
+    case Reglage::Difficulte: ChoisitDifficulte(valeur.toInt()); break;
     case Reglage::Temps: {
       const int choix = valeur.toInt();
       ChoisitTemps(choix >= 0 && choix < static_cast<int>(DureesTemps.size()) ? choix : -1);

@@ -8,6 +8,7 @@
 // without a window.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
@@ -25,6 +26,7 @@
 #include "competition/Serie.h"
 #include "engine/PanneauSolutions.h"
 #include "engine/Solveur.h"
+#include "game/Coach.h"
 #include "game/Manche.h"
 #include "game/MiniCalculatrice.h"
 #include "game/SaisieTirage.h"
@@ -94,6 +96,14 @@ class Jeu : private EvenementsSolveur {
   longint OperationDerniereLigne() const { return operDerniereLigne_; }
   const MiniCalculatrice& Calculatrice() const { return calculatrice_; }
   bool GenerationEnCours() const { return generationEnCours_; }
+  // The coach's line, empty when it has nothing to say (or is off).
+  const std::string& TexteCoach() const { return texteCoach_; }
+  // The last hint step shown, and how many hints this game used.
+  const std::string& TexteIndice() const { return texteIndice_; }
+  int IndicesUtilises() const { return indicesUtilises_; }
+  // The mark of the game that just ended, for its summary; none in
+  // competition or before a game ended.
+  std::optional<int> DifficulteDeLaPartie() const { return difficultePartie_; }
   // The solver of the draw on the board, as the tests and the hints read it.
   const Solveur& solveur() const { return solveur_; }
 
@@ -107,6 +117,9 @@ class Jeu : private EvenementsSolveur {
   // The level, the coefficient and the hint ban can change between series only.
   bool ReglagesDeSerieModifiables() const;
   bool SolutionsPermises() const { return !serie_.ModeCompetition(); }
+  // The coach and the hints by steps are training's only.
+  bool CoachVisible() const { return options_.coach && !serie_.ModeCompetition(); }
+  bool IndicesParEtapesPermis() const { return !serie_.ModeCompetition() && manche_.PartieEnJeu(); }
   bool ListeVisible() const { return !serie_.ModeCompetition(); }
 
   // --- a game ---
@@ -144,6 +157,8 @@ class Jeu : private EvenementsSolveur {
   // --- the hints band and the calculator ---
   void BasculeAides();
   void ChercheDerniereLigne();
+  // "Indice": one more step of help from the position on the board.
+  void Indice();
   // An empty field (or one holding no number) stands for the target.
   void Decompose(const std::string& champ);
   void ChoisitOperationDerniereLigne(longint oper);
@@ -159,6 +174,9 @@ class Jeu : private EvenementsSolveur {
   void ChangePremiers(bool actif) { options_.premiers = actif; }
   void ChangeFous(bool actif) { options_.fous = actif; }
   void ChoisitGenreTirage(GenreTirage genre) { options_.genre = genre; }
+  // 0 for any mark, else 1 to 5.
+  void ChoisitDifficulte(int marque) { options_.difficulte = std::clamp(marque, 0, 5); }
+  void ChangeCoach(bool actif);
   // The choice of "Temps :" restarts the clock under its limit; -1 (a
   // stored choice out of the list) keeps the limit.
   void ChoisitTemps(int choix);
@@ -247,6 +265,17 @@ class Jeu : private EvenementsSolveur {
   void Reagit(const TableauNoir::Reaction& reaction);
   void RetrouveTirageDeLaManche();
   void MontreApresCalcul(const std::function<LignesPanneau()>& lignes);
+  // A new random draw that keeps to the chosen mark.
+  void TireAuHasardDeDifficulte();
+  // What the coach and the hints see: the numbers in play, a line in
+  // progress given back its first number.
+  Position PositionEnJeu();
+  Solveur& SolveurDuCoach();
+  // After a press, a typed answer or "Retour": the coach speaks again and
+  // the hints start over when the finished lines changed.
+  void SuitLesLignes();
+  // The end of a game: its mark, and the coach's last word.
+  void BilanDeFin(bool gagnee);
   void MontreDerniereLigne(const std::optional<std::string>& texte);
   Solveur& SolveurDeTravail();
 
@@ -308,6 +337,15 @@ class Jeu : private EvenementsSolveur {
   std::string derniereLigne_;
   longint operDerniereLigne_ = OperAddition;
   MiniCalculatrice calculatrice_;
+
+  // The coach's and the hints' own solver: the draw's stays as it is.
+  std::unique_ptr<Solveur> coach_;
+  std::string texteCoach_;
+  int lignesSuivies_ = 0;  // finished lines when the coach last spoke
+  int echelon_ = 0;        // hint steps shown for this position
+  std::string texteIndice_;
+  int indicesUtilises_ = 0;
+  std::optional<int> difficultePartie_;
 };
 
 }  // namespace tolvan

@@ -50,9 +50,7 @@ Jeu::SourceTirage Jeu::TireNouveauTirage() {
       if (TireDansLaListe()) source = SourceTirage::Liste;
       return;
     }
-    const OptionsTirage tirage{options_.fous, options_.premiers, options_.solutionsAuto,
-                               options_.genre == GenreTirage::Realisables};
-    TireAuHasard(solveur_, tirage, [this](int n) { return services_.Aleatoire(n); });
+    TireAuHasardDeDifficulte();
     source = SourceTirage::Hasard;
   });
   return source;
@@ -101,6 +99,12 @@ void Jeu::Depart() {
   manche_.Demarre(solveur_.Tirage);
   MontreTirage();
   lignesSolutions_.clear();
+  texteCoach_.clear();
+  texteIndice_.clear();
+  echelon_ = 0;
+  indicesUtilises_ = 0;
+  lignesSuivies_ = 0;
+  difficultePartie_.reset();
   if (options_.solutionsAuto) {
     vue_.AvantCalcul();
     solveur_.ChercheSol(0);
@@ -116,6 +120,7 @@ void Jeu::Tique() {
 
 void Jeu::TempsEcoule() {
   JoueSon(Evenement::Temps);
+  BilanDeFin(false);
   // In competition the first draw not found ends the series, even one given up.
   if (serie_.ModeCompetition()) TermineSerie();
 }
@@ -125,6 +130,7 @@ void Jeu::Reagit(const TableauNoir::Reaction& reaction) {
   if (reaction.refusee) vue_.LigneRefusee(manche_.Tableau().NumLigne);
   if (reaction.son) JoueSon(*reaction.son);
   if (reaction.gagne) Gagne();
+  SuitLesLignes();
 }
 
 void Jeu::Presse(int code) {
@@ -137,6 +143,7 @@ TableauNoir::Verdict Jeu::Repond(const std::string& reponse) {
   const TableauNoir::Verdict verdict = manche_.VerifieResultat(reponse);
   if (verdict == TableauNoir::Verdict::Refusee) vue_.LigneRefusee(manche_.Tableau().NumLigne);
   if (verdict == TableauNoir::Verdict::Gagnee) Gagne();
+  SuitLesLignes();
   return verdict;
 }
 
@@ -148,6 +155,7 @@ void Jeu::Gagne() {
     const int seconde = manche_.Gagne();
     manche_.AjouteScore(serie_.EnCours() ? serie_.CompteTrouve(seconde) : Manche::LigneEntrainement(seconde));
     tirages_.MarqueTrouve();
+    BilanDeFin(true);
   }, "BUG !");
 }
 

@@ -16,6 +16,8 @@ ValeursReglages ValeursDesOptions(const Options& options) {
   pose(Reglage::Temps, QString::number(options.temps));
   for (const EvenementSonore& e : EvenementsSonores()) pose(e.interrupteur, TexteCase(options.SonActif(e.evenement)));
   pose(Reglage::Fichier, options.fichierSon);
+  pose(Reglage::Coach, TexteCase(options.coach));
+  pose(Reglage::Difficulte, QString::number(options.difficulte));
   return valeurs;
 }
 

@@ -23,6 +23,10 @@ struct Options {
   bool fous = false;             // "Tirages Fous !"
   int temps = 0;                 // the choice of "Temps :"; -1 when none is
   GenreTirage genre = GenreTirage::Quelconque;
+  // The mark random draws keep to, 1 to 5; 0 for any ("toutes").
+  int difficulte = 0;
+  // "Coach : dire si le compte est encore possible", in training.
+  bool coach = false;
   std::array<bool, NbEvenements> sons{true, true, true, true, true, true, true};
   // The files chosen last, kept with the options.
   QString fichierLangue;

@@ -19,6 +19,8 @@ const ValeurReglage& EmplacementDe(Reglage reglage) {
       {CleSound, QStringLiteral("Trouve")},
       {CleSound, QStringLiteral("temps")},
       {CleSound, QStringLiteral("Fichier")},
+      {CleOption, QStringLiteral("Coach")},
+      {CleOption, QStringLiteral("Difficulte")},
   }};
   return emplacements[static_cast<std::size_t>(reglage)];
 }
@@ -50,7 +52,8 @@ bool EcritReglages(MagasinReglages& magasin, const ValeursReglages& valeurs) {
   const Reglage ordre[NbReglages] = {Reglage::Langue,  Reglage::SolAuto, Reglage::CalcAuto, Reglage::VoirSol,
                                      Reglage::Premier, Reglage::Fous,    Reglage::Temps,    Reglage::Fichier,
                                      Reglage::Click,   Reglage::Result,  Reglage::Erreur,   Reglage::Annul,
-                                     Reglage::NewGame, Reglage::Trouve,  Reglage::TempsSon};
+                                     Reglage::NewGame, Reglage::Trouve,  Reglage::TempsSon, Reglage::Coach,
+                                     Reglage::Difficulte};
   try {
     for (const Reglage reglage : ordre) {
       const std::optional<QString>& valeur = valeurs[static_cast<std::size_t>(reglage)];

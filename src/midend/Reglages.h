@@ -17,12 +17,14 @@ inline const QString CleTolvan = QStringLiteral("software/Tolvan");
 inline const QString CleOption = QStringLiteral("software/Tolvan/Option");
 inline const QString CleSound = QStringLiteral("software/Tolvan/Option/Sound");
 
-// The fifteen values, in the order they are read.
+// The values, in the order they are read: the fifteen the game has always
+// kept, then the coach and the difficulty of random draws.
 enum class Reglage {
   Langue, SolAuto, CalcAuto, VoirSol, Premier, Fous, Temps,
-  Click, Result, Erreur, Annul, NewGame, Trouve, TempsSon, Fichier
+  Click, Result, Erreur, Annul, NewGame, Trouve, TempsSon, Fichier,
+  Coach, Difficulte
 };
-inline constexpr int NbReglages = 15;
+inline constexpr int NbReglages = 17;
 
 struct ValeurReglage {
   QString cle;

@@ -84,6 +84,7 @@ void TForm1::FormCreate() {
     // Filled, not chosen: the game's options choose.
     const QSignalBlocker silenceTemps(CBtemps);
     const QSignalBlocker silenceCoefficient(CBtime);
+    const QSignalBlocker silenceDifficulte(CBdifficulte);
     CBtemps->addItems(DureesAffichees);
     CBtime->addItems(CoefficientsTemps);
   }

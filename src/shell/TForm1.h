@@ -133,6 +133,9 @@ class TForm1 : public QWidget, private VueJeu {
   void CBcompetClick();
   void CBaideClick();
   void CBtimeClick();
+  void CBcoachClick();
+  void CBdifficulteChange();
+  void BTindiceClick();
 
   // What the game asks of the window.
   void LigneRefusee(int ligne) override;
@@ -171,6 +174,7 @@ class TForm1 : public QWidget, private VueJeu {
   void RedessineBilan();
   void RedessineScores();
   void RedessineSolutions();
+  void RedessineCoach();
   void RedessineOptions();
   void RedessineCompetition();
   void RedessineTirages();
@@ -233,10 +237,14 @@ class TForm1 : public QWidget, private VueJeu {
               *BTright = nullptr, *BTmienne = nullptr;
   QComboBox *CBetape = nullptr, *CBoper = nullptr;
   QProgressBar* PB = nullptr;
+  QLabel* LBcoach = nullptr;
 
   // "Options"
   QGroupBox *GBentrain = nullptr, *GBtirage = nullptr, *GBson = nullptr;
-  QCheckBox *CBauto = nullptr, *CkBcalcul = nullptr, *CBmontre = nullptr, *CkBpremier = nullptr, *CkBFou = nullptr;
+  QCheckBox *CBauto = nullptr, *CkBcalcul = nullptr, *CBmontre = nullptr, *CkBpremier = nullptr, *CkBFou = nullptr,
+            *CBcoach = nullptr;
+  QLabel* LBdifficulte = nullptr;
+  QComboBox* CBdifficulte = nullptr;
   QLabel* LBtemps = nullptr;
   QComboBox* CBtemps = nullptr;
   QRadioButton *RBquelconque = nullptr, *CkBreal = nullptr, *RBfichier = nullptr;
@@ -272,7 +280,9 @@ class TForm1 : public QWidget, private VueJeu {
   // The hints band and the mini calculator, below the pages.
   QGroupBox *GBindice = nullptr, *GBcalcul = nullptr;
   QPushButton *BTdecomp = nullptr, *BTlastligne = nullptr, *BitBtn6 = nullptr, *BitBtn5 = nullptr;
-  QLineEdit *Ldecompos = nullptr, *Enbadecomp = nullptr, *ElastLigne = nullptr;
+  QLineEdit *Ldecompos = nullptr, *Enbadecomp = nullptr, *ElastLigne = nullptr, *Lindice = nullptr;
+  QPushButton* BTindice = nullptr;
+  QLabel* LBnbIndices = nullptr;
   QRadioButton *RBplus = nullptr, *RBfois = nullptr, *RBmoins = nullptr, *RBdiv = nullptr;
   QLineEdit *Lcalcul = nullptr, *TXTnb1 = nullptr, *TXTope = nullptr, *TXTnb2 = nullptr, *TXTresult = nullptr;
   QLabel* Label1 = nullptr;

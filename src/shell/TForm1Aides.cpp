@@ -12,6 +12,11 @@ void TForm1::BTbackClick() {
   Redessine();
 }
 
+void TForm1::BTindiceClick() {
+  jeu_->Indice();
+  Redessine();
+}
+
 void TForm1::BTdecompClick() {
   jeu_->Decompose(Enbadecomp->text().toStdString());
   // The number broken down replaces what was typed, even the same number.

@@ -24,6 +24,16 @@ void TForm1::CBtempsChange() {
   Redessine();
 }
 
+void TForm1::CBcoachClick() {
+  jeu_->ChangeCoach(CBcoach->isChecked());
+  Redessine();
+}
+
+void TForm1::CBdifficulteChange() {
+  jeu_->ChoisitDifficulte(CBdifficulte->currentIndex());
+  Redessine();
+}
+
 void TForm1::CBsonTousClick() {
   jeu_->ChangeTousLesSons(CBsonTous->isChecked());
   Redessine();

@@ -94,6 +94,7 @@ void TForm1::NommePourLecteursDEcran() {
       {TXTresult, "résultat du calcul"},
       {Enbadecomp, "nombre à décomposer"},
       {Ldecompos, "décomposition"},
+      {Lindice, "indice"},
       {ElastLigne, "dernière ligne possible"},
   };
   for (const auto& [controle, nom] : noms) controle->setAccessibleName(QString::fromUtf8(nom));
@@ -135,6 +136,10 @@ void TForm1::CreePageJeu(QWidget* page) {
   // Room for the longest result a line can give: ten digits.
   MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);
   PB = Barre(page, "PB", 3600, QRect(4, 262, 528, 13));
+  // Below the board, where the solutions' filters go when they are shown.
+  LBcoach = Etiquette(page, "LBcoach", {}, QRect(381, 192, 149, 66));
+  LBcoach->setWordWrap(true);
+  LBcoach->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   PB->setTextVisible(true);
 }
 
@@ -221,22 +226,30 @@ void TForm1::CreeOutilsSolutions(QWidget* page) {
 void TForm1::CreePageOptions(QWidget* page) {
   GBentrain = Groupe(page, "GBentrain", {}, QRect(4, 2, 244, 152));
   CBauto = CaseACocher(GBentrain, "CBauto", {},
-                       QRect(8, 8, 232, 20), false, QStringLiteral("Désactiver sur les machines lentes"));
+                       QRect(8, 6, 232, 20), false, QStringLiteral("Désactiver sur les machines lentes"));
   CkBcalcul = CaseACocher(GBentrain, "CkBcalcul", {},
-                          QRect(8, 30, 232, 20), true,
+                          QRect(8, 26, 232, 20), true,
                           QStringLiteral("Affiche automatiquement le résultat à la fin d'un calcul"));
-  CBmontre = CaseACocher(GBentrain, "CBmontre", {}, QRect(8, 52, 232, 20),
+  CBmontre = CaseACocher(GBentrain, "CBmontre", {}, QRect(8, 46, 232, 20),
                          false, QStringLiteral("Affiche le nombre de solution pour le tirage en cours"));
   CkBpremier = CaseACocher(GBentrain, "CkBpremier", {},
-                           QRect(8, 74, 232, 20), false,
+                           QRect(8, 66, 232, 20), false,
                            QStringLiteral("Grace à cette option le résultat à trouver sera toujours premier"));
-  CkBFou = CaseACocher(GBentrain, "CkBFou", {}, QRect(8, 96, 232, 20), false);
-  LBtemps = Etiquette(GBentrain, "LBtemps", {}, QRect(10, 122, 50, 22));
-  CBtemps = ListeDeroulante(GBentrain, "CBtemps", QRect(64, 121, 130, 24),
+  CkBFou = CaseACocher(GBentrain, "CkBFou", {}, QRect(8, 86, 232, 20), false);
+  CBcoach = CaseACocher(GBentrain, "CBcoach", QStringLiteral("Coach : dire si le compte est encore possible"),
+                        QRect(8, 106, 232, 20), false,
+                        QStringLiteral("Après chaque ligne, dit si le résultat peut encore être trouvé"));
+  LBtemps = Etiquette(GBentrain, "LBtemps", {}, QRect(10, 127, 50, 22));
+  CBtemps = ListeDeroulante(GBentrain, "CBtemps", QRect(64, 126, 130, 24),
                             QStringLiteral("Modifier le temps autorisé pour trouver la solution"));
 
   GBtirage = Groupe(page, "GBtirage", {}, QRect(4, 158, 244, 112));
-  RBquelconque = BoutonRadio(GBtirage, "RBquelconque", {}, QRect(8, 20, 232, 20));
+  RBquelconque = BoutonRadio(GBtirage, "RBquelconque", {}, QRect(8, 20, 112, 20));
+  LBdifficulte = Etiquette(GBtirage, "LBdifficulte", QStringLiteral("Difficulté :"), QRect(122, 19, 58, 22));
+  CBdifficulte = ListeDeroulante(GBtirage, "CBdifficulte", QRect(180, 18, 58, 24),
+                                 QStringLiteral("Les tirages au hasard ont cette difficulté, de 1 à 5"));
+  CBdifficulte->addItems({QStringLiteral("toutes"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                          QStringLiteral("4"), QStringLiteral("5")});
   CkBreal = BoutonRadio(GBtirage, "CkBreal", {}, QRect(8, 42, 232, 20),
                         QStringLiteral("Les tirages n'ayant pas de solution ne sont pas retenus"));
   RBfichier = BoutonRadio(GBtirage, "RBfichier", {},
@@ -353,7 +366,7 @@ void TForm1::CreePageAPropos(QWidget* page) {
 }
 
 void TForm1::CreeBandeAides() {
-  GBindice = Groupe(this, "GBindice", {}, QRect(8, 316, 371, 81));
+  GBindice = Groupe(this, "GBindice", {}, QRect(8, 316, 371, 109));
   BTdecomp = BoutonImage(GBindice, "BTdecomp", {}, Picto::Decomposition,
                          QRect(6, 16, 118, 26), QStringLiteral("Décomposer ce nombre en facteur premier"));
   Enbadecomp = ChampNombre(GBindice, "Enbadecomp", QRect(128, 18, 50, 22), 4);
@@ -377,7 +390,13 @@ void TForm1::CreeBandeAides() {
   BitBtn6->setAccessibleName(QStringLiteral("ligne précédente"));
   BitBtn5->setAccessibleName(QStringLiteral("ligne suivante"));
 
-  GBcalcul = Groupe(this, "GBcalcul", {}, QRect(382, 316, 163, 81));
+  BTindice = Bouton(GBindice, "BTindice", QStringLiteral("Indice"), QRect(6, 77, 70, 26),
+                    QStringLiteral("Une aide de plus, à partir des nombres encore en jeu"));
+  LBnbIndices = Etiquette(GBindice, "LBnbIndices", QStringLiteral("Indices : 0"), QRect(80, 79, 66, 22));
+  Lindice = Champ(GBindice, "Lindice", {}, QRect(148, 79, 217, 22));
+  Lindice->setReadOnly(true);
+
+  GBcalcul = Groupe(this, "GBcalcul", {}, QRect(382, 316, 163, 109));
   Lcalcul = Champ(GBcalcul, "Lcalcul", {}, QRect(6, 18, 151, 22), 12, QStringLiteral("Calcul"));
   TXTnb1 = Champ(GBcalcul, "TXTnb1", {}, QRect(6, 49, 38, 22), 32767, QStringLiteral("Calcul"));
   TXTope = Champ(GBcalcul, "TXTope", QStringLiteral("o"), QRect(45, 49, 14, 22), 32767, QStringLiteral("Calcul"));

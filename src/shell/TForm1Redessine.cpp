@@ -113,6 +113,15 @@ void TForm1::RedessineJeu() {
   RedessineBilan();
   RedessineScores();
   RedessineSolutions();
+  RedessineCoach();
+}
+
+void TForm1::RedessineCoach() {
+  const QString texte = Texte(jeu_->TexteCoach());
+  LBcoach->setText(texte);
+  LBcoach->setAccessibleName(texte.isEmpty() ? QStringLiteral("coach") : texte);
+  // Below the board, the solutions' filters take its place when shown.
+  LBcoach->setVisible(jeu_->CoachVisible() && !jeu_->SolutionsVisibles());
 }
 
 void TForm1::RedessineTableau() {
@@ -164,6 +173,9 @@ void TForm1::RedessineBilan() {
                                                                           : titreBravo_);
   QStringList lignes;
   for (const std::string& ligne : manche.Recap()) lignes.append(Texte(ligne));
+  if (const std::optional<int> marque = jeu_->DifficulteDeLaPartie()) {
+    lignes.append(QStringLiteral("Difficulté : %1/5").arg(*marque));
+  }
   if (MMrecap->property("lignes").toStringList() == lignes && MMrecap->property("lignes").isValid()) return;
   MMrecap->setProperty("lignes", lignes);
   MMrecap->clear();
@@ -204,6 +216,8 @@ void TForm1::RedessineOptions() {
   Coche(CBmontre, options.voirNbSolutions);
   Coche(CkBpremier, options.premiers);
   Coche(CkBFou, options.fous);
+  Coche(CBcoach, options.coach);
+  Choisit(CBdifficulte, options.difficulte);
   // "Réalisables uniquement" and the count need the solver.
   CkBreal->setEnabled(options.solutionsAuto);
   CBmontre->setEnabled(options.solutionsAuto);
@@ -268,6 +282,9 @@ void TForm1::RedessineAides() {
     setFixedSize(TailleFenetre(affichees));
   }
   Montre(Enbadecomp, Texte(jeu_->NombreADecomposer()));
+  Montre(Lindice, Texte(jeu_->TexteIndice()));
+  LBnbIndices->setText(QStringLiteral("Indices : %1").arg(jeu_->IndicesUtilises()));
+  BTindice->setEnabled(jeu_->IndicesParEtapesPermis());
   Montre(Ldecompos, Texte(jeu_->Decomposition()));
   const QString ligne = Texte(jeu_->DerniereLigneTrouvee());
   if (ElastLigne->text() != ligne) {

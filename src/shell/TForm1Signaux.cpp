@@ -40,6 +40,7 @@ void TForm1::ConnecteSignaux() {
       {BTjouer, &TForm1::BTjouerClick},
       {BTback, &TForm1::BTbackClick},
       {BTdecomp, &TForm1::BTdecompClick},
+      {BTindice, &TForm1::BTindiceClick},
       {BTlastligne, &TForm1::BTlastligneClick},
       {BitBtn5, &TForm1::BitBtn5Click},
       {BitBtn6, &TForm1::BitBtn6Click},
@@ -86,6 +87,8 @@ void TForm1::ConnecteSignaux() {
   connect(CBauto, &QCheckBox::toggled, this, &TForm1::CBautoClick);
   connect(CBmontre, &QCheckBox::toggled, this, &TForm1::CBmontreClick);
   connect(CBtemps, &QComboBox::currentIndexChanged, this, &TForm1::CBtempsChange);
+  connect(CBdifficulte, &QComboBox::currentIndexChanged, this, &TForm1::CBdifficulteChange);
+  connect(CBcoach, &QCheckBox::toggled, this, &TForm1::CBcoachClick);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
   connect(CBetape, &QComboBox::currentIndexChanged, this, &TForm1::CBetapeChange);
   connect(CBoper, &QComboBox::currentIndexChanged, this, &TForm1::CBoperChange);

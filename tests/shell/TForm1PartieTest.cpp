@@ -111,7 +111,9 @@ TEST(Partie, FromNewGameToTheWinWithItsRecapScoreAndMark) {
   EXPECT_TRUE(f.fenetre->jeu().manche().Gagnee());
   EXPECT_EQ(f.plateforme.sons, (std::vector<QString>{"RestoreUp", "MenuPopup", "MenuPopup", "MenuCommand",
                                                      "MenuPopup", "SystemQuestion"}));
-  EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(), "303\n25 50 75 100 3 6 \n \n6x50=300\n300+3=303");
+  // Its difficulty mark ends the summary.
+  EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(),
+            "303\n25 50 75 100 3 6 \n \n6x50=300\n300+3=303\nDifficulté : 1/5");
   auto* scores = f.W<QTreeWidget>("LVscore");
   ASSERT_EQ(scores->topLevelItemCount(), 1);
   EXPECT_EQ(f.Rangee(scores, 0), QStringList({"=>", "42'"}));
@@ -164,7 +166,7 @@ TEST(Partie, TimeRunsOutOnTheLastTickOfTheLimit) {
   EXPECT_EQ(f.Tirage(0).value(9), "NON");
   // A lost game is not reported as a win: the summary names the draw missed.
   EXPECT_EQ(f.W<QGroupBox>("GBbravo")->title(), "Temps écoulé !");
-  EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(), "303\n25 50 75 100 3 6 ");
+  EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(), "303\n25 50 75 100 3 6 \nDifficulté : 1/5");
 
   // With "Temps écoulé" off, the end is silent.
   f.W<QCheckBox>("CBsonlose")->setChecked(false);
@@ -288,7 +290,7 @@ TEST(Partie, TypedAnswersTakeOnlyKeypadDigitsAndEnter) {
   tape("P5", "BTfois", "P2", "303");   // 3x101=303
   EXPECT_FALSE(f.W("GBjeu")->isVisible());
   EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(),
-            "303\n25 50 75 100 3 6 \n \n25+50=75\n75/75=1\n100+1=101\n3x101=303");
+            "303\n25 50 75 100 3 6 \n \n25+50=75\n75/75=1\n100+1=101\n3x101=303\nDifficulté : 1/5");
   EXPECT_EQ(f.W<QTreeWidget>("LVscore")->topLevelItemCount(), 1);
 }
 

@@ -25,13 +25,15 @@ TEST(Reglages, AFirstStartRunsOnDefaultsAndTheCloseStoresThemAll) {
   FenetreDeTest f;
   EXPECT_TRUE(f.plateforme.messages.empty());
   f.fenetre->close();
-  EXPECT_EQ(f.plateforme.reglages.valeurs.size(), 15u);
+  EXPECT_EQ(f.plateforme.reglages.valeurs.size(), static_cast<std::size_t>(NbReglages));
   EXPECT_EQ(Valeur(f, "software/Tolvan", "Langue"), f.Repertoire() + "francais.tvl");
   EXPECT_EQ(Valeur(f, Option, "SolAuto"), "false");
   EXPECT_EQ(Valeur(f, Option, "CalcAuto"), "true");
   EXPECT_EQ(Valeur(f, Option, "Temps"), "0");
   EXPECT_EQ(Valeur(f, Sound, "temps"), "true");
   EXPECT_EQ(Valeur(f, Sound, "Fichier"), f.Repertoire() + "system defaut.son");
+  EXPECT_EQ(Valeur(f, Option, "Coach"), "false");
+  EXPECT_EQ(Valeur(f, Option, "Difficulte"), "0");
 }
 
 TEST(Reglages, StoredValuesActAsTheyWouldHaveBeenChosen) {

@@ -1,0 +1,86 @@
+// The coach, the hints by steps and the difficulty mark: what the solver
+// can tell a player from the position on the board, in training.
+#include "Jeu.h"
+#include "engine/Difficulte.h"
+#include "game/Tirages.h"
+
+namespace tolvan {
+
+namespace {
+
+// Random draws tried at most for one of the chosen mark; past that, the
+// last one is played (a mark some options make rare or impossible, such as
+// 5 with solvable draws only, must not hang the game).
+constexpr int EssaisDeDifficulte = 2000;
+
+}  // namespace
+
+Solveur& Jeu::SolveurDuCoach() {
+  if (!coach_) coach_ = std::make_unique<Solveur>(static_cast<EvenementsSolveur*>(this));
+  return *coach_;
+}
+
+Position Jeu::PositionEnJeu() {
+  const TableauNoir& tableau = manche_.Tableau();
+  std::vector<longint> nombres = NombresEnJeu(tableau);
+  if (tableau.EtatSaisie != 0 && tableau.NumLigne >= 1 && tableau.NumLigne <= NbLignes) {
+    const TLigne& ligne = tableau.Lignes[tableau.NumLigne];
+    if (!tableau.Tuiles[ligne.Tuile1].active) nombres.push_back(ligne.Valeur1);
+  }
+  return AnalysePosition(SolveurDuCoach(), nombres, manche_.Tirage().Resultat);
+}
+
+void Jeu::ChangeCoach(bool actif) {
+  options_.coach = actif;
+  texteCoach_.clear();
+  lignesSuivies_ = -1;  // speaks at the next finished line
+  if (actif && manche_.PartieEnJeu() && manche_.Tableau().NbLignesFinies() > 0) SuitLesLignes();
+}
+
+void Jeu::SuitLesLignes() {
+  if (!manche_.PartieEnJeu() || manche_.Tableau().EtatSaisie != 0) return;
+  const int finies = manche_.Tableau().NbLignesFinies();
+  if (finies == lignesSuivies_) return;
+  lignesSuivies_ = finies;
+  // A new position: the hints climb their ladder from its first step.
+  echelon_ = 0;
+  texteIndice_.clear();
+  texteCoach_.clear();
+  if (CoachVisible() && finies > 0) texteCoach_ = PhraseCoach(PositionEnJeu());
+}
+
+void Jeu::Indice() {
+  if (!IndicesParEtapesPermis() || !AidesPermises()) return;
+  echelon_ = std::min(echelon_ + 1, 5);
+  ++indicesUtilises_;
+  texteIndice_ = PhraseIndice(echelon_, PositionEnJeu());
+}
+
+void Jeu::BilanDeFin(bool gagnee) {
+  difficultePartie_.reset();
+  if (serie_.ModeCompetition()) return;
+  RetrouveTirageDeLaManche();
+  solveur_.ChercheSol(solveur_.IndiceSimple);
+  difficultePartie_ = MarqueDifficulte(solveur_);
+  if (!CoachVisible()) return;
+  if (gagnee) {
+    texteCoach_ = PhraseVictoire(manche_.Tableau().NbLignesFinies(), solveur_.NbEtapesMin);
+    return;
+  }
+  std::vector<longint> nombres(manche_.Tirage().Nombres.begin(), manche_.Tirage().Nombres.end());
+  texteCoach_ = PhraseTempsEcoule(AnalysePosition(SolveurDuCoach(), nombres, manche_.Tirage().Resultat));
+}
+
+void Jeu::TireAuHasardDeDifficulte() {
+  const OptionsTirage tirage{options_.fous, options_.premiers, options_.solutionsAuto,
+                             options_.genre == GenreTirage::Realisables};
+  const Hasard hasard = [this](int n) { return services_.Aleatoire(n); };
+  for (int essai = 0; essai < EssaisDeDifficulte; ++essai) {
+    TireAuHasard(solveur_, tirage, hasard);
+    if (options_.difficulte == 0) return;
+    solveur_.ChercheSol(0);
+    if (MarqueDifficulte(solveur_) == options_.difficulte) return;
+  }
+}
+
+}  // namespace tolvan
