@@ -15,9 +15,7 @@ std::string Pluriel(int n, const std::string& mot) { return Nombre(n) + ' ' + mo
 
 // The nearest reachable number, the smaller of two as near; the target
 // itself when nothing is reachable.
-longint Visee(const std::vector<longint>& nombres, longint cible) {
-  Atteignables atteignables;
-  atteignables.Calcule(nombres);
+longint Visee(const Atteignables& atteignables, longint cible) {
   const std::int64_t ecart = atteignables.Ecart(cible);
   if (ecart <= 0) return cible;
   if (cible - ecart >= 1 && atteignables.Atteint(cible - ecart)) return static_cast<longint>(cible - ecart);
@@ -45,11 +43,13 @@ Position AnalysePosition(Solveur& solveur, const std::vector<longint>& nombres, 
     position.nbSolutions = 1;
     return position;
   }
-  Atteignables atteignables;
+  // Its tables are large: made once for every position analysed.
+  static thread_local Atteignables atteignables;
   atteignables.Calcule(nombres);
-  position.exacte = atteignables.Ecart(cible) == 0;
-  position.atteignable = atteignables.Ecart(cible) >= 0;
-  position.visee = position.exacte ? cible : Visee(nombres, cible);
+  const std::int64_t ecart = atteignables.Ecart(cible);
+  position.exacte = ecart == 0;
+  position.atteignable = ecart >= 0;
+  position.visee = position.exacte ? cible : Visee(atteignables, cible);
   if (!position.atteignable) return position;
   tirage.Resultat = position.visee;
   solveur.ChangeTirage(tirage);

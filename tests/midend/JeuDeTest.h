@@ -1,0 +1,68 @@
+// The game run without a window: a scripted desktop, a window that records
+// what it was asked, and a folder of its own.
+#pragma once
+
+#include <memory>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "PlateformeDeTest.h"
+#include "midend/Jeu.h"
+
+namespace tolvan::test {
+
+// The window as the game sees it: what was asked of it, and a name to give.
+struct VueEnregistree : VueJeu {
+  std::vector<int> lignesRefusees;
+  int reponsesDemandees = 0;
+  std::optional<QString> nom;
+  int nomsDemandes = 0;
+  void LigneRefusee(int ligne) override { lignesRefusees.push_back(ligne); }
+  void ReponseDemandee() override { ++reponsesDemandees; }
+  std::optional<QString> NomDuJoueur() override {
+    ++nomsDemandes;
+    return nom;
+  }
+  void Avance(int) override {}
+  void AvantCalcul() override {}
+  void DebutTravail(int) override {}
+  void FinTravail() override {}
+};
+
+// Slots of the pool for 25 50 75 100 3 6, then 101 + 202 = 303.
+inline const std::vector<int> TirageDe303 = {20, 21, 22, 23, 4, 10, 202};
+
+struct JeuDeTest {
+  PlateformeDeTest plateforme;
+  VueEnregistree vue;
+  QTemporaryDir dossier;
+  std::unique_ptr<Jeu> jeu;
+
+  explicit JeuDeTest(std::map<std::pair<QString, QString>, QString> reglages = {}) {
+    plateforme.reglages.valeurs = std::move(reglages);
+    Recommence();
+  }
+  // A new run of the game on the same desktop, as at the program's start.
+  void Recommence() {
+    jeu = std::make_unique<Jeu>(plateforme, vue, dossier.path() + QLatin1Char('/'));
+    jeu->Demarre();
+  }
+  QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
+  void Ecrit(const QString& nom, const QByteArray& contenu) const {
+    QFile fichier(Chemin(nom));
+    fichier.open(QIODevice::WriteOnly);
+    fichier.write(contenu);
+  }
+  void Presse(std::initializer_list<int> codes) {
+    for (int code : codes) jeu->Presse(code);
+  }
+  // 6x50=300, then 300+3=303.
+  void Trouve303() { Presse({6, CodeFois, 2, CodePlus, 5}); }
+  void Tique(int fois) {
+    for (int i = 0; i < fois; ++i) jeu->Tique();
+  }
+};
+
+
+}  // namespace tolvan::test
