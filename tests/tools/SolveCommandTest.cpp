@@ -53,7 +53,7 @@ TEST(SolveCommand, JsonAnswersTheClassicDraw) {
   EXPECT_EQ(o.code, 0);
   EXPECT_EQ(o.out,
             "{\"NbSolutions\":269,\"NbEtapesMin\":3,\"IndiceSimple\":135,\"IndiceTordue\":62,"
-            "\"MaxIntermediaire\":300,\"TexteSimple\":\"100=(6-1)x4x5\",\"SolutionApprochee\":0,"
+            "\"MaxIntermediaire\":300,\"TexteSimple\":\"100=(6-1)x4x5\",\"SolutionApprochee\":0,\"Difficulte\":2,"
             "\"Proche\":[\"6x5=30\",\"30+4=34\",\"34x3=102\",\"102-2=100\"],"
             "\"first\":[\"2+1=3\",\"3/3=1\",\"6-1=5\",\"5x4=20\",\"20x5=100\"],"
             "\"simple\":[\"6-1=5\",\"5x4=20\",\"20x5=100\"],"

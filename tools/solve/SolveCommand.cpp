@@ -10,6 +10,7 @@
 #include "engine/SolutionText.h"
 #include "engine/Solveur.h"
 #include "library/FichierTirages.h"
+#include "engine/Difficulte.h"
 #include "library/TexteWindows.h"
 
 namespace tolvan::solve {
@@ -89,7 +90,7 @@ void EcritChampsJson(const Reponse& r, bool toutes, std::ostream& out) {
   out << "\"NbSolutions\":" << s.NbSolutions << ",\"NbEtapesMin\":" << s.NbEtapesMin
       << ",\"IndiceSimple\":" << s.IndiceSimple << ",\"IndiceTordue\":" << s.IndiceTordue
       << ",\"MaxIntermediaire\":" << s.MaxIntermediaire << ",\"TexteSimple\":" << ChaineJson(s.TexteSimple)
-      << ",\"SolutionApprochee\":" << int{s.SolutionApprochee}
+      << ",\"SolutionApprochee\":" << int{s.SolutionApprochee} << ",\"Difficulte\":" << MarqueDifficulte(s)
       << ",\"Proche\":" << TableauJson(TextesEtapes(r.proche)) << ",\"first\":" << TableauJson(EtapesDe(s, 1))
       << ",\"simple\":" << TableauJson(EtapesDe(s, s.IndiceSimple))
       << ",\"tordue\":" << TableauJson(EtapesDe(s, s.IndiceTordue));
@@ -145,6 +146,7 @@ void EcritTexte(const Demande& demande, const Reponse& r, std::ostream& out) {
   }
   if (s.NbSolutions == 0) {
     out << "Pas de solution.\n";
+    out << "Difficulté : " << MarqueDifficulte(s) << "/5\n";
     if (r.proche.NbEtapes > 0) {
       out << "\nAu plus près : " << ValeurAtteinte(r.proche) << '\n';
       EcritEtapes(TextesEtapes(r.proche), out);
@@ -157,6 +159,7 @@ void EcritTexte(const Demande& demande, const Reponse& r, std::ostream& out) {
   if (s.NbSolutions == Solveur::Capacite) out << " (les premières seulement)";
   out << ", en " << s.NbEtapesMin << (s.NbEtapesMin > 1 ? " étapes" : " étape") << " au moins\n";
   out << "La + simple en une ligne : " << s.TexteSimple << '\n';
+  out << "Difficulté : " << MarqueDifficulte(s) << "/5\n";
 
   EcritSolution(s, s.IndiceSimple, "La + simple", "!- ", " -!", out);
   if (s.IndiceTordue != s.IndiceSimple) EcritSolution(s, s.IndiceTordue, "La + tordue", "?- ", " -?", out);
