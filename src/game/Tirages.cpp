@@ -1,5 +1,7 @@
 #include "Tirages.h"
 
+#include "engine/Difficulte.h"
+
 namespace tolvan {
 
 void TireSixNombres(TTirage& tirage, const Hasard& hasard) {
@@ -64,6 +66,15 @@ void TireAuHasard(Solveur& solveur, const OptionsTirage& options, const Hasard& 
     TireSixNombres(tirage, hasard);
     TireCible(tirage, hasard);
     solveur.ChercheSol(0);
+  }
+}
+
+void TireAuHasardDeDifficulte(Solveur& solveur, const OptionsTirage& options, int marque, const Hasard& hasard) {
+  for (int essai = 0; essai < EssaisDeDifficulte; ++essai) {
+    TireAuHasard(solveur, options, hasard);
+    if (marque == 0) return;
+    solveur.ChercheSol(0);
+    if (MarqueDifficulte(solveur) == marque) return;
   }
 }
 

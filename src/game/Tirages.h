@@ -39,4 +39,13 @@ struct OptionsTirage {
 // ones until one has.
 void TireAuHasard(Solveur& solveur, const OptionsTirage& options, const Hasard& hasard);
 
+// Random draws are tried at most this often for one of a chosen mark; past
+// that, the last one is kept (a mark some options make rare or impossible,
+// such as 5 with solvable draws only, must not hang the game).
+inline constexpr int EssaisDeDifficulte = 2000;
+
+// As TireAuHasard, again until the draw's difficulty mark is `marque` (1
+// to 5; 0 for any); the draw is searched.
+void TireAuHasardDeDifficulte(Solveur& solveur, const OptionsTirage& options, int marque, const Hasard& hasard);
+
 }  // namespace tolvan

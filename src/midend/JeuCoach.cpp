@@ -6,15 +6,6 @@
 
 namespace tolvan {
 
-namespace {
-
-// Random draws tried at most for one of the chosen mark; past that, the
-// last one is played (a mark some options make rare or impossible, such as
-// 5 with solvable draws only, must not hang the game).
-constexpr int EssaisDeDifficulte = 2000;
-
-}  // namespace
-
 Solveur& Jeu::SolveurDuCoach() {
   if (!coach_) coach_ = std::make_unique<Solveur>(static_cast<EvenementsSolveur*>(this));
   return *coach_;
@@ -74,13 +65,7 @@ void Jeu::BilanDeFin(bool gagnee) {
 void Jeu::TireAuHasardDeDifficulte() {
   const OptionsTirage tirage{options_.fous, options_.premiers, options_.solutionsAuto,
                              options_.genre == GenreTirage::Realisables};
-  const Hasard hasard = [this](int n) { return services_.Aleatoire(n); };
-  for (int essai = 0; essai < EssaisDeDifficulte; ++essai) {
-    TireAuHasard(solveur_, tirage, hasard);
-    if (options_.difficulte == 0) return;
-    solveur_.ChercheSol(0);
-    if (MarqueDifficulte(solveur_) == options_.difficulte) return;
-  }
+  tolvan::TireAuHasardDeDifficulte(solveur_, tirage, options_.difficulte, [this](int n) { return services_.Aleatoire(n); });
 }
 
 }  // namespace tolvan
