@@ -1,7 +1,7 @@
 // tolvan-niveaux OUTDIR: makes the three levels that come with the game,
 // each with its draws file, from the game's own series generation and
-// solver: "Débutant" (draws found in three steps at most, 90 s), "Confirmé"
-// (any solvable draw, 60 s) and "Expert" (draws with few solutions, 45 s).
+// solver, by difficulty mark: "Débutant" (marks 1 and 2, 90 s), "Confirmé"
+// (marks 2 and 3, 60 s) and "Expert" (marks 3 and 4, 45 s).
 // The generator is seeded, so the files come out the same every time.
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +10,7 @@
 #include <random>
 
 #include "competition/Niveau.h"
+#include "engine/Difficulte.h"
 #include "library/FichierTirages.h"
 #include "library/GenerationSerie.h"
 #include "library/TexteWindows.h"
@@ -43,9 +44,9 @@ int main(int argc, char** argv) {
   const std::filesystem::path dossier(argv[1]);
   std::filesystem::create_directories(dossier);
   const Modele modeles[] = {
-      {"Débutant", "debutant", 90, [](const Solveur& s) { return s.NbSolutions > 0 && s.NbEtapesMin <= 3; }},
-      {"Confirmé", "confirme", 60, [](const Solveur& s) { return s.NbSolutions > 0; }},
-      {"Expert", "expert", 45, [](const Solveur& s) { return s.NbSolutions > 0 && s.NbSolutions <= 12; }},
+      {"Débutant", "debutant", 90, [](const Solveur& s) { return MarqueDifficulte(s) <= 2; }},
+      {"Confirmé", "confirme", 60, [](const Solveur& s) { return MarqueDifficulte(s) == 2 || MarqueDifficulte(s) == 3; }},
+      {"Expert", "expert", 45, [](const Solveur& s) { return MarqueDifficulte(s) == 3 || MarqueDifficulte(s) == 4; }},
   };
   std::mt19937 generateur(2026);
   const Hasard hasard = [&generateur](int n) { return std::uniform_int_distribution<int>(0, n - 1)(generateur); };
