@@ -19,6 +19,7 @@
 #include "AdressesProjet.h"
 #include "Fabrique.h"
 #include "TForm1.h"
+#include "TaillePolice.h"
 
 namespace tolvan {
 
@@ -239,6 +240,8 @@ void TForm1::CreePageOptions(QWidget* page) {
   CBcoach = CaseACocher(GBentrain, "CBcoach", QStringLiteral("Coach : dire si le compte est encore possible"),
                         QRect(8, 106, 232, 20), false,
                         QStringLiteral("Après chaque ligne, dit si le résultat peut encore être trouvé"));
+  // The whole caption on one line of the group, a little smaller if need be.
+  AjustePolice(CBcoach, CBcoach->text(), CBcoach->width() - 24, CBcoach->font().pointSize());
   LBtemps = Etiquette(GBentrain, "LBtemps", {}, QRect(10, 127, 50, 22));
   CBtemps = ListeDeroulante(GBentrain, "CBtemps", QRect(64, 126, 130, 24),
                             QStringLiteral("Modifier le temps autorisé pour trouver la solution"));

@@ -147,6 +147,20 @@ class Captures {
     Prends(QStringLiteral("saisie-tirage.png"));
   }
 
+  // The coach after a line, and the hints by steps climbed twice.
+  void CoachEtIndices() {
+    Clique(fenetre_, "CBcoach");
+    Joue(fenetre_, {25, 50, 75, 100, 3, 6}, 303);
+    for (int code : {3, tolvan::CodeDivise, 1}) fenetre_.Effectue(code);  // 75/25=3
+    fenetre_.BTbackClick();
+    Clique(fenetre_, "BTindice");
+    Clique(fenetre_, "BTindice");
+    Clique(fenetre_, "BTindice");
+    Prends(QStringLiteral("coach-et-indices.png"));
+    fenetre_.BTbackClick();
+    Clique(fenetre_, "CBcoach");
+  }
+
   // The hints band during a game, each tool used once.
   void BandeDesAides() {
     Joue(fenetre_, {2, 2, 2, 2, 2, 2}, 64);
@@ -257,6 +271,7 @@ int main(int argc, char** argv) {
   captures.ListeDesTirages();
   captures.SolutionsEtSaisie();
   captures.BandeDesAides();
+  captures.CoachEtIndices();
   captures.SerieClassee();
   captures.Competition();
   captures.EnAnglais();
