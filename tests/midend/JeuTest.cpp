@@ -1,66 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QTemporaryDir>
 
-#include "PlateformeDeTest.h"
+#include "JeuDeTest.h"
 #include "midend/FichierTexte.h"
-#include "midend/Jeu.h"
 
 namespace tolvan::test {
 namespace {
-
-// The window as the game sees it: what was asked of it, and a name to give.
-struct VueEnregistree : VueJeu {
-  std::vector<int> lignesRefusees;
-  int reponsesDemandees = 0;
-  std::optional<QString> nom;
-  int nomsDemandes = 0;
-  void LigneRefusee(int ligne) override { lignesRefusees.push_back(ligne); }
-  void ReponseDemandee() override { ++reponsesDemandees; }
-  std::optional<QString> NomDuJoueur() override {
-    ++nomsDemandes;
-    return nom;
-  }
-  void Avance(int) override {}
-  void AvantCalcul() override {}
-  void DebutTravail(int) override {}
-  void FinTravail() override {}
-};
-
-// Slots of the pool for 25 50 75 100 3 6, then 101 + 202 = 303.
-const std::vector<int> TirageDe303 = {20, 21, 22, 23, 4, 10, 202};
-
-struct JeuDeTest {
-  PlateformeDeTest plateforme;
-  VueEnregistree vue;
-  QTemporaryDir dossier;
-  std::unique_ptr<Jeu> jeu;
-
-  explicit JeuDeTest(std::map<std::pair<QString, QString>, QString> reglages = {}) {
-    plateforme.reglages.valeurs = std::move(reglages);
-    Recommence();
-  }
-  // A new run of the game on the same desktop, as at the program's start.
-  void Recommence() {
-    jeu = std::make_unique<Jeu>(plateforme, vue, dossier.path() + QLatin1Char('/'));
-    jeu->Demarre();
-  }
-  QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
-  void Ecrit(const QString& nom, const QByteArray& contenu) const {
-    QFile fichier(Chemin(nom));
-    fichier.open(QIODevice::WriteOnly);
-    fichier.write(contenu);
-  }
-  void Presse(std::initializer_list<int> codes) {
-    for (int code : codes) jeu->Presse(code);
-  }
-  // 6x50=300, then 300+3=303.
-  void Trouve303() { Presse({6, CodeFois, 2, CodePlus, 5}); }
-  void Tique(int fois) {
-    for (int i = 0; i < fois; ++i) jeu->Tique();
-  }
-};
 
 TEST(Jeu, AGameIsDealtPlayedAndWonWithItsSoundsAndItsRow) {
   JeuDeTest t;
@@ -122,15 +68,6 @@ TEST(Jeu, ATypedDrawIsTakenWholeOrNotAtAll) {
   ASSERT_EQ(t.jeu->Tirages().NbLignes(), 1);
   t.Trouve303();
   EXPECT_EQ(t.jeu->Tirages().Rangee(0).cellules[9], "OUI");
-}
-
-// Records 500, 400, ... 60 by "a" to "j"; one draw to deal, 303.
-QByteArray Niveau(const QByteArray& temps = "60") {
-  QByteArray niveau = "Test\r\ntirages.tir\r\n" + temps + "\r\n";
-  const char* const scores[] = {"500", "400", "300", "300", "200", "100", "90", "80", "70", "60"};
-  char nom = 'a';
-  for (const char* score : scores) niveau += QByteArray(score) + "\r\n" + QByteArray(1, nom++) + "\r\n1\r\n";
-  return niveau;
 }
 
 TEST(Jeu, ASeriesIsDealtToItsEndAndItsTotalTakesItsPlaceInTheLevelFile) {

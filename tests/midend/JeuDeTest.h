@@ -1,0 +1,98 @@
+// The game on the scripted desktop, as the mid end's tests drive it: a
+// window that records what it was asked, a folder of files, and the
+// presses of a player.
+#pragma once
+
+#include <memory>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "PlateformeDeTest.h"
+#include "midend/Jeu.h"
+
+namespace tolvan::test {
+
+// The window as the game sees it: what was asked of it, and a name to give.
+struct VueEnregistree : VueJeu {
+  std::vector<int> lignesRefusees;
+  int reponsesDemandees = 0;
+  std::optional<QString> nom;
+  int nomsDemandes = 0;
+  void LigneRefusee(int ligne) override { lignesRefusees.push_back(ligne); }
+  void ReponseDemandee() override { ++reponsesDemandees; }
+  std::optional<QString> NomDuJoueur() override {
+    ++nomsDemandes;
+    return nom;
+  }
+  void Avance(int) override {}
+  void AvantCalcul() override {}
+  void DebutTravail(int) override {}
+  void FinTravail() override {}
+};
+
+// Slots of the pool for 25 50 75 100 3 6, then 101 + 202 = 303.
+inline const std::vector<int> TirageDe303 = {20, 21, 22, 23, 4, 10, 202};
+
+struct JeuDeTest {
+  PlateformeDeTest plateforme;
+  VueEnregistree vue;
+  QTemporaryDir dossier;
+  std::unique_ptr<Jeu> jeu;
+
+  explicit JeuDeTest(std::map<std::pair<QString, QString>, QString> reglages = {}) {
+    plateforme.reglages.valeurs = std::move(reglages);
+    Recommence();
+  }
+  // A new run of the game on the same desktop, as at the program's start.
+  void Recommence() {
+    jeu = std::make_unique<Jeu>(plateforme, vue, dossier.path() + QLatin1Char('/'));
+    jeu->Demarre();
+  }
+  QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
+  void Ecrit(const QString& nom, const QByteArray& contenu) const {
+    QFile fichier(Chemin(nom));
+    fichier.open(QIODevice::WriteOnly);
+    fichier.write(contenu);
+  }
+  void Presse(std::initializer_list<int> codes) {
+    for (int code : codes) jeu->Presse(code);
+  }
+  // 6x50=300, then 300+3=303.
+  void Trouve303() { Presse({6, CodeFois, 2, CodePlus, 5}); }
+  void Tique(int fois) {
+    for (int i = 0; i < fois; ++i) jeu->Tique();
+  }
+  // Writes the simplest solution of the draw on the board, each step's
+  // operands taken from the tiles that hold them.
+  void JoueLaPlusSimple() {
+    Solveur solveur;
+    solveur.ChangeTirage(jeu->Tirage());
+    solveur.ChercheSol(0);
+    const TSolution solution = solveur.Solutions[solveur.IndiceSimple];
+    const auto tuile = [this](longint valeur, int autre) {
+      for (int i = 1; i <= NbNombres; ++i) {
+        const Tuile& t = jeu->manche().Tableau().Tuiles[i];
+        if (i != autre && t.active && t.valeur == valeur) return i;
+      }
+      return 0;
+    };
+    const int operateurs[] = {0, CodePlus, CodeMoins, CodeDivise, CodeFois};
+    for (int k = 1; k <= solution.NbEtapes; ++k) {
+      const TEtape& etape = solution.Etapes[k];
+      const int gauche = tuile(etape.Op1, 0);
+      Presse({gauche, operateurs[etape.Oper], tuile(etape.Op2, gauche)});
+    }
+  }
+};
+
+// Records 500, 400, ... 60 by "a" to "j"; one draw to deal, 303.
+inline QByteArray Niveau(const QByteArray& temps = "60") {
+  QByteArray niveau = "Test\r\ntirages.tir\r\n" + temps + "\r\n";
+  const char* const scores[] = {"500", "400", "300", "300", "200", "100", "90", "80", "70", "60"};
+  char nom = 'a';
+  for (const char* score : scores) niveau += QByteArray(score) + "\r\n" + QByteArray(1, nom++) + "\r\n1\r\n";
+  return niveau;
+}
+
+}  // namespace tolvan::test
