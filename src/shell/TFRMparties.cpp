@@ -6,6 +6,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QHeaderView>
@@ -181,7 +182,7 @@ void TFRMparties::MontreJours(const BilanParties& bilan) {
   for (const JourDeParties& jour : bilan.derniersJours) {
     trouvees->append(jour.trouvees);
     ratees->append(jour.ratees);
-    jours.append(QString::number(jour.jour.day()));
+    jours.append(jour.jour.toString(QStringLiteral("dd/MM")));
     maximum = std::max(maximum, jour.trouvees + jour.ratees);
     if (jour.trouvees + jour.ratees > 0) {
       description.append(QStringLiteral("%1 : %2 trouvées, %3 pas trouvées")
@@ -195,11 +196,14 @@ void TFRMparties::MontreJours(const BilanParties& bilan) {
   series->append(ratees);
   series->setBarWidth(0.8);
   graphique->addSeries(series);
-  auto* axeJours = new QBarCategoryAxis;
-  axeJours->append(jours);
-  QFont petite = axeJours->labelsFont();
-  petite.setPointSizeF(6.5);
-  axeJours->setLabelsFont(petite);
+  // Thirty days are too many to name each: a date every week, back from today.
+  auto* axeJours = new QCategoryAxis;
+  axeJours->setRange(-0.5, JoursRecents - 0.5);
+  axeJours->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  for (int i = 0; i < JoursRecents; ++i) {
+    if ((JoursRecents - 1 - i) % 7 == 0) axeJours->append(jours[i], i);
+  }
+  axeJours->setGridLineVisible(false);
   graphique->addAxis(axeJours, Qt::AlignBottom);
   series->attachAxis(axeJours);
   QValueAxis* axeParties = AxeDesNombres(maximum, QStringLiteral("parties"));
@@ -218,7 +222,9 @@ void TFRMparties::MontreMedianes(const BilanParties& bilan) {
   QStringList description;
   double maximum = 0;
   for (int m = 0; m < MarquesTrouvables; ++m) {
-    const std::optional<double> mediane = bilan.medianes[static_cast<std::size_t>(m)];
+    // Whole seconds, as the clock shows them.
+    std::optional<double> mediane = bilan.medianes[static_cast<std::size_t>(m)];
+    if (mediane) mediane = std::round(*mediane);
     medianes->append(mediane.value_or(0));
     marques.append(QString::number(m + 1));
     maximum = std::max(maximum, mediane.value_or(0));
