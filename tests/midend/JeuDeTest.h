@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "LaPlusSimple.h"
 #include "PlateformeDeTest.h"
 #include "midend/Jeu.h"
 
@@ -63,26 +64,9 @@ struct JeuDeTest {
   void Tique(int fois) {
     for (int i = 0; i < fois; ++i) jeu->Tique();
   }
-  // Writes the simplest solution of the draw on the board, each step's
-  // operands taken from the tiles that hold them.
+  // The simplest solution of the draw, written on the board.
   void JoueLaPlusSimple() {
-    Solveur solveur;
-    solveur.ChangeTirage(jeu->Tirage());
-    solveur.ChercheSol(0);
-    const TSolution solution = solveur.Solutions[solveur.IndiceSimple];
-    const auto tuile = [this](longint valeur, int autre) {
-      for (int i = 1; i <= NbNombres; ++i) {
-        const Tuile& t = jeu->manche().Tableau().Tuiles[i];
-        if (i != autre && t.active && t.valeur == valeur) return i;
-      }
-      return 0;
-    };
-    const int operateurs[] = {0, CodePlus, CodeMoins, CodeDivise, CodeFois};
-    for (int k = 1; k <= solution.NbEtapes; ++k) {
-      const TEtape& etape = solution.Etapes[k];
-      const int gauche = tuile(etape.Op1, 0);
-      Presse({gauche, operateurs[etape.Oper], tuile(etape.Op2, gauche)});
-    }
+    test::JoueLaPlusSimple(jeu->Tirage(), jeu->manche().Tableau(), [this](int code) { jeu->Presse(code); });
   }
 };
 

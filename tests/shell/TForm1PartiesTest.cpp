@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "FenetreDeTest.h"
+#include "LaPlusSimple.h"
 #include "midend/FichierTexte.h"
 #include "shell/TFRMparties.h"
 
@@ -25,26 +26,9 @@ struct FenetreDuJour : FenetreDeTest {
   }
   QPushButton* Bouton(const char* nom) const { return Trouve<QPushButton>(nom); }
   void Clique(const char* nom) { QTest::mouseClick(Bouton(nom), Qt::LeftButton); }
-  // The simplest solution pressed on the tiles and operators.
   void JoueLaPlusSimple() {
-    Solveur solveur;
-    solveur.ChangeTirage(fenetre->jeu().Tirage());
-    solveur.ChercheSol(0);
-    const TSolution solution = solveur.Solutions[solveur.IndiceSimple];
-    const auto tuile = [this](longint valeur, int autre) {
-      for (int i = 1; i <= NbNombres; ++i) {
-        const Tuile& t = fenetre->jeu().manche().Tableau().Tuiles[i];
-        if (i != autre && t.active && t.valeur == valeur) return i;
-      }
-      return 0;
-    };
-    const int operateurs[] = {0, CodePlus, CodeMoins, CodeDivise, CodeFois};
-    for (int k = 1; k <= solution.NbEtapes; ++k) {
-      const int gauche = tuile(solution.Etapes[k].Op1, 0);
-      fenetre->Effectue(gauche);
-      fenetre->Effectue(operateurs[solution.Etapes[k].Oper]);
-      fenetre->Effectue(tuile(solution.Etapes[k].Op2, gauche));
-    }
+    const Jeu& jeu = fenetre->jeu();
+    test::JoueLaPlusSimple(jeu.Tirage(), jeu.manche().Tableau(), [this](int code) { fenetre->Effectue(code); });
   }
   void Tique(int fois) {
     for (int i = 0; i < fois; ++i) fenetre->Timer1Timer();
