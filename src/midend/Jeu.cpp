@@ -39,6 +39,7 @@ void Jeu::Demarre() {
   solveur_.ChangeTirage(TTirage{NombresTirage{{{1, 1, 2, 2, 3, 3}}}, 999});
   MontreTirage();
   LisOptions();
+  OuvreHistorique();
 }
 
 void Jeu::Termine() {

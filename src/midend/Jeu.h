@@ -18,7 +18,10 @@
 #include <QList>
 #include <QString>
 
+#include <QSet>
+
 #include "EvenementsSonores.h"
+#include "Historique.h"
 #include "Options.h"
 #include "Services.h"
 #include "TextesMessages.h"
@@ -30,6 +33,7 @@
 #include "game/Manche.h"
 #include "game/MiniCalculatrice.h"
 #include "game/SaisieTirage.h"
+#include "game/TirageDuJour.h"
 #include "library/ListeTirages.h"
 
 class QAbstractItemModel;
@@ -145,6 +149,26 @@ class Jeu : private EvenementsSolveur {
   // number, in which case nothing is taken.
   std::optional<int> JoueSaisie(const std::array<std::string, NbChamps>& champs);
 
+  // --- the draw of the day ---
+  // Today's draw, the same for every player, played like a training game
+  // with the clock counting up; nothing in competition.
+  void JoueTirageDuJour();
+  bool PeutJouerTirageDuJour() const { return PeutModifier(); }
+  // The line to share once the draw of the day has ended, giving nothing of
+  // it away; empty once another game starts.
+  const QString& LigneDePartage() const { return ligneDePartage_; }
+  // "Copier le résultat": the line goes to the clipboard.
+  void CopieResultat();
+
+  // --- the history ---
+  const Historique& historique() const { return historique_; }
+  // What "Mes parties" shows: the counts and charts, and the last games.
+  BilanParties BilanDesParties() const;
+  std::vector<PartieJouee> DernieresParties() const { return historique_.Dernieres(PartiesListees); }
+  static constexpr int PartiesListees = 500;
+  // "Exporter en CSV": every game to a file the player picks.
+  void ExporteHistorique();
+
   // --- the solutions panel ---
   void BasculeSolutions();
   void SolutionVoisine(bool suivante);
@@ -258,6 +282,8 @@ class Jeu : private EvenementsSolveur {
   void MontreTirage();
   // Clears what belonged to the last game before a new one starts.
   void PreparePartie();
+  // A game other than the draw of the day runs under the training clock again.
+  void QuitteChronoDuJour();
   // A game on the current draw.
   void Depart();
   void Gagne();
@@ -278,6 +304,15 @@ class Jeu : private EvenementsSolveur {
   void BilanDeFin(bool gagnee);
   void MontreDerniereLigne(const std::optional<std::string>& texte);
   Solveur& SolveurDeTravail();
+
+  // The history, opened at the start; one message when it cannot be.
+  void OuvreHistorique();
+  // A game that ended, found or not, goes into the history.
+  void EnregistrePartie(bool trouve, int secondes, int points);
+  ModePartie ModeDeLaPartie() const;
+  // The mark of the game that ended, in every mode, for the history.
+  int MarqueDeLaPartie() const;
+  bool JourDejaJoue(QDate jour) const;
 
   void DonneTirageDeSerie();
   void TermineSerie();
@@ -327,6 +362,19 @@ class Jeu : private EvenementsSolveur {
   QString fichierListe_;
   bool generationEnCours_ = false;
   bool arretDemande_ = false;  // "STOP", taken between two draws of a series
+
+  // The draw of the day last dealt: a game on it, replayed or not, is the day's.
+  struct TirageDuJourDonne {
+    Date date;
+    TTirage tirage;
+    int difficulte = 0;
+  };
+  std::optional<TirageDuJourDonne> jour_;
+  bool chronoDuJour_ = false;  // the clock counts up for the draw of the day
+  QString ligneDePartage_;
+  Historique historique_;
+  // Days whose draw had a finished attempt in this run, for when there is no history.
+  QSet<QDate> joursFinis_;
 
   LignesPanneau lignesSolutions_;
   bool solutionsVisibles_ = false;

@@ -30,6 +30,7 @@ bool Jeu::AidesPermises() const { return !serie_.ModeCompetition() || !serie_.Ai
 bool Jeu::ReglagesDeSerieModifiables() const { return serie_.ModeCompetition() && !serie_.EnCours(); }
 
 void Jeu::AppliqueLimiteEntrainement() {
+  chronoDuJour_ = false;
   // No entry chosen (a stored choice out of the list): the limit stays.
   if (options_.temps < 0) return;
   manche_.ChangeLimite(DureesTemps[static_cast<std::size_t>(options_.temps)], options_.temps == 0);

@@ -91,12 +91,14 @@ void Jeu::MontreTirage() {
 }
 
 void Jeu::PreparePartie() {
+  QuitteChronoDuJour();
   manche_.RemetHorlogeAZero();
   nbSolutions_.reset();
 }
 
 void Jeu::Depart() {
   manche_.Demarre(solveur_.Tirage);
+  ligneDePartage_.clear();
   MontreTirage();
   lignesSolutions_.clear();
   texteCoach_.clear();
@@ -121,6 +123,7 @@ void Jeu::Tique() {
 void Jeu::TempsEcoule() {
   JoueSon(Evenement::Temps);
   BilanDeFin(false);
+  EnregistrePartie(false, manche_.Limite(), 0);
   // In competition the first draw not found ends the series, even one given up.
   if (serie_.ModeCompetition()) TermineSerie();
 }
@@ -153,9 +156,11 @@ void Jeu::Gagne() {
   SousGarde("Tform1.Cgagner;", [this] {
     JoueSon(Evenement::Trouve);
     const int seconde = manche_.Gagne();
+    const int points = serie_.EnCours() ? serie_.Points(seconde) : 0;
     manche_.AjouteScore(serie_.EnCours() ? serie_.CompteTrouve(seconde) : Manche::LigneEntrainement(seconde));
     tirages_.MarqueTrouve();
     BilanDeFin(true);
+    EnregistrePartie(true, seconde, points);
   }, "BUG !");
 }
 
@@ -179,6 +184,7 @@ std::optional<int> Jeu::JoueSaisie(const std::array<std::string, NbChamps>& cham
   if (const int* fautif = std::get_if<int>(&saisie)) return *fautif;
   solveur_.ChangeTirage(std::get<TTirage>(saisie));
   solveur_.OublieResultats();
+  QuitteChronoDuJour();
   Depart();
   AjouteTirageJoue();
   return std::nullopt;

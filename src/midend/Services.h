@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -89,6 +90,11 @@ class Services {
   // gives a whole number from 0 to n - 1.
   virtual void SemeAleatoire() = 0;
   virtual int Aleatoire(int n) = 0;
+
+  // The date and time of the desktop's clock, in local time.
+  virtual QDateTime Maintenant() = 0;
+  // The player's history of games, in the player's data folder.
+  virtual QString FichierHistorique() = 0;
 };
 
 }  // namespace tolvan

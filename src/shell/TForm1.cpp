@@ -27,6 +27,7 @@
 #include "Pictos.h"
 #include "TFRMgene.h"
 #include "TFRMname.h"
+#include "TFRMparties.h"
 
 namespace tolvan {
 
@@ -63,6 +64,7 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
   FormCreate();
   frmName_ = std::make_unique<TFRMname>(this);
   frmGene_ = std::make_unique<TFRMgene>(plateforme_, this);
+  frmParties_ = std::make_unique<TFRMparties>(*jeu_, this);
 }
 
 TForm1::~TForm1() = default;
@@ -153,6 +155,12 @@ void TForm1::FinTravail() {
 void TForm1::Button1Click() {
   const QString chm = repertoireProgramme_ + FichierAideWindows;
   plateforme_.OuvreDocument(QFileInfo::exists(chm) ? chm : repertoireProgramme_ + FichierAide);
+}
+
+void TForm1::BTmesPartiesClick() {
+  frmParties_->Montre(jeu_->BilanDesParties(), jeu_->DernieresParties());
+  plateforme_.ExecuteDialogue(*frmParties_);
+  Redessine();
 }
 
 void TForm1::Label9Click() { plateforme_.OuvreDocument(repertoireProgramme_ + FichierAide); }

@@ -36,6 +36,7 @@ namespace tolvan {
 class CadenceRepeinte;
 class TFRMname;
 class TFRMgene;
+class TFRMparties;
 
 class TForm1 : public QWidget, private VueJeu {
  public:
@@ -48,6 +49,7 @@ class TForm1 : public QWidget, private VueJeu {
   const Jeu& jeu() const { return *jeu_; }
   TFRMname* FRMname() const { return frmName_.get(); }
   TFRMgene* FRMgene() const { return frmGene_.get(); }
+  TFRMparties* FRMparties() const { return frmParties_.get(); }
   // The outer size the window takes with the hints band hidden or shown.
   int MargeFenetre() const;
   QSize TailleFenetre(bool avecAides) const;
@@ -63,6 +65,8 @@ class TForm1 : public QWidget, private VueJeu {
   void BresultClick();
   void BTnouvPartieClick();
   void BTrejoueClick();
+  void BTjourClick();
+  void BTcopieClick();
   void Timer1Timer();
   // A mouse button pressed on tile 1..6 or on an operator 7..10.
   void Effectue(int code);
@@ -93,6 +97,7 @@ class TForm1 : public QWidget, private VueJeu {
   void Effacercestirages1Click();
   // "A propos"
   void BTchangeLangueClick();
+  void BTmesPartiesClick();
   void Button1Click();
   void Label9Click();
   void Label4Click();
@@ -202,6 +207,7 @@ class TForm1 : public QWidget, private VueJeu {
   std::unique_ptr<CadenceRepeinte> cadence_;  // while a long job runs
   std::unique_ptr<TFRMname> frmName_;
   std::unique_ptr<TFRMgene> frmGene_;
+  std::unique_ptr<TFRMparties> frmParties_;
   QHash<QObject*, int> codesDesBoutons_;  // tile or operator -> its press code
 
   // One row of the "Ambiance sonore" group, in the order of the sound events.
@@ -229,6 +235,7 @@ class TForm1 : public QWidget, private VueJeu {
   QPushButton *BTplus = nullptr, *BTfois = nullptr, *BTmoins = nullptr, *BTdivis = nullptr;
   QLabel *LBpoint = nullptr, *LBpoint2 = nullptr, *LBnbsol = nullptr, *LBnbsol2 = nullptr;
   QPushButton *BTjouer = nullptr, *BTmodifier = nullptr, *BTback = nullptr, *BTannul = nullptr;
+  QPushButton *BTjour = nullptr, *BTcopie = nullptr;  // "Tirage du jour", "Copier le résultat"
   QLabel* MaReponse2 = nullptr;
   QLineEdit* MaReponse = nullptr;
   std::array<QTextEdit*, 5> MM{};  // MM1 to MM5
@@ -275,7 +282,7 @@ class TForm1 : public QWidget, private VueJeu {
   // "A propos"
   QLabel *LBtitre = nullptr, *Label8 = nullptr, *Label2 = nullptr, *Label7 = nullptr, *Label9 = nullptr,
          *Label4 = nullptr, *LbsiteTavrel = nullptr, *LBmailTavrel = nullptr;
-  QPushButton *BTchangeLangue = nullptr, *Button1 = nullptr;
+  QPushButton *BTchangeLangue = nullptr, *Button1 = nullptr, *BTmesParties = nullptr;
 
   // The hints band and the mini calculator, below the pages.
   QGroupBox *GBindice = nullptr, *GBcalcul = nullptr;

@@ -133,6 +133,11 @@ void TForm1::CreePageJeu(QWidget* page) {
                         QStringLiteral("Annuler la dernière ligne"));
   BTvoirSol = BoutonImage(page, "BTvoirSol", {}, Picto::Solutions,
                           QRect(252, 193, 123, 28));
+  // The day's result is copied between games, where a typed answer is asked during one.
+  BTcopie = Bouton(page, "BTcopie", QStringLiteral("Copier le résultat"), QRect(4, 226, 206, 28),
+                   QStringLiteral("Une ligne à partager, qui ne dévoile pas le tirage"));
+  BTjour = BoutonImage(page, "BTjour", QStringLiteral("Tirage du jour"), Picto::Jouer, QRect(252, 226, 123, 28),
+                       QStringLiteral("Le même tirage pour tous les joueurs aujourd'hui"));
   MaReponse2 = Etiquette(page, "MaReponse2", {}, QRect(8, 231, 110, 20));
   // Room for the longest result a line can give: ten digits.
   MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);
@@ -366,6 +371,8 @@ void TForm1::CreePageAPropos(QWidget* page) {
   LBmailTavrel = Etiquette(page, "LBmailTavrel", CourrielProjet, QRect(284, 118, 236, 20), QStringLiteral("m'écrire"));
   BTchangeLangue = Bouton(page, "BTchangeLangue", QStringLiteral("Choose language"), QRect(284, 236, 120, 28));
   Button1 = Bouton(page, "Button1", QStringLiteral("HELP !"), QRect(412, 236, 110, 28));
+  BTmesParties = Bouton(page, "BTmesParties", QStringLiteral("Mes parties"), QRect(284, 202, 238, 28),
+                        QStringLiteral("Les parties jouées, leurs chiffres et leurs graphiques"));
 }
 
 void TForm1::CreeBandeAides() {

@@ -26,6 +26,16 @@ void TForm1::BTrejoueClick() {
   Redessine();
 }
 
+void TForm1::BTjourClick() {
+  jeu_->JoueTirageDuJour();
+  Redessine();
+}
+
+void TForm1::BTcopieClick() {
+  jeu_->CopieResultat();
+  Redessine();
+}
+
 void TForm1::Timer1Timer() {
   jeu_->Tique();
   Redessine();

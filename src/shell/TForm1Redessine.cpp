@@ -92,6 +92,8 @@ void TForm1::RedessineJeu() {
   BTmodifier->setEnabled(jeu_->PeutModifier());
   BTnouvPartie->setEnabled(jeu_->PeutJouerNouvellePartie());
   for (QWidget* commande : std::initializer_list<QWidget*>{Bresult, BTjouer}) commande->setEnabled(libre);
+  BTjour->setEnabled(jeu_->PeutJouerTirageDuJour());
+  BTcopie->setVisible(panneau == Manche::Panneau::Resume && !jeu_->LigneDePartage().isEmpty());
   const bool reponse = manche.Tableau().ReponseAttendue() && panneau == Manche::Panneau::Jeu;
   MaReponse->setVisible(reponse);
   MaReponse2->setVisible(reponse);

@@ -1,5 +1,6 @@
-// The game run without a window: a scripted desktop, a window that records
-// what it was asked, and a folder of its own.
+// The game on the scripted desktop, as the mid end's tests drive it: a
+// window that records what it was asked, a folder of files, and the
+// presses of a player.
 #pragma once
 
 #include <memory>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "LaPlusSimple.h"
 #include "PlateformeDeTest.h"
 #include "midend/Jeu.h"
 
@@ -62,7 +64,19 @@ struct JeuDeTest {
   void Tique(int fois) {
     for (int i = 0; i < fois; ++i) jeu->Tique();
   }
+  // The simplest solution of the draw, written on the board.
+  void JoueLaPlusSimple() {
+    test::JoueLaPlusSimple(jeu->Tirage(), jeu->manche().Tableau(), [this](int code) { jeu->Presse(code); });
+  }
 };
 
+// Records 500, 400, ... 60 by "a" to "j"; one draw to deal, 303.
+inline QByteArray Niveau(const QByteArray& temps = "60") {
+  QByteArray niveau = "Test\r\ntirages.tir\r\n" + temps + "\r\n";
+  const char* const scores[] = {"500", "400", "300", "300", "200", "100", "90", "80", "70", "60"};
+  char nom = 'a';
+  for (const char* score : scores) niveau += QByteArray(score) + "\r\n" + QByteArray(1, nom++) + "\r\n1\r\n";
+  return niveau;
+}
 
 }  // namespace tolvan::test

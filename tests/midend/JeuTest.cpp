@@ -70,15 +70,6 @@ TEST(Jeu, ATypedDrawIsTakenWholeOrNotAtAll) {
   EXPECT_EQ(t.jeu->Tirages().Rangee(0).cellules[9], "OUI");
 }
 
-// Records 500, 400, ... 60 by "a" to "j"; one draw to deal, 303.
-QByteArray Niveau(const QByteArray& temps = "60") {
-  QByteArray niveau = "Test\r\ntirages.tir\r\n" + temps + "\r\n";
-  const char* const scores[] = {"500", "400", "300", "300", "200", "100", "90", "80", "70", "60"};
-  char nom = 'a';
-  for (const char* score : scores) niveau += QByteArray(score) + "\r\n" + QByteArray(1, nom++) + "\r\n1\r\n";
-  return niveau;
-}
-
 TEST(Jeu, ASeriesIsDealtToItsEndAndItsTotalTakesItsPlaceInTheLevelFile) {
   JeuDeTest t;
   t.Ecrit("niveau.niv", Niveau());

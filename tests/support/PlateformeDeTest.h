@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include <QTemporaryDir>
+
 #include "ImpressionQt.h"
 #include "shell/platform/Plateforme.h"
 
@@ -54,6 +56,11 @@ class PlateformeDeTest : public Plateforme {
   // Aleatoire() returns these modulo n, in a loop; with none, 0, 1, 2 ...
   // modulo n, so that any draw comes out.
   std::vector<int> tirages;
+  // The desktop's clock: Monday 7 December 2026, 14:00, one hour ahead of UTC.
+  QDateTime maintenant{QDate(2026, 12, 7), QTime(14, 0), Qt::OffsetFromUTC, 3600};
+  // The history, in a folder of this platform's own, so that every test starts with none.
+  QTemporaryDir dossierJoueur;
+  QString historique = dossierJoueur.filePath(QStringLiteral("historique.sqlite"));
   // Runs while a message box is up, as a player would act before answering.
   std::function<void(const MessageAffiche&)> quandMessage;
 
@@ -92,6 +99,8 @@ class PlateformeDeTest : public Plateforme {
     fenetreAuSemis = fenetre;
   }
   int Aleatoire(int n) override;
+  QDateTime Maintenant() override { return maintenant; }
+  QString FichierHistorique() override { return historique; }
 
  private:
   std::size_t prochainTirage_ = 0;

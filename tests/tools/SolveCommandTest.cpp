@@ -37,6 +37,9 @@ TEST(SolveCommand, RejectsBadArgumentsWithOneLineAndCodeTwo) {
       {"--fast", "1", "2", "3", "4", "5", "6", "100"},
       {"--file"},
       {"--file", "x.tir", "1", "2", "3", "4", "5", "6", "100"},
+      {"--jour", "2026-02-30"},
+      {"--jour", "7/12/2026"},
+      {"--jour", "2026-12-07", "1", "2", "3", "4", "5", "6", "100"},
   };
   for (const auto& arguments : bad) {
     const Outcome o = RunSolve(arguments);
@@ -46,6 +49,28 @@ TEST(SolveCommand, RejectsBadArgumentsWithOneLineAndCodeTwo) {
     EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
   }
   EXPECT_EQ(RunSolve({"0", "0", "0", "0", "0", "999", "9999"}).code, 0);
+}
+
+TEST(SolveCommand, TheDrawOfTheDayIsTheGamesOwnForThatDate) {
+  Solveur jeu;
+  TireDuJour(jeu, *LitDate("2026-12-12"));
+  std::string nombres;
+  for (longint n : jeu.Tirage.Nombres) {
+    if (!nombres.empty()) nombres += ',';
+    nombres += std::to_string(n);
+  }
+  const Outcome json = RunSolve({"--jour", "2026-12-12", "--json"});
+  EXPECT_EQ(json.code, 0);
+  EXPECT_TRUE(json.out.starts_with("{\"Date\":\"2026-12-12\",\"Nombres\":[" + nombres +
+                                   "],\"Resultat\":" + std::to_string(jeu.Tirage.Resultat) + ",\"NbSolutions\":" +
+                                   std::to_string(jeu.NbSolutions) + ","))
+      << json.out;
+  const Outcome texte = RunSolve({"--jour", "2026-12-12"});
+  EXPECT_EQ(texte.code, 0);
+  EXPECT_TRUE(texte.out.starts_with("Tirage du jour : 2026-12-12\nTirage : ")) << texte.out;
+  EXPECT_NE(texte.out.find("à trouver : " + std::to_string(jeu.Tirage.Resultat)), std::string::npos);
+  // Today's by default.
+  EXPECT_EQ(RunSolve({"--jour", "--json"}).code, 0);
 }
 
 TEST(SolveCommand, JsonAnswersTheClassicDraw) {

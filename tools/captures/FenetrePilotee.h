@@ -19,6 +19,10 @@ class PlateformeScriptee : public QtPlateforme {
  public:
   std::deque<QString> fichiers;                       // paths chosen, in order
   std::function<void(QDialog&)> quandDialogue;         // fills in and accepts a dialog
+  QString historique;                                  // the history's file; the player's own when empty
+  QString FichierHistorique() override {
+    return historique.isEmpty() ? QtPlateforme::FichierHistorique() : historique;
+  }
   // Questions are answered yes, notes acknowledged: nobody is there to read them.
   Reponse Message(TypeMessage, const QString&, BoutonsMessage boutons) override {
     return boutons == BoutonsMessage::OuiNon ? Reponse::Oui : Reponse::Ok;

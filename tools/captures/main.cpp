@@ -22,8 +22,11 @@
 #include <QTabWidget>
 #include <QThread>
 
+#include "../../bench/PartiesInventees.h"
+#include "midend/Historique.h"
 #include "shell/TFRMgene.h"
 #include "shell/TFRMname.h"
+#include "shell/TFRMparties.h"
 #include "shell/TForm1.h"
 #include "FenetrePilotee.h"
 #include "shell/platform/QtPlateforme.h"
@@ -226,6 +229,26 @@ class Captures {
     Clique(fenetre_, "CBcompet");
   }
 
+  // Today's draw found on its counting-up clock, with its line to copy.
+  void TirageDuJour() {
+    W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TSjeu"));
+    fenetre_.BTjourClick();
+    for (int i = 0; i < 47; ++i) fenetre_.Timer1Timer();
+    JoueLaPlusSimple(fenetre_);
+    Prends(QStringLiteral("tirage-du-jour.png"));
+  }
+
+  // "Mes parties" over two months of games.
+  void MesParties() {
+    W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TSapro"));
+    plateforme_.quandDialogue = [this](QDialog& dialogue) {
+      dialogue.show();
+      reussies_ &= Capture(dialogue, sortie_.filePath(QStringLiteral("mes-parties.png")));
+      dialogue.hide();
+    };
+    fenetre_.BTmesPartiesClick();
+  }
+
   // Every page in English, from the language file that comes with the game,
   // with the hints band open.
   void EnAnglais() {
@@ -258,6 +281,17 @@ int main(int argc, char** argv) {
   QDir().mkpath(sortie.absolutePath());
 
   tolvan::pilote::PlateformeScriptee plateforme;
+  // A history of its own, made up over the two months before today: the
+  // player's is left alone.
+  QTemporaryDir joueur;
+  plateforme.historique = joueur.filePath(QStringLiteral("historique.sqlite"));
+  {
+    tolvan::Historique historique;
+    historique.Ouvre(plateforme.historique);
+    for (const tolvan::PartieJouee& partie : tolvan::PartiesInventees(240, 60, QDate::currentDate().addDays(-1))) {
+      historique.Enregistre(partie);
+    }
+  }
   const QString repertoire = QStringLiteral(TOLVAN_APP_DIR "/");
   tolvan::TForm1 fenetre(plateforme, repertoire);
   fenetre.show();
@@ -266,6 +300,7 @@ int main(int argc, char** argv) {
   Captures captures(fenetre, plateforme, sortie, repertoire);
   captures.Pages("page");
   captures.PartieGagnee();
+  captures.TirageDuJour();
   captures.GrandsNombres();
   captures.TempsEcoule();
   captures.ListeDesTirages();
@@ -274,6 +309,7 @@ int main(int argc, char** argv) {
   captures.CoachEtIndices();
   captures.SerieClassee();
   captures.Competition();
+  captures.MesParties();
   captures.EnAnglais();
   return captures.Reussies() ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <ctime>
 #include <ostream>
 #include <sstream>
 
@@ -19,7 +20,17 @@ namespace {
 
 constexpr const char* Usage =
     "usage : tolvan-solve [--series] [--all] [--json] N1 N2 N3 N4 N5 N6 RESULTAT\n"
-    "        tolvan-solve --file TIRAGES.tir [--series] [--json]";
+    "        tolvan-solve --file TIRAGES.tir [--series] [--json]\n"
+    "        tolvan-solve --jour [AAAA-MM-JJ] [--all] [--json]";
+
+// The date on this machine's clock, in local time.
+Date Aujourdhui() {
+  const std::time_t maintenant = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&maintenant, &local);
+  return Date{std::chrono::year(local.tm_year + 1900), std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)),
+              std::chrono::day(static_cast<unsigned>(local.tm_mday))};
+}
 
 // What the command shows after a search: the table lives in the solver, the
 // closest approach to the target asked for is kept beside it.
@@ -188,12 +199,28 @@ std::optional<Demande> LitArguments(const std::vector<std::string>& arguments, s
         return std::nullopt;
       }
       demande.fichier = arguments[++i];
+    } else if (argument == "--jour") {
+      demande.jour = Aujourdhui();
+      if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--")) {
+        demande.jour = LitDate(arguments[++i]);
+        if (!demande.jour) {
+          erreur = "« " + arguments[i] + " » n'est pas une date AAAA-MM-JJ";
+          return std::nullopt;
+        }
+      }
     } else if (argument.starts_with("--")) {
       erreur = "option inconnue « " + argument + " »";
       return std::nullopt;
     } else {
       valeurs.push_back(argument);
     }
+  }
+  if (demande.jour) {
+    if (!valeurs.empty() || !demande.fichier.empty() || demande.serie) {
+      erreur = "avec --jour, ni tirage, ni --file, ni --series";
+      return std::nullopt;
+    }
+    return demande;
   }
   if (!demande.fichier.empty()) {
     if (!valeurs.empty() || demande.toutes) {
@@ -274,6 +301,30 @@ int ExecuteFichier(const Demande& demande, std::ostream& sortie, std::ostream& e
   return 0;
 }
 
+// The draw of the day of the date asked, solved and written as any draw,
+// its date and numbers first.
+int ExecuteJour(Demande demande, std::ostream& sortie) {
+  Solveur solveur;
+  TireDuJour(solveur, *demande.jour);
+  demande.tirage = solveur.Tirage;
+  const TSolution proche = Resous(solveur, demande.tirage, false);
+  const Reponse reponse{solveur, proche};
+  const std::string date = TexteDate(*demande.jour);
+  if (!demande.json) {
+    sortie << "Tirage du jour : " << date << '\n';
+    EcritTexte(demande, reponse, sortie);
+    return 0;
+  }
+  std::vector<std::string> nombres;
+  for (longint n : demande.tirage.Nombres) nombres.push_back(std::to_string(n));
+  sortie << "{\"Date\":" << ChaineJson(date) << ",\"Nombres\":[";
+  for (std::size_t i = 0; i < nombres.size(); ++i) sortie << (i > 0 ? "," : "") << nombres[i];
+  sortie << "],\"Resultat\":" << demande.tirage.Resultat << ',';
+  EcritChampsJson(reponse, demande.toutes, sortie);
+  sortie << "}\n";
+  return 0;
+}
+
 }  // namespace
 
 int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
@@ -288,6 +339,8 @@ int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie
     return 2;
   }
   if (!demande->fichier.empty()) return ExecuteFichier(*demande, sortie, erreurs);
+
+  if (demande->jour) return ExecuteJour(*demande, sortie);
 
   Solveur solveur;
   const TSolution proche = Resous(solveur, demande->tirage, demande->serie);

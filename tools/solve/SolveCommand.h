@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/Records.h"
+#include "game/TirageDuJour.h"
 
 namespace tolvan::solve {
 
@@ -16,6 +17,7 @@ struct Demande {
   bool serie = false;
   bool toutes = false;
   bool json = false;
+  std::optional<Date> jour;  // the draw of the day of this date, instead of a draw
 };
 
 // The request, or nullopt with a one-line reason in `erreur`.

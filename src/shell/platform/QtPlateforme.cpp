@@ -162,4 +162,11 @@ int QtPlateforme::Aleatoire(int n) {
   return std::uniform_int_distribution<int>(0, n - 1)(generateur_);
 }
 
+QDateTime QtPlateforme::Maintenant() { return QDateTime::currentDateTime(); }
+
+QString QtPlateforme::FichierHistorique() {
+  // ~/.local/share/Tolvan on Linux, beside the levels the player plays.
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/historique.sqlite");
+}
+
 }  // namespace tolvan

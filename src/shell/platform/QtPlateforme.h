@@ -38,6 +38,8 @@ class QtPlateforme : public Plateforme {
   MagasinReglages& Reglages() override { return reglages_; }
   void SemeAleatoire() override;
   int Aleatoire(int n) override;
+  QDateTime Maintenant() override;
+  QString FichierHistorique() override;
 
  private:
   QWidget* fenetre_ = nullptr;

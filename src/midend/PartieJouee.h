@@ -1,0 +1,36 @@
+// One finished game as the history keeps it: a training game, a typed or
+// listed draw, the draw of the day or one draw of a competition series.
+#pragma once
+
+#include <array>
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+namespace tolvan {
+
+enum class ModePartie { Entrainement, Jour, Competition };
+
+// "entraînement", "jour", "compétition", as the history writes them.
+QString TexteMode(ModePartie mode);
+ModePartie ModeDuTexte(const QString& texte);
+
+struct PartieJouee {
+  QDateTime fin;  // when it ended, local time
+  ModePartie mode = ModePartie::Entrainement;
+  std::array<int, 6> nombres{};
+  int resultat = 0;
+  bool trouve = false;
+  int secondes = 0;    // to the target found, or the whole time allowed
+  int lignes = 0;      // lines on the board when it ended
+  int indices = 0;     // hints used
+  int points = 0;      // earned in a competition series
+  int difficulte = 0;  // the draw's mark, 1 to 5
+  bool rejouee = false;  // the draw of the day played again after a first finished attempt
+  QDate jour;            // the date whose draw of the day it was; null for the other games
+
+  friend bool operator==(const PartieJouee&, const PartieJouee&) = default;
+};
+
+}  // namespace tolvan

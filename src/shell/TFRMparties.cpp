@@ -1,0 +1,258 @@
+#include "TFRMparties.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QValueAxis>
+
+#include "Fabrique.h"
+#include "game/LigneDePartage.h"
+#include "midend/Jeu.h"
+
+namespace tolvan {
+
+namespace {
+
+const QColor Trouvees(0x3a, 0x7d, 0x44);
+const QColor Ratees(0xc0, 0x50, 0x4d);
+const QColor Medianes(0x3b, 0x6e, 0xa8);
+
+// The list's columns: caption and width.
+const std::array<std::pair<const char*, int>, 9> Colonnes = {{{"Fin", 120},
+                                                              {"Mode", 90},
+                                                              {"Tirage", 170},
+                                                              {"Trouvé", 55},
+                                                              {"Temps", 60},
+                                                              {"Lignes", 50},
+                                                              {"Indices", 50},
+                                                              {"Points", 50},
+                                                              {"Difficulté", 65}}};
+
+QChartView* VueGraphique(QWidget* parent, const char* nom, QRect place, const QString& nomParle) {
+  auto* vue = new QChartView(new QChart, parent);
+  vue->setObjectName(QString::fromLatin1(nom));
+  vue->setGeometry(place);
+  vue->setRenderHint(QPainter::Antialiasing);
+  vue->setAccessibleName(nomParle);
+  vue->setFocusPolicy(Qt::TabFocus);
+  QChart* graphique = vue->chart();
+  graphique->setAnimationOptions(QChart::NoAnimation);
+  graphique->setMargins(QMargins(2, 2, 2, 2));
+  graphique->legend()->setAlignment(Qt::AlignBottom);
+  return vue;
+}
+
+// An axis of whole numbers from 0, with a few ticks whatever the largest.
+QValueAxis* AxeDesNombres(double maximum, const QString& titre) {
+  auto* axe = new QValueAxis;
+  const double haut = std::max(1.0, maximum);
+  const double pas = std::max(1.0, std::ceil(haut / 5));
+  axe->setRange(0, pas * std::ceil(haut / pas));
+  axe->setTickType(QValueAxis::TicksDynamic);
+  axe->setTickAnchor(0);
+  axe->setTickInterval(pas);
+  axe->setLabelFormat(QStringLiteral("%d"));
+  axe->setTitleText(titre);
+  return axe;
+}
+
+void Vide(QChart* graphique) {
+  graphique->removeAllSeries();
+  for (QAbstractAxis* axe : graphique->axes()) {
+    graphique->removeAxis(axe);
+    delete axe;
+  }
+}
+
+QStandardItem* Case(const QString& texte, const QVariant& ordre) {
+  auto* item = new QStandardItem(texte);
+  item->setData(ordre, Qt::UserRole);
+  item->setEditable(false);
+  return item;
+}
+
+QStandardItem* CaseNombre(int n) {
+  QStandardItem* item = Case(QString::number(n), n);
+  item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return item;
+}
+
+QList<QStandardItem*> Rangee(const PartieJouee& p) {
+  QStringList nombres;
+  for (const int n : p.nombres) nombres.append(QString::number(n));
+  const QString tirage = nombres.join(QLatin1Char(' ')) + QStringLiteral(" → ") + QString::number(p.resultat);
+  const QString fin = p.fin.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+  const QString mode = TexteMode(p.mode) + (p.rejouee ? QStringLiteral(" (rejoué)") : QString());
+  return {Case(fin, p.fin.toMSecsSinceEpoch()),
+          Case(mode, mode),
+          Case(tirage, p.resultat),
+          Case(p.trouve ? QStringLiteral("oui") : QStringLiteral("non"), int{p.trouve}),
+          Case(QString::fromStdString(DureeLisible(p.secondes)), p.secondes),
+          CaseNombre(p.lignes),
+          CaseNombre(p.indices),
+          CaseNombre(p.points),
+          CaseNombre(p.difficulte)};
+}
+
+QString Jours(int n) { return QStringLiteral("%1 jour%2").arg(n).arg(n > 1 ? "s" : ""); }
+
+}  // namespace
+
+TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), jeu_(jeu) {
+  setObjectName("FRMparties");
+  setWindowTitle(QStringLiteral("Mes parties"));
+  setFixedSize(760, 590);
+  LBparties = Etiquette(this, "LBparties", {}, QRect(8, 8, 170, 22));
+  LBtrouvees = Etiquette(this, "LBtrouvees", {}, QRect(180, 8, 170, 22));
+  LBserie = Etiquette(this, "LBserie", {}, QRect(352, 8, 200, 22));
+  LBmeilleure = Etiquette(this, "LBmeilleure", {}, QRect(554, 8, 198, 22));
+  CHjours = VueGraphique(this, "CHjours", QRect(8, 34, 456, 260), QStringLiteral("parties des 30 derniers jours"));
+  CHmedianes =
+      VueGraphique(this, "CHmedianes", QRect(470, 34, 282, 260), QStringLiteral("temps médian par difficulté"));
+  modele_ = new QStandardItemModel(this);
+  modele_->setSortRole(Qt::UserRole);
+  QStringList titres;
+  for (const auto& [titre, largeur] : Colonnes) titres.append(QString::fromUtf8(titre));
+  modele_->setHorizontalHeaderLabels(titres);
+  LVparties = new QTableView(this);
+  LVparties->setObjectName("LVparties");
+  LVparties->setGeometry(8, 302, 744, 242);
+  LVparties->setModel(modele_);
+  LVparties->setAccessibleName(QStringLiteral("dernières parties"));
+  LVparties->setSortingEnabled(true);
+  LVparties->setSelectionBehavior(QAbstractItemView::SelectRows);
+  LVparties->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  LVparties->verticalHeader()->hide();
+  LVparties->verticalHeader()->setDefaultSectionSize(20);
+  for (int c = 0; c < static_cast<int>(Colonnes.size()); ++c) {
+    LVparties->setColumnWidth(c, Colonnes[static_cast<std::size_t>(c)].second);
+  }
+  LVparties->horizontalHeader()->setStretchLastSection(true);
+  BTexporte = Bouton(this, "BTexporte", QStringLiteral("Exporter en CSV"), QRect(8, 552, 150, 28),
+                     QStringLiteral("Toutes les parties dans un fichier pour un tableur"));
+  BTferme = Bouton(this, "BTferme", QStringLiteral("Fermer"), QRect(652, 552, 100, 28));
+  connect(BTexporte, &QPushButton::clicked, this, &TFRMparties::BTexporteClick);
+  connect(BTferme, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TFRMparties::~TFRMparties() = default;
+
+void TFRMparties::Montre(const BilanParties& bilan, const std::vector<PartieJouee>& dernieres) {
+  MontreChiffres(bilan);
+  MontreJours(bilan);
+  MontreMedianes(bilan);
+  MontreListe(dernieres);
+}
+
+void TFRMparties::BTexporteClick() { jeu_.ExporteHistorique(); }
+
+void TFRMparties::MontreChiffres(const BilanParties& bilan) {
+  const int part = bilan.parties == 0 ? 0 : static_cast<int>(std::lround(100.0 * bilan.trouvees / bilan.parties));
+  LBparties->setText(QStringLiteral("Parties : %1").arg(bilan.parties));
+  LBtrouvees->setText(QStringLiteral("Trouvées : %1 %").arg(part));
+  LBserie->setText(QStringLiteral("Série en cours : %1").arg(Jours(bilan.series.actuelle)));
+  LBmeilleure->setText(QStringLiteral("Meilleure série : %1").arg(Jours(bilan.series.meilleure)));
+  LBserie->setToolTip(QStringLiteral("Jours de suite avec le tirage du jour trouvé du premier coup"));
+}
+
+void TFRMparties::MontreJours(const BilanParties& bilan) {
+  QChart* graphique = CHjours->chart();
+  Vide(graphique);
+  graphique->setTitle(QStringLiteral("Les 30 derniers jours"));
+  auto* trouvees = new QBarSet(QStringLiteral("trouvées"));
+  auto* ratees = new QBarSet(QStringLiteral("pas trouvées"));
+  trouvees->setColor(Trouvees);
+  ratees->setColor(Ratees);
+  QStringList jours;
+  QStringList description;
+  int maximum = 0;
+  for (const JourDeParties& jour : bilan.derniersJours) {
+    trouvees->append(jour.trouvees);
+    ratees->append(jour.ratees);
+    jours.append(jour.jour.toString(QStringLiteral("dd/MM")));
+    maximum = std::max(maximum, jour.trouvees + jour.ratees);
+    if (jour.trouvees + jour.ratees > 0) {
+      description.append(QStringLiteral("%1 : %2 trouvées, %3 pas trouvées")
+                             .arg(jour.jour.toString(QStringLiteral("dd/MM")))
+                             .arg(jour.trouvees)
+                             .arg(jour.ratees));
+    }
+  }
+  auto* series = new QStackedBarSeries;
+  series->append(trouvees);
+  series->append(ratees);
+  series->setBarWidth(0.8);
+  graphique->addSeries(series);
+  // Thirty days are too many to name each: a date every week, back from today.
+  auto* axeJours = new QCategoryAxis;
+  axeJours->setRange(-0.5, JoursRecents - 0.5);
+  axeJours->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  for (int i = 0; i < JoursRecents; ++i) {
+    if ((JoursRecents - 1 - i) % 7 == 0) axeJours->append(jours[i], i);
+  }
+  axeJours->setGridLineVisible(false);
+  graphique->addAxis(axeJours, Qt::AlignBottom);
+  series->attachAxis(axeJours);
+  QValueAxis* axeParties = AxeDesNombres(maximum, QStringLiteral("parties"));
+  graphique->addAxis(axeParties, Qt::AlignLeft);
+  series->attachAxis(axeParties);
+  CHjours->setAccessibleDescription(description.isEmpty() ? QStringLiteral("aucune partie") : description.join(QStringLiteral(" ; ")));
+}
+
+void TFRMparties::MontreMedianes(const BilanParties& bilan) {
+  QChart* graphique = CHmedianes->chart();
+  Vide(graphique);
+  graphique->setTitle(QStringLiteral("Temps médian pour trouver"));
+  auto* medianes = new QBarSet(QStringLiteral("secondes"));
+  medianes->setColor(Medianes);
+  QStringList marques;
+  QStringList description;
+  double maximum = 0;
+  for (int m = 0; m < MarquesTrouvables; ++m) {
+    // Whole seconds, as the clock shows them.
+    std::optional<double> mediane = bilan.medianes[static_cast<std::size_t>(m)];
+    if (mediane) mediane = std::round(*mediane);
+    medianes->append(mediane.value_or(0));
+    marques.append(QString::number(m + 1));
+    maximum = std::max(maximum, mediane.value_or(0));
+    description.append(mediane ? QStringLiteral("difficulté %1 : %2 s").arg(m + 1).arg(*mediane)
+                               : QStringLiteral("difficulté %1 : aucune").arg(m + 1));
+  }
+  auto* series = new QBarSeries;
+  series->append(medianes);
+  series->setLabelsVisible(true);
+  series->setLabelsFormat(QStringLiteral("@value"));
+  graphique->addSeries(series);
+  auto* axeMarques = new QBarCategoryAxis;
+  axeMarques->append(marques);
+  axeMarques->setTitleText(QStringLiteral("difficulté"));
+  graphique->addAxis(axeMarques, Qt::AlignBottom);
+  series->attachAxis(axeMarques);
+  QValueAxis* axeSecondes = AxeDesNombres(maximum * 1.15, QStringLiteral("secondes"));
+  graphique->addAxis(axeSecondes, Qt::AlignLeft);
+  series->attachAxis(axeSecondes);
+  graphique->legend()->hide();
+  CHmedianes->setAccessibleDescription(description.join(QStringLiteral(" ; ")));
+}
+
+void TFRMparties::MontreListe(const std::vector<PartieJouee>& dernieres) {
+  modele_->removeRows(0, modele_->rowCount());
+  for (const PartieJouee& partie : dernieres) modele_->appendRow(Rangee(partie));
+  // The latest first until the player sorts otherwise.
+  LVparties->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+}
+
+}  // namespace tolvan

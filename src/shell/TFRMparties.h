@@ -1,0 +1,50 @@
+// "Mes parties": the player's history at a glance. Counts and runs of days
+// at the top, two charts (the games of the last 30 days, found and not;
+// the median time to find a draw by its difficulty mark), the last games in
+// a list sorted by any column, and "Exporter en CSV". It only shows what the
+// game reads from its history.
+#pragma once
+
+#include <vector>
+
+#include <QDialog>
+
+#include "midend/BilanParties.h"
+#include "midend/PartieJouee.h"
+
+class QChartView;
+class QLabel;
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+
+namespace tolvan {
+
+class Jeu;
+
+class TFRMparties : public QDialog {
+ public:
+  TFRMparties(Jeu& jeu, QWidget* parent = nullptr);
+  ~TFRMparties() override;
+
+  // What the history holds now, drawn afresh.
+  void Montre(const BilanParties& bilan, const std::vector<PartieJouee>& dernieres);
+  // "Exporter en CSV".
+  void BTexporteClick();
+
+  QLabel *LBparties = nullptr, *LBtrouvees = nullptr, *LBserie = nullptr, *LBmeilleure = nullptr;
+  QChartView *CHjours = nullptr, *CHmedianes = nullptr;
+  QTableView* LVparties = nullptr;
+  QPushButton *BTexporte = nullptr, *BTferme = nullptr;
+
+ private:
+  void MontreChiffres(const BilanParties& bilan);
+  void MontreJours(const BilanParties& bilan);
+  void MontreMedianes(const BilanParties& bilan);
+  void MontreListe(const std::vector<PartieJouee>& dernieres);
+
+  Jeu& jeu_;
+  QStandardItemModel* modele_ = nullptr;
+};
+
+}  // namespace tolvan

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QTableView>
+#include <QTest>
+
+#include "FenetreDeTest.h"
+#include "LaPlusSimple.h"
+#include "midend/FichierTexte.h"
+#include "shell/TFRMparties.h"
+
+namespace tolvan::test {
+namespace {
+
+struct FenetreDuJour : FenetreDeTest {
+  FenetreDuJour() {
+    fenetre->show();
+    QApplication::processEvents();
+    MontrePage("TSjeu");
+  }
+  QPushButton* Bouton(const char* nom) const { return Trouve<QPushButton>(nom); }
+  void Clique(const char* nom) { QTest::mouseClick(Bouton(nom), Qt::LeftButton); }
+  void JoueLaPlusSimple() {
+    const Jeu& jeu = fenetre->jeu();
+    test::JoueLaPlusSimple(jeu.Tirage(), jeu.manche().Tableau(), [this](int code) { fenetre->Effectue(code); });
+  }
+  void Tique(int fois) {
+    for (int i = 0; i < fois; ++i) fenetre->Timer1Timer();
+  }
+};
+
+TEST(TForm1Parties, TheDrawOfTheDayIsPlayedAndItsLineCopiedFromTheGamePage) {
+  FenetreDuJour t;
+  EXPECT_TRUE(t.Bouton("BTcopie")->isHidden());
+  t.Clique("BTjour");
+  EXPECT_TRUE(t.Bouton("BTcopie")->isHidden());
+  t.Tique(65);
+  t.JoueLaPlusSimple();
+  ASSERT_TRUE(t.fenetre->jeu().manche().Gagnee());
+  ASSERT_TRUE(t.Bouton("BTcopie")->isVisible());
+  t.Clique("BTcopie");
+  ASSERT_EQ(t.plateforme.pressePapier.size(), 1u);
+  EXPECT_TRUE(t.plateforme.pressePapier[0].startsWith(
+      QStringLiteral("Tolvan, tirage du 7 décembre 2026 : trouvé en 1:05, ")));
+  // The next game is no day's draw: nothing to copy.
+  t.Clique("BTnouvPartie");
+  EXPECT_TRUE(t.Bouton("BTcopie")->isHidden());
+  // In competition the draws come from the level only.
+  t.MontrePage("TScompet");
+  QTest::mouseClick(t.Trouve<QWidget>("CBcompet"), Qt::LeftButton, {}, QPoint(5, 10));
+  EXPECT_FALSE(t.Bouton("BTjour")->isEnabled());
+}
+
+TEST(TForm1Parties, MyGamesShowCountsChartsAndASortableListAndExportThem) {
+  FenetreDuJour t;
+  t.Clique("BTjour");
+  t.Tique(30);
+  t.JoueLaPlusSimple();
+  t.Clique("BTnouvPartie");
+  t.Tique(3600);
+  t.MontrePage("TSapro");
+  bool montree = false;
+  t.plateforme.fichiers = {t.Chemin(QStringLiteral("parties.csv"))};
+  t.plateforme.quandDialogue = [&](QDialog& dialogue) {
+    auto& parties = dynamic_cast<TFRMparties&>(dialogue);
+    montree = true;
+    EXPECT_EQ(parties.LBparties->text(), "Parties : 2");
+    EXPECT_EQ(parties.LBtrouvees->text(), "Trouvées : 50 %");
+    EXPECT_EQ(parties.LBserie->text(), "Série en cours : 1 jour");
+    // Every chart and list says what it is to a screen reader.
+    for (QWidget* vue : std::initializer_list<QWidget*>{parties.CHjours, parties.CHmedianes, parties.LVparties}) {
+      EXPECT_FALSE(vue->accessibleName().isEmpty()) << vue->objectName().toStdString();
+    }
+    const auto* jours = dynamic_cast<QStackedBarSeries*>(parties.CHjours->chart()->series().value(0));
+    ASSERT_NE(jours, nullptr);
+    ASSERT_EQ(jours->count(), 2);
+    EXPECT_EQ(jours->barSets()[0]->at(29), 1);  // today: one found, one not
+    EXPECT_EQ(jours->barSets()[1]->at(29), 1);
+    EXPECT_EQ(jours->barSets()[0]->at(0), 0);
+    EXPECT_TRUE(parties.CHmedianes->accessibleDescription().contains(QStringLiteral("difficulté 1 : 30 s")));
+
+    // Latest first, then by time when its column is chosen.
+    const QAbstractItemModel* liste = parties.LVparties->model();
+    ASSERT_EQ(liste->rowCount(), 2);
+    EXPECT_EQ(liste->index(0, 1).data().toString(), QStringLiteral("entraînement"));
+    parties.LVparties->sortByColumn(4, Qt::AscendingOrder);
+    EXPECT_EQ(liste->index(0, 4).data().toString(), QStringLiteral("0:30"));
+    EXPECT_EQ(liste->index(1, 4).data().toString(), QStringLiteral("1:00:00"));
+
+    QTest::mouseClick(parties.BTexporte, Qt::LeftButton);
+  };
+  t.Clique("BTmesParties");
+  EXPECT_TRUE(montree);
+  const LectureTexte csv = LitFichierTexte(t.Chemin(QStringLiteral("parties.csv")));
+  ASSERT_EQ(csv.lignes.size(), 3);
+  EXPECT_TRUE(csv.lignes[1].contains(QStringLiteral(";jour;")));
+  EXPECT_TRUE(csv.lignes[2].contains(QStringLiteral(";entraînement;")));
+}
+
+}  // namespace
+}  // namespace tolvan::test
