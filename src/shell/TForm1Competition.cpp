@@ -135,17 +135,20 @@ bool TForm1::change_level(const QString& chemin, bool avecTirages) {
   const std::optional<LignesLues> lues = LignesFichierNiveau(chemin);
   if (!lues) return false;
   const LectureNiveau lecture = LitNiveau(lues->lignes);
-  niveau_ = lecture.niveau;
-  AfficheNiveau(lecture, true);
   if (!lecture.lu || !lues->entieres) {
-    // The line shown is the one the reading stopped on.
+    // A level is taken whole or not at all: the one in place stays, with its
+    // draws and records, and can still be played. The line shown is the one
+    // the reading stopped on.
     const std::string derniere =
         lues->entieres ? lecture.derniereLigne : (lues->lignes.empty() ? std::string() : lues->lignes.back());
     plateforme_.Message(TypeMessage::Erreur, Texte(MessageConversionNiveau(derniere)), BoutonsMessage::Ok);
     return false;
   }
+  niveau_ = lecture.niveau;
+  AfficheNiveau(lecture, true);
   // The level counts as read whatever becomes of its draws.
   if (avecTirages) {
+    tirages_.EffaceTout();
     LitFichierTirages(Texte(CheminTiragesNiveau(chemin.toStdString(), niveau_.fichierTirages)));
   }
   return true;
@@ -197,13 +200,7 @@ void TForm1::BTchangeClick() {
   const std::optional<QString> chemin = plateforme_.FichierAOuvrir(dialogue);
   if (!chemin) return;
   repaint();
-  tirages_.EffaceTout();
-  if (!change_level(*chemin, true)) {
-    // Half read, the level on screen is no level to play: the draws are gone
-    // and the records would go back to the file chosen before.
-    BTstart->setEnabled(false);
-    return;
-  }
+  if (!change_level(*chemin, true)) return;
   BTstart->setEnabled(true);
   FichierNiveau = *chemin;
 }

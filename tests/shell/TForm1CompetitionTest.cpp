@@ -170,18 +170,47 @@ TEST(Competition, EachPlayerPlaysHisOwnCopyOfTheShippedLevels) {
   QDir(copies).removeRecursively();
 }
 
-TEST(Competition, BadLevelsAndEmptyListsStartNothing) {
-  Competition f;
-  f.Ecrit("faux.niv", Niveau("abc"));
-  f.plateforme.messages.clear();
-  f.plateforme.fichiers = {f.Chemin("faux.niv")};
-  f.fenetre->BTchangeClick();
-  ASSERT_EQ(f.plateforme.messages.size(), 1u);
-  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de la lecture des scores\rConversion impossible :abc");
-  EXPECT_EQ(f.fenetre->Tirages().NbLignes(), 0);
-  EXPECT_EQ(f.fenetre->FichierNiveau, f.Chemin("niveau.niv"));  // the level before stays
-  EXPECT_FALSE(f.Trouve<QPushButton>("BTstart")->isEnabled());
+TEST(Competition, ALevelWithABadNumberIsRefusedWholeAndNeverRewritten) {
+  struct Cas {
+    QByteArray niveau;
+    const char* ligne;  // the line the message names
+  };
+  const std::vector<Cas> cas = {
+      {Niveau().replace("\r\n60\r\n", "\r\n-1\r\n"), "-1"},
+      {Niveau().replace("\r\n60\r\n", "\r\n0\r\n"), "0"},
+      {Niveau().replace("\r\n60\r\n", "\r\n70000\r\n"), "70000"},
+      {Niveau("65536"), "65536"},
+      {Niveau("-5"), "-5"},
+      {Niveau().replace("\r\na\r\n1\r\n", "\r\na\r\n-3\r\n"), "-3"},
+      {Niveau("abc"), "abc"},
+  };
+  for (const Cas& c : cas) {
+    Competition f;
+    f.Ecrit("faux.niv", c.niveau);
+    f.plateforme.messages.clear();
+    f.plateforme.fichiers = {f.Chemin("faux.niv")};
+    f.fenetre->BTchangeClick();
+    ASSERT_EQ(f.plateforme.messages.size(), 1u) << c.ligne;
+    EXPECT_EQ(f.plateforme.messages[0].texte,
+              QStringLiteral("Erreur lors de la lecture des scores\rConversion impossible :") + c.ligne);
+    // The level before stays whole, and can still be played.
+    EXPECT_EQ(f.fenetre->FichierNiveau, f.Chemin("niveau.niv"));
+    EXPECT_EQ(f.Texte("LBniveau"), "Test");
+    EXPECT_EQ(f.Texte("TXTtime"), "60");
+    EXPECT_EQ(f.fenetre->Tirages().NbLignes(), 2);
+    EXPECT_TRUE(f.Trouve<QPushButton>("BTstart")->isEnabled());
 
+    // Made bad by hand during a series: its end leaves the file as it is.
+    f.fenetre->BTstartClick();
+    f.Ecrit("niveau.niv", c.niveau);
+    f.Tique(60);
+    EXPECT_EQ(f.Lit("niveau.niv"), c.niveau) << c.ligne;
+    EXPECT_EQ(f.Texte("BTstart"), "Commencer une partie");
+  }
+}
+
+TEST(Competition, ALevelWithoutDrawsStartsNothing) {
+  Competition f;
   // A level whose draws are missing counts as read, but deals nothing.
   f.Ecrit("seul.niv", Niveau().replace("tirages.tir", "absent.tir"));
   f.plateforme.fichiers = {f.Chemin("seul.niv")};
