@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include <QString>
 #include <QStringList>
@@ -35,17 +36,13 @@ inline QString TexteCase(bool cochee) { return cochee ? QStringLiteral("true") :
 inline bool CaseDuTexte(const QString& texte) { return texte == QStringLiteral("true"); }
 
 struct LectureReglages {
-  // The values read, in reading order, up to a failure; none when the
-  // store has never been written.
-  QStringList valeurs;
-  bool echec = false;
+  // Each value as read; nothing when it was absent, could not be read, or is bad (a "Temps" that is no whole number).
+  std::array<std::optional<QString>, NbReglages> valeurs;
+  bool echec = false;  // the store failed, or a value was bad: the player is told once
 };
-// Stops at the first failure of the store, or at a "Temps" that is no
-// whole number (an absent one included).
+// Each value on its own: one that cannot be read or is bad costs no other.
 LectureReglages LisReglages(MagasinReglages& magasin);
-
-// Stores the fifteen values (in reading order), whole or not at all;
-// false when the store failed.
-bool EcritReglages(MagasinReglages& magasin, const std::array<QString, NbReglages>& valeurs);
+// Writes only the values given (nothing: the store keeps what it holds), whole or not at all; false when the store failed.
+bool EcritReglages(MagasinReglages& magasin, const std::array<std::optional<QString>, NbReglages>& valeurs);
 
 }  // namespace tolvan

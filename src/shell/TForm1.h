@@ -324,6 +324,7 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   // Sets a box as a click would, running its handler when it changes.
   void PoseCase(QCheckBox* caseACocher, bool cochee);
   void AppliqueReglage(Reglage reglage, const QString& valeur);
+  std::array<QString, NbReglages> ReglagesEnVigueur() const;
   // One line of a language file, on its captions or its message text.
   void AppliqueLigneLangue(int ligne, const QString& texte);
   void PoseTexte(const char* controle, const QString& texte);
@@ -347,6 +348,8 @@ class TForm1 : public QWidget, private EvenementsSolveur {
   MiniCalculatrice calculatrice_{QLocale().decimalPoint().toStdString()};
   Niveau niveau_;
   QString nomJoueur_;  // the name last confirmed, empty at first
+  // The options as they stood once read; nothing for those to write at close whatever they are.
+  std::array<std::optional<QString>, NbReglages> reglagesLus_;
   bool generationEnCours_ = false;
   bool arretDemande_ = false;  // "STOP", taken between two draws of a series
   bool fermee_ = false;        // the window was closed: nothing brings it back

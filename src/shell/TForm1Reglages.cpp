@@ -1,5 +1,7 @@
 // The options kept from one run to the next: read when the window is made,
 // written when it closes.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 
@@ -54,27 +56,51 @@ void TForm1::AppliqueReglage(Reglage reglage, const QString& valeur) {
 }
 
 void TForm1::SignaleErreurRegistre(const QString& entete) {
-  plateforme_.Message(TypeMessage::Simple, QStringLiteral("Erreur registre\rPROCEDURE ") + entete, BoutonsMessage::Ok);
+  QString texte = QStringLiteral("Erreur registre\rPROCEDURE ") + entete;
+  if (const QString echec = plateforme_.Reglages().DernierEchec(); !echec.isEmpty()) texte += "\r" + echec;
+  plateforme_.Message(TypeMessage::Simple, texte, BoutonsMessage::Ok);
 }
 
-void TForm1::LisInfoRegistre() {
-  const LectureReglages lecture = LisReglages(plateforme_.Reglages());
-  for (int i = 0; i < lecture.valeurs.size(); ++i) AppliqueReglage(static_cast<Reglage>(i), lecture.valeurs[i]);
-  if (lecture.echec) SignaleErreurRegistre(QStringLiteral("LisInfoRegistre;"));
-}
-
-void TForm1::EcrisInfoRegistre() {
+std::array<QString, NbReglages> TForm1::ReglagesEnVigueur() const {
   std::array<QString, NbReglages> valeurs;
   for (int i = 0; i < NbReglages; ++i) {
     const auto reglage = static_cast<Reglage>(i);
-    if (const QCheckBox* caseACocher = CaseDe(reglage)) valeurs[static_cast<std::size_t>(i)] = TexteCase(caseACocher->isChecked());
+    if (const QCheckBox* caseACocher = CaseDe(reglage)) {
+      valeurs[static_cast<std::size_t>(i)] = TexteCase(caseACocher->isChecked());
+    }
   }
   valeurs[static_cast<std::size_t>(Reglage::Langue)] = FichierLangue;
   valeurs[static_cast<std::size_t>(Reglage::Fichier)] = FichierSon;
   valeurs[static_cast<std::size_t>(Reglage::Temps)] = QString::number(CBtemps->currentIndex());
-  if (!EcritReglages(plateforme_.Reglages(), valeurs)) {
-    SignaleErreurRegistre(QStringLiteral("EcrisInfoRegistre;"));
+  return valeurs;
+}
+
+void TForm1::LisInfoRegistre() {
+  const LectureReglages lecture = LisReglages(plateforme_.Reglages());
+  for (int i = 0; i < NbReglages; ++i) {
+    const auto& valeur = lecture.valeurs[static_cast<std::size_t>(i)];
+    if (valeur) AppliqueReglage(static_cast<Reglage>(i), *valeur);
   }
+  // The close writes only what changes meanwhile, so that another copy of
+  // the game keeps its own changes; a value the store lacks is written
+  // too, and so is every one when the store could not be read at all.
+  const auto enVigueur = ReglagesEnVigueur();
+  const bool rienLu =
+      std::none_of(lecture.valeurs.begin(), lecture.valeurs.end(), [](const auto& v) { return v.has_value(); });
+  for (std::size_t i = 0; i < enVigueur.size(); ++i) {
+    const bool aEcrire = lecture.echec ? rienLu : !lecture.valeurs[i];
+    reglagesLus_[i] = aEcrire ? std::nullopt : std::optional<QString>(enVigueur[i]);
+  }
+  if (lecture.echec) SignaleErreurRegistre(QStringLiteral("LisInfoRegistre;"));
+}
+
+void TForm1::EcrisInfoRegistre() {
+  std::array<std::optional<QString>, NbReglages> changees;
+  const auto enVigueur = ReglagesEnVigueur();
+  for (std::size_t i = 0; i < enVigueur.size(); ++i) {
+    if (reglagesLus_[i] != enVigueur[i]) changees[i] = enVigueur[i];
+  }
+  if (!EcritReglages(plateforme_.Reglages(), changees)) SignaleErreurRegistre(QStringLiteral("EcrisInfoRegistre;"));
 }
 
 }  // namespace tolvan
