@@ -20,6 +20,7 @@
 #include "OperationFichier.h"
 #include "TFRMname.h"
 #include "TForm1.h"
+#include "platform/RaisonEchec.h"
 
 namespace tolvan {
 
@@ -28,6 +29,8 @@ namespace {
 const DialogueFichier ODlevel{QStringLiteral("Choisir un niveau"), QStringLiteral("Fichiers niveau *.niv|*.niv"), {}};
 
 QString Texte(const std::string& texte) { return QString::fromStdString(texte); }
+
+const QString RecordPerdu = QStringLiteral("Le record de cette série est perdu : le niveau n'a pas pu être enregistré.");
 
 }  // namespace
 
@@ -104,9 +107,9 @@ void TForm1::EtatRepos() {
 
 std::optional<TForm1::LignesLues> TForm1::LignesFichierNiveau(const QString& chemin) {
   LignesLues lues;
-  const bool ouvert = AvecReessai(QuestionReessai(Textes.MsgErreurOuverture, Textes), plateforme_, Textes, [&] {
+  const bool ouvert = AvecReessai(chemin, plateforme_, Textes, [&]() -> Tentative {
     const LectureTexte lecture = LitFichierTexte(chemin);
-    if (lecture.etat == LectureTexte::OuvertureImpossible) return IssueFichier::OuvertureImpossible;
+    if (lecture.etat == LectureTexte::OuvertureImpossible) return {IssueFichier::OuvertureImpossible, lecture.raison};
     lues.entieres = lecture.etat == LectureTexte::Lu;
     lues.lignes.clear();
     for (const QString& ligne : lecture.lignes) lues.lignes.push_back(ligne.toStdString());
@@ -158,14 +161,13 @@ bool TForm1::enregistre_record(const QString& chemin) {
   QStringList lignes;
   for (const std::string& ligne : LignesNiveau(niveau_)) lignes.append(Texte(ligne));
   for (;;) {
-    QString probleme;
-    switch (EcritFichierTexte(chemin, lignes)) {
-      case EcritureTexte::Ecrit: return true;
-      case EcritureTexte::OuvertureImpossible: probleme = Textes.MsgErreurOuverture; break;
-      case EcritureTexte::EcritureImpossible: probleme = Textes.MsgErreurEcriture; break;
-    }
+    const ResultatEcriture ecriture = EcritFichierTexte(chemin, lignes);
+    if (ecriture == EcritureTexte::Ecrit) return true;
+    const QString& probleme =
+        ecriture == EcritureTexte::OuvertureImpossible ? Textes.MsgErreurOuverture : Textes.MsgErreurEcriture;
     // The file is replaced whole or not at all: the old records are safe meanwhile.
-    if (!Reessayer(plateforme_, QuestionReessai(probleme, Textes))) return false;
+    const QString question = QuestionReessai(probleme + "\r" + LigneEchec(chemin, ecriture.raison), Textes);
+    if (!Reessayer(plateforme_, question)) return false;
   }
 }
 
@@ -175,7 +177,7 @@ bool TForm1::charge_score(const QString& chemin) {
   const LectureNiveau lecture = LitNiveau(lues->lignes, false);
   AfficheNiveau(lecture, true);
   if (lecture.lu && lues->entieres) return true;
-  plateforme_.Message(TypeMessage::Erreur, Textes.MsgErreurLecture, BoutonsMessage::Ok);
+  plateforme_.Message(TypeMessage::Erreur, Textes.MsgErreurLecture + "\r" + chemin, BoutonsMessage::Ok);
   return false;
 }
 
@@ -250,8 +252,11 @@ void TForm1::TermineSerie() {
   // A level file that cannot be read back is left as it is: rewriting it
   // from what little was read would lose its records.
   if (change_level(FichierNiveau, false)) {
+    const auto avant = niveau_.records;
     AjouteRecord(niveau_.records, record);
-    enregistre_record(FichierNiveau);
+    if (!enregistre_record(FichierNiveau) && niveau_.records != avant) {
+      plateforme_.Message(TypeMessage::Avertissement, RecordPerdu, BoutonsMessage::Ok);
+    }
     charge_score(FichierNiveau);
   }
   EtatRepos();

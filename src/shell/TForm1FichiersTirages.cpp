@@ -13,6 +13,7 @@
 #include "OperationFichier.h"
 #include "TForm1.h"
 #include "library/FichierTirages.h"
+#include "platform/RaisonEchec.h"
 
 namespace tolvan {
 
@@ -38,7 +39,7 @@ void TForm1::ArreteClassement() {
 }
 
 bool TForm1::LitFichierTirages(const QString& chemin) {
-  return AvecReessai(QuestionOuverture(chemin, Textes), plateforme_, Textes, [&] {
+  return AvecReessai(chemin, plateforme_, Textes, [&]() -> Tentative {
     int malformees = 0;
     int lignesLues = 0;
     CadenceRepeinte repeinte(this, IntervalleRepeinte);
@@ -65,7 +66,7 @@ bool TForm1::LitFichierTirages(const QString& chemin) {
                           BoutonsMessage::Ok);
     }
     switch (issue) {
-      case IssueLecture::OuvertureImpossible: return IssueFichier::OuvertureImpossible;
+      case IssueLecture::OuvertureImpossible: return {IssueFichier::OuvertureImpossible, RaisonLecture(chemin)};
       case IssueLecture::LectureImpossible: return IssueFichier::LectureImpossible;
       case IssueLecture::ListePleine: MontreListePleine(); break;
       case IssueLecture::TropVolumineux:
@@ -82,8 +83,7 @@ bool TForm1::LitFichierTirages(const QString& chemin) {
 
 bool TForm1::EcritFichierTirages(const QString& chemin) {
   const QByteArray contenu = Octets(OctetsFichierTirages(tirages_.Rangees()));
-  return AvecReessai(QuestionReessai(Textes.MsgErreurOuverture, Textes), plateforme_, Textes,
-                     [&] { return IssueEcriture(EcritFichierOctets(chemin, contenu)); });
+  return AvecReessai(chemin, plateforme_, Textes, [&] { return IssueEcriture(EcritFichierOctets(chemin, contenu)); });
 }
 
 void TForm1::BTopenClick() {

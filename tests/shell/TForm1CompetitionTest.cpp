@@ -143,7 +143,8 @@ TEST(Competition, AGivenUpDrawStillEndsTheSeriesIfItIsNotFound) {
   setrlimit(RLIMIT_FSIZE, &limite);
   EXPECT_EQ(dialogues, 1);
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
-  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur d'écriture du fichier\rRéessayer ?");
+  EXPECT_EQ(f.plateforme.messages[0].texte,
+            "Erreur d'écriture du fichier\r" + f.Chemin("niveau.niv") + " : fichier trop volumineux\rRéessayer ?");
   EXPECT_EQ(f.Lit("niveau.niv"), avant);
 
   // Given up, then found: counted as in training, nothing recorded.
@@ -153,6 +154,29 @@ TEST(Competition, AGivenUpDrawStillEndsTheSeriesIfItIsNotFound) {
   f.Trouve250();
   EXPECT_EQ(f.Trouve<QTreeWidget>("LVscore")->topLevelItem(0)->text(0), "=>");
   EXPECT_EQ(dialogues, 1);
+}
+
+TEST(Competition, ARecordThatCannotBeWrittenIsSaidLost) {
+  Competition f;
+  f.plateforme.tirages = {0};
+  f.fenetre->BTstartClick();
+  f.Trouve250();
+  f.fenetre->BTnouvPartieClick();
+  f.Trouve250();
+  f.fenetre->BTnouvPartieClick();
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limite{};
+  getrlimit(RLIMIT_FSIZE, &limite);
+  const rlimit petite{8, limite.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &petite);
+  f.plateforme.messages.clear();
+  f.Tique(60);  // 120 points, among the records; Cancel at the write error
+  setrlimit(RLIMIT_FSIZE, &limite);
+  ASSERT_EQ(f.plateforme.messages.size(), 2u);
+  EXPECT_EQ(f.plateforme.messages[0].boutons, BoutonsMessage::ReessayerAnnuler);
+  EXPECT_EQ(f.plateforme.messages[1].texte,
+            "Le record de cette série est perdu : le niveau n'a pas pu être enregistré.");
+  EXPECT_EQ(f.Lit("niveau.niv"), Niveau());
 }
 
 TEST(Competition, EachPlayerPlaysHisOwnCopyOfTheShippedLevels) {

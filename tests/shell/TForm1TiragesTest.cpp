@@ -108,13 +108,14 @@ TEST(Tirages, BadFilesAskOnceAndNeverWriteHalfway) {
   EXPECT_FALSE(f.fenetre->LitFichierTirages(f.dossier.path()));
   ASSERT_EQ(f.plateforme.messages.size(), 2u);
   EXPECT_EQ(f.plateforme.messages[0].texte,
-            "Erreur lors de l'ouverture du fichier\r" + f.dossier.path() + "\rRéessayer ?");
+            "Erreur lors de l'ouverture du fichier\r" + f.dossier.path() + " : c'est un dossier\rRéessayer ?");
 
   f.Ajoute(Ligne512);
   f.plateforme.messages.clear();
   EXPECT_FALSE(f.fenetre->EcritFichierTirages(f.Chemin("pas/de/dossier.tir")));
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
-  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de l'ouverture du fichier\rRéessayer ?");
+  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de l'ouverture du fichier\r" + f.Chemin("pas/de/dossier.tir") +
+                                                " : dossier introuvable\rRéessayer ?");
   f.fenetre->BTexcelClick();  // cancelled dialog: nothing written, nothing opened
   EXPECT_TRUE(f.plateforme.tableurs.empty());
 }

@@ -40,6 +40,16 @@ QString RaisonLecture(const QString& chemin) {
   return {};
 }
 
+QString RaisonEcriture(const QString& chemin, int erreur) {
+  if (QString raison = RaisonSysteme(erreur, Acces::Ecriture); !raison.isEmpty()) return raison;
+  const QFileInfo fichier(chemin);
+  const QFileInfo dossier(fichier.absolutePath());
+  if (!dossier.isDir()) return QStringLiteral("dossier introuvable");
+  if (fichier.isDir()) return QStringLiteral("c'est un dossier");
+  if (!dossier.isWritable() || (fichier.exists() && !fichier.isWritable())) return QStringLiteral("lecture seule");
+  return {};
+}
+
 QString LigneEchec(const QString& chemin, const QString& raison) {
   return raison.isEmpty() ? chemin : chemin + QStringLiteral(" : ") + raison;
 }

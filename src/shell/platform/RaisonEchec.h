@@ -16,6 +16,10 @@ QString RaisonSysteme(int erreur, Acces acces);
 // missing file or folder, a folder, a device; empty when nothing shows.
 QString RaisonLecture(const QString& chemin);
 
+// Why `chemin` cannot be written: the system's error number in words, or,
+// when it gave none, what looking at the place shows.
+QString RaisonEcriture(const QString& chemin, int erreur);
+
 // "path : reason", or the path alone when the reason is not known.
 QString LigneEchec(const QString& chemin, const QString& raison);
 
