@@ -117,6 +117,20 @@ TEST(MagasinQSettings, EveryFileWrittenFromOddInputsReadsBackAsWritten) {
     }
     EXPECT_EQ(apres.echec, entree.reglages && avant.echec) << entree.contenu.toStdString();
   }
+
+  // Qt reads a U+FEFF after an escaped character as nothing: such a value
+  // is refused, and the file stays as it was.
+  const QString fichier = dossier.filePath("0.ini");
+  QFile avant(fichier);
+  ASSERT_TRUE(avant.open(QIODevice::ReadOnly));
+  const QByteArray contenu = avant.readAll();
+  MagasinQSettings magasin(fichier);
+  magasin.Ecrit("software/Tolvan", "Langue", QString::fromUtf16(u"\u0004\ufeff.tvl"));
+  EXPECT_THROW(magasin.Enregistre(), ErreurReglages);
+  EXPECT_EQ(magasin.DernierEchec(), fichier + " : valeur impossible à enregistrer : software/Tolvan/Langue");
+  QFile apres(fichier);
+  ASSERT_TRUE(apres.open(QIODevice::ReadOnly));
+  EXPECT_EQ(apres.readAll(), contenu);
 }
 
 TEST(MagasinQSettings, TwoCopiesOfTheGameKeepEachOthersValues) {

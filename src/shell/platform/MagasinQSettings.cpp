@@ -14,7 +14,7 @@ namespace tolvan {
 
 namespace {
 
-// A settings file is small: one over a megabyte is none of the game's.
+// A settings file is small: one over a megabyte holds none of the game's.
 constexpr qint64 OctetsMax = qint64{1} << 20;
 
 QString CheminParDefaut() {
@@ -28,7 +28,6 @@ const QString EcritureIncomplete = QStringLiteral("écriture incomplète");
 }  // namespace
 
 bool EstFichierIni(const QByteArray& contenu) {
-  if (contenu.size() > OctetsMax) return false;
   QStringDecoder utf8(QStringDecoder::Utf8);
   QString texte = utf8(contenu);
   if (utf8.hasError()) return false;
@@ -70,19 +69,20 @@ std::unique_ptr<MagasinQSettings::Copie> MagasinQSettings::CopieDe(const QByteAr
   return copie;
 }
 
-QByteArray MagasinQSettings::Contenu() {
+std::optional<QByteArray> MagasinQSettings::Contenu() {
   QFile fichier(chemin_);
-  if (!fichier.exists()) return {};
+  if (!fichier.exists()) return QByteArray();
   // A file that cannot be read is not replaced: what it holds may be good.
   if (!fichier.open(QIODevice::ReadOnly)) Echoue(RaisonLecture(chemin_));
-  return fichier.read(OctetsMax + 1);
+  if (fichier.size() > OctetsMax) return std::nullopt;
+  return fichier.readAll();
 }
 
 QSettings& MagasinQSettings::Ouvre() {
   if (!lue_) {
-    const QByteArray contenu = Contenu();
-    if (!EstFichierIni(contenu)) Echoue(PasDesReglages);
-    lue_ = CopieDe(contenu);
+    const std::optional<QByteArray> contenu = Contenu();
+    if (!contenu || !EstFichierIni(*contenu)) Echoue(PasDesReglages);
+    lue_ = CopieDe(*contenu);
   }
   // A line Qt finds out of form is skipped by Qt, as it always was.
   if (lue_->reglages->status() == QSettings::AccessError) Echoue(RaisonLecture(chemin_));
@@ -110,8 +110,8 @@ void MagasinQSettings::Ecrit(const QString& cle, const QString& nom, const QStri
   enAttente_.emplace_back(cle + QLatin1Char('/') + nom, valeur);
 }
 
-QByteArray MagasinQSettings::NouveauContenu(const QByteArray& actuel) {
-  const std::unique_ptr<Copie> copie = CopieDe(EstFichierIni(actuel) ? actuel : QByteArray());
+QByteArray MagasinQSettings::NouveauContenu(const std::optional<QByteArray>& actuel) {
+  const std::unique_ptr<Copie> copie = CopieDe(actuel && EstFichierIni(*actuel) ? *actuel : QByteArray());
   for (const auto& [cle, valeur] : enAttente_) copie->reglages->setValue(cle, valeur);
   errno = 0;
   copie->reglages->sync();
@@ -120,9 +120,13 @@ QByteArray MagasinQSettings::NouveauContenu(const QByteArray& actuel) {
   if (!fait.open(QIODevice::ReadOnly)) Echoue(RaisonSysteme(errno, Acces::Ecriture));
   const QByteArray nouveau = fait.readAll();
   if (!EstFichierIni(nouveau)) Echoue(EcritureIncomplete);
+  // Qt 6.4 also loses a U+FEFF that follows an escaped character: a value
+  // it cannot give back is not stored at all.
   const std::unique_ptr<Copie> relue = CopieDe(nouveau);
   for (const auto& [cle, valeur] : enAttente_) {
-    if (relue->reglages->value(cle) != valeur) Echoue(EcritureIncomplete);
+    const QVariant lue = relue->reglages->value(cle);
+    if (lue == valeur) continue;
+    Echoue(lue.isValid() ? QStringLiteral("valeur impossible à enregistrer : ") + cle : EcritureIncomplete);
   }
   return nouveau;
 }

@@ -42,10 +42,11 @@ class MagasinQSettings : public MagasinReglages {
 
   QSettings& Ouvre();
   [[noreturn]] void Echoue(const QString& raison);
-  // The file's bytes as they are now; empty when there is no file.
-  QByteArray Contenu();
+  // The file's bytes as they are now; empty when there is no file, nothing
+  // when it is too large to hold settings.
+  std::optional<QByteArray> Contenu();
   // The file Qt makes of `actuel` with the values written, checked.
-  QByteArray NouveauContenu(const QByteArray& actuel);
+  QByteArray NouveauContenu(const std::optional<QByteArray>& actuel);
 
   QString chemin_;
   std::unique_ptr<Copie> lue_;
