@@ -12,11 +12,17 @@ namespace {
 // The guard above the first record: a total above it is placed first.
 constexpr longint Garde = 60000;
 
-std::optional<word> Nombre16(std::string_view texte) {
+// A level's numbers are kept in 16 bits: one that does not fit, or a time
+// of no second at all, is as unreadable as one that is no number.
+constexpr longint TempsMin = 1;
+constexpr longint ValeurMin = 0;
+constexpr longint ValeurMax = 65535;
+
+std::optional<word> Nombre16(std::string_view texte, longint minimum) {
   if (texte.starts_with('+')) texte.remove_prefix(1);
   const std::optional<longint> valeur = LitEntier(texte);
-  if (!valeur) return std::nullopt;
-  return static_cast<word>(*valeur);  // numbers are kept in 16 bits
+  if (!valeur || *valeur < minimum || *valeur > ValeurMax) return std::nullopt;
+  return static_cast<word>(*valeur);
 }
 
 // The first `n` characters of UTF-8 text.
@@ -36,9 +42,9 @@ LectureNiveau LitNiveau(const std::vector<std::string>& lignes, bool recordsEnNo
   Niveau& n = lecture.niveau;
   const auto ligne = [&](int k) { return k < static_cast<int>(lignes.size()) ? lignes[static_cast<std::size_t>(k)] : std::string(); };
   // Takes line k; false when it had to be a number and is not.
-  const auto prend = [&](int k, bool nombre, word* valeur) {
+  const auto prend = [&](int k, bool nombre, word* valeur, longint minimum = ValeurMin) {
     lecture.derniereLigne = ligne(k);
-    const std::optional<word> converti = Nombre16(lecture.derniereLigne);
+    const std::optional<word> converti = Nombre16(lecture.derniereLigne, minimum);
     if (nombre && !converti) return false;
     if (valeur && converti) *valeur = *converti;
     lecture.lignesPrises = k + 1;
@@ -48,7 +54,7 @@ LectureNiveau LitNiveau(const std::vector<std::string>& lignes, bool recordsEnNo
   n.fichierTirages = ligne(1);
   lecture.lignesPrises = 2;
   n.temps = ligne(2);
-  if (!prend(2, true, &n.tempsNiveau)) return lecture;
+  if (!prend(2, true, &n.tempsNiveau, TempsMin)) return lecture;
   for (int r = 0; r < NbRecords; ++r) {
     const int premiere = 3 + 3 * r;
     TRecord& record = n.records[static_cast<std::size_t>(r)];
@@ -79,6 +85,10 @@ std::string MessageConversionNiveau(const std::string& derniereLigne) {
 }
 
 void AjouteRecord(std::array<TRecord, NbRecords>& records, const TRecord& nouveau) {
+  // A file made by hand may list its records in any order: best first, and
+  // of two equal scores the one listed first stays above.
+  std::stable_sort(records.begin(), records.end(),
+                   [](const TRecord& a, const TRecord& b) { return a.Score > b.Score; });
   // Scanning up from the tenth, the record goes below the last one at least as good.
   int i = NbRecords;
   const auto score = [&](int place) { return place == 0 ? Garde : longint{records[static_cast<std::size_t>(place - 1)].Score}; };

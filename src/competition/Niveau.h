@@ -36,7 +36,8 @@ struct Niveau {
 };
 
 // Reading a level: what was read, and where it stopped when a line that
-// should be a number is not one (or is missing).
+// should be a number is not one (or is missing): the time must be 1 to
+// 65535 seconds, the scores and counts 0 to 65535, as 16 bits hold them.
 struct LectureNiveau {
   Niveau niveau;
   // How many lines were taken before the stop; all 33 when read whole.
@@ -56,8 +57,8 @@ std::vector<std::string> LignesNiveau(const Niveau& niveau);
 // What reading a level says when one of its numbers is not one.
 std::string MessageConversionNiveau(const std::string& derniereLigne);
 
-// Places a total among the ten records: below every record at least as
-// good, the tenth leaving the table; a total that does not beat the tenth
+// Places a total among the ten records, put best first whatever their
+// order: below every record at least as good, the tenth leaving the table; a total that does not beat the tenth
 // changes nothing. A total above 60000, beyond what the table was made
 // for, goes first with its score capped at 65535.
 void AjouteRecord(std::array<TRecord, NbRecords>& records, const TRecord& nouveau);

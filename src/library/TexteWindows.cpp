@@ -138,6 +138,7 @@ std::optional<std::string> LecteurLignes::Suivante() {
     if (position_ >= tampon_.size() && !Remplit()) break;
     const char c = tampon_[position_++];
     if (c == FinDeFichier) {
+      suiteApresCtrlZ_ = position_ < tampon_.size() || flux_->peek() != std::char_traits<char>::eof();
       fin_ = true;
       tampon_.clear();
       position_ = 0;

@@ -52,6 +52,8 @@ class LecteurLignes {
   bool ErreurDeLecture() const { return erreur_; }
   // Reading stopped at the size limit with more of the file left.
   bool Tronque() const { return tronque_; }
+  // Reading stopped at a Ctrl-Z that is not the file's last byte.
+  bool SuiteApresCtrlZ() const { return suiteApresCtrlZ_; }
 
  private:
   bool Remplit();
@@ -65,6 +67,7 @@ class LecteurLignes {
   bool fin_ = false;
   bool erreur_ = false;
   bool tronque_ = false;
+  bool suiteApresCtrlZ_ = false;
 };
 
 }  // namespace tolvan

@@ -1,8 +1,11 @@
 #include "FichierTexte.h"
 
+#include <cerrno>
+
 #include <QSaveFile>
 
 #include "library/TexteWindows.h"
+#include "RaisonEchec.h"
 
 namespace tolvan {
 
@@ -16,23 +19,28 @@ QString Decode(std::string_view octets) { return QString::fromStdString(Utf8Depu
 
 LectureTexte LitFichierTexte(const QString& chemin) {
   LecteurLignes lecteur(OctetsMaxTexte);
-  if (!lecteur.Ouvre(chemin.toStdString())) return {LectureTexte::OuvertureImpossible, {}};
+  if (!lecteur.Ouvre(chemin.toStdString())) return {LectureTexte::OuvertureImpossible, {}, RaisonLecture(chemin)};
   QStringList lignes;
   while (const std::optional<std::string> ligne = lecteur.Suivante()) lignes.append(Decode(*ligne));
   if (lecteur.ErreurDeLecture()) return {LectureTexte::LectureImpossible, lignes};
   return {LectureTexte::Lu, lignes};
 }
 
-EcritureTexte EcritFichierOctets(const QString& chemin, const QByteArray& contenu) {
+ResultatEcriture EcritFichierOctets(const QString& chemin, const QByteArray& contenu) {
   QSaveFile fichier(chemin);
   // Unbuffered: a buffered write that fails only when the file is closed
   // would go unnoticed, and the incomplete file would replace the old one.
-  if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return EcritureTexte::OuvertureImpossible;
-  if (fichier.write(contenu) != contenu.size() || !fichier.commit()) return EcritureTexte::EcritureImpossible;
-  return EcritureTexte::Ecrit;
+  errno = 0;
+  if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    return {EcritureTexte::OuvertureImpossible, RaisonEcriture(chemin, errno)};
+  }
+  if (fichier.write(contenu) != contenu.size() || !fichier.commit()) {
+    return {EcritureTexte::EcritureImpossible, RaisonEcriture(chemin, errno)};
+  }
+  return {};
 }
 
-EcritureTexte EcritFichierTexte(const QString& chemin, const QStringList& lignes) {
+ResultatEcriture EcritFichierTexte(const QString& chemin, const QStringList& lignes) {
   std::vector<std::string> utf8;
   for (const QString& ligne : lignes) utf8.push_back(ligne.toStdString());
   return EcritFichierOctets(chemin, QByteArray::fromStdString(OctetsTexte(utf8)));

@@ -1,6 +1,8 @@
 // The game's start and close, its options and its sounds.
 #include "Jeu.h"
 
+#include <algorithm>
+
 #include <QLocale>
 
 #include "Chemins.h"
@@ -43,10 +45,14 @@ void Jeu::Demarre() {
 }
 
 void Jeu::Termine() {
-  if (!EcritReglages(services_.Reglages(), ValeursDesOptions(options_))) {
-    services_.Message(TypeMessage::Simple, QStringLiteral("Erreur registre\rPROCEDURE EcrisInfoRegistre;"),
-                      BoutonsMessage::Ok);
+  // Only what changed in this run is written, so that another copy of the
+  // game keeps its own changes.
+  const ValeursReglages enVigueur = ValeursDesOptions(options_);
+  ValeursReglages changees;
+  for (std::size_t i = 0; i < enVigueur.size(); ++i) {
+    if (valeursLues_[i] != enVigueur[i]) changees[i] = enVigueur[i];
   }
+  if (!EcritReglages(services_.Reglages(), changees)) SignaleErreurRegistre("EcrisInfoRegistre;");
 }
 
 void Jeu::LisOptions() {
@@ -55,12 +61,23 @@ void Jeu::LisOptions() {
     const std::optional<QString>& valeur = lecture.valeurs[static_cast<std::size_t>(i)];
     if (valeur) AppliqueReglage(static_cast<Reglage>(i), *valeur);
   }
-  // What is in force now counts as unchanged, whatever could not be read.
-  valeursLues_ = ValeursDesOptions(options_);
-  if (lecture.echec) {
-    services_.Message(TypeMessage::Simple, QStringLiteral("Erreur registre\rPROCEDURE LisInfoRegistre;"),
-                      BoutonsMessage::Ok);
+  // What is in force now counts as unchanged, except a value the store
+  // lacks, which is written at the close; and every one when the store
+  // could not be read at all, so that its garbage is replaced.
+  const ValeursReglages enVigueur = ValeursDesOptions(options_);
+  const bool rienLu = std::none_of(lecture.valeurs.begin(), lecture.valeurs.end(),
+                                   [](const std::optional<QString>& v) { return v.has_value(); });
+  for (std::size_t i = 0; i < enVigueur.size(); ++i) {
+    const bool aEcrire = lecture.echec ? rienLu : !lecture.valeurs[i];
+    valeursLues_[i] = aEcrire ? std::nullopt : enVigueur[i];
   }
+  if (lecture.echec) SignaleErreurRegistre("LisInfoRegistre;");
+}
+
+void Jeu::SignaleErreurRegistre(const char* entete) {
+  QString texte = QStringLiteral("Erreur registre\rPROCEDURE ") + QString::fromUtf8(entete);
+  if (const QString echec = services_.Reglages().DernierEchec(); !echec.isEmpty()) texte += "\r" + echec;
+  services_.Message(TypeMessage::Simple, texte, BoutonsMessage::Ok);
 }
 
 void Jeu::AppliqueReglage(Reglage reglage, const QString& valeur) {

@@ -272,6 +272,8 @@ class Jeu : private EvenementsSolveur {
   // Options read from the settings store, each applied as the player would.
   void LisOptions();
   void AppliqueReglage(Reglage reglage, const QString& valeur);
+  // "Erreur registre" for the procedure `entete`, with where and why.
+  void SignaleErreurRegistre(const char* entete);
 
   enum class SourceTirage { Aucune, Liste, Hasard };
   SourceTirage TireNouveauTirage();
@@ -340,7 +342,7 @@ class Jeu : private EvenementsSolveur {
   const QString repertoireProgramme_;
 
   Options options_;
-  ValeursReglages valeursLues_;  // the settings as this run found them
+  ValeursReglages valeursLues_;  // the settings as this run found them; nothing: to be written
   TextesMessages textes_;
   SonsDuJeu sons_;
 

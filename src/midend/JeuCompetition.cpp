@@ -9,6 +9,7 @@
 #include "FichierTexte.h"
 #include "Jeu.h"
 #include "OperationFichier.h"
+#include "RaisonEchec.h"
 #include "game/DureesTemps.h"
 
 namespace tolvan {
@@ -18,6 +19,8 @@ namespace {
 const DialogueFichier ODlevel{QStringLiteral("Choisir un niveau"), QStringLiteral("Fichiers niveau *.niv|*.niv"), {}};
 
 QString Texte(const std::string& texte) { return QString::fromStdString(texte); }
+
+const QString RecordPerdu = QStringLiteral("Le record de cette série est perdu : le niveau n'a pas pu être enregistré.");
 
 }  // namespace
 
@@ -71,9 +74,9 @@ void Jeu::CoefficientChoisi() {
 
 std::optional<Jeu::LignesLues> Jeu::LignesFichierNiveau(const QString& chemin) {
   LignesLues lues;
-  const bool ouvert = AvecReessai(QuestionReessai(textes_.MsgErreurOuverture, textes_), services_, textes_, [&] {
+  const bool ouvert = AvecReessai(chemin, services_, textes_, [&]() -> Tentative {
     const LectureTexte lecture = LitFichierTexte(chemin);
-    if (lecture.etat == LectureTexte::OuvertureImpossible) return IssueFichier::OuvertureImpossible;
+    if (lecture.etat == LectureTexte::OuvertureImpossible) return {IssueFichier::OuvertureImpossible, lecture.raison};
     lues.entieres = lecture.etat == LectureTexte::Lu;
     lues.lignes.clear();
     for (const QString& ligne : lecture.lignes) lues.lignes.push_back(ligne.toStdString());
@@ -95,17 +98,22 @@ bool Jeu::LitNiveauComplet(const QString& chemin, bool avecTirages) {
   const std::optional<LignesLues> lues = LignesFichierNiveau(chemin);
   if (!lues) return false;
   const LectureNiveau lecture = LitNiveau(lues->lignes);
-  niveau_ = lecture.niveau;
-  MontreNiveau(lecture);
   if (!lecture.lu || !lues->entieres) {
-    // The line shown is the one the reading stopped on.
+    // A level is taken whole or not at all: the one in place stays, with its
+    // draws and records, and can still be played. The line shown is the one
+    // the reading stopped on.
     const std::string derniere =
         lues->entieres ? lecture.derniereLigne : (lues->lignes.empty() ? std::string() : lues->lignes.back());
     services_.Message(TypeMessage::Erreur, Texte(MessageConversionNiveau(derniere)), BoutonsMessage::Ok);
     return false;
   }
+  niveau_ = lecture.niveau;
+  MontreNiveau(lecture);
   // The level counts as read whatever becomes of its draws.
-  if (avecTirages) LitTirages(Texte(CheminTiragesNiveau(chemin.toStdString(), niveau_.fichierTirages)));
+  if (avecTirages) {
+    tirages_.EffaceTout();
+    LitTirages(Texte(CheminTiragesNiveau(chemin.toStdString(), niveau_.fichierTirages)));
+  }
   return true;
 }
 
@@ -113,14 +121,13 @@ bool Jeu::EcritRecords(const QString& chemin) {
   QStringList lignes;
   for (const std::string& ligne : LignesNiveau(niveau_)) lignes.append(Texte(ligne));
   for (;;) {
-    QString probleme;
-    switch (EcritFichierTexte(chemin, lignes)) {
-      case EcritureTexte::Ecrit: return true;
-      case EcritureTexte::OuvertureImpossible: probleme = textes_.MsgErreurOuverture; break;
-      case EcritureTexte::EcritureImpossible: probleme = textes_.MsgErreurEcriture; break;
-    }
+    const ResultatEcriture ecriture = EcritFichierTexte(chemin, lignes);
+    if (ecriture == EcritureTexte::Ecrit) return true;
+    const QString& probleme =
+        ecriture == EcritureTexte::OuvertureImpossible ? textes_.MsgErreurOuverture : textes_.MsgErreurEcriture;
     // The file is replaced whole or not at all: the old records are safe meanwhile.
-    if (!Reessayer(services_, QuestionReessai(probleme, textes_))) return false;
+    const QString question = QuestionReessai(probleme + "\r" + LigneEchec(chemin, ecriture.raison), textes_);
+    if (!Reessayer(services_, question)) return false;
   }
 }
 
@@ -130,7 +137,7 @@ bool Jeu::RelitRecords(const QString& chemin) {
   const LectureNiveau lecture = LitNiveau(lues->lignes, false);
   MontreNiveau(lecture);
   if (lecture.lu && lues->entieres) return true;
-  services_.Message(TypeMessage::Erreur, textes_.MsgErreurLecture, BoutonsMessage::Ok);
+  services_.Message(TypeMessage::Erreur, textes_.MsgErreurLecture + "\r" + chemin, BoutonsMessage::Ok);
   return false;
 }
 
@@ -154,11 +161,10 @@ void Jeu::ChangeNiveau() {
   const std::optional<QString> chemin = services_.FichierAOuvrir(dialogue);
   if (!chemin) return;
   vue_.AvantCalcul();
-  tirages_.EffaceTout();
-  // Half read, the level on screen is no level to play: the draws are gone
-  // and the records would go back to the file chosen before.
-  niveauPret_ = LitNiveauComplet(*chemin, true);
-  if (niveauPret_) fichierNiveau_ = *chemin;
+  // A level that cannot be read leaves the one in place as it was.
+  if (!LitNiveauComplet(*chemin, true)) return;
+  niveauPret_ = true;
+  fichierNiveau_ = *chemin;
 }
 
 bool Jeu::CommenceOuArreteSerie() {
@@ -204,8 +210,11 @@ void Jeu::TermineSerie() {
   // A level file that cannot be read back is left as it is: rewriting it
   // from what little was read would lose its records.
   if (LitNiveauComplet(fichierNiveau_, false)) {
+    const auto avant = niveau_.records;
     AjouteRecord(niveau_.records, record);
-    EcritRecords(fichierNiveau_);
+    if (!EcritRecords(fichierNiveau_) && niveau_.records != avant) {
+      services_.Message(TypeMessage::Avertissement, RecordPerdu, BoutonsMessage::Ok);
+    }
     RelitRecords(fichierNiveau_);
   }
   serie_.Arrete();

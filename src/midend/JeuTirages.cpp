@@ -6,6 +6,7 @@
 #include "FichierTexte.h"
 #include "Jeu.h"
 #include "OperationFichier.h"
+#include "RaisonEchec.h"
 #include "library/FichierTirages.h"
 #include "library/GenerationSerie.h"
 
@@ -28,7 +29,7 @@ void Jeu::MontreListePleine() {
 }
 
 bool Jeu::LitTirages(const QString& chemin) {
-  return AvecReessai(QuestionOuverture(chemin, textes_), services_, textes_, [&] {
+  return AvecReessai(chemin, services_, textes_, [&]() -> Tentative {
     int malformees = 0;
     int lignesLues = 0;
     vue_.DebutTravail(0);
@@ -49,7 +50,7 @@ bool Jeu::LitTirages(const QString& chemin) {
                         BoutonsMessage::Ok);
     }
     switch (issue) {
-      case IssueLecture::OuvertureImpossible: return IssueFichier::OuvertureImpossible;
+      case IssueLecture::OuvertureImpossible: return {IssueFichier::OuvertureImpossible, RaisonLecture(chemin)};
       case IssueLecture::LectureImpossible: return IssueFichier::LectureImpossible;
       case IssueLecture::ListePleine: MontreListePleine(); break;
       case IssueLecture::TropVolumineux:
@@ -63,8 +64,7 @@ bool Jeu::LitTirages(const QString& chemin) {
 
 bool Jeu::EcritTirages(const QString& chemin) {
   const QByteArray contenu = QByteArray::fromStdString(OctetsFichierTirages(tirages_.Rangees()));
-  return AvecReessai(QuestionReessai(textes_.MsgErreurOuverture, textes_), services_, textes_,
-                     [&] { return IssueEcriture(EcritFichierOctets(chemin, contenu)); });
+  return AvecReessai(chemin, services_, textes_, [&] { return IssueEcriture(EcritFichierOctets(chemin, contenu)); });
 }
 
 void Jeu::OuvreListe() {

@@ -1,9 +1,11 @@
 #include "OperationFichier.h"
 
+#include "RaisonEchec.h"
+
 namespace tolvan {
 
-QString QuestionOuverture(const QString& chemin, const TextesMessages& textes) {
-  return QuestionReessai(textes.MsgErreurOuverture + "\r" + chemin, textes);
+QString QuestionOuverture(const QString& chemin, const QString& raison, const TextesMessages& textes) {
+  return QuestionReessai(textes.MsgErreurOuverture + "\r" + LigneEchec(chemin, raison), textes);
 }
 
 QString QuestionReessai(const QString& probleme, const TextesMessages& textes) {
@@ -14,28 +16,30 @@ bool Reessayer(Services& plateforme, const QString& question) {
   return plateforme.Message(TypeMessage::Erreur, question, BoutonsMessage::ReessayerAnnuler) == Reponse::Reessayer;
 }
 
-IssueFichier IssueEcriture(EcritureTexte ecriture) {
-  switch (ecriture) {
-    case EcritureTexte::OuvertureImpossible: return IssueFichier::OuvertureImpossible;
-    case EcritureTexte::EcritureImpossible: return IssueFichier::EcritureImpossible;
+Tentative IssueEcriture(const ResultatEcriture& ecriture) {
+  switch (ecriture.etat) {
+    case EcritureTexte::OuvertureImpossible: return {IssueFichier::OuvertureImpossible, ecriture.raison};
+    case EcritureTexte::EcritureImpossible: return {IssueFichier::EcritureImpossible, ecriture.raison};
     case EcritureTexte::Ecrit: break;
   }
   return IssueFichier::Reussie;
 }
 
-bool AvecReessai(const QString& texteOuverture, Services& plateforme, const TextesMessages& textes,
-                 const std::function<IssueFichier()>& operation) {
+bool AvecReessai(const QString& chemin, Services& plateforme, const TextesMessages& textes,
+                 const std::function<Tentative()>& operation) {
   for (;;) {
-    switch (operation()) {
+    const Tentative tentative = operation();
+    const QString ligne = LigneEchec(chemin, tentative.raison);
+    switch (tentative.issue) {
       case IssueFichier::Reussie: return true;
       case IssueFichier::OuvertureImpossible:
-        if (Reessayer(plateforme, texteOuverture)) continue;
+        if (Reessayer(plateforme, QuestionOuverture(chemin, tentative.raison, textes))) continue;
         return false;
       case IssueFichier::LectureImpossible:
-        plateforme.Message(TypeMessage::Erreur, textes.MsgErreurLecture, BoutonsMessage::Ok);
+        plateforme.Message(TypeMessage::Erreur, textes.MsgErreurLecture + "\r" + ligne, BoutonsMessage::Ok);
         return false;
       case IssueFichier::EcritureImpossible:
-        plateforme.Message(TypeMessage::Erreur, textes.MsgErreurEcriture, BoutonsMessage::Ok);
+        plateforme.Message(TypeMessage::Erreur, textes.MsgErreurEcriture + "\r" + ligne, BoutonsMessage::Ok);
         return false;
       case IssueFichier::Signalee: return false;
     }

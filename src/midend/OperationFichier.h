@@ -1,6 +1,7 @@
 // The one way the game reads or writes a file the player chose: a file
 // that cannot be opened asks Retry or Cancel (Retry runs the whole
-// operation again), a failure after opening is reported with OK.
+// operation again), a failure after opening is reported with OK. Each
+// message names the file and, when it is known, why it failed.
 #pragma once
 
 #include <functional>
@@ -16,18 +17,24 @@ namespace tolvan {
 // `Signalee`: the operation failed and has said so itself.
 enum class IssueFichier { Reussie, OuvertureImpossible, LectureImpossible, EcritureImpossible, Signalee };
 
+// What became of one try, with why it failed in the player's words.
+struct Tentative {
+  Tentative(IssueFichier issue, QString raison = {}) : issue(issue), raison(std::move(raison)) {}
+  IssueFichier issue;
+  QString raison;
+};
+
 // What a write came to, as a file operation sees it.
-IssueFichier IssueEcriture(EcritureTexte ecriture);
+Tentative IssueEcriture(const ResultatEcriture& ecriture);
 
-// Runs `operation` until it succeeds, fails past opening, or the player
-// cancels; `texteOuverture` is the question shown when the file cannot be
-// opened. True when the operation succeeded.
-bool AvecReessai(const QString& texteOuverture, Services& plateforme, const TextesMessages& textes,
-                 const std::function<IssueFichier()>& operation);
+// Runs `operation` on `chemin` until it succeeds, fails past opening, or
+// the player cancels. True when the operation succeeded.
+bool AvecReessai(const QString& chemin, Services& plateforme, const TextesMessages& textes,
+                 const std::function<Tentative()>& operation);
 
-// The usual question: the open error, the file's path, then "Retry?".
-QString QuestionOuverture(const QString& chemin, const TextesMessages& textes);
-// A failure, then "Retry?", without a path.
+// The open error, the file's path and why, then "Retry?".
+QString QuestionOuverture(const QString& chemin, const QString& raison, const TextesMessages& textes);
+// A failure, then "Retry?".
 QString QuestionReessai(const QString& probleme, const TextesMessages& textes);
 
 // Asks `question` with Retry and Cancel in an error box: true for Retry.

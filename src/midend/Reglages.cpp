@@ -1,5 +1,7 @@
 #include "Reglages.h"
 
+#include <algorithm>
+
 namespace tolvan {
 
 const ValeurReglage& EmplacementDe(Reglage reglage) {
@@ -29,24 +31,33 @@ LectureReglages LisReglages(MagasinReglages& magasin) {
   LectureReglages lecture;
   try {
     if (!magasin.CleExiste(CleTolvan)) return lecture;
-    for (int i = 0; i < NbReglages; ++i) {
-      const auto reglage = static_cast<Reglage>(i);
-      const ValeurReglage& emplacement = EmplacementDe(reglage);
-      const QString valeur = magasin.Lit(emplacement.cle, emplacement.nom).value_or(QString());
-      if (reglage == Reglage::Temps) {
-        bool entier = false;
-        valeur.toInt(&entier);
-        if (!entier) throw ErreurReglages("the time choice is no whole number");
-      }
-      lecture.valeurs[static_cast<std::size_t>(i)] = valeur;
-    }
   } catch (const ErreurReglages&) {
     lecture.echec = true;
+    return lecture;
+  }
+  for (int i = 0; i < NbReglages; ++i) {
+    const auto reglage = static_cast<Reglage>(i);
+    const ValeurReglage& emplacement = EmplacementDe(reglage);
+    try {
+      std::optional<QString> valeur = magasin.Lit(emplacement.cle, emplacement.nom);
+      bool entier = true;
+      if (valeur && reglage == Reglage::Temps) valeur->toInt(&entier);
+      if (!entier) {
+        lecture.echec = true;
+        continue;
+      }
+      lecture.valeurs[static_cast<std::size_t>(i)] = std::move(valeur);
+    } catch (const ErreurReglages&) {
+      lecture.echec = true;
+    }
   }
   return lecture;
 }
 
 bool EcritReglages(MagasinReglages& magasin, const ValeursReglages& valeurs) {
+  if (std::none_of(valeurs.begin(), valeurs.end(), [](const std::optional<QString>& v) { return v.has_value(); })) {
+    return true;
+  }
   // Written in the order the keys were always written: the theme's path
   // first among the sound values.
   const Reglage ordre[NbReglages] = {Reglage::Langue,  Reglage::SolAuto, Reglage::CalcAuto, Reglage::VoirSol,

@@ -40,15 +40,13 @@ inline bool CaseDuTexte(const QString& texte) { return texte == QStringLiteral("
 using ValeursReglages = std::array<std::optional<QString>, NbReglages>;
 
 struct LectureReglages {
-  // Each value as read; nothing when it was absent, could not be read, or is
-  // bad (a "Temps" that is no whole number).
+  // Each value as read; nothing when it was absent, could not be read, or is bad (a "Temps" that is no whole number).
   ValeursReglages valeurs;
   bool echec = false;  // the store failed, or a value was bad: the player is told once
 };
+// Each value on its own: one that cannot be read or is bad costs no other.
 LectureReglages LisReglages(MagasinReglages& magasin);
-
-// Writes only the values given (nothing: the store keeps what it holds),
-// whole or not at all; false when the store failed.
+// Writes only the values given (nothing: the store keeps what it holds), whole or not at all; false when the store failed.
 bool EcritReglages(MagasinReglages& magasin, const ValeursReglages& valeurs);
 
 }  // namespace tolvan

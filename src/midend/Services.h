@@ -46,6 +46,9 @@ class MagasinReglages {
   // Kept until Enregistre, which stores every value written, whole or not at all.
   virtual void Ecrit(const QString& cle, const QString& nom, const QString& valeur) = 0;
   virtual void Enregistre() = 0;
+  // Where the store is and why it failed last, as a line for the player
+  // ("path : reason"); empty when it has not failed or cannot say.
+  virtual QString DernierEchec() const { return {}; }
 };
 
 class Services {

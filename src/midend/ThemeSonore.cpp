@@ -6,9 +6,9 @@
 namespace tolvan {
 
 void ChargeTheme(const QString& chemin, SonsDuJeu& sons, Services& plateforme, const TextesMessages& textes) {
-  AvecReessai(QuestionOuverture(chemin, textes), plateforme, textes, [&] {
+  AvecReessai(chemin, plateforme, textes, [&]() -> Tentative {
     const LectureTexte lecture = LitFichierTexte(chemin);
-    if (lecture.etat == LectureTexte::OuvertureImpossible) return IssueFichier::OuvertureImpossible;
+    if (lecture.etat == LectureTexte::OuvertureImpossible) return {IssueFichier::OuvertureImpossible, lecture.raison};
     // A whole file names every sound, empty past its end; a read that fails
     // changes only the names read before the failure.
     const bool entier = lecture.etat == LectureTexte::Lu;
@@ -23,8 +23,7 @@ void SauveTheme(const QString& chemin, const SonsDuJeu& sons, Services& platefor
                 const TextesMessages& textes) {
   QStringList lignes;
   for (const QString& nom : sons.noms) lignes.append(nom);
-  AvecReessai(QuestionOuverture(chemin, textes), plateforme, textes,
-              [&] { return IssueEcriture(EcritFichierTexte(chemin, lignes)); });
+  AvecReessai(chemin, plateforme, textes, [&] { return IssueEcriture(EcritFichierTexte(chemin, lignes)); });
 }
 
 }  // namespace tolvan

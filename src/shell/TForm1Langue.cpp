@@ -5,22 +5,15 @@
 #include <QLabel>
 #include <QTabWidget>
 
+#include "FichierLangue.h"
 #include "midend/Chemins.h"
 #include "LignesLangue.h"
 #include "midend/OperationFichier.h"
 #include "TaillePolice.h"
 #include "Apparence.h"
 #include "TForm1.h"
-#include "library/TexteWindows.h"
 
 namespace tolvan {
-
-namespace {
-
-// A language file is small: what lies beyond its first megabyte is not read.
-constexpr std::size_t OctetsMaxLangue = std::size_t{1} << 20;
-
-}  // namespace
 
 void TForm1::PoseTexte(const char* controle, const QString& texte) {
   const QString nom = QString::fromLatin1(controle);
@@ -62,25 +55,25 @@ void TForm1::AppliqueLigneLangue(int ligne, const QString& texte) {
 
 void TForm1::change_langue(const QString& chemin) {
   const TextesMessages& textes = jeu_->Textes();
-  AvecReessai(QuestionReessai(textes.MsgErreurOuverture, textes), plateforme_, textes, [&] {
-    LecteurLignes lecteur(OctetsMaxLangue);
-    if (!lecteur.Ouvre(chemin.toStdString())) return IssueFichier::OuvertureImpossible;
-    // Line after line, each at once: a short file empties what it lacks,
-    // and leaves Tolvan's own lines in French.
+  AvecReessai(chemin, plateforme_, textes, [&]() -> Tentative {
+    const LectureLangue lecture = LitFichierLangue(chemin);
+    if (lecture.etat == LectureLangue::OuvertureImpossible || lecture.etat == LectureLangue::Refusee) {
+      return {IssueFichier::OuvertureImpossible, lecture.raison};
+    }
+    // A short file empties what it lacks, and leaves Tolvan's own lines in
+    // French; a read that fails changes only what was read before it.
+    const bool entiere = lecture.etat == LectureLangue::Lue;
     const TextesMessages francais;
-    for (int ligne = 0; ligne < NbLignesFichierLangue; ++ligne) {
-      const std::optional<std::string> lue = lecteur.Suivante();
-      if (lecteur.ErreurDeLecture()) {
-        // Told in the texts of the lines already applied, with the file's path.
-        plateforme_.Message(TypeMessage::Erreur, textes.MsgErreurLecture + QStringLiteral("file : ") + chemin,
-                            BoutonsMessage::Ok);
-        return IssueFichier::Signalee;
-      }
+    for (int ligne = 0; ligne < NbLignesFichierLangue && (entiere || ligne < lecture.lignes.size()); ++ligne) {
       const LigneLangue& quoi = LignesLangue()[static_cast<std::size_t>(ligne)];
       const QString absente = ligne < NbLignesLangue ? QString() : francais.*quoi.message;
-      AppliqueLigneLangue(ligne, lue ? QString::fromStdString(Utf8DepuisWindows1252(*lue)) : absente);
+      AppliqueLigneLangue(ligne, ligne < lecture.lignes.size() ? lecture.lignes[ligne] : absente);
     }
-    return IssueFichier::Reussie;
+    if (entiere) return IssueFichier::Reussie;
+    // Told in the texts of the lines already applied, with the file's path.
+    plateforme_.Message(TypeMessage::Erreur, textes.MsgErreurLecture + QStringLiteral("file : ") + chemin,
+                        BoutonsMessage::Ok);
+    return IssueFichier::Signalee;
   });
   // The clock and a time-out's summary speak the new language at once.
   Redessine();

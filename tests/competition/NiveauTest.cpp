@@ -48,6 +48,22 @@ TEST(Niveau, ATotalGoesBelowEveryRecordAtLeastAsGood) {
   EXPECT_EQ(records[0], enorme);
   EXPECT_EQ(records[1].Score, 65535);
 
+  // Records listed out of order in a file made by hand: the total still
+  // finds its place, and the table comes out best first.
+  struct Desordre {
+    std::array<word, NbRecords> lus;
+    word total;
+    std::array<word, NbRecords> apres;
+  };
+  for (const Desordre& d : std::vector<Desordre>{
+           {{60, 500, 70, 400, 80, 300, 90, 300, 100, 200}, 250, {500, 400, 300, 300, 250, 200, 100, 90, 80, 70}},
+           {{0, 0, 0, 0, 0, 0, 0, 0, 0, 900}, 10, {900, 10, 0, 0, 0, 0, 0, 0, 0, 0}},
+           {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 1, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}}}) {
+    auto melanges = Records(d.lus);
+    AjouteRecord(melanges, {"moi", d.total, 7});
+    EXPECT_EQ(Scores(melanges), d.apres) << d.total;
+  }
+
   EXPECT_EQ(RecordDeSerie("Marie-Amélie Dupont", 120, 2), (TRecord{"Marie-Amélie", 120, 2}));
   EXPECT_EQ(RecordDeSerie("", -5, 0).Score, 0);
   EXPECT_EQ(RecordDeSerie("Bob\r\n999\x1a", 80, 1).Nom, "Bob  999 ");
@@ -94,6 +110,39 @@ TEST(Niveau, LevelFilesReadAsWrittenAndWriteBackTheirRecords) {
   EXPECT_FALSE(court.lu);
   EXPECT_EQ(court.derniereLigne, "");
   EXPECT_EQ(court.niveau.nom, "Court");
+}
+
+TEST(Niveau, NumbersBeyondSixteenBitsOrATimeOfNothingStopTheReading) {
+  struct Cas {
+    int ligne;  // 2: the time; 3: the first score; 5: the first count
+    std::string texte;
+    bool lu;
+  };
+  for (const Cas& c : std::vector<Cas>{{2, "0", false},
+                                      {2, "-1", false},
+                                      {2, "65536", false},
+                                      {2, "70000", false},
+                                      {2, "1", true},
+                                      {2, "+65535", true},
+                                      {3, "-5", false},
+                                      {3, "70000", false},
+                                      {3, "0", true},
+                                      {3, "65535", true},
+                                      {5, "-3", false},
+                                      {5, "65536", false},
+                                      {5, "65535", true}}) {
+    std::vector<std::string> lignes = Lignes("Débutant", "60", "10");
+    lignes[static_cast<std::size_t>(c.ligne)] = c.texte;
+    const LectureNiveau lecture = LitNiveau(lignes);
+    EXPECT_EQ(lecture.lu, c.lu) << c.ligne << " " << c.texte;
+    if (!c.lu) {
+      EXPECT_EQ(lecture.derniereLigne, c.texte);
+    } else {
+      EXPECT_EQ(LignesNiveau(lecture.niveau)[static_cast<std::size_t>(c.ligne)], std::to_string(std::stol(c.texte)));
+    }
+  }
+  // Reloading the records list checks the time the same way.
+  EXPECT_FALSE(LitNiveau(Lignes("Débutant", "0", "0"), false).lu);
 }
 
 TEST(Niveau, TheTimeAllowedAndWhereTheDrawsAre) {

@@ -28,9 +28,19 @@ TEST(FichierTexte, WritesWholeFilesWithCrLf) {
   EXPECT_EQ(relu.etat, LectureTexte::Lu);
   EXPECT_EQ(relu.lignes, QStringList({"MenuPopup", "C:\\Sons\\clic.wav", "é"}));
 
-  EXPECT_EQ(LitFichierTexte(dossier.filePath("absent.son")).etat, LectureTexte::OuvertureImpossible);
-  EXPECT_EQ(LitFichierTexte(dossier.path()).etat, LectureTexte::OuvertureImpossible);
-  EXPECT_EQ(EcritFichierTexte(dossier.filePath("pas/de/dossier.son"), {"x"}), EcritureTexte::OuvertureImpossible);
+  // A file that cannot be opened says why.
+  for (const auto& [fichier, raison] : std::vector<std::pair<QString, QString>>{
+           {dossier.filePath("absent.son"), "fichier introuvable"},
+           {dossier.filePath("pas/de/dossier.son"), "dossier introuvable"},
+           {dossier.path(), "c'est un dossier"},
+           {"/dev/null", "ce n'est pas un fichier"}}) {
+    const LectureTexte lecture = LitFichierTexte(fichier);
+    EXPECT_EQ(lecture.etat, LectureTexte::OuvertureImpossible) << fichier.toStdString();
+    EXPECT_EQ(lecture.raison, raison) << fichier.toStdString();
+  }
+  const ResultatEcriture sansDossier = EcritFichierTexte(dossier.filePath("pas/de/dossier.son"), {"x"});
+  EXPECT_EQ(sansDossier, EcritureTexte::OuvertureImpossible);
+  EXPECT_EQ(sansDossier.raison, "dossier introuvable");
 
   // Whatever a line holds, it reads back as one line.
   ASSERT_EQ(EcritFichierTexte(chemin, {"a\r\nb", "c\x1a", "d\ne"}), EcritureTexte::Ecrit);
@@ -48,11 +58,12 @@ TEST(FichierTexte, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
   const rlimit petit{4096, avant.rlim_max};
   setrlimit(RLIMIT_FSIZE, &petit);
   // A large file and a small one, which goes through a buffer first.
-  const EcritureTexte issue = EcritFichierOctets(chemin, QByteArray(1 << 20, 'x'));
-  const EcritureTexte petite = EcritFichierOctets(chemin, QByteArray(5000, 'y'));
+  const ResultatEcriture issue = EcritFichierOctets(chemin, QByteArray(1 << 20, 'x'));
+  const ResultatEcriture petite = EcritFichierOctets(chemin, QByteArray(5000, 'y'));
   setrlimit(RLIMIT_FSIZE, &avant);
   EXPECT_EQ(issue, EcritureTexte::EcritureImpossible);
   EXPECT_EQ(petite, EcritureTexte::EcritureImpossible);
+  EXPECT_EQ(issue.raison, "fichier trop volumineux");
   EXPECT_EQ(Contenu(chemin), QByteArray("ancien\r\n"));
   EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"liste.tir"});  // no leftover
 }

@@ -158,5 +158,23 @@ TEST(Jeu, OptionsComeBackFromTheSettingsStoreAndCompetitionsSetTheirOwn) {
   EXPECT_EQ(t.jeu->options().genre, GenreTirage::Quelconque);
 }
 
+TEST(Jeu, ASettingsStoreThatCannotBeReadIsSaidWhereAndWhyAndReplacedWhole) {
+  JeuDeTest t;
+  t.plateforme.reglages.valeurs = {{{CleOption, "Fous"}, "true"}};
+  t.plateforme.reglages.lecturesPossibles = 0;
+  t.plateforme.reglages.echec = "/home/joueur/.config/Tolvan/Tolvan.ini : accès refusé";
+  t.plateforme.messages.clear();
+  t.Recommence();
+  ASSERT_EQ(t.plateforme.messages.size(), 1u);
+  EXPECT_EQ(t.plateforme.messages[0].texte,
+            "Erreur registre\rPROCEDURE LisInfoRegistre;\r/home/joueur/.config/Tolvan/Tolvan.ini : accès refusé");
+  EXPECT_FALSE(t.jeu->options().fous);
+  // Every value is written at the close, in place of what could not be read.
+  t.plateforme.reglages.lecturesPossibles = 1000;
+  t.jeu->Termine();
+  EXPECT_EQ(t.plateforme.reglages.valeurs.size(), static_cast<std::size_t>(NbReglages));
+  EXPECT_EQ((t.plateforme.reglages.valeurs[{CleOption, "Fous"}]), "false");
+}
+
 }  // namespace
 }  // namespace tolvan::test

@@ -145,7 +145,8 @@ TEST(Competition, AGivenUpDrawStillEndsTheSeriesIfItIsNotFound) {
   // The history cannot record the draw either, and says so first.
   ASSERT_EQ(f.plateforme.messages.size(), 2u);
   EXPECT_TRUE(f.plateforme.messages[0].texte.startsWith(QStringLiteral("La partie n'a pas pu être enregistrée")));
-  EXPECT_EQ(f.plateforme.messages[1].texte, "Erreur d'écriture du fichier\rRéessayer ?");
+  EXPECT_EQ(f.plateforme.messages[1].texte,
+            "Erreur d'écriture du fichier\r" + f.Chemin("niveau.niv") + " : fichier trop volumineux\rRéessayer ?");
   EXPECT_EQ(f.Lit("niveau.niv"), avant);
 
   // Given up, then found: counted as in training, nothing recorded.
@@ -155,6 +156,30 @@ TEST(Competition, AGivenUpDrawStillEndsTheSeriesIfItIsNotFound) {
   f.Trouve250();
   EXPECT_EQ(f.Trouve<QTreeWidget>("LVscore")->topLevelItem(0)->text(0), "=>");
   EXPECT_EQ(dialogues, 1);
+}
+
+TEST(Competition, ARecordThatCannotBeWrittenIsSaidLost) {
+  Competition f;
+  f.plateforme.tirages = {0};
+  f.fenetre->BTstartClick();
+  f.Trouve250();
+  f.fenetre->BTnouvPartieClick();
+  f.Trouve250();
+  f.fenetre->BTnouvPartieClick();
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limite{};
+  getrlimit(RLIMIT_FSIZE, &limite);
+  const rlimit petite{8, limite.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &petite);
+  f.plateforme.messages.clear();
+  f.Tique(60);  // 120 points, among the records; Cancel at the write error
+  setrlimit(RLIMIT_FSIZE, &limite);
+  // The history cannot record the draw either, and says so first.
+  ASSERT_EQ(f.plateforme.messages.size(), 3u);
+  EXPECT_EQ(f.plateforme.messages[1].boutons, BoutonsMessage::ReessayerAnnuler);
+  EXPECT_EQ(f.plateforme.messages[2].texte,
+            "Le record de cette série est perdu : le niveau n'a pas pu être enregistré.");
+  EXPECT_EQ(f.Lit("niveau.niv"), Niveau());
 }
 
 TEST(Competition, EachPlayerPlaysHisOwnCopyOfTheShippedLevels) {
@@ -172,18 +197,47 @@ TEST(Competition, EachPlayerPlaysHisOwnCopyOfTheShippedLevels) {
   QDir(copies).removeRecursively();
 }
 
-TEST(Competition, BadLevelsAndEmptyListsStartNothing) {
-  Competition f;
-  f.Ecrit("faux.niv", Niveau("abc"));
-  f.plateforme.messages.clear();
-  f.plateforme.fichiers = {f.Chemin("faux.niv")};
-  f.fenetre->BTchangeClick();
-  ASSERT_EQ(f.plateforme.messages.size(), 1u);
-  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de la lecture des scores\rConversion impossible :abc");
-  EXPECT_EQ(f.fenetre->jeu().Tirages().NbLignes(), 0);
-  EXPECT_EQ(f.fenetre->jeu().FichierNiveau(), f.Chemin("niveau.niv"));  // the level before stays
-  EXPECT_FALSE(f.Trouve<QPushButton>("BTstart")->isEnabled());
+TEST(Competition, ALevelWithABadNumberIsRefusedWholeAndNeverRewritten) {
+  struct Cas {
+    QByteArray niveau;
+    const char* ligne;  // the line the message names
+  };
+  const std::vector<Cas> cas = {
+      {Niveau().replace("\r\n60\r\n", "\r\n-1\r\n"), "-1"},
+      {Niveau().replace("\r\n60\r\n", "\r\n0\r\n"), "0"},
+      {Niveau().replace("\r\n60\r\n", "\r\n70000\r\n"), "70000"},
+      {Niveau("65536"), "65536"},
+      {Niveau("-5"), "-5"},
+      {Niveau().replace("\r\na\r\n1\r\n", "\r\na\r\n-3\r\n"), "-3"},
+      {Niveau("abc"), "abc"},
+  };
+  for (const Cas& c : cas) {
+    Competition f;
+    f.Ecrit("faux.niv", c.niveau);
+    f.plateforme.messages.clear();
+    f.plateforme.fichiers = {f.Chemin("faux.niv")};
+    f.fenetre->BTchangeClick();
+    ASSERT_EQ(f.plateforme.messages.size(), 1u) << c.ligne;
+    EXPECT_EQ(f.plateforme.messages[0].texte,
+              QStringLiteral("Erreur lors de la lecture des scores\rConversion impossible :") + c.ligne);
+    // The level before stays whole, and can still be played.
+    EXPECT_EQ(f.fenetre->jeu().FichierNiveau(), f.Chemin("niveau.niv"));
+    EXPECT_EQ(f.Texte("LBniveau"), "Test");
+    EXPECT_EQ(f.Texte("TXTtime"), "60");
+    EXPECT_EQ(f.fenetre->jeu().Tirages().NbLignes(), 2);
+    EXPECT_TRUE(f.Trouve<QPushButton>("BTstart")->isEnabled());
 
+    // Made bad by hand during a series: its end leaves the file as it is.
+    f.fenetre->BTstartClick();
+    f.Ecrit("niveau.niv", c.niveau);
+    f.Tique(60);
+    EXPECT_EQ(f.Lit("niveau.niv"), c.niveau) << c.ligne;
+    EXPECT_EQ(f.Texte("BTstart"), "Commencer une partie");
+  }
+}
+
+TEST(Competition, ALevelWithoutDrawsStartsNothing) {
+  Competition f;
   // A level whose draws are missing counts as read, but deals nothing.
   f.Ecrit("seul.niv", Niveau().replace("tirages.tir", "absent.tir"));
   f.plateforme.fichiers = {f.Chemin("seul.niv")};

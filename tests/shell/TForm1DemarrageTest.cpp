@@ -329,7 +329,7 @@ TEST(Demarrage, MissingDefaultThemeAsksAndCancelKeepsTheBuiltInNames) {
   EXPECT_EQ(message.type, TypeMessage::Erreur);
   EXPECT_EQ(message.boutons, BoutonsMessage::ReessayerAnnuler);
   EXPECT_EQ(message.texte,
-            "Erreur lors de l'ouverture du fichier\r" + f.Repertoire() + "system defaut.son\rRéessayer ?");
+            "Erreur lors de l'ouverture du fichier\r" + f.Repertoire() + "system defaut.son : fichier introuvable\rRéessayer ?");
   EXPECT_EQ(NomsDesSons(f), NomsParDefaut);
 }
 

@@ -114,10 +114,49 @@ TEST(Langue, EachLineReplacesWhatItsControlsShowAndShortFilesEmptyTheRest) {
   f.fenetre->BTchangeLangueClick();
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
   EXPECT_EQ(f.plateforme.messages[0].boutons, BoutonsMessage::ReessayerAnnuler);
-  EXPECT_EQ(f.plateforme.messages[0].texte, "\r");  // the message texts were emptied above
+  // The message texts were emptied above: only the path and why remain.
+  EXPECT_EQ(f.plateforme.messages[0].texte, "\r" + f.Chemin("absent.tvl") + " : fichier introuvable\r");
   EXPECT_EQ(f.fenetre->jeu().options().fichierLangue, f.Chemin("absent.tvl"));
   EXPECT_EQ(f.plateforme.dialogues.back().dossier, f.Repertoire());
   EXPECT_EQ(f.Trouve<QLabel>("LBniv")->text(), "Modifier");
+}
+
+TEST(Langue, EmptyOrBinaryFilesAreRefusedAndShortTextFilesStillWork) {
+  struct Cas {
+    QByteArray contenu;
+    const char* refus;  // why it is refused; nullptr when it is read
+  };
+  const std::vector<Cas> cas = {
+      {"", "fichier vide"},
+      {"\x1a", "fichier vide"},
+      {QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "ce n'est pas un fichier texte"},
+      {QByteArray("Back\r\nHe\0lp\r\n", 12), "ce n'est pas un fichier texte"},
+      {"Back\r\nHe\tlp\r\n", "ce n'est pas un fichier texte"},
+      {"Back\r\nHelp\r\n\x1a", nullptr},
+      {"Back\r\nHelp", nullptr},
+      {"Ba\nck\r\nHelp\r\n", nullptr},
+  };
+  for (const Cas& c : cas) {
+    Fenetre f;
+    f.Ecrit("langue.tvl", c.contenu);
+    f.fenetre->change_langue(f.Chemin("langue.tvl"));
+    const QString premiere = c.contenu.startsWith("Ba\n") ? "Ba\nck" : "Back";
+    if (c.refus) {
+      ASSERT_EQ(f.plateforme.messages.size(), 1u) << c.refus;
+      EXPECT_EQ(f.plateforme.messages[0].boutons, BoutonsMessage::ReessayerAnnuler);
+      EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de l'ouverture du fichier\r" + f.Chemin("langue.tvl") +
+                                                    " : " + c.refus + "\rRéessayer ?");
+      EXPECT_EQ(f.Legende("BTannul"), "Retour");
+      EXPECT_EQ(f.fenetre->windowTitle(), "TOLVAN");
+      EXPECT_EQ(f.fenetre->jeu().Textes().MsgReessayer, "Réessayer ?");
+    } else {
+      EXPECT_TRUE(f.plateforme.messages.empty()) << c.contenu.toStdString();
+      EXPECT_EQ(f.Legende("BTannul"), premiere);
+      EXPECT_EQ(f.Legende("BTback"), "Help");
+      EXPECT_EQ(f.Legende("BTchange"), "");
+      EXPECT_EQ(f.fenetre->jeu().Textes().MsgReessayer, "");
+    }
+  }
 }
 
 }  // namespace

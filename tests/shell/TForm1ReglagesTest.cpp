@@ -58,33 +58,64 @@ TEST(Reglages, StoredValuesActAsTheyWouldHaveBeenChosen) {
     EXPECT_EQ(f.Trouve<QComboBox>("CBtemps")->currentText(), "1 Minute");
     EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 60);
     EXPECT_FALSE(f.Trouve<QCheckBox>("CBsonlose")->isChecked());
-    EXPECT_FALSE(f.Trouve<QCheckBox>("CkBcalcul")->isChecked());  // stored nowhere: unticked
-    EXPECT_EQ(f.fenetre->jeu().options().fichierSon, "");
+    // Stored nowhere: as they were, and stored at close.
+    EXPECT_TRUE(f.Trouve<QCheckBox>("CkBcalcul")->isChecked());
+    EXPECT_EQ(f.fenetre->jeu().options().fichierSon, f.Repertoire() + "system defaut.son");
+    f.fenetre->close();
+    EXPECT_EQ(f.plateforme.reglages.valeurs.size(), static_cast<std::size_t>(NbReglages));
+    EXPECT_EQ(Valeur(f, Option, "CalcAuto"), "true");
   }
 }
 
-TEST(Reglages, AFailureStopsTheReadingWhereItHappens) {
-  // Letters for the time: the options before it count, the sounds after it keep their defaults.
-  FenetreDeTest f(true, {{{"software/Tolvan", "Langue"}, "/ailleurs/english.tvl"},
-                         {{Option, "Fous"}, "true"},
-                         {{Option, "Temps"}, "deux"},
-                         {{Sound, "Click"}, "false"},
-                         {{Sound, "Fichier"}, "/ailleurs/theme.son"}});
+TEST(Reglages, ABadValueCostsThatValueOnlyAndIsNeverOverwritten) {
+  const Magasin stocke = {{{"software/Tolvan", "Langue"}, "/ailleurs/english.tvl"},
+                          {{Option, "Fous"}, "true"},
+                          {{Option, "Temps"}, "deux"},
+                          {{Sound, "Click"}, "false"},
+                          {{Sound, "Fichier"}, "/ailleurs/theme.son"}};
+  FenetreDeTest f(true, stocke);
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
   EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur registre\rPROCEDURE LisInfoRegistre;");
   EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Simple);
   EXPECT_EQ(f.fenetre->jeu().options().fichierLangue, "/ailleurs/english.tvl");
   EXPECT_TRUE(f.Trouve<QCheckBox>("CkBFou")->isChecked());
-  EXPECT_TRUE(f.Trouve<QCheckBox>("CBsonClick")->isChecked());
-  EXPECT_EQ(f.fenetre->jeu().options().fichierSon, f.Repertoire() + "system defaut.son");
-
-  // A store that cannot be written says so when the window closes.
-  f.plateforme.reglages.refuseEcriture = true;
-  f.plateforme.messages.clear();
+  EXPECT_FALSE(f.Trouve<QCheckBox>("CBsonClick")->isChecked());
+  EXPECT_EQ(f.fenetre->jeu().options().fichierSon, "/ailleurs/theme.son");
+  EXPECT_EQ(f.Trouve<QComboBox>("CBtemps")->currentIndex(), 0);
+  // Nothing changed: nothing written, the bad value included.
   f.fenetre->close();
-  ASSERT_EQ(f.plateforme.messages.size(), 1u);
-  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur registre\rPROCEDURE EcrisInfoRegistre;");
-  EXPECT_EQ(Valeur(f, Sound, "Click"), "false");  // nothing written at all
+  EXPECT_EQ(f.plateforme.reglages.valeurs, stocke);
+}
+
+TEST(Reglages, TheCloseWritesOnlyWhatChangedSoAnotherCopyKeepsItsChanges) {
+  Magasin stocke;
+  {
+    FenetreDeTest premier;
+    premier.fenetre->close();
+    stocke = premier.plateforme.reglages.valeurs;
+  }
+  FenetreDeTest f(true, stocke);
+  // Another copy of the game, started at the same time, closes first.
+  f.plateforme.reglages.valeurs[{Option, "Fous"}] = "true";
+  f.plateforme.reglages.valeurs[{Sound, "Fichier"}] = "/autre/theme.son";
+  f.Trouve<QCheckBox>("CBsonClick")->click();
+  f.fenetre->close();
+  EXPECT_EQ(Valeur(f, Option, "Fous"), "true");
+  EXPECT_EQ(Valeur(f, Sound, "Fichier"), "/autre/theme.son");
+  EXPECT_EQ(Valeur(f, Sound, "Click"), "false");
+}
+
+TEST(Reglages, AStoreThatFailsSaysWhereAndWhy) {
+  // A store that cannot be written says so when the window closes, and
+  // holds what it held.
+  FenetreDeTest g;
+  g.plateforme.reglages.refuseEcriture = true;
+  g.plateforme.reglages.echec = "/lecture/seule/Tolvan.ini : lecture seule";
+  g.fenetre->close();
+  ASSERT_EQ(g.plateforme.messages.size(), 1u);
+  EXPECT_EQ(g.plateforme.messages[0].texte,
+            "Erreur registre\rPROCEDURE EcrisInfoRegistre;\r/lecture/seule/Tolvan.ini : lecture seule");
+  EXPECT_TRUE(g.plateforme.reglages.valeurs.empty());
 }
 
 TEST(Reglages, EveryOptionComesBackAfterARestart) {

@@ -131,7 +131,7 @@ TEST(ThemeSonore, AMissingThemeIsRememberedButChangesNoName) {
   f.fenetre->BTopenSonClick();
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
   EXPECT_EQ(f.plateforme.messages[0].texte,
-            "Erreur lors de l'ouverture du fichier\r" + f.Chemin("absent.son") + "\rRéessayer ?");
+            "Erreur lors de l'ouverture du fichier\r" + f.Chemin("absent.son") + " : fichier introuvable\rRéessayer ?");
   EXPECT_EQ(Noms(f.fenetre->jeu().Sons()), Noms(SonsDuJeu{}));
   EXPECT_EQ(f.fenetre->jeu().options().fichierSon, f.Chemin("absent.son"));
 
@@ -147,7 +147,7 @@ TEST(ThemeSonore, AThemeThatCannotBeCreatedAsksRetryOrCancel) {
   f.fenetre->BTsaveSonClick();
   ASSERT_EQ(f.plateforme.messages.size(), 2u);
   EXPECT_EQ(f.plateforme.messages[1].texte,
-            "Erreur lors de l'ouverture du fichier\r" + f.Chemin("pas/de/dossier.son") + "\rRéessayer ?");
+            "Erreur lors de l'ouverture du fichier\r" + f.Chemin("pas/de/dossier.son") + " : dossier introuvable\rRéessayer ?");
   EXPECT_FALSE(QFile::exists(f.Chemin("pas/de/dossier.son")));
 }
 

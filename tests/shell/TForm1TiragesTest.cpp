@@ -116,7 +116,7 @@ TEST(Tirages, BadFilesAskOnceAndNeverWriteHalfway) {
   EXPECT_FALSE(f.Ouvre(f.dossier.path()));
   ASSERT_EQ(f.plateforme.messages.size(), 2u);
   EXPECT_EQ(f.plateforme.messages[0].texte,
-            "Erreur lors de l'ouverture du fichier\r" + f.dossier.path() + "\rRéessayer ?");
+            "Erreur lors de l'ouverture du fichier\r" + f.dossier.path() + " : c'est un dossier\rRéessayer ?");
 
   f.Ajoute(Ligne512);
   f.plateforme.messages.clear();
@@ -124,7 +124,8 @@ TEST(Tirages, BadFilesAskOnceAndNeverWriteHalfway) {
   f.fenetre->BTsaveClick();
   EXPECT_FALSE(QFile::exists(f.Chemin("pas/de/dossier.tir")));
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
-  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de l'ouverture du fichier\rRéessayer ?");
+  EXPECT_EQ(f.plateforme.messages[0].texte, "Erreur lors de l'ouverture du fichier\r" + f.Chemin("pas/de/dossier.tir") +
+                                                " : dossier introuvable\rRéessayer ?");
   f.fenetre->BTexcelClick();  // cancelled dialog: nothing written, nothing opened
   EXPECT_TRUE(f.plateforme.tableurs.empty());
 }

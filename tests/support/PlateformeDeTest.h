@@ -30,8 +30,10 @@ class ReglagesEnMemoire : public MagasinReglages {
   std::optional<QString> Lit(const QString& cle, const QString& nom) override;
   void Ecrit(const QString& cle, const QString& nom, const QString& valeur) override;
   void Enregistre() override;
+  QString DernierEchec() const override { return echec; }
 
   std::map<std::pair<QString, QString>, QString> valeurs;  // what is stored
+  QString echec;                                          // what a failure says of itself
   int lecturesPossibles = 1000;                           // reads that succeed before a failure
   bool refuseEcriture = false;
 
