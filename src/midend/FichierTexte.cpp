@@ -2,7 +2,6 @@
 
 #include <QSaveFile>
 
-#include "library/TexteWindows.h"
 
 namespace tolvan {
 
@@ -14,8 +13,8 @@ QString Decode(std::string_view octets) { return QString::fromStdString(Utf8Depu
 
 }  // namespace
 
-LectureTexte LitFichierTexte(const QString& chemin) {
-  LecteurLignes lecteur(OctetsMaxTexte);
+LectureTexte LitFichierTexte(const QString& chemin, FinsDeLigne fins) {
+  LecteurLignes lecteur(OctetsMaxTexte, std::size_t{1} << 16, fins);
   if (!lecteur.Ouvre(chemin.toStdString())) return {LectureTexte::OuvertureImpossible, {}};
   QStringList lignes;
   while (const std::optional<std::string> ligne = lecteur.Suivante()) lignes.append(Decode(*ligne));

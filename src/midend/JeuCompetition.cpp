@@ -10,6 +10,7 @@
 #include "Jeu.h"
 #include "OperationFichier.h"
 #include "game/DureesTemps.h"
+#include "library/FichierTirages.h"
 
 namespace tolvan {
 
@@ -71,7 +72,8 @@ void Jeu::CoefficientChoisi() {
 std::optional<Jeu::LignesLues> Jeu::LignesFichierNiveau(const QString& chemin) {
   LignesLues lues;
   const bool ouvert = AvecReessai(QuestionReessai(textes_.MsgErreurOuverture, textes_), services_, textes_, [&] {
-    const LectureTexte lecture = LitFichierTexte(chemin);
+    // A level's lines end as a draws file's do, the Linux way too.
+    const LectureTexte lecture = LitFichierTexte(chemin, FinsDeLigneTirages);
     if (lecture.etat == LectureTexte::OuvertureImpossible) return IssueFichier::OuvertureImpossible;
     lues.entieres = lecture.etat == LectureTexte::Lu;
     lues.lignes.clear();
