@@ -44,14 +44,14 @@ void Jeu::ChangeModeCompetition(bool competition) {
     AppliqueLimiteEntrainement();
     return;
   }
-  // Results are computed, nothing tells how many solutions a draw has, and
-  // targets are any number.
+  // Results are computed and targets are any number. Nothing tells how many
+  // solutions a draw has, but the player's choice comes back with training.
   options_.resultatsAuto = true;
-  options_.voirNbSolutions = false;
   options_.premiers = false;
   // Back in a competition that forbids them, the hints leave the screen.
   if (serie_.AideInterdite()) aidesAffichees_ = false;
-  manche_.ArreteHorloge();
+  // A training game on the board ends: draws come from the series only.
+  manche_.Interromp();
   serie_.RemetAZero();
   solutionsVisibles_ = false;
 }
@@ -65,7 +65,8 @@ void Jeu::InterditAides(bool interdites) {
 void Jeu::ChoisitCoefficient(int choix) { serie_.DefinitCoefficient(choix); }
 
 void Jeu::CoefficientChoisi() {
-  manche_.ArreteHorloge();
+  // A draw given up and still on the board ends with its clock.
+  manche_.Interromp();
   serie_.RemetAZero();
 }
 
@@ -153,7 +154,7 @@ void Jeu::ChangeNiveau() {
   // The levels that come with the game, until one is read.
   dialogue.dossier = fichierNiveau_.isEmpty() ? DossierNiveaux() : RepertoireDe(fichierNiveau_);
   const std::optional<QString> chemin = services_.FichierAOuvrir(dialogue);
-  if (!chemin) return;
+  if (!chemin || !LaisseLaListe()) return;
   vue_.AvantCalcul();
   tirages_.EffaceTout();
   // Half read, the level on screen is no level to play: the draws are gone

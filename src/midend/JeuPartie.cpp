@@ -92,21 +92,24 @@ void Jeu::MontreTirage() {
   derniereLigne_.clear();
 }
 
-void Jeu::PreparePartie() {
-  manche_.RemetHorlogeAZero();
-  nbSolutions_.reset();
-}
+void Jeu::PreparePartie() { manche_.RemetHorlogeAZero(); }
 
 void Jeu::Depart() {
   manche_.Demarre(solveur_.Tirage);
   MontreTirage();
+  // The board comes back for the new game; the panel's filters stay.
   lignesSolutions_.clear();
-  if (options_.solutionsAuto) {
-    vue_.AvantCalcul();
-    solveur_.ChercheSol(0);
-  }
+  solutionsVisibles_ = false;
+  nbSolutions_.reset();
+  if (!options_.solutionsAuto) return;
+  vue_.AvantCalcul();
+  solveur_.ChercheSol(0);
   // The search runs to its end before returning: the solver is free here.
   nbSolutions_ = solveur_.SolutionApprochee ? 0 : solveur_.NbSolutions;
+}
+
+bool Jeu::NbSolutionsVisible() const {
+  return options_.voirNbSolutions && options_.solutionsAuto && !serie_.ModeCompetition();
 }
 
 void Jeu::Tique() {
@@ -116,6 +119,7 @@ void Jeu::Tique() {
 
 void Jeu::TempsEcoule() {
   JoueSon(Evenement::Temps);
+  vue_.PartieFinie();
   // In competition the first draw not found ends the series, even one given up.
   if (serie_.ModeCompetition()) TermineSerie();
 }
@@ -128,7 +132,8 @@ void Jeu::Reagit(const TableauNoir::Reaction& reaction) {
 }
 
 void Jeu::Presse(int code) {
-  // The board comes back before the press is handled.
+  // Only a game being played takes presses; the board comes back before.
+  if (!manche_.PartieEnJeu()) return;
   solutionsVisibles_ = false;
   Reagit(manche_.Effectue(code, options_.resultatsAuto));
 }
@@ -148,6 +153,7 @@ void Jeu::Gagne() {
     const int seconde = manche_.Gagne();
     manche_.AjouteScore(serie_.EnCours() ? serie_.CompteTrouve(seconde) : Manche::LigneEntrainement(seconde));
     tirages_.MarqueTrouve();
+    vue_.PartieFinie();
   }, "BUG !");
 }
 
@@ -171,6 +177,8 @@ std::optional<int> Jeu::JoueSaisie(const std::array<std::string, NbChamps>& cham
   if (const int* fautif = std::get_if<int>(&saisie)) return *fautif;
   solveur_.ChangeTirage(std::get<TTirage>(saisie));
   solveur_.OublieResultats();
+  // Another draw, another game: with the whole of its time.
+  PreparePartie();
   Depart();
   AjouteTirageJoue();
   return std::nullopt;

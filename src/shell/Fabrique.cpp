@@ -15,6 +15,8 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
+#include "Accessibilite.h"
+
 namespace tolvan {
 
 namespace {
@@ -58,6 +60,17 @@ QRadioButton* BoutonRadio(QWidget* parent, const char* nom, const QString& texte
 
 QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle) {
   return Place(new QLabel(texte, parent), nom, place, bulle);
+}
+
+QLabel* Lien(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle) {
+  auto* lien = Etiquette(parent, nom,
+                         QStringLiteral("<a href=\"#\" style=\"color:#1a5fb4\">%1</a>").arg(texte.toHtmlEscaped()),
+                         place, bulle);
+  lien->setTextFormat(Qt::RichText);
+  lien->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  lien->setAccessibleName(texte);
+  ExposeCommeLien(lien);
+  return lien;
 }
 
 QLineEdit* Champ(QWidget* parent, const char* nom, const QString& texte, QRect place, int longueurMax,
@@ -108,6 +121,7 @@ QTreeWidget* ListeRapport(QWidget* parent, const char* nom, std::initializer_lis
                           QRect place) {
   auto* liste = Place(new QTreeWidget(parent), nom, place, {});
   PrepareRapport(liste);
+  ExposeCommeTableau(liste);
   QStringList titres;
   for (const auto& colonne : colonnes) titres.append(colonne.first);
   liste->setColumnCount(static_cast<int>(titres.size()));
@@ -124,6 +138,7 @@ QTreeView* VueRapport(QWidget* parent, const char* nom, QAbstractItemModel* mode
                       std::initializer_list<int> largeurs, QRect place) {
   auto* liste = Place(new QTreeView(parent), nom, place, {});
   PrepareRapport(liste);
+  ExposeCommeTableau(liste);
   liste->setModel(modele);
   int i = 0;
   for (int largeur : largeurs) liste->setColumnWidth(i++, largeur);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include <QPersistentModelIndex>
@@ -48,6 +49,38 @@ TEST(ListeTirages, TheFoundMarkFollowsItsRowOrIsDropped) {
   liste.EffaceTout();
   EXPECT_EQ(liste.NbLignes(), 0);
   liste.MarqueTrouve();
+}
+
+// Whether losing the list now would lose something, step after step from
+// a list read from a file.
+TEST(ListeTirages, KnowsWhetherItHoldsRowsChangedSinceLastSavedOrRead) {
+  ListeTirages liste;
+  for (const char* cible : {"101", "102", "103"}) liste.AjouteLue(Rangee(cible));
+  struct Etape {
+    const char* quoi;
+    std::function<void()> fait;
+    bool changee;
+  };
+  const std::vector<Etape> etapes = {
+      {"read", [] {}, false},
+      {"ticked and sorted", [&] { liste.CocheLigne(0); liste.Classe(true); }, false},
+      {"solved the same", [&] { liste.EcritSolution(0, 0, 0, ""); }, false},
+      {"a row deleted", [&] { liste.Efface({2}); }, false},
+      {"solved", [&] { liste.EcritSolution(0, 269, 3, "100=(6-1)x4x5"); }, true},
+      {"saved", [&] { liste.MarqueSauvee(); }, false},
+      {"found", [&] { liste.DefinitLigneCourante(1); liste.MarqueTrouve(); }, true},
+      {"saved again", [&] { liste.MarqueSauvee(); }, false},
+      {"found again", [&] { liste.MarqueTrouve(); }, false},
+      {"more read", [&] { liste.AjouteLue(Rangee("104")); }, false},
+      {"one played", [&] { liste.Ajoute(Rangee("105")); }, true},
+      {"that one deleted", [&] { liste.Efface({liste.NbLignes() - 1}); }, false},
+      {"one played", [&] { liste.Ajoute(Rangee("106")); }, true},
+      {"all cleared", [&] { liste.EffaceTout(); }, false},
+  };
+  for (const Etape& e : etapes) {
+    e.fait();
+    EXPECT_EQ(liste.ChangeeDepuisSauvegarde(), e.changee) << e.quoi;
+  }
 }
 
 TEST(ListeTirages, KeptSortedByTargetAsTextWhileAsked) {

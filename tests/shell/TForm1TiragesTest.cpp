@@ -195,18 +195,6 @@ TEST(Tirages, SeriesAreGeneratedAsideAndStopOnRequest) {
   EXPECT_EQ(f.plateforme.messages[0].texte, "'12a' n'est pas une valeur entière correcte");
 }
 
-TEST(Tirages, TheCountFieldKeepsOnlyKeypadDigits) {
-  Liste f;
-  QLineEdit* nombre = f.fenetre->FRMgene()->TXTnbtir;
-  EXPECT_EQ(nombre->text(), "10");
-  QTest::keyClick(nombre, Qt::Key_5, Qt::KeypadModifier);
-  EXPECT_EQ(nombre->text(), "105");
-  QTest::keyClick(nombre, Qt::Key_7);  // the main row starts afresh
-  EXPECT_EQ(nombre->text(), "7");
-  QTest::keyClick(nombre, Qt::Key_Enter);
-  EXPECT_EQ(nombre->text(), "");
-}
-
 TEST(Tirages, ListedDrawsArePlayedSolvedAndPrinted) {
   Liste f;
   f.Ajoute("512\t3\t7\t8\t25\t50\t100\t0\t0\tOUI\tvieux\t");
