@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,12 +63,32 @@ QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, QRect 
   return Place(new QLabel(texte, parent), nom, place, bulle);
 }
 
+namespace {
+
+// Enter or Space on a link that has the keyboard presses it. Qt's own
+// keyboard links want a second Tab to pick the link inside the label.
+class ToucheLien : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* objet, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int touche = static_cast<QKeyEvent*>(event)->key();
+    if (touche != Qt::Key_Return && touche != Qt::Key_Enter && touche != Qt::Key_Space) return false;
+    emit static_cast<QLabel*>(objet)->linkActivated(QStringLiteral("#"));
+    return true;
+  }
+};
+
+}  // namespace
+
 QLabel* Lien(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle) {
   auto* lien = Etiquette(parent, nom,
                          QStringLiteral("<a href=\"#\" style=\"color:#1a5fb4\">%1</a>").arg(texte.toHtmlEscaped()),
                          place, bulle);
   lien->setTextFormat(Qt::RichText);
-  lien->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  lien->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+  lien->setFocusPolicy(Qt::StrongFocus);
+  lien->installEventFilter(new ToucheLien(lien));
   lien->setAccessibleName(texte);
   ExposeCommeLien(lien);
   return lien;
