@@ -126,6 +126,9 @@ void TForm1::ConnecteSignaux() {
     // answer field while a typed result is awaited; Tab still reaches them.
     static_cast<QWidget*>(bouton)->setFocusPolicy(Qt::TabFocus);
     bouton->installEventFilter(this);
+    // A screen reader presses them as a click.
+    const int code = codesDesBoutons_.value(bouton);
+    connect(static_cast<QPushButton*>(bouton), &QPushButton::clicked, this, [this, code] { Effectue(code); });
   }
   MaReponse->installEventFilter(this);
   for (QLineEdit* champ : Edits) {
@@ -153,7 +156,9 @@ bool TForm1::eventFilter(QObject* objet, QEvent* event) {
   // A quick second press on the same button comes as a double click.
   const bool presse = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
   if (presse && codesDesBoutons_.contains(objet)) {
+    // Taken when the button goes down, and so never a click as well.
     Effectue(codesDesBoutons_.value(objet));
+    return true;
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(objet, event);
   const auto& touche = *static_cast<QKeyEvent*>(event);
