@@ -167,6 +167,22 @@ TEST(Accessibilite, ControlsWhoseTextChangesSayIt) {
   EXPECT_EQ(f.Nom("LBpoint"), "points : " + f.W<QLabel>("LBpoint")->text());
 }
 
+// A reader presses a tile or an operator as a click; the mouse, when its
+// button goes down, once.
+TEST(Accessibilite, AReaderPressesTilesAndOperatorsAsTheMouseDoes) {
+  Lecteur f;
+  f.plateforme.tirages = TirageDe303;
+  f.fenetre->BresultClick();
+  const auto ligne = [&f] { return f.W<QTextEdit>("MM1")->toPlainText(); };
+  for (const auto& [nom, apres] : std::vector<std::pair<const char*, QString>>{
+           {"P1", "25"}, {"BTplus", "25+"}, {"P2", "25+50=75"}}) {
+    f.Interface(nom)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ligne() == apres; }, 2000)) << nom << " " << ligne().toStdString();
+  }
+  for (const char* nom : {"P3", "BTmoins", "P2"}) QTest::mouseClick(f.W(nom), Qt::LeftButton);
+  EXPECT_EQ(f.W<QTextEdit>("MM2")->toPlainText(), "75-75=0");
+}
+
 TEST(Accessibilite, AWinOrATimeOutTakesTheKeyboardToItsSummaryReadAsOneSentence) {
   struct Cas {
     const char* quoi;
