@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "game/Manche.h"
 
 namespace tolvan::test {
@@ -57,7 +55,7 @@ TEST(Manche, TheClockRunsOutOnTheLastSecondOfTheLimitAndScoresNothing) {
   EXPECT_EQ(p.manche.TexteHorloge("Il reste", "Chrono"), "Il reste 0:01");
   EXPECT_EQ(p.manche.PanneauVisible(), Manche::Panneau::Jeu);
   EXPECT_TRUE(p.manche.Tique());
-  EXPECT_EQ(p.manche.TexteHorloge("Il reste", "Chrono"), "Il reste 0:00");
+  EXPECT_EQ(p.manche.TexteHorloge("Il reste", "Chrono"), "Il reste 0:00");  // the time it ended with
   EXPECT_FALSE(p.manche.HorlogeEnMarche());
   EXPECT_EQ(p.manche.PanneauVisible(), Manche::Panneau::Resume);
   EXPECT_EQ(p.manche.DerniereIssue(), Manche::Issue::TempsEcoule);
@@ -99,40 +97,6 @@ TEST(Manche, AWinStopsTheClockAndKeepsItsBoardForTheSummary) {
   EXPECT_EQ(p.manche.Ecoule(), 42);
   p.manche.RemetHorlogeAZero();
   EXPECT_EQ(p.manche.Ecoule(), 0);
-}
-
-// A game that can be played has a running clock; a game that is over
-// shows the time it ended with, and the next game on the board starts from
-// there, or from 0 when the clock ran out.
-TEST(Manche, OnlyAGameWhoseClockRunsCanBePlayed) {
-  struct Cas {
-    const char* fin;
-    std::function<void(Partie&)> termine;
-    int ecouleALaFin;
-    int ecouleEnsuite;
-  };
-  const std::vector<Cas> cas = {
-      {"found", [](Partie& p) { p.Gagne(); }, 42, 42},
-      {"out of time", [](Partie& p) { p.Tique(18); }, 60, 0},
-      {"stopped", [](Partie& p) { p.manche.Interromp(); }, 0, 0},
-  };
-  for (const Cas& c : cas) {
-    Partie p;
-    p.manche.ChangeLimite(60, false);
-    p.Tique(42);
-    c.termine(p);
-    EXPECT_FALSE(p.manche.HorlogeEnMarche()) << c.fin;
-    EXPECT_FALSE(p.manche.PartieEnJeu()) << c.fin;
-    EXPECT_EQ(p.manche.PanneauVisible(), Manche::Panneau::Resume) << c.fin;
-    EXPECT_EQ(p.manche.Ecoule(), c.ecouleALaFin) << c.fin;
-    EXPECT_EQ(p.manche.Effectue(3, true).son, std::nullopt) << c.fin;
-    EXPECT_FALSE(p.manche.Tique()) << c.fin;
-    EXPECT_EQ(p.manche.Ecoule(), c.ecouleALaFin) << c.fin;
-
-    p.manche.Demarre(p.manche.Tirage());
-    EXPECT_TRUE(p.manche.PartieEnJeu()) << c.fin;
-    EXPECT_EQ(p.manche.Ecoule(), c.ecouleEnsuite) << c.fin;
-  }
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 
 #include "library/TexteWindows.h"
@@ -46,28 +45,6 @@ TEST(TexteWindows, LinesEndAtCarriageReturnsAndCtrlZEndsTheFile) {
     }
   }
   std::filesystem::remove(chemin);
-}
-
-TEST(TexteWindows, LinesWrittenOnLinuxEndAtALineFeedWhenAsked) {
-  const std::vector<std::pair<std::string, Lignes>> cas = {
-      {"un\ndeux\ntrois", {"un", "deux", "trois"}},
-      {"un\r\ndeux\n\ntrois\r", {"un", "deux", "", "trois"}},
-      {"un\n\rdeux", {"un", "", "deux"}},
-      {std::string("un\n\x1a" "deux\n"), {"un"}},
-  };
-  for (const auto& [contenu, lignes] : cas) {
-    EXPECT_EQ(DecoupeLignes(contenu, FinsDeLigne::WindowsOuUnix), lignes) << contenu;
-    for (std::size_t morceau : {1, 2, 1 << 16}) {
-      LecteurLignes lecteur(contenu.size(), morceau, FinsDeLigne::WindowsOuUnix);
-      lecteur.LitDepuis(std::make_unique<std::istringstream>(contenu));
-      Lignes lues;
-      while (auto ligne = lecteur.Suivante()) lues.push_back(*ligne);
-      EXPECT_EQ(lues, lignes) << contenu << " " << morceau;
-    }
-  }
-  // Written for such a reader, a line feed inside a line does not split it.
-  EXPECT_EQ(OctetsTexte({"a\nb\rc"}, FinsDeLigne::WindowsOuUnix), "a b c\r\n");
-  EXPECT_EQ(OctetsTexte({"a\nb"}), "a\nb\r\n");
 }
 
 TEST(TexteWindows, ReadsAcrossPiecesAndStopsAtItsLimit) {

@@ -241,86 +241,67 @@ TEST(Tirages, ListedDrawsArePlayedSolvedAndPrinted) {
   f.plateforme.imprimanteChoisie = false;
   f.fenetre->BTimprimClick();
   EXPECT_EQ(f.plateforme.impressions.size(), 2u);
+
+  // A list no spreadsheet can open: the player is told where it was saved.
+  f.plateforme.tableurOuvert = false;
+  f.plateforme.fichiers = {f.Chemin("export.tir")};
+  f.plateforme.messages.clear();
+  f.fenetre->BTexcelClick();
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_TRUE(f.plateforme.messages[0].texte.endsWith(f.Chemin("export.tir")));
 }
 
-// Two ways the draws list goes: a level read in its place, the window closed.
-struct Depart {
-  const char* nom;
-  std::function<void(Liste&)> prepare;  // what comes before the list goes
-  std::function<void(Liste&)> fait;
-  std::function<bool(Liste&)> parti;
-};
-
-const std::vector<Depart> Departs = {
-    {"a level",
-     [](Liste& f) {
-       QByteArray niveau = "Test\r\nniveau.tir\r\n60\r\n";
-       for (int i = 0; i < 10; ++i) niveau += "0\r\n\r\n0\r\n";
-       f.Ecrit("niveau.niv", niveau);
-       f.Ecrit("niveau.tir", QByteArray::fromStdString(Ligne512 + "\r\n"));
-       f.Trouve<QCheckBox>("CBcompet")->click();
-       f.plateforme.fichiers.push_back(f.Chemin("niveau.niv"));
-     },
-     [](Liste& f) { f.fenetre->BTchangeClick(); },
-     [](Liste& f) { return f.Lignes() == std::vector<std::string>{Ligne512}; }},
-    {"the window closed", [](Liste&) {}, [](Liste& f) { f.fenetre->close(); },
-     [](Liste& f) { return !f.fenetre->isVisible(); }},
-};
-
-// A played draw not saved yet: "Oui" saves it as "Sauvegarder" does and the
-// list goes; "Non" lets it go; "Annuler", a save given up or failed keep it.
+// A draw played and not saved: before a level takes the list's place or the
+// window closes, "Oui" saves it as "Sauvegarder" does and lets it go, "Non"
+// lets it go, "Annuler" or a save given up or failed keeps it. A list as it
+// was saved goes without a question.
 TEST(Tirages, UnsavedDrawsAreOfferedASaveBeforeTheListGoes) {
   struct Cas {
     const char* quoi;
     std::vector<Reponse> reponses;
-    std::optional<QString> sauvegarde;  // the file chosen to save it in
+    std::optional<QString> sauvegarde;  // where the list is saved, if it is
     bool part;
-    bool sauvee;
   };
   const std::vector<Cas> cas = {
-      {"Oui", {Reponse::Oui}, QStringLiteral("sauvee.tir"), true, true},
-      {"Oui, then the save dialog cancelled", {Reponse::Oui}, std::nullopt, false, false},
-      {"Oui, then the save failed", {Reponse::Oui, Reponse::Annuler}, QStringLiteral("absent/sauvee.tir"), false,
-       false},
-      {"Non", {Reponse::Non}, std::nullopt, true, false},
-      {"Annuler", {Reponse::Annuler}, std::nullopt, false, false},
+      {"Oui", {Reponse::Oui}, QStringLiteral("sauvee.tir"), true},
+      {"Oui, save dialog cancelled", {Reponse::Oui}, std::nullopt, false},
+      {"Oui, save failed", {Reponse::Oui, Reponse::Annuler}, QStringLiteral("absent/sauvee.tir"), false},
+      {"Non", {Reponse::Non}, std::nullopt, true},
+      {"Annuler", {Reponse::Annuler}, std::nullopt, false},
+      {"saved before", {}, std::nullopt, true},
   };
-  for (const Depart& depart : Departs) {
+  for (const bool niveau : {true, false}) {
     for (const Cas& c : cas) {
+      const std::string ou = (niveau ? "level, " : "close, ") + std::string(c.quoi);
       Liste f;
       f.fenetre->show();
-      f.plateforme.tirages = {20, 21, 22, 23, 4, 10, 202};
+      f.plateforme.tirages = {20, 21, 22, 23, 4, 10, 202};  // 25 50 75 100 3 6, then 303
       f.fenetre->BresultClick();
-      depart.prepare(f);
+      if (c.reponses.empty()) {
+        f.plateforme.fichiers = {f.Chemin("avant.tir")};
+        f.fenetre->BTsaveClick();
+      }
+      f.Ecrit("niveau.niv", "Test\r\nniveau.tir\r\n60\r\n" + QByteArray("0\r\n\r\n0\r\n").repeated(10));
+      f.Ecrit("niveau.tir", QByteArray::fromStdString(Ligne512 + "\r\n"));
+      f.plateforme.fichiers.clear();
+      if (niveau) f.plateforme.fichiers.push_back(f.Chemin("niveau.niv"));
       if (c.sauvegarde) f.plateforme.fichiers.push_back(f.Chemin(*c.sauvegarde));
       f.plateforme.reponses = {c.reponses.begin(), c.reponses.end()};
       f.plateforme.messages.clear();
-      depart.fait(f);
-      const std::string ou = std::string(depart.nom) + ", " + c.quoi;
-      ASSERT_FALSE(f.plateforme.messages.empty()) << ou;
-      EXPECT_EQ(f.plateforme.messages[0].texte, "Sauvegarder la liste des tirages ?") << ou;
-      EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Confirmation) << ou;
-      EXPECT_EQ(f.plateforme.messages[0].boutons, BoutonsMessage::OuiNonAnnuler) << ou;
-      EXPECT_EQ(depart.parti(f), c.part) << ou;
-      EXPECT_EQ(f.Lit("sauvee.tir").startsWith("303\t25\t50\t75\t100\t3\t6\t"), c.sauvee) << ou;
-      if (!c.part) EXPECT_EQ(f.tirages().NbLignes(), 1) << ou;
+      if (niveau) {
+        f.fenetre->BTchangeClick();
+        EXPECT_EQ(f.Lignes() == std::vector<std::string>{Ligne512}, c.part) << ou;
+      } else {
+        f.fenetre->close();
+        EXPECT_EQ(f.fenetre->isVisible(), !c.part) << ou;
+      }
+      ASSERT_EQ(f.plateforme.messages.empty(), c.reponses.empty()) << ou;
+      if (!c.reponses.empty()) {
+        EXPECT_EQ(f.plateforme.messages[0].texte, "Sauvegarder la liste des tirages ?") << ou;
+        EXPECT_EQ(f.plateforme.messages[0].boutons, BoutonsMessage::OuiNonAnnuler) << ou;
+      }
+      EXPECT_EQ(f.Lit("sauvee.tir").startsWith("303\t25\t50\t75\t100\t3\t6\t"), c.quoi == std::string("Oui")) << ou;
     }
-  }
-}
-
-TEST(Tirages, AListAsItWasSavedOrReadGoesWithoutAQuestion) {
-  for (const Depart& depart : Departs) {
-    Liste f;
-    f.fenetre->show();
-    f.fenetre->BresultClick();
-    f.plateforme.fichiers = {f.Chemin("liste.tir")};
-    f.fenetre->BTsaveClick();
-    f.Ajoute(Ligne512);  // read from a file
-    depart.prepare(f);
-    f.plateforme.messages.clear();
-    depart.fait(f);
-    EXPECT_TRUE(f.plateforme.messages.empty()) << depart.nom;
-    EXPECT_TRUE(depart.parti(f)) << depart.nom;
   }
 }
 
