@@ -55,7 +55,8 @@ void Montre(QLineEdit* champ, const QString& valeur) {
   champ->setCursorPosition(0);
 }
 
-// A number in a label, which a screen reader reads after its words.
+// A number in a label, which a screen reader reads with its words. Set only
+// when it changes: every new name is announced on the desktop.
 void MontreNombre(QLabel* etiquette, const QString& nombre, const QString& mots) {
   if (etiquette->text() == nombre && !etiquette->accessibleName().isEmpty()) return;
   etiquette->setText(nombre);
@@ -109,8 +110,9 @@ void TForm1::RedessineJeu() {
   MontreNombre(LBpoint, QString::number(jeu_->PointsEnJeu()), QStringLiteral("points : "));
   const std::optional<int> nbSolutions = jeu_->NbSolutionsAffiche();
   const QString compte = nbSolutions ? QString::number(*nbSolutions) : QString();
+  const QString nomCompte = nbSolutions ? compte + QStringLiteral(" solutions") : QStringLiteral("nombre de solutions");
   LBnbsol->setText(compte);
-  LBnbsol->setAccessibleName(nbSolutions ? compte + QStringLiteral(" solutions") : QStringLiteral("nombre de solutions"));
+  if (LBnbsol->accessibleName() != nomCompte) LBnbsol->setAccessibleName(nomCompte);
   LBnbsol->setVisible(jeu_->NbSolutionsVisible());
   LBnbsol2->setVisible(jeu_->NbSolutionsVisible());
   if (const bool enCours = jeu_->serie().EnCours(); enCours != serieMontreeEnCours_) {
