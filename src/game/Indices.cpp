@@ -1,5 +1,8 @@
 #include "Indices.h"
 
+#include <set>
+#include <vector>
+
 #include "Tirages.h"
 #include "engine/SolutionText.h"
 
@@ -58,9 +61,17 @@ std::optional<std::string> DerniereLigneVoisine(Solveur& solveur, longint oper, 
   solveur.ChercheSol(solveur.IndiceSimple);
   const word n = solveur.NbSolutions;
   if (n == 0) return std::nullopt;
+  // Each distinct last line stands at its first solution, so that a walk
+  // round the table meets every one once.
+  std::vector<bool> premiere(n + std::size_t{1}, false);
+  std::set<std::string> vues;
+  for (word i = 1; i <= n; ++i) {
+    premiere[i] = Correspond(solveur.Solutions[i], oper) && vues.insert(TexteDerniereLigne(solveur.Solutions[i])).second;
+  }
   // A position left over from an earlier table counts as the first entry.
   const word depart = (solveur.NumeroVisible >= 1 && solveur.NumeroVisible <= n) ? solveur.NumeroVisible : 1;
-  const longint gauche = DerniereEtape(solveur.Solutions[depart]).Op1;
+  const std::string montree =
+      Correspond(solveur.Solutions[depart], oper) ? TexteDerniereLigne(solveur.Solutions[depart]) : std::string();
   word i = depart;
   do {
     if (suivante) {
@@ -68,7 +79,7 @@ std::optional<std::string> DerniereLigneVoisine(Solveur& solveur, longint oper, 
     } else {
       i = i == 1 ? n : i - 1;
     }
-  } while (i != depart && !(Correspond(solveur.Solutions[i], oper) && DerniereEtape(solveur.Solutions[i]).Op1 != gauche));
+  } while (i != depart && !(premiere[i] && TexteDerniereLigne(solveur.Solutions[i]) != montree));
   std::string texte = Correspond(solveur.Solutions[i], oper) ? TexteDerniereLigne(solveur.Solutions[i]) : yenAPas;
   if (i == depart) texte += " !!!";
   solveur.NumeroVisible = i;

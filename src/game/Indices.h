@@ -20,9 +20,10 @@ std::string TexteDerniereLigne(const TSolution& solution);
 // Nothing (and nothing changes) when the table is empty.
 std::optional<std::string> DerniereLigne(Solveur& solveur, longint oper, const std::string& yenAPas);
 
-// The next (or previous) last line with that operation and another left
-// operand than the one at the shared position, which moves there. " !!!"
-// follows when the walk came back to its start: there is no other.
+// The next (or previous) of the distinct last lines with that operation,
+// in the order the table first has them, from the one at the shared
+// position, which moves there. " !!!" follows when the walk came back to
+// its start: there is no other.
 std::optional<std::string> DerniereLigneVoisine(Solveur& solveur, longint oper, bool suivante,
                                                 const std::string& yenAPas);
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-
 namespace tolvan {
 
 namespace {
@@ -42,12 +41,20 @@ bool Manche::Tique() {
 }
 
 void Manche::Demarre(const TTirage& tirage) {
+  if (ecoule_ >= limite_) ecoule_ = 0;
   tirage_ = tirage;
   tirageDonne_ = true;
   gagnee_ = false;
   tableau_.Commence(tirage.Nombres);
   panneau_ = Panneau::Jeu;
   horlogeEnMarche_ = true;
+}
+
+void Manche::Interromp() {
+  tableau_.OublieReponse();
+  horlogeEnMarche_ = false;
+  ecoule_ = 0;
+  panneau_ = Panneau::Resume;
 }
 
 TableauNoir::Reaction Manche::Effectue(int code, bool calculAuto) {
@@ -80,9 +87,9 @@ int Manche::Gagne() {
 LigneScore Manche::LigneEntrainement(int seconde) { return {"=>", std::to_string(seconde) + "'"}; }
 
 void Manche::TempsEcoule() {
-  // An answer still awaited cannot win a game that is over.
+  // An answer still awaited cannot win a game that is over; the clock
+  // shows the time it ended with.
   tableau_.OublieReponse();
-  ecoule_ = 0;
   horlogeEnMarche_ = false;
   panneau_ = Panneau::Resume;
   issue_ = Issue::TempsEcoule;

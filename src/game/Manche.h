@@ -31,27 +31,29 @@ class Manche {
   // --- the clock ---
   int Ecoule() const { return ecoule_; }
   int Limite() const { return limite_; }
+  // "illimité": the clock counts the time spent, within an hour.
+  bool Illimitee() const { return illimitee_; }
   bool HorlogeEnMarche() const { return horlogeEnMarche_; }
   // A new limit: the clock goes back to 0 and, if it runs, goes on under it.
   // An unlimited clock shows the time spent instead of the time left.
   void ChangeLimite(int secondes, bool illimitee);
   void RemetHorlogeAZero() { ecoule_ = 0; }
-  // The clock stops at 0; the board stays as it is.
-  void ArreteHorloge() {
-    horlogeEnMarche_ = false;
-    ecoule_ = 0;
-  }
   // The time left after its word ("Il reste 0:42"), or for an unlimited
   // clock the time spent after its own ("Chrono 12:34").
   std::string TexteHorloge(const std::string& motReste, const std::string& motChrono) const;
   // One second more; true when it ran the time out, which ends the game
-  // unscored.
+  // unscored with its clock at the limit.
   bool Tique();
 
   // --- the game ---
   // Starts a game on `tirage`: its numbers on the tiles, every tile
-  // enabled, an empty board, the clock running from where it stands.
+  // enabled, an empty board, the clock running from where it stands, or
+  // from 0 when it ran out.
   void Demarre(const TTirage& tirage);
+  // The game on the board, if any, stops unfinished and unscored: the clock
+  // stops at 0 and the summary comes back as it was. A game can be played
+  // only while its clock runs.
+  void Interromp();
   // The player types a draw; the clock goes on meanwhile.
   void AfficheSaisie() { panneau_ = Panneau::Saisie; }
   const TTirage& Tirage() const { return tirage_; }

@@ -76,7 +76,7 @@ void MiniCalculatrice::Tape(char caractere) {
 
 void MiniCalculatrice::Relache(Touche touche) {
   switch (touche) {
-    case Touche::ChiffreDuPave: return;
+    case Touche::Chiffre: return;
     case Touche::Fois: operation_ = 'x'; break;
     case Touche::Plus: operation_ = '+'; break;
     case Touche::Moins: operation_ = '-'; break;

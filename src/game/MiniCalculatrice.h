@@ -1,6 +1,6 @@
 // The mini calculator of the hints band: a calculation such as 12+34 typed
-// on the numeric keypad, its two operands and operator picked out as they
-// come, and its result on Enter.
+// with the digits and operators of the keypad or of the main row, its two
+// operands and operator picked out as they come, and its result on Enter.
 #pragma once
 
 #include <string>
@@ -9,8 +9,8 @@ namespace tolvan {
 
 class MiniCalculatrice {
  public:
-  // How the calculator tells the keys apart when they are released.
-  enum class Touche { ChiffreDuPave, Fois, Plus, Moins, Divise, Entree, Autre };
+  // How the calculator tells the keys apart.
+  enum class Touche { Chiffre, Fois, Plus, Moins, Divise, Entree, Autre };
 
   // `separateurDecimal`: how a quotient writes its decimals ("," in French).
   explicit MiniCalculatrice(std::string separateurDecimal = ",") : separateur_(std::move(separateurDecimal)) {}
@@ -21,8 +21,8 @@ class MiniCalculatrice {
   // The character a key types: shown in the calculation; a digit also goes
   // to the left operand until an operator is chosen, then to the right one.
   void Tape(char caractere);
-  // A key comes up: operators are chosen, Enter computes, and any key off
-  // the keypad wipes the calculation.
+  // Once the key is typed: operators are chosen, Enter computes, and any
+  // key that is neither a digit nor an operator wipes the calculation.
   void Relache(Touche touche);
 
   const std::string& Saisie() const { return saisie_; }

@@ -1,6 +1,5 @@
 #include "FichierTirages.h"
 
-#include "TexteWindows.h"
 #include "engine/Entier.h"
 
 namespace tolvan {
@@ -37,7 +36,7 @@ std::optional<RangeeTirage> TXT_to_LVitem(std::string_view ligne) {
 
 std::string OctetsFichierTirages(const std::vector<RangeeTirage>& rangees) {
   std::string octets;
-  for (const RangeeTirage& rangee : rangees) octets += OctetsTexte({LigneTirage(rangee)});
+  for (const RangeeTirage& rangee : rangees) octets += OctetsTexte({LigneTirage(rangee)}, FinsDeLigneTirages);
   return octets;
 }
 
@@ -54,7 +53,7 @@ std::string MessageConversions(int autresLignes) {
 }
 
 IssueLecture LitTirages(const std::string& chemin, const SuiviLecture& suivi) {
-  LecteurLignes lecteur;
+  LecteurLignes lecteur(LecteurLignes::OctetsMaxParDefaut, std::size_t{1} << 16, FinsDeLigneTirages);
   if (!lecteur.Ouvre(chemin)) return IssueLecture::OuvertureImpossible;
   for (bool premiere = true;; premiere = false) {
     std::optional<std::string> ligne = lecteur.Suivante();

@@ -1,7 +1,8 @@
 // Draws files (".tir"): one draw per line, its eleven cells each followed
-// by a TAB, in Windows-1252 with CR LF. Files made by hand or on Windows are
-// read as leniently as the game always has: any single non-digit ends a
-// number, and only the first letter of the found mark counts.
+// by a TAB, in Windows-1252 with CR LF. Files made by hand, on Windows or on
+// Linux, are read as leniently as the game always has: any single non-digit
+// ends a number, only the first letter of the found mark counts, and a line
+// ends at an LF alone as well as at CR LF.
 #pragma once
 
 #include <functional>
@@ -11,8 +12,11 @@
 #include <vector>
 
 #include "RangeeTirage.h"
+#include "TexteWindows.h"
 
 namespace tolvan {
+
+inline constexpr FinsDeLigne FinsDeLigneTirages = FinsDeLigne::WindowsOuUnix;
 
 // The row a line (its Windows-1252 bytes) describes; nothing when one of
 // its nine numbers is missing or does not fit a 32-bit whole number.

@@ -31,7 +31,11 @@ std::vector<RangeeTirage> ListeTirages::Rangees() const {
   return rangees;
 }
 
-int ListeTirages::Ajoute(RangeeTirage rangee) {
+int ListeTirages::Ajoute(RangeeTirage rangee) { return Insere(std::move(rangee), true); }
+
+int ListeTirages::AjouteLue(RangeeTirage rangee) { return Insere(std::move(rangee), false); }
+
+int ListeTirages::Insere(RangeeTirage rangee, bool changee) {
   if (EstPleine()) return -1;
   auto place = entrees_.end();
   if (classee_) {
@@ -42,14 +46,17 @@ int ListeTirages::Ajoute(RangeeTirage rangee) {
   }
   const int ligne = static_cast<int>(place - entrees_.begin());
   beginInsertRows({}, ligne, ligne);
-  entrees_.insert(place, Entree{std::move(rangee), prochaineIdentite_++});
+  entrees_.insert(place, Entree{std::move(rangee), prochaineIdentite_++, changee});
   endInsertRows();
   return ligne;
 }
 
 void ListeTirages::EcritSolution(int ligne, word nbSolutions, word nbEtapesMin, const std::string& texteSimple) {
   if (ligne < 0 || ligne >= NbLignes()) return;
-  tolvan::EcritSolution(entrees_[static_cast<std::size_t>(ligne)].rangee, nbSolutions, nbEtapesMin, texteSimple);
+  Entree& entree = entrees_[static_cast<std::size_t>(ligne)];
+  const auto avant = entree.rangee.cellules;
+  tolvan::EcritSolution(entree.rangee, nbSolutions, nbEtapesMin, texteSimple);
+  entree.changee = entree.changee || entree.rangee.cellules != avant;
   emit dataChanged(index(ligne, CelluleNbSol), index(ligne, CelluleSolution), {Qt::DisplayRole});
 }
 
@@ -57,6 +64,14 @@ void ListeTirages::CocheLigne(int ligne) {
   if (ligne < 0 || ligne >= NbLignes()) return;
   entrees_[static_cast<std::size_t>(ligne)].rangee.cochee = true;
   MontreCellule(ligne, CelluleResultat, Qt::CheckStateRole);
+}
+
+bool ListeTirages::ChangeeDepuisSauvegarde() const {
+  return std::any_of(entrees_.begin(), entrees_.end(), [](const Entree& e) { return e.changee; });
+}
+
+void ListeTirages::MarqueSauvee() {
+  for (Entree& entree : entrees_) entree.changee = false;
 }
 
 bool ListeTirages::EstCochee(int ligne) const { return ligne >= 0 && ligne < NbLignes() && Rangee(ligne).cochee; }
@@ -70,7 +85,9 @@ int ListeTirages::LigneCourante() const { return IndexDe(identiteCourante_); }
 void ListeTirages::MarqueTrouve() {
   const int ligne = LigneCourante();
   if (ligne < 0) return;
-  entrees_[static_cast<std::size_t>(ligne)].rangee.cellules[CelluleTrouve] = Trouve;
+  Entree& entree = entrees_[static_cast<std::size_t>(ligne)];
+  entree.changee = entree.changee || entree.rangee.cellules[CelluleTrouve] != Trouve;
+  entree.rangee.cellules[CelluleTrouve] = Trouve;
   MontreCellule(ligne, CelluleTrouve, Qt::DisplayRole);
 }
 

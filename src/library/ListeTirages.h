@@ -24,9 +24,17 @@ class ListeTirages : public QAbstractTableModel {
   std::vector<RangeeTirage> Rangees() const;
   // Appends a row and returns its index: the end of the list, or its
   // sorted place while the list is kept sorted; -1 when the list is full.
+  // A row played or generated is new; one read from a file is as saved.
   int Ajoute(RangeeTirage rangee);
+  int AjouteLue(RangeeTirage rangee);
   // The solver's findings for the draw of a row; its found mark stays.
   void EcritSolution(int ligne, word nbSolutions, word nbEtapesMin, const std::string& texteSimple);
+
+  // Some row was added or changed since the list was last saved whole or
+  // since its file was read: losing the list would lose it.
+  bool ChangeeDepuisSauvegarde() const;
+  // The whole list was just saved.
+  void MarqueSauvee();
   void CocheLigne(int ligne);
   bool EstCochee(int ligne) const;
 
@@ -58,7 +66,9 @@ class ListeTirages : public QAbstractTableModel {
   struct Entree {
     RangeeTirage rangee;
     quint64 identite;
+    bool changee;  // not as the last file saved or read holds it
   };
+  int Insere(RangeeTirage rangee, bool changee);
   int IndexDe(quint64 identite) const;
   void MontreCellule(int ligne, int colonne, int role);
 

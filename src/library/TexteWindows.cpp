@@ -81,20 +81,23 @@ std::string Windows1252DepuisUtf8(std::string_view texte) {
   return octets;
 }
 
-std::string OctetsTexte(const std::vector<std::string>& lignes) {
+std::string OctetsTexte(const std::vector<std::string>& lignes, FinsDeLigne fins) {
+  const bool sautFinit = fins == FinsDeLigne::WindowsOuUnix;
   std::string octets;
   for (const std::string& ligne : lignes) {
     std::string ecrite = Windows1252DepuisUtf8(ligne);
-    std::replace_if(ecrite.begin(), ecrite.end(), [](char c) { return c == RetourChariot || c == FinDeFichier; }, ' ');
+    std::replace_if(
+        ecrite.begin(), ecrite.end(),
+        [sautFinit](char c) { return c == RetourChariot || c == FinDeFichier || (sautFinit && c == SautDeLigne); }, ' ');
     octets += ecrite;
     octets += "\r\n";
   }
   return octets;
 }
 
-std::vector<std::string> DecoupeLignes(std::string_view contenu) {
+std::vector<std::string> DecoupeLignes(std::string_view contenu, FinsDeLigne fins) {
   // The same reading as a file's, from memory.
-  LecteurLignes lecteur(contenu.size());
+  LecteurLignes lecteur(contenu.size(), std::size_t{1} << 16, fins);
   lecteur.LitDepuis(std::make_unique<std::istringstream>(std::string(contenu)));
   std::vector<std::string> lignes;
   while (std::optional<std::string> ligne = lecteur.Suivante()) lignes.push_back(std::move(*ligne));
@@ -144,6 +147,7 @@ std::optional<std::string> LecteurLignes::Suivante() {
       position_ = 0;
       break;
     }
+    if (c == SautDeLigne && fins_ == FinsDeLigne::WindowsOuUnix) return ligne;
     if (c == RetourChariot) {
       // The LF that may follow can lie in the next piece of the file.
       if (position_ >= tampon_.size()) Remplit();

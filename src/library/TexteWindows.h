@@ -1,8 +1,9 @@
 // Text as every file of the game stores it: single-byte Windows-1252, each
 // line ended by CR LF. When reading, a line ends at a CR, an LF right after
-// it is skipped (an LF alone is an ordinary character) and a Ctrl-Z ends
-// the file, so that files made on Windows read unchanged. Inside the
-// program text is UTF-8.
+// it is skipped and a Ctrl-Z ends the file, so that files made on Windows
+// read unchanged. Draws and levels, which players also write by hand on
+// Linux, end a line at an LF alone too; in the other files an LF alone is
+// an ordinary character. Inside the program text is UTF-8.
 #pragma once
 
 #include <cstddef>
@@ -16,19 +17,25 @@
 
 namespace tolvan {
 
+// Where a line ends when a file is read.
+enum class FinsDeLigne {
+  Windows,        // at a CR, an LF right after it being skipped
+  WindowsOuUnix,  // the same, and at an LF alone
+};
+
 std::string Utf8DepuisWindows1252(std::string_view octets);
 // A character the code page lacks is written as "?", never as Ctrl-Z,
 // which would end the file.
 std::string Windows1252DepuisUtf8(std::string_view texte);
 
-// A whole text file: each line in Windows-1252 followed by CR LF. A CR or a
-// Ctrl-Z inside a line, which would end the line or the file when it is read
-// back, is written as a space.
-std::string OctetsTexte(const std::vector<std::string>& lignes);
+// A whole text file: each line in Windows-1252 followed by CR LF. A
+// character inside a line that would end the line or the file when it is
+// read back (a CR, a Ctrl-Z, and with `fins` an LF) is written as a space.
+std::string OctetsTexte(const std::vector<std::string>& lignes, FinsDeLigne fins = FinsDeLigne::Windows);
 
 // The lines of a file's bytes held in memory, still in Windows-1252, read as
 // LecteurLignes reads a file; an empty file has none.
-std::vector<std::string> DecoupeLignes(std::string_view contenu);
+std::vector<std::string> DecoupeLignes(std::string_view contenu, FinsDeLigne fins = FinsDeLigne::Windows);
 
 // Reads a file's lines one at a time without holding the whole file. It
 // refuses what is not a regular file (a folder, a device, a pipe that would
@@ -38,8 +45,9 @@ class LecteurLignes {
   static constexpr std::size_t OctetsMaxParDefaut = std::size_t{64} << 20;
 
   // The file is taken `morceau` bytes at a time.
-  explicit LecteurLignes(std::size_t octetsMax = OctetsMaxParDefaut, std::size_t morceau = std::size_t{1} << 16)
-      : octetsMax_(octetsMax), morceau_(morceau) {}
+  explicit LecteurLignes(std::size_t octetsMax = OctetsMaxParDefaut, std::size_t morceau = std::size_t{1} << 16,
+                         FinsDeLigne fins = FinsDeLigne::Windows)
+      : octetsMax_(octetsMax), morceau_(morceau), fins_(fins) {}
 
   // False when `chemin` is no regular file or cannot be opened.
   bool Ouvre(const std::string& chemin);
@@ -61,6 +69,7 @@ class LecteurLignes {
   std::unique_ptr<std::istream> flux_;
   std::size_t octetsMax_;
   std::size_t morceau_;
+  FinsDeLigne fins_;
   std::size_t octetsLus_ = 0;
   std::string tampon_;
   std::size_t position_ = 0;

@@ -17,8 +17,8 @@ QString Decode(std::string_view octets) { return QString::fromStdString(Utf8Depu
 
 }  // namespace
 
-LectureTexte LitFichierTexte(const QString& chemin) {
-  LecteurLignes lecteur(OctetsMaxTexte);
+LectureTexte LitFichierTexte(const QString& chemin, FinsDeLigne fins) {
+  LecteurLignes lecteur(OctetsMaxTexte, std::size_t{1} << 16, fins);
   if (!lecteur.Ouvre(chemin.toStdString())) return {LectureTexte::OuvertureImpossible, {}, RaisonLecture(chemin)};
   QStringList lignes;
   while (const std::optional<std::string> ligne = lecteur.Suivante()) lignes.append(Decode(*ligne));

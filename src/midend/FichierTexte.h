@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "library/TexteWindows.h"
+
 namespace tolvan {
 
 struct LectureTexte {
@@ -16,7 +18,7 @@ struct LectureTexte {
   QString raison = {};  // why it could not be opened, in the player's words
 };
 // Small files only: what lies beyond the first megabyte is not read.
-LectureTexte LitFichierTexte(const QString& chemin);
+LectureTexte LitFichierTexte(const QString& chemin, FinsDeLigne fins = FinsDeLigne::Windows);
 
 // Replaces the file with these bytes, whole or not at all: they go to a
 // temporary file beside it, renamed over it once complete, so a failed or

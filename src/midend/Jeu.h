@@ -60,6 +60,9 @@ class VueJeu {
   // draws read, a series generated.
   virtual void DebutTravail(int total) = 0;
   virtual void FinTravail() = 0;
+  // The game on the board just ended, found or out of time: the window
+  // brings the player to its summary.
+  virtual void PartieFinie() {}
 };
 
 class Jeu : private EvenementsSolveur {
@@ -91,6 +94,8 @@ class Jeu : private EvenementsSolveur {
   std::uint16_t PointsEnJeu() const { return serie_.Points(manche_.Ecoule()); }
   // The solution count of the draw dealt, once searched; nothing before.
   std::optional<int> NbSolutionsAffiche() const { return nbSolutions_; }
+  // The count is shown beside the draw: asked for, computed, and no competition.
+  bool NbSolutionsVisible() const;
   const LignesPanneau& LignesSolutions() const { return lignesSolutions_; }
   bool SolutionsVisibles() const { return solutionsVisibles_; }
   bool AidesAffichees() const { return aidesAffichees_; }
@@ -187,14 +192,14 @@ class Jeu : private EvenementsSolveur {
   void Decompose(const std::string& champ);
   void ChoisitOperationDerniereLigne(longint oper);
   void DerniereLigneVoisine(bool suivante);
-  void CalculatriceEnfonce() { calculatrice_.Enfonce(); }
-  void CalculatriceTape(const QString& texte);
-  void CalculatriceRelache(MiniCalculatrice::Touche touche) { calculatrice_.Relache(touche); }
+  // A key in the calculator: what it typed, and what kind of key it is.
+  void CalculatriceTouche(const QString& texte, MiniCalculatrice::Touche touche);
 
   // --- options ---
   void ChangeSolutionsAuto(bool actif);
   void ChangeResultatsAuto(bool actif) { options_.resultatsAuto = actif; }
-  void ChangeVoirNbSolutions(bool actif) { options_.voirNbSolutions = actif; }
+  // Only a solver that runs by itself can count: without it the option stays off.
+  void ChangeVoirNbSolutions(bool actif) { options_.voirNbSolutions = actif && options_.solutionsAuto; }
   void ChangePremiers(bool actif) { options_.premiers = actif; }
   void ChangeFous(bool actif) { options_.fous = actif; }
   void ChoisitGenreTirage(GenreTirage genre) { options_.genre = genre; }
@@ -242,6 +247,10 @@ class Jeu : private EvenementsSolveur {
   // for the spreadsheet, opens it there.
   void SauveListe();
   void ExporteListe();
+  // The draws list is about to go (a level takes its place, the program
+  // ends). Rows changed since it was last saved or read are offered a save
+  // first; false when the player would rather keep the list as it is.
+  bool LaisseLaListe();
   void ImprimeListe();
   void EffaceLignes(const QList<int>& lignes) { tirages_.Efface(lignes); }
   void EffaceTout();

@@ -72,11 +72,13 @@ void Jeu::DerniereLigneVoisine(bool suivante) {
       tolvan::DerniereLigneVoisine(solveur_, operDerniereLigne_, suivante, textes_.MsgYenAPas.toStdString()));
 }
 
-void Jeu::CalculatriceTape(const QString& texte) {
-  // Only what the keypad can type matters; anything else is wiped on release.
+void Jeu::CalculatriceTouche(const QString& texte, MiniCalculatrice::Touche touche) {
+  calculatrice_.Enfonce();
+  // Only digits and operators matter; anything else is wiped at once.
   for (const QChar caractere : texte) {
     if (caractere.unicode() < 128 && caractere.isPrint()) calculatrice_.Tape(caractere.toLatin1());
   }
+  calculatrice_.Relache(touche);
 }
 
 }  // namespace tolvan

@@ -11,6 +11,7 @@
 #include "OperationFichier.h"
 #include "RaisonEchec.h"
 #include "game/DureesTemps.h"
+#include "library/FichierTirages.h"
 
 namespace tolvan {
 
@@ -47,14 +48,14 @@ void Jeu::ChangeModeCompetition(bool competition) {
     AppliqueLimiteEntrainement();
     return;
   }
-  // Results are computed, nothing tells how many solutions a draw has, and
-  // targets are any number.
+  // Results are computed and targets are any number. Nothing tells how many
+  // solutions a draw has, but the player's choice comes back with training.
   options_.resultatsAuto = true;
-  options_.voirNbSolutions = false;
   options_.premiers = false;
   // Back in a competition that forbids them, the hints leave the screen.
   if (serie_.AideInterdite()) aidesAffichees_ = false;
-  manche_.ArreteHorloge();
+  // A training game on the board ends: draws come from the series only.
+  manche_.Interromp();
   serie_.RemetAZero();
   solutionsVisibles_ = false;
 }
@@ -68,14 +69,16 @@ void Jeu::InterditAides(bool interdites) {
 void Jeu::ChoisitCoefficient(int choix) { serie_.DefinitCoefficient(choix); }
 
 void Jeu::CoefficientChoisi() {
-  manche_.ArreteHorloge();
+  // A draw given up and still on the board ends with its clock.
+  manche_.Interromp();
   serie_.RemetAZero();
 }
 
 std::optional<Jeu::LignesLues> Jeu::LignesFichierNiveau(const QString& chemin) {
   LignesLues lues;
   const bool ouvert = AvecReessai(chemin, services_, textes_, [&]() -> Tentative {
-    const LectureTexte lecture = LitFichierTexte(chemin);
+    // A level's lines end as a draws file's do, the Linux way too.
+    const LectureTexte lecture = LitFichierTexte(chemin, FinsDeLigneTirages);
     if (lecture.etat == LectureTexte::OuvertureImpossible) return {IssueFichier::OuvertureImpossible, lecture.raison};
     lues.entieres = lecture.etat == LectureTexte::Lu;
     lues.lignes.clear();
@@ -159,7 +162,7 @@ void Jeu::ChangeNiveau() {
   // The levels that come with the game, until one is read.
   dialogue.dossier = fichierNiveau_.isEmpty() ? DossierNiveaux() : RepertoireDe(fichierNiveau_);
   const std::optional<QString> chemin = services_.FichierAOuvrir(dialogue);
-  if (!chemin) return;
+  if (!chemin || !LaisseLaListe()) return;
   vue_.AvantCalcul();
   // A level that cannot be read leaves the one in place as it was.
   if (!LitNiveauComplet(*chemin, true)) return;

@@ -93,13 +93,13 @@ void Jeu::MontreTirage() {
 void Jeu::PreparePartie() {
   QuitteChronoDuJour();
   manche_.RemetHorlogeAZero();
-  nbSolutions_.reset();
 }
 
 void Jeu::Depart() {
   manche_.Demarre(solveur_.Tirage);
   ligneDePartage_.clear();
   MontreTirage();
+  // The board comes back for the new game; the panel's filters stay.
   lignesSolutions_.clear();
   texteCoach_.clear();
   texteIndice_.clear();
@@ -107,12 +107,17 @@ void Jeu::Depart() {
   indicesUtilises_ = 0;
   lignesSuivies_ = 0;
   difficultePartie_.reset();
-  if (options_.solutionsAuto) {
-    vue_.AvantCalcul();
-    solveur_.ChercheSol(0);
-  }
+  solutionsVisibles_ = false;
+  nbSolutions_.reset();
+  if (!options_.solutionsAuto) return;
+  vue_.AvantCalcul();
+  solveur_.ChercheSol(0);
   // The search runs to its end before returning: the solver is free here.
   nbSolutions_ = solveur_.SolutionApprochee ? 0 : solveur_.NbSolutions;
+}
+
+bool Jeu::NbSolutionsVisible() const {
+  return options_.voirNbSolutions && options_.solutionsAuto && !serie_.ModeCompetition();
 }
 
 void Jeu::Tique() {
@@ -124,6 +129,7 @@ void Jeu::TempsEcoule() {
   JoueSon(Evenement::Temps);
   BilanDeFin(false);
   EnregistrePartie(false, manche_.Limite(), 0);
+  vue_.PartieFinie();
   // In competition the first draw not found ends the series, even one given up.
   if (serie_.ModeCompetition()) TermineSerie();
 }
@@ -137,7 +143,8 @@ void Jeu::Reagit(const TableauNoir::Reaction& reaction) {
 }
 
 void Jeu::Presse(int code) {
-  // The board comes back before the press is handled.
+  // Only a game being played takes presses; the board comes back before.
+  if (!manche_.PartieEnJeu()) return;
   solutionsVisibles_ = false;
   Reagit(manche_.Effectue(code, options_.resultatsAuto));
 }
@@ -161,6 +168,7 @@ void Jeu::Gagne() {
     tirages_.MarqueTrouve();
     BilanDeFin(true);
     EnregistrePartie(true, seconde, points);
+    vue_.PartieFinie();
   }, "BUG !");
 }
 
@@ -184,7 +192,8 @@ std::optional<int> Jeu::JoueSaisie(const std::array<std::string, NbChamps>& cham
   if (const int* fautif = std::get_if<int>(&saisie)) return *fautif;
   solveur_.ChangeTirage(std::get<TTirage>(saisie));
   solveur_.OublieResultats();
-  QuitteChronoDuJour();
+  // Another draw, another game: with the whole of its time.
+  PreparePartie();
   Depart();
   AjouteTirageJoue();
   return std::nullopt;

@@ -2,6 +2,8 @@
 // generated series, and the listed draws played or solved.
 #include <algorithm>
 
+#include <QDir>
+
 #include "Chemins.h"
 #include "FichierTexte.h"
 #include "Jeu.h"
@@ -34,7 +36,7 @@ bool Jeu::LitTirages(const QString& chemin) {
     int lignesLues = 0;
     vue_.DebutTravail(0);
     const SuiviLecture suivi{
-        [this](RangeeTirage rangee) { return tirages_.Ajoute(std::move(rangee)) >= 0; },
+        [this](RangeeTirage rangee) { return tirages_.AjouteLue(std::move(rangee)) >= 0; },
         [&](std::string_view ligne) {
           if (++malformees <= ConversionsMontrees) {
             services_.Message(TypeMessage::Erreur, QString::fromStdString(MessageConversion(ligne)),
@@ -64,7 +66,10 @@ bool Jeu::LitTirages(const QString& chemin) {
 
 bool Jeu::EcritTirages(const QString& chemin) {
   const QByteArray contenu = QByteArray::fromStdString(OctetsFichierTirages(tirages_.Rangees()));
-  return AvecReessai(chemin, services_, textes_, [&] { return IssueEcriture(EcritFichierOctets(chemin, contenu)); });
+  const bool ecrit =
+      AvecReessai(chemin, services_, textes_, [&] { return IssueEcriture(EcritFichierOctets(chemin, contenu)); });
+  if (ecrit) tirages_.MarqueSauvee();
+  return ecrit;
 }
 
 void Jeu::OuvreListe() {
@@ -87,7 +92,26 @@ void Jeu::SauveListe() {
 
 void Jeu::ExporteListe() {
   const std::optional<QString> chemin = ChoisitFichierListe();
-  if (chemin && EcritTirages(*chemin)) services_.OuvreTableur(*chemin);
+  if (!chemin || !EcritTirages(*chemin) || services_.OuvreTableur(*chemin)) return;
+  // Nothing opened it: the player learns where the list is, to open it himself.
+  services_.Message(TypeMessage::Information,
+                    QStringLiteral("Aucun tableur n'a pu ouvrir la liste des tirages.\rElle est enregistrée dans :\r") +
+                        QDir::toNativeSeparators(*chemin),
+                    BoutonsMessage::Ok);
+}
+
+bool Jeu::LaisseLaListe() {
+  if (!tirages_.ChangeeDepuisSauvegarde()) return true;
+  switch (services_.Message(TypeMessage::Confirmation, QStringLiteral("Sauvegarder la liste des tirages ?"),
+                            BoutonsMessage::OuiNonAnnuler)) {
+    case Reponse::Non: return true;
+    case Reponse::Oui: {
+      // Saved as "Sauvegarder" saves it; a save given up or failed keeps the list.
+      const std::optional<QString> chemin = services_.FichierASauver(SDtirage);
+      return chemin && EcritTirages(*chemin);
+    }
+    default: return false;
+  }
 }
 
 void Jeu::ImprimeListe() {

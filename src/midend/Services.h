@@ -16,7 +16,7 @@ namespace tolvan {
 // The four kinds of message box, each with its own title.
 // `Simple`: a plain note under the program's name, with no icon.
 enum class TypeMessage { Avertissement, Erreur, Information, Confirmation, Simple };
-enum class BoutonsMessage { Ok, ReessayerAnnuler, OuiNon };
+enum class BoutonsMessage { Ok, ReessayerAnnuler, OuiNon, OuiNonAnnuler };
 enum class Reponse { Ok, Reessayer, Annuler, Oui, Non };
 
 // An open or save dialog. `filtre` is written "Description|*.ext" (several
@@ -82,8 +82,8 @@ class Services {
   // spaces); false when it cannot start.
   virtual bool LanceProgramme(const QString& programme, const QStringList& arguments) = 0;
   // Opens a draws file (tab-separated Windows-1252 text) in a spreadsheet;
-  // what comes of it is not reported.
-  virtual void OuvreTableur(const QString& chemin) = 0;
+  // false when neither a spreadsheet program nor the desktop could take it.
+  virtual bool OuvreTableur(const QString& chemin) = 0;
 
   virtual void CopieTexte(const QString& texte) = 0;
 

@@ -10,7 +10,8 @@ namespace tolvan {
 namespace {
 
 // Tiles are wooden number plates, the target a lit display, the blackboard
-// black with white chalk.
+// black with white chalk. A picked tile fades; the tile the keyboard is on
+// is framed in blue.
 const char* const StyleDuJeu = R"(
 QWidget { font-family: "DejaVu Sans Condensed", "DejaVu Sans"; font-size: 8pt; }
 QPushButton#P1, QPushButton#P2, QPushButton#P3, QPushButton#P4, QPushButton#P5, QPushButton#P6 {
@@ -24,12 +25,15 @@ QPushButton#P4:disabled, QPushButton#P5:disabled, QPushButton#P6:disabled {
 }
 QPushButton#P1:pressed, QPushButton#P2:pressed, QPushButton#P3:pressed,
 QPushButton#P4:pressed, QPushButton#P5:pressed, QPushButton#P6:pressed { background: #d9a93a; }
+QPushButton#P1:focus, QPushButton#P2:focus, QPushButton#P3:focus,
+QPushButton#P4:focus, QPushButton#P5:focus, QPushButton#P6:focus { border: 3px solid #1a5fb4; }
 QPushButton#Bresult {
   font-size: %2pt; font-weight: bold; color: #ffd84a;
   background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a4b6b, stop:1 #1b2640);
   border: 2px solid #0f1626; border-radius: 6px;
 }
 QPushButton#Bresult:pressed { background: #27344f; }
+QPushButton#Bresult:focus { border-color: #5fa0ff; }
 QLineEdit#Edit1, QLineEdit#Edit2, QLineEdit#Edit3, QLineEdit#Edit4, QLineEdit#Edit5, QLineEdit#Edit6 {
   font-size: %5pt; font-weight: bold; color: #1d2f4f; background: #fdf3d0;
   border: 1px solid #9a6b0f; border-radius: 5px;
@@ -55,7 +59,9 @@ QTextEdit#TMsolution { font-size: 9pt; }
 QLabel#LBtitre { font-size: %4pt; font-weight: bold; color: #1f3d2b; }
 QLabel#Label8 { font-weight: bold; color: #555555; }
 QLabel#LBscoreActu, QLabel#LBnbsol, QLabel#LBpoint { font-size: 12pt; font-weight: bold; color: #1d2f4f; }
-QLabel#Label9, QLabel#Label4, QLabel#LbsiteTavrel, QLabel#LBmailTavrel { color: #1a5fb4; }
+QLabel#Label9:focus, QLabel#Label4:focus, QLabel#LbsiteTavrel:focus, QLabel#LBmailTavrel:focus {
+  background: #dce7f7;
+}
 QTextEdit#MMrecap { background: #fffdf5; }
 QRadioButton#RBplus, QRadioButton#RBfois, QRadioButton#RBmoins, QRadioButton#RBdiv { spacing: 2px; }
 QTreeView#LVtirage::item, QTreeView#LVscore::item, QTreeView#LVrecord::item {

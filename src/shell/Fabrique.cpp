@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,8 @@
 #include <QRegularExpressionValidator>
 #include <QTextEdit>
 #include <QTreeWidget>
+
+#include "Accessibilite.h"
 
 namespace tolvan {
 
@@ -58,6 +61,37 @@ QRadioButton* BoutonRadio(QWidget* parent, const char* nom, const QString& texte
 
 QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle) {
   return Place(new QLabel(texte, parent), nom, place, bulle);
+}
+
+namespace {
+
+// Enter or Space on a link that has the keyboard presses it. Qt's own
+// keyboard links want a second Tab to pick the link inside the label.
+class ToucheLien : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* objet, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int touche = static_cast<QKeyEvent*>(event)->key();
+    if (touche != Qt::Key_Return && touche != Qt::Key_Enter && touche != Qt::Key_Space) return false;
+    emit static_cast<QLabel*>(objet)->linkActivated(QStringLiteral("#"));
+    return true;
+  }
+};
+
+}  // namespace
+
+QLabel* Lien(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle) {
+  auto* lien = Etiquette(parent, nom,
+                         QStringLiteral("<a href=\"#\" style=\"color:#1a5fb4\">%1</a>").arg(texte.toHtmlEscaped()),
+                         place, bulle);
+  lien->setTextFormat(Qt::RichText);
+  lien->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+  lien->setFocusPolicy(Qt::StrongFocus);
+  lien->installEventFilter(new ToucheLien(lien));
+  lien->setAccessibleName(texte);
+  ExposeCommeLien(lien);
+  return lien;
 }
 
 QLineEdit* Champ(QWidget* parent, const char* nom, const QString& texte, QRect place, int longueurMax,
@@ -108,6 +142,7 @@ QTreeWidget* ListeRapport(QWidget* parent, const char* nom, std::initializer_lis
                           QRect place) {
   auto* liste = Place(new QTreeWidget(parent), nom, place, {});
   PrepareRapport(liste);
+  ExposeCommeTableau(liste);
   QStringList titres;
   for (const auto& colonne : colonnes) titres.append(colonne.first);
   liste->setColumnCount(static_cast<int>(titres.size()));
@@ -124,6 +159,7 @@ QTreeView* VueRapport(QWidget* parent, const char* nom, QAbstractItemModel* mode
                       std::initializer_list<int> largeurs, QRect place) {
   auto* liste = Place(new QTreeView(parent), nom, place, {});
   PrepareRapport(liste);
+  ExposeCommeTableau(liste);
   liste->setModel(modele);
   int i = 0;
   for (int largeur : largeurs) liste->setColumnWidth(i++, largeur);

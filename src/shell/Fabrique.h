@@ -37,6 +37,9 @@ QCheckBox* CaseACocher(QWidget* parent, const char* nom, const QString& texte, Q
 QRadioButton* BoutonRadio(QWidget* parent, const char* nom, const QString& texte, QRect place,
                           const QString& bulle = {});
 QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle = {});
+// A label that is a link: reached with Tab, pressed with Enter or a click
+// (its `linkActivated`), a link for screen readers.
+QLabel* Lien(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle);
 QLineEdit* Champ(QWidget* parent, const char* nom, const QString& texte, QRect place, int longueurMax = 32767,
                  const QString& bulle = {});
 // A field for a number of at most `chiffres` digits. Only typing is

@@ -51,10 +51,15 @@ void TFRMgene::BTokClick() {
 }
 
 bool TFRMgene::eventFilter(QObject* objet, QEvent* event) {
-  // Only the keypad's digits add to the count; any other key starts it afresh.
+  // Digits add to the count, Enter presses "OK", a key that neither moves
+  // nor edits starts the count afresh.
   if (objet == TXTnbtir && event->type() == QEvent::KeyPress) {
-    const auto* touche = static_cast<QKeyEvent*>(event);
-    if (!EstChiffreDuPave(touche->key(), touche->modifiers())) TXTnbtir->clear();
+    switch (GenreDe(*static_cast<QKeyEvent*>(event))) {
+      case GenreTouche::Entree: BTokClick(); return true;
+      case GenreTouche::Operateur:
+      case GenreTouche::Autre: TXTnbtir->clear(); break;
+      default: break;
+    }
   }
   return QDialog::eventFilter(objet, event);
 }

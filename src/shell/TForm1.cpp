@@ -108,6 +108,12 @@ void TForm1::LigneRefusee(int ligne) {
   if (ligne >= 1 && ligne <= NbLignes) SignaleRefus(MM[static_cast<std::size_t>(ligne - 1)]);
 }
 
+void TForm1::PartieFinie() {
+  // Shown by the next redraw, the summary then takes the keyboard, so that
+  // a screen reader reads it out.
+  bilanAFocaliser_ = true;
+}
+
 void TForm1::ReponseDemandee() {
   MaReponse->setText(QStringLiteral("???"));
   MaReponse2->show();
@@ -181,6 +187,11 @@ void TForm1::changeEvent(QEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // Unsaved draws are offered a save first; "Annuler" keeps the window open.
+  if (!jeu_->LaisseLaListe()) {
+    event->ignore();
+    return;
+  }
   // A series under way stops after its current draw.
   jeu_->ArreteGeneration();
   fermee_ = true;

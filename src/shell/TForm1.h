@@ -19,6 +19,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -95,6 +96,11 @@ class TForm1 : public QWidget, private VueJeu {
   void Calculerlasolution1Click();
   void Copiercecompte1Click();
   void Effacercestirages1Click();
+  // The list's menu, at this place of the list (its viewport's coordinates).
+  void MontreMenuTirages(const QPoint& ou);
+  // Delete deletes the chosen rows as the menu does; Shift+F10 opens the
+  // menu as the Menu key does. True when the key goes no further.
+  bool ToucheListeTirages(const QKeyEvent& touche);
   // "A propos"
   void BTchangeLangueClick();
   void BTmesPartiesClick();
@@ -112,10 +118,17 @@ class TForm1 : public QWidget, private VueJeu {
  private:
   // The other handlers.
   void BTannulClick();
-  void MaReponseKeyup(int touche, Qt::KeyboardModifiers modificateurs);
+  // Enter in the answer field: the typed result is checked.
+  void MaReponseEntree();
   void BTjouerClick();
-  // A key released in one of the number fields (`Edit1` to `Edit7`, `Enbadecomp`).
-  void EditKeyUp(QLineEdit* champ, int touche, Qt::KeyboardModifiers modificateurs);
+  // A key going down in a number field (`MaReponse`, `Edit1` to `Edit7`,
+  // `Enbadecomp`): digits and the keys that move or edit go to the field,
+  // Enter confirms it, any other key empties it. True when the key goes no
+  // further.
+  bool ToucheChampNombre(QLineEdit* champ, const QKeyEvent& touche);
+  // A key going down on the game page that no control there took: an
+  // operator key presses its button, Backspace presses "Retour".
+  bool ToucheJeu(const QKeyEvent& touche);
   void BTrightClick();
   void BTleftClick();
   void BTtordueClick();
@@ -128,9 +141,8 @@ class TForm1 : public QWidget, private VueJeu {
   void RBdivClick();
   void BitBtn5Click();
   void BitBtn6Click();
-  void LcalculKeyDown();
-  void LcalculKeyPress(const QString& texte);
-  void LcalculKeyUp(int touche, Qt::KeyboardModifiers modificateurs);
+  // A key going down in the calculator's field, which the calculator writes.
+  bool ToucheCalculatrice(const QKeyEvent& touche);
   void CBautoClick();
   void CBmontreClick();
   void CBtempsChange();
@@ -150,6 +162,7 @@ class TForm1 : public QWidget, private VueJeu {
   void AvantCalcul() override;
   void DebutTravail(int total) override;
   void FinTravail() override;
+  void PartieFinie() override;
 
   void CreeControles();
   void CreePageJeu(QWidget* page);
@@ -203,6 +216,7 @@ class TForm1 : public QWidget, private VueJeu {
   bool premiereActivation_ = true;
   bool fermee_ = false;  // the window was closed: nothing brings it back
   bool serieMontreeEnCours_ = false;  // what the start and next-draw buttons say
+  bool bilanAFocaliser_ = false;      // a game ended: its summary takes the keyboard
   QString titreBravo_ = QStringLiteral("BRAVO");
   std::unique_ptr<CadenceRepeinte> cadence_;  // while a long job runs
   std::unique_ptr<TFRMname> frmName_;

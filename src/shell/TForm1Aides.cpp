@@ -1,5 +1,8 @@
 // The band below the pages: the hints (a number broken into primes, the
 // last lines of the solutions) and the mini calculator.
+#include <map>
+
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "TForm1.h"
@@ -59,25 +62,26 @@ void TForm1::BitBtn6Click() {
   Redessine();
 }
 
-void TForm1::LcalculKeyDown() { jeu_->CalculatriceEnfonce(); }
-
-void TForm1::LcalculKeyPress(const QString& texte) {
-  jeu_->CalculatriceTape(texte);
-  Redessine();
-}
-
-void TForm1::LcalculKeyUp(int touche, Qt::KeyboardModifiers modificateurs) {
+bool TForm1::ToucheCalculatrice(const QKeyEvent& touche) {
   using Touche = MiniCalculatrice::Touche;
-  const bool pave = modificateurs & Qt::KeypadModifier;
   Touche genre = Touche::Autre;
-  if (EstChiffreDuPave(touche, modificateurs)) genre = Touche::ChiffreDuPave;
-  if (pave && touche == Qt::Key_Asterisk) genre = Touche::Fois;
-  if (pave && touche == Qt::Key_Plus) genre = Touche::Plus;
-  if (pave && touche == Qt::Key_Minus) genre = Touche::Moins;
-  if (pave && touche == Qt::Key_Slash) genre = Touche::Divise;
-  if (EstEntree(touche)) genre = Touche::Entree;
-  jeu_->CalculatriceRelache(genre);
+  switch (GenreDe(touche)) {
+    // Tab moves on to the next control; the other such keys change nothing.
+    case GenreTouche::Deplacement: return touche.key() != Qt::Key_Tab && touche.key() != Qt::Key_Backtab;
+    case GenreTouche::Chiffre: genre = Touche::Chiffre; break;
+    case GenreTouche::Entree: genre = Touche::Entree; break;
+    case GenreTouche::Operateur: {
+      static const std::map<int, Touche> operateurs = {
+          {CodePlus, Touche::Plus}, {CodeMoins, Touche::Moins}, {CodeFois, Touche::Fois}, {CodeDivise, Touche::Divise}};
+      genre = operateurs.at(CodeOperateur(touche));
+      break;
+    }
+    case GenreTouche::Edition:
+    case GenreTouche::Autre: break;
+  }
+  jeu_->CalculatriceTouche(touche.text(), genre);
   Redessine();
+  return true;
 }
 
 }  // namespace tolvan

@@ -1,5 +1,7 @@
 // Where every control of the main window sits, page by page. Places are in
 // pixels at 96 dpi; each page's inner area is about 532 by 276.
+#include <tuple>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,6 +18,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include "Accessibilite.h"
 #include "AdressesProjet.h"
 #include "Fabrique.h"
 #include "TForm1.h"
@@ -80,13 +83,8 @@ void TForm1::NommePourLecteursDEcran() {
       {TXTtime, "temps normal"},
       {CBtime, "coefficient de temps"},
       {CBtemps, "temps de jeu"},
-      {CBetape, "nombre d'étapes"},
-      {CBoper, "dernière opération"},
       {MaReponse, "ta réponse"},
-      {MMrecap, "bilan de la partie"},
       {TMsolution, "solutions"},
-      {LBnbsol, "nombre de solutions"},
-      {LBpoint, "points"},
       {Edits[6], "résultat à trouver"},
       {Lcalcul, "calcul"},
       {TXTnb1, "premier nombre du calcul"},
@@ -107,6 +105,16 @@ void TForm1::NommePourLecteursDEcran() {
   for (std::size_t i = 0; i + 1 < Edits.size(); ++i) {
     Edits[i]->setAccessibleName(QStringLiteral("nombre %1").arg(i + 1));
   }
+  // A list on the desktop is read as its current item and the label that
+  // leads to it: the solution filters, with no room for labels, get unseen ones.
+  for (const auto& [liste, nom, texte] : std::initializer_list<std::tuple<QComboBox*, const char*, const char*>>{
+           {CBetape, "LBetape", "nombre d'étapes"}, {CBoper, "LBoper", "dernière opération"}}) {
+    QLabel* etiquette = Etiquette(GBopSol, nom, QString::fromUtf8(texte), QRect());
+    etiquette->setBuddy(liste);
+    etiquette->hide();
+    liste->setAccessibleName(etiquette->text());
+  }
+  ExposeCommeHorloge(PB);
   for (const EvenementSonore& e : EvenementsSonores()) {
     const LigneSon& ligne = lignesSon_[static_cast<std::size_t>(e.evenement)];
     const QString evenement = QString::fromUtf8(e.nomParle);
@@ -183,10 +191,10 @@ void TForm1::CreeGroupeJeu(QWidget* page) {
   BTmoins = BoutonImage(GBjeu, "BTmoins", {}, Picto::Moins, placeOperateur(2), QStringLiteral("MOINS"));
   BTdivis = BoutonImage(GBjeu, "BTdivis", {}, Picto::Divise, placeOperateur(3), QStringLiteral("DIVISER PAR"));
   const std::array<std::pair<QPushButton*, const char*>, 4> operateurs = {
-      {{BTplus, "+"}, {BTfois, "x"}, {BTmoins, "-"}, {BTdivis, "/"}}};
-  for (const auto& [bouton, signe] : operateurs) {
+      {{BTplus, "plus"}, {BTfois, "multiplié par"}, {BTmoins, "moins"}, {BTdivis, "divisé par"}}};
+  for (const auto& [bouton, nom] : operateurs) {
     bouton->setIconSize(QSize(26, 26));
-    bouton->setAccessibleName(QString::fromLatin1(signe));
+    bouton->setAccessibleName(QString::fromUtf8(nom));
   }
 }
 
@@ -360,15 +368,15 @@ void TForm1::CreePageAPropos(QWidget* page) {
                                                     "les solutions d'un tirage."),
                      QRect(24, 124, 236, 52));
   Label2->setWordWrap(true);
-  Label9 = Etiquette(page, "Label9", FichierAide, QRect(24, 186, 236, 20), QStringLiteral("aller sur mon site"));
-  Label4 = Etiquette(page, "Label4", CourrielProjet, QRect(24, 208, 236, 20), QStringLiteral("m'écrire"));
+  Label9 = Lien(page, "Label9", FichierAide, QRect(24, 186, 236, 20), QStringLiteral("aller sur mon site"));
+  Label4 = Lien(page, "Label4", CourrielProjet, QRect(24, 208, 236, 20), QStringLiteral("m'écrire"));
   Label7 = Etiquette(page, "Label7", QStringLiteral("Merci à tous les joueurs et à toutes celles et ceux qui ont "
                                                     "fait grandir Tolvan par leurs idées et leurs tirages."),
                      QRect(284, 24, 236, 68));
   Label7->setWordWrap(true);
-  LbsiteTavrel = Etiquette(page, "LbsiteTavrel", FichierAide + AncreRemerciements, QRect(284, 96, 236, 20),
-                           QStringLiteral("aller sur mon site"));
-  LBmailTavrel = Etiquette(page, "LBmailTavrel", CourrielProjet, QRect(284, 118, 236, 20), QStringLiteral("m'écrire"));
+  LbsiteTavrel = Lien(page, "LbsiteTavrel", FichierAide + AncreRemerciements, QRect(284, 96, 236, 20),
+                      QStringLiteral("aller sur mon site"));
+  LBmailTavrel = Lien(page, "LBmailTavrel", CourrielProjet, QRect(284, 118, 236, 20), QStringLiteral("m'écrire"));
   BTchangeLangue = Bouton(page, "BTchangeLangue", QStringLiteral("Choose language"), QRect(284, 236, 120, 28));
   Button1 = Bouton(page, "Button1", QStringLiteral("HELP !"), QRect(412, 236, 110, 28));
   BTmesParties = Bouton(page, "BTmesParties", QStringLiteral("Mes parties"), QRect(284, 202, 238, 28),

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTextEdit>
 
@@ -51,11 +52,7 @@ void TForm1::BTannulClick() {
   Redessine();
 }
 
-void TForm1::MaReponseKeyup(int touche, Qt::KeyboardModifiers modificateurs) {
-  const bool chiffreDuPave = EstChiffreDuPave(touche, modificateurs);
-  const bool entree = EstEntree(touche);
-  if (!chiffreDuPave && !entree) MaReponse->clear();
-  if (!entree) return;
+void TForm1::MaReponseEntree() {
   if (jeu_->Repond(MaReponse->text().toStdString()) == TableauNoir::Verdict::Refusee) {
     MaReponse->clear();
     MaReponse->setFocus();
@@ -84,23 +81,36 @@ void TForm1::BTjouerClick() {
   if (fautif) FocaliseChamp(Edits[static_cast<std::size_t>(*fautif)]);
 }
 
-void TForm1::EditKeyUp(QLineEdit* champ, int touche, Qt::KeyboardModifiers modificateurs) {
-  const bool chiffreDuPave = EstChiffreDuPave(touche, modificateurs);
-  const bool entree = EstEntree(touche);
-  const bool edition = touche == Qt::Key_Backspace || touche == Qt::Key_Delete || touche == Qt::Key_Left ||
-                       touche == Qt::Key_Right;
-  if (!chiffreDuPave && !entree && !edition) {
-    champ->clear();
-    return;
+bool TForm1::ToucheChampNombre(QLineEdit* champ, const QKeyEvent& touche) {
+  switch (GenreDe(touche)) {
+    case GenreTouche::Chiffre:
+    case GenreTouche::Edition:
+    case GenreTouche::Deplacement: return false;
+    case GenreTouche::Operateur:
+    case GenreTouche::Autre: champ->clear(); return true;
+    case GenreTouche::Entree: break;
   }
-  if (!entree) return;
-  if (champ == Enbadecomp) {
+  if (champ == MaReponse) {
+    MaReponseEntree();
+  } else if (champ == Enbadecomp) {
     BTdecompClick();
-    return;
+  } else if (const auto place = std::find(Edits.begin(), Edits.end(), champ); place != Edits.end()) {
+    // Enter goes on to the next field, and from the target back to the first.
+    FocaliseChamp(Edits[static_cast<std::size_t>((place - Edits.begin() + 1) % NbChamps)]);
   }
-  // Enter goes on to the next field, and from the target back to the first.
-  const auto place = std::find(Edits.begin(), Edits.end(), champ);
-  if (place != Edits.end()) FocaliseChamp(Edits[static_cast<std::size_t>((place - Edits.begin() + 1) % NbChamps)]);
+  return true;
+}
+
+bool TForm1::ToucheJeu(const QKeyEvent& touche) {
+  if (const int code = CodeOperateur(touche)) {
+    Effectue(code);
+    return true;
+  }
+  if (touche.key() == Qt::Key_Backspace && GenreDe(touche) == GenreTouche::Edition) {
+    BTannulClick();
+    return true;
+  }
+  return false;
 }
 
 void TForm1::BTvoirSolClick() {

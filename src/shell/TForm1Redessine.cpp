@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "Accessibilite.h"
 #include "Apparence.h"
 #include "TForm1.h"
 #include "TaillePolice.h"
@@ -52,6 +53,14 @@ void Montre(QLineEdit* champ, const QString& valeur) {
   champ->setProperty("montre", valeur);
   champ->setText(valeur);
   champ->setCursorPosition(0);
+}
+
+// A number in a label, which a screen reader reads with its words. Set only
+// when it changes: every new name is announced on the desktop.
+void MontreNombre(QLabel* etiquette, const QString& nombre, const QString& mots) {
+  if (etiquette->text() == nombre && !etiquette->accessibleName().isEmpty()) return;
+  etiquette->setText(nombre);
+  etiquette->setAccessibleName(mots + nombre);
 }
 
 void MontreLignes(QTreeWidget* liste, const std::vector<QStringList>& rangees) {
@@ -100,11 +109,14 @@ void TForm1::RedessineJeu() {
   const bool competition = jeu_->serie().ModeCompetition();
   LBpoint->setVisible(competition);
   LBpoint2->setVisible(competition);
-  LBpoint->setText(QString::number(jeu_->PointsEnJeu()));
+  MontreNombre(LBpoint, QString::number(jeu_->PointsEnJeu()), QStringLiteral("points : "));
   const std::optional<int> nbSolutions = jeu_->NbSolutionsAffiche();
-  LBnbsol->setText(nbSolutions ? QString::number(*nbSolutions) : QString());
-  LBnbsol->setVisible(jeu_->options().voirNbSolutions);
-  LBnbsol2->setVisible(jeu_->options().voirNbSolutions);
+  const QString compte = nbSolutions ? QString::number(*nbSolutions) : QString();
+  const QString nomCompte = nbSolutions ? compte + QStringLiteral(" solutions") : QStringLiteral("nombre de solutions");
+  LBnbsol->setText(compte);
+  if (LBnbsol->accessibleName() != nomCompte) LBnbsol->setAccessibleName(nomCompte);
+  LBnbsol->setVisible(jeu_->NbSolutionsVisible());
+  LBnbsol2->setVisible(jeu_->NbSolutionsVisible());
   if (const bool enCours = jeu_->serie().EnCours(); enCours != serieMontreeEnCours_) {
     serieMontreeEnCours_ = enCours;
     BTstart->setText(enCours ? jeu_->Textes().MsgArreter : jeu_->Textes().MsgCommencer);
@@ -115,6 +127,8 @@ void TForm1::RedessineJeu() {
   RedessineBilan();
   RedessineScores();
   RedessineSolutions();
+  if (bilanAFocaliser_ && panneau == Manche::Panneau::Resume) MMrecap->setFocus(Qt::OtherFocusReason);
+  bilanAFocaliser_ = false;
   RedessineCoach();
 }
 
@@ -140,7 +154,8 @@ void TForm1::RedessineTableau() {
     tuile->setEnabled(tableau.Tuiles[i].active);
     if (tuile->text() == nombre) continue;
     tuile->setText(nombre);
-    tuile->setAccessibleName(nombre);
+    // Two equal numbers are told apart by their place.
+    tuile->setAccessibleName(QStringLiteral("plaque %1 : %2").arg(i).arg(nombre));
     tuile->setProperty("tag", tableau.Tuiles[i].valeur);
     AjustePolice(tuile, nombre, LargeurUtile(tuile), PointsTuile);
   }
@@ -156,11 +171,15 @@ void TForm1::RedessineTableau() {
 
 void TForm1::RedessineHorloge() {
   const Manche& manche = jeu_->manche();
-  // The bar only shows the time: it is given a value within its range.
+  // The bar only shows the time: it is given a value within its range. An
+  // unlimited clock has no share of its time to show, only its words.
   PB->setRange(0, std::max(1, manche.Limite()));
-  PB->setValue(std::clamp(manche.Ecoule(), 0, PB->maximum()));
-  PB->setFormat(Texte(manche.TexteHorloge(jeu_->Textes().MsgIlReste.toStdString(),
-                                          jeu_->Textes().MsgChrono.toStdString())));
+  PB->setValue(manche.Illimitee() ? 0 : std::clamp(manche.Ecoule(), 0, PB->maximum()));
+  DefinitHorlogeLimitee(PB, !manche.Illimitee());
+  const QString horloge = Texte(manche.TexteHorloge(jeu_->Textes().MsgIlReste.toStdString(),
+                                                    jeu_->Textes().MsgChrono.toStdString()));
+  PB->setFormat(horloge);
+  if (PB->accessibleDescription() != horloge) PB->setAccessibleDescription(horloge);
   if (!manche.HorlogeEnMarche()) {
     Timer1->stop();
   } else if (!Timer1->isActive()) {
@@ -171,13 +190,22 @@ void TForm1::RedessineHorloge() {
 
 void TForm1::RedessineBilan() {
   const Manche& manche = jeu_->manche();
-  GBbravo->setTitle(manche.DerniereIssue() == Manche::Issue::TempsEcoule ? jeu_->Textes().MsgTempsEcoule
-                                                                          : titreBravo_);
+  const QString titre =
+      manche.DerniereIssue() == Manche::Issue::TempsEcoule ? jeu_->Textes().MsgTempsEcoule : titreBravo_;
+  GBbravo->setTitle(titre);
   QStringList lignes;
-  for (const std::string& ligne : manche.Recap()) lignes.append(Texte(ligne));
+  QStringList lus;
+  for (const std::string& ligne : manche.Recap()) {
+    lignes.append(Texte(ligne));
+    if (!lignes.back().trimmed().isEmpty()) lus.append(lignes.back().trimmed());
+  }
   if (const std::optional<int> marque = jeu_->DifficulteDeLaPartie()) {
     lignes.append(QStringLiteral("Difficulté : %1/5").arg(*marque));
+    lus.append(lignes.back());
   }
+  // Read out as one sentence: "BRAVO : 303, 25 50 75 100 3 6, 6x50=300, ..."
+  const QString nom = titre + QStringLiteral(" : ") + lus.join(QStringLiteral(", "));
+  if (MMrecap->accessibleName() != nom) MMrecap->setAccessibleName(nom);
   if (MMrecap->property("lignes").toStringList() == lignes && MMrecap->property("lignes").isValid()) return;
   MMrecap->setProperty("lignes", lignes);
   MMrecap->clear();
@@ -191,7 +219,7 @@ void TForm1::RedessineScores() {
   std::vector<QStringList> rangees;
   for (const LigneScore& score : jeu_->manche().Scores()) rangees.push_back({Texte(score.partie), Texte(score.score)});
   MontreLignes(LVscore, rangees);
-  LBscoreActu->setText(QString::number(jeu_->serie().ScoreTotal()));
+  MontreNombre(LBscoreActu, QString::number(jeu_->serie().ScoreTotal()), QStringLiteral("score total : "));
 }
 
 void TForm1::RedessineSolutions() {

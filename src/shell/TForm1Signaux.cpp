@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -17,6 +16,7 @@
 #include "midend/EvenementsSonores.h"
 #include "TForm1.h"
 #include "TaillePolice.h"
+#include "Touches.h"
 
 namespace tolvan {
 
@@ -105,8 +105,7 @@ void TForm1::ConnecteSignaux() {
     Redessine();
   });
 
-  connect(LVtirage, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& ou) { PMtirage->popup(LVtirage->viewport()->mapToGlobal(ou)); });
+  connect(LVtirage, &QWidget::customContextMenuRequested, this, &TForm1::MontreMenuTirages);
   const std::initializer_list<std::pair<const char*, void (TForm1::*)()>> menu = {
       {"Jouercetirage1", &TForm1::LVtirageDblClick},
       {"Calculerlasolution1", &TForm1::Calculerlasolution1Click},
@@ -133,6 +132,9 @@ void TForm1::ConnecteSignaux() {
     // answer field while a typed result is awaited; Tab still reaches them.
     static_cast<QWidget*>(bouton)->setFocusPolicy(Qt::TabFocus);
     bouton->installEventFilter(this);
+    // A screen reader presses them as a click.
+    const int code = codesDesBoutons_.value(bouton);
+    connect(static_cast<QPushButton*>(bouton), &QPushButton::clicked, this, [this, code] { Effectue(code); });
   }
   MaReponse->installEventFilter(this);
   for (QLineEdit* champ : Edits) {
@@ -144,52 +146,41 @@ void TForm1::ConnecteSignaux() {
   }
   Enbadecomp->installEventFilter(this);
   Lcalcul->installEventFilter(this);
+  PCmain->installEventFilter(this);
+  LVtirage->installEventFilter(this);
 
-  for (QLabel* lien : {Label9, Label4, LbsiteTavrel, LBmailTavrel}) {
-    lien->setCursor(Qt::PointingHandCursor);
-    lien->installEventFilter(this);
-  }
+  const std::initializer_list<std::pair<QLabel*, void (TForm1::*)()>> liens = {
+      {Label9, &TForm1::Label9Click},
+      {Label4, &TForm1::Label4Click},
+      {LbsiteTavrel, &TForm1::LbsiteTavrelClick},
+      {LBmailTavrel, &TForm1::LBmailTavrelClick},
+  };
+  for (const auto& [lien, gestionnaire] : liens) connect(lien, &QLabel::linkActivated, this, gestionnaire);
 }
 
 bool TForm1::eventFilter(QObject* objet, QEvent* event) {
   // A quick second press on the same button comes as a double click.
   const bool presse = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
   if (presse && codesDesBoutons_.contains(objet)) {
+    // Taken when the button goes down, and so never a click as well.
     Effectue(codesDesBoutons_.value(objet));
-  }
-  // From the keyboard, Space or Enter on a tile or an operator is its press.
-  if (event->type() == QEvent::KeyPress && codesDesBoutons_.contains(objet)) {
-    const int touche = static_cast<QKeyEvent*>(event)->key();
-    if (touche == Qt::Key_Space || touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-      Effectue(codesDesBoutons_.value(objet));
-      return true;
-    }
-  }
-  if (event->type() == QEvent::KeyRelease) {
-    const auto* touche = static_cast<QKeyEvent*>(event);
-    if (objet == MaReponse) MaReponseKeyup(touche->key(), touche->modifiers());
-    if (objet == Enbadecomp || std::find(Edits.begin(), Edits.end(), objet) != Edits.end()) {
-      EditKeyUp(static_cast<QLineEdit*>(objet), touche->key(), touche->modifiers());
-    }
-    if (objet == Lcalcul) LcalculKeyUp(touche->key(), touche->modifiers());
-  }
-  // The calculator writes its own field: the key only tells it what was typed.
-  if (event->type() == QEvent::KeyPress && objet == Lcalcul) {
-    const auto* touche = static_cast<QKeyEvent*>(event);
-    // Tab still moves on to the next control.
-    if (touche->key() == Qt::Key_Tab || touche->key() == Qt::Key_Backtab) return false;
-    LcalculKeyDown();
-    LcalculKeyPress(touche->text());
     return true;
   }
-  // The four links of the "A propos" page are plain labels that react to a click.
-  if (event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-    if (objet == Label9) Label9Click();
-    if (objet == Label4) Label4Click();
-    if (objet == LbsiteTavrel) LbsiteTavrelClick();
-    if (objet == LBmailTavrel) LBmailTavrelClick();
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(objet, event);
+  const auto& touche = *static_cast<QKeyEvent*>(event);
+  // From the keyboard, Space or Enter on a tile or an operator is its press.
+  if (codesDesBoutons_.contains(objet) &&
+      (touche.key() == Qt::Key_Space || touche.key() == Qt::Key_Return || touche.key() == Qt::Key_Enter)) {
+    Effectue(codesDesBoutons_.value(objet));
+    return true;
   }
+  if (objet == MaReponse || objet == Enbadecomp || std::find(Edits.begin(), Edits.end(), objet) != Edits.end()) {
+    return ToucheChampNombre(static_cast<QLineEdit*>(objet), touche);
+  }
+  if (objet == Lcalcul) return ToucheCalculatrice(touche);
+  // Keys no control of the game page took come up to the pages.
+  if (objet == PCmain && PCmain->currentWidget() == TSjeu) return ToucheJeu(touche);
+  if (objet == LVtirage) return ToucheListeTirages(touche);
   return QWidget::eventFilter(objet, event);
 }
 

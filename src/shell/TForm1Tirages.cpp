@@ -2,6 +2,8 @@
 // and generated series.
 #include <QCheckBox>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTreeView>
 
@@ -82,6 +84,23 @@ void TForm1::Effacercestirages1Click() {
   for (const QModelIndex& rangee : LVtirage->selectionModel()->selectedRows()) lignes.append(rangee.row());
   jeu_->EffaceLignes(lignes);
   Redessine();
+}
+
+void TForm1::MontreMenuTirages(const QPoint& ou) { PMtirage->popup(LVtirage->viewport()->mapToGlobal(ou)); }
+
+bool TForm1::ToucheListeTirages(const QKeyEvent& touche) {
+  const Qt::KeyboardModifiers modificateurs = touche.modifiers() & ~Qt::KeypadModifier;
+  if (touche.key() == Qt::Key_Delete && modificateurs == Qt::NoModifier) {
+    Effacercestirages1Click();
+    return true;
+  }
+  if (touche.key() == Qt::Key_F10 && modificateurs == Qt::ShiftModifier) {
+    // Beside the current row, as a click there would show it.
+    const QRect rangee = LVtirage->visualRect(LVtirage->currentIndex());
+    MontreMenuTirages(rangee.isValid() ? rangee.bottomLeft() : QPoint());
+    return true;
+  }
+  return false;
 }
 
 }  // namespace tolvan

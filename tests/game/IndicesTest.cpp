@@ -35,7 +35,7 @@ struct Tirage {
   }
 };
 
-TEST(Indices, LastLinesRunThroughTheirDistinctLeftOperands) {
+TEST(Indices, LastLinesRunThroughEachDistinctLineOnceARound) {
   // Every solution of 2 2 2 2 2 2 -> 64 ends with a product, of 8, 16 or 32.
   Tirage t({2, 2, 2, 2, 2, 2}, 64);
   EXPECT_EQ(DerniereLigne(t.solveur, OperDivision, "Y en a pas"), "Y en a pas");
@@ -51,6 +51,23 @@ TEST(Indices, LastLinesRunThroughTheirDistinctLeftOperands) {
     vues.insert(ligne->substr(0, ligne->find('x')));
   }
   EXPECT_EQ(vues, (std::set<std::string>{"64=8", "64=16", "64=32"}));
+
+  // Many of the 269 solutions of 1 2 3 4 5 6 -> 100 end with the same
+  // sum: a round, either way, shows each distinct one once, then again.
+  Tirage somme({1, 2, 3, 4, 5, 6}, 100);
+  somme.solveur.ChercheSol(0);
+  std::set<std::string> sommes;
+  for (word i = 1; i <= somme.solveur.NbSolutions; ++i) {
+    const TSolution& s = somme.solveur.Solutions[i];
+    if (s.Etapes[s.NbEtapes].Oper == OperAddition) sommes.insert(TexteDerniereLigne(s));
+  }
+  ASSERT_GT(sommes.size(), 3u);
+  for (const bool suivante : {true, false}) {
+    std::vector<std::string> tour;
+    for (std::size_t k = 0; k < sommes.size(); ++k) tour.push_back(somme.Voisine(OperAddition, suivante).value());
+    EXPECT_EQ(std::set<std::string>(tour.begin(), tour.end()), sommes);
+    EXPECT_EQ(somme.Voisine(OperAddition, suivante), tour.front());
+  }
 
   // Only one division ends 3 3 3 3 3 3 -> 81: stepping finds no other.
   Tirage trois({3, 3, 3, 3, 3, 3}, 81);

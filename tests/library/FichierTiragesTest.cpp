@@ -65,13 +65,15 @@ TEST(FichierTirages, ADrawBecomesARowAndALineAndBack) {
   rangee.cellules[3] = "huit";
   EXPECT_THROW(TirageDeRangee(rangee), std::invalid_argument);
 
-  // Saved and read back: the same cells; saved again: the same bytes.
+  // Saved and read back: the same cells; saved again: the same bytes. A
+  // line break inside a cell, which would end its line, is saved as a space.
   std::vector<RangeeTirage> rangees{rangee, RangeeDuTirage(tirage, 2, 5, "Pas de solution")};
   rangees[0].cellules[3] = "08";
-  rangees[1].cellules[CelluleSolution] = "œ\n€";
+  rangees[1].cellules[CelluleSolution] = "œ\n€\r";
   const std::string octets = OctetsFichierTirages(rangees);
   std::vector<RangeeTirage> relues;
-  for (const std::string& ligne : DecoupeLignes(octets)) relues.push_back(*TXT_to_LVitem(ligne));
+  for (const std::string& ligne : DecoupeLignes(octets, FinsDeLigneTirages)) relues.push_back(*TXT_to_LVitem(ligne));
+  rangees[1].cellules[CelluleSolution] = "œ € ";
   EXPECT_EQ(relues, rangees);
   EXPECT_EQ(OctetsFichierTirages(relues), octets);
 }
@@ -107,15 +109,26 @@ TEST(FichierTirages, WholeFilesReportTheirBadLinesAndGoOn) {
     EXPECT_TRUE(l.rangees.empty());
     EXPECT_EQ(l.rejetees, std::vector<std::string>{""});  // an empty file is one empty line
   }
-  Fichier windows("101\t1\t2\t3\t4\t5\t6\t0\t0\tNON\t\t\r\n\r\n102\t\t2\r\n103\t1\t2\t3\t4\t5\t6\t1\t1\tOUI\t6x5\t\r\n\x1a"
-                  "104\t1\t2\t3\t4\t5\t6\t0\t0\tNON\t\t\r\n");
-  const Lecture l(windows.chemin);
-  EXPECT_EQ(l.issue, IssueLecture::Lu);
-  ASSERT_EQ(l.rangees.size(), 2u);
-  EXPECT_EQ(l.rangees[1].cellules[CelluleSolution], "6x5");
-  EXPECT_EQ(l.rejetees, (std::vector<std::string>{"", "102\t\t2"}));
-  EXPECT_EQ(l.lignes, 4);
+  // The same lines ended the Windows way, the Linux way, or both in one file.
+  struct Cas {
+    const char* systeme;
+    std::string fin;
+    std::string finAutre;
+  };
+  for (const Cas& c : std::vector<Cas>{{"Windows", "\r\n", "\r\n"}, {"Linux", "\n", "\n"}, {"mixte", "\n", "\r\n"}}) {
+    Fichier fichier("101\t1\t2\t3\t4\t5\t6\t0\t0\tNON\t\t" + c.fin + c.finAutre + "102\t\t2" + c.fin +
+                    "103\t1\t2\t3\t4\t5\t6\t1\t1\tOUI\t6x5\t" + c.finAutre + "\x1a" "104\t1\t2\t3\t4\t5\t6\t0\t0\tNON\t\t" +
+                    c.fin);
+    const Lecture l(fichier.chemin);
+    EXPECT_EQ(l.issue, IssueLecture::Lu) << c.systeme;
+    ASSERT_EQ(l.rangees.size(), 2u) << c.systeme;
+    EXPECT_EQ(l.rangees[0].cellules[CelluleResultat], "101") << c.systeme;
+    EXPECT_EQ(l.rangees[1].cellules[CelluleSolution], "6x5") << c.systeme;
+    EXPECT_EQ(l.rejetees, (std::vector<std::string>{"", "102\t\t2"})) << c.systeme;
+    EXPECT_EQ(l.lignes, 4) << c.systeme;
+  }
   EXPECT_EQ(MessageConversion("102\t\t2"), "Erreur de conversion text => entier sur la ligne :\r102\t\t2");
+  Fichier windows("101\t1\t2\t3\t4\t5\t6\t0\t0\tNON\t\t\r\n\r\n102\t\t2\r\n103\t1\t2\t3\t4\t5\t6\t1\t1\tOUI\t6x5\t\r\n");
 
   const Lecture pleine(windows.chemin, 1);
   EXPECT_EQ(pleine.issue, IssueLecture::ListePleine);

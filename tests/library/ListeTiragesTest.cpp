@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include <QPersistentModelIndex>
@@ -48,6 +49,26 @@ TEST(ListeTirages, TheFoundMarkFollowsItsRowOrIsDropped) {
   liste.EffaceTout();
   EXPECT_EQ(liste.NbLignes(), 0);
   liste.MarqueTrouve();
+}
+
+// Losing the list would lose rows played, or solved or found since the
+// list was last saved or read; not rows read, ticked, sorted or deleted.
+TEST(ListeTirages, KnowsWhetherItHoldsRowsChangedSinceLastSavedOrRead) {
+  ListeTirages liste;
+  const std::vector<std::pair<std::function<void()>, bool>> etapes = {
+      {[&] { liste.AjouteLue(Rangee("101")), liste.AjouteLue(Rangee("102")); }, false},
+      {[&] { liste.CocheLigne(0), liste.Classe(true), liste.EcritSolution(0, 0, 0, ""); }, false},
+      {[&] { liste.EcritSolution(0, 269, 3, "100=(6-1)x4x5"); }, true},
+      {[&] { liste.MarqueSauvee(); }, false},
+      {[&] { liste.DefinitLigneCourante(1), liste.MarqueTrouve(); }, true},
+      {[&] { liste.MarqueSauvee(), liste.MarqueTrouve(); }, false},
+      {[&] { liste.Ajoute(Rangee("103")); }, true},
+      {[&] { liste.Efface({2}); }, false},
+  };
+  for (std::size_t i = 0; i < etapes.size(); ++i) {
+    etapes[i].first();
+    EXPECT_EQ(liste.ChangeeDepuisSauvegarde(), etapes[i].second) << "step " << i;
+  }
 }
 
 TEST(ListeTirages, KeptSortedByTargetAsTextWhileAsked) {

@@ -150,7 +150,9 @@ TEST(Jeu, OptionsComeBackFromTheSettingsStoreAndCompetitionsSetTheirOwn) {
 
   t.jeu->ChangeModeCompetition(true);
   EXPECT_TRUE(t.jeu->options().resultatsAuto);
-  EXPECT_FALSE(t.jeu->options().voirNbSolutions);
+  // The count is hidden, the player's choice kept for training.
+  EXPECT_FALSE(t.jeu->NbSolutionsVisible());
+  EXPECT_TRUE(t.jeu->options().voirNbSolutions);
   // Without the solver, the count and the solvable-only draws go too.
   t.jeu->ChangeModeCompetition(false);
   t.jeu->ChoisitGenreTirage(GenreTirage::Realisables);

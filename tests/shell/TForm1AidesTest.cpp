@@ -29,7 +29,7 @@ struct Fenetre : FenetreDeTest {
     return Trouve<Controle>(nom);
   }
   QLineEdit* Champ(int k) const { return W<QLineEdit>(qPrintable(QStringLiteral("Edit%1").arg(k))); }
-  // Keypad digits, as the number fields only keep those.
+  // Keypad digits.
   void Pave(QWidget* champ, const QString& chiffres) const {
     for (QChar c : chiffres) QTest::keyClick(champ, Qt::Key(Qt::Key_0 + c.digitValue()), Qt::KeypadModifier);
   }
@@ -59,12 +59,6 @@ TEST(Aides, ADrawTypedOnTheKeypadIsPlayedWhole) {
   QTest::keyClick(f.Champ(7), Qt::Key_Enter);
   EXPECT_EQ(QApplication::focusWidget(), f.Champ(1));
   EXPECT_EQ(f.Champ(1)->selectedText(), "7");
-  for (const auto& [touche, modificateur] : std::vector<std::pair<Qt::Key, Qt::KeyboardModifier>>{
-           {Qt::Key_5, Qt::NoModifier}, {Qt::Key_Tab, Qt::NoModifier}, {Qt::Key_A, Qt::NoModifier}}) {
-    f.Champ(2)->setText("42");
-    QTest::keyClick(f.Champ(2), touche, modificateur);
-    EXPECT_EQ(f.Champ(2)->text(), "") << touche;
-  }
   f.Champ(2)->setText("4");
   f.Pave(f.Champ(2), "2");
   QTest::keyClick(f.Champ(2), Qt::Key_Left);
@@ -168,7 +162,7 @@ TEST(Aides, TheBandGrowsTheWindowWithHintsAndACalculator) {
   EXPECT_EQ(calcul->text(), "10/3");
   QTest::keyClick(calcul, Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(f.W<QLineEdit>("TXTresult")->text(), "3,333");
-  QTest::keyClick(calcul, Qt::Key_7);  // the top row wipes the calculation
+  QTest::keyClick(calcul, Qt::Key_A);  // a letter wipes the calculation
   EXPECT_EQ(calcul->text(), "");
   EXPECT_EQ(f.W<QLineEdit>("TXTnb1")->text(), "");
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -196,18 +198,6 @@ TEST(Tirages, SeriesAreGeneratedAsideAndStopOnRequest) {
   EXPECT_EQ(f.plateforme.messages[0].texte, "'12a' n'est pas une valeur entière correcte");
 }
 
-TEST(Tirages, TheCountFieldKeepsOnlyKeypadDigits) {
-  Liste f;
-  QLineEdit* nombre = f.fenetre->FRMgene()->TXTnbtir;
-  EXPECT_EQ(nombre->text(), "10");
-  QTest::keyClick(nombre, Qt::Key_5, Qt::KeypadModifier);
-  EXPECT_EQ(nombre->text(), "105");
-  QTest::keyClick(nombre, Qt::Key_7);  // the main row starts afresh
-  EXPECT_EQ(nombre->text(), "7");
-  QTest::keyClick(nombre, Qt::Key_Enter);
-  EXPECT_EQ(nombre->text(), "");
-}
-
 TEST(Tirages, ListedDrawsArePlayedSolvedAndPrinted) {
   Liste f;
   f.Ajoute("512\t3\t7\t8\t25\t50\t100\t0\t0\tOUI\tvieux\t");
@@ -252,6 +242,68 @@ TEST(Tirages, ListedDrawsArePlayedSolvedAndPrinted) {
   f.plateforme.imprimanteChoisie = false;
   f.fenetre->BTimprimClick();
   EXPECT_EQ(f.plateforme.impressions.size(), 2u);
+
+  // A list no spreadsheet can open: the player is told where it was saved.
+  f.plateforme.tableurOuvert = false;
+  f.plateforme.fichiers = {f.Chemin("export.tir")};
+  f.plateforme.messages.clear();
+  f.fenetre->BTexcelClick();
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_TRUE(f.plateforme.messages[0].texte.endsWith(f.Chemin("export.tir")));
+}
+
+// A draw played and not saved: before a level takes the list's place or the
+// window closes, "Oui" saves it as "Sauvegarder" does and lets it go, "Non"
+// lets it go, "Annuler" or a save given up or failed keeps it. A list as it
+// was saved goes without a question.
+TEST(Tirages, UnsavedDrawsAreOfferedASaveBeforeTheListGoes) {
+  struct Cas {
+    const char* quoi;
+    std::vector<Reponse> reponses;
+    std::optional<QString> sauvegarde;  // where the list is saved, if it is
+    bool part;
+  };
+  const std::vector<Cas> cas = {
+      {"Oui", {Reponse::Oui}, QStringLiteral("sauvee.tir"), true},
+      {"Oui, save dialog cancelled", {Reponse::Oui}, std::nullopt, false},
+      {"Oui, save failed", {Reponse::Oui, Reponse::Annuler}, QStringLiteral("absent/sauvee.tir"), false},
+      {"Non", {Reponse::Non}, std::nullopt, true},
+      {"Annuler", {Reponse::Annuler}, std::nullopt, false},
+      {"saved before", {}, std::nullopt, true},
+  };
+  for (const bool niveau : {true, false}) {
+    for (const Cas& c : cas) {
+      const std::string ou = (niveau ? "level, " : "close, ") + std::string(c.quoi);
+      Liste f;
+      f.fenetre->show();
+      f.plateforme.tirages = {20, 21, 22, 23, 4, 10, 202};  // 25 50 75 100 3 6, then 303
+      f.fenetre->BresultClick();
+      if (c.reponses.empty()) {
+        f.plateforme.fichiers = {f.Chemin("avant.tir")};
+        f.fenetre->BTsaveClick();
+      }
+      f.Ecrit("niveau.niv", "Test\r\nniveau.tir\r\n60\r\n" + QByteArray("0\r\n\r\n0\r\n").repeated(10));
+      f.Ecrit("niveau.tir", QByteArray::fromStdString(Ligne512 + "\r\n"));
+      f.plateforme.fichiers.clear();
+      if (niveau) f.plateforme.fichiers.push_back(f.Chemin("niveau.niv"));
+      if (c.sauvegarde) f.plateforme.fichiers.push_back(f.Chemin(*c.sauvegarde));
+      f.plateforme.reponses = {c.reponses.begin(), c.reponses.end()};
+      f.plateforme.messages.clear();
+      if (niveau) {
+        f.fenetre->BTchangeClick();
+        EXPECT_EQ(f.Lignes() == std::vector<std::string>{Ligne512}, c.part) << ou;
+      } else {
+        f.fenetre->close();
+        EXPECT_EQ(f.fenetre->isVisible(), !c.part) << ou;
+      }
+      ASSERT_EQ(f.plateforme.messages.empty(), c.reponses.empty()) << ou;
+      if (!c.reponses.empty()) {
+        EXPECT_EQ(f.plateforme.messages[0].texte, "Sauvegarder la liste des tirages ?") << ou;
+        EXPECT_EQ(f.plateforme.messages[0].boutons, BoutonsMessage::OuiNonAnnuler) << ou;
+      }
+      EXPECT_EQ(f.Lit("sauvee.tir").startsWith("303\t25\t50\t75\t100\t3\t6\t"), c.quoi == std::string("Oui")) << ou;
+    }
+  }
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ Reponse PlateformeDeTest::Message(TypeMessage type, const QString& texte, Bouton
       case BoutonsMessage::Ok: reponse = Reponse::Ok; break;
       case BoutonsMessage::ReessayerAnnuler: reponse = Reponse::Annuler; break;
       case BoutonsMessage::OuiNon: reponse = Reponse::Oui; break;
+      case BoutonsMessage::OuiNonAnnuler: reponse = Reponse::Non; break;
     }
   }
   messages.push_back({type, texte, boutons, reponse});

@@ -44,8 +44,9 @@ class ReglagesEnMemoire : public MagasinReglages {
 class PlateformeDeTest : public Plateforme {
  public:
   // --- the script ---
-  // Answers to message boxes, in order. When none is left: OK, Yes, and
-  // Cancel for Retry/Cancel (so that a file that keeps failing cannot loop).
+  // Answers to message boxes, in order. When none is left: OK, Yes, No for
+  // Yes/No/Cancel, and Cancel for Retry/Cancel (so that a file that keeps
+  // failing cannot loop).
   std::deque<Reponse> reponses;
   // Paths chosen in file dialogs, in order; nullopt cancels. None left: cancel.
   std::deque<std::optional<QString>> fichiers;
@@ -55,6 +56,7 @@ class PlateformeDeTest : public Plateforme {
   // presses its buttons); left out, the dialog is closed unanswered.
   std::function<void(QDialog&)> quandDialogue;
   bool programmeLance = true;
+  bool tableurOuvert = true;  // a spreadsheet or the desktop opens the file
   // Aleatoire() returns these modulo n, in a loop; with none, 0, 1, 2 ...
   // modulo n, so that any draw comes out.
   std::vector<int> tirages;
@@ -93,7 +95,10 @@ class PlateformeDeTest : public Plateforme {
   void CurseurNormal() override { --curseurOccupe; }
   void OuvreDocument(const QString& cheminOuAdresse) override { documents.push_back(cheminOuAdresse); }
   bool LanceProgramme(const QString& programme, const QStringList& arguments) override;
-  void OuvreTableur(const QString& chemin) override { tableurs.push_back(chemin); }
+  bool OuvreTableur(const QString& chemin) override {
+    tableurs.push_back(chemin);
+    return tableurOuvert;
+  }
   void CopieTexte(const QString& texte) override { pressePapier.push_back(texte); }
   MagasinReglages& Reglages() override { return reglages; }
   void SemeAleatoire() override {

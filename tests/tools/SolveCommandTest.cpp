@@ -114,9 +114,10 @@ TEST(SolveCommand, TextShowsTheSimplestAndTheMostTwisted) {
 
 TEST(SolveCommand, SolvesEveryRowOfADrawsFileAsTheGameWouldSaveIt) {
   const std::filesystem::path chemin = std::filesystem::temp_directory_path() / "tolvan-solve-test.tir";
+  // Lines ended the Windows way and the Linux way.
   std::ofstream(chemin, std::ios::binary) << "512\t3\t7\t8\t25\t50\t100\t0\t0\tOUI\tvieux\t\r\n"
-                                              "ligne fausse\r\n"
-                                              "100 6 5 4 3 2 1 0 0 NON\r\n";
+                                              "ligne fausse\n"
+                                              "100 6 5 4 3 2 1 0 0 NON\n";
   const Outcome texte = RunSolve({"--file", chemin.string()});
   EXPECT_EQ(texte.code, 0);
   EXPECT_EQ(texte.out,

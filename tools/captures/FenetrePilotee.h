@@ -23,8 +23,10 @@ class PlateformeScriptee : public QtPlateforme {
   QString FichierHistorique() override {
     return historique.isEmpty() ? QtPlateforme::FichierHistorique() : historique;
   }
-  // Questions are answered yes, notes acknowledged: nobody is there to read them.
+  // Questions are answered yes (no to saving the draws list), notes
+  // acknowledged: nobody is there to read them.
   Reponse Message(TypeMessage, const QString&, BoutonsMessage boutons) override {
+    if (boutons == BoutonsMessage::OuiNonAnnuler) return Reponse::Non;
     return boutons == BoutonsMessage::OuiNon ? Reponse::Oui : Reponse::Ok;
   }
   std::optional<QString> FichierAOuvrir(const DialogueFichier&) override { return Suivant(); }

@@ -113,6 +113,16 @@ class Captures {
     Prends(QStringLiteral("partie-gagnee.png"));
   }
 
+  // Played from the keyboard: a tile picked, the keyboard on another.
+  void PartieAuClavier() {
+    Joue(fenetre_, {25, 50, 75, 100, 3, 6}, 303);
+    fenetre_.Effectue(6);
+    fenetre_.Effectue(tolvan::CodeFois);
+    fenetre_.activateWindow();
+    W(fenetre_, "P2")->setFocus(Qt::TabFocusReason);
+    Prends(QStringLiteral("partie-au-clavier.png"));
+  }
+
   // Results of seven digits on the tiles and the board.
   void GrandsNombres() {
     Joue(fenetre_, {100, 75, 50, 25, 1, 2}, 999);
@@ -301,6 +311,7 @@ int main(int argc, char** argv) {
   captures.Pages("page");
   captures.PartieGagnee();
   captures.TirageDuJour();
+  captures.PartieAuClavier();
   captures.GrandsNombres();
   captures.TempsEcoule();
   captures.ListeDesTirages();

@@ -42,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
   if (taille == 0) return 0;
   const std::size_t morceau = 1 + donnees[0] % 7;
   const std::string contenu(reinterpret_cast<const char*>(donnees) + 1, taille - 1);
-  const std::vector<std::string> lignes = DecoupeLignes(contenu);
+  const std::vector<std::string> lignes = DecoupeLignes(contenu, FinsDeLigneTirages);
 
-  LecteurLignes lecteur(LecteurLignes::OctetsMaxParDefaut, morceau);
+  LecteurLignes lecteur(LecteurLignes::OctetsMaxParDefaut, morceau, FinsDeLigneTirages);
   lecteur.LitDepuis(std::make_unique<std::istringstream>(contenu));
   std::vector<std::string> lues;
   while (std::optional<std::string> ligne = lecteur.Suivante()) lues.push_back(*ligne);

@@ -278,7 +278,7 @@ int ExecuteFichier(const Demande& demande, std::ostream& sortie, std::ostream& e
           EcritChampsJson(Reponse{solveur, proche}, false, sortie);
           sortie << "}\n";
         } else {
-          sortie << OctetsTexte({LigneTirage(rangee)});
+          sortie << OctetsFichierTirages({rangee});
         }
         return true;
       },

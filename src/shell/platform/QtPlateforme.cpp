@@ -63,6 +63,7 @@ Reponse QtPlateforme::Message(TypeMessage type, const QString& texte, BoutonsMes
   QAbstractButton* ok = nullptr;
   QAbstractButton* reessayer = nullptr;
   QAbstractButton* oui = nullptr;
+  QAbstractButton* non = nullptr;
   switch (boutons) {
     case BoutonsMessage::Ok: ok = ajoute(QStringLiteral("OK"), QMessageBox::AcceptRole); break;
     case BoutonsMessage::ReessayerAnnuler:
@@ -73,12 +74,20 @@ Reponse QtPlateforme::Message(TypeMessage type, const QString& texte, BoutonsMes
       oui = ajoute(QStringLiteral("Oui"), QMessageBox::YesRole);
       boite.setEscapeButton(ajoute(QStringLiteral("Non"), QMessageBox::NoRole));
       break;
+    case BoutonsMessage::OuiNonAnnuler:
+      oui = ajoute(QStringLiteral("Oui"), QMessageBox::YesRole);
+      non = ajoute(QStringLiteral("Non"), QMessageBox::NoRole);
+      boite.setEscapeButton(ajoute(QStringLiteral("Annuler"), QMessageBox::RejectRole));
+      break;
   }
   boite.exec();
   QAbstractButton* clique = boite.clickedButton();
   if (ok) return Reponse::Ok;
   if (reessayer) return clique == reessayer ? Reponse::Reessayer : Reponse::Annuler;
-  return clique == oui ? Reponse::Oui : Reponse::Non;
+  if (clique == oui) return Reponse::Oui;
+  // The close box of a three-way question cancels, as Escape does.
+  if (boutons == BoutonsMessage::OuiNonAnnuler && clique != non) return Reponse::Annuler;
+  return Reponse::Non;
 }
 
 namespace {
@@ -142,12 +151,11 @@ bool QtPlateforme::LanceProgramme(const QString& programme, const QStringList& a
   return QProcess::startDetached(programme, arguments);
 }
 
-void QtPlateforme::OuvreTableur(const QString& chemin) {
+bool QtPlateforme::OuvreTableur(const QString& chemin) {
   const std::optional<CommandeProgramme> commande =
       CommandeTableur(chemin, [](const QString& nom) { return !QStandardPaths::findExecutable(nom).isEmpty(); });
-  if (!commande || !LanceProgramme(commande->programme, commande->arguments)) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
-  }
+  if (commande && LanceProgramme(commande->programme, commande->arguments)) return true;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
 }
 
 void QtPlateforme::CopieTexte(const QString& texte) { QGuiApplication::clipboard()->setText(texte); }

@@ -33,7 +33,7 @@ class QtPlateforme : public Plateforme {
   void CurseurNormal() override;
   void OuvreDocument(const QString& cheminOuAdresse) override;
   bool LanceProgramme(const QString& programme, const QStringList& arguments) override;
-  void OuvreTableur(const QString& chemin) override;
+  bool OuvreTableur(const QString& chemin) override;
   void CopieTexte(const QString& texte) override;
   MagasinReglages& Reglages() override { return reglages_; }
   void SemeAleatoire() override;

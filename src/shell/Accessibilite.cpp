@@ -1,0 +1,322 @@
+#include "Accessibilite.h"
+
+#include <algorithm>
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTreeView>
+
+namespace tolvan {
+
+namespace {
+
+// The kind of interface a control gets, kept on the control itself.
+const char* const ProprieteGenre = "tolvanAccessible";
+const char* const ProprieteLimitee = "tolvanHorlogeLimitee";
+enum class Genre { Aucun, Tableau, Lien, Horloge };
+
+Genre GenreDe(const QObject* objet) { return static_cast<Genre>(objet->property(ProprieteGenre).toInt()); }
+
+// One cell of a report list. Row 0 holds the column titles; row r > 0 the
+// list's row r - 1. A cell reads the list afresh each time it is asked.
+class CelluleAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+ public:
+  CelluleAccessible(QAbstractItemView* liste, int ligne, int colonne)
+      : liste_(liste), ligne_(ligne), colonne_(colonne) {}
+
+  bool isValid() const override {
+    return liste_ && liste_->model() && ligne_ <= liste_->model()->rowCount() &&
+           colonne_ < liste_->model()->columnCount();
+  }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return liste_ ? liste_->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(liste_.data()); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::Role role() const override { return EstTitre() ? QAccessible::ColumnHeader : QAccessible::Cell; }
+
+  QString text(QAccessible::Text t) const override {
+    if (!isValid() || (t != QAccessible::Name && t != QAccessible::Value)) return {};
+    if (EstTitre()) return liste_->model()->headerData(colonne_, Qt::Horizontal).toString();
+    return Index().data(Qt::DisplayRole).toString();
+  }
+
+  QRect rect() const override {
+    if (!isValid()) return {};
+    auto* arbre = qobject_cast<QTreeView*>(liste_.data());
+    QRect place;
+    if (EstTitre() && arbre) {
+      const QHeaderView* titres = arbre->header();
+      place = QRect(titres->sectionViewportPosition(colonne_), 0, titres->sectionSize(colonne_), titres->height());
+      return QRect(titres->viewport()->mapToGlobal(place.topLeft()), place.size());
+    }
+    place = liste_->visualRect(Index());
+    return QRect(liste_->viewport()->mapToGlobal(place.topLeft()), place.size());
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State etat;
+    if (!isValid()) {
+      etat.invalid = true;
+      return etat;
+    }
+    etat.readOnly = true;
+    if (EstTitre()) return etat;
+    const QModelIndex index = Index();
+    etat.selectable = true;
+    etat.selected = isSelected();
+    etat.focusable = true;
+    etat.focused = liste_->hasFocus() && liste_->currentIndex() == index;
+    if (index.flags() & Qt::ItemIsUserCheckable) {
+      etat.checkable = true;
+      etat.checked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+    }
+    if (!liste_->viewport()->rect().intersects(liste_->visualRect(index))) etat.offscreen = true;
+    return etat;
+  }
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+  }
+
+  bool isSelected() const override {
+    return !EstTitre() && isValid() && liste_->selectionModel() && liste_->selectionModel()->isSelected(Index());
+  }
+  // A title is its own column's title, so that a reader asking the title of
+  // the first row's cell finds it.
+  QList<QAccessibleInterface*> columnHeaderCells() const override {
+    QAccessibleTableInterface* tableau = Tableau();
+    return tableau ? QList<QAccessibleInterface*>{tableau->cellAt(0, colonne_)} : QList<QAccessibleInterface*>{};
+  }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return colonne_; }
+  int rowIndex() const override { return ligne_; }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return parent(); }
+
+  bool De(const QAbstractItemView* liste) const { return liste_ == liste; }
+
+ private:
+  bool EstTitre() const { return ligne_ == 0; }
+  QModelIndex Index() const { return liste_->model()->index(ligne_ - 1, colonne_, liste_->rootIndex()); }
+  QAccessibleTableInterface* Tableau() const {
+    QAccessibleInterface* tableau = parent();
+    return tableau ? tableau->tableInterface() : nullptr;
+  }
+
+  QPointer<QAbstractItemView> liste_;
+  const int ligne_;
+  const int colonne_;
+};
+
+// A report list as a table: the row of titles, then the list's rows. Any
+// cell asked for out of range is answered with the nearest one, since the
+// accessibility bridge uses what it gets without checking it.
+class TableauAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+ public:
+  explicit TableauAccessible(QAbstractItemView* liste) : QAccessibleWidget(liste, QAccessible::Table) {}
+  ~TableauAccessible() override { Oublie(); }
+
+  int childCount() const override { return rowCount() * columnCount(); }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= childCount()) return nullptr;
+    return Cellule(index / columnCount(), index % columnCount());
+  }
+  int indexOfChild(const QAccessibleInterface* enfant) const override {
+    const auto* cellule = dynamic_cast<const CelluleAccessible*>(enfant);
+    if (!cellule || !cellule->De(Liste()) || !cellule->isValid()) return -1;
+    return cellule->rowIndex() * columnCount() + cellule->columnIndex();
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QModelIndex index = Liste()->indexAt(Liste()->viewport()->mapFromGlobal(QPoint(x, y)));
+    return index.isValid() ? Cellule(index.row() + 1, index.column()) : nullptr;
+  }
+  QAccessibleInterface* focusChild() const override {
+    const QModelIndex index = Liste()->currentIndex();
+    return index.isValid() ? Cellule(index.row() + 1, index.column()) : nullptr;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QAccessibleInterface* caption() const override { return nullptr; }
+  QAccessibleInterface* summary() const override { return nullptr; }
+  QAccessibleInterface* cellAt(int ligne, int colonne) const override {
+    if (columnCount() == 0) return nullptr;
+    return Cellule(std::clamp(ligne, 0, rowCount() - 1), std::clamp(colonne, 0, columnCount() - 1));
+  }
+  int columnCount() const override { return Modele() ? Modele()->columnCount(Liste()->rootIndex()) : 0; }
+  int rowCount() const override { return Modele() ? Modele()->rowCount(Liste()->rootIndex()) + 1 : 1; }
+  QString columnDescription(int colonne) const override {
+    return Modele() ? Modele()->headerData(colonne, Qt::Horizontal).toString() : QString();
+  }
+  QString rowDescription(int) const override { return {}; }
+
+  int selectedCellCount() const override { return static_cast<int>(selectedCells().size()); }
+  QList<QAccessibleInterface*> selectedCells() const override {
+    QList<QAccessibleInterface*> cellules;
+    if (!Liste()->selectionModel()) return cellules;
+    for (const QModelIndex& index : Liste()->selectionModel()->selectedIndexes()) {
+      cellules.append(Cellule(index.row() + 1, index.column()));
+    }
+    return cellules;
+  }
+  int selectedRowCount() const override { return static_cast<int>(selectedRows().size()); }
+  QList<int> selectedRows() const override {
+    QList<int> lignes;
+    if (!Liste()->selectionModel()) return lignes;
+    for (const QModelIndex& index : Liste()->selectionModel()->selectedRows()) lignes.append(index.row() + 1);
+    std::sort(lignes.begin(), lignes.end());
+    return lignes;
+  }
+  bool isRowSelected(int ligne) const override {
+    return Liste()->selectionModel() && Liste()->selectionModel()->isRowSelected(ligne - 1, Liste()->rootIndex());
+  }
+  bool selectRow(int ligne) override { return Choisit(ligne, QItemSelectionModel::Select); }
+  bool unselectRow(int ligne) override { return Choisit(ligne, QItemSelectionModel::Deselect); }
+  // The lists choose whole rows only.
+  int selectedColumnCount() const override { return 0; }
+  QList<int> selectedColumns() const override { return {}; }
+  bool isColumnSelected(int) const override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+
+  void modelChange(QAccessibleTableModelChangeEvent* event) override {
+    // Cells that moved or went are made again when next asked for.
+    if (event->modelChangeType() != QAccessibleTableModelChangeEvent::DataChanged) Oublie();
+  }
+
+ private:
+  QAbstractItemView* Liste() const { return static_cast<QAbstractItemView*>(widget()); }
+  QAbstractItemModel* Modele() const { return Liste()->model(); }
+
+  QAccessibleInterface* Cellule(int ligne, int colonne) const {
+    const int index = ligne * columnCount() + colonne;
+    if (const auto connue = cellules_.constFind(index); connue != cellules_.constEnd()) {
+      if (QAccessibleInterface* cellule = QAccessible::accessibleInterface(*connue)) return cellule;
+    }
+    auto* cellule = new CelluleAccessible(Liste(), ligne, colonne);
+    cellules_.insert(index, QAccessible::registerAccessibleInterface(cellule));
+    return cellule;
+  }
+
+  void Oublie() {
+    for (const QAccessible::Id id : std::as_const(cellules_)) QAccessible::deleteAccessibleInterface(id);
+    cellules_.clear();
+  }
+
+  bool Choisit(int ligne, QItemSelectionModel::SelectionFlags comment) {
+    const QModelIndex index = Modele() ? Modele()->index(ligne - 1, 0, Liste()->rootIndex()) : QModelIndex();
+    if (!index.isValid() || !Liste()->selectionModel()) return false;
+    Liste()->selectionModel()->select(index, comment | QItemSelectionModel::Rows);
+    return true;
+  }
+
+  mutable QHash<int, QAccessible::Id> cellules_;  // by index among the children
+};
+
+// A label that opens an address.
+class LienAccessible : public QAccessibleWidget {
+ public:
+  explicit LienAccessible(QLabel* lien) : QAccessibleWidget(lien, QAccessible::Link) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State etat = QAccessibleWidget::state();
+    etat.linked = true;
+    return etat;
+  }
+  QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
+  void doAction(const QString& action) override {
+    if (action != pressAction()) {
+      QAccessibleWidget::doAction(action);
+      return;
+    }
+    auto* lien = static_cast<QLabel*>(widget());
+    emit lien->linkActivated(QStringLiteral("#"));
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+// The clock's bar: its words, and the share of a limited time gone.
+class HorlogeAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit HorlogeAccessible(QProgressBar* barre) : QAccessibleWidget(barre, QAccessible::ProgressBar) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return Barre()->text();
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State etat = QAccessibleWidget::state();
+    etat.readOnly = true;
+    return etat;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) {
+      return Barre()->property(ProprieteLimitee).toBool() ? static_cast<QAccessibleValueInterface*>(this) : nullptr;
+    }
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QVariant currentValue() const override { return Barre()->value(); }
+  void setCurrentValue(const QVariant&) override {}
+  QVariant maximumValue() const override { return Barre()->maximum(); }
+  QVariant minimumValue() const override { return Barre()->minimum(); }
+  QVariant minimumStepSize() const override { return 1; }
+
+ private:
+  QProgressBar* Barre() const { return static_cast<QProgressBar*>(widget()); }
+};
+
+QAccessibleInterface* Fabrique(const QString&, QObject* objet) {
+  if (!objet || !objet->isWidgetType()) return nullptr;
+  switch (GenreDe(objet)) {
+    case Genre::Tableau: return new TableauAccessible(static_cast<QAbstractItemView*>(objet));
+    case Genre::Lien: return new LienAccessible(static_cast<QLabel*>(objet));
+    case Genre::Horloge: return new HorlogeAccessible(static_cast<QProgressBar*>(objet));
+    case Genre::Aucun: break;
+  }
+  return nullptr;
+}
+
+bool EstDeNous(QAccessibleInterface* interface) {
+  return dynamic_cast<TableauAccessible*>(interface) || dynamic_cast<LienAccessible*>(interface) ||
+         dynamic_cast<HorlogeAccessible*>(interface);
+}
+
+void Marque(QObject* objet, Genre genre) {
+  // Installed with the first control marked, after Qt's own, which it
+  // comes before.
+  static const bool installee = [] {
+    QAccessible::installFactory(Fabrique);
+    return true;
+  }();
+  (void)installee;
+  objet->setProperty(ProprieteGenre, static_cast<int>(genre));
+  // An interface Qt made before the mark (giving a control its name makes
+  // one) gives way to ours.
+  QAccessibleInterface* faite = QAccessible::queryAccessibleInterface(objet);
+  if (faite && !EstDeNous(faite)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(faite));
+}
+
+}  // namespace
+
+void ExposeCommeTableau(QAbstractItemView* liste) { Marque(liste, Genre::Tableau); }
+
+void ExposeCommeLien(QLabel* lien) { Marque(lien, Genre::Lien); }
+
+void ExposeCommeHorloge(QProgressBar* barre) { Marque(barre, Genre::Horloge); }
+
+void DefinitHorlogeLimitee(QProgressBar* barre, bool limitee) { barre->setProperty(ProprieteLimitee, limitee); }
+
+}  // namespace tolvan

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <QTemporaryDir>
+
+#include "PlateformeDeTest.h"
+#include "midend/Jeu.h"
+
+namespace tolvan::test {
+namespace {
+
+struct SansFenetre : VueJeu {
+  void LigneRefusee(int) override {}
+  void ReponseDemandee() override {}
+  std::optional<QString> NomDuJoueur() override { return std::nullopt; }
+  void Avance(int) override {}
+  void AvantCalcul() override {}
+  void DebutTravail(int) override {}
+  void FinTravail() override {}
+};
+
+struct Partie {
+  PlateformeDeTest plateforme;
+  SansFenetre vue;
+  QTemporaryDir dossier;
+  Jeu jeu{plateforme, vue, dossier.path() + QLatin1Char('/')};
+
+  Partie() {
+    jeu.Demarre();
+    jeu.ChoisitTemps(4);                                // one minute
+    plateforme.tirages = {20, 21, 22, 23, 4, 10, 202};  // 25 50 75 100 3 6, then 303
+  }
+  // A new game, `secondes` of its clock, then 303 found or not.
+  void Joue(int secondes, bool trouve) {
+    jeu.NouvellePartie();
+    for (int i = 0; i < secondes; ++i) jeu.Tique();
+    for (int code : {6, CodeFois, 2, CodePlus, 5}) {
+      if (trouve) jeu.Presse(code);
+    }
+  }
+};
+
+// Whatever the player did before, a game that can be played has a running
+// clock, a game over shows the time it ended with, and another draw gets
+// its whole time.
+TEST(JeuHorloge, AGameThatCanBePlayedHasARunningClock) {
+  struct Cas {
+    const char* quoi;
+    std::function<void(Partie&)> joue;
+    bool enJeu;
+    std::string horloge;
+  };
+  const std::vector<Cas> cas = {
+      {"competition ticked then unticked during a game",
+       [](Partie& p) {
+         p.Joue(5, false);
+         p.jeu.ChangeModeCompetition(true);
+         p.jeu.ChangeModeCompetition(false);
+       },
+       false, "Il reste 1:00"},
+      {"time out", [](Partie& p) { p.Joue(60, false); }, false, "Il reste 0:00"},
+      {"time out, played again", [](Partie& p) { p.Joue(60, false), p.jeu.Rejoue(); }, true, "Il reste 1:00"},
+      {"found, played again", [](Partie& p) { p.Joue(15, true), p.jeu.Rejoue(); }, true, "Il reste 0:45"},
+      {"found, then a typed draw",
+       [](Partie& p) {
+         p.Joue(48, true);
+         p.jeu.OuvreSaisie();
+         p.jeu.JoueSaisie({"1", "2", "3", "4", "5", "6", "100"});
+       },
+       true, "Il reste 1:00"},
+  };
+  for (const Cas& c : cas) {
+    Partie p;
+    c.joue(p);
+    EXPECT_EQ(p.jeu.manche().PartieEnJeu(), c.enJeu) << c.quoi;
+    EXPECT_EQ(p.jeu.manche().TexteHorloge("Il reste", "Chrono"), c.horloge) << c.quoi;
+    // Nothing can be pressed on a board whose clock stands still.
+    const std::size_t sons = p.plateforme.sons.size();
+    p.jeu.Presse(1);
+    EXPECT_EQ(p.plateforme.sons.size() > sons, c.enJeu) << c.quoi;
+  }
+}
+
+// The count of solutions shows only when the solver computes it by itself,
+// and a competition hides it without the player losing the option.
+TEST(JeuHorloge, TheCountShowsOnlyWhenComputedAndOutsideCompetitions) {
+  Partie p;
+  p.jeu.ChangeVoirNbSolutions(true);
+  EXPECT_FALSE(p.jeu.options().voirNbSolutions);
+  p.jeu.ChangeSolutionsAuto(true);
+  p.jeu.ChangeVoirNbSolutions(true);
+  p.Joue(0, false);
+  EXPECT_TRUE(p.jeu.NbSolutionsVisible());
+  EXPECT_EQ(p.jeu.NbSolutionsAffiche(), p.jeu.solveur().NbSolutions);
+  p.jeu.ChangeModeCompetition(true);
+  EXPECT_FALSE(p.jeu.NbSolutionsVisible());
+  p.jeu.ChangeModeCompetition(false);
+  EXPECT_TRUE(p.jeu.NbSolutionsVisible());
+}
+
+}  // namespace
+}  // namespace tolvan::test
