@@ -36,6 +36,7 @@ class PlateformeMuette : public Services {
     switch (boutons) {
       case BoutonsMessage::Ok: return Reponse::Ok;
       case BoutonsMessage::OuiNon: return Reponse::Oui;
+      case BoutonsMessage::OuiNonAnnuler: return Reponse::Non;
       case BoutonsMessage::ReessayerAnnuler: break;
     }
     return Reponse::Annuler;
@@ -49,7 +50,7 @@ class PlateformeMuette : public Services {
   void CurseurNormal() override {}
   void OuvreDocument(const QString&) override {}
   bool LanceProgramme(const QString&, const QStringList&) override { return false; }
-  void OuvreTableur(const QString&) override {}
+  bool OuvreTableur(const QString&) override { return true; }
   void CopieTexte(const QString&) override {}
   MagasinReglages& Reglages() override { std::abort(); }
   void SemeAleatoire() override {}
