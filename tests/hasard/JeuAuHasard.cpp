@@ -80,7 +80,7 @@ class Joueur {
     f_.plateforme.quandDialogue = [this](QDialog& dialogue) { RepondDialogue(dialogue); };
     // Seconds pass when the game says so, never by the wall clock: a game
     // replayed from its seed is the same game.
-    f_.fenetre->Timer1->setInterval(24 * 3600 * 1000);
+    f_.Trouve<QTimer>("Timer1")->setInterval(24 * 3600 * 1000);
     f_.fenetre->show();
     QApplication::processEvents();
   }
@@ -160,10 +160,10 @@ class Joueur {
   void JoueUnCoup() {
     QList<QAbstractButton*> coups;
     for (QAbstractButton* bouton : Atteignables<QAbstractButton>()) {
-      const auto& tuiles = f_.fenetre->Tuiles;
-      const bool tuile = std::find(tuiles.begin(), tuiles.end(), bouton) != tuiles.end();
-      if (tuile || bouton == f_.fenetre->BTplus || bouton == f_.fenetre->BTfois || bouton == f_.fenetre->BTmoins ||
-          bouton == f_.fenetre->BTdivis || bouton == f_.fenetre->BTannul || bouton == f_.fenetre->BTnouvPartie) {
+      static const QStringList coupsDuJeu = {"P1",     "P2",      "P3",      "P4",      "P5",
+                                             "P6",     "BTplus",  "BTfois",  "BTmoins", "BTdivis",
+                                             "BTannul", "BTnouvPartie"};
+      if (coupsDuJeu.contains(bouton->objectName())) {
         coups.append(bouton);
       }
     }
@@ -171,7 +171,7 @@ class Joueur {
   }
 
   void ChangePage() {
-    QTabBar* onglets = f_.fenetre->PCmain->tabBar();
+    QTabBar* onglets = f_.Pages()->tabBar();
     const int page = Entre(0, onglets->count() - 1);
     if (onglets->isTabVisible(page)) QTest::mouseClick(onglets, Qt::LeftButton, {}, onglets->tabRect(page).center());
   }
@@ -208,16 +208,16 @@ class Joueur {
     const QRect ou = liste->visualRect(liste->model()->index(rangee, 0));
     const Qt::KeyboardModifiers avec = Entre(0, 2) == 0 ? Qt::ControlModifier : Qt::NoModifier;
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, avec, ou.center());
-    if (liste != f_.fenetre->LVtirage) return;
+    if (liste != f_.Trouve<QTreeView>("LVtirage")) return;
     if (Entre(0, 4) == 0) QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, ou.center());
     // The list's menu, as a right click shows it.
     if (Entre(0, 2) == 0) {
-      if (QAction* action = UnParmi(f_.fenetre->PMtirage->actions())) action->trigger();
+      if (QAction* action = UnParmi(f_.Trouve<QMenu>("PMtirage")->actions())) action->trigger();
     }
   }
 
   void LaisseFilerLeTemps() {
-    for (int secondes = Entre(1, 70); secondes > 0 && f_.fenetre->Timer1->isActive(); --secondes) {
+    for (int secondes = Entre(1, 70); secondes > 0 && f_.Trouve<QTimer>("Timer1")->isActive(); --secondes) {
       f_.fenetre->Timer1Timer();
     }
   }
