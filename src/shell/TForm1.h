@@ -48,9 +48,6 @@ class TForm1 : public QWidget, private VueJeu {
 
   // The game the window shows, for whoever wants to read it.
   const Jeu& jeu() const { return *jeu_; }
-  TFRMname* FRMname() const { return frmName_.get(); }
-  TFRMgene* FRMgene() const { return frmGene_.get(); }
-  TFRMparties* FRMparties() const { return frmParties_.get(); }
   // The outer size the window takes with the hints band hidden or shown.
   int MargeFenetre() const;
   QSize TailleFenetre(bool avecAides) const;

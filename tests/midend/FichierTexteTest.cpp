@@ -1,23 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <optional>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "ContenuFichier.h"
+#include "DisqueLimite.h"
 #include "ImpressionQt.h"
 #include "midend/FichierTexte.h"
 
 namespace tolvan::test {
 namespace {
-
-QByteArray Contenu(const QString& chemin) {
-  QFile fichier(chemin);
-  fichier.open(QIODevice::ReadOnly);
-  return fichier.readAll();
-}
 
 TEST(FichierTexte, WritesWholeFilesWithCrLf) {
   QTemporaryDir dossier;
@@ -51,16 +46,12 @@ TEST(FichierTexte, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
   QTemporaryDir dossier;
   const QString chemin = dossier.filePath("liste.tir");
   ASSERT_EQ(EcritFichierOctets(chemin, "ancien\r\n"), EcritureTexte::Ecrit);
-  // The disk fills up after 4 kB.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit avant{};
-  getrlimit(RLIMIT_FSIZE, &avant);
-  const rlimit petit{4096, avant.rlim_max};
-  setrlimit(RLIMIT_FSIZE, &petit);
+  std::optional<DisqueLimite> plein;
+  plein.emplace(4096);  // the disk fills up after 4 kB
   // A large file and a small one, which goes through a buffer first.
   const ResultatEcriture issue = EcritFichierOctets(chemin, QByteArray(1 << 20, 'x'));
   const ResultatEcriture petite = EcritFichierOctets(chemin, QByteArray(5000, 'y'));
-  setrlimit(RLIMIT_FSIZE, &avant);
+  plein.reset();
   EXPECT_EQ(issue, EcritureTexte::EcritureImpossible);
   EXPECT_EQ(petite, EcritureTexte::EcritureImpossible);
   EXPECT_EQ(issue.raison, "fichier trop volumineux");

@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include "ContenuFichier.h"
 #include "midend/Historique.h"
 
 namespace tolvan::test {
@@ -33,12 +34,6 @@ PartieJouee DuJour(QDate jour, bool trouve, bool rejouee = false) {
   p.jour = jour;
   p.rejouee = rejouee;
   return p;
-}
-
-QByteArray Contenu(const QString& chemin) {
-  QFile fichier(chemin);
-  fichier.open(QIODevice::ReadOnly);
-  return fichier.readAll();
 }
 
 TEST(Historique, AGameIsRecordedWholeAndReadBackByTwoWindowsAtOnce) {

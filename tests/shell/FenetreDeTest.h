@@ -9,6 +9,8 @@
 
 #include "PlateformeDeTest.h"
 #include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
 
 #include "library/FichierTirages.h"
 #include "shell/TForm1.h"
@@ -64,6 +66,18 @@ struct FenetreDeTest {
     Ecrit(nom, QByteArray::fromStdString(OctetsFichierTirages(rangees)));
     plateforme.fichiers.push_back(Chemin(nom));
     fenetre->BTopenClick();
+  }
+};
+
+// The window shown and active on the game page, the next random draw
+// 25 50 75 100 3 6 for 303: where the keyboard and a screen reader play.
+struct FenetreActive : FenetreDeTest {
+  FenetreActive() {
+    fenetre->show();
+    fenetre->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
+    MontrePage("TSjeu");
+    plateforme.tirages = {20, 21, 22, 23, 4, 10, 202};
   }
 };
 

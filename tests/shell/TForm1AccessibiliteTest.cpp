@@ -16,14 +16,7 @@
 namespace tolvan::test {
 namespace {
 
-struct Lecteur : FenetreDeTest {
-  Lecteur() {
-    fenetre->show();
-    fenetre->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
-    MontrePage("TSjeu");
-    plateforme.tirages = {20, 21, 22, 23, 4, 10, 202};  // 25 50 75 100 3 6, then 303
-  }
+struct Lecteur : FenetreActive {
   QAccessibleInterface* Interface(const char* nom) const {
     return QAccessible::queryAccessibleInterface(Trouve<QWidget>(nom));
   }

@@ -30,14 +30,7 @@ struct Touche {
   }
 };
 
-struct Clavier : FenetreDeTest {
-  Clavier() {
-    fenetre->show();
-    fenetre->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
-    MontrePage("TSjeu");
-    plateforme.tirages = {20, 21, 22, 23, 4, 10, 202};  // 25 50 75 100 3 6, then 303
-  }
+struct Clavier : FenetreActive {
   template <class Controle = QWidget>
   Controle* W(const char* nom) const {
     return Trouve<Controle>(nom);
@@ -77,7 +70,7 @@ TEST(Clavier, EveryNumberFieldTakesDigitsOfBothRowsAndKeepsItsNumberOnKeysThatMo
       {"Edit7", [](Clavier& c) { return c.fenetre->Modifer1Click(), c.W<QLineEdit>("Edit7"); }},
       {"Enbadecomp", [](Clavier& c) { return c.fenetre->BTbackClick(), c.W<QLineEdit>("Enbadecomp"); }},
       {"Lcalcul", [](Clavier& c) { return c.fenetre->BTbackClick(), c.W<QLineEdit>("Lcalcul"); }},
-      {"TXTnbtir", [](Clavier& c) { return c.fenetre->FRMgene()->TXTnbtir; }},
+      {"TXTnbtir", [](Clavier& c) { return c.fenetre->findChild<TFRMgene*>("FRMgene")->TXTnbtir; }},
   };
   for (const auto& [nom, prepare] : champs) {
     Clavier c;
@@ -91,7 +84,7 @@ TEST(Clavier, EveryNumberFieldTakesDigitsOfBothRowsAndKeepsItsNumberOnKeysThatMo
       }
       touche.Envoie(champ);
       // The series count starts afresh with the key, as it always did.
-      const QString vide = champ == c.fenetre->FRMgene()->TXTnbtir ? touche.texte : QString();
+      const QString vide = champ == c.fenetre->findChild<TFRMgene*>("FRMgene")->TXTnbtir ? touche.texte : QString();
       EXPECT_EQ(champ->text(), attendu.isEmpty() ? vide : attendu) << nom << ", " << touche.nom;
     }
   }

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -16,6 +13,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "DisqueLimite.h"
 #include "FenetreDeTest.h"
 #include "library/FichierTirages.h"
 #include "shell/TFRMname.h"
@@ -99,8 +97,8 @@ TEST(Competition, ASeriesFromALevelToANewRecord) {
   int dialogues = 0;
   f.plateforme.quandDialogue = [&f, &dialogues](QDialog&) {
     ++dialogues;
-    f.fenetre->FRMname()->TXTbatu->setText("Zoé Martin-Dupuis");
-    QTest::mouseClick(f.fenetre->FRMname()->BTaddName, Qt::LeftButton);
+    f.fenetre->findChild<TFRMname*>("FRMname")->TXTbatu->setText("Zoé Martin-Dupuis");
+    QTest::mouseClick(f.fenetre->findChild<TFRMname*>("FRMname")->BTaddName, Qt::LeftButton);
   };
   f.Tique(60);
   EXPECT_EQ(dialogues, 1);
@@ -133,14 +131,11 @@ TEST(Competition, AGivenUpDrawStillEndsTheSeriesIfItIsNotFound) {
   // Its time runs out: the series ends, and a records file that cannot be
   // written is left as it was.
   const QByteArray avant = f.Lit("niveau.niv");
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limite{};
-  getrlimit(RLIMIT_FSIZE, &limite);
-  const rlimit petite{8, limite.rlim_max};
-  setrlimit(RLIMIT_FSIZE, &petite);
   f.plateforme.messages.clear();
-  f.Tique(60);
-  setrlimit(RLIMIT_FSIZE, &limite);
+  {
+    const DisqueLimite plein(8);
+    f.Tique(60);
+  }
   EXPECT_EQ(dialogues, 1);
   // The history cannot record the draw either, and says so first.
   ASSERT_EQ(f.plateforme.messages.size(), 2u);
@@ -166,14 +161,11 @@ TEST(Competition, ARecordThatCannotBeWrittenIsSaidLost) {
   f.fenetre->BTnouvPartieClick();
   f.Trouve250();
   f.fenetre->BTnouvPartieClick();
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limite{};
-  getrlimit(RLIMIT_FSIZE, &limite);
-  const rlimit petite{8, limite.rlim_max};
-  setrlimit(RLIMIT_FSIZE, &petite);
   f.plateforme.messages.clear();
-  f.Tique(60);  // 120 points, among the records; Cancel at the write error
-  setrlimit(RLIMIT_FSIZE, &limite);
+  {
+    const DisqueLimite plein(8);
+    f.Tique(60);  // 120 points, among the records; Cancel at the write error
+  }
   // The history cannot record the draw either, and says so first.
   ASSERT_EQ(f.plateforme.messages.size(), 3u);
   EXPECT_EQ(f.plateforme.messages[1].boutons, BoutonsMessage::ReessayerAnnuler);

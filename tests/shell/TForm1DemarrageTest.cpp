@@ -105,12 +105,12 @@ TEST(Demarrage, OpensOnAboutWithTheFirstDrawReady) {
   EXPECT_EQ(f.fenetre->jeu().options().fichierSon, f.Repertoire() + "system defaut.son");
   EXPECT_EQ(f.fenetre->jeu().options().fichierLangue, f.Repertoire() + "francais.tvl");
   // The two dialogs exist from the start, hidden.
-  ASSERT_NE(f.fenetre->FRMname(), nullptr);
-  EXPECT_EQ(f.fenetre->FRMname()->windowTitle(), "Entre ton nom :");
-  EXPECT_EQ(f.fenetre->FRMname()->TXTbatu->text(), "??????????");
-  EXPECT_EQ(f.fenetre->FRMgene()->windowTitle(), "Génération de tirages");
-  EXPECT_EQ(f.fenetre->FRMgene()->TXTnbtir->text(), "10");
-  EXPECT_FALSE(f.fenetre->FRMgene()->isVisible());
+  ASSERT_NE(f.fenetre->findChild<TFRMname*>("FRMname"), nullptr);
+  EXPECT_EQ(f.fenetre->findChild<TFRMname*>("FRMname")->windowTitle(), "Entre ton nom :");
+  EXPECT_EQ(f.fenetre->findChild<TFRMname*>("FRMname")->TXTbatu->text(), "??????????");
+  EXPECT_EQ(f.fenetre->findChild<TFRMgene*>("FRMgene")->windowTitle(), "Génération de tirages");
+  EXPECT_EQ(f.fenetre->findChild<TFRMgene*>("FRMgene")->TXTnbtir->text(), "10");
+  EXPECT_FALSE(f.fenetre->findChild<TFRMgene*>("FRMgene")->isVisible());
 }
 
 TEST(Demarrage, EveryControlCarriesItsNameCaptionAndHint) {

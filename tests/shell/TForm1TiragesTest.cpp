@@ -179,7 +179,7 @@ TEST(Tirages, SeriesAreGeneratedAsideAndStopOnRequest) {
   EXPECT_EQ(f.tirages().NbLignes(), 19);
 
   // Cancelled, escaped, closed or given no number: nothing is generated.
-  TFRMgene& gene = *f.fenetre->FRMgene();
+  TFRMgene& gene = *f.fenetre->findChild<TFRMgene*>("FRMgene");
   const std::vector<std::function<void(QDialog&)>> refus = {
       [&](QDialog&) { QTest::mouseClick(gene.BTannul, Qt::LeftButton); },
       [&](QDialog&) { QTest::keyClick(&gene, Qt::Key_Escape); },

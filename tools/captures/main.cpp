@@ -197,7 +197,7 @@ class Captures {
   // A series: the dialog that asks for it, then its draws sorted by target.
   void SerieClassee() {
     W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TStirage"));
-    tolvan::TFRMgene& generation = *fenetre_.FRMgene();
+    tolvan::TFRMgene& generation = *fenetre_.findChild<tolvan::TFRMgene*>("FRMgene");
     generation.TXTnbtir->setText(QStringLiteral("30"));
     generation.show();
     Attends();
