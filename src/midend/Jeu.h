@@ -112,7 +112,9 @@ class Jeu : private EvenementsSolveur {
   int IndicesUtilises() const { return indicesUtilises_; }
   // The mark of the game that just ended, for its summary; none in
   // competition or before a game ended.
-  std::optional<int> DifficulteDeLaPartie() const { return difficultePartie_; }
+  std::optional<int> DifficulteDeLaPartie() const {
+    return serie_.ModeCompetition() ? std::nullopt : difficultePartie_;
+  }
   // The solver of the draw on the board, as the tests and the hints read it.
   const Solveur& solveur() const { return solveur_; }
 

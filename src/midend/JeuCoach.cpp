@@ -48,8 +48,8 @@ void Jeu::Indice() {
 }
 
 void Jeu::BilanDeFin(bool gagnee) {
-  difficultePartie_.reset();
-  if (serie_.ModeCompetition()) return;
+  // The game is over: its draw is searched once, for its summary, its row
+  // of the history and the coach alike.
   RetrouveTirageDeLaManche();
   solveur_.ChercheSol(solveur_.IndiceSimple);
   difficultePartie_ = MarqueDifficulte(solveur_);

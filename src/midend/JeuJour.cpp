@@ -60,12 +60,7 @@ ModePartie Jeu::ModeDeLaPartie() const {
 
 int Jeu::MarqueDeLaPartie() const {
   if (ModeDeLaPartie() == ModePartie::Jour) return jour_->difficulte;
-  if (solveur_.SolutionsCalculees && solveur_.Tirage == manche_.Tirage()) return MarqueDifficulte(solveur_);
-  // Searched aside: the board's solver and the working one may be busy.
-  const auto cherche = std::make_unique<Solveur>();
-  cherche->ChangeTirage(manche_.Tirage());
-  cherche->ChercheSol(0);
-  return MarqueDifficulte(*cherche);
+  return difficultePartie_.value_or(DifficulteMax);
 }
 
 bool Jeu::JourDejaJoue(QDate jour) const { return joursFinis_.contains(jour) || historique_.JourJoue(jour); }
