@@ -99,7 +99,7 @@ void TForm1::NommePourLecteursDEcran() {
   for (const auto& [controle, nom] : noms) controle->setAccessibleName(QString::fromUtf8(nom));
   // A field or list is also announced with the label in front of it.
   for (const auto& [etiquette, controle] : std::initializer_list<std::pair<QLabel*, QWidget*>>{
-           {MaReponse2, MaReponse}, {LBtemps, CBtemps}, {Lbtime, TXTtime}, {LBniv, CBtime}}) {
+           {MaReponse2, MaReponse}, {LBtemps, CBtemps}, {Lbtime, TXTtime}, {LBniv, CBtime}, {LBdifficulte, CBdifficulte}}) {
     etiquette->setBuddy(controle);
   }
   for (std::size_t i = 0; i + 1 < Edits.size(); ++i) {
