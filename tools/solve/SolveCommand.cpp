@@ -1,5 +1,7 @@
 #include "solve/SolveCommand.h"
 
+#include "solve/CommandesClub.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -39,6 +41,8 @@ struct Reponse {
   const TSolution& proche;
 };
 
+}  // namespace
+
 // A number of the command line between 0 and `maximum`; otherwise nothing,
 // and `erreur` says what is wrong with it.
 std::optional<longint> LitArgument(const std::string& texte, longint maximum, const char* quoi,
@@ -58,11 +62,15 @@ std::optional<longint> LitArgument(const std::string& texte, longint maximum, co
   return valeur;
 }
 
+namespace {
+
 std::vector<std::string> TextesEtapes(const TSolution& solution) {
   std::vector<std::string> textes;
   for (int k = 1; k <= solution.NbEtapes; ++k) textes.push_back(TexteEtape(solution.Etapes[k]));
   return textes;
 }
+
+}  // namespace
 
 std::string ChaineJson(const std::string& texte) {
   std::string sortie = "\"";
@@ -80,6 +88,8 @@ std::string ChaineJson(const std::string& texte) {
   }
   return sortie + "\"";
 }
+
+namespace {
 
 std::string TableauJson(const std::vector<std::string>& textes) {
   std::string sortie = "[";
@@ -329,9 +339,10 @@ int ExecuteJour(Demande demande, std::ostream& sortie) {
 
 int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
   if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-    sortie << Usage << '\n';
+    sortie << Usage << '\n' << UsageClub << '\n';
     return 0;
   }
+  if (const std::optional<int> issue = ExecuteClub(arguments, sortie, erreurs)) return *issue;
   std::string erreur;
   const std::optional<Demande> demande = LitArguments(arguments, erreur);
   if (!demande) {
