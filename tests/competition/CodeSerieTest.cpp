@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include "competition/CodeSerie.h"
+#include "competition/TiragesDuCode.h"
+
+namespace tolvan::test {
+namespace {
+
+CodeSerie Code(const ParametresSerie& parametres) {
+  std::string erreur;
+  const std::optional<CodeSerie> code = CodeSerie::Fait(parametres, erreur);
+  EXPECT_TRUE(code) << erreur;
+  return code.value();
+}
+
+std::vector<std::string> Textes(const std::vector<TTirage>& tirages) {
+  std::vector<std::string> textes;
+  for (const TTirage& tirage : tirages) textes.push_back(TexteTirage(tirage));
+  return textes;
+}
+
+std::string ErreurDeLecture(std::string_view texte) {
+  std::string erreur;
+  EXPECT_FALSE(CodeSerie::Lit(texte, erreur)) << texte;
+  return erreur;
+}
+
+// These codes and their draws are what players exchange: they must never
+// change from one version of the program to the next.
+struct Dore {
+  ParametresSerie parametres;
+  std::string texte;
+  std::vector<std::string> tirages;
+};
+
+const std::vector<Dore> Dores = {
+    {{10, 40, false, 0},
+     "192G-0000-000N",
+     {"4 7 3 10 10 9 → 166", "6 8 1 75 2 8 → 255", "10 50 8 7 3 8 → 577", "10 3 5 6 5 9 → 864",
+      "6 4 3 1 5 10 → 510", "5 100 10 4 5 8 → 507", "4 7 5 6 9 75 → 743", "5 7 3 9 4 4 → 853",
+      "1 7 6 8 2 6 → 976", "25 9 5 100 8 1 → 105"}},
+    {{5, 60, true, CodeSerie::GraineMax},
+     "143S-ZZZZ-ZZZA",
+     {"5 6 10 1 3 100 → 480", "3 2 8 7 9 9 → 665", "100 9 10 10 3 50 → 559", "2 75 8 5 6 1 → 778",
+      "8 50 7 10 7 6 → 860"}},
+    {{3, 300, false, 20261207}, "12JR-00KA-AAQW", {"7 50 1 5 75 25 → 321", "4 1 2 8 3 50 → 268", "4 10 75 3 6 3 → 473"}},
+};
+
+TEST(CodeSerie, GoldenCodesGiveTheirDrawsForever) {
+  for (const Dore& dore : Dores) {
+    const CodeSerie code = Code(dore.parametres);
+    EXPECT_EQ(code.Texte(), dore.texte);
+    EXPECT_EQ(Textes(TiragesDuCode(code)), dore.tirages) << dore.texte;
+    std::string erreur;
+    EXPECT_EQ(CodeSerie::Lit(dore.texte, erreur), code) << erreur;
+  }
+}
+
+TEST(CodeSerie, EveryParameterSurvivesTheRoundTrip) {
+  for (const ParametresSerie& parametres : std::vector<ParametresSerie>{
+           {1, CodeSerie::TempsMin, false, 1}, {CodeSerie::TiragesMax, CodeSerie::TempsMax, true, 0},
+           {10, 40, true, 0x5A5A5A5A5ull}, {17, 123, false, CodeSerie::GraineMax - 1}}) {
+    std::string erreur;
+    const std::optional<CodeSerie> lu = CodeSerie::Lit(Code(parametres).Texte(), erreur);
+    ASSERT_TRUE(lu) << erreur;
+    EXPECT_EQ(lu->Parametres(), parametres);
+  }
+}
+
+TEST(CodeSerie, ExactlyReachableSeriesHoldOnlyReachableTargets) {
+  // The same seed with the standard kind shows that some of its draws were
+  // thrown away: a realisable series is the standard one without them.
+  const std::vector<TTirage> standard = TiragesDuCode(Code({32, 40, false, 7}));
+  const std::vector<TTirage> realisables = TiragesDuCode(Code({32, 40, true, 7}));
+  std::vector<TTirage> gardes;
+  for (const Corrige& corrige : CorrigeDuCode(Code({32, 40, false, 7}))) {
+    if (corrige.meilleur == corrige.tirage.Resultat) gardes.push_back(corrige.tirage);
+  }
+  ASSERT_LT(gardes.size(), standard.size());
+  ASSERT_EQ(realisables.size(), 32u);
+  EXPECT_TRUE(std::equal(gardes.begin(), gardes.end(), realisables.begin()));
+}
+
+TEST(CodeSerie, ReadsAsCrockfordSaysAndWritesInGroupsOfFour) {
+  const std::string texte = Code({10, 40, false, 123456789}).Texte();
+  ASSERT_EQ(texte.size(), 14u);
+  EXPECT_EQ(texte[4], '-');
+  EXPECT_EQ(texte[9], '-');
+  std::string sansTirets, casse, confondu;
+  for (const char c : texte) {
+    if (c == '-') continue;
+    sansTirets += c;
+    casse += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    confondu += c == '0' ? 'o' : c == '1' ? (confondu.size() % 2 ? 'I' : 'l') : c;
+  }
+  const std::string espaces = std::string(" ").append(sansTirets).insert(7, "  ").append(" ");
+  for (const std::string& variante : {sansTirets, casse, confondu, espaces}) {
+    std::string erreur;
+    const std::optional<CodeSerie> lu = CodeSerie::Lit(variante, erreur);
+    ASSERT_TRUE(lu) << variante << ": " << erreur;
+    EXPECT_EQ(lu->Texte(), texte);
+  }
+}
+
+TEST(CodeSerie, EverySingleChangeAndEverySwapOfTwoCharactersIsRefused) {
+  const std::string controle = "Ce code est mal recopié : son caractère de contrôle ne correspond pas.";
+  for (const CodeSerie& code : {Code({10, 40, false, 0}), Code({32, 300, true, 0x123456789ull})}) {
+    std::string texte;
+    for (const char c : code.Texte()) if (c != '-') texte += c;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+      for (const char autre : CodeSerie::Alphabet) {
+        if (autre == texte[i]) continue;
+        std::string change = texte;
+        change[i] = autre;
+        EXPECT_EQ(ErreurDeLecture(change), controle) << change;
+      }
+      for (std::size_t j = i + 1; j < texte.size(); ++j) {
+        if (texte[i] == texte[j]) continue;
+        std::string echange = texte;
+        std::swap(echange[i], echange[j]);
+        EXPECT_EQ(ErreurDeLecture(echange), controle) << echange;
+      }
+    }
+  }
+}
+
+TEST(CodeSerie, AMalformedCodeSaysWhatIsWrong) {
+  const std::string texte = Code({10, 40, false, 0}).Texte();
+  EXPECT_EQ(ErreurDeLecture(""), "Aucun code n'a été saisi.");
+  EXPECT_EQ(ErreurDeLecture(" - "), "Aucun code n'a été saisi.");
+  EXPECT_EQ(ErreurDeLecture(texte.substr(0, 13)), "Un code de partie a 12 caractères ; celui-ci en a 11.");
+  EXPECT_EQ(ErreurDeLecture(texte + "7"), "Un code de partie a 12 caractères ; celui-ci en a 13.");
+  const auto remplace = [&texte](std::size_t i, const char* par) { return std::string(texte).replace(i, 1, par); };
+  EXPECT_EQ(ErreurDeLecture(remplace(0, "U")), "« U » ne peut pas figurer dans un code de partie.");
+  EXPECT_EQ(ErreurDeLecture(remplace(0, "é")), "« é » ne peut pas figurer dans un code de partie.");
+  EXPECT_EQ(ErreurDeLecture(remplace(5, "*")), "« * » ne peut pas figurer dans un code de partie.");
+}
+
+// Codes whose check character is right but that this version cannot play:
+// made by hand with the check computed as the README says.
+TEST(CodeSerie, AWellCheckedCodeOfAnotherFormatOrAnImpossibleClockIsRefused) {
+  // x^5 = x^2 + 1 in GF(32).
+  const auto fois = [](int a, int b) {
+    int produit = 0;
+    for (int bit = 4; bit >= 0; --bit) {
+      produit <<= 1;
+      if (produit & 32) produit ^= 0b100101;
+      if ((b >> bit) & 1) produit ^= a;
+    }
+    return produit;
+  };
+  const auto complete = [&](std::vector<int> chiffres) {
+    int valeur = 0;
+    for (const int c : chiffres) valeur = fois(valeur, 2) ^ c;
+    chiffres.push_back(fois(valeur, 2));
+    std::string texte;
+    for (const int c : chiffres) texte += CodeSerie::Alphabet[static_cast<std::size_t>(c)];
+    return texte;
+  };
+  EXPECT_EQ(ErreurDeLecture(complete({2, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0})),
+            "Ce code est d'un format que cette version de Tolvan ne connaît pas (format 2).");
+  // Version 1, ten draws, a clock of 5 s.
+  EXPECT_EQ(ErreurDeLecture(complete({1, 9, 0, 10, 0, 0, 0, 0, 0, 0, 0})),
+            "Ce code ne donne pas une partie possible. Le temps doit être entre 10 et 300 secondes (reçu 5).");
+}
+
+TEST(CodeSerie, ParametersOutOfRangeMakeNoCode) {
+  std::string erreur;
+  EXPECT_FALSE(CodeSerie::Fait({0, 40, false, 0}, erreur));
+  EXPECT_EQ(erreur, "Le nombre de tirages doit être entre 1 et 32 (reçu 0).");
+  EXPECT_FALSE(CodeSerie::Fait({33, 40, false, 0}, erreur));
+  EXPECT_FALSE(CodeSerie::Fait({10, 9, false, 0}, erreur));
+  EXPECT_FALSE(CodeSerie::Fait({10, 301, false, 0}, erreur));
+  EXPECT_EQ(erreur, "Le temps doit être entre 10 et 300 secondes (reçu 301).");
+  EXPECT_FALSE(CodeSerie::Fait({10, 40, false, CodeSerie::GraineMax + 1}, erreur));
+}
+
+}  // namespace
+}  // namespace tolvan::test

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "competition/FeuilleDeMarque.h"
+
+namespace tolvan::test {
+namespace {
+
+Corrige Tire(std::array<longint, 6> nombres, longint cible, longint meilleur, std::string solution) {
+  TTirage tirage;
+  tirage.Nombres.items = nombres;
+  tirage.Resultat = cible;
+  return {tirage, meilleur, std::move(solution)};
+}
+
+CodeSerie Code(int tirages) {
+  std::string erreur;
+  return CodeSerie::Fait({tirages, 40, false, 0}, erreur).value();
+}
+
+TEST(FeuilleDeMarque, ScoresEachDrawAndPrintsTheSheetAndTheClubsLine) {
+  const CodeSerie code = Code(3);
+  FeuilleDeMarque feuille(code, "Anne; Marie");
+  EXPECT_FALSE(feuille.Complete());
+  feuille.Note(Tire({1, 2, 3, 4, 5, 6}, 100, 100, "100=(6-1)x4x5"), 97);
+  feuille.Note(Tire({1, 1, 2, 3, 9, 6}, 816, 648, "648=(1+1+2)x3x6x9"), 648);
+  feuille.Note(Tire({1, 2, 3, 4, 5, 6}, 100, 100, "100=(6-1)x4x5"), std::nullopt);
+  EXPECT_TRUE(feuille.Complete());
+
+  EXPECT_EQ(feuille.Total(), 15);
+  EXPECT_EQ(feuille.TotalPossible(), 30);
+  ASSERT_EQ(feuille.Lignes().size(), 3u);
+  EXPECT_EQ(feuille.Lignes()[1].points, 8);
+  const std::vector<std::string> attendu = {
+      "Partie par code " + code.Texte() + " : 3 tirages de 40 s",
+      "Joueur : Anne; Marie",
+      "1. 1 2 3 4 5 6 → 100 : 97, 7 points. Meilleur : 100=(6-1)x4x5",
+      "2. 1 1 2 3 9 6 → 816 : 648, 8 points. Meilleur : 648=(1+1+2)x3x6x9",
+      "3. 1 2 3 4 5 6 → 100 : rien, 0 point. Meilleur : 100=(6-1)x4x5",
+      "Total : 15 points sur 30",
+  };
+  EXPECT_EQ(feuille.Texte(), attendu);
+  // The name cannot add a field to the line the club's spreadsheet reads.
+  EXPECT_EQ(feuille.LigneClub(), code.Texte() + ";Anne  Marie;15;7;8;0");
+}
+
+TEST(FeuilleDeMarque, AnEmptySheetTotalsNothing) {
+  const FeuilleDeMarque feuille(Code(1), "");
+  EXPECT_EQ(feuille.Total(), 0);
+  EXPECT_EQ(feuille.LigneClub(), Code(1).Texte() + ";;0");
+  EXPECT_EQ(feuille.Texte().back(), "Total : 0 point sur 0");
+}
+
+}  // namespace
+}  // namespace tolvan::test
