@@ -1,6 +1,7 @@
 #include "CodeSerie.h"
 
 #include <array>
+#include <cctype>
 
 namespace tolvan {
 
@@ -77,7 +78,7 @@ std::optional<CodeSerie> CodeSerie::Lit(std::string_view texte, std::string& err
   Chiffres chiffres{};
   int lus = 0;
   for (std::size_t i = 0; i < texte.size(); ++i) {
-    if (texte[i] == '-' || texte[i] == ' ') continue;
+    if (texte[i] == '-' || std::isspace(static_cast<unsigned char>(texte[i]))) continue;
     const int chiffre = Chiffre(texte[i]);
     if (chiffre < 0) {
       erreur = "« " + CaractereEntier(texte, i) + " » ne peut pas figurer dans un code de partie.";

@@ -49,9 +49,10 @@ class CodeSerie {
   static std::optional<CodeSerie> Fait(const ParametresSerie& parametres, std::string& erreur);
 
   // A code typed or pasted by a player, read as Crockford says: case does
-  // not matter, O is read as 0, I and L as 1, hyphens and spaces are left
-  // out. Nothing, and `erreur` says why in French, when it is malformed,
-  // its check character is wrong or it is of an unknown version.
+  // not matter, O is read as 0, I and L as 1, hyphens and white space (a
+  // pasted line's end among it) are left out. Nothing, and `erreur` says
+  // why in French, when it is malformed, its check character is wrong or
+  // it is of an unknown version.
   static std::optional<CodeSerie> Lit(std::string_view texte, std::string& erreur);
 
   const ParametresSerie& Parametres() const { return parametres_; }
