@@ -41,24 +41,19 @@ TEST(BaremeClubs, AnOutOfReachTargetScoresTheLargerOfBothScales) {
       {Tirage({10, 3}, 12), {1, 2, 5, 9, 18}, {{13, 9}, {10, 8}, {7, 5}, {3, 2}, {30, 1}}},
       // Six ones reach 1 to 9 only: the five nearest distances score, the sixth does not.
       {Tirage({1, 1, 1, 1, 1, 1}, 999), {990, 991, 992, 993, 994}, {{9, 8}, {8, 6}, {7, 4}, {6, 2}, {5, 1}, {4, 0}}},
-      // A standard draw: 1 1 2 3 9 6 reach 648 at most.
-      {Tirage({1, 1, 2, 3, 9, 6}, 816), {168}, {{648, 8}}},
+      // A standard draw: 1 1 2 3 9 6 reach 648 at most, then 567 = (6+1)x9x3x(2+1).
+      {Tirage({1, 1, 2, 3, 9, 6}, 816), {168, 249, 276, 303, 312}, {{648, 8}, {567, 6}, {504, 1}}},
+      {Tirage({0, 0, 0, 0, 0, 0}, 500), {}, {{500, 0}}},
   };
   for (const Cas& c : cas) {
     const BaremeClubs bareme(c.tirage);
     EXPECT_FALSE(bareme.CibleAtteignable()) << c.tirage.Resultat;
-    EXPECT_TRUE(std::equal(c.ecarts.begin(), c.ecarts.end(), bareme.EcartsProches().begin())) << c.tirage.Resultat;
+    EXPECT_EQ(bareme.EcartsProches(), c.ecarts) << c.tirage.Resultat;
     for (const auto& [resultat, points] : c.points) {
       EXPECT_EQ(bareme.Points(resultat), points) << resultat << " for " << c.tirage.Resultat;
     }
     EXPECT_EQ(bareme.Points(std::nullopt), 0);
   }
-}
-
-TEST(BaremeClubs, NothingAtAllReachableScoresNothing) {
-  const BaremeClubs bareme(Tirage({0, 0, 0, 0, 0, 0}, 500));
-  EXPECT_TRUE(bareme.EcartsProches().empty());
-  EXPECT_EQ(bareme.Points(500), 0);
 }
 
 }  // namespace

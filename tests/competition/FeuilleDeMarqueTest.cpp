@@ -43,12 +43,5 @@ TEST(FeuilleDeMarque, ScoresEachDrawAndPrintsTheSheetAndTheClubsLine) {
   EXPECT_EQ(feuille.LigneClub(), code.Texte() + ";Anne  Marie;15;7;8;0");
 }
 
-TEST(FeuilleDeMarque, AnEmptySheetTotalsNothing) {
-  const FeuilleDeMarque feuille(Code(1), "");
-  EXPECT_EQ(feuille.Total(), 0);
-  EXPECT_EQ(feuille.LigneClub(), Code(1).Texte() + ";;0");
-  EXPECT_EQ(feuille.Texte().back(), "Total : 0 point sur 0");
-}
-
 }  // namespace
 }  // namespace tolvan::test
