@@ -31,6 +31,7 @@ struct Corrige {
 // "1 8 100 2 4 4 → 416": the numbers in the order dealt, then the target.
 std::string TexteTirage(const TTirage& tirage);
 
+// Searches `tirage` with `solveur`, which is left on that draw.
 Corrige CorrigeTirage(Solveur& solveur, const TTirage& tirage);
 // The key of each of the code's draws, in order.
 std::vector<Corrige> CorrigeDuCode(const CodeSerie& code);
