@@ -38,7 +38,7 @@ inline constexpr double FacteurParEffort = 2.2;
 // Beyond the draw's own search, how many other numbers it looks at (with
 // every solution the solver finds for them); past them it only sees the
 // draw's simple chains (SolutionsVoisines::EnchainementsSimples).
-inline constexpr int NombresVoisinsRegardes = 8;
+inline constexpr int NombresVoisinsRegardes = 4;
 
 // The profile of strength 1 ("Débutant") to 5 ("Champion").
 const ProfilAdversaire& ProfilDeForce(int force);
