@@ -105,7 +105,8 @@ ReponseAdversaire Adversaire::Repond(SolutionsVoisines& solutions, double second
     return r;
   };
 
-  // A lapse: whatever it sees, it does not see the target this time.
+  // A lapse: whatever it sees, it does not see the target this time (drawn
+  // from the numbers of the look at 0, which is never looked at).
   const bool distrait = Hasard(graine_, force_, tirage, 0).Uniforme() < profil.distraction;
   const std::vector<Enchainement>& simples = solutions.EnchainementsSimples();
   longint ecartMax = 0;
@@ -130,8 +131,9 @@ ReponseAdversaire Adversaire::Repond(SolutionsVoisines& solutions, double second
   };
   for (longint ecart = 0; ecart <= ecartMax; ++ecart) {
     Trouvaille meilleure;
-    for (const longint valeur : {cible - ecart, cible + ecart}) {
-      if (valeur < 1 || (ecart == 0 && (valeur != cible || distrait))) continue;
+    for (const int cote : {-1, 1}) {
+      const longint valeur = cible + cote * ecart;
+      if (valeur < 1 || (ecart == 0 && (cote > 0 || distrait))) continue;
       const SolutionsVues* vues = solutionsDe(valeur);
       if (!vues) continue;
       const Trouvaille trouvaille = regarde(valeur, *vues);
