@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 #include "EffortSolution.h"
 #include "engine/SolutionText.h"
@@ -13,27 +15,43 @@ namespace {
 
 const SolutionsVues Aucune;
 
+// The lines a person would write with `x` and `y` by the game's rules (the
+// larger first, every result a positive whole number within the game's
+// numbers), leaving out the ones that change nothing (x1, /1).
+std::vector<TEtape> LignesPermises(longint x, longint y) {
+  std::vector<TEtape> lignes;
+  const longint a = std::max(x, y);
+  const longint b = std::min(x, y);
+  if (b < 1) return lignes;
+  lignes.push_back({a, b, OperAddition});
+  if (a > b) lignes.push_back({a, b, OperSoustraction});
+  if (b > 1) lignes.push_back({a, b, OperMultiplication});
+  if (b > 1 && a % b == 0) lignes.push_back({a, b, OperDivision});
+  std::erase_if(lignes, [](const TEtape& e) {
+    const std::int64_t grand = e.Oper == OperMultiplication ? std::int64_t{e.Op1} * e.Op2 : std::int64_t{e.Op1} + e.Op2;
+    return grand > std::numeric_limits<longint>::max();
+  });
+  return lignes;
+}
+
+// Keeps `chaine` and every chain that goes on from it with one more unused
+// drawn number a line.
 void Prolonge(const TTirage& tirage, TSolution& chaine, std::array<bool, NbNombres + 1>& pris,
               std::vector<Enchainement>& resultats) {
   const int k = chaine.NbEtapes;
   const longint dernier = chaine.Resultats[k];
   resultats.push_back({dernier, {chaine, EffortSolution(chaine, dernier)}});
   if (k == NombreDeLignesSimples) return;
-  for (int i = 1; i <= NbNombres; ++i) {
-    const longint n = tirage.Nombres[i];
-    if (pris[static_cast<std::size_t>(i)] || n < 1) continue;
-    const longint a = std::max(dernier, n);
-    const longint b = std::min(dernier, n);
-    for (const longint oper : {OperAddition, OperSoustraction, OperMultiplication, OperDivision}) {
-      if ((oper == OperSoustraction && a == b) || (oper == OperDivision && a % b != 0)) continue;
-      if ((oper == OperMultiplication || oper == OperDivision) && b == 1) continue;  // changes nothing
+  for (std::size_t i = 1; i <= NbNombres; ++i) {
+    if (pris[i]) continue;
+    pris[i] = true;
+    for (const TEtape& ligne : LignesPermises(dernier, tirage.Nombres[i])) {
       chaine.NbEtapes = static_cast<word>(k + 1);
-      chaine.Etapes[k + 1] = {a, b, oper};
-      chaine.Resultats[k + 1] = Calcule(chaine.Etapes[k + 1]);
-      pris[static_cast<std::size_t>(i)] = true;
+      chaine.Etapes[k + 1] = ligne;
+      chaine.Resultats[k + 1] = Calcule(ligne);
       Prolonge(tirage, chaine, pris, resultats);
-      pris[static_cast<std::size_t>(i)] = false;
     }
+    pris[i] = false;
   }
   chaine.NbEtapes = static_cast<word>(k);
 }
@@ -41,22 +59,17 @@ void Prolonge(const TTirage& tirage, TSolution& chaine, std::array<bool, NbNombr
 std::vector<Enchainement> Enchaine(const TTirage& tirage) {
   std::vector<Enchainement> resultats;
   std::array<bool, NbNombres + 1> pris{};
-  for (int i = 1; i <= NbNombres; ++i) {
-    for (int j = i + 1; j <= NbNombres; ++j) {
-      const longint a = std::max(tirage.Nombres[i], tirage.Nombres[j]);
-      const longint b = std::min(tirage.Nombres[i], tirage.Nombres[j]);
-      if (b < 1) continue;
-      for (const longint oper : {OperAddition, OperSoustraction, OperMultiplication, OperDivision}) {
-        if ((oper == OperSoustraction && a == b) || (oper == OperDivision && a % b != 0)) continue;
-        if ((oper == OperMultiplication || oper == OperDivision) && b == 1) continue;
+  for (std::size_t i = 1; i <= NbNombres; ++i) {
+    for (std::size_t j = i + 1; j <= NbNombres; ++j) {
+      pris[i] = pris[j] = true;
+      for (const TEtape& ligne : LignesPermises(tirage.Nombres[i], tirage.Nombres[j])) {
         TSolution chaine;
         chaine.NbEtapes = 1;
-        chaine.Etapes[1] = {a, b, oper};
-        chaine.Resultats[1] = Calcule(chaine.Etapes[1]);
-        pris[static_cast<std::size_t>(i)] = pris[static_cast<std::size_t>(j)] = true;
+        chaine.Etapes[1] = ligne;
+        chaine.Resultats[1] = Calcule(ligne);
         Prolonge(tirage, chaine, pris, resultats);
-        pris[static_cast<std::size_t>(i)] = pris[static_cast<std::size_t>(j)] = false;
       }
+      pris[i] = pris[j] = false;
     }
   }
   std::stable_sort(resultats.begin(), resultats.end(),

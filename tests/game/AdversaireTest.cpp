@@ -104,7 +104,13 @@ TEST(Adversaire, AnswersTheSameDrawStrengthAndSeedTheSameWayWhateverWasAskedBefo
 }
 
 TEST(Adversaire, ItsLinesAreValidOnTheBoardReachItsNumberAndComeWithinTheTime) {
-  const std::vector<TTirage> tirages = TiragesStandard(40, 99);
+  std::vector<TTirage> tirages = TiragesStandard(40, 99);
+  // Large numbers whose chains would leave the game's 32-bit numbers, a
+  // draw with a 0 (from a file), and one with a single usable number.
+  tirages.push_back(Tirage({999, 998, 997, 996, 995, 994}, 9973));
+  tirages.push_back(Tirage({999, 999, 999, 999, 999, 999}, 1));
+  tirages.push_back(Tirage({0, 7, 3, 100, 8, 9}, 731));
+  tirages.push_back(Tirage({0, 0, 0, 0, 0, 5}, 5));
   for (std::size_t i = 0; i < tirages.size(); ++i) {
     TirageCherche cherche(tirages[i]);
     SolutionsVoisines solutions(cherche.solveur);
