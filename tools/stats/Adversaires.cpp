@@ -109,7 +109,7 @@ void EcritAdversaires(const BilanAdversaires& bilan, bool json, std::ostream& so
     for (int force = ForceMin; force <= ForceMax; ++force) {
       const Ligne l = LigneDe(bilan, force);
       std::snprintf(texte, sizeof texte,
-                    "{\"force\":%d,\"nom\":\"%.*s\",\"exacts\":%.2f,\"secondesMedianes\":%.1f,"
+                    "{\"force\":%d,\"nom\":\"%.*s\",\"partExacte\":%.2f,\"secondesMedianes\":%.1f,"
                     "\"ecartMoyen\":%.2f,\"plusLongExact\":%.1f,\"atteignablesManques\":%lld}",
                     force, static_cast<int>(l.nom.size()), l.nom.data(), l.partExacte, l.mediane, l.ecartMoyen,
                     l.plusLongExact, l.atteignablesManques);
