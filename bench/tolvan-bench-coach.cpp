@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "Mesures.h"
 #include "engine/Difficulte.h"
 #include "game/Coach.h"
 #include "game/SplitMix64.h"
@@ -20,28 +21,9 @@
 namespace {
 
 using namespace tolvan;
+using bench::Ecrit;
+using bench::Micros;
 using Horloge = std::chrono::steady_clock;
-
-void Ecrit(const char* nom, std::vector<double> us) {
-  std::sort(us.begin(), us.end());
-  double total = 0;
-  for (double u : us) total += u;
-  std::printf("%-8s n=%zu mean_us=%.0f median_us=%.0f p99_us=%.0f max_us=%.0f\n", nom, us.size(),
-              total / static_cast<double>(us.size()), us[us.size() / 2], us[us.size() * 99 / 100], us.back());
-}
-
-// The best of three runs: what the position costs, not what the machine
-// was doing meanwhile.
-template <class Corps>
-double Micros(Corps&& corps) {
-  double meilleur = 1e18;
-  for (int fois = 0; fois < 3; ++fois) {
-    const auto debut = Horloge::now();
-    corps();
-    meilleur = std::min(meilleur, std::chrono::duration<double, std::micro>(Horloge::now() - debut).count());
-  }
-  return meilleur;
-}
 
 // Plays up to `lignes` random lines that the board accepts.
 std::vector<longint> Joue(std::vector<longint> nombres, int lignes, SplitMix64& hasard) {

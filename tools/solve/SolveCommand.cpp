@@ -1,6 +1,7 @@
 #include "solve/SolveCommand.h"
 
 #include "solve/CommandesClub.h"
+#include "solve/AdversaireCommand.h"
 
 #include <algorithm>
 #include <charconv>
@@ -23,7 +24,8 @@ namespace {
 constexpr const char* Usage =
     "usage : tolvan-solve [--series] [--all] [--json] N1 N2 N3 N4 N5 N6 RESULTAT\n"
     "        tolvan-solve --file TIRAGES.tir [--series] [--json]\n"
-    "        tolvan-solve --jour [AAAA-MM-JJ] [--all] [--json]";
+    "        tolvan-solve --jour [AAAA-MM-JJ] [--all] [--json]\n"
+    "        tolvan-solve --adversaire FORCE [--graine N] [--temps S] [--json] N1 N2 N3 N4 N5 N6 RESULTAT";
 
 // The date on this machine's clock, in local time.
 Date Aujourdhui() {
@@ -343,6 +345,7 @@ int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie
     return 0;
   }
   if (const std::optional<int> issue = ExecuteClub(arguments, sortie, erreurs)) return *issue;
+  if (DemandeAdversaire(arguments)) return ExecuteAdversaire(arguments, sortie, erreurs);
   std::string erreur;
   const std::optional<Demande> demande = LitArguments(arguments, erreur);
   if (!demande) {

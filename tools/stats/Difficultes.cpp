@@ -12,9 +12,7 @@
 
 namespace tolvan::stats {
 
-Repartition CalculeDifficultes(int nombre, std::uint64_t graine, int fils,
-                               const std::function<void(int, int)>& progres) {
-  // Dealt first, in order, so that the threads only share the searching.
+std::vector<TTirage> TiragesAuHasard(int nombre, std::uint64_t graine) {
   std::vector<TTirage> tirages(static_cast<std::size_t>(std::max(0, nombre)));
   SplitMix64 hasard(graine);
   const Hasard entre = [&hasard](int n) { return hasard.Entre(n); };
@@ -22,6 +20,13 @@ Repartition CalculeDifficultes(int nombre, std::uint64_t graine, int fils,
     TireSixNombres(tirage, entre);
     TireCible(tirage, entre);
   }
+  return tirages;
+}
+
+Repartition CalculeDifficultes(int nombre, std::uint64_t graine, int fils,
+                               const std::function<void(int, int)>& progres) {
+  // Dealt first, in order, so that the threads only share the searching.
+  const std::vector<TTirage> tirages = TiragesAuHasard(nombre, graine);
   Repartition repartition;
   std::mutex verrou;
   std::atomic<int> suivant{0};

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <vector>
 
 #include "engine/Difficulte.h"
 
@@ -15,6 +16,10 @@ namespace tolvan::stats {
 // What `tolvan-stats --difficulte` deals: 100,000 draws from the seed 2026.
 inline constexpr int TiragesDifficulte = 100000;
 inline constexpr std::uint64_t GraineDifficulte = 2026;
+
+// `nombre` draws from `graine`, each dealt as the game deals a random
+// standard draw.
+std::vector<TTirage> TiragesAuHasard(int nombre, std::uint64_t graine);
 
 struct Repartition {
   std::array<long long, DifficulteMax + 1> parMarque{};  // index 1 to 5

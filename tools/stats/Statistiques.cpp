@@ -1,5 +1,6 @@
 #include "Statistiques.h"
 
+#include "Adversaires.h"
 #include "Difficultes.h"
 
 #include <algorithm>
@@ -231,6 +232,7 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
                  bool progresVisible) {
   bool json = false;
   bool difficultes = false;
+  bool adversaires = false;
   std::vector<longint> nombres;
   for (const std::string& argument : arguments) {
     if (argument == "--json") {
@@ -241,10 +243,15 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
       difficultes = true;
       continue;
     }
+    if (argument == "--adversaires") {
+      adversaires = true;
+      continue;
+    }
     const std::optional<longint> valeur = LitEntier(argument);
     if (!valeur || *valeur < 1 || *valeur > 999) {
       erreurs << "usage : tolvan-stats [--json] [N1 N2 N3 N4 N5 N6]   (nombres de 1 à 999)\n"
-                 "        tolvan-stats [--json] --difficulte\n";
+                 "        tolvan-stats [--json] --difficulte\n"
+                 "        tolvan-stats [--json] --adversaires\n";
       return 2;
     }
     nombres.push_back(*valeur);
@@ -276,6 +283,17 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
   const auto progres = [&](int fait, int total) {
     if (progresVisible) erreurs << "\r" << (100 * fait / total) << " %" << std::flush;
   };
+  if (adversaires) {
+    if (!nombres.empty() || difficultes) {
+      erreurs << "tolvan-stats : --adversaires ne prend ni tirage ni --difficulte\n";
+      return 2;
+    }
+    const BilanAdversaires bilan =
+        CalculeAdversaires(TiragesAdversaires, GraineAdversaires, SecondesDuelParDefaut, fils, progres);
+    if (progresVisible) erreurs << "\r     \r" << std::flush;
+    EcritAdversaires(bilan, json, sortie);
+    return 0;
+  }
   if (difficultes) {
     if (!nombres.empty()) {
       erreurs << "tolvan-stats : --difficulte ne prend pas de tirage\n";

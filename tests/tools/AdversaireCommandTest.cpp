@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+#include "solve/SolveCommand.h"
+
+namespace tolvan::solve {
+namespace {
+
+struct Issue {
+  int code;
+  std::string sortie;
+  std::string erreurs;
+};
+
+Issue Lance(std::vector<std::string> arguments) {
+  std::ostringstream sortie;
+  std::ostringstream erreurs;
+  const int code = ExecuteSolve(arguments, sortie, erreurs);
+  return {code, sortie.str(), erreurs.str()};
+}
+
+std::vector<std::string> Avec(std::vector<std::string> options) {
+  for (const char* n : {"75", "25", "3", "7", "8", "2", "812"}) options.push_back(n);
+  return options;
+}
+
+TEST(AdversaireCommand, RefusesABadStrengthTimeSeedOrDrawWithCodeTwo) {
+  const std::vector<std::vector<std::string>> mauvais = {
+      Avec({"--adversaire", "0"}),
+      Avec({"--adversaire", "6"}),
+      Avec({"--adversaire", "trois"}),
+      Avec({"--adversaire"}),
+      Avec({"--adversaire", "3", "--temps", "-1"}),
+      Avec({"--adversaire", "3", "--temps", "nan"}),
+      Avec({"--adversaire", "3", "--temps", "inf"}),
+      Avec({"--adversaire", "3", "--temps", "12s"}),
+      Avec({"--adversaire", "3", "--graine", "-4"}),
+      Avec({"--adversaire", "3", "--graine", "0x10"}),
+      Avec({"--adversaire", "3", "--graine", "99999999999999999999"}),
+      Avec({"--adversaire", "3", "--series"}),
+      Avec({"--adversaire", "3", "--all"}),
+      {"--adversaire", "3", "1", "2", "3", "4", "5", "6"},
+      {"--adversaire", "3", "--graine"},
+      {"--adversaire", "3", "--jour", "2026-05-01"},
+  };
+  for (const auto& arguments : mauvais) {
+    const Issue issue = Lance(arguments);
+    std::string ligne;
+    for (const auto& a : arguments) ligne += a + ' ';
+    EXPECT_EQ(issue.code, 2) << ligne;
+    EXPECT_TRUE(issue.sortie.empty()) << ligne;
+    EXPECT_TRUE(issue.erreurs.starts_with("tolvan-solve : ")) << ligne;
+  }
+}
+
+TEST(AdversaireCommand, AnswersInOneJsonObjectTheSameEveryRun) {
+  const Issue premiere = Lance(Avec({"--adversaire", "3", "--graine", "42", "--json"}));
+  ASSERT_EQ(premiere.code, 0) << premiere.erreurs;
+  EXPECT_EQ(Lance(Avec({"--json", "--graine", "42", "--adversaire", "3"})).sortie, premiere.sortie);
+  const std::regex forme(
+      R"(\{"Force":3,"Nom":"Joueur de club","Annonce":(\d+),"Exact":(true|false),"Secondes":(\d+\.\d),"Lignes":\[("\d+[-+x/]\d+=\d+"(,"\d+[-+x/]\d+=\d+")*)?\]\}\n)");
+  std::smatch parties;
+  ASSERT_TRUE(std::regex_match(premiere.sortie, parties, forme)) << premiere.sortie;
+  EXPECT_EQ(parties[2] == "true", parties[1] == "812");
+  EXPECT_LE(std::stod(parties[3]), 40.0);  // the duel's clock unless told otherwise
+
+  // No time at all: nothing to announce.
+  EXPECT_EQ(Lance(Avec({"--adversaire", "5", "--temps", "0", "--json"})).sortie,
+            "{\"Force\":5,\"Nom\":\"Champion\",\"Annonce\":0,\"Exact\":false,\"Secondes\":0.0,\"Lignes\":[]}\n");
+  // In words, the champion finds this one.
+  const Issue texte = Lance(Avec({"--adversaire", "5"}));
+  EXPECT_NE(texte.sortie.find("Champion (force 5)"), std::string::npos) << texte.sortie;
+  EXPECT_NE(texte.sortie.find("Annonce 812 (le compte est bon)"), std::string::npos) << texte.sortie;
+}
+
+}  // namespace
+}  // namespace tolvan::solve
