@@ -2,7 +2,7 @@
 // every finished game goes into.
 #include "FichierTexte.h"
 #include "Jeu.h"
-#include "OperationFichier.h"
+#include "MessagesHistorique.h"
 #include "engine/Difficulte.h"
 #include "game/DureesTemps.h"
 #include "game/LigneDePartage.h"
@@ -97,23 +97,9 @@ void Jeu::EnregistrePartie(bool trouve, int secondes, int points) {
 }
 
 void Jeu::OuvreHistorique() {
-  const Historique::Ouverture ouverture = historique_.Ouvre(services_.FichierHistorique());
-  switch (ouverture.etat) {
-    case Historique::Ouverture::Ouvert: return;
-    case Historique::Ouverture::MisDeCote:
-      services_.Message(TypeMessage::Avertissement,
-                        QStringLiteral("L'historique des parties était endommagé (%1).\rIl a été mis de côté sous le "
-                                       "nom « %2 » et un nouvel historique commence.")
-                            .arg(ouverture.detail, ouverture.misDeCote),
-                        BoutonsMessage::Ok);
-      return;
-    case Historique::Ouverture::Impossible:
-      services_.Message(TypeMessage::Erreur,
-                        QStringLiteral("L'historique des parties (%1) ne peut pas être ouvert : %2\r"
-                                       "Le jeu continue sans enregistrer les parties.")
-                            .arg(historique_.Chemin(), ouverture.detail),
-                        BoutonsMessage::Ok);
-      return;
+  const QString chemin = services_.FichierHistorique();
+  if (const auto avis = AvisOuverture(historique_.Ouvre(chemin), chemin)) {
+    services_.Message(avis->type, avis->texte, BoutonsMessage::Ok);
   }
 }
 
@@ -122,9 +108,7 @@ BilanParties Jeu::BilanDesParties() const { return historique_.Bilan(services_.M
 void Jeu::ExporteHistorique() {
   const std::optional<QString> chemin = services_.FichierASauver(SDcsv);
   if (!chemin) return;
-  const QStringList lignes = historique_.LignesCsv();
-  AvecReessai(QuestionReessai(textes_.MsgErreurOuverture, textes_), services_, textes_,
-              [&] { return IssueEcriture(EcritFichierTexte(*chemin, lignes)); });
+  ExporteParties(historique_, *chemin, services_, textes_);
 }
 
 }  // namespace tolvan

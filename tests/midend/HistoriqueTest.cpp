@@ -48,6 +48,7 @@ TEST(Historique, AGameIsRecordedWholeAndReadBackByTwoWindowsAtOnce) {
   jour.resultat = 999;
   jour.indices = 2;
   jour.points = 0;
+  jour.solutionsVues = true;
   PartieJouee competition = Partie(A(Aujourdhui, 21, 5), ModePartie::Competition, true, 12, 4);
   competition.points = 58;
   // Each window writes while the other holds the file open.
@@ -66,9 +67,9 @@ TEST(Historique, AGameIsRecordedWholeAndReadBackByTwoWindowsAtOnce) {
   // The CSV lines: a title, then every game oldest first, as stored.
   const QStringList csv = premiere.LignesCsv();
   ASSERT_EQ(csv.size(), 4);
-  EXPECT_EQ(csv[0], "fin;mode;nombres;resultat;trouve;secondes;lignes;indices;points;difficulte;rejouee;jour");
-  EXPECT_EQ(csv[1], "2026-12-07T20:00:00+01:00;jour;1 1 10 9 100 75;999;1;100;2;2;0;3;0;2026-12-07");
-  EXPECT_EQ(csv[2], "2026-12-07T21:05:00+01:00;compétition;25 50 75 100 3 6;303;1;12;2;0;58;4;0;");
+  EXPECT_EQ(csv[0], "fin;mode;nombres;resultat;trouve;secondes;lignes;indices;points;difficulte;rejouee;jour;solutions_vues");
+  EXPECT_EQ(csv[1], "2026-12-07T20:00:00+01:00;jour;1 1 10 9 100 75;999;1;100;2;2;0;3;0;2026-12-07;1");
+  EXPECT_EQ(csv[2], "2026-12-07T21:05:00+01:00;compétition;25 50 75 100 3 6;303;1;12;2;0;58;4;0;;0");
 }
 
 TEST(Historique, StatisticsOfAMadeUpMonth) {
