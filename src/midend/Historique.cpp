@@ -39,6 +39,10 @@ const QStringList Colonnes = {QStringLiteral("fin"),     QStringLiteral("mode"),
                               QStringLiteral("difficulte"), QStringLiteral("rejouee"), QStringLiteral("jour"),
                               QStringLiteral("solutions_vues")};
 
+// The columns that hold text; the others hold numbers, 0 when missing.
+const QStringList Textuelles = {QStringLiteral("fin"), QStringLiteral("mode"), QStringLiteral("nombres"),
+                                QStringLiteral("jour")};
+
 // SQLite's primary result codes this store tells apart.
 enum CodeSQLite {
   Occupe = 5,
@@ -309,7 +313,7 @@ QStringList Historique::LitColonnes() {
   for (const QString& colonne : Colonnes) {
     const bool presente = presentes.contains(colonne, Qt::CaseInsensitive);
     (presente ? colonnesPresentes_ : manquantes).append(colonne);
-    selection.append(presente ? colonne : QStringLiteral("NULL AS %1").arg(colonne));
+    selection.append(presente ? colonne : QStringLiteral("%1 AS %2").arg(Textuelles.contains(colonne) ? "NULL" : "0", colonne));
   }
   source_ = manquantes.isEmpty() ? QStringLiteral("parties")
                                  : QStringLiteral("(SELECT id, %1 FROM parties)").arg(selection.join(QStringLiteral(", ")));
