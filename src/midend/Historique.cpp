@@ -202,7 +202,10 @@ Historique::Ouverture Historique::Ouvre(const QString& chemin) {
   if (echec && echec->endommage) {
     ouverture.detail = echec->detail;
     FermeConnexion();
-    echec = MetDeCote(ouverture) ? PrepareEnAttendant(acces = Acces::Ecriture) : echec;
+    if (MetDeCote(ouverture)) {
+      acces = Acces::Ecriture;
+      echec = PrepareEnAttendant(acces);
+    }
   }
   if (echec) {
     FermeConnexion();

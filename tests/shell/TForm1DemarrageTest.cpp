@@ -374,7 +374,7 @@ TEST(Demarrage, HelpOpensTheHelpFileOfTheProgramDirectory) {
 
 TEST(Demarrage, F1OpensTheHelpFromAnywhereInTheWindow) {
   FenetreActive f;
-  for (const char* nom : {"TSjeu", "TSoptions", "TStirages"}) {
+  for (const char* nom : {"TSjeu", "TSoption", "TStirage"}) {
     f.MontrePage(nom);
     // The first control of the page that takes the keyboard.
     for (QWidget* controle : f.Page(nom)->findChildren<QWidget*>()) {

@@ -9,15 +9,22 @@ namespace {
 std::size_t SequenceUtf8(std::string_view texte, char32_t& point) {
   const auto octet = [&texte](std::size_t i) { return static_cast<unsigned char>(texte[i]); };
   const unsigned char tete = octet(0);
-  std::size_t longueur = 0;
   if (tete < 0x80) {
     point = tete;
     return 1;
   }
-  if (tete >= 0xC2 && tete <= 0xDF) longueur = 2, point = tete & 0x1F;
-  else if (tete >= 0xE0 && tete <= 0xEF) longueur = 3, point = tete & 0x0F;
-  else if (tete >= 0xF0 && tete <= 0xF4) longueur = 4, point = tete & 0x07;
-  else return 0;
+  // The lead byte gives the length and the top bits of the code point.
+  std::size_t longueur = 0;
+  if (tete >= 0xC2 && tete <= 0xDF) {
+    longueur = 2;
+  } else if (tete >= 0xE0 && tete <= 0xEF) {
+    longueur = 3;
+  } else if (tete >= 0xF0 && tete <= 0xF4) {
+    longueur = 4;
+  } else {
+    return 0;
+  }
+  point = tete & (0x7F >> longueur);
   if (texte.size() < longueur) return 0;
   for (std::size_t i = 1; i < longueur; ++i) {
     if ((octet(i) & 0xC0) != 0x80) return 0;
