@@ -87,12 +87,12 @@ void Jeu::EnregistrePartie(bool trouve, int secondes, int points) {
   }
   if (!historique_.EstOuvert()) return;
   QString erreur;
-  if (historique_.Enregistre(partie, &erreur)) return;
-  // Said once: the games that follow are not recorded either.
-  historique_.Ferme();
+  historique_.Enregistre(partie, &erreur);
+  // Said once while games wait (a read-only file was said at its opening).
+  if (erreur.isEmpty() || historique_.EnAttente() != 1 || historique_.EnLectureSeule()) return;
   services_.Message(TypeMessage::Erreur,
                     QStringLiteral("La partie n'a pas pu être enregistrée dans l'historique : %1\r"
-                                   "Le jeu continue sans enregistrer les parties.").arg(erreur),
+                                   "Elle est gardée et sera enregistrée à la fin d'une prochaine partie.").arg(erreur),
                     BoutonsMessage::Ok);
 }
 
