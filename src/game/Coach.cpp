@@ -1,8 +1,8 @@
 #include "Coach.h"
 
 #include <algorithm>
+#include <cstdlib>
 
-#include "engine/Atteignables.h"
 #include "engine/SolutionText.h"
 
 namespace tolvan {
@@ -13,14 +13,22 @@ std::string Nombre(longint n) { return std::to_string(n); }
 
 std::string Pluriel(int n, const std::string& mot) { return Nombre(n) + ' ' + mot + (n > 1 ? "s" : ""); }
 
-// The nearest reachable number, the smaller of two as near; the target
-// itself when nothing is reachable.
-longint Visee(const Atteignables& atteignables, longint cible) {
-  const std::int64_t ecart = atteignables.Ecart(cible);
-  if (ecart <= 0) return cible;
-  if (cible - ecart >= 1 && atteignables.Atteint(cible - ecart)) return static_cast<longint>(cible - ecart);
-  return static_cast<longint>(cible + ecart);
+std::int64_t Distance(longint nombre, longint cible) { return std::llabs(std::int64_t{nombre} - cible); }
+
+// The number in play nearest the target, the larger of two as near.
+longint NombreLePlusProche(const std::vector<longint>& nombres, longint cible) {
+  longint meilleur = nombres.front();
+  for (const longint n : nombres) {
+    const std::int64_t ecart = Distance(n, cible), ecartMeilleur = Distance(meilleur, cible);
+    if (ecart < ecartMeilleur || (ecart == ecartMeilleur && n > meilleur)) meilleur = n;
+  }
+  return meilleur;
 }
+
+// "Pas possible d'ici : au mieux 330", the start of every step out of reach.
+std::string AuMieux(const Position& position) { return "Pas possible d'ici : au mieux " + Nombre(position.visee); }
+
+std::string Facons(int n) { return n == 1 ? "d'une seule façon" : "de " + Nombre(n) + " façons"; }
 
 }  // namespace
 
@@ -34,31 +42,39 @@ std::vector<longint> NombresEnJeu(const TableauNoir& tableau) {
 
 Position AnalysePosition(Solveur& solveur, const std::vector<longint>& nombres, longint cible) {
   Position position;
-  TTirage tirage;
-  for (std::size_t i = 0; i < nombres.size() && i < NbNombres; ++i) tirage.Nombres[static_cast<int>(i) + 1] = nombres[i];
+  if (nombres.empty()) return position;
+  position.atteignable = true;
   // A number already on the board is reached without a line.
   if (std::find(nombres.begin(), nombres.end(), cible) != nombres.end()) {
-    position.exacte = position.atteignable = true;
+    position.exacte = true;
     position.visee = cible;
     position.nbSolutions = 1;
     return position;
   }
-  // Its tables are large: made once for every position analysed.
-  static thread_local Atteignables atteignables;
-  atteignables.Calcule(nombres);
-  const std::int64_t ecart = atteignables.Ecart(cible);
-  position.exacte = ecart == 0;
-  position.atteignable = ecart >= 0;
-  position.visee = position.exacte ? cible : Visee(atteignables, cible);
-  if (!position.atteignable) return position;
-  tirage.Resultat = position.visee;
+  // The solver's own search decides, so that the coach names the nearest
+  // number the solutions panel shows: out of reach, it falls back on it.
+  TTirage tirage;
+  for (std::size_t i = 0; i < nombres.size() && i < NbNombres; ++i) tirage.Nombres[static_cast<int>(i) + 1] = nombres[i];
+  tirage.Resultat = cible;
   solveur.ChangeTirage(tirage);
   solveur.ChercheSol(solveur.IndiceSimple);
-  if (solveur.NbSolutions == 0) return position;
-  position.nbSolutions = solveur.NbSolutions;
-  position.lignesMin = solveur.NbEtapesMin;
-  const TSolution& simple = solveur.Solutions[solveur.IndiceSimple];
-  for (int k = 1; k <= simple.NbEtapes; ++k) position.simple.push_back(TexteEtape(simple.Etapes[k]));
+  // Lines reach nothing from a single number; nor, rarely, as near as one
+  // already in play: then that number is the best, with no line to write.
+  const longint enJeu = NombreLePlusProche(nombres, cible);
+  if (solveur.NbSolutions > 0) {
+    const TSolution& simple = solveur.Solutions[solveur.IndiceSimple];
+    const longint atteint = simple.Resultats[simple.NbEtapes];
+    if (!solveur.SolutionApprochee || Distance(atteint, cible) <= Distance(enJeu, cible)) {
+      position.exacte = !solveur.SolutionApprochee;
+      position.visee = atteint;
+      position.nbSolutions = solveur.NbSolutions;
+      position.lignesMin = solveur.NbEtapesMin;
+      for (int k = 1; k <= simple.NbEtapes; ++k) position.simple.push_back(TexteEtape(simple.Etapes[k]));
+      return position;
+    }
+  }
+  position.visee = enJeu;
+  position.nbSolutions = 1;
   return position;
 }
 
@@ -85,16 +101,30 @@ std::string PhraseTempsEcoule(const Position& depart) {
   return phrase;
 }
 
+int NbEchelons(const Position& position) {
+  if (!position.atteignable || position.lignesMin == 0) return 1;
+  // With one line to write, its first line is all of it.
+  return position.simple.size() <= 1 ? 4 : 5;
+}
+
 std::string PhraseIndice(int echelon, const Position& position) {
-  switch (echelon) {
-    case 1:
-      return position.exacte ? "Le compte est possible d'ici."
-                             : "Le compte n'est pas possible d'ici : au mieux " + Nombre(position.visee) + ".";
-    case 2: return Pluriel(position.nbSolutions, "solution") + " d'ici.";
-    case 3: return "Encore " + Pluriel(position.lignesMin, "ligne") + " au moins.";
-    case 4: return position.simple.empty() ? std::string() : "Commence par : " + position.simple.front();
-    default: return Enchaine(position.simple);
+  const int dernier = NbEchelons(position);
+  echelon = std::clamp(echelon, 1, dernier);
+  if (!position.atteignable) return "Pas possible d'ici : plus aucun nombre en jeu.";
+  const std::string lignes = Enchaine(position.simple);
+  const std::string premiere = position.simple.empty() ? std::string() : position.simple.front();
+  if (position.exacte) {
+    if (echelon == 1) return "Le compte est possible d'ici.";
+    if (echelon == 2) return Pluriel(position.nbSolutions, "solution") + " d'ici.";
+    if (echelon == 3) return "Encore " + Pluriel(position.lignesMin, "ligne") + " au moins.";
+    return echelon < dernier ? "Commence par : " + premiere : lignes;
   }
+  if (position.lignesMin == 0) return AuMieux(position) + ", déjà en jeu.";
+  if (echelon == 1) return AuMieux(position) + ".";
+  if (echelon == 2) return AuMieux(position) + ", " + Facons(position.nbSolutions) + ".";
+  if (echelon == 3) return AuMieux(position) + ", en " + Pluriel(position.lignesMin, "ligne") + " au moins.";
+  const std::string pour = "Pas possible d'ici ; pour " + Nombre(position.visee);
+  return echelon < dernier ? pour + ", commence par : " + premiere : pour + " : " + lignes;
 }
 
 }  // namespace tolvan

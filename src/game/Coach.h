@@ -15,11 +15,14 @@ namespace tolvan {
 
 struct Position {
   bool exacte = false;   // the target itself can be reached
-  longint visee = 0;     // the target, or the nearest reachable number (the smaller of two as near)
-  int nbSolutions = 0;   // distinct solutions reaching `visee`
-  int lignesMin = 0;     // lines of the simplest of them
+  // The target, or the nearest number: the one the solver falls back on (as
+  // the solutions panel shows it), or a number already in play when none of
+  // its lines comes as near.
+  longint visee = 0;
+  int nbSolutions = 0;   // distinct solutions reaching `visee`; 1 for a number already in play
+  int lignesMin = 0;     // lines of the simplest of them; 0 for a number already in play
   std::vector<std::string> simple;  // its lines, such as "100x5=500"
-  bool atteignable = false;  // some number can be reached at all
+  bool atteignable = false;  // some number is in play at all
 };
 
 // The numbers in play on a board whose line in progress is empty.
@@ -38,7 +41,13 @@ std::string PhraseCoach(const Position& position);
 // of the draw as searched from its start.
 std::string PhraseVictoire(int lignes, int lignesMin);
 std::string PhraseTempsEcoule(const Position& depart);
-// Hint step 1 to 5 for the position.
+// How many steps the hints have for the position (1 to 5): no step says
+// nothing, none repeats the one before. A count of the hints used stops at
+// the last one.
+int NbEchelons(const Position& position);
+// Hint step `echelon` for the position, from 1 to NbEchelons; a step past
+// the last says the last one again. Out of reach, every step speaks of the
+// nearest number.
 std::string PhraseIndice(int echelon, const Position& position);
 
 }  // namespace tolvan

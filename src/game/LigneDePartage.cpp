@@ -26,11 +26,13 @@ std::string DureeLisible(int secondes) {
 
 std::string LigneDePartage(const ResultatDuJour& r) {
   std::string ligne = "Tolvan, tirage du " + DateEnToutesLettres(r.date) + (r.rejouee ? " (rejoué)" : "") + " : ";
+  const std::string solutions = "avec les solutions";
+  std::string aides = Compte(r.indices, "indice", r.solutionsVues ? solutions.c_str() : "sans indice");
+  if (r.solutionsVues && r.indices > 0) aides += ", " + solutions;
   if (r.trouve) {
-    ligne += "trouvé en " + DureeLisible(r.secondes) + ", " + Compte(r.lignes, "ligne", "0 ligne") + ", " +
-             Compte(r.indices, "indice", "sans indice");
+    ligne += "trouvé en " + DureeLisible(r.secondes) + ", " + Compte(r.lignes, "ligne", "0 ligne") + ", " + aides;
   } else {
-    ligne += "pas trouvé, " + Compte(r.indices, "indice", "sans indice");
+    ligne += "pas trouvé, " + aides;
   }
   return ligne + " (difficulté " + std::to_string(r.difficulte) + "/5)";
 }

@@ -17,10 +17,12 @@ struct ResultatDuJour {
   int indices = 0;
   int difficulte = 0;
   bool rejouee = false;  // not the day's first finished attempt
+  bool solutionsVues = false;  // "Voir les solutions" opened during the game
 };
 
 // "Tolvan, tirage du 7 décembre 2026 : trouvé en 1:42, 3 lignes, sans
-// indice (difficulté 3/5)".
+// indice (difficulté 3/5)"; seeing the solutions is help too: "trouvé en
+// 0:28, 2 lignes, avec les solutions", "2 indices, avec les solutions".
 std::string LigneDePartage(const ResultatDuJour& resultat);
 
 // "1:42", "12:05", "1:00:00".

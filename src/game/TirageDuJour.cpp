@@ -46,7 +46,8 @@ std::optional<Date> LitDate(std::string_view texte) {
   };
   if (texte.size() != 10 || texte[4] != '-' || texte[7] != '-') return std::nullopt;
   const auto annee = chiffres(0, 4), mois = chiffres(5, 2), jour = chiffres(8, 2);
-  if (!annee || !mois || !jour) return std::nullopt;
+  // The calendar has no year 0.
+  if (!annee || !mois || !jour || *annee == 0) return std::nullopt;
   const Date date{std::chrono::year(static_cast<int>(*annee)), std::chrono::month(*mois), std::chrono::day(*jour)};
   if (!date.ok()) return std::nullopt;
   return date;

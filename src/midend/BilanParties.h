@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <QDate>
+#include <QString>
 
 namespace tolvan {
 
@@ -33,6 +34,8 @@ struct BilanParties {
   SeriesDeJours series;
   std::vector<JourDeParties> derniersJours;  // the last 30 days, today last
   std::array<std::optional<double>, MarquesTrouvables> medianes;  // seconds, by mark 1 to 4
+  QString erreur;     // why the games on file could not be read; empty when they were
+  int enAttente = 0;  // games finished but not yet written, counted nowhere above
 };
 
 // Runs of consecutive days whose draw of the day was found at the first

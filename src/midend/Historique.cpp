@@ -1,7 +1,9 @@
 #include "Historique.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
+#include <thread>
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +11,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QVariant>
 
 namespace tolvan {
@@ -27,18 +30,57 @@ const std::array<QStringList, Historique::VersionSchema> Etapes = {
                 QStringLiteral("UPDATE parties SET jour = substr(fin, 1, 10) WHERE mode = 'jour'"),
                 QStringLiteral("CREATE INDEX parties_fin ON parties (fin)"),
                 QStringLiteral("CREATE INDEX parties_jour ON parties (mode, jour)")},
+    QStringList{QStringLiteral("ALTER TABLE parties ADD COLUMN solutions_vues INTEGER NOT NULL DEFAULT 0")},
 };
 
-const QString Colonnes = QStringLiteral("fin, mode, nombres, resultat, trouve, secondes, lignes, indices, points, "
-                                        "difficulte, rejouee, jour");
+const QStringList Colonnes = {QStringLiteral("fin"),     QStringLiteral("mode"),       QStringLiteral("nombres"),
+                              QStringLiteral("resultat"), QStringLiteral("trouve"),     QStringLiteral("secondes"),
+                              QStringLiteral("lignes"),   QStringLiteral("indices"),    QStringLiteral("points"),
+                              QStringLiteral("difficulte"), QStringLiteral("rejouee"), QStringLiteral("jour"),
+                              QStringLiteral("solutions_vues")};
 
-// Two windows may wait on each other's writes for this long.
-const QString AttenteVerrou = QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000");
+// The columns that hold text; the others hold numbers, 0 when missing.
+const QStringList Textuelles = {QStringLiteral("fin"), QStringLiteral("mode"), QStringLiteral("nombres"),
+                                QStringLiteral("jour")};
 
-// SQLite's "database disk image is malformed" and "file is not a database".
-bool Endommage(const QSqlError& erreur) {
-  const QString code = erreur.nativeErrorCode();
-  return code == QLatin1String("11") || code == QLatin1String("26");
+// SQLite's primary result codes this store tells apart.
+enum CodeSQLite {
+  Occupe = 5,
+  Verrouille = 6,
+  LectureSeuleSQLite = 8,
+  ErreurDisque = 10,
+  Corrompu = 11,
+  Plein = 13,
+  NonOuvrable = 14,
+  PasUneBase = 26
+};
+
+int Code(const QSqlError& erreur) { return erreur.nativeErrorCode().toInt() & 0xff; }
+
+bool Endommage(int code) { return code == Corrompu || code == PasUneBase; }
+
+// What SQLite's code means for the player, in French: its own messages are
+// English and say nothing a player can act on.
+QString RaisonSQLite(int code) {
+  switch (code) {
+    case Occupe:
+    case Verrouille: return QStringLiteral("le fichier est occupé par un autre programme");
+    case LectureSeuleSQLite: return QStringLiteral("lecture seule");
+    case ErreurDisque: return QStringLiteral("erreur de lecture ou d'écriture sur le disque");
+    case Corrompu: return QStringLiteral("le fichier est endommagé");
+    case Plein: return QStringLiteral("disque plein");
+    case NonOuvrable: return QStringLiteral("le fichier ne peut pas être ouvert");
+    case PasUneBase: return QStringLiteral("ce fichier n'est pas un historique de parties");
+    default: return QStringLiteral("erreur SQLite n° %1").arg(code);
+  }
+}
+
+QString Raison(const QSqlError& erreur) { return RaisonSQLite(Code(erreur)); }
+
+QString Liste(const QStringList& noms) {
+  QStringList cites;
+  for (const QString& nom : noms) cites.append(QStringLiteral("« %1 »").arg(nom));
+  return cites.join(QStringLiteral(", "));
 }
 
 QString TexteFin(const QDateTime& fin) {
@@ -75,7 +117,22 @@ PartieJouee PartieDeLaRangee(const QSqlQuery& q) {
   p.difficulte = q.value(9).toInt();
   p.rejouee = q.value(10).toInt() != 0;
   p.jour = QDate::fromString(q.value(11).toString(), Qt::ISODate);
+  p.solutionsVues = q.value(12).toInt() != 0;
   return p;
+}
+
+// The values of a game, in the order of Colonnes.
+QVariantList Valeurs(const PartieJouee& p) {
+  return {TexteFin(p.fin), TexteMode(p.mode), TexteNombres(p.nombres), p.resultat, int{p.trouve}, p.secondes, p.lignes,
+          p.indices, p.points, p.difficulte, int{p.rejouee},
+          p.jour.isValid() ? QVariant(p.jour.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)),
+          int{p.solutionsVues}};
+}
+
+QString LigneCsv(const QVariantList& valeurs) {
+  QStringList champs;
+  for (const QVariant& valeur : valeurs) champs.append(valeur.toString());
+  return champs.join(QLatin1Char(';'));
 }
 
 // Where a damaged file goes: beside it, named after the moment it was found.
@@ -106,7 +163,7 @@ ModePartie ModeDuTexte(const QString& texte) {
   return ModePartie::Entrainement;
 }
 
-Historique::Historique() {
+Historique::Historique(std::chrono::milliseconds attente) : attente_(attente) {
   static std::atomic<int> compteur{0};
   connexion_ = QStringLiteral("historique-%1").arg(++compteur);
 }
@@ -114,6 +171,11 @@ Historique::Historique() {
 Historique::~Historique() { Ferme(); }
 
 void Historique::Ferme() {
+  if (ouvert_) EcritEnAttente();
+  FermeConnexion();
+}
+
+void Historique::FermeConnexion() {
   ouvert_ = false;
   if (!QSqlDatabase::contains(connexion_)) return;
   QSqlDatabase::database(connexion_, false).close();
@@ -123,45 +185,94 @@ void Historique::Ferme() {
 Historique::Ouverture Historique::Ouvre(const QString& chemin) {
   Ferme();
   chemin_ = chemin;
+  lectureSeule_ = false;
   Ouverture ouverture;
-  std::optional<Echec> echec = Prepare();
+  const QFileInfo fichier(chemin_);
+  // A file that cannot be written is read as it is: SQLite would create its
+  // journals beside it as read-only as itself, and they would stop every
+  // later write even once the file is writable again.
+  Acces acces = fichier.exists() && !fichier.isWritable() ? Acces::Lecture : Acces::Ecriture;
+  std::optional<Echec> echec = PrepareEnAttendant(acces);
+  if (echec && acces == Acces::Ecriture && fichier.exists() &&
+      (echec->code == LectureSeuleSQLite || echec->code == NonOuvrable)) {
+    FermeConnexion();
+    acces = Acces::Lecture;
+    echec = PrepareEnAttendant(acces);
+  }
   if (echec && echec->endommage) {
     ouverture.detail = echec->detail;
-    Ferme();
-    echec = MetDeCote(ouverture) ? Prepare() : echec;
+    FermeConnexion();
+    if (MetDeCote(ouverture)) {
+      acces = Acces::Ecriture;
+      echec = PrepareEnAttendant(acces);
+    }
   }
   if (echec) {
-    Ferme();
+    FermeConnexion();
     ouverture.etat = Ouverture::Impossible;
     ouverture.detail = echec->detail;
     return ouverture;
   }
   ouvert_ = true;
+  lectureSeule_ = acces == Acces::Lecture;
+  const QStringList manquantes = LitColonnes();
+  if (lectureSeule_) {
+    ouverture.etat = Ouverture::LectureSeule;
+    ouverture.detail = QStringLiteral("lecture seule");
+  } else if (!manquantes.isEmpty() && ouverture.etat == Ouverture::Ouvert) {
+    ouverture.etat = Ouverture::Incomplet;
+    ouverture.detail = (manquantes.size() == 1 ? QStringLiteral("il manque à sa table des parties la colonne %1")
+                                               : QStringLiteral("il manque à sa table des parties les colonnes %1"))
+                           .arg(Liste(manquantes));
+  }
   return ouverture;
 }
 
-std::optional<Historique::Echec> Historique::Prepare() {
-  if (!QDir().mkpath(QFileInfo(chemin_).absolutePath())) {
-    return Echec{false, QStringLiteral("le dossier %1 ne peut pas être créé").arg(QFileInfo(chemin_).absolutePath())};
+std::optional<Historique::Echec> Historique::PrepareEnAttendant(Acces acces) {
+  // Two windows creating a new file together: the one that waits for the
+  // other's creation waits here, for as long as a write would.
+  const auto limite = std::chrono::steady_clock::now() + std::max(attente_, std::chrono::milliseconds(5000));
+  for (;;) {
+    std::optional<Echec> echec = Prepare(acces);
+    if (!echec || (echec->code != Occupe && echec->code != Verrouille) || std::chrono::steady_clock::now() > limite) {
+      return echec;
+    }
+    FermeConnexion();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+std::optional<Historique::Echec> Historique::Prepare(Acces acces) {
+  if (acces == Acces::Ecriture && !QDir().mkpath(QFileInfo(chemin_).absolutePath())) {
+    return Echec{false, 0, QStringLiteral("le dossier %1 ne peut pas être créé").arg(QFileInfo(chemin_).absolutePath())};
   }
   QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connexion_);
-  if (!base.isValid()) return Echec{false, QStringLiteral("le pilote SQLite de Qt est absent")};
-  base.setDatabaseName(chemin_);
-  base.setConnectOptions(AttenteVerrou);
-  if (!base.open()) return Echec{false, base.lastError().text()};
+  if (!base.isValid()) return Echec{false, 0, QStringLiteral("le pilote SQLite de Qt est absent")};
+  QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(attente_.count());
+  if (acces == Acces::Lecture) {
+    // Immutable: no lock and no journal file is made beside it.
+    base.setDatabaseName(QStringLiteral("%1?immutable=1").arg(QUrl::fromLocalFile(chemin_).toString(QUrl::FullyEncoded)));
+    options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+  } else {
+    base.setDatabaseName(chemin_);
+  }
+  base.setConnectOptions(options);
+  if (!base.open()) return Echec{false, Code(base.lastError()), Raison(base.lastError())};
+  const auto echec = [](const QSqlQuery& q) {
+    return Echec{Endommage(Code(q.lastError())), Code(q.lastError()), Raison(q.lastError())};
+  };
   // A file that is no database, or a damaged one, says so here.
   QSqlQuery verification(base);
-  if (!verification.exec(QStringLiteral("PRAGMA quick_check")) || !verification.next()) {
-    return Echec{Endommage(verification.lastError()), verification.lastError().text()};
-  }
+  if (!verification.exec(QStringLiteral("PRAGMA quick_check")) || !verification.next()) return echec(verification);
   if (const QString verdict = verification.value(0).toString(); verdict != QLatin1String("ok")) {
-    return Echec{true, verdict};
+    return Echec{true, Corrompu, RaisonSQLite(Corrompu)};
   }
+  if (acces == Acces::Lecture) return std::nullopt;
   // A game is written without waiting for the disk to flush: a crash of the
   // machine may lose the last games, never the file. Readers and a writer
   // do not block each other.
   for (const char* reglage : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = NORMAL"}) {
-    if (!verification.exec(QString::fromLatin1(reglage))) return Echec{Endommage(verification.lastError()), verification.lastError().text()};
+    if (!verification.exec(QString::fromLatin1(reglage))) return echec(verification);
   }
   return Migre();
 }
@@ -169,14 +280,14 @@ std::optional<Historique::Echec> Historique::Prepare() {
 std::optional<Historique::Echec> Historique::Migre() {
   QSqlDatabase base = QSqlDatabase::database(connexion_, false);
   QSqlQuery q(base);
+  const auto abandonne = [&q]() -> std::optional<Echec> {
+    const int code = Code(q.lastError());
+    q.exec(QStringLiteral("ROLLBACK"));
+    return Echec{Endommage(code), code, RaisonSQLite(code)};
+  };
   // The version is read under the write lock: two windows opening a new
   // file together create it once.
-  if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) return Echec{Endommage(q.lastError()), q.lastError().text()};
-  const auto abandonne = [&q]() -> std::optional<Echec> {
-    Echec echec{Endommage(q.lastError()), q.lastError().text()};
-    q.exec(QStringLiteral("ROLLBACK"));
-    return echec;
-  };
+  if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) return abandonne();
   if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) return abandonne();
   const int version = q.value(0).toInt();
   // A newer Tolvan's file is used as it is: its columns include these.
@@ -192,6 +303,26 @@ std::optional<Historique::Echec> Historique::Migre() {
   return std::nullopt;
 }
 
+QStringList Historique::LitColonnes() {
+  QSqlQuery q(QSqlDatabase::database(connexion_, false));
+  QStringList presentes;
+  if (q.exec(QStringLiteral("PRAGMA table_info(parties)"))) {
+    while (q.next()) presentes.append(q.value(1).toString());
+  }
+  // A table made by hand or by another program may lack some: they are read
+  // as empty rather than losing every row to one failed query.
+  QStringList manquantes, selection;
+  colonnesPresentes_.clear();
+  for (const QString& colonne : Colonnes) {
+    const bool presente = presentes.contains(colonne, Qt::CaseInsensitive);
+    (presente ? colonnesPresentes_ : manquantes).append(colonne);
+    selection.append(presente ? colonne : QStringLiteral("%1 AS %2").arg(Textuelles.contains(colonne) ? "NULL" : "0", colonne));
+  }
+  source_ = manquantes.isEmpty() ? QStringLiteral("parties")
+                                 : QStringLiteral("(SELECT id, %1 FROM parties)").arg(selection.join(QStringLiteral(", ")));
+  return manquantes;
+}
+
 bool Historique::MetDeCote(Ouverture& ouverture) {
   const QString nom = NomMisDeCote(chemin_);
   if (!QFile::rename(chemin_, nom)) return false;
@@ -204,23 +335,56 @@ bool Historique::MetDeCote(Ouverture& ouverture) {
   return true;
 }
 
-bool Historique::Enregistre(const PartieJouee& p, QString* erreur) {
+bool Historique::Enregistre(const PartieJouee& partie, QString* erreur) {
   if (!ouvert_) return false;
+  enAttente_.push_back(partie);
+  if (!EcritEnAttente() && erreur) *erreur = raisonEnAttente_;
+  return true;
+}
+
+void Historique::RouvreSiModifiable() {
+  if (!QFileInfo(chemin_).isWritable()) return;
+  FermeConnexion();
+  if (Prepare(Acces::Ecriture)) {
+    FermeConnexion();
+    Prepare(Acces::Lecture);
+  } else {
+    lectureSeule_ = false;
+    LitColonnes();
+  }
+  ouvert_ = true;
+}
+
+bool Historique::EcritEnAttente() {
+  if (!ouvert_) return enAttente_.empty();
+  if (lectureSeule_ && !enAttente_.empty()) RouvreSiModifiable();
+  if (lectureSeule_) {
+    if (!enAttente_.empty()) raisonEnAttente_ = RaisonSQLite(LectureSeuleSQLite);
+    return enAttente_.empty();
+  }
+  while (!enAttente_.empty()) {
+    if (!Insere(enAttente_.front())) return false;
+    enAttente_.pop_front();
+  }
+  raisonEnAttente_.clear();
+  return true;
+}
+
+bool Historique::Insere(const PartieJouee& p) {
   QSqlDatabase base = QSqlDatabase::database(connexion_, false);
-  QSqlQuery q(base);
-  const auto echoue = [&](const QSqlError& e) {
-    if (erreur) *erreur = e.text();
+  const auto echoue = [this](const QSqlError& e) {
+    raisonEnAttente_ = Raison(e);
     return false;
   };
   if (!base.transaction()) return echoue(base.lastError());
-  q.prepare(QStringLiteral("INSERT INTO parties (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(Colonnes));
-  for (const QVariant& valeur : {QVariant(TexteFin(p.fin)), QVariant(TexteMode(p.mode)), QVariant(TexteNombres(p.nombres)),
-                                 QVariant(p.resultat), QVariant(int{p.trouve}), QVariant(p.secondes), QVariant(p.lignes),
-                                 QVariant(p.indices), QVariant(p.points), QVariant(p.difficulte),
-                                 QVariant(int{p.rejouee}),
-                                 p.jour.isValid() ? QVariant(p.jour.toString(Qt::ISODate))
-                                                  : QVariant(QMetaType(QMetaType::QString))}) {
-    q.addBindValue(valeur);
+  QSqlQuery q(base);
+  QStringList marques;
+  for (int i = 0; i < colonnesPresentes_.size(); ++i) marques.append(QStringLiteral("?"));
+  q.prepare(QStringLiteral("INSERT INTO parties (%1) VALUES (%2)")
+                .arg(colonnesPresentes_.join(QStringLiteral(", ")), marques.join(QStringLiteral(", "))));
+  const QVariantList valeurs = Valeurs(p);
+  for (qsizetype c = 0; c < Colonnes.size(); ++c) {
+    if (colonnesPresentes_.contains(Colonnes[c])) q.addBindValue(valeurs[c]);
   }
   if (!q.exec()) {
     const QSqlError e = q.lastError();
@@ -236,42 +400,55 @@ bool Historique::Enregistre(const PartieJouee& p, QString* erreur) {
 }
 
 bool Historique::JourJoue(QDate jour) const {
+  for (const PartieJouee& p : enAttente_) {
+    if (p.mode == ModePartie::Jour && p.jour == jour) return true;
+  }
   if (!ouvert_) return false;
   QSqlQuery q(QSqlDatabase::database(connexion_, false));
-  q.prepare(QStringLiteral("SELECT 1 FROM parties WHERE mode = ? AND jour = ? LIMIT 1"));
+  q.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE mode = ? AND jour = ? LIMIT 1").arg(source_));
   q.addBindValue(TexteMode(ModePartie::Jour));
   q.addBindValue(jour.toString(Qt::ISODate));
   return q.exec() && q.next();
 }
 
-std::vector<PartieJouee> Historique::Dernieres(int nombre) const {
-  std::vector<PartieJouee> parties;
-  if (!ouvert_) return parties;
+std::vector<PartieJouee> Historique::Dernieres(int nombre, QString* erreur) const {
+  std::vector<PartieJouee> parties(enAttente_.rbegin(), enAttente_.rend());
+  if (static_cast<int>(parties.size()) > nombre) parties.resize(static_cast<std::size_t>(std::max(0, nombre)));
+  if (!ouvert_ || static_cast<int>(parties.size()) >= nombre) return parties;
   QSqlQuery q(QSqlDatabase::database(connexion_, false));
   q.setForwardOnly(true);
-  q.prepare(QStringLiteral("SELECT %1 FROM parties ORDER BY id DESC LIMIT ?").arg(Colonnes));
-  q.addBindValue(nombre);
-  if (!q.exec()) return parties;
+  q.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY id DESC LIMIT ?").arg(Colonnes.join(QStringLiteral(", ")), source_));
+  q.addBindValue(nombre - static_cast<int>(parties.size()));
+  if (!q.exec()) {
+    if (erreur) *erreur = Raison(q.lastError());
+    return parties;
+  }
   while (q.next()) parties.push_back(PartieDeLaRangee(q));
   return parties;
 }
 
 BilanParties Historique::Bilan(QDate aujourdhui) const {
   BilanParties bilan;
+  bilan.enAttente = EnAttente();
   const QDate debut = aujourdhui.addDays(1 - JoursRecents);
   for (int i = 0; i < JoursRecents; ++i) bilan.derniersJours.push_back({debut.addDays(i), 0, 0});
   if (!ouvert_) return bilan;
   QSqlQuery q(QSqlDatabase::database(connexion_, false));
   q.setForwardOnly(true);
-  if (q.exec(QStringLiteral("SELECT count(*), total(trouve) FROM parties")) && q.next()) {
+  // A query that fails says why, rather than counting nothing.
+  const auto lit = [&q, &bilan](bool reussie) {
+    if (!reussie && bilan.erreur.isEmpty()) bilan.erreur = Raison(q.lastError());
+    return reussie;
+  };
+  if (lit(q.exec(QStringLiteral("SELECT count(*), total(trouve) FROM %1").arg(source_))) && q.next()) {
     bilan.parties = q.value(0).toInt();
     bilan.trouvees = q.value(1).toInt();
   }
-  q.prepare(QStringLiteral("SELECT substr(fin, 1, 10), total(trouve), count(*) FROM parties "
-                           "WHERE fin >= ? AND fin < ? GROUP BY 1"));
+  q.prepare(QStringLiteral("SELECT substr(fin, 1, 10), total(trouve), count(*) FROM %1 "
+                           "WHERE fin >= ? AND fin < ? GROUP BY 1").arg(source_));
   q.addBindValue(debut.toString(Qt::ISODate));
   q.addBindValue(aujourdhui.addDays(1).toString(Qt::ISODate));
-  if (q.exec()) {
+  if (lit(q.exec())) {
     while (q.next()) {
       const qint64 i = debut.daysTo(QDate::fromString(q.value(0).toString(), Qt::ISODate));
       if (i < 0 || i >= JoursRecents) continue;
@@ -281,34 +458,39 @@ BilanParties Historique::Bilan(QDate aujourdhui) const {
     }
   }
   std::array<std::vector<int>, MarquesTrouvables> temps;
-  if (q.exec(QStringLiteral("SELECT difficulte, secondes FROM parties WHERE trouve = 1 AND difficulte BETWEEN 1 AND %1 "
-                            "ORDER BY difficulte, secondes").arg(MarquesTrouvables))) {
+  if (lit(q.exec(QStringLiteral("SELECT difficulte, secondes FROM %1 WHERE trouve = 1 AND difficulte BETWEEN 1 AND %2 "
+                                "ORDER BY difficulte, secondes").arg(source_).arg(MarquesTrouvables)))) {
     while (q.next()) temps[static_cast<std::size_t>(q.value(0).toInt() - 1)].push_back(q.value(1).toInt());
   }
   for (std::size_t m = 0; m < temps.size(); ++m) bilan.medianes[m] = Mediane(temps[m]);
   std::vector<std::pair<QDate, bool>> premiersEssais;
-  q.prepare(QStringLiteral("SELECT jour, max(trouve) FROM parties WHERE mode = ? AND rejouee = 0 AND jour IS NOT NULL "
-                           "GROUP BY jour ORDER BY jour"));
+  q.prepare(QStringLiteral("SELECT jour, max(trouve) FROM %1 WHERE mode = ? AND rejouee = 0 AND jour IS NOT NULL "
+                           "GROUP BY jour ORDER BY jour").arg(source_));
   q.addBindValue(TexteMode(ModePartie::Jour));
-  if (q.exec()) {
+  if (lit(q.exec())) {
     while (q.next()) premiersEssais.emplace_back(QDate::fromString(q.value(0).toString(), Qt::ISODate), q.value(1).toInt() != 0);
   }
   bilan.series = CompteSeries(premiersEssais, aujourdhui);
   return bilan;
 }
 
-QStringList Historique::LignesCsv() const {
-  QStringList lignes{QString(Colonnes).remove(QLatin1Char(' ')).replace(QLatin1Char(','), QLatin1Char(';'))};
-  if (!ouvert_) return lignes;
-  QSqlQuery q(QSqlDatabase::database(connexion_, false));
-  q.setForwardOnly(true);
-  if (!q.exec(QStringLiteral("SELECT %1 FROM parties ORDER BY id").arg(Colonnes))) return lignes;
-  const int nbColonnes = static_cast<int>(Colonnes.count(QLatin1Char(',')) + 1);
-  while (q.next()) {
-    QStringList champs;
-    for (int c = 0; c < nbColonnes; ++c) champs.append(q.value(c).toString());
-    lignes.append(champs.join(QLatin1Char(';')));
+QStringList Historique::LignesCsv(QString* erreur) const {
+  QStringList lignes{Colonnes.join(QLatin1Char(';'))};
+  if (ouvert_) {
+    QSqlQuery q(QSqlDatabase::database(connexion_, false));
+    q.setForwardOnly(true);
+    if (q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY id").arg(Colonnes.join(QStringLiteral(", ")), source_))) {
+      while (q.next()) {
+        QVariantList valeurs;
+        for (qsizetype c = 0; c < Colonnes.size(); ++c) valeurs.append(q.value(static_cast<int>(c)));
+        lignes.append(LigneCsv(valeurs));
+      }
+    } else if (erreur) {
+      *erreur = Raison(q.lastError());
+    }
   }
+  // The games not written yet are the player's all the same.
+  for (const PartieJouee& p : enAttente_) lignes.append(LigneCsv(Valeurs(p)));
   return lignes;
 }
 

@@ -6,9 +6,14 @@
 //
 // The schema carries its version (PRAGMA user_version) and is brought
 // forward step by step when an older one is opened. A file that is no
-// database, or a damaged one, is renamed aside, never deleted.
+// database, or a damaged one, is renamed aside, never deleted. A file that
+// cannot be written is read as it is, and nothing is created beside it.
+// A game that cannot be written now (the file locked past the wait, the
+// disk full, the file read-only) is kept and written at the next attempt.
 #pragma once
 
+#include <chrono>
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -23,55 +28,84 @@ namespace tolvan {
 class Historique {
  public:
   // Version 1: the games; version 2: the day of a draw of the day, and
-  // indexes for the last days and the runs of days.
-  static constexpr int VersionSchema = 2;
+  // indexes for the last days and the runs of days; version 3: whether the
+  // solutions were seen during the game.
+  static constexpr int VersionSchema = 3;
+  // How long a write waits for another window's: short, as the window
+  // waits with it; a game not written in that time is kept for later.
+  static constexpr std::chrono::milliseconds AttenteParDefaut{1000};
 
   struct Ouverture {
-    enum Etat { Ouvert, Impossible, MisDeCote };
+    enum Etat { Ouvert, Impossible, MisDeCote, LectureSeule, Incomplet };
     Etat etat = Ouvert;
-    QString detail;     // what went wrong, in SQLite's or Qt's words
+    QString detail;     // what went wrong, in French
     QString misDeCote;  // the damaged file's new path
   };
 
-  Historique();
+  explicit Historique(std::chrono::milliseconds attente = AttenteParDefaut);
   ~Historique();
   Historique(const Historique&) = delete;
   Historique& operator=(const Historique&) = delete;
 
   // Opens or creates the database and brings its schema to this version. A
-  // damaged one is renamed aside and a new one started in its place.
+  // damaged one is renamed aside and a new one started in its place; one
+  // that cannot be written is opened for reading only; one whose table
+  // lacks columns is read with those empty (`Incomplet` names them).
   Ouverture Ouvre(const QString& chemin);
+  // Tries the games still waiting once more, then closes.
   void Ferme();
   bool EstOuvert() const { return ouvert_; }
+  bool EnLectureSeule() const { return lectureSeule_; }
   const QString& Chemin() const { return chemin_; }
 
-  // One game, in a transaction of its own; false, with `erreur`, when it
-  // could not be written.
+  // Writes the games still waiting, then this one. False only when no
+  // history is open; a game that could not be written is kept (`erreur`
+  // then says why, as EnAttente and RaisonEnAttente do).
   bool Enregistre(const PartieJouee& partie, QString* erreur = nullptr);
+  // Writes the games still waiting; true when none is left.
+  bool EcritEnAttente();
+  int EnAttente() const { return static_cast<int>(enAttente_.size()); }
+  const QString& RaisonEnAttente() const { return raisonEnAttente_; }
 
   // A finished attempt at this date's draw of the day is recorded.
   bool JourJoue(QDate jour) const;
-  // At most `nombre` games, the latest first.
-  std::vector<PartieJouee> Dernieres(int nombre) const;
+  // At most `nombre` games, the latest first (those waiting first of all);
+  // `erreur` says why the file could not be read.
+  std::vector<PartieJouee> Dernieres(int nombre, QString* erreur = nullptr) const;
+  // The games on file; its `erreur` says why they could not be read.
   BilanParties Bilan(QDate aujourdhui) const;
   // Every game, oldest first, as lines of a CSV file with a title line
   // (fields separated by semicolons, as French spreadsheets read them).
-  QStringList LignesCsv() const;
+  QStringList LignesCsv(QString* erreur = nullptr) const;
 
  private:
   struct Echec {
     bool endommage = false;  // the file is there but no sound database
+    int code = 0;            // SQLite's primary result code
     QString detail;
   };
-  // Opens the connection and brings the schema up to date.
-  std::optional<Echec> Prepare();
+  enum class Acces { Ecriture, Lecture };
+  std::optional<Echec> Prepare(Acces acces);
+  // Prepare again while another window holds the file, within the wait.
+  std::optional<Echec> PrepareEnAttendant(Acces acces);
   std::optional<Echec> Migre();
-  // The damaged file renamed aside; false when it could not be.
+  // The columns the table lacks, read as empty; their names.
+  QStringList LitColonnes();
   bool MetDeCote(Ouverture& ouverture);
+  void FermeConnexion();
+  bool Insere(const PartieJouee& partie);
+  // After a read-only opening, the file made writable again.
+  void RouvreSiModifiable();
 
   QString connexion_;  // this store's own Qt SQL connection
   QString chemin_;
+  std::chrono::milliseconds attente_;
   bool ouvert_ = false;
+  bool lectureSeule_ = false;
+  QStringList colonnesPresentes_;  // those of the file, among this version's
+  QString source_;                 // the table, or a selection that fills the missing columns
+  std::deque<PartieJouee> enAttente_;
+  QString raisonEnAttente_;
 };
 
 }  // namespace tolvan

@@ -2,7 +2,7 @@
 // every finished game goes into.
 #include "FichierTexte.h"
 #include "Jeu.h"
-#include "OperationFichier.h"
+#include "MessagesHistorique.h"
 #include "engine/Difficulte.h"
 #include "game/DureesTemps.h"
 #include "game/LigneDePartage.h"
@@ -87,33 +87,19 @@ void Jeu::EnregistrePartie(bool trouve, int secondes, int points) {
   }
   if (!historique_.EstOuvert()) return;
   QString erreur;
-  if (historique_.Enregistre(partie, &erreur)) return;
-  // Said once: the games that follow are not recorded either.
-  historique_.Ferme();
+  historique_.Enregistre(partie, &erreur);
+  // Said once while games wait (a read-only file was said at its opening).
+  if (erreur.isEmpty() || historique_.EnAttente() != 1 || historique_.EnLectureSeule()) return;
   services_.Message(TypeMessage::Erreur,
                     QStringLiteral("La partie n'a pas pu être enregistrée dans l'historique : %1\r"
-                                   "Le jeu continue sans enregistrer les parties.").arg(erreur),
+                                   "Elle est gardée et sera enregistrée à la fin d'une prochaine partie.").arg(erreur),
                     BoutonsMessage::Ok);
 }
 
 void Jeu::OuvreHistorique() {
-  const Historique::Ouverture ouverture = historique_.Ouvre(services_.FichierHistorique());
-  switch (ouverture.etat) {
-    case Historique::Ouverture::Ouvert: return;
-    case Historique::Ouverture::MisDeCote:
-      services_.Message(TypeMessage::Avertissement,
-                        QStringLiteral("L'historique des parties était endommagé (%1).\rIl a été mis de côté sous le "
-                                       "nom « %2 » et un nouvel historique commence.")
-                            .arg(ouverture.detail, ouverture.misDeCote),
-                        BoutonsMessage::Ok);
-      return;
-    case Historique::Ouverture::Impossible:
-      services_.Message(TypeMessage::Erreur,
-                        QStringLiteral("L'historique des parties (%1) ne peut pas être ouvert : %2\r"
-                                       "Le jeu continue sans enregistrer les parties.")
-                            .arg(historique_.Chemin(), ouverture.detail),
-                        BoutonsMessage::Ok);
-      return;
+  const QString chemin = services_.FichierHistorique();
+  if (const auto avis = AvisOuverture(historique_.Ouvre(chemin), chemin)) {
+    services_.Message(avis->type, avis->texte, BoutonsMessage::Ok);
   }
 }
 
@@ -122,9 +108,7 @@ BilanParties Jeu::BilanDesParties() const { return historique_.Bilan(services_.M
 void Jeu::ExporteHistorique() {
   const std::optional<QString> chemin = services_.FichierASauver(SDcsv);
   if (!chemin) return;
-  const QStringList lignes = historique_.LignesCsv();
-  AvecReessai(QuestionReessai(textes_.MsgErreurOuverture, textes_), services_, textes_,
-              [&] { return IssueEcriture(EcritFichierTexte(*chemin, lignes)); });
+  ExporteParties(historique_, *chemin, services_, textes_);
 }
 
 }  // namespace tolvan

@@ -29,6 +29,7 @@ struct PartieJouee {
   int difficulte = 0;  // the draw's mark, 1 to 5
   bool rejouee = false;  // the draw of the day played again after a first finished attempt
   QDate jour;            // the date whose draw of the day it was; null for the other games
+  bool solutionsVues = false;  // "Voir les solutions" opened while it was played
 
   friend bool operator==(const PartieJouee&, const PartieJouee&) = default;
 };

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QTreeView>
 
@@ -156,6 +157,9 @@ void TForm1::ConnecteSignaux() {
       {LBmailTavrel, &TForm1::LBmailTavrelClick},
   };
   for (const auto& [lien, gestionnaire] : liens) connect(lien, &QLabel::linkActivated, this, gestionnaire);
+
+  // F1 opens the help from anywhere in the window, as "HELP !" does.
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &TForm1::Button1Click);
 }
 
 bool TForm1::eventFilter(QObject* objet, QEvent* event) {

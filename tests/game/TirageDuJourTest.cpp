@@ -99,7 +99,7 @@ TEST(TirageDuJour, DatesAreReadOnlyWhenWellFormedAndReal) {
   EXPECT_EQ(LitDate("2026-12-07"), (Date{year(2026), month(12), day(7)}));
   EXPECT_EQ(LitDate("2024-02-29"), (Date{year(2024), month(2), day(29)}));
   for (const char* mauvaise : {"2026-02-29", "2026-13-01", "2026-00-10", "2026-12-32", "2026-1-07", "26-12-07",
-                               "2026/12/07", "2026-12-07 ", "", "aaaa-mm-jj", "+026-12-07"}) {
+                               "2026/12/07", "2026-12-07 ", "", "aaaa-mm-jj", "+026-12-07", "0000-01-01", "0000-02-29"}) {
     EXPECT_EQ(LitDate(mauvaise), std::nullopt) << mauvaise;
   }
   EXPECT_EQ(TexteDate(Date{year(2027), month(3), day(5)}), "2027-03-05");
@@ -119,6 +119,11 @@ TEST(LigneDePartage, SaysHowItWentButNotTheDraw) {
       {{decembre, true, 3600, 5, 2, 4, true},
        "Tolvan, tirage du 7 décembre 2026 (rejoué) : trouvé en 1:00:00, 5 lignes, 2 indices (difficulté 4/5)"},
       {{decembre, false, 3600, 4, 0, 2, false}, "Tolvan, tirage du 7 décembre 2026 : pas trouvé, sans indice (difficulté 2/5)"},
+      // Seeing the solutions is help, said in place of "sans indice" or after the hints.
+      {{decembre, true, 28, 2, 0, 3, false, true},
+       "Tolvan, tirage du 7 décembre 2026 : trouvé en 0:28, 2 lignes, avec les solutions (difficulté 3/5)"},
+      {{decembre, false, 60, 2, 3, 3, true, true},
+       "Tolvan, tirage du 7 décembre 2026 (rejoué) : pas trouvé, 3 indices, avec les solutions (difficulté 3/5)"},
   };
   for (const auto& [resultat, ligne] : cas) EXPECT_EQ(LigneDePartage(resultat), ligne);
 }

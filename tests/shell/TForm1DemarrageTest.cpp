@@ -372,5 +372,23 @@ TEST(Demarrage, HelpOpensTheHelpFileOfTheProgramDirectory) {
   EXPECT_EQ(f.plateforme.documents[5], f.Repertoire() + "AidesDeTolvan.html#merci");
 }
 
+TEST(Demarrage, F1OpensTheHelpFromAnywhereInTheWindow) {
+  FenetreActive f;
+  for (const char* nom : {"TSjeu", "TSoption", "TStirage"}) {
+    f.MontrePage(nom);
+    // The first control of the page that takes the keyboard.
+    for (QWidget* controle : f.Page(nom)->findChildren<QWidget*>()) {
+      if (controle->isVisible() && controle->isEnabled() && (controle->focusPolicy() & Qt::TabFocus)) {
+        controle->setFocus();
+        break;
+      }
+    }
+    ASSERT_NE(QApplication::focusWidget(), nullptr) << nom;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+  }
+  ASSERT_EQ(f.plateforme.documents.size(), 3u);
+  for (const QString& document : f.plateforme.documents) EXPECT_EQ(document, f.Repertoire() + "AidesDeTolvan.html");
+}
+
 }  // namespace
 }  // namespace tolvan::test

@@ -73,6 +73,28 @@ TEST(SolveCommand, TheDrawOfTheDayIsTheGamesOwnForThatDate) {
   EXPECT_EQ(RunSolve({"--jour", "--json"}).code, 0);
 }
 
+TEST(SolveCommand, ARefusedArgumentIsQuotedSafeAndShort) {
+  // Year 0000, a second date, and arguments a terminal must not run.
+  EXPECT_EQ(RunSolve({"--jour", "0000-03-01"}).code, 2);
+  const Outcome deuxDates = RunSolve({"--jour", "2026-12-07", "--jour", "2026-12-08"});
+  EXPECT_EQ(deuxDates.code, 2);
+  EXPECT_TRUE(deuxDates.out.empty());
+  const std::string echappement = "\x1b]0;titre\x07\x1b[2J\xc3\x28\x9b" + std::string(131072, 'A');
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"--jour", echappement}, {"--" + echappement}, {"1", "2", echappement, "4", "5", "6", "100"}}) {
+    const Outcome o = RunSolve(arguments);
+    EXPECT_EQ(o.code, 2);
+    EXPECT_LT(o.err.size(), 200u) << o.err.size();
+    for (const unsigned char c : o.err.substr(0, o.err.size() - 1)) {
+      EXPECT_TRUE(c >= 0x20 && c != 0x7f) << o.err;
+    }
+    EXPECT_NE(o.err.find("?]0;titre??[2J?(?AAA"), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("AAAA… »"), std::string::npos) << o.err;
+  }
+  // Letters of any language pass as they are.
+  EXPECT_NE(RunSolve({"--jour", "Noël-été"}).err.find("« Noël-été »"), std::string::npos);
+}
+
 TEST(SolveCommand, JsonAnswersTheClassicDraw) {
   const Outcome o = RunSolve({"--json", "1", "2", "3", "4", "5", "6", "100"});
   EXPECT_EQ(o.code, 0);

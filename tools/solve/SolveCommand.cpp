@@ -1,7 +1,8 @@
 #include "solve/SolveCommand.h"
 
-#include "solve/CommandesClub.h"
 #include "solve/AdversaireCommand.h"
+#include "solve/Citation.h"
+#include "solve/CommandesClub.h"
 
 #include <algorithm>
 #include <charconv>
@@ -54,11 +55,11 @@ std::optional<longint> LitArgument(const std::string& texte, longint maximum, co
   const bool chiffres = texte.size() > signe && std::all_of(texte.begin() + static_cast<std::ptrdiff_t>(signe),
                                                             texte.end(), [](char c) { return c >= '0' && c <= '9'; });
   if (!chiffres) {
-    erreur = "« " + texte + " » n'est pas un nombre entier";
+    erreur = Cite(texte) + " n'est pas un nombre entier";
     return std::nullopt;
   }
   if (!valeur || *valeur < 0 || *valeur > maximum) {
-    erreur = std::string(quoi) + " " + texte + " n'est pas entre 0 et " + std::to_string(maximum);
+    erreur = std::string(quoi) + " " + TexteSur(texte) + " n'est pas entre 0 et " + std::to_string(maximum);
     return std::nullopt;
   }
   return valeur;
@@ -212,16 +213,20 @@ std::optional<Demande> LitArguments(const std::vector<std::string>& arguments, s
       }
       demande.fichier = arguments[++i];
     } else if (argument == "--jour") {
+      if (demande.jour) {
+        erreur = "--jour n'attend qu'une date";
+        return std::nullopt;
+      }
       demande.jour = Aujourdhui();
       if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--")) {
         demande.jour = LitDate(arguments[++i]);
         if (!demande.jour) {
-          erreur = "« " + arguments[i] + " » n'est pas une date AAAA-MM-JJ";
+          erreur = Cite(arguments[i]) + " n'est pas une date AAAA-MM-JJ";
           return std::nullopt;
         }
       }
     } else if (argument.starts_with("--")) {
-      erreur = "option inconnue « " + argument + " »";
+      erreur = "option inconnue " + Cite(argument);
       return std::nullopt;
     } else {
       valeurs.push_back(argument);
@@ -301,10 +306,10 @@ int ExecuteFichier(const Demande& demande, std::ostream& sortie, std::ostream& e
       }};
   switch (LitTirages(demande.fichier, suivi)) {
     case IssueLecture::OuvertureImpossible:
-      erreurs << "tolvan-solve : impossible d'ouvrir le fichier de tirages « " << demande.fichier << " »\n";
+      erreurs << "tolvan-solve : impossible d'ouvrir le fichier de tirages « " << TexteSur(demande.fichier, 200) << " »\n";
       return 1;
     case IssueLecture::LectureImpossible:
-      erreurs << "tolvan-solve : erreur lors de la lecture de « " << demande.fichier << " »\n";
+      erreurs << "tolvan-solve : erreur lors de la lecture de « " << TexteSur(demande.fichier, 200) << " »\n";
       return 1;
     case IssueLecture::ListePleine: erreurs << "tolvan-solve : " << MessageListePleine << '\n'; break;
     case IssueLecture::TropVolumineux: erreurs << "tolvan-solve : " << MessageTropVolumineux << '\n'; break;
