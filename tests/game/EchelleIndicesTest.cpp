@@ -22,7 +22,9 @@ void VerifieEchelle(const std::vector<std::string>& phrases) {
   ASSERT_GE(phrases.size(), 2u);
   for (std::size_t i = 0; i + 1 < phrases.size(); ++i) {
     EXPECT_FALSE(phrases[i].empty());
-    if (i > 0) EXPECT_NE(phrases[i], phrases[i - 1]);
+    if (i > 0) {
+      EXPECT_NE(phrases[i], phrases[i - 1]);
+    }
     for (const char* vide : {" 0 solution", " 0 ligne", " 0 façon"}) {
       EXPECT_EQ((' ' + phrases[i]).find(vide), std::string::npos) << phrases[i];
     }
