@@ -263,9 +263,9 @@ class HorlogeAccessible : public QAccessibleWidget, public QAccessibleValueInter
     return etat;
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::ValueInterface) {
-      return Barre()->property(ProprieteLimitee).toBool() ? static_cast<QAccessibleValueInterface*>(this) : nullptr;
-    }
+    // A value at all times, so that a screen reader never loses the clock;
+    // an unlimited one has no share of its time gone, and stays at 0.
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
   }
   QVariant currentValue() const override { return Barre()->value(); }
@@ -309,7 +309,44 @@ void Marque(QObject* objet, Genre genre) {
   if (faite && !EstDeNous(faite)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(faite));
 }
 
+const char* const ProprieteSansAnnonce = "tolvanNomSansAnnonce";
+
+// A change the desktop is not told of on a control that gives its news by
+// taking the focus: Orca handles events after the fact, and one that comes
+// from a control by then focused (its name, its text rewritten, its caret
+// put back) makes it take the focus as already there, and say nothing.
+// Once focused, its text and caret are told as usual, for reading.
+bool Tue(const QAccessibleEvent& changement) {
+  const QObject* objet = changement.object();
+  if (!objet || !objet->property(ProprieteSansAnnonce).toBool()) return false;
+  switch (changement.type()) {
+    case QAccessible::NameChanged: return true;
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated: return !static_cast<const QWidget*>(objet)->hasFocus();
+    default: return false;
+  }
+}
+
+void FiltreChangements(QAccessibleEvent* changement) {
+  if (Tue(*changement)) return;
+  // The desktop's own handler is Qt's default: this one steps aside for it.
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(changement);
+  QAccessible::installUpdateHandler(FiltreChangements);
+}
+
 }  // namespace
+
+void NommeSansAnnonce(QWidget* controle) {
+  static const bool installe = [] {
+    QAccessible::installUpdateHandler(FiltreChangements);
+    return true;
+  }();
+  (void)installe;
+  controle->setProperty(ProprieteSansAnnonce, true);
+}
 
 void ExposeCommeTableau(QAbstractItemView* liste) { Marque(liste, Genre::Tableau); }
 

@@ -9,6 +9,7 @@
 class QAbstractItemView;
 class QLabel;
 class QProgressBar;
+class QWidget;
 
 namespace tolvan {
 
@@ -23,5 +24,8 @@ void ExposeCommeLien(QLabel* lien);
 // keeps its bar still: a moving bar would report the share it shows.
 void ExposeCommeHorloge(QProgressBar* barre);
 void DefinitHorlogeLimitee(QProgressBar* barre, bool limitee);
+// A control that is given its news in its name just before it takes the
+// focus: its new name is read with the focus, never sent on its own.
+void NommeSansAnnonce(QWidget* controle);
 
 }  // namespace tolvan

@@ -155,6 +155,18 @@ void TForm1::CreePageJeu(QWidget* page) {
   LBcoach->setWordWrap(true);
   LBcoach->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   PB->setTextVisible(true);
+  // The clock is asked for at any moment: Tab reaches it, and it is the
+  // window's status, which a screen reader reads on demand.
+  PB->setFocusPolicy(Qt::TabFocus);
+  // Read line by line with the arrows, as a screen reader reads a text.
+  for (QTextEdit* texte : {MMrecap, TMsolution}) {
+    texte->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  }
+  NommeSansAnnonce(MMrecap);
+  for (QTextEdit* ligne : MM) {
+    ligne->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    NommeSansAnnonce(ligne);
+  }
 }
 
 void TForm1::CreeGroupeInfo(QWidget* page) {

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextEdit>
 #include <QTimer>
 #include <QTreeView>
 
@@ -147,6 +148,7 @@ void TForm1::ConnecteSignaux() {
   Enbadecomp->installEventFilter(this);
   Lcalcul->installEventFilter(this);
   PCmain->installEventFilter(this);
+  for (QTextEdit* ligne : MM) ligne->installEventFilter(this);
   LVtirage->installEventFilter(this);
 
   const std::initializer_list<std::pair<QLabel*, void (TForm1::*)()>> liens = {
@@ -171,9 +173,12 @@ bool TForm1::eventFilter(QObject* objet, QEvent* event) {
   // From the keyboard, Space or Enter on a tile or an operator is its press.
   if (codesDesBoutons_.contains(objet) &&
       (touche.key() == Qt::Key_Space || touche.key() == Qt::Key_Return || touche.key() == Qt::Key_Enter)) {
-    Effectue(codesDesBoutons_.value(objet));
+    EffectueAuClavier(codesDesBoutons_.value(objet));
     return true;
   }
+  // On a board line, as anywhere on the game page, the operator keys and
+  // Backspace play; Tab after a line's news leads back to the tiles.
+  if (EstLigneDuTableau(static_cast<QWidget*>(objet))) return RetourneAuxTuiles(touche) || ToucheJeu(touche);
   if (objet == MaReponse || objet == Enbadecomp || std::find(Edits.begin(), Edits.end(), objet) != Edits.end()) {
     return ToucheChampNombre(static_cast<QLineEdit*>(objet), touche);
   }
