@@ -199,6 +199,8 @@ class TForm1 : public QWidget, private VueJeu {
   int PremiereLigneChoisie() const;
   void FocaliseChamp(QLineEdit* champ);
   void FocaliseCible();
+  // F2: the clock takes the keyboard, and a screen reader says the time.
+  void DitLeTemps();
   // A press from the keyboard; the board then says what it did.
   void EffectueAuClavier(int code);
   void AnnonceTableau(int lignesFiniesAvant);

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -36,6 +37,14 @@ void TForm1::BTjourClick() {
   jeu_->JoueTirageDuJour();
   Redessine();
   FocaliseCible();
+}
+
+void TForm1::DitLeTemps() {
+  // The clock's bar says its words as it takes the keyboard; asked again,
+  // it takes it afresh.
+  PCmain->setCurrentWidget(TSjeu);
+  if (PB->hasFocus()) PCmain->setFocus(Qt::OtherFocusReason);
+  PB->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TForm1::FocaliseCible() {

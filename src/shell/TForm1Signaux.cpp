@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
 #include <QTreeView>
@@ -148,6 +149,10 @@ void TForm1::ConnecteSignaux() {
   Enbadecomp->installEventFilter(this);
   Lcalcul->installEventFilter(this);
   PCmain->installEventFilter(this);
+  // F2, anywhere in the window, asks the clock for the time.
+  auto* temps = new QShortcut(QKeySequence(Qt::Key_F2), this);
+  temps->setContext(Qt::WindowShortcut);
+  connect(temps, &QShortcut::activated, this, &TForm1::DitLeTemps);
   for (QTextEdit* ligne : MM) ligne->installEventFilter(this);
   LVtirage->installEventFilter(this);
 
