@@ -425,6 +425,7 @@ void TForm1::CreeBandeAides() {
   LBnbIndices = Etiquette(GBindice, "LBnbIndices", QStringLiteral("Indices : 0"), QRect(80, 79, 66, 22));
   Lindice = Champ(GBindice, "Lindice", {}, QRect(148, 79, 217, 22));
   Lindice->setReadOnly(true);
+  NommeSansAnnonce(Lindice);
 
   GBcalcul = Groupe(this, "GBcalcul", {}, QRect(382, 316, 163, 109));
   Lcalcul = Champ(GBcalcul, "Lcalcul", {}, QRect(6, 18, 151, 22), 12, QStringLiteral("Calcul"));
