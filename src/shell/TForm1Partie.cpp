@@ -104,6 +104,7 @@ void TForm1::AnnonceTableau(int lignesFiniesAvant) {
   int ligne = std::clamp<int>(tableau.NumLigne, 1, NbLignes);
   if (finies != lignesFiniesAvant || textes[static_cast<std::size_t>(ligne - 1)].empty()) ligne = std::max(finies, 1);
   QString nouvelle = QString::fromStdString(textes[static_cast<std::size_t>(ligne - 1)]);
+  if (nouvelle.isEmpty()) nouvelle = QStringLiteral("vide");
   if (refusAnnonce_) nouvelle = QStringLiteral("refusé : ") + nouvelle;
   if (finies != lignesFiniesAvant && !jeu_->TexteCoach().empty() && jeu_->CoachVisible()) {
     nouvelle += QStringLiteral(". ") + QString::fromStdString(jeu_->TexteCoach());
