@@ -4,6 +4,8 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QEvent>
 #include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -263,9 +265,9 @@ class HorlogeAccessible : public QAccessibleWidget, public QAccessibleValueInter
     return etat;
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::ValueInterface) {
-      return Barre()->property(ProprieteLimitee).toBool() ? static_cast<QAccessibleValueInterface*>(this) : nullptr;
-    }
+    // A value at all times, so that a screen reader never loses the clock;
+    // an unlimited one has no share of its time gone, and stays at 0.
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
   }
   QVariant currentValue() const override { return Barre()->value(); }
@@ -309,9 +311,113 @@ void Marque(QObject* objet, Genre genre) {
   if (faite && !EstDeNous(faite)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(faite));
 }
 
+const char* const ProprieteSansAnnonce = "tolvanNomSansAnnonce";
+
+// A change the desktop is not told of on a control that gives its news by
+// taking the focus: Orca handles events after the fact, and one that comes
+// from a control by then focused (its name, its text rewritten, its caret
+// put back) makes it take the focus as already there, and say nothing.
+// Once focused, its text and caret are told as usual, for reading.
+bool Tue(const QAccessibleEvent& changement) {
+  const QObject* objet = changement.object();
+  if (!objet || !objet->property(ProprieteSansAnnonce).toBool()) return false;
+  switch (changement.type()) {
+    case QAccessible::NameChanged: return true;
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated: return !static_cast<const QWidget*>(objet)->hasFocus();
+    default: return false;
+  }
+}
+
+void FiltreChangements(QAccessibleEvent* changement) {
+  if (Tue(*changement)) return;
+  // The desktop's own handler is Qt's default: this one steps aside for it.
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessible::updateAccessibility(changement);
+  QAccessible::installUpdateHandler(FiltreChangements);
+}
+
 }  // namespace
 
-void ExposeCommeTableau(QAbstractItemView* liste) { Marque(liste, Genre::Tableau); }
+void NommeSansAnnonce(QWidget* controle) {
+  static const bool installe = [] {
+    QAccessible::installUpdateHandler(FiltreChangements);
+    return true;
+  }();
+  (void)installe;
+  controle->setProperty(ProprieteSansAnnonce, true);
+}
+
+namespace {
+
+// A list entered with the keyboard stands on a row, its first one at
+// first; Orca says the list as it is entered but not the row, so the row
+// it stands on is its description then ("Partie n° : 1, Score : 58"). The
+// next arrow goes on from there.
+class EntreeDansLaListe : public QObject {
+ public:
+  explicit EntreeDansLaListe(QAbstractItemView* liste) : QObject(liste), liste_(liste) {}
+
+  bool eventFilter(QObject* objet, QEvent* evenement) override {
+    if (evenement->type() != QEvent::FocusIn || objet != liste_ || !liste_->model()) return false;
+    const QAbstractItemModel& modele = *liste_->model();
+    if (modele.rowCount() == 0) {
+      liste_->setAccessibleDescription({});
+      return false;
+    }
+    if (!liste_->currentIndex().isValid()) {
+      liste_->selectionModel()->setCurrentIndex(modele.index(0, 0), QItemSelectionModel::NoUpdate);
+    }
+    const int ligne = liste_->currentIndex().row();
+    QStringList cases;
+    for (int colonne = 0; colonne < modele.columnCount(); ++colonne) {
+      const QString titre = modele.headerData(colonne, Qt::Horizontal).toString();
+      const QString texte = modele.index(ligne, colonne).data().toString();
+      if (!texte.isEmpty()) cases.append(titre.isEmpty() ? texte : titre + QStringLiteral(" : ") + texte);
+    }
+    liste_->setAccessibleDescription(cases.join(QStringLiteral(", ")));
+    return false;
+  }
+
+ private:
+  QAbstractItemView* liste_;
+};
+
+// A choice list says its choice with its label: on Linux Qt names the list
+// by its choice, which Orca replaces with the label that leads to it.
+void DecritLeChoix(QComboBox* liste) {
+  const QString aide = liste->toolTip();
+  const QString choix = liste->currentText();
+  liste->setAccessibleDescription(aide.isEmpty() ? choix : choix + QStringLiteral(". ") + aide);
+}
+
+class DescriptionDuChoix : public QObject {
+ public:
+  explicit DescriptionDuChoix(QComboBox* liste) : QObject(liste) {}
+
+  bool eventFilter(QObject* objet, QEvent* evenement) override {
+    if (evenement->type() == QEvent::FocusIn) DecritLeChoix(static_cast<QComboBox*>(objet));
+    return false;
+  }
+};
+
+}  // namespace
+
+void ExposeCommeTableau(QAbstractItemView* liste) {
+  Marque(liste, Genre::Tableau);
+  // Tab leaves the list instead of going from cell to cell.
+  liste->setTabKeyNavigation(false);
+  liste->installEventFilter(new EntreeDansLaListe(liste));
+}
+
+void DitSonChoix(QComboBox* liste) {
+  DecritLeChoix(liste);
+  // Described afresh as it takes the keyboard: the game sets its choice
+  // with its signals held back.
+  liste->installEventFilter(new DescriptionDuChoix(liste));
+}
 
 void ExposeCommeLien(QLabel* lien) { Marque(lien, Genre::Lien); }
 

@@ -7,8 +7,10 @@
 #pragma once
 
 class QAbstractItemView;
+class QComboBox;
 class QLabel;
 class QProgressBar;
+class QWidget;
 
 namespace tolvan {
 
@@ -18,10 +20,15 @@ namespace tolvan {
 void ExposeCommeTableau(QAbstractItemView* liste);
 // A label that opens an address: a link, pressed as its click.
 void ExposeCommeLien(QLabel* lien);
+// A choice list whose choice is said with it when it takes the keyboard.
+void DitSonChoix(QComboBox* liste);
 // A bar that shows a time: its text is its value, and the share of the
 // time gone is given only while the time is limited. An unlimited clock
 // keeps its bar still: a moving bar would report the share it shows.
 void ExposeCommeHorloge(QProgressBar* barre);
 void DefinitHorlogeLimitee(QProgressBar* barre, bool limitee);
+// A control that is given its news in its name just before it takes the
+// focus: its new name is read with the focus, never sent on its own.
+void NommeSansAnnonce(QWidget* controle);
 
 }  // namespace tolvan

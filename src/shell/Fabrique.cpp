@@ -114,7 +114,9 @@ QGroupBox* Groupe(QWidget* parent, const char* nom, const QString& titre, QRect 
 }
 
 QComboBox* ListeDeroulante(QWidget* parent, const char* nom, QRect place, const QString& bulle) {
-  return Place(new QComboBox(parent), nom, place, bulle);
+  QComboBox* liste = Place(new QComboBox(parent), nom, place, bulle);
+  DitSonChoix(liste);
+  return liste;
 }
 
 QProgressBar* Barre(QWidget* parent, const char* nom, int maximum, QRect place) {

@@ -105,7 +105,9 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::LigneRefusee(int ligne) {
-  if (ligne >= 1 && ligne <= NbLignes) SignaleRefus(MM[static_cast<std::size_t>(ligne - 1)]);
+  if (ligne < 1 || ligne > NbLignes) return;
+  SignaleRefus(MM[static_cast<std::size_t>(ligne - 1)]);
+  refusAnnonce_ = true;
 }
 
 void TForm1::PartieFinie() {

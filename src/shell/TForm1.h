@@ -198,6 +198,18 @@ class TForm1 : public QWidget, private VueJeu {
   // The first selected row of the draws list, or -1.
   int PremiereLigneChoisie() const;
   void FocaliseChamp(QLineEdit* champ);
+  void FocaliseCible();
+  // F2: the clock takes the keyboard, and a screen reader says the time.
+  void DitLeTemps();
+  // A press from the keyboard; the board then says what it did.
+  void EffectueAuClavier(int code);
+  void AnnonceTableau(int lignesFiniesAvant);
+  bool EstLigneDuTableau(const QWidget* controle) const;
+  // Tab on the line just announced goes back to the first tile in play.
+  bool RetourneAuxTuiles(const QKeyEvent& touche);
+  // A board line as a screen reader names it: "ligne 2 : 12x6=72".
+  static QString NomLigne(int ligne, const QString& texte);
+  void MontreLigneTableau(int ligne, const QString& texte);
   void ChoisitSon(Evenement evenement);
   void EcouteSon(Evenement evenement);
   // One line of a language file, on its captions or its message text.
@@ -214,6 +226,8 @@ class TForm1 : public QWidget, private VueJeu {
   bool fermee_ = false;  // the window was closed: nothing brings it back
   bool serieMontreeEnCours_ = false;  // what the start and next-draw buttons say
   bool bilanAFocaliser_ = false;      // a game ended: its summary takes the keyboard
+  bool refusAnnonce_ = false;         // the line just refused, to be said with it
+  bool retourAuxTuiles_ = false;      // a board line was just announced
   QString titreBravo_ = QStringLiteral("BRAVO");
   std::unique_ptr<CadenceRepeinte> cadence_;  // while a long job runs
   std::unique_ptr<TFRMname> frmName_;

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "TForm1.h"
 #include "Touches.h"
@@ -18,6 +19,10 @@ void TForm1::BTbackClick() {
 void TForm1::BTindiceClick() {
   jeu_->Indice();
   Redessine();
+  // The step is heard where the keyboard goes; Shift+Tab leads back to "Indice".
+  if (Lindice->hasFocus()) BTindice->setFocus(Qt::OtherFocusReason);
+  Lindice->setFocus(Qt::OtherFocusReason);
+  Lindice->setCursorPosition(0);
 }
 
 void TForm1::BTdecompClick() {

@@ -155,6 +155,18 @@ void TForm1::CreePageJeu(QWidget* page) {
   LBcoach->setWordWrap(true);
   LBcoach->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   PB->setTextVisible(true);
+  // The clock is asked for at any moment: Tab reaches it, and it is the
+  // window's status, which a screen reader reads on demand.
+  PB->setFocusPolicy(Qt::TabFocus);
+  // Read line by line with the arrows, as a screen reader reads a text.
+  for (QTextEdit* texte : {MMrecap, TMsolution}) {
+    texte->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  }
+  NommeSansAnnonce(MMrecap);
+  for (QTextEdit* ligne : MM) {
+    ligne->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    NommeSansAnnonce(ligne);
+  }
 }
 
 void TForm1::CreeGroupeInfo(QWidget* page) {
@@ -413,6 +425,7 @@ void TForm1::CreeBandeAides() {
   LBnbIndices = Etiquette(GBindice, "LBnbIndices", QStringLiteral("Indices : 0"), QRect(80, 79, 66, 22));
   Lindice = Champ(GBindice, "Lindice", {}, QRect(148, 79, 217, 22));
   Lindice->setReadOnly(true);
+  NommeSansAnnonce(Lindice);
 
   GBcalcul = Groupe(this, "GBcalcul", {}, QRect(382, 316, 163, 109));
   Lcalcul = Champ(GBcalcul, "Lcalcul", {}, QRect(6, 18, 151, 22), 12, QStringLiteral("Calcul"));

@@ -3,8 +3,12 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTextEdit>
 
 #include "TForm1.h"
@@ -20,16 +24,32 @@ void TForm1::BresultClick() {
 void TForm1::BTnouvPartieClick() {
   jeu_->PartieSuivante();
   Redessine();
+  FocaliseCible();
 }
 
 void TForm1::BTrejoueClick() {
   jeu_->Rejoue();
   Redessine();
+  FocaliseCible();
 }
 
 void TForm1::BTjourClick() {
   jeu_->JoueTirageDuJour();
   Redessine();
+  FocaliseCible();
+}
+
+void TForm1::DitLeTemps() {
+  // The clock's bar says its words as it takes the keyboard; asked again,
+  // it takes it afresh.
+  PCmain->setCurrentWidget(TSjeu);
+  if (PB->hasFocus()) PCmain->setFocus(Qt::OtherFocusReason);
+  PB->setFocus(Qt::ShortcutFocusReason);
+}
+
+void TForm1::FocaliseCible() {
+  // A new game is heard from its target, the tiles coming next with Tab.
+  if (Bresult->isVisible()) Bresult->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::BTcopieClick() {
@@ -43,19 +63,82 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::Effectue(int code) {
+  refusAnnonce_ = false;
   jeu_->Presse(code);
   Redessine();
 }
 
 void TForm1::BTannulClick() {
+  const int finies = jeu_->manche().Tableau().NbLignesFinies();
+  const bool auClavier = BTannul->hasFocus() || PCmain->hasFocus() || EstLigneDuTableau(focusWidget());
   jeu_->Retour();
+  if (auClavier) AnnonceTableau(finies);
   Redessine();
 }
 
+void TForm1::EffectueAuClavier(int code) {
+  const int finies = jeu_->manche().Tableau().NbLignesFinies();
+  refusAnnonce_ = false;
+  jeu_->Presse(code);
+  AnnonceTableau(finies);
+  Redessine();
+}
+
+bool TForm1::EstLigneDuTableau(const QWidget* controle) const {
+  return std::find(MM.begin(), MM.end(), controle) != MM.end();
+}
+
+void TForm1::AnnonceTableau(int lignesFiniesAvant) {
+  // What a press did is told where the keyboard goes: the board line that
+  // changed takes it, its news in its name (Qt does not say a name that
+  // changes elsewhere), and Tab from there leads back to the tiles. The
+  // line is written and focused before the redraw, so that the tile just
+  // taken is not focused when it fades, which would move the keyboard twice.
+  const TableauNoir& tableau = jeu_->manche().Tableau();
+  if (jeu_->manche().PanneauVisible() != Manche::Panneau::Jeu || jeu_->SolutionsVisibles() ||
+      tableau.ReponseAttendue()) {
+    return;
+  }
+  const int finies = tableau.NbLignesFinies();
+  const auto textes = tableau.Textes();
+  int ligne = std::clamp<int>(tableau.NumLigne, 1, NbLignes);
+  if (finies != lignesFiniesAvant || textes[static_cast<std::size_t>(ligne - 1)].empty()) ligne = std::max(finies, 1);
+  QString nouvelle = QString::fromStdString(textes[static_cast<std::size_t>(ligne - 1)]);
+  if (nouvelle.isEmpty()) nouvelle = QStringLiteral("vide");
+  if (refusAnnonce_) nouvelle = QStringLiteral("refusé : ") + nouvelle;
+  if (finies != lignesFiniesAvant && !jeu_->TexteCoach().empty() && jeu_->CoachVisible()) {
+    nouvelle += QStringLiteral(". ") + QString::fromStdString(jeu_->TexteCoach());
+  }
+  refusAnnonce_ = false;
+  QTextEdit* annonce = MM[static_cast<std::size_t>(ligne - 1)];
+  MontreLigneTableau(ligne, QString::fromStdString(textes[static_cast<std::size_t>(ligne - 1)]));
+  annonce->setAccessibleName(NomLigne(ligne, nouvelle));
+  // Away and back, so that the same line is heard again with its new name.
+  if (annonce->hasFocus()) BTannul->setFocus(Qt::OtherFocusReason);
+  annonce->setFocus(Qt::OtherFocusReason);
+  retourAuxTuiles_ = true;
+}
+
+bool TForm1::RetourneAuxTuiles(const QKeyEvent& touche) {
+  if (!retourAuxTuiles_ || touche.key() != Qt::Key_Tab || touche.modifiers() != Qt::NoModifier) return false;
+  retourAuxTuiles_ = false;
+  for (QPushButton* tuile : Tuiles) {
+    if (tuile->isEnabled() && tuile->isVisible()) {
+      tuile->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+  }
+  return false;
+}
+
 void TForm1::MaReponseEntree() {
-  if (jeu_->Repond(MaReponse->text().toStdString()) == TableauNoir::Verdict::Refusee) {
+  const int finies = jeu_->manche().Tableau().NbLignesFinies();
+  const bool refusee = jeu_->Repond(MaReponse->text().toStdString()) == TableauNoir::Verdict::Refusee;
+  if (refusee) {
     MaReponse->clear();
     MaReponse->setFocus();
+  } else {
+    AnnonceTableau(finies);
   }
   Redessine();
 }
@@ -78,7 +161,11 @@ void TForm1::BTjouerClick() {
   for (std::size_t k = 0; k < champs.size(); ++k) champs[k] = Edits[k]->text().toStdString();
   const std::optional<int> fautif = jeu_->JoueSaisie(champs);
   Redessine();
-  if (fautif) FocaliseChamp(Edits[static_cast<std::size_t>(*fautif)]);
+  if (fautif) {
+    FocaliseChamp(Edits[static_cast<std::size_t>(*fautif)]);
+  } else {
+    FocaliseCible();
+  }
 }
 
 bool TForm1::ToucheChampNombre(QLineEdit* champ, const QKeyEvent& touche) {

@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <array>
+
 #include "Accessibilite.h"
 #include "Apparence.h"
 #include "TForm1.h"
@@ -79,6 +81,11 @@ void MontreLignes(QTreeWidget* liste, const std::vector<QStringList>& rangees) {
 
 }  // namespace
 
+QString TForm1::NomLigne(int ligne, const QString& texte) {
+  const QString place = QStringLiteral("ligne %1").arg(ligne);
+  return texte.isEmpty() ? place : place + QStringLiteral(" : ") + texte;
+}
+
 void TForm1::Redessine() {
   RedessineJeu();
   RedessineOptions();
@@ -90,9 +97,20 @@ void TForm1::Redessine() {
 void TForm1::RedessineJeu() {
   const Manche& manche = jeu_->manche();
   const Manche::Panneau panneau = manche.PanneauVisible();
-  GBjeu->setVisible(panneau == Manche::Panneau::Jeu);
-  GBinfo->setVisible(panneau == Manche::Panneau::Resume);
-  GBsaisie->setVisible(panneau == Manche::Panneau::Saisie);
+  // The summary is written before it shows and takes the keyboard, and the
+  // panel it replaces hides last: a screen reader reads a text that gets the
+  // focus already filled, and takes a text filled after it silently.
+  RedessineBilan();
+  const std::array<std::pair<QWidget*, Manche::Panneau>, 3> panneaux = {
+      {{GBjeu, Manche::Panneau::Jeu}, {GBinfo, Manche::Panneau::Resume}, {GBsaisie, Manche::Panneau::Saisie}}};
+  for (const auto& [groupe, lequel] : panneaux) {
+    if (lequel == panneau) groupe->setVisible(true);
+  }
+  if (bilanAFocaliser_ && panneau == Manche::Panneau::Resume) MMrecap->setFocus(Qt::OtherFocusReason);
+  bilanAFocaliser_ = false;
+  for (const auto& [groupe, lequel] : panneaux) {
+    if (lequel != panneau) groupe->setVisible(false);
+  }
   // "Jouer" takes the place of "Modifier" while a draw is typed.
   BTjouer->setVisible(panneau == Manche::Panneau::Saisie);
   BTmodifier->setVisible(panneau != Manche::Panneau::Saisie);
@@ -109,7 +127,8 @@ void TForm1::RedessineJeu() {
   const bool competition = jeu_->serie().ModeCompetition();
   LBpoint->setVisible(competition);
   LBpoint2->setVisible(competition);
-  MontreNombre(LBpoint, QString::number(jeu_->PointsEnJeu()), QStringLiteral("points : "));
+  // Outside a series there are no points to count, nor to say.
+  if (competition) MontreNombre(LBpoint, QString::number(jeu_->PointsEnJeu()), QStringLiteral("points : "));
   const std::optional<int> nbSolutions = jeu_->NbSolutionsAffiche();
   const QString compte = nbSolutions ? QString::number(*nbSolutions) : QString();
   const QString nomCompte = nbSolutions ? compte + QStringLiteral(" solutions") : QStringLiteral("nombre de solutions");
@@ -124,20 +143,21 @@ void TForm1::RedessineJeu() {
   }
   RedessineTableau();
   RedessineHorloge();
-  RedessineBilan();
   RedessineScores();
   RedessineSolutions();
-  if (bilanAFocaliser_ && panneau == Manche::Panneau::Resume) MMrecap->setFocus(Qt::OtherFocusReason);
-  bilanAFocaliser_ = false;
   RedessineCoach();
 }
 
 void TForm1::RedessineCoach() {
   const QString texte = Texte(jeu_->TexteCoach());
+  // Below the board, the solutions' filters take its place when shown.
+  const bool visible = jeu_->CoachVisible() && !jeu_->SolutionsVisibles();
+  LBcoach->setVisible(visible);
+  // Renamed only when what it says changes, and never while hidden: each
+  // new name is sent to the desktop.
+  if (!visible || LBcoach->text() == texte) return;
   LBcoach->setText(texte);
   LBcoach->setAccessibleName(texte.isEmpty() ? QStringLiteral("coach") : texte);
-  // Below the board, the solutions' filters take its place when shown.
-  LBcoach->setVisible(jeu_->CoachVisible() && !jeu_->SolutionsVisibles());
 }
 
 void TForm1::RedessineTableau() {
@@ -161,12 +181,19 @@ void TForm1::RedessineTableau() {
   }
   const auto textes = tableau.Textes();
   for (std::size_t i = 0; i < MM.size(); ++i) {
-    const QString texte = Texte(textes[i]);
-    if (MM[i]->toPlainText() == texte) continue;
-    AjustePolice(MM[i], texte, LargeurUtile(MM[i]), PointsLigne);
-    MM[i]->setPlainText(texte);
-    MM[i]->setAlignment(Qt::AlignCenter);
+    // Under the solutions panel, the lines are neither seen nor reached.
+    MM[i]->setVisible(!jeu_->SolutionsVisibles());
+    MontreLigneTableau(static_cast<int>(i) + 1, Texte(textes[i]));
   }
+}
+
+void TForm1::MontreLigneTableau(int ligne, const QString& texte) {
+  QTextEdit* champ = MM[static_cast<std::size_t>(ligne - 1)];
+  if (champ->toPlainText() == texte) return;
+  AjustePolice(champ, texte, LargeurUtile(champ), PointsLigne);
+  champ->setPlainText(texte);
+  champ->setAlignment(Qt::AlignCenter);
+  champ->setAccessibleName(NomLigne(ligne, texte));
 }
 
 void TForm1::RedessineHorloge() {
@@ -213,6 +240,8 @@ void TForm1::RedessineBilan() {
     MMrecap->append(ligne);
     MMrecap->setAlignment(Qt::AlignCenter);
   }
+  // Read from its first line on.
+  MMrecap->moveCursor(QTextCursor::Start);
 }
 
 void TForm1::RedessineScores() {
@@ -312,7 +341,10 @@ void TForm1::RedessineAides() {
     setFixedSize(TailleFenetre(affichees));
   }
   Montre(Enbadecomp, Texte(jeu_->NombreADecomposer()));
-  Montre(Lindice, Texte(jeu_->TexteIndice()));
+  const QString indice = Texte(jeu_->TexteIndice());
+  // A step's whole sentence fits, a little smaller when it is long.
+  if (Lindice->property("montre").toString() != indice) AjustePolice(Lindice, indice, Lindice->width() - 6, 9);
+  Montre(Lindice, indice);
   LBnbIndices->setText(QStringLiteral("Indices : %1").arg(jeu_->IndicesUtilises()));
   BTindice->setEnabled(jeu_->IndicesParEtapesPermis());
   Montre(Ldecompos, Texte(jeu_->Decomposition()));

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTextEdit>
 #include <QTimer>
 #include <QTreeView>
 
@@ -148,6 +149,9 @@ void TForm1::ConnecteSignaux() {
   Enbadecomp->installEventFilter(this);
   Lcalcul->installEventFilter(this);
   PCmain->installEventFilter(this);
+  // F2, anywhere in the window, asks the clock for the time.
+  connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this, &TForm1::DitLeTemps);
+  for (QTextEdit* ligne : MM) ligne->installEventFilter(this);
   LVtirage->installEventFilter(this);
 
   const std::initializer_list<std::pair<QLabel*, void (TForm1::*)()>> liens = {
@@ -175,9 +179,12 @@ bool TForm1::eventFilter(QObject* objet, QEvent* event) {
   // From the keyboard, Space or Enter on a tile or an operator is its press.
   if (codesDesBoutons_.contains(objet) &&
       (touche.key() == Qt::Key_Space || touche.key() == Qt::Key_Return || touche.key() == Qt::Key_Enter)) {
-    Effectue(codesDesBoutons_.value(objet));
+    EffectueAuClavier(codesDesBoutons_.value(objet));
     return true;
   }
+  // On a board line, as anywhere on the game page, the operator keys and
+  // Backspace play; Tab after a line's news leads back to the tiles.
+  if (EstLigneDuTableau(static_cast<QWidget*>(objet))) return RetourneAuxTuiles(touche) || ToucheJeu(touche);
   if (objet == MaReponse || objet == Enbadecomp || std::find(Edits.begin(), Edits.end(), objet) != Edits.end()) {
     return ToucheChampNombre(static_cast<QLineEdit*>(objet), touche);
   }
