@@ -281,7 +281,7 @@ BilanParties Historique::Bilan(QDate aujourdhui) const {
     }
   }
   std::array<std::vector<int>, MarquesTrouvables> temps;
-  if (q.exec(QStringLiteral("SELECT difficulte, secondes FROM parties WHERE trouve = 1 AND difficulte BETWEEN 1 AND %1 "
+  if (q.exec(QStringLiteral("SELECT difficulte, secondes FROM parties WHERE trouve = 1 AND secondes >= 0 AND difficulte BETWEEN 1 AND %1 "
                             "ORDER BY difficulte, secondes").arg(MarquesTrouvables))) {
     while (q.next()) temps[static_cast<std::size_t>(q.value(0).toInt() - 1)].push_back(q.value(1).toInt());
   }

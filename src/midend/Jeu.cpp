@@ -7,7 +7,6 @@
 
 #include "Chemins.h"
 #include "ThemeSonore.h"
-#include "game/DureesTemps.h"
 
 namespace tolvan {
 
@@ -97,7 +96,7 @@ void Jeu::AppliqueReglage(Reglage reglage, const QString& valeur) {
     case Reglage::Difficulte: ChoisitDifficulte(valeur.toInt()); break;
     case Reglage::Temps: {
       const int choix = valeur.toInt();
-      ChoisitTemps(choix >= 0 && choix < static_cast<int>(DureesTemps.size()) ? choix : -1);
+      ChoisitTemps(choix >= 0 && choix < NbChoixTemps ? choix : -1);
       break;
     }
     default: break;
@@ -115,8 +114,25 @@ void Jeu::ChangeSolutionsAuto(bool actif) {
 
 void Jeu::ChoisitTemps(int choix) {
   options_.temps = choix;
-  // In competition a level's clock rules; the choice waits for training.
-  if (!serie_.ModeCompetition()) AppliqueLimiteEntrainement();
+  // A level's clock and the day's rule their games; the choice waits for training.
+  if (regime_ == &entrainement_) RegleHorloge();
+}
+
+void Jeu::EntreDans(Regime& regime) {
+  regime_ = &regime;
+  RegleHorloge();
+}
+
+void Jeu::RegleHorloge() {
+  if (const std::optional<Cadence> cadence = regime_->CadenceDesParties(options_)) horloge_.Regle(manche_, *cadence);
+  AnnonceMinuteur();
+}
+
+void Jeu::AnnonceMinuteur() {
+  const bool enMarche = manche_.HorlogeEnMarche() && horloge_.Compte();
+  if (enMarche == minuteurAnnonce_) return;
+  minuteurAnnonce_ = enMarche;
+  vue_.MinuteurEnMarche(enMarche);
 }
 
 void Jeu::ChangeSon(Evenement evenement, bool actif) { options_.sons[static_cast<std::size_t>(evenement)] = actif; }

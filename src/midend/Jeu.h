@@ -22,8 +22,11 @@
 
 #include "EvenementsSonores.h"
 #include "Historique.h"
+#include "Horloge.h"
 #include "Options.h"
+#include "Regime.h"
 #include "Services.h"
+#include "ServicesDuJeu.h"
 #include "TextesMessages.h"
 #include "competition/Niveau.h"
 #include "competition/Serie.h"
@@ -63,6 +66,9 @@ class VueJeu {
   // The game on the board just ended, found or out of time: the window
   // brings the player to its summary.
   virtual void PartieFinie() {}
+  // The game's clock starts or stops counting: the window runs its timer,
+  // whose ticks come back through `Jeu::Tique`, only meanwhile.
+  virtual void MinuteurEnMarche(bool /*enMarche*/) {}
 };
 
 class Jeu : private EvenementsSolveur {
@@ -113,8 +119,15 @@ class Jeu : private EvenementsSolveur {
   // The mark of the game that just ended, for its summary; none in
   // competition or before a game ended.
   std::optional<int> DifficulteDeLaPartie() const {
-    return serie_.ModeCompetition() ? std::nullopt : difficultePartie_;
+    return regime_->Permis().marque ? difficultePartie_ : std::nullopt;
   }
+  // The way the game is played now: training, a series, the draw of the day.
+  const Regime& regime() const { return *regime_; }
+  const Horloge& horloge() const { return horloge_; }
+  // What the clock says, in the language's words; empty when it says nothing.
+  QString TexteHorloge() const { return horloge_.Texte(manche_, textes_); }
+  // The time a hidden clock gives the summary of the game that ended.
+  std::optional<QString> TempsAuBilan() const { return horloge_.TexteDuBilan(manche_, textes_); }
   // The solver of the draw on the board, as the tests and the hints read it.
   const Solveur& solveur() const { return solveur_; }
 
@@ -127,11 +140,10 @@ class Jeu : private EvenementsSolveur {
   bool AidesPermises() const;
   // The level, the coefficient and the hint ban can change between series only.
   bool ReglagesDeSerieModifiables() const;
-  bool SolutionsPermises() const { return !serie_.ModeCompetition(); }
-  // The coach and the hints by steps are training's only.
-  bool CoachVisible() const { return options_.coach && !serie_.ModeCompetition(); }
-  bool IndicesParEtapesPermis() const { return !serie_.ModeCompetition() && manche_.PartieEnJeu(); }
-  bool ListeVisible() const { return !serie_.ModeCompetition(); }
+  bool SolutionsPermises() const { return regime_->Permis().solutions; }
+  bool CoachVisible() const { return options_.coach && regime_->Permis().coach; }
+  bool IndicesParEtapesPermis() const { return regime_->Permis().indices && manche_.PartieEnJeu(); }
+  bool ListeVisible() const { return regime_->Permis().liste; }
 
   // --- a game ---
   // A new random draw and a game on it (the target tile); nothing at all
@@ -141,7 +153,8 @@ class Jeu : private EvenementsSolveur {
   void PartieSuivante();
   // The last game's draw, played again.
   void Rejoue();
-  // One second of the clock.
+  // The window's timer ticked: the seconds gone since the last tick taken
+  // go to the game's clock. A tick while a question waits is not taken.
   void Tique();
   // A press on tile 1..6 or an operator 7..10.
   void Presse(int code);
@@ -286,8 +299,8 @@ class Jeu : private EvenementsSolveur {
   // "Erreur registre" for the procedure `entete`, with where and why.
   void SignaleErreurRegistre(const char* entete);
 
-  enum class SourceTirage { Aucune, Liste, Hasard };
-  SourceTirage TireNouveauTirage();
+  enum class OrigineTirage { Aucune, Liste, Hasard };
+  OrigineTirage TireNouveauTirage();
   bool TireDansLaListe();
   void TireLigne(int ligne);
   void AjouteTirageJoue();
@@ -295,8 +308,12 @@ class Jeu : private EvenementsSolveur {
   void MontreTirage();
   // Clears what belonged to the last game before a new one starts.
   void PreparePartie();
-  // A game other than the draw of the day runs under the training clock again.
-  void QuitteChronoDuJour();
+  // The game is played another way from now on, under its clock.
+  void EntreDans(Regime& regime);
+  // The regime's clock for the games to come, if it has one to give.
+  void RegleHorloge();
+  // The window hears when the clock starts or stops counting.
+  void AnnonceMinuteur();
   // A game on the current draw.
   void Depart();
   void Gagne();
@@ -322,9 +339,8 @@ class Jeu : private EvenementsSolveur {
   void OuvreHistorique();
   // A game that ended, found or not, goes into the history.
   void EnregistrePartie(bool trouve, int secondes, int points);
-  ModePartie ModeDeLaPartie() const;
   // The mark of the game that ended, in every mode, for the history.
-  int MarqueDeLaPartie() const;
+  int MarqueDeLaPartie(ModePartie mode) const;
   bool JourDejaJoue(QDate jour) const;
 
   void DonneTirageDeSerie();
@@ -337,8 +353,7 @@ class Jeu : private EvenementsSolveur {
   std::optional<LignesLues> LignesFichierNiveau(const QString& chemin);
   bool LitNiveauComplet(const QString& chemin, bool avecTirages);
   void MontreNiveau(const LectureNiveau& lecture);
-  QString DossierNiveaux() const;
-  void AppliqueLimiteEntrainement();
+  QString DossierNiveaux();
   // Appends a file's draws; false when it could not be read.
   bool LitTirages(const QString& chemin);
   // Replaces the file with the list; false when it was not written whole.
@@ -348,7 +363,7 @@ class Jeu : private EvenementsSolveur {
   bool RelitRecords(const QString& chemin);
   void MontreListePleine();
 
-  Services& services_;
+  mutable ServicesDuJeu services_;  // the date is asked from what only reads the game too
   VueJeu& vue_;
   const QString repertoireProgramme_;
 
@@ -363,6 +378,13 @@ class Jeu : private EvenementsSolveur {
   std::unique_ptr<Solveur> travail_;
   Manche manche_;
   Serie serie_;
+  Horloge horloge_{services_};
+  bool minuteurAnnonce_ = false;  // what the window was last told of its timer
+
+  RegimeEntrainement entrainement_;
+  RegimeDuJour duJour_;
+  RegimeSerie competition_{serie_};
+  Regime* regime_ = &entrainement_;
   std::optional<int> nbSolutions_;
 
   Niveau niveau_;         // as read last, records added at the end of a series
@@ -383,7 +405,6 @@ class Jeu : private EvenementsSolveur {
     int difficulte = 0;
   };
   std::optional<TirageDuJourDonne> jour_;
-  bool chronoDuJour_ = false;  // the clock counts up for the draw of the day
   QString ligneDePartage_;
   Historique historique_;
   // Days whose draw had a finished attempt in this run, for when there is no history.

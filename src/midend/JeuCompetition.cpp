@@ -3,14 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include "Chemins.h"
 #include "FichierTexte.h"
 #include "Jeu.h"
 #include "OperationFichier.h"
 #include "RaisonEchec.h"
-#include "game/DureesTemps.h"
 #include "library/FichierTirages.h"
 
 namespace tolvan {
@@ -29,25 +27,20 @@ bool Jeu::PeutChangerDeMode() const { return !generationEnCours_ && !serie_.EnCo
 
 bool Jeu::PeutCommencerSerie() const { return serie_.ModeCompetition() && niveauPret_; }
 
-bool Jeu::AidesPermises() const { return !serie_.ModeCompetition() || !serie_.AideInterdite(); }
+bool Jeu::AidesPermises() const { return regime_->Permis().aides; }
 
 bool Jeu::ReglagesDeSerieModifiables() const { return serie_.ModeCompetition() && !serie_.EnCours(); }
-
-void Jeu::AppliqueLimiteEntrainement() {
-  chronoDuJour_ = false;
-  // No entry chosen (a stored choice out of the list): the limit stays.
-  if (options_.temps < 0) return;
-  manche_.ChangeLimite(DureesTemps[static_cast<std::size_t>(options_.temps)], options_.temps == 0);
-}
 
 void Jeu::ChangeModeCompetition(bool competition) {
   manche_.EffaceScores();
   serie_.DefinitModeCompetition(competition);
   if (!competition) {
     // Training games run again under the limit of "Temps :", not a level's.
-    AppliqueLimiteEntrainement();
+    EntreDans(entrainement_);
     return;
   }
+  // The level's clock comes with the series' first draw.
+  regime_ = &competition_;
   // Results are computed and targets are any number. Nothing tells how many
   // solutions a draw has, but the player's choice comes back with training.
   options_.resultatsAuto = true;
@@ -56,6 +49,7 @@ void Jeu::ChangeModeCompetition(bool competition) {
   if (serie_.AideInterdite()) aidesAffichees_ = false;
   // A training game on the board ends: draws come from the series only.
   manche_.Interromp();
+  AnnonceMinuteur();
   serie_.RemetAZero();
   solutionsVisibles_ = false;
 }
@@ -71,6 +65,7 @@ void Jeu::ChoisitCoefficient(int choix) { serie_.DefinitCoefficient(choix); }
 void Jeu::CoefficientChoisi() {
   // A draw given up and still on the board ends with its clock.
   manche_.Interromp();
+  AnnonceMinuteur();
   serie_.RemetAZero();
 }
 
@@ -144,11 +139,11 @@ bool Jeu::RelitRecords(const QString& chemin) {
   return false;
 }
 
-QString Jeu::DossierNiveaux() const {
+QString Jeu::DossierNiveaux() {
   // The levels that come with the game lie beside the program, where a
   // player may not write: each plays its own copy, which keeps its records.
   const QDir livres(repertoireProgramme_ + QStringLiteral("niveaux"));
-  const QString joueur = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/niveaux");
+  const QString joueur = services_.DossierJoueur() + QStringLiteral("/niveaux");
   if (!livres.exists() || !QDir().mkpath(joueur)) return livres.path();
   for (const QFileInfo& fichier : livres.entryInfoList(QDir::Files)) {
     const QString copie = joueur + QLatin1Char('/') + fichier.fileName();
@@ -200,14 +195,18 @@ void Jeu::DonneTirageDeSerie() {
     TireLigne(ligne);
     tirages_.DefinitLigneCourante(ligne);
     PreparePartie();
-    // Every draw gets the whole time the coefficient allows.
-    manche_.ChangeLimite(serie_.TempsAccorde(), false);
+    RegleHorloge();
     Depart();
   });
 }
 
 void Jeu::TermineSerie() {
-  if (const std::optional<QString> nom = vue_.NomDuJoueur()) nomJoueur_ = *nom;
+  std::optional<QString> nom;
+  {
+    const ServicesDuJeu::Question question(services_);
+    nom = vue_.NomDuJoueur();
+  }
+  if (nom) nomJoueur_ = *nom;
   const TRecord record = RecordDeSerie(nomJoueur_.toStdString(), serie_.ScoreTotal(), serie_.NbTrouves());
   serie_.RemetAZero();
   // A level file that cannot be read back is left as it is: rewriting it

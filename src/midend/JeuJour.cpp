@@ -4,7 +4,6 @@
 #include "Jeu.h"
 #include "OperationFichier.h"
 #include "engine/Difficulte.h"
-#include "game/DureesTemps.h"
 #include "game/LigneDePartage.h"
 
 namespace tolvan {
@@ -33,33 +32,19 @@ void Jeu::JoueTirageDuJour() {
     TireDuJour(solveur_, date);
     jour_ = TirageDuJourDonne{date, solveur_.Tirage, MarqueDifficulte(solveur_)};
     PreparePartie();
-    // "illimité": the clock shows the time spent, as the shared line does.
-    manche_.ChangeLimite(DureesTemps[0], true);
-    chronoDuJour_ = true;
+    EntreDans(duJour_);
     Depart();
     AjouteTirageJoue();
     JoueSon(Evenement::NewGame);
   });
 }
 
-void Jeu::QuitteChronoDuJour() {
-  if (!chronoDuJour_) return;
-  chronoDuJour_ = false;
-  if (!serie_.ModeCompetition()) AppliqueLimiteEntrainement();
-}
-
 void Jeu::CopieResultat() {
   if (!ligneDePartage_.isEmpty()) services_.CopieTexte(ligneDePartage_);
 }
 
-ModePartie Jeu::ModeDeLaPartie() const {
-  if (serie_.ModeCompetition()) return ModePartie::Competition;
-  if (jour_ && manche_.Tirage() == jour_->tirage) return ModePartie::Jour;
-  return ModePartie::Entrainement;
-}
-
-int Jeu::MarqueDeLaPartie() const {
-  if (ModeDeLaPartie() == ModePartie::Jour) return jour_->difficulte;
+int Jeu::MarqueDeLaPartie(ModePartie mode) const {
+  if (mode == ModePartie::Jour && jour_) return jour_->difficulte;
   return difficultePartie_.value_or(DifficulteMax);
 }
 
@@ -68,17 +53,17 @@ bool Jeu::JourDejaJoue(QDate jour) const { return joursFinis_.contains(jour) || 
 void Jeu::EnregistrePartie(bool trouve, int secondes, int points) {
   PartieJouee partie;
   partie.fin = services_.Maintenant();
-  partie.mode = ModeDeLaPartie();
+  regime_->RemplitLigne(partie);
   const TTirage& tirage = manche_.Tirage();
   for (int i = 1; i <= NbNombres; ++i) partie.nombres[static_cast<std::size_t>(i - 1)] = static_cast<int>(tirage.Nombres[i]);
   partie.resultat = static_cast<int>(tirage.Resultat);
   partie.trouve = trouve;
-  partie.secondes = secondes;
+  partie.secondes = horloge_.TempsRetenu(secondes).value_or(SansTemps);
   partie.lignes = manche_.Tableau().NbLignesFinies();
   partie.indices = IndicesUtilises();
   partie.points = points;
-  partie.difficulte = MarqueDeLaPartie();
-  if (partie.mode == ModePartie::Jour) {
+  partie.difficulte = MarqueDeLaPartie(partie.mode);
+  if (partie.mode == ModePartie::Jour && jour_) {
     partie.jour = DateQt(jour_->date);
     partie.rejouee = JourDejaJoue(partie.jour);
     joursFinis_.insert(partie.jour);

@@ -7,28 +7,30 @@
 
 namespace tolvan {
 
-bool Jeu::PeutRejouer() const { return !generationEnCours_ && !serie_.ModeCompetition() && manche_.TirageDonne(); }
+bool Jeu::PeutRejouer() const {
+  return !generationEnCours_ && regime_->Permis().tiragesDuJoueur && manche_.TirageDonne();
+}
 
-bool Jeu::PeutModifier() const { return !generationEnCours_ && !serie_.ModeCompetition(); }
+bool Jeu::PeutModifier() const { return !generationEnCours_ && regime_->Permis().tiragesDuJoueur; }
 
 bool Jeu::PeutJouerNouvellePartie() const {
   // Between two series of a competition there is no next draw to play.
-  return !generationEnCours_ && (!serie_.ModeCompetition() || serie_.EnCours());
+  return !generationEnCours_ && regime_->TirageSuivantPret();
 }
 
 void Jeu::NouvellePartie() {
   // In competition the draws come from the series only.
-  if (serie_.ModeCompetition()) return;
-  const SourceTirage source = TireNouveauTirage();
-  if (source == SourceTirage::Aucune) return;
+  if (!regime_->Permis().tiragesDuJoueur) return;
+  const OrigineTirage source = TireNouveauTirage();
+  if (source == OrigineTirage::Aucune) return;
   PreparePartie();
   Depart();
-  if (source == SourceTirage::Hasard) AjouteTirageJoue();
+  if (source == OrigineTirage::Hasard) AjouteTirageJoue();
   JoueSon(Evenement::NewGame);
 }
 
 void Jeu::PartieSuivante() {
-  if (!serie_.EnCours()) {
+  if (regime_->Source() != SourceTirage::Serie || !regime_->TirageSuivantPret()) {
     NouvellePartie();
     return;
   }
@@ -43,15 +45,15 @@ void Jeu::Rejoue() {
   Depart();
 }
 
-Jeu::SourceTirage Jeu::TireNouveauTirage() {
-  SourceTirage source = SourceTirage::Aucune;
+Jeu::OrigineTirage Jeu::TireNouveauTirage() {
+  OrigineTirage source = OrigineTirage::Aucune;
   SousGarde("Tform1.TirageAleatoire;", [this, &source] {
     if (options_.genre == GenreTirage::Fichier) {
-      if (TireDansLaListe()) source = SourceTirage::Liste;
+      if (TireDansLaListe()) source = OrigineTirage::Liste;
       return;
     }
     TireAuHasardDeDifficulte();
-    source = SourceTirage::Hasard;
+    source = OrigineTirage::Hasard;
   });
   return source;
 }
@@ -91,12 +93,15 @@ void Jeu::MontreTirage() {
 }
 
 void Jeu::PreparePartie() {
-  QuitteChronoDuJour();
+  // A game other than the draw of the day is a training game again.
+  if (regime_ == &duJour_) EntreDans(entrainement_);
   manche_.RemetHorlogeAZero();
 }
 
 void Jeu::Depart() {
   manche_.Demarre(solveur_.Tirage);
+  horloge_.Repart();
+  AnnonceMinuteur();
   ligneDePartage_.clear();
   MontreTirage();
   // The board comes back for the new game; the panel's filters stay.
@@ -117,21 +122,29 @@ void Jeu::Depart() {
 }
 
 bool Jeu::NbSolutionsVisible() const {
-  return options_.voirNbSolutions && options_.solutionsAuto && !serie_.ModeCompetition();
+  return options_.voirNbSolutions && options_.solutionsAuto && regime_->Permis().solutions;
 }
 
 void Jeu::Tique() {
-  const bool tempsEcoule = manche_.Tique();
-  if (tempsEcoule) TempsEcoule();
+  // A box or a dialog runs its own events while a verb waits on it: its
+  // ticks are not the game's, which must not end under the verb's feet.
+  // The seconds they would have counted are counted at the next tick.
+  if (services_.QuestionEnCours() || !manche_.HorlogeEnMarche() || !horloge_.Compte()) return;
+  for (int secondes = horloge_.SecondesPassees(); secondes > 0; --secondes) {
+    if (manche_.Tique()) {
+      TempsEcoule();
+      return;
+    }
+  }
 }
 
 void Jeu::TempsEcoule() {
   JoueSon(Evenement::Temps);
   BilanDeFin(false);
   EnregistrePartie(false, manche_.Limite(), 0);
+  AnnonceMinuteur();
   vue_.PartieFinie();
-  // In competition the first draw not found ends the series, even one given up.
-  if (serie_.ModeCompetition()) TermineSerie();
+  if (regime_->ApresPartie(false) == Suite::FinDeSerie) TermineSerie();
 }
 
 void Jeu::Reagit(const TableauNoir::Reaction& reaction) {
@@ -163,11 +176,12 @@ void Jeu::Gagne() {
   SousGarde("Tform1.Cgagner;", [this] {
     JoueSon(Evenement::Trouve);
     const int seconde = manche_.Gagne();
-    const int points = serie_.EnCours() ? serie_.Points(seconde) : 0;
-    manche_.AjouteScore(serie_.EnCours() ? serie_.CompteTrouve(seconde) : Manche::LigneEntrainement(seconde));
+    const Gain gain = regime_->Gagne(seconde);
+    manche_.AjouteScore(gain.ligne);
     tirages_.MarqueTrouve();
     BilanDeFin(true);
-    EnregistrePartie(true, seconde, points);
+    EnregistrePartie(true, seconde, gain.points);
+    AnnonceMinuteur();
     vue_.PartieFinie();
   }, "BUG !");
 }

@@ -114,7 +114,7 @@ TEST(Accessibilite, AReaderHearsWhatTheWindowShows) {
   ASSERT_EQ(etiquettes.size(), 1);
   EXPECT_EQ(etiquettes[0].first->text(QAccessible::Name), "nombre d'étapes");
   // An unlimited clock says its words, and no share of its hour.
-  for (int i = 0; i < 65; ++i) f.fenetre->Timer1Timer();
+  f.Secondes(65);
   EXPECT_EQ(f.Interface("PB")->text(QAccessible::Description), "Chrono 1:05");
   EXPECT_EQ(f.Interface("PB")->valueInterface(), nullptr);
   // A win takes the keyboard to its summary, read as one sentence.
