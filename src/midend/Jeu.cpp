@@ -40,7 +40,7 @@ void Jeu::Demarre() {
   solveur_.ChangeTirage(TTirage{NombresTirage{{{1, 1, 2, 2, 3, 3}}}, 999});
   MontreTirage();
   LisOptions();
-  OuvreHistorique();
+  journal_.Ouvre();
 }
 
 void Jeu::Termine() {

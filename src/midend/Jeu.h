@@ -18,10 +18,9 @@
 #include <QList>
 #include <QString>
 
-#include <QSet>
 
 #include "EvenementsSonores.h"
-#include "Historique.h"
+#include "Journal.h"
 #include "Horloge.h"
 #include "Options.h"
 #include "Regime.h"
@@ -36,7 +35,6 @@
 #include "game/Manche.h"
 #include "game/MiniCalculatrice.h"
 #include "game/SaisieTirage.h"
-#include "game/TirageDuJour.h"
 #include "library/ListeTirages.h"
 
 class QAbstractItemModel;
@@ -176,18 +174,18 @@ class Jeu : private EvenementsSolveur {
   bool PeutJouerTirageDuJour() const { return PeutModifier(); }
   // The line to share once the draw of the day has ended, giving nothing of
   // it away; empty once another game starts.
-  const QString& LigneDePartage() const { return ligneDePartage_; }
+  const QString& LigneDePartage() const { return journal_.LigneDePartage(); }
   // "Copier le résultat": the line goes to the clipboard.
-  void CopieResultat();
+  void CopieResultat() { journal_.CopieResultat(); }
 
   // --- the history ---
-  const Historique& historique() const { return historique_; }
+  const Historique& historique() const { return journal_.historique(); }
   // What "Mes parties" shows: the counts and charts, and the last games.
-  BilanParties BilanDesParties() const;
-  std::vector<PartieJouee> DernieresParties() const { return historique_.Dernieres(PartiesListees); }
+  BilanParties BilanDesParties() const { return journal_.Bilan(); }
+  std::vector<PartieJouee> DernieresParties() const { return journal_.Dernieres(PartiesListees); }
   static constexpr int PartiesListees = 500;
   // "Exporter en CSV": every game to a file the player picks.
-  void ExporteHistorique();
+  void ExporteHistorique() { journal_.Exporte(textes_); }
 
   // --- the solutions panel ---
   void BasculeSolutions();
@@ -335,13 +333,8 @@ class Jeu : private EvenementsSolveur {
   void MontreDerniereLigne(const std::optional<std::string>& texte);
   Solveur& SolveurDeTravail();
 
-  // The history, opened at the start; one message when it cannot be.
-  void OuvreHistorique();
   // A game that ended, found or not, goes into the history.
   void EnregistrePartie(bool trouve, int secondes, int points);
-  // The mark of the game that ended, in every mode, for the history.
-  int MarqueDeLaPartie(ModePartie mode) const;
-  bool JourDejaJoue(QDate jour) const;
 
   void DonneTirageDeSerie();
   void TermineSerie();
@@ -398,17 +391,7 @@ class Jeu : private EvenementsSolveur {
   bool generationEnCours_ = false;
   bool arretDemande_ = false;  // "STOP", taken between two draws of a series
 
-  // The draw of the day last dealt: a game on it, replayed or not, is the day's.
-  struct TirageDuJourDonne {
-    Date date;
-    TTirage tirage;
-    int difficulte = 0;
-  };
-  std::optional<TirageDuJourDonne> jour_;
-  QString ligneDePartage_;
-  Historique historique_;
-  // Days whose draw had a finished attempt in this run, for when there is no history.
-  QSet<QDate> joursFinis_;
+  Journal journal_{services_};
 
   LignesPanneau lignesSolutions_;
   bool solutionsVisibles_ = false;

@@ -102,7 +102,7 @@ void Jeu::Depart() {
   manche_.Demarre(solveur_.Tirage);
   horloge_.Repart();
   AnnonceMinuteur();
-  ligneDePartage_.clear();
+  journal_.OublieLigneDePartage();
   MontreTirage();
   // The board comes back for the new game; the panel's filters stay.
   lignesSolutions_.clear();
