@@ -20,6 +20,7 @@
 
 
 #include "EvenementsSonores.h"
+#include "Bibliotheque.h"
 #include "Journal.h"
 #include "Horloge.h"
 #include "Options.h"
@@ -27,6 +28,7 @@
 #include "Services.h"
 #include "ServicesDuJeu.h"
 #include "TextesMessages.h"
+#include "VueJeu.h"
 #include "competition/Niveau.h"
 #include "competition/Serie.h"
 #include "engine/PanneauSolutions.h"
@@ -40,34 +42,6 @@
 class QAbstractItemModel;
 
 namespace tolvan {
-
-// What the window does for the game besides drawing its state.
-class VueJeu {
- public:
-  virtual ~VueJeu() = default;
-  // The line being written was refused: the window makes it flash.
-  virtual void LigneRefusee(int ligne) = 0;
-  // The player must type the result of the line: the answer field takes the keyboard.
-  virtual void ReponseDemandee() = 0;
-  // The player's name for the records, asked with the name last given;
-  // nothing when the player declines.
-  virtual std::optional<QString> NomDuJoueur() = 0;
-  // A long job moves on: `fait` rows read or draws made. The window shows
-  // it and lets its own events through.
-  virtual void Avance(int fait) = 0;
-  // A search or a read may take a moment: the window shows what it has first.
-  virtual void AvantCalcul() = 0;
-  // A long job starts (`total` steps, 0 when unknown) and ends: a file of
-  // draws read, a series generated.
-  virtual void DebutTravail(int total) = 0;
-  virtual void FinTravail() = 0;
-  // The game on the board just ended, found or out of time: the window
-  // brings the player to its summary.
-  virtual void PartieFinie() {}
-  // The game's clock starts or stops counting: the window runs its timer,
-  // whose ticks come back through `Jeu::Tique`, only meanwhile.
-  virtual void MinuteurEnMarche(bool /*enMarche*/) {}
-};
 
 class Jeu : private EvenementsSolveur {
  public:
@@ -88,9 +62,9 @@ class Jeu : private EvenementsSolveur {
   const Options& options() const { return options_; }
   const TextesMessages& Textes() const { return textes_; }
   const SonsDuJeu& Sons() const { return sons_; }
-  const ListeTirages& Tirages() const { return tirages_; }
+  const ListeTirages& Tirages() const { return liste_.Modele(); }
   // The list as a table for the list view, which only reads it.
-  QAbstractItemModel* ModeleTirages() { return &tirages_; }
+  QAbstractItemModel* ModeleTirages() { return &liste_.Modele(); }
   // The level as its page shows it: its name, its time, its records.
   const Niveau& NiveauAffiche() const { return niveauAffiche_; }
   const QString& FichierNiveau() const { return fichierNiveau_; }
@@ -108,7 +82,7 @@ class Jeu : private EvenementsSolveur {
   const std::string& DerniereLigneTrouvee() const { return derniereLigne_; }
   longint OperationDerniereLigne() const { return operDerniereLigne_; }
   const MiniCalculatrice& Calculatrice() const { return calculatrice_; }
-  bool GenerationEnCours() const { return generationEnCours_; }
+  bool GenerationEnCours() const { return liste_.GenerationEnCours(); }
   // The coach's line, empty when it has nothing to say (or is off).
   const std::string& TexteCoach() const { return texteCoach_; }
   // The last hint step shown, and how many hints this game used.
@@ -254,32 +228,27 @@ class Jeu : private EvenementsSolveur {
   void InterditAides(bool interdites);
 
   // --- the draws list ---
-  // Appends the draws of a file the player picks.
-  void OuvreListe();
-  // Writes the list to a file the player picks, whole or not at all; then,
-  // for the spreadsheet, opens it there.
-  void SauveListe();
-  void ExporteListe();
-  // The draws list is about to go (a level takes its place, the program
-  // ends). Rows changed since it was last saved or read are offered a save
-  // first; false when the player would rather keep the list as it is.
-  bool LaisseLaListe();
-  void ImprimeListe();
-  void EffaceLignes(const QList<int>& lignes) { tirages_.Efface(lignes); }
-  void EffaceTout();
-  void Classe(bool actif) { tirages_.Classe(actif); }
+  // (what each does: Bibliotheque.h)
+  void OuvreListe() { liste_.Ouvre(); }
+  void SauveListe() { liste_.Sauve(); }
+  void ExporteListe() { liste_.Exporte(); }
+  bool LaisseLaListe() { return liste_.LaisseLaListe(); }
+  void ImprimeListe() { liste_.Imprime(); }
+  void EffaceLignes(const QList<int>& lignes) { liste_.Modele().Efface(lignes); }
+  void EffaceTout() { liste_.EffaceTout(); }
+  void Classe(bool actif) { liste_.Modele().Classe(actif); }
   // A new game on the row's draw, with the whole of its time; false when
   // the row held no draw.
   bool JoueLigne(int ligne);
   // Solves the row's draw; during a game, aside, so that its draw stays.
   void CalculeLigne(int ligne);
-  void CopieLigne(int ligne);
+  void CopieLigne(int ligne) { liste_.CopieLigne(ligne); }
   // A generated series of `nombre` draws (none when 0), made one by one
   // through Avance; the list stops being sorted either way.
   void GenereSerie(int nombre);
-  void ArreteGeneration() { arretDemande_ = true; }
+  void ArreteGeneration() { liste_.ArreteGeneration(); }
 
-  const QString& FichierListe() const { return fichierListe_; }
+  const QString& FichierListe() const { return liste_.Fichier(); }
 
  private:
   // The search's busy cursor and failures go to the desktop.
@@ -299,7 +268,6 @@ class Jeu : private EvenementsSolveur {
 
   enum class OrigineTirage { Aucune, Liste, Hasard };
   OrigineTirage TireNouveauTirage();
-  bool TireDansLaListe();
   void TireLigne(int ligne);
   void AjouteTirageJoue();
   // The solver's draw on the board's tiles; what the hints said is forgotten.
@@ -347,14 +315,8 @@ class Jeu : private EvenementsSolveur {
   bool LitNiveauComplet(const QString& chemin, bool avecTirages);
   void MontreNiveau(const LectureNiveau& lecture);
   QString DossierNiveaux();
-  // Appends a file's draws; false when it could not be read.
-  bool LitTirages(const QString& chemin);
-  // Replaces the file with the list; false when it was not written whole.
-  bool EcritTirages(const QString& chemin);
-  std::optional<QString> ChoisitFichierListe();
   bool EcritRecords(const QString& chemin);
   bool RelitRecords(const QString& chemin);
-  void MontreListePleine();
 
   mutable ServicesDuJeu services_;  // the date is asked from what only reads the game too
   VueJeu& vue_;
@@ -386,10 +348,7 @@ class Jeu : private EvenementsSolveur {
   bool niveauPret_ = false;  // a level read whole: a series can start
   QString nomJoueur_;  // the name last given, empty at first
 
-  ListeTirages tirages_;
-  QString fichierListe_;
-  bool generationEnCours_ = false;
-  bool arretDemande_ = false;  // "STOP", taken between two draws of a series
+  Bibliotheque liste_{services_, textes_, vue_};
 
   Journal journal_{services_};
 

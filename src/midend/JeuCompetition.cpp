@@ -23,7 +23,7 @@ const QString RecordPerdu = QStringLiteral("Le record de cette série est perdu 
 
 }  // namespace
 
-bool Jeu::PeutChangerDeMode() const { return !generationEnCours_ && !serie_.EnCours(); }
+bool Jeu::PeutChangerDeMode() const { return !liste_.GenerationEnCours() && !serie_.EnCours(); }
 
 bool Jeu::PeutCommencerSerie() const { return serie_.ModeCompetition() && niveauPret_; }
 
@@ -109,8 +109,8 @@ bool Jeu::LitNiveauComplet(const QString& chemin, bool avecTirages) {
   MontreNiveau(lecture);
   // The level counts as read whatever becomes of its draws.
   if (avecTirages) {
-    tirages_.EffaceTout();
-    LitTirages(Texte(CheminTiragesNiveau(chemin.toStdString(), niveau_.fichierTirages)));
+    liste_.Modele().EffaceTout();
+    liste_.LitTirages(Texte(CheminTiragesNiveau(chemin.toStdString(), niveau_.fichierTirages)));
   }
   return true;
 }
@@ -157,7 +157,7 @@ void Jeu::ChangeNiveau() {
   // The levels that come with the game, until one is read.
   dialogue.dossier = fichierNiveau_.isEmpty() ? DossierNiveaux() : RepertoireDe(fichierNiveau_);
   const std::optional<QString> chemin = services_.FichierAOuvrir(dialogue);
-  if (!chemin || !LaisseLaListe()) return;
+  if (!chemin || !liste_.LaisseLaListe()) return;
   vue_.AvantCalcul();
   // A level that cannot be read leaves the one in place as it was.
   if (!LitNiveauComplet(*chemin, true)) return;
@@ -176,13 +176,13 @@ bool Jeu::CommenceOuArreteSerie() {
     serie_.Arrete();
     return false;
   }
-  if (tirages_.NbLignes() == 0) {
+  if (liste_.Modele().NbLignes() == 0) {
     services_.Message(TypeMessage::Avertissement,
                       QStringLiteral("Aucun tirage à jouer : la liste des tirages de ce niveau est vide."),
                       BoutonsMessage::Ok);
     return false;
   }
-  serie_.Commence(tirages_.NbLignes());
+  serie_.Commence(liste_.Modele().NbLignes());
   manche_.Tableau().ModifieTout(true);
   manche_.EffaceScores();
   DonneTirageDeSerie();
@@ -193,7 +193,7 @@ void Jeu::DonneTirageDeSerie() {
   SousGarde("Tform1.BTnouvPartieClick;", [this] {
     const int ligne = serie_.LigneAuHasard([this](int n) { return services_.Aleatoire(n); });
     TireLigne(ligne);
-    tirages_.DefinitLigneCourante(ligne);
+    liste_.Modele().DefinitLigneCourante(ligne);
     PreparePartie();
     RegleHorloge();
     Depart();

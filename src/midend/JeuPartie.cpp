@@ -8,14 +8,14 @@
 namespace tolvan {
 
 bool Jeu::PeutRejouer() const {
-  return !generationEnCours_ && regime_->Permis().tiragesDuJoueur && manche_.TirageDonne();
+  return !liste_.GenerationEnCours() && regime_->Permis().tiragesDuJoueur && manche_.TirageDonne();
 }
 
-bool Jeu::PeutModifier() const { return !generationEnCours_ && regime_->Permis().tiragesDuJoueur; }
+bool Jeu::PeutModifier() const { return !liste_.GenerationEnCours() && regime_->Permis().tiragesDuJoueur; }
 
 bool Jeu::PeutJouerNouvellePartie() const {
   // Between two series of a competition there is no next draw to play.
-  return !generationEnCours_ && regime_->TirageSuivantPret();
+  return !liste_.GenerationEnCours() && regime_->TirageSuivantPret();
 }
 
 void Jeu::NouvellePartie() {
@@ -49,7 +49,13 @@ Jeu::OrigineTirage Jeu::TireNouveauTirage() {
   OrigineTirage source = OrigineTirage::Aucune;
   SousGarde("Tform1.TirageAleatoire;", [this, &source] {
     if (options_.genre == GenreTirage::Fichier) {
-      if (TireDansLaListe()) source = OrigineTirage::Liste;
+      const std::optional<int> ligne = liste_.LigneAuHasard();
+      if (!ligne) return;
+      TireLigne(*ligne);
+      // Reached only when the row held a draw: a bad row changes nothing.
+      liste_.Modele().DefinitLigneCourante(*ligne);
+      liste_.Modele().CocheLigne(*ligne);
+      source = OrigineTirage::Liste;
       return;
     }
     TireAuHasardDeDifficulte();
@@ -58,30 +64,11 @@ Jeu::OrigineTirage Jeu::TireNouveauTirage() {
   return source;
 }
 
-bool Jeu::TireDansLaListe() {
-  if (tirages_.NbLignes() == 0) return false;
-  const int ligne = services_.Aleatoire(tirages_.NbLignes());
-  TireLigne(ligne);
-  // Reached only when the row held a draw: a bad row changes nothing.
-  tirages_.DefinitLigneCourante(ligne);
-  tirages_.CocheLigne(ligne);
-  return true;
-}
 
-void Jeu::TireLigne(int ligne) { solveur_.ChangeTirage(TirageDeRangee(tirages_.Rangee(ligne))); }
+void Jeu::TireLigne(int ligne) { solveur_.ChangeTirage(TirageDeRangee(liste_.Modele().Rangee(ligne))); }
 
 void Jeu::AjouteTirageJoue() {
-  if (tirages_.EstPleine()) {
-    // The draw has no row of its own: a win marks none, not the last game's.
-    tirages_.DefinitLigneCourante(-1);
-    MontreListePleine();
-    return;
-  }
-  SousGarde("TIR_to_LV;", [this] {
-    const Solveur& s = solveur_;
-    tirages_.DefinitLigneCourante(
-        tirages_.Ajoute(RangeeDuTirage(s.Tirage, s.NbSolutions, s.NbEtapesMin, s.TexteSimple)));
-  });
+  SousGarde("TIR_to_LV;", [this] { liste_.AjouteTirageJoue(solveur_); });
 }
 
 void Jeu::MontreTirage() {
@@ -178,7 +165,7 @@ void Jeu::Gagne() {
     const int seconde = manche_.Gagne();
     const Gain gain = regime_->Gagne(seconde);
     manche_.AjouteScore(gain.ligne);
-    tirages_.MarqueTrouve();
+    liste_.Modele().MarqueTrouve();
     BilanDeFin(true);
     EnregistrePartie(true, seconde, gain.points);
     AnnonceMinuteur();
@@ -220,7 +207,7 @@ bool Jeu::JoueLigne(int ligne) {
     TireLigne(ligne);
     PreparePartie();
     Depart();
-    tirages_.DefinitLigneCourante(ligne);
+    liste_.Modele().DefinitLigneCourante(ligne);
     jouee = true;
   });
   return jouee;
