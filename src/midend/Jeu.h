@@ -1,11 +1,23 @@
-// The game as a whole, between its rules and the window: the one owner of
-// the draw being played (the solver, the round), the competition (the
-// series, the level and its records, the player's name), the draws list,
-// the options, the sounds and the message texts. It has one verb per thing
-// the player does; the window reads its state to draw it and learns of the
-// few things that are not state through `VueJeu`. Boxes, files, sounds and
-// random numbers go through `Services`, so the whole game runs in tests
-// without a window.
+// The game as a whole, between its rules and the window, and the one
+// object the window talks to: one verb per thing the player does, what the
+// window reads to draw, and `VueJeu` for the few things that are not state.
+// Boxes, files, sounds, the clock and random numbers go through `Services`,
+// so the whole game runs in tests without a window.
+//
+// It coordinates the parts, each with one concern; the arrows go one way,
+// from here to them, and no part reaches back or sideways:
+//
+//   Jeu ──> Regime        the way the game is played now (training, a
+//                         level's series, the draw of the day): draw
+//                         source, clock, help allowed, points, history row
+//       ──> Horloge       the clock: its choice, the seconds, its words
+//       ──> Journal       the history, the draw of the day, the share line
+//       ──> Bibliotheque  the draws list, its files, printing, generation
+//       ──> ServicesDuJeu the desktop, and whether a question waits
+//
+// What stays here is the game on the board (the solver, the round, the
+// coach and the hints, the solutions panel, the calculator), the
+// competition's level and records, and the options, sounds and texts.
 #pragma once
 
 #include <algorithm>

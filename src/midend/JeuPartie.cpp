@@ -163,7 +163,9 @@ void Jeu::Gagne() {
   SousGarde("Tform1.Cgagner;", [this] {
     JoueSon(Evenement::Trouve);
     const int seconde = manche_.Gagne();
-    const Gain gain = regime_->Gagne(seconde);
+    Gain gain = regime_->Gagne(seconde);
+    // Without a clock the games list has no time to give.
+    if (!horloge_.Compte()) gain.ligne.score.clear();
     manche_.AjouteScore(gain.ligne);
     liste_.Modele().MarqueTrouve();
     BilanDeFin(true);

@@ -84,6 +84,7 @@ TEST(Horloge, AHiddenClockKeepsItsTimeAndNoClockRecordsNone) {
   t.Trouve303();
   EXPECT_TRUE(Derniere(t).trouve);
   EXPECT_EQ(Derniere(t).secondes, SansTemps);
+  EXPECT_EQ(t.jeu->manche().Scores().back(), (LigneScore{"=>", ""}));
   // Kept with the other options, by its place in the list.
   t.jeu->Termine();
   t.Recommence();
