@@ -12,13 +12,7 @@ Solveur& Jeu::SolveurDuCoach() {
 }
 
 Position Jeu::PositionEnJeu() {
-  const TableauNoir& tableau = manche_.Tableau();
-  std::vector<longint> nombres = NombresEnJeu(tableau);
-  if (tableau.EtatSaisie != 0 && tableau.NumLigne >= 1 && tableau.NumLigne <= NbLignes) {
-    const TLigne& ligne = tableau.Lignes[tableau.NumLigne];
-    if (!tableau.Tuiles[ligne.Tuile1].active) nombres.push_back(ligne.Valeur1);
-  }
-  return AnalysePosition(SolveurDuCoach(), nombres, manche_.Tirage().Resultat);
+  return AnalysePosition(SolveurDuCoach(), manche_.Tableau().NombresEnJeu(), manche_.Tirage().Resultat);
 }
 
 void Jeu::ChangeCoach(bool actif) {
