@@ -6,6 +6,8 @@
 #include <QLocale>
 
 #include "Chemins.h"
+#include "FichierLangue.h"
+#include "OperationFichier.h"
 #include "ThemeSonore.h"
 
 namespace tolvan {
@@ -168,6 +170,23 @@ std::optional<QString> Jeu::ChoisitLangue() {
   const std::optional<QString> chemin = services_.FichierAOuvrir(dialogue);
   if (chemin) options_.fichierLangue = *chemin;
   return chemin;
+}
+
+void Jeu::ChargeLangue(const QString& chemin, const std::function<void(int, const QString&)>& applique) {
+  AvecReessai(chemin, services_, textes_, [&]() -> Tentative {
+    const LectureLangue lecture = LitFichierLangue(chemin);
+    if (lecture.etat == LectureLangue::OuvertureImpossible || lecture.etat == LectureLangue::Refusee) {
+      return {IssueFichier::OuvertureImpossible, lecture.raison};
+    }
+    const bool entiere = lecture.etat == LectureLangue::Lue;
+    for (int ligne = 0; ligne < NbLignesFichierLangue && (entiere || ligne < lecture.lignes.size()); ++ligne) {
+      applique(ligne, ligne < lecture.lignes.size() ? lecture.lignes[ligne] : TexteAbsent(ligne));
+    }
+    if (entiere) return IssueFichier::Reussie;
+    services_.Message(TypeMessage::Erreur, textes_.MsgErreurLecture + QStringLiteral("file : ") + chemin,
+                      BoutonsMessage::Ok);
+    return IssueFichier::Signalee;
+  });
 }
 
 void Jeu::ChargeThemeDesOptions() { tolvan::ChargeTheme(options_.fichierSon, sons_, services_, textes_); }
