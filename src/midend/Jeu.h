@@ -12,12 +12,14 @@
 //                         source, clock, help allowed, points, history row
 //       ──> Horloge       the clock: its choice, the seconds, its words
 //       ──> Journal       the history, the draw of the day, the share line
+//       ──> Competition   the series, the level and its records, the
+//                         player's name ──> Bibliotheque (a level's draws)
 //       ──> Bibliotheque  the draws list, its files, printing, generation
 //       ──> ServicesDuJeu the desktop, and whether a question waits
 //
 // What stays here is the game on the board (the solver, the round, the
-// coach and the hints, the solutions panel, the calculator), the
-// competition's level and records, and the options, sounds and texts.
+// coach and the hints, the solutions panel, the calculator), and the
+// options, sounds and texts.
 #pragma once
 
 #include <algorithm>
@@ -33,6 +35,7 @@
 
 #include "EvenementsSonores.h"
 #include "Bibliotheque.h"
+#include "Competition.h"
 #include "Journal.h"
 #include "Horloge.h"
 #include "Options.h"
@@ -69,7 +72,7 @@ class Jeu : private EvenementsSolveur {
 
   // --- what the window shows ---
   const Manche& manche() const { return manche_; }
-  const Serie& serie() const { return serie_; }
+  const Serie& serie() const { return competition_.serie(); }
   const TTirage& Tirage() const { return solveur_.Tirage; }
   const Options& options() const { return options_; }
   const TextesMessages& Textes() const { return textes_; }
@@ -78,10 +81,10 @@ class Jeu : private EvenementsSolveur {
   // The list as a table for the list view, which only reads it.
   QAbstractItemModel* ModeleTirages() { return &liste_.Modele(); }
   // The level as its page shows it: its name, its time, its records.
-  const Niveau& NiveauAffiche() const { return niveauAffiche_; }
-  const QString& FichierNiveau() const { return fichierNiveau_; }
+  const Niveau& NiveauAffiche() const { return competition_.NiveauAffiche(); }
+  const QString& FichierNiveau() const { return competition_.FichierNiveau(); }
   // The points finding the draw now would earn in a series.
-  std::uint16_t PointsEnJeu() const { return serie_.Points(manche_.Ecoule()); }
+  std::uint16_t PointsEnJeu() const { return competition_.serie().Points(manche_.Ecoule()); }
   // The solution count of the draw dealt, once searched; nothing before.
   std::optional<int> NbSolutionsAffiche() const { return nbSolutions_; }
   // The count is shown beside the draw: asked for, computed, and no competition.
@@ -323,17 +326,6 @@ class Jeu : private EvenementsSolveur {
 
   void DonneTirageDeSerie();
   void TermineSerie();
-  // The level file's lines, asking again while it cannot be opened.
-  struct LignesLues {
-    std::vector<std::string> lignes;
-    bool entieres = true;
-  };
-  std::optional<LignesLues> LignesFichierNiveau(const QString& chemin);
-  bool LitNiveauComplet(const QString& chemin, bool avecTirages);
-  void MontreNiveau(const LectureNiveau& lecture);
-  QString DossierNiveaux();
-  bool EcritRecords(const QString& chemin);
-  bool RelitRecords(const QString& chemin);
 
   mutable ServicesDuJeu services_;  // the date is asked from what only reads the game too
   VueJeu& vue_;
@@ -349,23 +341,18 @@ class Jeu : private EvenementsSolveur {
   // that the draw being played and its solutions are never disturbed.
   std::unique_ptr<Solveur> travail_;
   Manche manche_;
-  Serie serie_;
   Horloge horloge_{services_};
   bool minuteurAnnonce_ = false;  // what the window was last told of its timer
 
   RegimeEntrainement entrainement_;
   RegimeDuJour duJour_;
-  RegimeSerie competition_{serie_};
+  RegimeSerie regimeSerie_{competition_.serie()};
   Regime* regime_ = &entrainement_;
   std::optional<int> nbSolutions_;
 
-  Niveau niveau_;         // as read last, records added at the end of a series
-  Niveau niveauAffiche_;  // as its page shows it
-  QString fichierNiveau_;
-  bool niveauPret_ = false;  // a level read whole: a series can start
-  QString nomJoueur_;  // the name last given, empty at first
 
   Bibliotheque liste_{services_, textes_, vue_};
+  Competition competition_{services_, textes_, vue_, liste_, repertoireProgramme_};
 
   Journal journal_{services_};
 

@@ -1,179 +1,67 @@
-// Competitions: a level read from its file, series dealt from its draws
-// against a shorter or longer clock, and the ten records of the level.
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
-#include "Chemins.h"
-#include "FichierTexte.h"
+// Competitions as the game plays them: the mode, the series dealt from the
+// level's draws on the board, against a shorter or longer clock; the level
+// and its records are the competition part's (Competition.h).
 #include "Jeu.h"
-#include "OperationFichier.h"
-#include "RaisonEchec.h"
-#include "library/FichierTirages.h"
 
 namespace tolvan {
 
-namespace {
+bool Jeu::PeutChangerDeMode() const { return !liste_.GenerationEnCours() && !competition_.serie().EnCours(); }
 
-const DialogueFichier ODlevel{QStringLiteral("Choisir un niveau"), QStringLiteral("Fichiers niveau *.niv|*.niv"), {}};
-
-QString Texte(const std::string& texte) { return QString::fromStdString(texte); }
-
-const QString RecordPerdu = QStringLiteral("Le record de cette série est perdu : le niveau n'a pas pu être enregistré.");
-
-}  // namespace
-
-bool Jeu::PeutChangerDeMode() const { return !liste_.GenerationEnCours() && !serie_.EnCours(); }
-
-bool Jeu::PeutCommencerSerie() const { return serie_.ModeCompetition() && niveauPret_; }
+bool Jeu::PeutCommencerSerie() const { return competition_.serie().ModeCompetition() && competition_.NiveauPret(); }
 
 bool Jeu::AidesPermises() const { return regime_->Permis().aides; }
 
-bool Jeu::ReglagesDeSerieModifiables() const { return serie_.ModeCompetition() && !serie_.EnCours(); }
+bool Jeu::ReglagesDeSerieModifiables() const {
+  return competition_.serie().ModeCompetition() && !competition_.serie().EnCours();
+}
 
 void Jeu::ChangeModeCompetition(bool competition) {
   manche_.EffaceScores();
-  serie_.DefinitModeCompetition(competition);
+  competition_.serie().DefinitModeCompetition(competition);
   if (!competition) {
     // Training games run again under the limit of "Temps :", not a level's.
     EntreDans(entrainement_);
     return;
   }
   // The level's clock comes with the series' first draw.
-  regime_ = &competition_;
+  regime_ = &regimeSerie_;
   // Results are computed and targets are any number. Nothing tells how many
   // solutions a draw has, but the player's choice comes back with training.
   options_.resultatsAuto = true;
   options_.premiers = false;
   // Back in a competition that forbids them, the hints leave the screen.
-  if (serie_.AideInterdite()) aidesAffichees_ = false;
+  if (competition_.serie().AideInterdite()) aidesAffichees_ = false;
   // A training game on the board ends: draws come from the series only.
   manche_.Interromp();
   AnnonceMinuteur();
-  serie_.RemetAZero();
+  competition_.serie().RemetAZero();
   solutionsVisibles_ = false;
 }
 
 void Jeu::InterditAides(bool interdites) {
-  serie_.DefinitAideInterdite(interdites);
+  competition_.serie().DefinitAideInterdite(interdites);
   // Forbidden hints are out of sight; allowed again, they come back.
   aidesAffichees_ = !interdites;
 }
 
-void Jeu::ChoisitCoefficient(int choix) { serie_.DefinitCoefficient(choix); }
+void Jeu::ChoisitCoefficient(int choix) { competition_.serie().DefinitCoefficient(choix); }
 
 void Jeu::CoefficientChoisi() {
   // A draw given up and still on the board ends with its clock.
   manche_.Interromp();
   AnnonceMinuteur();
-  serie_.RemetAZero();
-}
-
-std::optional<Jeu::LignesLues> Jeu::LignesFichierNiveau(const QString& chemin) {
-  LignesLues lues;
-  const bool ouvert = AvecReessai(chemin, services_, textes_, [&]() -> Tentative {
-    // A level's lines end as a draws file's do, the Linux way too.
-    const LectureTexte lecture = LitFichierTexte(chemin, FinsDeLigneTirages);
-    if (lecture.etat == LectureTexte::OuvertureImpossible) return {IssueFichier::OuvertureImpossible, lecture.raison};
-    lues.entieres = lecture.etat == LectureTexte::Lu;
-    lues.lignes.clear();
-    for (const QString& ligne : lecture.lignes) lues.lignes.push_back(ligne.toStdString());
-    return IssueFichier::Reussie;
-  });
-  if (!ouvert) return std::nullopt;
-  return lues;
-}
-
-void Jeu::MontreNiveau(const LectureNiveau& lecture) {
-  niveauAffiche_.nom = lecture.niveau.nom;
-  niveauAffiche_.lignesRecords = lecture.niveau.lignesRecords;
-  if (lecture.lignesPrises < 3) return;
-  serie_.DefinitTempsNiveau(lecture.niveau.tempsNiveau);
-  niveauAffiche_.temps = lecture.niveau.temps;
-}
-
-bool Jeu::LitNiveauComplet(const QString& chemin, bool avecTirages) {
-  const std::optional<LignesLues> lues = LignesFichierNiveau(chemin);
-  if (!lues) return false;
-  const LectureNiveau lecture = LitNiveau(lues->lignes);
-  if (!lecture.lu || !lues->entieres) {
-    // A level is taken whole or not at all: the one in place stays, with its
-    // draws and records, and can still be played. The line shown is the one
-    // the reading stopped on.
-    const std::string derniere =
-        lues->entieres ? lecture.derniereLigne : (lues->lignes.empty() ? std::string() : lues->lignes.back());
-    services_.Message(TypeMessage::Erreur, Texte(MessageConversionNiveau(derniere)), BoutonsMessage::Ok);
-    return false;
-  }
-  niveau_ = lecture.niveau;
-  MontreNiveau(lecture);
-  // The level counts as read whatever becomes of its draws.
-  if (avecTirages) {
-    liste_.Modele().EffaceTout();
-    liste_.LitTirages(Texte(CheminTiragesNiveau(chemin.toStdString(), niveau_.fichierTirages)));
-  }
-  return true;
-}
-
-bool Jeu::EcritRecords(const QString& chemin) {
-  QStringList lignes;
-  for (const std::string& ligne : LignesNiveau(niveau_)) lignes.append(Texte(ligne));
-  for (;;) {
-    const ResultatEcriture ecriture = EcritFichierTexte(chemin, lignes);
-    if (ecriture == EcritureTexte::Ecrit) return true;
-    const QString& probleme =
-        ecriture == EcritureTexte::OuvertureImpossible ? textes_.MsgErreurOuverture : textes_.MsgErreurEcriture;
-    // The file is replaced whole or not at all: the old records are safe meanwhile.
-    const QString question = QuestionReessai(probleme + "\r" + LigneEchec(chemin, ecriture.raison), textes_);
-    if (!Reessayer(services_, question)) return false;
-  }
-}
-
-bool Jeu::RelitRecords(const QString& chemin) {
-  const std::optional<LignesLues> lues = LignesFichierNiveau(chemin);
-  if (!lues) return false;
-  const LectureNiveau lecture = LitNiveau(lues->lignes, false);
-  MontreNiveau(lecture);
-  if (lecture.lu && lues->entieres) return true;
-  services_.Message(TypeMessage::Erreur, textes_.MsgErreurLecture + "\r" + chemin, BoutonsMessage::Ok);
-  return false;
-}
-
-QString Jeu::DossierNiveaux() {
-  // The levels that come with the game lie beside the program, where a
-  // player may not write: each plays its own copy, which keeps its records.
-  const QDir livres(repertoireProgramme_ + QStringLiteral("niveaux"));
-  const QString joueur = services_.DossierJoueur() + QStringLiteral("/niveaux");
-  if (!livres.exists() || !QDir().mkpath(joueur)) return livres.path();
-  for (const QFileInfo& fichier : livres.entryInfoList(QDir::Files)) {
-    const QString copie = joueur + QLatin1Char('/') + fichier.fileName();
-    if (!QFileInfo::exists(copie)) QFile::copy(fichier.filePath(), copie);
-  }
-  return joueur;
-}
-
-void Jeu::ChangeNiveau() {
-  DialogueFichier dialogue = ODlevel;
-  // The levels that come with the game, until one is read.
-  dialogue.dossier = fichierNiveau_.isEmpty() ? DossierNiveaux() : RepertoireDe(fichierNiveau_);
-  const std::optional<QString> chemin = services_.FichierAOuvrir(dialogue);
-  if (!chemin || !liste_.LaisseLaListe()) return;
-  vue_.AvantCalcul();
-  // A level that cannot be read leaves the one in place as it was.
-  if (!LitNiveauComplet(*chemin, true)) return;
-  niveauPret_ = true;
-  fichierNiveau_ = *chemin;
+  competition_.serie().RemetAZero();
 }
 
 bool Jeu::CommenceOuArreteSerie() {
-  if (serie_.EnCours()) {
+  if (competition_.serie().EnCours()) {
     if (services_.Message(TypeMessage::Confirmation, textes_.MsgAbandonner, BoutonsMessage::OuiNon) != Reponse::Oui) {
       return false;
     }
     // The draw on screen goes on: found, it counts as in training; not
     // found in time, the series ends as usual.
     manche_.Tableau().ModifieTout(true);
-    serie_.Arrete();
+    competition_.serie().Arrete();
     return false;
   }
   if (liste_.Modele().NbLignes() == 0) {
@@ -182,7 +70,7 @@ bool Jeu::CommenceOuArreteSerie() {
                       BoutonsMessage::Ok);
     return false;
   }
-  serie_.Commence(liste_.Modele().NbLignes());
+  competition_.serie().Commence(liste_.Modele().NbLignes());
   manche_.Tableau().ModifieTout(true);
   manche_.EffaceScores();
   DonneTirageDeSerie();
@@ -191,7 +79,7 @@ bool Jeu::CommenceOuArreteSerie() {
 
 void Jeu::DonneTirageDeSerie() {
   SousGarde("Tform1.BTnouvPartieClick;", [this] {
-    const int ligne = serie_.LigneAuHasard([this](int n) { return services_.Aleatoire(n); });
+    const int ligne = competition_.serie().LigneAuHasard([this](int n) { return services_.Aleatoire(n); });
     TireLigne(ligne);
     liste_.Modele().DefinitLigneCourante(ligne);
     PreparePartie();
@@ -200,26 +88,8 @@ void Jeu::DonneTirageDeSerie() {
   });
 }
 
-void Jeu::TermineSerie() {
-  std::optional<QString> nom;
-  {
-    const ServicesDuJeu::Question question(services_);
-    nom = vue_.NomDuJoueur();
-  }
-  if (nom) nomJoueur_ = *nom;
-  const TRecord record = RecordDeSerie(nomJoueur_.toStdString(), serie_.ScoreTotal(), serie_.NbTrouves());
-  serie_.RemetAZero();
-  // A level file that cannot be read back is left as it is: rewriting it
-  // from what little was read would lose its records.
-  if (LitNiveauComplet(fichierNiveau_, false)) {
-    const auto avant = niveau_.records;
-    AjouteRecord(niveau_.records, record);
-    if (!EcritRecords(fichierNiveau_) && niveau_.records != avant) {
-      services_.Message(TypeMessage::Avertissement, RecordPerdu, BoutonsMessage::Ok);
-    }
-    RelitRecords(fichierNiveau_);
-  }
-  serie_.Arrete();
-}
+void Jeu::ChangeNiveau() { competition_.ChangeNiveau(); }
+
+void Jeu::TermineSerie() { competition_.TermineSerie(); }
 
 }  // namespace tolvan
