@@ -15,11 +15,11 @@
 //       ──> Competition   the series, the level and its records, the
 //                         player's name ──> Bibliotheque (a level's draws)
 //       ──> Bibliotheque  the draws list, its files, printing, generation
+//       ──> Preferences   the options and their store, sounds, texts, language
 //       ──> ServicesDuJeu the desktop, and whether a question waits
 //
 // What stays here is the game on the board (the solver, the round, the
-// coach and the hints, the solutions panel, the calculator), and the
-// options, sounds and texts.
+// coach and the hints, the solutions panel, the calculator).
 #pragma once
 
 #include <algorithm>
@@ -39,6 +39,7 @@
 #include "Journal.h"
 #include "Horloge.h"
 #include "Options.h"
+#include "Preferences.h"
 #include "Regime.h"
 #include "Services.h"
 #include "ServicesDuJeu.h"
@@ -74,9 +75,9 @@ class Jeu : private EvenementsSolveur {
   const Manche& manche() const { return manche_; }
   const Serie& serie() const { return competition_.serie(); }
   const TTirage& Tirage() const { return solveur_.Tirage; }
-  const Options& options() const { return options_; }
-  const TextesMessages& Textes() const { return textes_; }
-  const SonsDuJeu& Sons() const { return sons_; }
+  const Options& options() const { return preferences_.options(); }
+  const TextesMessages& Textes() const { return preferences_.textes(); }
+  const SonsDuJeu& Sons() const { return preferences_.sons(); }
   const ListeTirages& Tirages() const { return liste_.Modele(); }
   // The list as a table for the list view, which only reads it.
   QAbstractItemModel* ModeleTirages() { return &liste_.Modele(); }
@@ -112,9 +113,9 @@ class Jeu : private EvenementsSolveur {
   const Regime& regime() const { return *regime_; }
   const Horloge& horloge() const { return horloge_; }
   // What the clock says, in the language's words; empty when it says nothing.
-  QString TexteHorloge() const { return horloge_.Texte(manche_, textes_); }
+  QString TexteHorloge() const { return horloge_.Texte(manche_, Textes()); }
   // The time a hidden clock gives the summary of the game that ended.
-  std::optional<QString> TempsAuBilan() const { return horloge_.TexteDuBilan(manche_, textes_); }
+  std::optional<QString> TempsAuBilan() const { return horloge_.TexteDuBilan(manche_, Textes()); }
   // The solver of the draw on the board, as the tests and the hints read it.
   const Solveur& solveur() const { return solveur_; }
 
@@ -128,7 +129,7 @@ class Jeu : private EvenementsSolveur {
   // The level, the coefficient and the hint ban can change between series only.
   bool ReglagesDeSerieModifiables() const;
   bool SolutionsPermises() const { return regime_->Permis().solutions; }
-  bool CoachVisible() const { return options_.coach && regime_->Permis().coach; }
+  bool CoachVisible() const { return options().coach && regime_->Permis().coach; }
   bool IndicesParEtapesPermis() const { return regime_->Permis().indices && manche_.PartieEnJeu(); }
   bool ListeVisible() const { return regime_->Permis().liste; }
 
@@ -174,7 +175,7 @@ class Jeu : private EvenementsSolveur {
   std::vector<PartieJouee> DernieresParties() const { return journal_.Dernieres(PartiesListees); }
   static constexpr int PartiesListees = 500;
   // "Exporter en CSV": every game to a file the player picks.
-  void ExporteHistorique() { journal_.Exporte(textes_); }
+  void ExporteHistorique() { journal_.Exporte(Textes()); }
 
   // --- the solutions panel ---
   void BasculeSolutions();
@@ -198,41 +199,35 @@ class Jeu : private EvenementsSolveur {
   void CalculatriceTouche(const QString& texte, MiniCalculatrice::Touche touche);
 
   // --- options ---
-  void ChangeSolutionsAuto(bool actif);
-  void ChangeResultatsAuto(bool actif) { options_.resultatsAuto = actif; }
-  // Only a solver that runs by itself can count: without it the option stays off.
-  void ChangeVoirNbSolutions(bool actif) { options_.voirNbSolutions = actif && options_.solutionsAuto; }
-  void ChangePremiers(bool actif) { options_.premiers = actif; }
-  void ChangeFous(bool actif) { options_.fous = actif; }
-  void ChoisitGenreTirage(GenreTirage genre) { options_.genre = genre; }
-  // 0 for any mark, else 1 to 5.
-  void ChoisitDifficulte(int marque) { options_.difficulte = std::clamp(marque, 0, 5); }
+  // (what each does: Preferences.h)
+  void ChangeSolutionsAuto(bool actif) { preferences_.ChangeSolutionsAuto(actif); }
+  void ChangeResultatsAuto(bool actif) { preferences_.options().resultatsAuto = actif; }
+  void ChangeVoirNbSolutions(bool actif) { preferences_.ChangeVoirNbSolutions(actif); }
+  void ChangePremiers(bool actif) { preferences_.options().premiers = actif; }
+  void ChangeFous(bool actif) { preferences_.options().fous = actif; }
+  void ChoisitGenreTirage(GenreTirage genre) { preferences_.options().genre = genre; }
+  void ChoisitDifficulte(int marque) { preferences_.ChoisitDifficulte(marque); }
   void ChangeCoach(bool actif);
   // The choice of "Temps :" restarts the clock under its limit; -1 (a
   // stored choice out of the list) keeps the limit.
   void ChoisitTemps(int choix);
-  void ChangeSon(Evenement evenement, bool actif);
-  void ChangeTousLesSons(bool actifs);
+  void ChangeSon(Evenement evenement, bool actif) { preferences_.ChangeSon(evenement, actif); }
+  void ChangeTousLesSons(bool actifs) { preferences_.ChangeTousLesSons(actifs); }
 
   // --- sounds ---
-  void JoueSon(Evenement evenement);
-  void EcouteSon(Evenement evenement) { services_.JoueSon(sons_[evenement]); }
-  void ChoisitSon(Evenement evenement);
-  // The theme chosen is remembered even when it cannot be read.
-  void OuvreTheme();
-  void SauveTheme();
-  // The theme of the settings, read once the window is up.
-  void ChargeThemeDesOptions();
+  void JoueSon(Evenement evenement) { preferences_.JoueSon(evenement); }
+  void EcouteSon(Evenement evenement) { preferences_.EcouteSon(evenement); }
+  void ChoisitSon(Evenement evenement) { preferences_.ChoisitSon(evenement); }
+  void OuvreTheme() { preferences_.OuvreTheme(); }
+  void SauveTheme() { preferences_.SauveTheme(); }
+  void ChargeThemeDesOptions() { preferences_.ChargeThemeDesOptions(); }
 
   // --- languages ---
-  // The language file the player picks, remembered even when it cannot be read.
-  std::optional<QString> ChoisitLangue();
-  // Reads a language file, asking again while it cannot be opened, and
-  // gives each line's text to `applique` in file order: a short file empties
-  // what it lacks, a read that fails gives only the lines before it, and is
-  // then told in the texts those lines gave.
-  void ChargeLangue(const QString& chemin, const std::function<void(int ligne, const QString& texte)>& applique);
-  void DefinitTexte(QString TextesMessages::*message, const QString& texte) { textes_.*message = texte; }
+  std::optional<QString> ChoisitLangue() { return preferences_.ChoisitLangue(); }
+  void ChargeLangue(const QString& chemin, const std::function<void(int ligne, const QString& texte)>& applique) {
+    preferences_.ChargeLangue(chemin, applique);
+  }
+  void DefinitTexte(QString TextesMessages::*message, const QString& texte) { preferences_.DefinitTexte(message, texte); }
 
   // --- competitions ---
   void ChangeModeCompetition(bool competition);
@@ -280,11 +275,6 @@ class Jeu : private EvenementsSolveur {
   // "BUG" naming the procedure, and the game carries on.
   void SousGarde(const char* entete, const std::function<void()>& corps, const char* bug = "BUG ! ");
 
-  // Options read from the settings store, each applied as the player would.
-  void LisOptions();
-  void AppliqueReglage(Reglage reglage, const QString& valeur);
-  // "Erreur registre" for the procedure `entete`, with where and why.
-  void SignaleErreurRegistre(const char* entete);
 
   enum class OrigineTirage { Aucune, Liste, Hasard };
   OrigineTirage TireNouveauTirage();
@@ -331,10 +321,7 @@ class Jeu : private EvenementsSolveur {
   VueJeu& vue_;
   const QString repertoireProgramme_;
 
-  Options options_;
-  ValeursReglages valeursLues_;  // the settings as this run found them; nothing: to be written
-  TextesMessages textes_;
-  SonsDuJeu sons_;
+  Preferences preferences_{services_, repertoireProgramme_};
 
   Solveur solveur_;
   // Series and the solving of listed draws during a game work here, so
@@ -351,8 +338,8 @@ class Jeu : private EvenementsSolveur {
   std::optional<int> nbSolutions_;
 
 
-  Bibliotheque liste_{services_, textes_, vue_};
-  Competition competition_{services_, textes_, vue_, liste_, repertoireProgramme_};
+  Bibliotheque liste_{services_, preferences_.textes(), vue_};
+  Competition competition_{services_, preferences_.textes(), vue_, liste_, repertoireProgramme_};
 
   Journal journal_{services_};
 

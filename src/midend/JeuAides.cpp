@@ -27,11 +27,11 @@ void Jeu::MontreApresCalcul(const std::function<LignesPanneau()>& lignes) {
 }
 
 void Jeu::MontreLaPlusSimple() {
-  MontreApresCalcul([this] { return LaPlusSimple(solveur_, textes_.MsgImpossible.toStdString()); });
+  MontreApresCalcul([this] { return LaPlusSimple(solveur_, Textes().MsgImpossible.toStdString()); });
 }
 
 void Jeu::MontreLaPlusTordue() {
-  MontreApresCalcul([this] { return LaPlusTordue(solveur_, textes_.MsgImpossible.toStdString()); });
+  MontreApresCalcul([this] { return LaPlusTordue(solveur_, Textes().MsgImpossible.toStdString()); });
 }
 
 void Jeu::MontreLaMienne() {
@@ -59,7 +59,7 @@ void Jeu::MontreDerniereLigne(const std::optional<std::string>& texte) {
 }
 
 void Jeu::ChercheDerniereLigne() {
-  MontreDerniereLigne(DerniereLigne(solveur_, operDerniereLigne_, textes_.MsgYenAPas.toStdString()));
+  MontreDerniereLigne(DerniereLigne(solveur_, operDerniereLigne_, Textes().MsgYenAPas.toStdString()));
 }
 
 void Jeu::ChoisitOperationDerniereLigne(longint oper) {
@@ -69,7 +69,7 @@ void Jeu::ChoisitOperationDerniereLigne(longint oper) {
 
 void Jeu::DerniereLigneVoisine(bool suivante) {
   MontreDerniereLigne(
-      tolvan::DerniereLigneVoisine(solveur_, operDerniereLigne_, suivante, textes_.MsgYenAPas.toStdString()));
+      tolvan::DerniereLigneVoisine(solveur_, operDerniereLigne_, suivante, Textes().MsgYenAPas.toStdString()));
 }
 
 void Jeu::CalculatriceTouche(const QString& texte, MiniCalculatrice::Touche touche) {

@@ -16,7 +16,7 @@ Position Jeu::PositionEnJeu() {
 }
 
 void Jeu::ChangeCoach(bool actif) {
-  options_.coach = actif;
+  preferences_.options().coach = actif;
   texteCoach_.clear();
   lignesSuivies_ = -1;  // speaks at the next finished line
   if (actif && manche_.PartieEnJeu() && manche_.Tableau().NbLignesFinies() > 0) SuitLesLignes();
@@ -57,9 +57,9 @@ void Jeu::BilanDeFin(bool gagnee) {
 }
 
 void Jeu::TireAuHasardDeDifficulte() {
-  const OptionsTirage tirage{options_.fous, options_.premiers, options_.solutionsAuto,
-                             options_.genre == GenreTirage::Realisables};
-  tolvan::TireAuHasardDeDifficulte(solveur_, tirage, options_.difficulte, [this](int n) { return services_.Aleatoire(n); });
+  const OptionsTirage tirage{preferences_.options().fous, preferences_.options().premiers, preferences_.options().solutionsAuto,
+                             preferences_.options().genre == GenreTirage::Realisables};
+  tolvan::TireAuHasardDeDifficulte(solveur_, tirage, preferences_.options().difficulte, [this](int n) { return services_.Aleatoire(n); });
 }
 
 }  // namespace tolvan

@@ -27,8 +27,8 @@ void Jeu::ChangeModeCompetition(bool competition) {
   regime_ = &regimeSerie_;
   // Results are computed and targets are any number. Nothing tells how many
   // solutions a draw has, but the player's choice comes back with training.
-  options_.resultatsAuto = true;
-  options_.premiers = false;
+  preferences_.options().resultatsAuto = true;
+  preferences_.options().premiers = false;
   // Back in a competition that forbids them, the hints leave the screen.
   if (competition_.serie().AideInterdite()) aidesAffichees_ = false;
   // A training game on the board ends: draws come from the series only.
@@ -55,7 +55,7 @@ void Jeu::CoefficientChoisi() {
 
 bool Jeu::CommenceOuArreteSerie() {
   if (competition_.serie().EnCours()) {
-    if (services_.Message(TypeMessage::Confirmation, textes_.MsgAbandonner, BoutonsMessage::OuiNon) != Reponse::Oui) {
+    if (services_.Message(TypeMessage::Confirmation, Textes().MsgAbandonner, BoutonsMessage::OuiNon) != Reponse::Oui) {
       return false;
     }
     // The draw on screen goes on: found, it counts as in training; not

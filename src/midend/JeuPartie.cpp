@@ -48,7 +48,7 @@ void Jeu::Rejoue() {
 Jeu::OrigineTirage Jeu::TireNouveauTirage() {
   OrigineTirage source = OrigineTirage::Aucune;
   SousGarde("Tform1.TirageAleatoire;", [this, &source] {
-    if (options_.genre == GenreTirage::Fichier) {
+    if (preferences_.options().genre == GenreTirage::Fichier) {
       const std::optional<int> ligne = liste_.LigneAuHasard();
       if (!ligne) return;
       TireLigne(*ligne);
@@ -101,7 +101,7 @@ void Jeu::Depart() {
   difficultePartie_.reset();
   solutionsVisibles_ = false;
   nbSolutions_.reset();
-  if (!options_.solutionsAuto) return;
+  if (!preferences_.options().solutionsAuto) return;
   vue_.AvantCalcul();
   solveur_.ChercheSol(0);
   // The search runs to its end before returning: the solver is free here.
@@ -109,7 +109,7 @@ void Jeu::Depart() {
 }
 
 bool Jeu::NbSolutionsVisible() const {
-  return options_.voirNbSolutions && options_.solutionsAuto && regime_->Permis().solutions;
+  return preferences_.options().voirNbSolutions && preferences_.options().solutionsAuto && regime_->Permis().solutions;
 }
 
 void Jeu::Tique() {
@@ -146,7 +146,7 @@ void Jeu::Presse(int code) {
   // Only a game being played takes presses; the board comes back before.
   if (!manche_.PartieEnJeu()) return;
   solutionsVisibles_ = false;
-  Reagit(manche_.Effectue(code, options_.resultatsAuto));
+  Reagit(manche_.Effectue(code, preferences_.options().resultatsAuto));
 }
 
 TableauNoir::Verdict Jeu::Repond(const std::string& reponse) {
