@@ -258,9 +258,10 @@ void TForm1::RedessineOptions() {
     // "Par Défaut" until the theme is read at the first activation.
     if (!premiereActivation_) ligne.choix->setText(NomDeFichier(jeu_->Sons()[e.evenement]));
   }
-  const bool competition = jeu_->serie().ModeCompetition();
-  GBentrain->setVisible(!competition);
-  GBtirage->setVisible(!competition);
+  // Training's clock and kinds of draw, for the ways to play whose draws are the player's.
+  const bool tiragesDuJoueur = jeu_->regime().Permis().tiragesDuJoueur;
+  GBentrain->setVisible(tiragesDuJoueur);
+  GBtirage->setVisible(tiragesDuJoueur);
 }
 
 void TForm1::RedessineCompetition() {
