@@ -1,8 +1,6 @@
 // The game's start and close, its clock and the way it is played.
 #include "Jeu.h"
 
-#include <QLocale>
-
 
 namespace tolvan {
 
@@ -11,8 +9,7 @@ Jeu::Jeu(Services& services, VueJeu& vue, QString repertoireProgramme)
     : services_(services),
       vue_(vue),
       repertoireProgramme_(std::move(repertoireProgramme)),
-      solveur_(this),
-      calculatrice_(QLocale().decimalPoint().toStdString()) {}
+      solveur_(this) {}
 
 Jeu::~Jeu() = default;
 

@@ -15,11 +15,13 @@
 //       ──> Competition   the series, the level and its records, the
 //                         player's name ──> Bibliotheque (a level's draws)
 //       ──> Bibliotheque  the draws list, its files, printing, generation
+//       ──> Aides         the solutions panel, the hints band and its
+//                         calculator, the coach, the hints by steps
 //       ──> Preferences   the options and their store, sounds, texts, language
 //       ──> ServicesDuJeu the desktop, and whether a question waits
 //
-// What stays here is the game on the board (the solver, the round, the
-// coach and the hints, the solutions panel, the calculator).
+// What stays here is the game on the board: the draw's solver and the
+// round, from the draw dealt to the target found or the time run out.
 #pragma once
 
 #include <algorithm>
@@ -34,6 +36,7 @@
 
 
 #include "EvenementsSonores.h"
+#include "Aides.h"
 #include "Bibliotheque.h"
 #include "Competition.h"
 #include "Journal.h"
@@ -90,24 +93,25 @@ class Jeu : private EvenementsSolveur {
   std::optional<int> NbSolutionsAffiche() const { return nbSolutions_; }
   // The count is shown beside the draw: asked for, computed, and no competition.
   bool NbSolutionsVisible() const;
-  const LignesPanneau& LignesSolutions() const { return lignesSolutions_; }
-  bool SolutionsVisibles() const { return solutionsVisibles_; }
-  bool AidesAffichees() const { return aidesAffichees_; }
-  const std::string& NombreADecomposer() const { return nombreADecomposer_; }
-  const std::string& Decomposition() const { return decomposition_; }
-  const std::string& DerniereLigneTrouvee() const { return derniereLigne_; }
-  longint OperationDerniereLigne() const { return operDerniereLigne_; }
-  const MiniCalculatrice& Calculatrice() const { return calculatrice_; }
+  // The help around the board (what each is: Aides.h).
+  const LignesPanneau& LignesSolutions() const { return aides_.LignesSolutions(); }
+  bool SolutionsVisibles() const { return aides_.SolutionsVisibles(); }
+  bool AidesAffichees() const { return aides_.AidesAffichees(); }
+  const std::string& NombreADecomposer() const { return aides_.NombreADecomposer(); }
+  const std::string& Decomposition() const { return aides_.Decomposition(); }
+  const std::string& DerniereLigneTrouvee() const { return aides_.DerniereLigneTrouvee(); }
+  longint OperationDerniereLigne() const { return aides_.OperationDerniereLigne(); }
+  const MiniCalculatrice& Calculatrice() const { return aides_.Calculatrice(); }
   bool GenerationEnCours() const { return liste_.GenerationEnCours(); }
   // The coach's line, empty when it has nothing to say (or is off).
-  const std::string& TexteCoach() const { return texteCoach_; }
+  const std::string& TexteCoach() const { return aides_.TexteCoach(); }
   // The last hint step shown, and how many hints this game used.
-  const std::string& TexteIndice() const { return texteIndice_; }
-  int IndicesUtilises() const { return indicesUtilises_; }
+  const std::string& TexteIndice() const { return aides_.TexteIndice(); }
+  int IndicesUtilises() const { return aides_.IndicesUtilises(); }
   // The mark of the game that just ended, for its summary; none in
   // competition or before a game ended.
   std::optional<int> DifficulteDeLaPartie() const {
-    return regime_->Permis().marque ? difficultePartie_ : std::nullopt;
+    return regime_->Permis().marque ? aides_.Difficulte() : std::nullopt;
   }
   // The way the game is played now: training, a series, the draw of the day.
   const Regime& regime() const { return *regime_; }
@@ -178,25 +182,27 @@ class Jeu : private EvenementsSolveur {
   void ExporteHistorique() { journal_.Exporte(Textes()); }
 
   // --- the solutions panel ---
-  void BasculeSolutions();
-  void SolutionVoisine(bool suivante);
-  void MontreLaPlusSimple();
-  void MontreLaPlusTordue();
+  void BasculeSolutions() { aides_.BasculeSolutions(); }
+  void SolutionVoisine(bool suivante) { aides_.SolutionVoisine(suivante); }
+  void MontreLaPlusSimple() { aides_.MontreLaPlusSimple(); }
+  void MontreLaPlusTordue() { aides_.MontreLaPlusTordue(); }
   void MontreLaMienne();
-  void FiltreEtapes(int choix);
-  void FiltreOperation(int choix);
+  void FiltreEtapes(int choix) { aides_.FiltreEtapes(choix); }
+  void FiltreOperation(int choix) { aides_.FiltreOperation(choix); }
 
   // --- the hints band and the calculator ---
-  void BasculeAides();
-  void ChercheDerniereLigne();
+  void BasculeAides() { aides_.BasculeAides(); }
+  void ChercheDerniereLigne() { aides_.ChercheDerniereLigne(); }
   // "Indice": one more step of help from the position on the board.
   void Indice();
   // An empty field (or one holding no number) stands for the target.
-  void Decompose(const std::string& champ);
-  void ChoisitOperationDerniereLigne(longint oper);
-  void DerniereLigneVoisine(bool suivante);
+  void Decompose(const std::string& champ) { aides_.Decompose(champ); }
+  void ChoisitOperationDerniereLigne(longint oper) { aides_.ChoisitOperationDerniereLigne(oper); }
+  void DerniereLigneVoisine(bool suivante) { aides_.DerniereLigneVoisine(suivante); }
   // A key in the calculator: what it typed, and what kind of key it is.
-  void CalculatriceTouche(const QString& texte, MiniCalculatrice::Touche touche);
+  void CalculatriceTouche(const QString& texte, MiniCalculatrice::Touche touche) {
+    aides_.CalculatriceTouche(texte, touche);
+  }
 
   // --- options ---
   // (what each does: Preferences.h)
@@ -296,19 +302,13 @@ class Jeu : private EvenementsSolveur {
   void TempsEcoule();
   void Reagit(const TableauNoir::Reaction& reaction);
   void RetrouveTirageDeLaManche();
-  void MontreApresCalcul(const std::function<LignesPanneau()>& lignes);
   // A new random draw that keeps to the chosen mark.
   void TireAuHasardDeDifficulte();
-  // What the coach and the hints see: the numbers in play, a line in
-  // progress given back its first number.
-  Position PositionEnJeu();
-  Solveur& SolveurDuCoach();
   // After a press, a typed answer or "Retour": the coach speaks again and
   // the hints start over when the finished lines changed.
   void SuitLesLignes();
   // The end of a game: its mark, and the coach's last word.
   void BilanDeFin(bool gagnee);
-  void MontreDerniereLigne(const std::optional<std::string>& texte);
   Solveur& SolveurDeTravail();
 
   // A game that ended, found or not, goes into the history.
@@ -343,24 +343,7 @@ class Jeu : private EvenementsSolveur {
 
   Journal journal_{services_};
 
-  LignesPanneau lignesSolutions_;
-  bool solutionsVisibles_ = false;
-  FiltresSolutions filtres_;
-  bool aidesAffichees_ = false;
-  std::string nombreADecomposer_;
-  std::string decomposition_;
-  std::string derniereLigne_;
-  longint operDerniereLigne_ = OperAddition;
-  MiniCalculatrice calculatrice_;
-
-  // The coach's and the hints' own solver: the draw's stays as it is.
-  std::unique_ptr<Solveur> coach_;
-  std::string texteCoach_;
-  int lignesSuivies_ = 0;  // finished lines when the coach last spoke
-  int echelon_ = 0;        // hint steps shown for this position
-  std::string texteIndice_;
-  int indicesUtilises_ = 0;
-  std::optional<int> difficultePartie_;
+  Aides aides_{solveur_, manche_, preferences_.textes(), vue_, this};
 };
 
 }  // namespace tolvan

@@ -30,18 +30,18 @@ void Jeu::ChangeModeCompetition(bool competition) {
   preferences_.options().resultatsAuto = true;
   preferences_.options().premiers = false;
   // Back in a competition that forbids them, the hints leave the screen.
-  if (competition_.serie().AideInterdite()) aidesAffichees_ = false;
+  if (competition_.serie().AideInterdite()) aides_.MontreAides(false);
   // A training game on the board ends: draws come from the series only.
   manche_.Interromp();
   AnnonceMinuteur();
   competition_.serie().RemetAZero();
-  solutionsVisibles_ = false;
+  aides_.MontreSolutions(false);
 }
 
 void Jeu::InterditAides(bool interdites) {
   competition_.serie().DefinitAideInterdite(interdites);
   // Forbidden hints are out of sight; allowed again, they come back.
-  aidesAffichees_ = !interdites;
+  aides_.MontreAides(!interdites);
 }
 
 void Jeu::ChoisitCoefficient(int choix) { competition_.serie().DefinitCoefficient(choix); }

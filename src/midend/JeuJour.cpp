@@ -28,7 +28,7 @@ void Jeu::EnregistrePartie(bool trouve, int secondes, int points) {
   partie.indices = IndicesUtilises();
   partie.points = points;
   // The mark of the game that ended, in every mode; the day's draw has its own.
-  partie.difficulte = difficultePartie_.value_or(DifficulteMax);
+  partie.difficulte = aides_.Difficulte().value_or(DifficulteMax);
   journal_.Enregistre(partie);
 }
 

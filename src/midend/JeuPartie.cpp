@@ -74,9 +74,7 @@ void Jeu::AjouteTirageJoue() {
 void Jeu::MontreTirage() {
   for (int i = 1; i <= NbNombres; ++i) manche_.Tableau().change(i, solveur_.Tirage.Nombres[i]);
   // What the hints found was about the draw before.
-  nombreADecomposer_ = std::to_string(solveur_.Tirage.Resultat);
-  decomposition_.clear();
-  derniereLigne_.clear();
+  aides_.NouveauTirage();
 }
 
 void Jeu::PreparePartie() {
@@ -92,14 +90,7 @@ void Jeu::Depart() {
   journal_.OublieLigneDePartage();
   MontreTirage();
   // The board comes back for the new game; the panel's filters stay.
-  lignesSolutions_.clear();
-  texteCoach_.clear();
-  texteIndice_.clear();
-  echelon_ = 0;
-  indicesUtilises_ = 0;
-  lignesSuivies_ = 0;
-  difficultePartie_.reset();
-  solutionsVisibles_ = false;
+  aides_.NouvellePartie();
   nbSolutions_.reset();
   if (!preferences_.options().solutionsAuto) return;
   vue_.AvantCalcul();
@@ -145,7 +136,7 @@ void Jeu::Reagit(const TableauNoir::Reaction& reaction) {
 void Jeu::Presse(int code) {
   // Only a game being played takes presses; the board comes back before.
   if (!manche_.PartieEnJeu()) return;
-  solutionsVisibles_ = false;
+  aides_.MontreSolutions(false);
   Reagit(manche_.Effectue(code, preferences_.options().resultatsAuto));
 }
 
