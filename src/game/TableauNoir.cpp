@@ -241,4 +241,16 @@ std::array<std::string, NbLignes> TableauNoir::Textes() const {
   return textes;
 }
 
+std::vector<longint> TableauNoir::NombresEnJeu() const {
+  std::vector<longint> nombres;
+  for (int i = 1; i <= NbNombres; ++i) {
+    if (Tuiles[i].active) nombres.push_back(Tuiles[i].valeur);
+  }
+  if (EtatSaisie != 0 && NumLigne >= 1 && NumLigne <= NbLignes) {
+    const TLigne& ligne = Lignes[NumLigne];
+    if (!Tuiles[ligne.Tuile1].active) nombres.push_back(ligne.Valeur1);
+  }
+  return nombres;
+}
+
 }  // namespace tolvan

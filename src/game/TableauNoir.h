@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Evenement.h"
 #include "engine/Records.h"
@@ -61,6 +62,9 @@ class TableauNoir {
   std::string TexteLigne(int k) const;
 
   bool ReponseAttendue() const { return reponseAttendue_; }
+  // The numbers the player can still use, in tile order: the enabled
+  // tiles, and the first number of a line in progress, given back.
+  std::vector<longint> NombresEnJeu() const;
 
   // The primitives the rules are made of, under the game's own names.
   void Saisie(int code);

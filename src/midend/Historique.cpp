@@ -458,7 +458,7 @@ BilanParties Historique::Bilan(QDate aujourdhui) const {
     }
   }
   std::array<std::vector<int>, MarquesTrouvables> temps;
-  if (lit(q.exec(QStringLiteral("SELECT difficulte, secondes FROM %1 WHERE trouve = 1 AND difficulte BETWEEN 1 AND %2 "
+  if (lit(q.exec(QStringLiteral("SELECT difficulte, secondes FROM %1 WHERE trouve = 1 AND secondes >= 0 AND difficulte BETWEEN 1 AND %2 "
                                 "ORDER BY difficulte, secondes").arg(source_).arg(MarquesTrouvables)))) {
     while (q.next()) temps[static_cast<std::size_t>(q.value(0).toInt() - 1)].push_back(q.value(1).toInt());
   }

@@ -1,11 +1,27 @@
-// The game as a whole, between its rules and the window: the one owner of
-// the draw being played (the solver, the round), the competition (the
-// series, the level and its records, the player's name), the draws list,
-// the options, the sounds and the message texts. It has one verb per thing
-// the player does; the window reads its state to draw it and learns of the
-// few things that are not state through `VueJeu`. Boxes, files, sounds and
-// random numbers go through `Services`, so the whole game runs in tests
-// without a window.
+// The game as a whole, between its rules and the window, and the one
+// object the window talks to: one verb per thing the player does, what the
+// window reads to draw, and `VueJeu` for the few things that are not state.
+// Boxes, files, sounds, the clock and random numbers go through `Services`,
+// so the whole game runs in tests without a window.
+//
+// It coordinates the parts, each with one concern; the arrows go one way,
+// from here to them, and no part reaches back or sideways:
+//
+//   Jeu ──> Regime        the way the game is played now (training, a
+//                         level's series, the draw of the day): draw
+//                         source, clock, help allowed, points, history row
+//       ──> Horloge       the clock: its choice, the seconds, its words
+//       ──> Journal       the history, the draw of the day, the share line
+//       ──> Competition   the series, the level and its records, the
+//                         player's name ──> Bibliotheque (a level's draws)
+//       ──> Bibliotheque  the draws list, its files, printing, generation
+//       ──> Aides         the solutions panel, the hints band and its
+//                         calculator, the coach, the hints by steps
+//       ──> Preferences   the options and their store, sounds, texts, language
+//       ──> ServicesDuJeu the desktop, and whether a question waits
+//
+// What stays here is the game on the board: the draw's solver and the
+// round, from the draw dealt to the target found or the time run out.
 #pragma once
 
 #include <algorithm>
@@ -18,13 +34,20 @@
 #include <QList>
 #include <QString>
 
-#include <QSet>
 
 #include "EvenementsSonores.h"
-#include "Historique.h"
+#include "Aides.h"
+#include "Bibliotheque.h"
+#include "Competition.h"
+#include "Journal.h"
+#include "Horloge.h"
 #include "Options.h"
+#include "Preferences.h"
+#include "Regime.h"
 #include "Services.h"
+#include "ServicesDuJeu.h"
 #include "TextesMessages.h"
+#include "VueJeu.h"
 #include "competition/Niveau.h"
 #include "competition/Serie.h"
 #include "engine/PanneauSolutions.h"
@@ -33,37 +56,11 @@
 #include "game/Manche.h"
 #include "game/MiniCalculatrice.h"
 #include "game/SaisieTirage.h"
-#include "game/TirageDuJour.h"
 #include "library/ListeTirages.h"
 
 class QAbstractItemModel;
 
 namespace tolvan {
-
-// What the window does for the game besides drawing its state.
-class VueJeu {
- public:
-  virtual ~VueJeu() = default;
-  // The line being written was refused: the window makes it flash.
-  virtual void LigneRefusee(int ligne) = 0;
-  // The player must type the result of the line: the answer field takes the keyboard.
-  virtual void ReponseDemandee() = 0;
-  // The player's name for the records, asked with the name last given;
-  // nothing when the player declines.
-  virtual std::optional<QString> NomDuJoueur() = 0;
-  // A long job moves on: `fait` rows read or draws made. The window shows
-  // it and lets its own events through.
-  virtual void Avance(int fait) = 0;
-  // A search or a read may take a moment: the window shows what it has first.
-  virtual void AvantCalcul() = 0;
-  // A long job starts (`total` steps, 0 when unknown) and ends: a file of
-  // draws read, a series generated.
-  virtual void DebutTravail(int total) = 0;
-  virtual void FinTravail() = 0;
-  // The game on the board just ended, found or out of time: the window
-  // brings the player to its summary.
-  virtual void PartieFinie() {}
-};
 
 class Jeu : private EvenementsSolveur {
  public:
@@ -79,42 +76,50 @@ class Jeu : private EvenementsSolveur {
 
   // --- what the window shows ---
   const Manche& manche() const { return manche_; }
-  const Serie& serie() const { return serie_; }
+  const Serie& serie() const { return competition_.serie(); }
   const TTirage& Tirage() const { return solveur_.Tirage; }
-  const Options& options() const { return options_; }
-  const TextesMessages& Textes() const { return textes_; }
-  const SonsDuJeu& Sons() const { return sons_; }
-  const ListeTirages& Tirages() const { return tirages_; }
+  const Options& options() const { return preferences_.options(); }
+  const TextesMessages& Textes() const { return preferences_.textes(); }
+  const SonsDuJeu& Sons() const { return preferences_.sons(); }
+  const ListeTirages& Tirages() const { return liste_.Modele(); }
   // The list as a table for the list view, which only reads it.
-  QAbstractItemModel* ModeleTirages() { return &tirages_; }
+  QAbstractItemModel* ModeleTirages() { return &liste_.Modele(); }
   // The level as its page shows it: its name, its time, its records.
-  const Niveau& NiveauAffiche() const { return niveauAffiche_; }
-  const QString& FichierNiveau() const { return fichierNiveau_; }
+  const Niveau& NiveauAffiche() const { return competition_.NiveauAffiche(); }
+  const QString& FichierNiveau() const { return competition_.FichierNiveau(); }
   // The points finding the draw now would earn in a series.
-  std::uint16_t PointsEnJeu() const { return serie_.Points(manche_.Ecoule()); }
+  std::uint16_t PointsEnJeu() const { return competition_.serie().Points(manche_.Ecoule()); }
   // The solution count of the draw dealt, once searched; nothing before.
   std::optional<int> NbSolutionsAffiche() const { return nbSolutions_; }
   // The count is shown beside the draw: asked for, computed, and no competition.
   bool NbSolutionsVisible() const;
-  const LignesPanneau& LignesSolutions() const { return lignesSolutions_; }
-  bool SolutionsVisibles() const { return solutionsVisibles_; }
-  bool AidesAffichees() const { return aidesAffichees_; }
-  const std::string& NombreADecomposer() const { return nombreADecomposer_; }
-  const std::string& Decomposition() const { return decomposition_; }
-  const std::string& DerniereLigneTrouvee() const { return derniereLigne_; }
-  longint OperationDerniereLigne() const { return operDerniereLigne_; }
-  const MiniCalculatrice& Calculatrice() const { return calculatrice_; }
-  bool GenerationEnCours() const { return generationEnCours_; }
+  // The help around the board (what each is: Aides.h).
+  const LignesPanneau& LignesSolutions() const { return aides_.LignesSolutions(); }
+  bool SolutionsVisibles() const { return aides_.SolutionsVisibles(); }
+  bool AidesAffichees() const { return aides_.AidesAffichees(); }
+  const std::string& NombreADecomposer() const { return aides_.NombreADecomposer(); }
+  const std::string& Decomposition() const { return aides_.Decomposition(); }
+  const std::string& DerniereLigneTrouvee() const { return aides_.DerniereLigneTrouvee(); }
+  longint OperationDerniereLigne() const { return aides_.OperationDerniereLigne(); }
+  const MiniCalculatrice& Calculatrice() const { return aides_.Calculatrice(); }
+  bool GenerationEnCours() const { return liste_.GenerationEnCours(); }
   // The coach's line, empty when it has nothing to say (or is off).
-  const std::string& TexteCoach() const { return texteCoach_; }
+  const std::string& TexteCoach() const { return aides_.TexteCoach(); }
   // The last hint step shown, and how many hints this game used.
-  const std::string& TexteIndice() const { return texteIndice_; }
-  int IndicesUtilises() const { return indicesUtilises_; }
+  const std::string& TexteIndice() const { return aides_.TexteIndice(); }
+  int IndicesUtilises() const { return aides_.IndicesUtilises(); }
   // The mark of the game that just ended, for its summary; none in
   // competition or before a game ended.
   std::optional<int> DifficulteDeLaPartie() const {
-    return serie_.ModeCompetition() ? std::nullopt : difficultePartie_;
+    return regime_->Permis().marque ? aides_.Difficulte() : std::nullopt;
   }
+  // The way the game is played now: training, a series, the draw of the day.
+  const Regime& regime() const { return *regime_; }
+  const Horloge& horloge() const { return horloge_; }
+  // What the clock says, in the language's words; empty when it says nothing.
+  QString TexteHorloge() const { return horloge_.Texte(manche_, Textes()); }
+  // The time a hidden clock gives the summary of the game that ended.
+  std::optional<QString> TempsAuBilan() const { return horloge_.TexteDuBilan(manche_, Textes()); }
   // The solver of the draw on the board, as the tests and the hints read it.
   const Solveur& solveur() const { return solveur_; }
 
@@ -127,11 +132,10 @@ class Jeu : private EvenementsSolveur {
   bool AidesPermises() const;
   // The level, the coefficient and the hint ban can change between series only.
   bool ReglagesDeSerieModifiables() const;
-  bool SolutionsPermises() const { return !serie_.ModeCompetition(); }
-  // The coach and the hints by steps are training's only.
-  bool CoachVisible() const { return options_.coach && !serie_.ModeCompetition(); }
-  bool IndicesParEtapesPermis() const { return !serie_.ModeCompetition() && manche_.PartieEnJeu(); }
-  bool ListeVisible() const { return !serie_.ModeCompetition(); }
+  bool SolutionsPermises() const { return regime_->Permis().solutions; }
+  bool CoachVisible() const { return options().coach && regime_->Permis().coach; }
+  bool IndicesParEtapesPermis() const { return regime_->Permis().indices && manche_.PartieEnJeu(); }
+  bool ListeVisible() const { return regime_->Permis().liste; }
 
   // --- a game ---
   // A new random draw and a game on it (the target tile); nothing at all
@@ -141,7 +145,8 @@ class Jeu : private EvenementsSolveur {
   void PartieSuivante();
   // The last game's draw, played again.
   void Rejoue();
-  // One second of the clock.
+  // The window's timer ticked: the seconds gone since the last tick taken
+  // go to the game's clock. A tick while a question waits is not taken.
   void Tique();
   // A press on tile 1..6 or an operator 7..10.
   void Presse(int code);
@@ -163,71 +168,72 @@ class Jeu : private EvenementsSolveur {
   bool PeutJouerTirageDuJour() const { return PeutModifier(); }
   // The line to share once the draw of the day has ended, giving nothing of
   // it away; empty once another game starts.
-  const QString& LigneDePartage() const { return ligneDePartage_; }
+  const QString& LigneDePartage() const { return journal_.LigneDePartage(); }
   // "Copier le résultat": the line goes to the clipboard.
-  void CopieResultat();
+  void CopieResultat() { journal_.CopieResultat(); }
 
   // --- the history ---
-  const Historique& historique() const { return historique_; }
+  const Historique& historique() const { return journal_.historique(); }
   // What "Mes parties" shows: the counts and charts, and the last games.
-  BilanParties BilanDesParties() const;
-  std::vector<PartieJouee> DernieresParties() const { return historique_.Dernieres(PartiesListees); }
+  BilanParties BilanDesParties() const { return journal_.Bilan(); }
+  std::vector<PartieJouee> DernieresParties() const { return journal_.Dernieres(PartiesListees); }
   static constexpr int PartiesListees = 500;
   // "Exporter en CSV": every game to a file the player picks.
-  void ExporteHistorique();
+  void ExporteHistorique() { journal_.Exporte(Textes()); }
 
   // --- the solutions panel ---
-  void BasculeSolutions();
-  void SolutionVoisine(bool suivante);
-  void MontreLaPlusSimple();
-  void MontreLaPlusTordue();
+  void BasculeSolutions() { aides_.BasculeSolutions(); }
+  void SolutionVoisine(bool suivante) { aides_.SolutionVoisine(suivante); }
+  void MontreLaPlusSimple() { aides_.MontreLaPlusSimple(); }
+  void MontreLaPlusTordue() { aides_.MontreLaPlusTordue(); }
   void MontreLaMienne();
-  void FiltreEtapes(int choix);
-  void FiltreOperation(int choix);
+  void FiltreEtapes(int choix) { aides_.FiltreEtapes(choix); }
+  void FiltreOperation(int choix) { aides_.FiltreOperation(choix); }
 
   // --- the hints band and the calculator ---
-  void BasculeAides();
-  void ChercheDerniereLigne();
+  void BasculeAides() { aides_.BasculeAides(); }
+  void ChercheDerniereLigne() { aides_.ChercheDerniereLigne(); }
   // "Indice": one more step of help from the position on the board.
   void Indice();
   // An empty field (or one holding no number) stands for the target.
-  void Decompose(const std::string& champ);
-  void ChoisitOperationDerniereLigne(longint oper);
-  void DerniereLigneVoisine(bool suivante);
+  void Decompose(const std::string& champ) { aides_.Decompose(champ); }
+  void ChoisitOperationDerniereLigne(longint oper) { aides_.ChoisitOperationDerniereLigne(oper); }
+  void DerniereLigneVoisine(bool suivante) { aides_.DerniereLigneVoisine(suivante); }
   // A key in the calculator: what it typed, and what kind of key it is.
-  void CalculatriceTouche(const QString& texte, MiniCalculatrice::Touche touche);
+  void CalculatriceTouche(const QString& texte, MiniCalculatrice::Touche touche) {
+    aides_.CalculatriceTouche(texte, touche);
+  }
 
   // --- options ---
-  void ChangeSolutionsAuto(bool actif);
-  void ChangeResultatsAuto(bool actif) { options_.resultatsAuto = actif; }
-  // Only a solver that runs by itself can count: without it the option stays off.
-  void ChangeVoirNbSolutions(bool actif) { options_.voirNbSolutions = actif && options_.solutionsAuto; }
-  void ChangePremiers(bool actif) { options_.premiers = actif; }
-  void ChangeFous(bool actif) { options_.fous = actif; }
-  void ChoisitGenreTirage(GenreTirage genre) { options_.genre = genre; }
-  // 0 for any mark, else 1 to 5.
-  void ChoisitDifficulte(int marque) { options_.difficulte = std::clamp(marque, 0, 5); }
+  // (what each does: Preferences.h)
+  void ChangeSolutionsAuto(bool actif) { preferences_.ChangeSolutionsAuto(actif); }
+  void ChangeResultatsAuto(bool actif) { preferences_.options().resultatsAuto = actif; }
+  void ChangeVoirNbSolutions(bool actif) { preferences_.ChangeVoirNbSolutions(actif); }
+  void ChangePremiers(bool actif) { preferences_.options().premiers = actif; }
+  void ChangeFous(bool actif) { preferences_.options().fous = actif; }
+  void ChoisitGenreTirage(GenreTirage genre) { preferences_.options().genre = genre; }
+  void ChoisitDifficulte(int marque) { preferences_.ChoisitDifficulte(marque); }
   void ChangeCoach(bool actif);
   // The choice of "Temps :" restarts the clock under its limit; -1 (a
   // stored choice out of the list) keeps the limit.
   void ChoisitTemps(int choix);
-  void ChangeSon(Evenement evenement, bool actif);
-  void ChangeTousLesSons(bool actifs);
+  void ChangeSon(Evenement evenement, bool actif) { preferences_.ChangeSon(evenement, actif); }
+  void ChangeTousLesSons(bool actifs) { preferences_.ChangeTousLesSons(actifs); }
 
   // --- sounds ---
-  void JoueSon(Evenement evenement);
-  void EcouteSon(Evenement evenement) { services_.JoueSon(sons_[evenement]); }
-  void ChoisitSon(Evenement evenement);
-  // The theme chosen is remembered even when it cannot be read.
-  void OuvreTheme();
-  void SauveTheme();
-  // The theme of the settings, read once the window is up.
-  void ChargeThemeDesOptions();
+  void JoueSon(Evenement evenement) { preferences_.JoueSon(evenement); }
+  void EcouteSon(Evenement evenement) { preferences_.EcouteSon(evenement); }
+  void ChoisitSon(Evenement evenement) { preferences_.ChoisitSon(evenement); }
+  void OuvreTheme() { preferences_.OuvreTheme(); }
+  void SauveTheme() { preferences_.SauveTheme(); }
+  void ChargeThemeDesOptions() { preferences_.ChargeThemeDesOptions(); }
 
   // --- languages ---
-  // The language file the player picks, remembered even when it cannot be read.
-  std::optional<QString> ChoisitLangue();
-  void DefinitTexte(QString TextesMessages::*message, const QString& texte) { textes_.*message = texte; }
+  std::optional<QString> ChoisitLangue() { return preferences_.ChoisitLangue(); }
+  void ChargeLangue(const QString& chemin, const std::function<void(int ligne, const QString& texte)>& applique) {
+    preferences_.ChargeLangue(chemin, applique);
+  }
+  void DefinitTexte(QString TextesMessages::*message, const QString& texte) { preferences_.DefinitTexte(message, texte); }
 
   // --- competitions ---
   void ChangeModeCompetition(bool competition);
@@ -243,32 +249,27 @@ class Jeu : private EvenementsSolveur {
   void InterditAides(bool interdites);
 
   // --- the draws list ---
-  // Appends the draws of a file the player picks.
-  void OuvreListe();
-  // Writes the list to a file the player picks, whole or not at all; then,
-  // for the spreadsheet, opens it there.
-  void SauveListe();
-  void ExporteListe();
-  // The draws list is about to go (a level takes its place, the program
-  // ends). Rows changed since it was last saved or read are offered a save
-  // first; false when the player would rather keep the list as it is.
-  bool LaisseLaListe();
-  void ImprimeListe();
-  void EffaceLignes(const QList<int>& lignes) { tirages_.Efface(lignes); }
-  void EffaceTout();
-  void Classe(bool actif) { tirages_.Classe(actif); }
+  // (what each does: Bibliotheque.h)
+  void OuvreListe() { liste_.Ouvre(); }
+  void SauveListe() { liste_.Sauve(); }
+  void ExporteListe() { liste_.Exporte(); }
+  bool LaisseLaListe() { return liste_.LaisseLaListe(); }
+  void ImprimeListe() { liste_.Imprime(); }
+  void EffaceLignes(const QList<int>& lignes) { liste_.Modele().Efface(lignes); }
+  void EffaceTout() { liste_.EffaceTout(); }
+  void Classe(bool actif) { liste_.Modele().Classe(actif); }
   // A new game on the row's draw, with the whole of its time; false when
   // the row held no draw.
   bool JoueLigne(int ligne);
   // Solves the row's draw; during a game, aside, so that its draw stays.
   void CalculeLigne(int ligne);
-  void CopieLigne(int ligne);
+  void CopieLigne(int ligne) { liste_.CopieLigne(ligne); }
   // A generated series of `nombre` draws (none when 0), made one by one
   // through Avance; the list stops being sorted either way.
   void GenereSerie(int nombre);
-  void ArreteGeneration() { arretDemande_ = true; }
+  void ArreteGeneration() { liste_.ArreteGeneration(); }
 
-  const QString& FichierListe() const { return fichierListe_; }
+  const QString& FichierListe() const { return liste_.Fichier(); }
 
  private:
   // The search's busy cursor and failures go to the desktop.
@@ -280,133 +281,69 @@ class Jeu : private EvenementsSolveur {
   // "BUG" naming the procedure, and the game carries on.
   void SousGarde(const char* entete, const std::function<void()>& corps, const char* bug = "BUG ! ");
 
-  // Options read from the settings store, each applied as the player would.
-  void LisOptions();
-  void AppliqueReglage(Reglage reglage, const QString& valeur);
-  // "Erreur registre" for the procedure `entete`, with where and why.
-  void SignaleErreurRegistre(const char* entete);
 
-  enum class SourceTirage { Aucune, Liste, Hasard };
-  SourceTirage TireNouveauTirage();
-  bool TireDansLaListe();
+  enum class OrigineTirage { Aucune, Liste, Hasard };
+  OrigineTirage TireNouveauTirage();
   void TireLigne(int ligne);
   void AjouteTirageJoue();
   // The solver's draw on the board's tiles; what the hints said is forgotten.
   void MontreTirage();
   // Clears what belonged to the last game before a new one starts.
   void PreparePartie();
-  // A game other than the draw of the day runs under the training clock again.
-  void QuitteChronoDuJour();
+  // The game is played another way from now on, under its clock.
+  void EntreDans(Regime& regime);
+  // The regime's clock for the games to come, if it has one to give.
+  void RegleHorloge();
+  // The window hears when the clock starts or stops counting.
+  void AnnonceMinuteur();
   // A game on the current draw.
   void Depart();
   void Gagne();
   void TempsEcoule();
   void Reagit(const TableauNoir::Reaction& reaction);
   void RetrouveTirageDeLaManche();
-  void MontreApresCalcul(const std::function<LignesPanneau()>& lignes);
   // A new random draw that keeps to the chosen mark.
   void TireAuHasardDeDifficulte();
-  // What the coach and the hints see: the numbers in play, a line in
-  // progress given back its first number.
-  Position PositionEnJeu();
-  Solveur& SolveurDuCoach();
   // After a press, a typed answer or "Retour": the coach speaks again and
   // the hints start over when the finished lines changed.
   void SuitLesLignes();
   // The end of a game: its mark, and the coach's last word.
   void BilanDeFin(bool gagnee);
-  void MontreDerniereLigne(const std::optional<std::string>& texte);
   Solveur& SolveurDeTravail();
 
-  // The history, opened at the start; one message when it cannot be.
-  void OuvreHistorique();
   // A game that ended, found or not, goes into the history.
   void EnregistrePartie(bool trouve, int secondes, int points);
-  ModePartie ModeDeLaPartie() const;
-  // The mark of the game that ended, in every mode, for the history.
-  int MarqueDeLaPartie() const;
-  bool JourDejaJoue(QDate jour) const;
 
   void DonneTirageDeSerie();
   void TermineSerie();
-  // The level file's lines, asking again while it cannot be opened.
-  struct LignesLues {
-    std::vector<std::string> lignes;
-    bool entieres = true;
-  };
-  std::optional<LignesLues> LignesFichierNiveau(const QString& chemin);
-  bool LitNiveauComplet(const QString& chemin, bool avecTirages);
-  void MontreNiveau(const LectureNiveau& lecture);
-  QString DossierNiveaux() const;
-  void AppliqueLimiteEntrainement();
-  // Appends a file's draws; false when it could not be read.
-  bool LitTirages(const QString& chemin);
-  // Replaces the file with the list; false when it was not written whole.
-  bool EcritTirages(const QString& chemin);
-  std::optional<QString> ChoisitFichierListe();
-  bool EcritRecords(const QString& chemin);
-  bool RelitRecords(const QString& chemin);
-  void MontreListePleine();
 
-  Services& services_;
+  mutable ServicesDuJeu services_;  // the date is asked from what only reads the game too
   VueJeu& vue_;
   const QString repertoireProgramme_;
 
-  Options options_;
-  ValeursReglages valeursLues_;  // the settings as this run found them; nothing: to be written
-  TextesMessages textes_;
-  SonsDuJeu sons_;
+  Preferences preferences_{services_, repertoireProgramme_};
 
   Solveur solveur_;
   // Series and the solving of listed draws during a game work here, so
   // that the draw being played and its solutions are never disturbed.
   std::unique_ptr<Solveur> travail_;
   Manche manche_;
-  Serie serie_;
+  Horloge horloge_{services_};
+  bool minuteurAnnonce_ = false;  // what the window was last told of its timer
+
+  RegimeEntrainement entrainement_;
+  RegimeDuJour duJour_;
+  RegimeSerie regimeSerie_{competition_.serie()};
+  Regime* regime_ = &entrainement_;
   std::optional<int> nbSolutions_;
 
-  Niveau niveau_;         // as read last, records added at the end of a series
-  Niveau niveauAffiche_;  // as its page shows it
-  QString fichierNiveau_;
-  bool niveauPret_ = false;  // a level read whole: a series can start
-  QString nomJoueur_;  // the name last given, empty at first
 
-  ListeTirages tirages_;
-  QString fichierListe_;
-  bool generationEnCours_ = false;
-  bool arretDemande_ = false;  // "STOP", taken between two draws of a series
+  Bibliotheque liste_{services_, preferences_.textes(), vue_};
+  Competition competition_{services_, preferences_.textes(), vue_, liste_, repertoireProgramme_};
 
-  // The draw of the day last dealt: a game on it, replayed or not, is the day's.
-  struct TirageDuJourDonne {
-    Date date;
-    TTirage tirage;
-    int difficulte = 0;
-  };
-  std::optional<TirageDuJourDonne> jour_;
-  bool chronoDuJour_ = false;  // the clock counts up for the draw of the day
-  QString ligneDePartage_;
-  Historique historique_;
-  // Days whose draw had a finished attempt in this run, for when there is no history.
-  QSet<QDate> joursFinis_;
+  Journal journal_{services_};
 
-  LignesPanneau lignesSolutions_;
-  bool solutionsVisibles_ = false;
-  FiltresSolutions filtres_;
-  bool aidesAffichees_ = false;
-  std::string nombreADecomposer_;
-  std::string decomposition_;
-  std::string derniereLigne_;
-  longint operDerniereLigne_ = OperAddition;
-  MiniCalculatrice calculatrice_;
-
-  // The coach's and the hints' own solver: the draw's stays as it is.
-  std::unique_ptr<Solveur> coach_;
-  std::string texteCoach_;
-  int lignesSuivies_ = 0;  // finished lines when the coach last spoke
-  int echelon_ = 0;        // hint steps shown for this position
-  std::string texteIndice_;
-  int indicesUtilises_ = 0;
-  std::optional<int> difficultePartie_;
+  Aides aides_{solveur_, manche_, preferences_.textes(), vue_, this};
 };
 
 }  // namespace tolvan

@@ -1,193 +1,76 @@
-// Competitions: a level read from its file, series dealt from its draws
-// against a shorter or longer clock, and the ten records of the level.
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
-
-#include "Chemins.h"
-#include "FichierTexte.h"
+// Competitions as the game plays them: the mode, the series dealt from the
+// level's draws on the board, against a shorter or longer clock; the level
+// and its records are the competition part's (Competition.h).
 #include "Jeu.h"
-#include "OperationFichier.h"
-#include "RaisonEchec.h"
-#include "game/DureesTemps.h"
-#include "library/FichierTirages.h"
 
 namespace tolvan {
 
-namespace {
+bool Jeu::PeutChangerDeMode() const { return !liste_.GenerationEnCours() && !competition_.serie().EnCours(); }
 
-const DialogueFichier ODlevel{QStringLiteral("Choisir un niveau"), QStringLiteral("Fichiers niveau *.niv|*.niv"), {}};
+bool Jeu::PeutCommencerSerie() const { return competition_.serie().ModeCompetition() && competition_.NiveauPret(); }
 
-QString Texte(const std::string& texte) { return QString::fromStdString(texte); }
+bool Jeu::AidesPermises() const { return regime_->Permis().aides; }
 
-const QString RecordPerdu = QStringLiteral("Le record de cette série est perdu : le niveau n'a pas pu être enregistré.");
-
-}  // namespace
-
-bool Jeu::PeutChangerDeMode() const { return !generationEnCours_ && !serie_.EnCours(); }
-
-bool Jeu::PeutCommencerSerie() const { return serie_.ModeCompetition() && niveauPret_; }
-
-bool Jeu::AidesPermises() const { return !serie_.ModeCompetition() || !serie_.AideInterdite(); }
-
-bool Jeu::ReglagesDeSerieModifiables() const { return serie_.ModeCompetition() && !serie_.EnCours(); }
-
-void Jeu::AppliqueLimiteEntrainement() {
-  chronoDuJour_ = false;
-  // No entry chosen (a stored choice out of the list): the limit stays.
-  if (options_.temps < 0) return;
-  manche_.ChangeLimite(DureesTemps[static_cast<std::size_t>(options_.temps)], options_.temps == 0);
+bool Jeu::ReglagesDeSerieModifiables() const {
+  return competition_.serie().ModeCompetition() && !competition_.serie().EnCours();
 }
 
 void Jeu::ChangeModeCompetition(bool competition) {
   manche_.EffaceScores();
-  serie_.DefinitModeCompetition(competition);
+  competition_.serie().DefinitModeCompetition(competition);
   if (!competition) {
     // Training games run again under the limit of "Temps :", not a level's.
-    AppliqueLimiteEntrainement();
+    EntreDans(entrainement_);
     return;
   }
+  // The level's clock comes with the series' first draw.
+  regime_ = &regimeSerie_;
   // Results are computed and targets are any number. Nothing tells how many
   // solutions a draw has, but the player's choice comes back with training.
-  options_.resultatsAuto = true;
-  options_.premiers = false;
+  preferences_.options().resultatsAuto = true;
+  preferences_.options().premiers = false;
   // Back in a competition that forbids them, the hints leave the screen.
-  if (serie_.AideInterdite()) aidesAffichees_ = false;
+  if (competition_.serie().AideInterdite()) aides_.MontreAides(false);
   // A training game on the board ends: draws come from the series only.
   manche_.Interromp();
-  serie_.RemetAZero();
-  solutionsVisibles_ = false;
+  AnnonceMinuteur();
+  competition_.serie().RemetAZero();
+  aides_.MontreSolutions(false);
 }
 
 void Jeu::InterditAides(bool interdites) {
-  serie_.DefinitAideInterdite(interdites);
+  competition_.serie().DefinitAideInterdite(interdites);
   // Forbidden hints are out of sight; allowed again, they come back.
-  aidesAffichees_ = !interdites;
+  aides_.MontreAides(!interdites);
 }
 
-void Jeu::ChoisitCoefficient(int choix) { serie_.DefinitCoefficient(choix); }
+void Jeu::ChoisitCoefficient(int choix) { competition_.serie().DefinitCoefficient(choix); }
 
 void Jeu::CoefficientChoisi() {
   // A draw given up and still on the board ends with its clock.
   manche_.Interromp();
-  serie_.RemetAZero();
-}
-
-std::optional<Jeu::LignesLues> Jeu::LignesFichierNiveau(const QString& chemin) {
-  LignesLues lues;
-  const bool ouvert = AvecReessai(chemin, services_, textes_, [&]() -> Tentative {
-    // A level's lines end as a draws file's do, the Linux way too.
-    const LectureTexte lecture = LitFichierTexte(chemin, FinsDeLigneTirages);
-    if (lecture.etat == LectureTexte::OuvertureImpossible) return {IssueFichier::OuvertureImpossible, lecture.raison};
-    lues.entieres = lecture.etat == LectureTexte::Lu;
-    lues.lignes.clear();
-    for (const QString& ligne : lecture.lignes) lues.lignes.push_back(ligne.toStdString());
-    return IssueFichier::Reussie;
-  });
-  if (!ouvert) return std::nullopt;
-  return lues;
-}
-
-void Jeu::MontreNiveau(const LectureNiveau& lecture) {
-  niveauAffiche_.nom = lecture.niveau.nom;
-  niveauAffiche_.lignesRecords = lecture.niveau.lignesRecords;
-  if (lecture.lignesPrises < 3) return;
-  serie_.DefinitTempsNiveau(lecture.niveau.tempsNiveau);
-  niveauAffiche_.temps = lecture.niveau.temps;
-}
-
-bool Jeu::LitNiveauComplet(const QString& chemin, bool avecTirages) {
-  const std::optional<LignesLues> lues = LignesFichierNiveau(chemin);
-  if (!lues) return false;
-  const LectureNiveau lecture = LitNiveau(lues->lignes);
-  if (!lecture.lu || !lues->entieres) {
-    // A level is taken whole or not at all: the one in place stays, with its
-    // draws and records, and can still be played. The line shown is the one
-    // the reading stopped on.
-    const std::string derniere =
-        lues->entieres ? lecture.derniereLigne : (lues->lignes.empty() ? std::string() : lues->lignes.back());
-    services_.Message(TypeMessage::Erreur, Texte(MessageConversionNiveau(derniere)), BoutonsMessage::Ok);
-    return false;
-  }
-  niveau_ = lecture.niveau;
-  MontreNiveau(lecture);
-  // The level counts as read whatever becomes of its draws.
-  if (avecTirages) {
-    tirages_.EffaceTout();
-    LitTirages(Texte(CheminTiragesNiveau(chemin.toStdString(), niveau_.fichierTirages)));
-  }
-  return true;
-}
-
-bool Jeu::EcritRecords(const QString& chemin) {
-  QStringList lignes;
-  for (const std::string& ligne : LignesNiveau(niveau_)) lignes.append(Texte(ligne));
-  for (;;) {
-    const ResultatEcriture ecriture = EcritFichierTexte(chemin, lignes);
-    if (ecriture == EcritureTexte::Ecrit) return true;
-    const QString& probleme =
-        ecriture == EcritureTexte::OuvertureImpossible ? textes_.MsgErreurOuverture : textes_.MsgErreurEcriture;
-    // The file is replaced whole or not at all: the old records are safe meanwhile.
-    const QString question = QuestionReessai(probleme + "\r" + LigneEchec(chemin, ecriture.raison), textes_);
-    if (!Reessayer(services_, question)) return false;
-  }
-}
-
-bool Jeu::RelitRecords(const QString& chemin) {
-  const std::optional<LignesLues> lues = LignesFichierNiveau(chemin);
-  if (!lues) return false;
-  const LectureNiveau lecture = LitNiveau(lues->lignes, false);
-  MontreNiveau(lecture);
-  if (lecture.lu && lues->entieres) return true;
-  services_.Message(TypeMessage::Erreur, textes_.MsgErreurLecture + "\r" + chemin, BoutonsMessage::Ok);
-  return false;
-}
-
-QString Jeu::DossierNiveaux() const {
-  // The levels that come with the game lie beside the program, where a
-  // player may not write: each plays its own copy, which keeps its records.
-  const QDir livres(repertoireProgramme_ + QStringLiteral("niveaux"));
-  const QString joueur = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/niveaux");
-  if (!livres.exists() || !QDir().mkpath(joueur)) return livres.path();
-  for (const QFileInfo& fichier : livres.entryInfoList(QDir::Files)) {
-    const QString copie = joueur + QLatin1Char('/') + fichier.fileName();
-    if (!QFileInfo::exists(copie)) QFile::copy(fichier.filePath(), copie);
-  }
-  return joueur;
-}
-
-void Jeu::ChangeNiveau() {
-  DialogueFichier dialogue = ODlevel;
-  // The levels that come with the game, until one is read.
-  dialogue.dossier = fichierNiveau_.isEmpty() ? DossierNiveaux() : RepertoireDe(fichierNiveau_);
-  const std::optional<QString> chemin = services_.FichierAOuvrir(dialogue);
-  if (!chemin || !LaisseLaListe()) return;
-  vue_.AvantCalcul();
-  // A level that cannot be read leaves the one in place as it was.
-  if (!LitNiveauComplet(*chemin, true)) return;
-  niveauPret_ = true;
-  fichierNiveau_ = *chemin;
+  AnnonceMinuteur();
+  competition_.serie().RemetAZero();
 }
 
 bool Jeu::CommenceOuArreteSerie() {
-  if (serie_.EnCours()) {
-    if (services_.Message(TypeMessage::Confirmation, textes_.MsgAbandonner, BoutonsMessage::OuiNon) != Reponse::Oui) {
+  if (competition_.serie().EnCours()) {
+    if (services_.Message(TypeMessage::Confirmation, Textes().MsgAbandonner, BoutonsMessage::OuiNon) != Reponse::Oui) {
       return false;
     }
     // The draw on screen goes on: found, it counts as in training; not
     // found in time, the series ends as usual.
     manche_.Tableau().ModifieTout(true);
-    serie_.Arrete();
+    competition_.serie().Arrete();
     return false;
   }
-  if (tirages_.NbLignes() == 0) {
+  if (liste_.Modele().NbLignes() == 0) {
     services_.Message(TypeMessage::Avertissement,
                       QStringLiteral("Aucun tirage à jouer : la liste des tirages de ce niveau est vide."),
                       BoutonsMessage::Ok);
     return false;
   }
-  serie_.Commence(tirages_.NbLignes());
+  competition_.serie().Commence(liste_.Modele().NbLignes());
   manche_.Tableau().ModifieTout(true);
   manche_.EffaceScores();
   DonneTirageDeSerie();
@@ -196,31 +79,17 @@ bool Jeu::CommenceOuArreteSerie() {
 
 void Jeu::DonneTirageDeSerie() {
   SousGarde("Tform1.BTnouvPartieClick;", [this] {
-    const int ligne = serie_.LigneAuHasard([this](int n) { return services_.Aleatoire(n); });
+    const int ligne = competition_.serie().LigneAuHasard([this](int n) { return services_.Aleatoire(n); });
     TireLigne(ligne);
-    tirages_.DefinitLigneCourante(ligne);
+    liste_.Modele().DefinitLigneCourante(ligne);
     PreparePartie();
-    // Every draw gets the whole time the coefficient allows.
-    manche_.ChangeLimite(serie_.TempsAccorde(), false);
+    RegleHorloge();
     Depart();
   });
 }
 
-void Jeu::TermineSerie() {
-  if (const std::optional<QString> nom = vue_.NomDuJoueur()) nomJoueur_ = *nom;
-  const TRecord record = RecordDeSerie(nomJoueur_.toStdString(), serie_.ScoreTotal(), serie_.NbTrouves());
-  serie_.RemetAZero();
-  // A level file that cannot be read back is left as it is: rewriting it
-  // from what little was read would lose its records.
-  if (LitNiveauComplet(fichierNiveau_, false)) {
-    const auto avant = niveau_.records;
-    AjouteRecord(niveau_.records, record);
-    if (!EcritRecords(fichierNiveau_) && niveau_.records != avant) {
-      services_.Message(TypeMessage::Avertissement, RecordPerdu, BoutonsMessage::Ok);
-    }
-    RelitRecords(fichierNiveau_);
-  }
-  serie_.Arrete();
-}
+void Jeu::ChangeNiveau() { competition_.ChangeNiveau(); }
+
+void Jeu::TermineSerie() { competition_.TermineSerie(); }
 
 }  // namespace tolvan

@@ -7,28 +7,30 @@
 
 namespace tolvan {
 
-bool Jeu::PeutRejouer() const { return !generationEnCours_ && !serie_.ModeCompetition() && manche_.TirageDonne(); }
+bool Jeu::PeutRejouer() const {
+  return !liste_.GenerationEnCours() && regime_->Permis().tiragesDuJoueur && manche_.TirageDonne();
+}
 
-bool Jeu::PeutModifier() const { return !generationEnCours_ && !serie_.ModeCompetition(); }
+bool Jeu::PeutModifier() const { return !liste_.GenerationEnCours() && regime_->Permis().tiragesDuJoueur; }
 
 bool Jeu::PeutJouerNouvellePartie() const {
   // Between two series of a competition there is no next draw to play.
-  return !generationEnCours_ && (!serie_.ModeCompetition() || serie_.EnCours());
+  return !liste_.GenerationEnCours() && regime_->TirageSuivantPret();
 }
 
 void Jeu::NouvellePartie() {
   // In competition the draws come from the series only.
-  if (serie_.ModeCompetition()) return;
-  const SourceTirage source = TireNouveauTirage();
-  if (source == SourceTirage::Aucune) return;
+  if (!regime_->Permis().tiragesDuJoueur) return;
+  const OrigineTirage source = TireNouveauTirage();
+  if (source == OrigineTirage::Aucune) return;
   PreparePartie();
   Depart();
-  if (source == SourceTirage::Hasard) AjouteTirageJoue();
+  if (source == OrigineTirage::Hasard) AjouteTirageJoue();
   JoueSon(Evenement::NewGame);
 }
 
 void Jeu::PartieSuivante() {
-  if (!serie_.EnCours()) {
+  if (regime_->Source() != SourceTirage::Serie || !regime_->TirageSuivantPret()) {
     NouvellePartie();
     return;
   }
@@ -43,73 +45,54 @@ void Jeu::Rejoue() {
   Depart();
 }
 
-Jeu::SourceTirage Jeu::TireNouveauTirage() {
-  SourceTirage source = SourceTirage::Aucune;
+Jeu::OrigineTirage Jeu::TireNouveauTirage() {
+  OrigineTirage source = OrigineTirage::Aucune;
   SousGarde("Tform1.TirageAleatoire;", [this, &source] {
-    if (options_.genre == GenreTirage::Fichier) {
-      if (TireDansLaListe()) source = SourceTirage::Liste;
+    if (preferences_.options().genre == GenreTirage::Fichier) {
+      const std::optional<int> ligne = liste_.LigneAuHasard();
+      if (!ligne) return;
+      TireLigne(*ligne);
+      // Reached only when the row held a draw: a bad row changes nothing.
+      liste_.Modele().DefinitLigneCourante(*ligne);
+      liste_.Modele().CocheLigne(*ligne);
+      source = OrigineTirage::Liste;
       return;
     }
     TireAuHasardDeDifficulte();
-    source = SourceTirage::Hasard;
+    source = OrigineTirage::Hasard;
   });
   return source;
 }
 
-bool Jeu::TireDansLaListe() {
-  if (tirages_.NbLignes() == 0) return false;
-  const int ligne = services_.Aleatoire(tirages_.NbLignes());
-  TireLigne(ligne);
-  // Reached only when the row held a draw: a bad row changes nothing.
-  tirages_.DefinitLigneCourante(ligne);
-  tirages_.CocheLigne(ligne);
-  return true;
-}
 
-void Jeu::TireLigne(int ligne) { solveur_.ChangeTirage(TirageDeRangee(tirages_.Rangee(ligne))); }
+void Jeu::TireLigne(int ligne) { solveur_.ChangeTirage(TirageDeRangee(liste_.Modele().Rangee(ligne))); }
 
 void Jeu::AjouteTirageJoue() {
-  if (tirages_.EstPleine()) {
-    // The draw has no row of its own: a win marks none, not the last game's.
-    tirages_.DefinitLigneCourante(-1);
-    MontreListePleine();
-    return;
-  }
-  SousGarde("TIR_to_LV;", [this] {
-    const Solveur& s = solveur_;
-    tirages_.DefinitLigneCourante(
-        tirages_.Ajoute(RangeeDuTirage(s.Tirage, s.NbSolutions, s.NbEtapesMin, s.TexteSimple)));
-  });
+  SousGarde("TIR_to_LV;", [this] { liste_.AjouteTirageJoue(solveur_); });
 }
 
 void Jeu::MontreTirage() {
   for (int i = 1; i <= NbNombres; ++i) manche_.Tableau().change(i, solveur_.Tirage.Nombres[i]);
   // What the hints found was about the draw before.
-  nombreADecomposer_ = std::to_string(solveur_.Tirage.Resultat);
-  decomposition_.clear();
-  derniereLigne_.clear();
+  aides_.NouveauTirage();
 }
 
 void Jeu::PreparePartie() {
-  QuitteChronoDuJour();
+  // A game other than the draw of the day is a training game again.
+  if (regime_ == &duJour_) EntreDans(entrainement_);
   manche_.RemetHorlogeAZero();
 }
 
 void Jeu::Depart() {
   manche_.Demarre(solveur_.Tirage);
-  ligneDePartage_.clear();
+  horloge_.Repart();
+  AnnonceMinuteur();
+  journal_.OublieLigneDePartage();
   MontreTirage();
   // The board comes back for the new game; the panel's filters stay.
-  lignesSolutions_.clear();
-  texteCoach_.clear();
-  texteIndice_.clear();
-  echelon_ = 0;
-  indicesUtilises_ = 0;
-  lignesSuivies_ = 0;
-  difficultePartie_.reset();
-  solutionsVisibles_ = false;
+  aides_.NouvellePartie();
   nbSolutions_.reset();
-  if (!options_.solutionsAuto) return;
+  if (!preferences_.options().solutionsAuto) return;
   vue_.AvantCalcul();
   solveur_.ChercheSol(0);
   // The search runs to its end before returning: the solver is free here.
@@ -117,21 +100,29 @@ void Jeu::Depart() {
 }
 
 bool Jeu::NbSolutionsVisible() const {
-  return options_.voirNbSolutions && options_.solutionsAuto && !serie_.ModeCompetition();
+  return preferences_.options().voirNbSolutions && preferences_.options().solutionsAuto && regime_->Permis().solutions;
 }
 
 void Jeu::Tique() {
-  const bool tempsEcoule = manche_.Tique();
-  if (tempsEcoule) TempsEcoule();
+  // A box or a dialog runs its own events while a verb waits on it: its
+  // ticks are not the game's, which must not end under the verb's feet.
+  // The seconds they would have counted are counted at the next tick.
+  if (services_.QuestionEnCours() || !manche_.HorlogeEnMarche() || !horloge_.Compte()) return;
+  for (int secondes = horloge_.SecondesPassees(); secondes > 0; --secondes) {
+    if (manche_.Tique()) {
+      TempsEcoule();
+      return;
+    }
+  }
 }
 
 void Jeu::TempsEcoule() {
   JoueSon(Evenement::Temps);
   BilanDeFin(false);
   EnregistrePartie(false, manche_.Limite(), 0);
+  AnnonceMinuteur();
   vue_.PartieFinie();
-  // In competition the first draw not found ends the series, even one given up.
-  if (serie_.ModeCompetition()) TermineSerie();
+  if (regime_->ApresPartie(false) == Suite::FinDeSerie) TermineSerie();
 }
 
 void Jeu::Reagit(const TableauNoir::Reaction& reaction) {
@@ -145,8 +136,8 @@ void Jeu::Reagit(const TableauNoir::Reaction& reaction) {
 void Jeu::Presse(int code) {
   // Only a game being played takes presses; the board comes back before.
   if (!manche_.PartieEnJeu()) return;
-  solutionsVisibles_ = false;
-  Reagit(manche_.Effectue(code, options_.resultatsAuto));
+  aides_.MontreSolutions(false);
+  Reagit(manche_.Effectue(code, preferences_.options().resultatsAuto));
 }
 
 TableauNoir::Verdict Jeu::Repond(const std::string& reponse) {
@@ -163,11 +154,14 @@ void Jeu::Gagne() {
   SousGarde("Tform1.Cgagner;", [this] {
     JoueSon(Evenement::Trouve);
     const int seconde = manche_.Gagne();
-    const int points = serie_.EnCours() ? serie_.Points(seconde) : 0;
-    manche_.AjouteScore(serie_.EnCours() ? serie_.CompteTrouve(seconde) : Manche::LigneEntrainement(seconde));
-    tirages_.MarqueTrouve();
+    Gain gain = regime_->Gagne(seconde);
+    // Without a clock the games list has no time to give.
+    if (!horloge_.Compte()) gain.ligne.score.clear();
+    manche_.AjouteScore(gain.ligne);
+    liste_.Modele().MarqueTrouve();
     BilanDeFin(true);
-    EnregistrePartie(true, seconde, points);
+    EnregistrePartie(true, seconde, gain.points);
+    AnnonceMinuteur();
     vue_.PartieFinie();
   }, "BUG !");
 }
@@ -206,7 +200,7 @@ bool Jeu::JoueLigne(int ligne) {
     TireLigne(ligne);
     PreparePartie();
     Depart();
-    tirages_.DefinitLigneCourante(ligne);
+    liste_.Modele().DefinitLigneCourante(ligne);
     jouee = true;
   });
   return jouee;

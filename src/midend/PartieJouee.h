@@ -10,6 +10,9 @@
 
 namespace tolvan {
 
+// The seconds of a game played without a clock ("Sans chrono").
+inline constexpr int SansTemps = -1;
+
 enum class ModePartie { Entrainement, Jour, Competition };
 
 // "entraînement", "jour", "compétition", as the history writes them.
@@ -22,7 +25,7 @@ struct PartieJouee {
   std::array<int, 6> nombres{};
   int resultat = 0;
   bool trouve = false;
-  int secondes = 0;    // to the target found, or the whole time allowed
+  int secondes = 0;    // to the target found, or the whole time allowed; SansTemps without a clock
   int lignes = 0;      // lines on the board when it ended
   int indices = 0;     // hints used
   int points = 0;      // earned in a competition series

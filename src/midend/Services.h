@@ -96,8 +96,13 @@ class Services {
 
   // The date and time of the desktop's clock, in local time.
   virtual QDateTime Maintenant() = 0;
+  // A steady count of milliseconds, for the game's clock: it only moves
+  // on, whatever is done to the desktop's date and time.
+  virtual qint64 Instant() = 0;
   // The player's history of games, in the player's data folder.
   virtual QString FichierHistorique() = 0;
+  // The player's data folder, where the levels a player plays are copied.
+  virtual QString DossierJoueur() = 0;
 };
 
 }  // namespace tolvan

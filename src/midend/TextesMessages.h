@@ -24,6 +24,9 @@ struct TextesMessages {
   QString MsgTempsEcoule = QStringLiteral("Temps écoulé !");
   QString MsgIlReste = QStringLiteral("Il reste");
   QString MsgChrono = QStringLiteral("Chrono");
+  // The caption of the solutions' button once it has been pressed.
+  QString MsgVoirTableau = QStringLiteral("Voir le tableau");
+  QString MsgVoirSolutions = QStringLiteral("Voir les solutions");
 };
 
 }  // namespace tolvan

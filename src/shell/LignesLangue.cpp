@@ -84,9 +84,9 @@ const std::array<LigneLangue, NbLignesFichierLangue>& LignesLangue() {
       Message(&TextesMessages::MsgPartieSuivante),
       Message(&TextesMessages::MsgAbandonner),
       Message(&TextesMessages::MsgToutEffacer),
-      Message(&TextesMessages::MsgTempsEcoule),
-      Message(&TextesMessages::MsgIlReste),
-      Message(&TextesMessages::MsgChrono),
+      Message(LignesPropres[0]),
+      Message(LignesPropres[1]),
+      Message(LignesPropres[2]),
   };
   return lignes;
 }

@@ -14,12 +14,11 @@
 
 #include <QString>
 
+#include "midend/FichierLangue.h"
 #include "midend/TextesMessages.h"
 
 namespace tolvan {
 
-inline constexpr int NbLignesLangue = 73;
-inline constexpr int NbLignesFichierLangue = NbLignesLangue + 3;
 
 // A control whose caption a line gives (the window itself for its title,
 // a page for its tab), with its built-in French text.

@@ -99,7 +99,8 @@ QList<QStandardItem*> Rangee(const PartieJouee& p) {
           Case(mode, mode),
           Case(tirage, p.resultat),
           Case(p.trouve ? QStringLiteral("oui") : QStringLiteral("non"), int{p.trouve}),
-          Case(QString::fromStdString(DureeLisible(p.secondes)), p.secondes),
+          // A game without a clock has no time to show.
+          Case(p.secondes == SansTemps ? QString() : QString::fromStdString(DureeLisible(p.secondes)), p.secondes),
           CaseNombre(p.lignes),
           CaseNombre(p.indices),
           CaseNombre(p.points),

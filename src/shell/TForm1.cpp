@@ -36,7 +36,9 @@ namespace {
 const QStringList DureesAffichees = {
     QStringLiteral("illimité"),    QStringLiteral("20 secondes"), QStringLiteral("40 secondes"),
     QStringLiteral("50 secondes"), QStringLiteral("1 Minute"),    QStringLiteral("1 Minute 30"),
-    QStringLiteral("2 Minutes"),   QStringLiteral("3 Minutes"),   QStringLiteral("5 Minutes")};
+    QStringLiteral("2 Minutes"),   QStringLiteral("3 Minutes"),   QStringLiteral("5 Minutes"),
+    QStringLiteral("30 secondes"), QStringLiteral("45 secondes"), QStringLiteral("Chrono caché"),
+    QStringLiteral("Sans chrono")};
 
 const QStringList CoefficientsTemps = {
     QStringLiteral(" 50% du temps 200% des points"), QStringLiteral(" 75% du temps 150% des points"),
@@ -114,6 +116,14 @@ void TForm1::PartieFinie() {
   // Shown by the next redraw, the summary then takes the keyboard, so that
   // a screen reader reads it out.
   bilanAFocaliser_ = true;
+}
+
+void TForm1::MinuteurEnMarche(bool enMarche) {
+  if (!enMarche) {
+    Timer1->stop();
+  } else if (!Timer1->isActive()) {
+    Timer1->start();
+  }
 }
 
 void TForm1::ReponseDemandee() {

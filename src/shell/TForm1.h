@@ -160,6 +160,7 @@ class TForm1 : public QWidget, private VueJeu {
   void DebutTravail(int total) override;
   void FinTravail() override;
   void PartieFinie() override;
+  void MinuteurEnMarche(bool enMarche) override;
 
   void CreeControles();
   void CreePageJeu(QWidget* page);

@@ -5,10 +5,8 @@
 #include <QLabel>
 #include <QTabWidget>
 
-#include "FichierLangue.h"
 #include "midend/Chemins.h"
 #include "LignesLangue.h"
-#include "midend/OperationFichier.h"
 #include "TaillePolice.h"
 #include "Apparence.h"
 #include "TForm1.h"
@@ -54,27 +52,8 @@ void TForm1::AppliqueLigneLangue(int ligne, const QString& texte) {
 }
 
 void TForm1::change_langue(const QString& chemin) {
-  const TextesMessages& textes = jeu_->Textes();
-  AvecReessai(chemin, plateforme_, textes, [&]() -> Tentative {
-    const LectureLangue lecture = LitFichierLangue(chemin);
-    if (lecture.etat == LectureLangue::OuvertureImpossible || lecture.etat == LectureLangue::Refusee) {
-      return {IssueFichier::OuvertureImpossible, lecture.raison};
-    }
-    // A short file empties what it lacks, and leaves Tolvan's own lines in
-    // French; a read that fails changes only what was read before it.
-    const bool entiere = lecture.etat == LectureLangue::Lue;
-    const TextesMessages francais;
-    for (int ligne = 0; ligne < NbLignesFichierLangue && (entiere || ligne < lecture.lignes.size()); ++ligne) {
-      const LigneLangue& quoi = LignesLangue()[static_cast<std::size_t>(ligne)];
-      const QString absente = ligne < NbLignesLangue ? QString() : francais.*quoi.message;
-      AppliqueLigneLangue(ligne, ligne < lecture.lignes.size() ? lecture.lignes[ligne] : absente);
-    }
-    if (entiere) return IssueFichier::Reussie;
-    // Told in the texts of the lines already applied, with the file's path.
-    plateforme_.Message(TypeMessage::Erreur, textes.MsgErreurLecture + QStringLiteral("file : ") + chemin,
-                        BoutonsMessage::Ok);
-    return IssueFichier::Signalee;
-  });
+  // The game reads the file; each line it gives goes where the table says.
+  jeu_->ChargeLangue(chemin, [this](int ligne, const QString& texte) { AppliqueLigneLangue(ligne, texte); });
   // The clock and a time-out's summary speak the new language at once.
   Redessine();
 }

@@ -13,7 +13,6 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextEdit>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <array>
@@ -198,21 +197,15 @@ void TForm1::MontreLigneTableau(int ligne, const QString& texte) {
 
 void TForm1::RedessineHorloge() {
   const Manche& manche = jeu_->manche();
-  // The bar only shows the time: it is given a value within its range. An
-  // unlimited clock has no share of its time to show, only its words.
+  // The bar only shows the time: it is given a value within its range. A
+  // clock without a limit has no share of its time to show, only its words.
+  const bool limitee = jeu_->horloge().cadence().CompteARebours();
   PB->setRange(0, std::max(1, manche.Limite()));
-  PB->setValue(manche.Illimitee() ? 0 : std::clamp(manche.Ecoule(), 0, PB->maximum()));
-  DefinitHorlogeLimitee(PB, !manche.Illimitee());
-  const QString horloge = Texte(manche.TexteHorloge(jeu_->Textes().MsgIlReste.toStdString(),
-                                                    jeu_->Textes().MsgChrono.toStdString()));
+  PB->setValue(limitee ? std::clamp(manche.Ecoule(), 0, PB->maximum()) : 0);
+  DefinitHorlogeLimitee(PB, limitee);
+  const QString horloge = jeu_->TexteHorloge();
   PB->setFormat(horloge);
   if (PB->accessibleDescription() != horloge) PB->setAccessibleDescription(horloge);
-  if (!manche.HorlogeEnMarche()) {
-    Timer1->stop();
-  } else if (!Timer1->isActive()) {
-    // Started only when stopped, so a running second is never cut short.
-    Timer1->start();
-  }
 }
 
 void TForm1::RedessineBilan() {
@@ -229,6 +222,10 @@ void TForm1::RedessineBilan() {
   if (const std::optional<int> marque = jeu_->DifficulteDeLaPartie()) {
     lignes.append(QStringLiteral("Difficulté : %1/5").arg(*marque));
     lus.append(lignes.back());
+  }
+  if (const std::optional<QString> temps = jeu_->TempsAuBilan()) {
+    lignes.append(*temps);
+    lus.append(*temps);
   }
   // Read out as one sentence: "BRAVO : 303, 25 50 75 100 3 6, 6x50=300, ..."
   const QString nom = titre + QStringLiteral(" : ") + lus.join(QStringLiteral(", "));
@@ -260,7 +257,7 @@ void TForm1::RedessineSolutions() {
   // Its caption changes with the panel, and otherwise stays the language's.
   if (BTvoirSol->property("visibles").toBool() != visibles) {
     BTvoirSol->setProperty("visibles", visibles);
-    BTvoirSol->setText(visibles ? QStringLiteral("Voir le tableau") : QStringLiteral("Voir les solutions"));
+    BTvoirSol->setText(visibles ? jeu_->Textes().MsgVoirTableau : jeu_->Textes().MsgVoirSolutions);
   }
   QStringList lignes;
   for (const std::string& ligne : jeu_->LignesSolutions()) lignes.append(Texte(ligne));
@@ -290,9 +287,10 @@ void TForm1::RedessineOptions() {
     // "Par Défaut" until the theme is read at the first activation.
     if (!premiereActivation_) ligne.choix->setText(NomDeFichier(jeu_->Sons()[e.evenement]));
   }
-  const bool competition = jeu_->serie().ModeCompetition();
-  GBentrain->setVisible(!competition);
-  GBtirage->setVisible(!competition);
+  // Training's clock and kinds of draw, for the ways to play whose draws are the player's.
+  const bool tiragesDuJoueur = jeu_->regime().Permis().tiragesDuJoueur;
+  GBentrain->setVisible(tiragesDuJoueur);
+  GBtirage->setVisible(tiragesDuJoueur);
 }
 
 void TForm1::RedessineCompetition() {

@@ -203,3 +203,20 @@ TEST(TableauNoir, ATypedAnswerCanWin) {
 
 }  // namespace
 }  // namespace tolvan::test
+
+namespace tolvan::test {
+namespace {
+
+// The numbers in play are the tiles still usable (a line's result takes its
+// second tile's place) and the first number of a line being written, given back.
+TEST(TableauNoir, TheNumbersInPlayGiveBackALineInProgress) {
+  Partie p({25, 50, 75, 100, 3, 6});
+  EXPECT_EQ(p.tableau.NombresEnJeu(), (std::vector<longint>{25, 50, 75, 100, 3, 6}));
+  p.Presse({6, CodeFois, 2});  // 6x50=300
+  EXPECT_EQ(p.tableau.NombresEnJeu(), (std::vector<longint>{25, 300, 75, 100, 3}));
+  p.Presse({1, CodePlus});  // 25+ ... in progress
+  EXPECT_EQ(p.tableau.NombresEnJeu(), (std::vector<longint>{300, 75, 100, 3, 25}));
+}
+
+}  // namespace
+}  // namespace tolvan::test

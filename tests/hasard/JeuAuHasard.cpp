@@ -218,7 +218,7 @@ class Joueur {
 
   void LaisseFilerLeTemps() {
     for (int secondes = Entre(1, 70); secondes > 0 && f_.Trouve<QTimer>("Timer1")->isActive(); --secondes) {
-      f_.fenetre->Timer1Timer();
+      f_.Secondes(1);
     }
   }
 

@@ -20,6 +20,7 @@ struct VueEnregistree : VueJeu {
   int reponsesDemandees = 0;
   std::optional<QString> nom;
   int nomsDemandes = 0;
+  std::vector<bool> minuteur;  // each start (true) and stop (false) of the window's timer
   void LigneRefusee(int ligne) override { lignesRefusees.push_back(ligne); }
   void ReponseDemandee() override { ++reponsesDemandees; }
   std::optional<QString> NomDuJoueur() override {
@@ -30,10 +31,20 @@ struct VueEnregistree : VueJeu {
   void AvantCalcul() override {}
   void DebutTravail(int) override {}
   void FinTravail() override {}
+  void MinuteurEnMarche(bool enMarche) override { minuteur.push_back(enMarche); }
 };
 
 // Slots of the pool for 25 50 75 100 3 6, then 101 + 202 = 303.
 inline const std::vector<int> TirageDe303 = {20, 21, 22, 23, 4, 10, 202};
+
+// Records 500, 400, ... 60 by "a" to "j"; one draw to deal, 303.
+inline QByteArray Niveau(const QByteArray& temps = "60") {
+  QByteArray niveau = "Test\r\ntirages.tir\r\n" + temps + "\r\n";
+  const char* const scores[] = {"500", "400", "300", "300", "200", "100", "90", "80", "70", "60"};
+  char nom = 'a';
+  for (const char* score : scores) niveau += QByteArray(score) + "\r\n" + QByteArray(1, nom++) + "\r\n1\r\n";
+  return niveau;
+}
 
 struct JeuDeTest {
   PlateformeDeTest plateforme;
@@ -51,6 +62,14 @@ struct JeuDeTest {
     jeu->Demarre();
   }
   QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
+  // A level of one draw, 303, read and ready for a series of 60 seconds a draw.
+  void PrepareNiveau() {
+    Ecrit("niveau.niv", Niveau());
+    Ecrit("tirages.tir", "303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t\r\n");
+    jeu->ChangeModeCompetition(true);
+    plateforme.fichiers = {Chemin("niveau.niv")};
+    jeu->ChangeNiveau();
+  }
   void Ecrit(const QString& nom, const QByteArray& contenu) const {
     QFile fichier(Chemin(nom));
     fichier.open(QIODevice::WriteOnly);
@@ -62,21 +81,15 @@ struct JeuDeTest {
   // 6x50=300, then 300+3=303.
   void Trouve303() { Presse({6, CodeFois, 2, CodePlus, 5}); }
   void Tique(int fois) {
-    for (int i = 0; i < fois; ++i) jeu->Tique();
+    for (int i = 0; i < fois; ++i) {
+      plateforme.instant += 1000;
+      jeu->Tique();
+    }
   }
   // The simplest solution of the draw, written on the board.
   void JoueLaPlusSimple() {
     test::JoueLaPlusSimple(jeu->Tirage(), jeu->manche().Tableau(), [this](int code) { jeu->Presse(code); });
   }
 };
-
-// Records 500, 400, ... 60 by "a" to "j"; one draw to deal, 303.
-inline QByteArray Niveau(const QByteArray& temps = "60") {
-  QByteArray niveau = "Test\r\ntirages.tir\r\n" + temps + "\r\n";
-  const char* const scores[] = {"500", "400", "300", "300", "200", "100", "90", "80", "70", "60"};
-  char nom = 'a';
-  for (const char* score : scores) niveau += QByteArray(score) + "\r\n" + QByteArray(1, nom++) + "\r\n1\r\n";
-  return niveau;
-}
 
 }  // namespace tolvan::test

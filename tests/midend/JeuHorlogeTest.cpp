@@ -34,7 +34,10 @@ struct Partie {
   // A new game, `secondes` of its clock, then 303 found or not.
   void Joue(int secondes, bool trouve) {
     jeu.NouvellePartie();
-    for (int i = 0; i < secondes; ++i) jeu.Tique();
+    for (int i = 0; i < secondes; ++i) {
+      plateforme.instant += 1000;
+      jeu.Tique();
+    }
     for (int code : {6, CodeFois, 2, CodePlus, 5}) {
       if (trouve) jeu.Presse(code);
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 
 #include "JeuDeTest.h"
@@ -115,6 +116,22 @@ TEST(Jeu, ALevelThatFailsToReadStartsNoSeriesAndIsLeftAlone) {
   QFile fichier(t.Chemin("niveau.niv"));
   fichier.open(QIODevice::ReadOnly);
   EXPECT_EQ(fichier.readAll(), niveau);
+}
+
+// The shipped levels lie where a player may not write: each player plays a
+// copy in his own data folder, which keeps his records.
+TEST(Jeu, EachPlayerPlaysHisOwnCopyOfTheShippedLevels) {
+  JeuDeTest t;
+  QDir(t.dossier.path()).mkdir("niveaux");
+  t.Ecrit("niveaux/expert.niv", Niveau());
+  t.jeu->ChangeModeCompetition(true);
+  t.jeu->ChangeNiveau();
+  const QString copies = t.plateforme.DossierJoueur() + "/niveaux";
+  ASSERT_FALSE(t.plateforme.dialogues.empty());
+  EXPECT_EQ(t.plateforme.dialogues.back().dossier, copies);
+  QFile copie(copies + "/expert.niv");
+  ASSERT_TRUE(copie.open(QIODevice::ReadOnly));
+  EXPECT_EQ(copie.readAll(), Niveau());
 }
 
 TEST(Jeu, ForbiddenHintsLeaveTheScreenDuringCompetitionsOnly) {

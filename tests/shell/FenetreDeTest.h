@@ -49,6 +49,14 @@ struct FenetreDeTest {
     return fichier.readAll();
   }
 
+  // `fois` seconds of the desktop's clock, each followed by the window's timer.
+  void Secondes(int fois) {
+    for (int i = 0; i < fois; ++i) {
+      plateforme.instant += 1000;
+      fenetre->Timer1Timer();
+    }
+  }
+
   template <class Controle>
   Controle* Trouve(const char* nom) const {
     return fenetre->findChild<Controle*>(QString::fromLatin1(nom));

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -46,7 +45,7 @@ struct Competition : FenetreDeTest {
     return Trouve<QLabel>(nom)->text();
   }
   void Tique(int fois) {
-    for (int i = 0; i < fois; ++i) fenetre->Timer1Timer();
+    Secondes(fois);
   }
   void Presse(std::initializer_list<int> codes) {
     for (int code : codes) fenetre->Effectue(code);
@@ -172,21 +171,6 @@ TEST(Competition, ARecordThatCannotBeWrittenIsSaidLost) {
   EXPECT_EQ(f.plateforme.messages[2].texte,
             "Le record de cette série est perdu : le niveau n'a pas pu être enregistré.");
   EXPECT_EQ(f.Lit("niveau.niv"), Niveau());
-}
-
-TEST(Competition, EachPlayerPlaysHisOwnCopyOfTheShippedLevels) {
-  FenetreDeTest f;
-  QDir(f.dossier.path()).mkdir("niveaux");
-  f.Ecrit("niveaux/expert.niv", Niveau());
-  const QString copies = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/niveaux";
-  QDir(copies).removeRecursively();
-  f.Trouve<QCheckBox>("CBcompet")->click();
-  f.fenetre->BTchangeClick();
-  EXPECT_EQ(f.plateforme.dialogues.back().dossier, copies);
-  QFile copie(copies + "/expert.niv");
-  ASSERT_TRUE(copie.open(QIODevice::ReadOnly));
-  EXPECT_EQ(copie.readAll(), Niveau());
-  QDir(copies).removeRecursively();
 }
 
 TEST(Competition, ALevelWithABadNumberIsRefusedWholeAndNeverRewritten) {

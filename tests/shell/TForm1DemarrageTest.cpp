@@ -85,7 +85,7 @@ TEST(Demarrage, OpensOnAboutWithTheFirstDrawReady) {
   EXPECT_FALSE(f.Trouve<QLineEdit>("MaReponse")->isVisibleTo(jeu));
 
   EXPECT_EQ(f.Trouve<QComboBox>("CBtemps")->currentText(), "illimité");
-  EXPECT_EQ(f.Trouve<QComboBox>("CBtemps")->count(), 9);
+  EXPECT_EQ(f.Trouve<QComboBox>("CBtemps")->count(), 13);
   EXPECT_EQ(f.Trouve<QComboBox>("CBtime")->currentText(), "100% du temps 100% des points");
   EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 3600);
   EXPECT_EQ(f.Trouve<QComboBox>("CBetape")->currentText(), "toutes");

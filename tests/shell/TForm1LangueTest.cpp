@@ -84,7 +84,7 @@ TEST(Langue, TheShippedFilesGiveEveryCaptionAndEveryOneFits) {
   // A lost game's summary is not retitled as a won one.
   f.Trouve<QComboBox>("CBtemps")->setCurrentIndex(1);
   f.fenetre->BresultClick();
-  for (int i = 0; i < 20; ++i) f.fenetre->Timer1Timer();
+  f.Secondes(20);
   f.fenetre->change_langue(DossierDonnees + "english.tvl");
   EXPECT_EQ(f.Trouve<QGroupBox>("GBbravo")->title(), anglais[73]);
   EXPECT_TRUE(f.Trouve<QProgressBar>("PB")->format().startsWith(anglais[74]));

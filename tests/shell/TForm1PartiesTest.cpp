@@ -31,7 +31,7 @@ struct FenetreDuJour : FenetreDeTest {
     test::JoueLaPlusSimple(jeu.Tirage(), jeu.manche().Tableau(), [this](int code) { fenetre->Effectue(code); });
   }
   void Tique(int fois) {
-    for (int i = 0; i < fois; ++i) fenetre->Timer1Timer();
+    Secondes(fois);
   }
 };
 

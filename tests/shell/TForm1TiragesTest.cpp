@@ -214,7 +214,7 @@ TEST(Tirages, ListedDrawsArePlayedSolvedAndPrinted) {
   // Double click: the row's game starts on the game page, with all its time.
   f.Choisit(1);
   f.fenetre->LVtirageDblClick();
-  for (int i = 0; i < 5; ++i) f.fenetre->Timer1Timer();
+  f.Secondes(5);
   ASSERT_EQ(f.fenetre->jeu().manche().Ecoule(), 5);
   f.fenetre->LVtirageDblClick();
   EXPECT_EQ(f.Pages()->currentWidget(), f.Page("TSjeu"));

@@ -65,6 +65,8 @@ class PlateformeDeTest : public Plateforme {
   // The history, in a folder of this platform's own, so that every test starts with none.
   QTemporaryDir dossierJoueur;
   QString historique = dossierJoueur.filePath(QStringLiteral("historique.sqlite"));
+  // The steady clock in milliseconds, moved on by hand.
+  qint64 instant = 0;
   // Runs while a message box is up, as a player would act before answering.
   std::function<void(const MessageAffiche&)> quandMessage;
 
@@ -107,7 +109,9 @@ class PlateformeDeTest : public Plateforme {
   }
   int Aleatoire(int n) override;
   QDateTime Maintenant() override { return maintenant; }
+  qint64 Instant() override { return instant; }
   QString FichierHistorique() override { return historique; }
+  QString DossierJoueur() override { return dossierJoueur.path(); }
 
  private:
   std::size_t prochainTirage_ = 0;

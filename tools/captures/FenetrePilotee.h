@@ -20,6 +20,8 @@ class PlateformeScriptee : public QtPlateforme {
   std::deque<QString> fichiers;                       // paths chosen, in order
   std::function<void(QDialog&)> quandDialogue;         // fills in and accepts a dialog
   QString historique;                                  // the history's file; the player's own when empty
+  qint64 instant = 0;                                  // the game's clock, moved on by the script only
+  qint64 Instant() override { return instant; }
   QString FichierHistorique() override {
     return historique.isEmpty() ? QtPlateforme::FichierHistorique() : historique;
   }

@@ -92,6 +92,14 @@ class Captures {
       : fenetre_(fenetre), plateforme_(plateforme), sortie_(sortie), repertoire_(repertoire) {}
   bool Reussies() const { return reussies_; }
 
+  // `fois` seconds of the game's clock, each followed by the window's timer.
+  void Secondes(int fois) {
+    for (int i = 0; i < fois; ++i) {
+      plateforme_.instant += 1000;
+      fenetre_.Timer1Timer();
+    }
+  }
+
   void Pages(const char* prefixe) {
     const char* const pages[] = {"jeu", "options", "competition", "tirages", "apropos"};
     for (int i = 0; i < 5; ++i) {
@@ -106,7 +114,7 @@ class Captures {
     Clique(fenetre_, "CBauto");
     Clique(fenetre_, "CBmontre");
     Joue(fenetre_, {25, 50, 75, 100, 3, 6}, 303);
-    for (int i = 0; i < 37; ++i) fenetre_.Timer1Timer();
+    Secondes(37);
     for (int code : {6, tolvan::CodeFois, 2, tolvan::CodePlus}) fenetre_.Effectue(code);
     Prends(QStringLiteral("partie-en-cours.png"));
     fenetre_.Effectue(5);
@@ -134,7 +142,7 @@ class Captures {
   void TempsEcoule() {
     W<QComboBox>(fenetre_, "CBtemps")->setCurrentIndex(1);
     Joue(fenetre_, {1, 3, 7, 8, 9, 10}, 997);
-    for (int i = 0; i < 20; ++i) fenetre_.Timer1Timer();
+    Secondes(20);
     Prends(QStringLiteral("temps-ecoule.png"));
     W<QComboBox>(fenetre_, "CBtemps")->setCurrentIndex(0);
   }
@@ -221,11 +229,11 @@ class Captures {
     plateforme_.fichiers.push_back(niveaux.filePath(QStringLiteral("debutant.niv")));
     fenetre_.BTchangeClick();
     fenetre_.BTstartClick();
-    for (int i = 0; i < 12; ++i) fenetre_.Timer1Timer();
+    Secondes(12);
     Prends(QStringLiteral("competition-serie.png"));
     JoueLaPlusSimple(fenetre_);
     fenetre_.BTnouvPartieClick();
-    for (int i = 0; i < 20; ++i) fenetre_.Timer1Timer();
+    Secondes(20);
     JoueLaPlusSimple(fenetre_);
     fenetre_.BTnouvPartieClick();
     plateforme_.quandDialogue = [](QDialog& dialogue) {
@@ -233,7 +241,7 @@ class Captures {
       nom.TXTbatu->setText(QStringLiteral("Camille"));
       nom.accept();
     };
-    for (int i = 0; i < 120 && fenetre_.jeu().serie().EnCours(); ++i) fenetre_.Timer1Timer();
+    for (int i = 0; i < 120 && fenetre_.jeu().serie().EnCours(); ++i) Secondes(1);
     W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TScompet"));
     Prends(QStringLiteral("competition-records.png"));
     Clique(fenetre_, "CBcompet");
@@ -243,7 +251,7 @@ class Captures {
   void TirageDuJour() {
     W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TSjeu"));
     fenetre_.BTjourClick();
-    for (int i = 0; i < 47; ++i) fenetre_.Timer1Timer();
+    Secondes(47);
     JoueLaPlusSimple(fenetre_);
     Prends(QStringLiteral("tirage-du-jour.png"));
   }

@@ -56,7 +56,9 @@ class PlateformeMuette : public Services {
   void SemeAleatoire() override {}
   int Aleatoire(int) override { return 0; }
   QDateTime Maintenant() override { return {}; }
+  qint64 Instant() override { return 0; }
   QString FichierHistorique() override { return {}; }
+  QString DossierJoueur() override { return {}; }
 };
 
 // A folder for the whole run, and a file of a new name for each input: Qt

@@ -172,9 +172,13 @@ int QtPlateforme::Aleatoire(int n) {
 
 QDateTime QtPlateforme::Maintenant() { return QDateTime::currentDateTime(); }
 
+qint64 QtPlateforme::Instant() { return depuis_.elapsed(); }
+
 QString QtPlateforme::FichierHistorique() {
   // ~/.local/share/Tolvan on Linux, beside the levels the player plays.
-  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/historique.sqlite");
+  return DossierJoueur() + QStringLiteral("/historique.sqlite");
 }
+
+QString QtPlateforme::DossierJoueur() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
 }  // namespace tolvan

@@ -4,6 +4,8 @@
 #include <memory>
 #include <random>
 
+#include <QElapsedTimer>
+
 #include "MagasinQSettings.h"
 #include "Plateforme.h"
 
@@ -39,14 +41,22 @@ class QtPlateforme : public Plateforme {
   void SemeAleatoire() override;
   int Aleatoire(int n) override;
   QDateTime Maintenant() override;
+  qint64 Instant() override;
   QString FichierHistorique() override;
+  QString DossierJoueur() override;
 
  private:
+  static QElapsedTimer Demarre() {
+    QElapsedTimer minuteur;
+    minuteur.start();
+    return minuteur;
+  }
   QWidget* fenetre_ = nullptr;
   std::unique_ptr<VisionneuseAide> aide_;
   std::unique_ptr<LecteurSons> sons_;
   std::unique_ptr<QPrinter> imprimante_;
   MagasinQSettings reglages_;
+  QElapsedTimer depuis_ = Demarre();  // the steady clock, from the platform's start
   std::mt19937 generateur_;  // seeded by the window when it is created
 };
 

@@ -4,12 +4,24 @@
 // file that cannot be opened.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include <QString>
 #include <QStringList>
 
+#include "TextesMessages.h"
+
 namespace tolvan {
+
+// Every language file has 73 lines; a shorter one empties what it lacks.
+// Tolvan's own texts follow them in three more lines (the clock and the
+// time-out), which files made for older versions do not have: missing,
+// those keep their French.
+inline constexpr int NbLignesLangue = 73;
+inline constexpr int NbLignesFichierLangue = NbLignesLangue + 3;
+inline constexpr std::array<QString TextesMessages::*, NbLignesFichierLangue - NbLignesLangue> LignesPropres = {
+    &TextesMessages::MsgTempsEcoule, &TextesMessages::MsgIlReste, &TextesMessages::MsgChrono};
 
 struct LectureLangue {
   enum Etat { Lue, OuvertureImpossible, Refusee, LectureImpossible };
@@ -21,6 +33,10 @@ struct LectureLangue {
 };
 
 LectureLangue LitFichierLangue(const QString& chemin);
+
+// The text a line missing from a file gives: nothing for the 73 lines of
+// old, the French for Tolvan's own.
+QString TexteAbsent(int ligne);
 
 // Whether a line's bytes (Windows-1252) hold a control character: a line
 // feed alone is part of the text, as it always was.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "LignesLangue.h"
 #include "library/TexteWindows.h"
 #include "midend/RaisonEchec.h"
 
@@ -44,6 +43,11 @@ LectureLangue LitFichierLangue(const QString& chemin) {
     lecture = {LectureLangue::Refusee, {}, QStringLiteral("ce n'est pas un fichier texte")};
   }
   return lecture;
+}
+
+QString TexteAbsent(int ligne) {
+  if (ligne < NbLignesLangue || ligne >= NbLignesFichierLangue) return {};
+  return TextesMessages{}.*LignesPropres[static_cast<std::size_t>(ligne - NbLignesLangue)];
 }
 
 }  // namespace tolvan

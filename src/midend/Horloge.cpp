@@ -1,0 +1,69 @@
+#include "Horloge.h"
+
+#include <algorithm>
+#include <array>
+
+#include "game/DureesTemps.h"
+
+namespace tolvan {
+
+Cadence CadenceDuChoix(int choix) {
+  if (choix == 0) return {DureesTemps[0], GenreHorloge::Chrono};
+  if (choix > 0 && choix < static_cast<int>(DureesTemps.size())) {
+    return {DureesTemps[static_cast<std::size_t>(choix)], GenreHorloge::Rebours};
+  }
+  // The times of British play and of television, after the nine of old.
+  switch (choix) {
+    case 9: return {30, GenreHorloge::Rebours};
+    case 10: return {45, GenreHorloge::Rebours};
+    case ChoixChronoCache: return {DureesTemps[0], GenreHorloge::Cache};
+    case ChoixSansChrono: return {DureesTemps[0], GenreHorloge::Aucune};
+    default: return {};
+  }
+}
+
+QString MinutesSecondes(int secondes) {
+  return QStringLiteral("%1:%2").arg(secondes / 60).arg(secondes % 60, 2, 10, QLatin1Char('0'));
+}
+
+void Horloge::Regle(Manche& manche, const Cadence& cadence) {
+  cadence_ = cadence;
+  manche.ChangeLimite(cadence.limite, !cadence.CompteARebours());
+  Repart();
+}
+
+void Horloge::Repart() { repere_ = services_.Instant(); }
+
+int Horloge::SecondesPassees() {
+  const qint64 maintenant = services_.Instant();
+  // A clock set back (another run's value, a test) restarts the count.
+  if (maintenant < repere_) repere_ = maintenant;
+  const qint64 secondes = (maintenant - repere_) / 1000;
+  repere_ += secondes * 1000;
+  return static_cast<int>(std::min<qint64>(secondes, 24 * 3600));
+}
+
+QString Horloge::Texte(const Manche& manche, const TextesMessages& textes) const {
+  switch (cadence_.genre) {
+    case GenreHorloge::Rebours:
+      return textes.MsgIlReste + QLatin1Char(' ') + MinutesSecondes(std::max(0, manche.Limite() - manche.Ecoule()));
+    case GenreHorloge::Chrono: return textes.MsgChrono + QLatin1Char(' ') + MinutesSecondes(manche.Ecoule());
+    case GenreHorloge::Cache:
+      if (manche.PartieEnJeu()) return {};
+      return textes.MsgChrono + QLatin1Char(' ') + MinutesSecondes(manche.Ecoule());
+    case GenreHorloge::Aucune: return {};
+  }
+  return {};
+}
+
+std::optional<QString> Horloge::TexteDuBilan(const Manche& manche, const TextesMessages& textes) const {
+  if (cadence_.genre != GenreHorloge::Cache || manche.DerniereIssue() == Manche::Issue::Aucune) return std::nullopt;
+  return textes.MsgChrono + QLatin1Char(' ') + MinutesSecondes(manche.Ecoule());
+}
+
+std::optional<int> Horloge::TempsRetenu(int seconde) const {
+  if (!Compte()) return std::nullopt;
+  return seconde;
+}
+
+}  // namespace tolvan

@@ -1,0 +1,74 @@
+#include "Journal.h"
+
+#include "MessagesHistorique.h"
+#include "engine/Difficulte.h"
+#include "game/LigneDePartage.h"
+
+namespace tolvan {
+
+namespace {
+
+const DialogueFichier SDcsv{QStringLiteral("Exporter mes parties"), QStringLiteral("Fichiers CSV|*.csv"),
+                            QStringLiteral("csv")};
+
+Date DateDe(QDate jour) {
+  return Date{std::chrono::year(jour.year()), std::chrono::month(static_cast<unsigned>(jour.month())),
+              std::chrono::day(static_cast<unsigned>(jour.day()))};
+}
+
+QDate DateQt(const Date& date) {
+  return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+               static_cast<int>(static_cast<unsigned>(date.day())));
+}
+
+}  // namespace
+
+void Journal::DonneTirageDuJour(Solveur& solveur) {
+  const Date date = DateDe(services_.Maintenant().date());
+  TireDuJour(solveur, date);
+  jour_ = TirageDuJourDonne{date, solveur.Tirage, MarqueDifficulte(solveur)};
+}
+
+void Journal::CopieResultat() {
+  if (!ligneDePartage_.isEmpty()) services_.CopieTexte(ligneDePartage_);
+}
+
+bool Journal::JourDejaJoue(QDate jour) const { return joursFinis_.contains(jour) || historique_.JourJoue(jour); }
+
+void Journal::Enregistre(PartieJouee partie) {
+  partie.fin = services_.Maintenant();
+  if (partie.mode == ModePartie::Jour && jour_) {
+    partie.difficulte = jour_->difficulte;
+    partie.jour = DateQt(jour_->date);
+    partie.rejouee = JourDejaJoue(partie.jour);
+    joursFinis_.insert(partie.jour);
+    ligneDePartage_ = QString::fromStdString(tolvan::LigneDePartage(
+        {jour_->date, partie.trouve, partie.secondes, partie.lignes, partie.indices, partie.difficulte, partie.rejouee}));
+  }
+  if (!historique_.EstOuvert()) return;
+  QString erreur;
+  historique_.Enregistre(partie, &erreur);
+  // Said once while games wait (a read-only file was said at its opening).
+  if (erreur.isEmpty() || historique_.EnAttente() != 1 || historique_.EnLectureSeule()) return;
+  services_.Message(TypeMessage::Erreur,
+                    QStringLiteral("La partie n'a pas pu être enregistrée dans l'historique : %1\r"
+                                   "Elle est gardée et sera enregistrée à la fin d'une prochaine partie.").arg(erreur),
+                    BoutonsMessage::Ok);
+}
+
+void Journal::Ouvre() {
+  const QString chemin = services_.FichierHistorique();
+  if (const auto avis = AvisOuverture(historique_.Ouvre(chemin), chemin)) {
+    services_.Message(avis->type, avis->texte, BoutonsMessage::Ok);
+  }
+}
+
+BilanParties Journal::Bilan() const { return historique_.Bilan(services_.Maintenant().date()); }
+
+void Journal::Exporte(const TextesMessages& textes) {
+  const std::optional<QString> chemin = services_.FichierASauver(SDcsv);
+  if (!chemin) return;
+  ExporteParties(historique_, *chemin, services_, textes);
+}
+
+}  // namespace tolvan

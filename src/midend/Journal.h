@@ -1,0 +1,71 @@
+// The player's journal: every finished game goes into the history, the draw
+// of the day is dealt and remembered for the day, and once it ends, the
+// line a player shares. It knows nothing of the board: the game gives it
+// each finished game as a row.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include <QSet>
+#include <QString>
+
+#include "BilanParties.h"
+#include "Historique.h"
+#include "PartieJouee.h"
+#include "Services.h"
+#include "TextesMessages.h"
+#include "engine/Solveur.h"
+#include "game/TirageDuJour.h"
+
+namespace tolvan {
+
+class Journal {
+ public:
+  explicit Journal(Services& services) : services_(services) {}
+
+  // The history, opened at the start; one message when it cannot be.
+  void Ouvre();
+  const Historique& historique() const { return historique_; }
+
+  // Deals today's draw into `solveur`, the same for every player, and
+  // remembers it: a game on it, replayed or not, is the day's.
+  void DonneTirageDuJour(Solveur& solveur);
+  // The mark of the draw of the day last dealt.
+  int MarqueDuJour() const { return jour_ ? jour_->difficulte : 0; }
+
+  // A game that ended, found or not, goes into the history. A game of the
+  // day gets its date, whether it is a replay, and its line to share.
+  void Enregistre(PartieJouee partie);
+
+  // The line to share once the draw of the day has ended, giving nothing of
+  // it away; empty once another game starts.
+  const QString& LigneDePartage() const { return ligneDePartage_; }
+  void OublieLigneDePartage() { ligneDePartage_.clear(); }
+  // "Copier le résultat": the line goes to the clipboard.
+  void CopieResultat();
+
+  // What "Mes parties" shows: the counts and charts, and the last games.
+  BilanParties Bilan() const;
+  std::vector<PartieJouee> Dernieres(int nombre) const { return historique_.Dernieres(nombre); }
+  // "Exporter en CSV": every game to a file the player picks.
+  void Exporte(const TextesMessages& textes);
+
+ private:
+  bool JourDejaJoue(QDate jour) const;
+
+  Services& services_;
+  Historique historique_;
+  // The draw of the day last dealt.
+  struct TirageDuJourDonne {
+    Date date;
+    TTirage tirage;
+    int difficulte = 0;
+  };
+  std::optional<TirageDuJourDonne> jour_;
+  QString ligneDePartage_;
+  // Days whose draw had a finished attempt in this run, for when there is no history.
+  QSet<QDate> joursFinis_;
+};
+
+}  // namespace tolvan
