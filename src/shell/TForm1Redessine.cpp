@@ -227,6 +227,8 @@ void TForm1::RedessineBilan() {
     lignes.append(*temps);
     lus.append(*temps);
   }
+  // The coach's last word, shown below the board, is heard with the summary.
+  if (jeu_->CoachVisible() && !jeu_->TexteCoach().empty()) lus.append(Texte(jeu_->TexteCoach()));
   // Read out as one sentence: "BRAVO : 303, 25 50 75 100 3 6, 6x50=300, ..."
   const QString nom = titre + QStringLiteral(" : ") + lus.join(QStringLiteral(", "));
   if (MMrecap->accessibleName() != nom) MMrecap->setAccessibleName(nom);
