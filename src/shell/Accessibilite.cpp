@@ -417,6 +417,8 @@ void DitSonChoix(QComboBox* liste) {
   // Described afresh as it takes the keyboard: the game sets its choice
   // with its signals held back.
   liste->installEventFilter(new DescriptionDuChoix(liste));
+  // A choice made in the open list comes after the list gives the keyboard back.
+  QObject::connect(liste, &QComboBox::activated, liste, [liste] { DecritLeChoix(liste); });
 }
 
 void ExposeCommeLien(QLabel* lien) { Marque(lien, Genre::Lien); }
