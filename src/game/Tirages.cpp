@@ -1,6 +1,7 @@
 #include "Tirages.h"
 
 #include "engine/Difficulte.h"
+#include "SplitMix64.h"
 
 namespace tolvan {
 
@@ -76,6 +77,17 @@ void TireAuHasardDeDifficulte(Solveur& solveur, const OptionsTirage& options, in
     solveur.ChercheSol(0);
     if (MarqueDifficulte(solveur) == marque) return;
   }
+}
+
+std::vector<TTirage> TiragesAuHasard(int nombre, std::uint64_t graine) {
+  std::vector<TTirage> tirages(static_cast<std::size_t>(std::max(0, nombre)));
+  SplitMix64 hasard(graine);
+  const Hasard entre = [&hasard](int n) { return hasard.Entre(n); };
+  for (TTirage& tirage : tirages) {
+    TireSixNombres(tirage, entre);
+    TireCible(tirage, entre);
+  }
+  return tirages;
 }
 
 }  // namespace tolvan

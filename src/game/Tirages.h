@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <vector>
 #include <functional>
 
 #include "engine/Solveur.h"
@@ -26,6 +28,10 @@ void TireNombresFous(TTirage& tirage, const Hasard& hasard);
 // A target from 101 to 999.
 void TireCible(TTirage& tirage, const Hasard& hasard);
 bool EstPremier(longint n);
+// `nombre` standard draws dealt from the seed `graine` as the game deals a
+// random draw, the same on every machine: what the statistics and the
+// tests of the opponent deal.
+std::vector<TTirage> TiragesAuHasard(int nombre, std::uint64_t graine);
 
 struct OptionsTirage {
   bool fous = false;         // "Tirages Fous !"

@@ -11,7 +11,6 @@
 #include "engine/SolutionText.h"
 #include "game/Adversaire.h"
 #include "game/EffortSolution.h"
-#include "game/SplitMix64.h"
 #include "game/TableauNoir.h"
 #include "game/Tirages.h"
 
@@ -39,18 +38,6 @@ ReponseAdversaire Reponse(const TTirage& tirage, int force, std::uint64_t graine
   TirageCherche cherche(tirage);
   SolutionsVoisines solutions(cherche.solveur);
   return Adversaire(force, graine).Repond(solutions, secondes);
-}
-
-// Random standard draws, dealt as the game deals them.
-std::vector<TTirage> TiragesStandard(int nombre, std::uint64_t graine) {
-  std::vector<TTirage> tirages(static_cast<std::size_t>(nombre));
-  SplitMix64 hasard(graine);
-  const Hasard entre = [&hasard](int n) { return hasard.Entre(n); };
-  for (TTirage& tirage : tirages) {
-    TireSixNombres(tirage, entre);
-    TireCible(tirage, entre);
-  }
-  return tirages;
 }
 
 // Plays the answer's lines on a blackboard of the draw, as a player would
@@ -104,7 +91,7 @@ TEST(Adversaire, AnswersTheSameDrawStrengthAndSeedTheSameWayWhateverWasAskedBefo
 }
 
 TEST(Adversaire, ItsLinesAreValidOnTheBoardReachItsNumberAndComeWithinTheTime) {
-  std::vector<TTirage> tirages = TiragesStandard(40, 99);
+  std::vector<TTirage> tirages = TiragesAuHasard(40, 99);
   // Large numbers whose chains would leave the game's 32-bit numbers, a
   // draw with a 0 (from a file), and one with a single usable number.
   tirages.push_back(Tirage({999, 998, 997, 996, 995, 994}, 9973));
@@ -144,7 +131,7 @@ TEST(Adversaire, NoTimeMeansNoAnswerAndASoloNumberIsNeverAnAnswer) {
 }
 
 TEST(Adversaire, StrongerFindsMoreAndSoonerAndTheChampionEverythingWithinTenSeconds) {
-  const std::vector<TTirage> tirages = TiragesStandard(200, 2027);
+  const std::vector<TTirage> tirages = TiragesAuHasard(200, 2027);
   std::array<int, ForceMax + 1> exacts{};
   // Per draw and strength, when it had the target (negative: it did not).
   std::vector<std::array<double, ForceMax + 1>> exactEn(tirages.size());

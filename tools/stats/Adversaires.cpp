@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "Difficultes.h"
+#include "game/Tirages.h"
 
 namespace tolvan::stats {
 

@@ -7,21 +7,9 @@
 #include <thread>
 #include <vector>
 
-#include "game/SplitMix64.h"
 #include "game/Tirages.h"
 
 namespace tolvan::stats {
-
-std::vector<TTirage> TiragesAuHasard(int nombre, std::uint64_t graine) {
-  std::vector<TTirage> tirages(static_cast<std::size_t>(std::max(0, nombre)));
-  SplitMix64 hasard(graine);
-  const Hasard entre = [&hasard](int n) { return hasard.Entre(n); };
-  for (TTirage& tirage : tirages) {
-    TireSixNombres(tirage, entre);
-    TireCible(tirage, entre);
-  }
-  return tirages;
-}
 
 Repartition CalculeDifficultes(int nombre, std::uint64_t graine, int fils,
                                const std::function<void(int, int)>& progres) {

@@ -17,9 +17,6 @@ namespace tolvan::stats {
 inline constexpr int TiragesDifficulte = 100000;
 inline constexpr std::uint64_t GraineDifficulte = 2026;
 
-// `nombre` draws from `graine`, each dealt as the game deals a random
-// standard draw.
-std::vector<TTirage> TiragesAuHasard(int nombre, std::uint64_t graine);
 
 struct Repartition {
   std::array<long long, DifficulteMax + 1> parMarque{};  // index 1 to 5
