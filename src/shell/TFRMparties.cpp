@@ -134,6 +134,8 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
       VueGraphique(this, "CHmedianes", QRect(470, 34, 282, 260), QStringLiteral("temps médian par difficulté"));
   modele_ = new QStandardItemModel(this);
   modele_->setSortRole(Qt::UserRole);
+  // Their captions come with the language, each time the window is shown.
+  modele_->setColumnCount(static_cast<int>(Colonnes.size()));
   LVparties = new QTableView(this);
   LVparties->setObjectName("LVparties");
   LVparties->setGeometry(8, 302, 744, 242);
