@@ -155,6 +155,7 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
   BTferme = Bouton(this, "BTferme", {}, QRect(652, 552, 100, 28));
   connect(BTexporte, &QPushButton::clicked, this, &TFRMparties::BTexporteClick);
   connect(BTferme, &QPushButton::clicked, this, &QDialog::accept);
+  MontreTextes();
 }
 
 TFRMparties::~TFRMparties() = default;
