@@ -11,7 +11,7 @@ namespace {
 
 std::string Nombre(longint n) { return std::to_string(n); }
 
-std::string Pluriel(int n, const std::string& mot) { return Nombre(n) + ' ' + mot + (n > 1 ? "s" : ""); }
+std::string Lignes(int n, const PhrasesCoach& mots) { return Compte(n, mots.uneLigne, mots.desLignes); }
 
 std::int64_t Distance(longint nombre, longint cible) { return std::llabs(std::int64_t{nombre} - cible); }
 
@@ -24,11 +24,6 @@ longint NombreLePlusProche(const std::vector<longint>& nombres, longint cible) {
   }
   return meilleur;
 }
-
-// "Pas possible d'ici : au mieux 330", the start of every step out of reach.
-std::string AuMieux(const Position& position) { return "Pas possible d'ici : au mieux " + Nombre(position.visee); }
-
-std::string Facons(int n) { return n == 1 ? "d'une seule façon" : "de " + Nombre(n) + " façons"; }
 
 }  // namespace
 
@@ -84,20 +79,21 @@ std::string Enchaine(const std::vector<std::string>& lignes) {
   return texte;
 }
 
-std::string PhraseCoach(const Position& position) {
-  if (position.exacte) return "Le compte est encore possible.";
-  return "Le compte n'est pas possible d'ici : au mieux " + Nombre(position.visee) + ".";
+std::string PhraseCoach(const Position& position, const PhrasesCoach& mots) {
+  if (position.exacte) return mots.encorePossible;
+  return Formule(mots.pasPossibleDIci, {Nombre(position.visee)});
 }
 
-std::string PhraseVictoire(int lignes, int lignesMin) {
-  if (lignes <= lignesMin) return "Gagné au plus court : " + Pluriel(lignes, "ligne") + ".";
-  return "Gagné en " + Pluriel(lignes, "ligne") + " ; le plus court en demandait " + Nombre(lignesMin) + ".";
+std::string PhraseVictoire(int lignes, int lignesMin, const PhrasesCoach& mots) {
+  if (lignes <= lignesMin) return Formule(mots.gagneAuPlusCourt, {Lignes(lignes, mots)});
+  return Formule(mots.gagneEn, {Lignes(lignes, mots), Nombre(lignesMin)});
 }
 
-std::string PhraseTempsEcoule(const Position& depart) {
-  if (depart.exacte) return "La plus simple : " + Enchaine(depart.simple) + ".";
-  std::string phrase = "Le compte était impossible : au mieux " + Nombre(depart.visee) + ".";
-  if (!depart.simple.empty()) phrase += " La plus simple : " + Enchaine(depart.simple) + ".";
+std::string PhraseTempsEcoule(const Position& depart, const PhrasesCoach& mots) {
+  const std::string simple = Formule(mots.laPlusSimple, {Enchaine(depart.simple)});
+  if (depart.exacte) return simple;
+  std::string phrase = Formule(mots.etaitImpossible, {Nombre(depart.visee)});
+  if (!depart.simple.empty()) phrase += ' ' + simple;
   return phrase;
 }
 
@@ -107,24 +103,27 @@ int NbEchelons(const Position& position) {
   return position.simple.size() <= 1 ? 4 : 5;
 }
 
-std::string PhraseIndice(int echelon, const Position& position) {
+std::string PhraseIndice(int echelon, const Position& position, const PhrasesCoach& mots) {
   const int dernier = NbEchelons(position);
   echelon = std::clamp(echelon, 1, dernier);
-  if (!position.atteignable) return "Pas possible d'ici : plus aucun nombre en jeu.";
+  if (!position.atteignable) return mots.plusAucunNombre;
   const std::string lignes = Enchaine(position.simple);
   const std::string premiere = position.simple.empty() ? std::string() : position.simple.front();
   if (position.exacte) {
-    if (echelon == 1) return "Le compte est possible d'ici.";
-    if (echelon == 2) return Pluriel(position.nbSolutions, "solution") + " d'ici.";
-    if (echelon == 3) return "Encore " + Pluriel(position.lignesMin, "ligne") + " au moins.";
-    return echelon < dernier ? "Commence par : " + premiere : lignes;
+    if (echelon == 1) return mots.possibleDIci;
+    if (echelon == 2) return Compte(position.nbSolutions, mots.uneSolutionDIci, mots.solutionsDIci);
+    if (echelon == 3) return Formule(mots.encoreAuMoins, {Lignes(position.lignesMin, mots)});
+    return echelon < dernier ? Formule(mots.commencePar, {premiere}) : lignes;
   }
-  if (position.lignesMin == 0) return AuMieux(position) + ", déjà en jeu.";
-  if (echelon == 1) return AuMieux(position) + ".";
-  if (echelon == 2) return AuMieux(position) + ", " + Facons(position.nbSolutions) + ".";
-  if (echelon == 3) return AuMieux(position) + ", en " + Pluriel(position.lignesMin, "ligne") + " au moins.";
-  const std::string pour = "Pas possible d'ici ; pour " + Nombre(position.visee);
-  return echelon < dernier ? pour + ", commence par : " + premiere : pour + " : " + lignes;
+  const std::string visee = Nombre(position.visee);
+  if (position.lignesMin == 0) return Formule(mots.auMieuxDejaEnJeu, {visee});
+  if (echelon == 1) return Formule(mots.auMieux, {visee});
+  if (echelon == 2) {
+    if (position.nbSolutions == 1) return Formule(mots.auMieuxUneFacon, {visee});
+    return Formule(mots.auMieuxFacons, {visee, Nombre(position.nbSolutions)});
+  }
+  if (echelon == 3) return Formule(mots.auMieuxEnAuMoins, {visee, Lignes(position.lignesMin, mots)});
+  return Formule(echelon < dernier ? mots.pourCommencePar : mots.pourLaSuite, {visee, echelon < dernier ? premiere : lignes});
 }
 
 }  // namespace tolvan

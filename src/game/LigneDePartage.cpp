@@ -1,18 +1,9 @@
 #include "LigneDePartage.h"
 
 #include <cstdio>
+#include <sstream>
 
 namespace tolvan {
-
-namespace {
-
-// "1 ligne", "3 lignes", with `zero` for none.
-std::string Compte(int nombre, const char* mot, const char* zero) {
-  if (nombre == 0) return zero;
-  return std::to_string(nombre) + ' ' + mot + (nombre > 1 ? "s" : "");
-}
-
-}  // namespace
 
 std::string DureeLisible(int secondes) {
   char texte[24];
@@ -24,17 +15,25 @@ std::string DureeLisible(int secondes) {
   return texte;
 }
 
-std::string LigneDePartage(const ResultatDuJour& r) {
-  std::string ligne = "Tolvan, tirage du " + DateEnToutesLettres(r.date) + (r.rejouee ? " (rejoué)" : "") + " : ";
-  const std::string solutions = "avec les solutions";
-  std::string aides = Compte(r.indices, "indice", r.solutionsVues ? solutions.c_str() : "sans indice");
-  if (r.solutionsVues && r.indices > 0) aides += ", " + solutions;
-  if (r.trouve) {
-    ligne += "trouvé en " + DureeLisible(r.secondes) + ", " + Compte(r.lignes, "ligne", "0 ligne") + ", " + aides;
-  } else {
-    ligne += "pas trouvé, " + aides;
-  }
-  return ligne + " (difficulté " + std::to_string(r.difficulte) + "/5)";
+std::string DateEnToutesLettres(const Date& date, const PhrasesPartage& mots) {
+  std::istringstream lesMois(mots.mois);
+  std::string mois;
+  for (unsigned m = 0; m < static_cast<unsigned>(date.month()); ++m) lesMois >> mois;
+  const unsigned jour = static_cast<unsigned>(date.day());
+  return Formule(mots.date, {jour == 1 ? mots.premierDuMois : std::to_string(jour), mois,
+                             std::to_string(static_cast<int>(date.year()))});
+}
+
+std::string LigneDePartage(const ResultatDuJour& r, const PhrasesPartage& mots) {
+  const std::string date = DateEnToutesLettres(r.date, mots) + (r.rejouee ? ' ' + mots.rejouee : std::string());
+  // Seeing the solutions is help: said in place of "sans indice", or after the hints.
+  std::string aides = r.indices > 0 ? Compte(r.indices, mots.unIndice, mots.desIndices)
+                                    : (r.solutionsVues ? mots.avecSolutions : mots.sansIndice);
+  if (r.solutionsVues && r.indices > 0) aides += ", " + mots.avecSolutions;
+  const std::string issue = r.trouve ? Formule(mots.trouveEn, {DureeLisible(r.secondes),
+                                                               Compte(r.lignes, mots.uneLigne, mots.desLignes), aides})
+                                     : Formule(mots.pasTrouve, {aides});
+  return Formule(mots.ligne, {date, issue, std::to_string(r.difficulte)});
 }
 
 }  // namespace tolvan

@@ -60,12 +60,4 @@ std::string TexteDate(const Date& date) {
   return texte;
 }
 
-std::string DateEnToutesLettres(const Date& date) {
-  static constexpr std::array<const char*, 12> Mois = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
-                                                       "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
-  const unsigned jour = static_cast<unsigned>(date.day());
-  return std::to_string(jour) + (jour == 1 ? "er " : " ") + Mois[static_cast<unsigned>(date.month()) - 1] + ' ' +
-         std::to_string(static_cast<int>(date.year()));
-}
-
 }  // namespace tolvan

@@ -33,7 +33,5 @@ int TireDuJour(Solveur& solveur, const Date& date);
 // "AAAA-MM-JJ"; nothing for anything else or for a day that does not exist.
 std::optional<Date> LitDate(std::string_view texte);
 std::string TexteDate(const Date& date);
-// "7 décembre 2026", "1er mai 2027".
-std::string DateEnToutesLettres(const Date& date);
 
 }  // namespace tolvan

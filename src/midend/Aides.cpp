@@ -130,13 +130,13 @@ void Aides::SuitLesLignes(bool coach) {
   echelon_ = 0;
   texteIndice_.clear();
   texteCoach_.clear();
-  if (coach && finies > 0) texteCoach_ = PhraseCoach(PositionEnJeu());
+  if (coach && finies > 0) texteCoach_ = PhraseCoach(PositionEnJeu(), textes_.coach);
 }
 
 void Aides::Indice() {
   echelon_ = std::min(echelon_ + 1, 5);
   ++indicesUtilises_;
-  texteIndice_ = PhraseIndice(echelon_, PositionEnJeu());
+  texteIndice_ = PhraseIndice(echelon_, PositionEnJeu(), textes_.coach);
 }
 
 void Aides::BilanDeFin(bool gagnee, bool coach) {
@@ -146,11 +146,11 @@ void Aides::BilanDeFin(bool gagnee, bool coach) {
   difficultePartie_ = MarqueDifficulte(solveur_);
   if (!coach) return;
   if (gagnee) {
-    texteCoach_ = PhraseVictoire(manche_.Tableau().NbLignesFinies(), solveur_.NbEtapesMin);
+    texteCoach_ = PhraseVictoire(manche_.Tableau().NbLignesFinies(), solveur_.NbEtapesMin, textes_.coach);
     return;
   }
   std::vector<longint> nombres(manche_.Tirage().Nombres.begin(), manche_.Tirage().Nombres.end());
-  texteCoach_ = PhraseTempsEcoule(AnalysePosition(SolveurDuCoach(), nombres, manche_.Tirage().Resultat));
+  texteCoach_ = PhraseTempsEcoule(AnalysePosition(SolveurDuCoach(), nombres, manche_.Tirage().Resultat), textes_.coach);
 }
 
 }  // namespace tolvan

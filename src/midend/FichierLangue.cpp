@@ -47,7 +47,7 @@ LectureLangue LitFichierLangue(const QString& chemin) {
 
 QString TexteAbsent(int ligne) {
   if (ligne < NbLignesLangue || ligne >= NbLignesFichierLangue) return {};
-  return TextesMessages{}.*LignesPropres[static_cast<std::size_t>(ligne - NbLignesLangue)];
+  return LignesPropres[ligne - NbLignesLangue].lit(TextesMessages{});
 }
 
 }  // namespace tolvan

@@ -4,24 +4,21 @@
 // file that cannot be opened.
 #pragma once
 
-#include <array>
+#include <iterator>
 #include <string_view>
 
 #include <QString>
 #include <QStringList>
 
-#include "TextesMessages.h"
+#include "LignesPropres.h"
 
 namespace tolvan {
 
 // Every language file has 73 lines; a shorter one empties what it lacks.
-// Tolvan's own texts follow them in three more lines (the clock and the
-// time-out), which files made for older versions do not have: missing,
-// those keep their French.
+// Tolvan's own texts follow them (LignesPropres.h), which files made for
+// older versions do not have: missing, those keep their French.
 inline constexpr int NbLignesLangue = 73;
-inline constexpr int NbLignesFichierLangue = NbLignesLangue + 3;
-inline constexpr std::array<QString TextesMessages::*, NbLignesFichierLangue - NbLignesLangue> LignesPropres = {
-    &TextesMessages::MsgTempsEcoule, &TextesMessages::MsgIlReste, &TextesMessages::MsgChrono};
+inline constexpr int NbLignesFichierLangue = NbLignesLangue + static_cast<int>(std::size(LignesPropres));
 
 struct LectureLangue {
   enum Etat { Lue, OuvertureImpossible, Refusee, LectureImpossible };

@@ -22,6 +22,21 @@ Cadence CadenceDuChoix(int choix) {
   }
 }
 
+QString NomDuChoixTemps(int choix, const TextesMessages& textes) {
+  const Cadence cadence = CadenceDuChoix(choix);
+  switch (cadence.genre) {
+    case GenreHorloge::Chrono: return textes.MsgIllimite;
+    case GenreHorloge::Cache: return textes.MsgChronoCache;
+    case GenreHorloge::Aucune: return textes.MsgSansChrono;
+    case GenreHorloge::Rebours: break;
+  }
+  const int secondes = cadence.limite;
+  if (secondes < 60) return textes.MsgSecondes.arg(secondes);
+  if (secondes == 60) return textes.MsgUneMinute;
+  if (secondes == 90) return textes.MsgMinuteTrente;
+  return textes.MsgMinutes.arg(secondes / 60);
+}
+
 QString MinutesSecondes(int secondes) {
   return QStringLiteral("%1:%2").arg(secondes / 60).arg(secondes % 60, 2, 10, QLatin1Char('0'));
 }

@@ -32,6 +32,9 @@ inline constexpr int NbChoixTemps = 13;
 inline constexpr int ChoixChronoCache = 11;
 inline constexpr int ChoixSansChrono = 12;
 Cadence CadenceDuChoix(int choix);
+// A choice's words in the list: "illimité", "20 secondes", "1 Minute 30",
+// "Chrono caché" ...
+QString NomDuChoixTemps(int choix, const TextesMessages& textes);
 
 // "3:07": minutes and seconds.
 QString MinutesSecondes(int secondes);

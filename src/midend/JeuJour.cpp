@@ -29,7 +29,7 @@ void Jeu::EnregistrePartie(bool trouve, int secondes, int points) {
   partie.points = points;
   // The mark of the game that ended, in every mode; the day's draw has its own.
   partie.difficulte = aides_.Difficulte().value_or(DifficulteMax);
-  journal_.Enregistre(partie);
+  journal_.Enregistre(partie, Textes().partage);
 }
 
 }  // namespace tolvan

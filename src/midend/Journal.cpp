@@ -35,7 +35,7 @@ void Journal::CopieResultat() {
 
 bool Journal::JourDejaJoue(QDate jour) const { return joursFinis_.contains(jour) || historique_.JourJoue(jour); }
 
-void Journal::Enregistre(PartieJouee partie) {
+void Journal::Enregistre(PartieJouee partie, const PhrasesPartage& mots) {
   partie.fin = services_.Maintenant();
   if (partie.mode == ModePartie::Jour && jour_) {
     partie.difficulte = jour_->difficulte;
@@ -43,7 +43,7 @@ void Journal::Enregistre(PartieJouee partie) {
     partie.rejouee = JourDejaJoue(partie.jour);
     joursFinis_.insert(partie.jour);
     ligneDePartage_ = QString::fromStdString(tolvan::LigneDePartage(
-        {jour_->date, partie.trouve, partie.secondes, partie.lignes, partie.indices, partie.difficulte, partie.rejouee}));
+        {jour_->date, partie.trouve, partie.secondes, partie.lignes, partie.indices, partie.difficulte, partie.rejouee}, mots));
   }
   if (!historique_.EstOuvert()) return;
   QString erreur;

@@ -35,8 +35,9 @@ class Journal {
   int MarqueDuJour() const { return jour_ ? jour_->difficulte : 0; }
 
   // A game that ended, found or not, goes into the history. A game of the
-  // day gets its date, whether it is a replay, and its line to share.
-  void Enregistre(PartieJouee partie);
+  // day gets its date, whether it is a replay, and its line to share, in
+  // the words `mots`.
+  void Enregistre(PartieJouee partie, const PhrasesPartage& mots = {});
 
   // The line to share once the draw of the day has ended, giving nothing of
   // it away; empty once another game starts.

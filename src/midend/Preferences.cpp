@@ -137,7 +137,13 @@ void Preferences::ChargeLangue(const QString& chemin, const std::function<void(i
     }
     const bool entiere = lecture.etat == LectureLangue::Lue;
     for (int ligne = 0; ligne < NbLignesFichierLangue && (entiere || ligne < lecture.lignes.size()); ++ligne) {
-      applique(ligne, ligne < lecture.lignes.size() ? lecture.lignes[ligne] : TexteAbsent(ligne));
+      const QString texte = ligne < lecture.lignes.size() ? lecture.lignes[ligne] : TexteAbsent(ligne);
+      // The window places the 73 lines of old; Tolvan's own are texts it reads back.
+      if (ligne < NbLignesLangue) {
+        applique(ligne, texte);
+      } else {
+        LignesPropres[ligne - NbLignesLangue].pose(textes_, texte);
+      }
     }
     if (entiere) return IssueFichier::Reussie;
     services_.Message(TypeMessage::Erreur, textes_.MsgErreurLecture + QStringLiteral("file : ") + chemin,

@@ -54,9 +54,10 @@ class Preferences {
   // The language file the player picks, remembered even when it cannot be read.
   std::optional<QString> ChoisitLangue();
   // Reads a language file, asking again while it cannot be opened, and
-  // gives each line's text to `applique` in file order: a short file empties
-  // what it lacks, a read that fails gives only the lines before it, and is
-  // then told in the texts those lines gave.
+  // gives each of the 73 lines of old to `applique` in file order, Tolvan's
+  // own lines to the texts: a short file empties what it lacks of the 73 and
+  // leaves the others in French; a read that fails gives only the lines
+  // before it, and is then told in the texts those lines gave.
   void ChargeLangue(const QString& chemin, const std::function<void(int ligne, const QString& texte)>& applique);
   void DefinitTexte(QString TextesMessages::*message, const QString& texte) { textes_.*message = texte; }
 

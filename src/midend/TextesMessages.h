@@ -1,10 +1,48 @@
 // The message texts and captions that other parts of the program show and
-// that a language file may replace.
+// that a language file may replace, each with its French. Texts with a
+// number take it as %1 (see game/Formule.h, or QString::arg in the window).
 #pragma once
 
 #include <QString>
 
+#include "game/Coach.h"
+#include "game/LigneDePartage.h"
+
 namespace tolvan {
+
+// The words of "Mes parties": its window, counts, charts and list.
+struct MotsMesParties {
+  QString fermer = QStringLiteral("Fermer");
+  QString exporter = QStringLiteral("Exporter en CSV");
+  QString parties = QStringLiteral("Parties : %1");
+  QString trouvees = QStringLiteral("Trouvées : %1 %");
+  QString serieEnCours = QStringLiteral("Série en cours : %1");  // "3 jours"
+  QString meilleureSerie = QStringLiteral("Meilleure série : %1");
+  QString unJour = QStringLiteral("%1 jour");  // up to one
+  QString desJours = QStringLiteral("%1 jours");
+  QString trenteJours = QStringLiteral("Les 30 derniers jours");
+  QString barreTrouvees = QStringLiteral("trouvées");
+  QString barrePasTrouvees = QStringLiteral("pas trouvées");
+  QString axeParties = QStringLiteral("parties");
+  QString tempsMedian = QStringLiteral("Temps médian pour trouver");
+  QString secondes = QStringLiteral("secondes");
+  QString axeDifficulte = QStringLiteral("difficulté");
+  // The list's columns, then what its cells say.
+  QString colonneFin = QStringLiteral("Fin");
+  QString colonneMode = QStringLiteral("Mode");
+  QString colonneTirage = QStringLiteral("Tirage");
+  QString colonneTrouve = QStringLiteral("Trouvé");
+  QString colonneTemps = QStringLiteral("Temps");
+  QString colonneLignes = QStringLiteral("Lignes");
+  QString colonneIndices = QStringLiteral("Indices");
+  QString colonnePoints = QStringLiteral("Points");
+  QString colonneDifficulte = QStringLiteral("Difficulté");
+  QString oui = QStringLiteral("oui");
+  QString non = QStringLiteral("non");
+  QString entrainement = QStringLiteral("entraînement");
+  QString jour = QStringLiteral("jour");
+  QString competition = QStringLiteral("compétition");
+};
 
 struct TextesMessages {
   QString MsgCommencer = QStringLiteral("Commencer une partie");
@@ -27,6 +65,28 @@ struct TextesMessages {
   // The caption of the solutions' button once it has been pressed.
   QString MsgVoirTableau = QStringLiteral("Voir le tableau");
   QString MsgVoirSolutions = QStringLiteral("Voir les solutions");
+  // The captions of the game page and of the options added since.
+  QString MsgTirageDuJour = QStringLiteral("Tirage du jour");
+  QString MsgCopierResultat = QStringLiteral("Copier le résultat");
+  QString MsgCoach = QStringLiteral("Coach : dire si le compte est encore possible");
+  QString MsgIndice = QStringLiteral("Indice");
+  QString MsgIndices = QStringLiteral("Indices : %1");
+  QString MsgDifficulte = QStringLiteral("Difficulté :");
+  QString MsgToutes = QStringLiteral("toutes");  // the first choice of the mark and of both filters
+  QString MsgEnEtapes = QStringLiteral("en %1");   // the filter by steps
+  QString MsgMarque = QStringLiteral("Difficulté : %1/5");  // a summary's last line
+  QString MsgMesParties = QStringLiteral("Mes parties");
+  // The choices of "Temps :".
+  QString MsgIllimite = QStringLiteral("illimité");
+  QString MsgSecondes = QStringLiteral("%1 secondes");
+  QString MsgUneMinute = QStringLiteral("1 Minute");
+  QString MsgMinuteTrente = QStringLiteral("1 Minute 30");
+  QString MsgMinutes = QStringLiteral("%1 Minutes");
+  QString MsgChronoCache = QStringLiteral("Chrono caché");
+  QString MsgSansChrono = QStringLiteral("Sans chrono");
+  MotsMesParties mesParties;
+  PhrasesCoach coach;
+  PhrasesPartage partage;
 };
 
 }  // namespace tolvan

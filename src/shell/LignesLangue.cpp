@@ -9,8 +9,8 @@ LigneLangue Message(QString TextesMessages::*message) { return {{}, message}; }
 
 }  // namespace
 
-const std::array<LigneLangue, NbLignesFichierLangue>& LignesLangue() {
-  static const std::array<LigneLangue, NbLignesFichierLangue> lignes = {
+const std::array<LigneLangue, NbLignesLangue>& LignesLangue() {
+  static const std::array<LigneLangue, NbLignesLangue> lignes = {
       Controle("BTannul", "Retour"),
       Controle("BTback", "Aides"),
       Controle("BTchange", "Changer le level"),
@@ -84,9 +84,6 @@ const std::array<LigneLangue, NbLignesFichierLangue>& LignesLangue() {
       Message(&TextesMessages::MsgPartieSuivante),
       Message(&TextesMessages::MsgAbandonner),
       Message(&TextesMessages::MsgToutEffacer),
-      Message(LignesPropres[0]),
-      Message(LignesPropres[1]),
-      Message(LignesPropres[2]),
   };
   return lignes;
 }
@@ -94,11 +91,12 @@ const std::array<LigneLangue, NbLignesFichierLangue>& LignesLangue() {
 std::array<QString, NbLignesFichierLangue> LignesFrancaises() {
   const TextesMessages messages;
   std::array<QString, NbLignesFichierLangue> francais;
-  for (int i = 0; i < NbLignesFichierLangue; ++i) {
+  for (int i = 0; i < NbLignesLangue; ++i) {
     const LigneLangue& ligne = LignesLangue()[static_cast<std::size_t>(i)];
     if (ligne.message) francais[static_cast<std::size_t>(i)] = messages.*ligne.message;
     if (!ligne.cibles.empty()) francais[static_cast<std::size_t>(i)] = QString::fromUtf8(ligne.cibles.front().francais);
   }
+  for (int i = NbLignesLangue; i < NbLignesFichierLangue; ++i) francais[static_cast<std::size_t>(i)] = TexteAbsent(i);
   return francais;
 }
 

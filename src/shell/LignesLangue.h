@@ -4,9 +4,8 @@
 // that a translator starts from the same list.
 //
 // Every language file has 73 lines; a shorter one empties what it lacks.
-// Tolvan's own texts follow them in three more lines (the clock and the
-// time-out), which files made for older versions do not have: missing,
-// those keep their French.
+// Tolvan's own texts follow them (midend/LignesPropres.h): the window shows
+// them from the game's texts.
 #pragma once
 
 #include <array>
@@ -32,11 +31,12 @@ struct LigneLangue {
   QString TextesMessages::*message = nullptr;  // or a message text
 };
 
-// Lines 1 to 76, in file order (index 0 is line 1). Lines 47 and 49 are
+// Lines 1 to 73, in file order (index 0 is line 1). Lines 47 and 49 are
 // read and change nothing.
-const std::array<LigneLangue, NbLignesFichierLangue>& LignesLangue();
+const std::array<LigneLangue, NbLignesLangue>& LignesLangue();
 
-// The built-in French file, line by line, as "francais.tvl" holds it.
+// The built-in French file, line by line, as "francais.tvl" holds it:
+// the 73 lines, then Tolvan's own.
 std::array<QString, NbLignesFichierLangue> LignesFrancaises();
 
 }  // namespace tolvan

@@ -30,15 +30,16 @@ const QColor Ratees(0xc0, 0x50, 0x4d);
 const QColor Medianes(0x3b, 0x6e, 0xa8);
 
 // The list's columns: caption and width.
-const std::array<std::pair<const char*, int>, 9> Colonnes = {{{"Fin", 120},
-                                                              {"Mode", 90},
-                                                              {"Tirage", 170},
-                                                              {"Trouvé", 55},
-                                                              {"Temps", 60},
-                                                              {"Lignes", 50},
-                                                              {"Indices", 50},
-                                                              {"Points", 50},
-                                                              {"Difficulté", 65}}};
+using M = MotsMesParties;
+const std::array<std::pair<QString M::*, int>, 9> Colonnes = {{{&M::colonneFin, 120},
+                                                             {&M::colonneMode, 90},
+                                                             {&M::colonneTirage, 170},
+                                                             {&M::colonneTrouve, 55},
+                                                             {&M::colonneTemps, 60},
+                                                             {&M::colonneLignes, 50},
+                                                             {&M::colonneIndices, 50},
+                                                             {&M::colonnePoints, 50},
+                                                             {&M::colonneDifficulte, 65}}};
 
 QChartView* VueGraphique(QWidget* parent, const char* nom, QRect place, const QString& nomParle) {
   auto* vue = new QChartView(new QChart, parent);
@@ -89,16 +90,25 @@ QStandardItem* CaseNombre(int n) {
   return item;
 }
 
-QList<QStandardItem*> Rangee(const PartieJouee& p) {
+QString TexteDuMode(ModePartie mode, const TextesMessages& textes) {
+  switch (mode) {
+    case ModePartie::Jour: return textes.mesParties.jour;
+    case ModePartie::Competition: return textes.mesParties.competition;
+    default: return textes.mesParties.entrainement;
+  }
+}
+
+QList<QStandardItem*> Rangee(const PartieJouee& p, const TextesMessages& textes) {
   QStringList nombres;
   for (const int n : p.nombres) nombres.append(QString::number(n));
   const QString tirage = nombres.join(QLatin1Char(' ')) + QStringLiteral(" → ") + QString::number(p.resultat);
   const QString fin = p.fin.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-  const QString mode = TexteMode(p.mode) + (p.rejouee ? QStringLiteral(" (rejoué)") : QString());
+  const QString rejouee = QLatin1Char(' ') + QString::fromStdString(textes.partage.rejouee);
+  const QString mode = TexteDuMode(p.mode, textes) + (p.rejouee ? rejouee : QString());
   return {Case(fin, p.fin.toMSecsSinceEpoch()),
           Case(mode, mode),
           Case(tirage, p.resultat),
-          Case(p.trouve ? QStringLiteral("oui") : QStringLiteral("non"), int{p.trouve}),
+          Case(p.trouve ? textes.mesParties.oui : textes.mesParties.non, int{p.trouve}),
           // A game without a clock has no time to show.
           Case(p.secondes == SansTemps ? QString() : QString::fromStdString(DureeLisible(p.secondes)), p.secondes),
           CaseNombre(p.lignes),
@@ -107,14 +117,13 @@ QList<QStandardItem*> Rangee(const PartieJouee& p) {
           CaseNombre(p.difficulte)};
 }
 
-QString Jours(int n) { return QStringLiteral("%1 jour%2").arg(n).arg(n > 1 ? "s" : ""); }
+QString Jours(int n, const MotsMesParties& mots) { return (n > 1 ? mots.desJours : mots.unJour).arg(n); }
 
 }  // namespace
 
 TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), jeu_(jeu) {
   setObjectName("FRMparties");
-  setWindowTitle(QStringLiteral("Mes parties"));
   setFixedSize(760, 590);
   LBparties = Etiquette(this, "LBparties", {}, QRect(8, 8, 170, 22));
   LBtrouvees = Etiquette(this, "LBtrouvees", {}, QRect(180, 8, 170, 22));
@@ -125,9 +134,8 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
       VueGraphique(this, "CHmedianes", QRect(470, 34, 282, 260), QStringLiteral("temps médian par difficulté"));
   modele_ = new QStandardItemModel(this);
   modele_->setSortRole(Qt::UserRole);
-  QStringList titres;
-  for (const auto& [titre, largeur] : Colonnes) titres.append(QString::fromUtf8(titre));
-  modele_->setHorizontalHeaderLabels(titres);
+  // Their captions come with the language, each time the window is shown.
+  modele_->setColumnCount(static_cast<int>(Colonnes.size()));
   LVparties = new QTableView(this);
   LVparties->setObjectName("LVparties");
   LVparties->setGeometry(8, 302, 744, 242);
@@ -142,39 +150,53 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
     LVparties->setColumnWidth(c, Colonnes[static_cast<std::size_t>(c)].second);
   }
   LVparties->horizontalHeader()->setStretchLastSection(true);
-  BTexporte = Bouton(this, "BTexporte", QStringLiteral("Exporter en CSV"), QRect(8, 552, 150, 28),
+  BTexporte = Bouton(this, "BTexporte", {}, QRect(8, 552, 150, 28),
                      QStringLiteral("Toutes les parties dans un fichier pour un tableur"));
-  BTferme = Bouton(this, "BTferme", QStringLiteral("Fermer"), QRect(652, 552, 100, 28));
+  BTferme = Bouton(this, "BTferme", {}, QRect(652, 552, 100, 28));
   connect(BTexporte, &QPushButton::clicked, this, &TFRMparties::BTexporteClick);
   connect(BTferme, &QPushButton::clicked, this, &QDialog::accept);
+  MontreTextes();
 }
 
 TFRMparties::~TFRMparties() = default;
 
 void TFRMparties::Montre(const BilanParties& bilan, const std::vector<PartieJouee>& dernieres) {
+  MontreTextes();
   MontreChiffres(bilan);
   MontreJours(bilan);
   MontreMedianes(bilan);
   MontreListe(dernieres);
 }
 
+void TFRMparties::MontreTextes() {
+  const TextesMessages& textes = jeu_.Textes();
+  setWindowTitle(textes.MsgMesParties);
+  QStringList titres;
+  for (const auto& [titre, largeur] : Colonnes) titres.append(textes.mesParties.*titre);
+  modele_->setHorizontalHeaderLabels(titres);
+  BTexporte->setText(textes.mesParties.exporter);
+  BTferme->setText(textes.mesParties.fermer);
+}
+
 void TFRMparties::BTexporteClick() { jeu_.ExporteHistorique(); }
 
 void TFRMparties::MontreChiffres(const BilanParties& bilan) {
+  const MotsMesParties& mots = jeu_.Textes().mesParties;
   const int part = bilan.parties == 0 ? 0 : static_cast<int>(std::lround(100.0 * bilan.trouvees / bilan.parties));
-  LBparties->setText(QStringLiteral("Parties : %1").arg(bilan.parties));
-  LBtrouvees->setText(QStringLiteral("Trouvées : %1 %").arg(part));
-  LBserie->setText(QStringLiteral("Série en cours : %1").arg(Jours(bilan.series.actuelle)));
-  LBmeilleure->setText(QStringLiteral("Meilleure série : %1").arg(Jours(bilan.series.meilleure)));
+  LBparties->setText(mots.parties.arg(bilan.parties));
+  LBtrouvees->setText(mots.trouvees.arg(part));
+  LBserie->setText(mots.serieEnCours.arg(Jours(bilan.series.actuelle, mots)));
+  LBmeilleure->setText(mots.meilleureSerie.arg(Jours(bilan.series.meilleure, mots)));
   LBserie->setToolTip(QStringLiteral("Jours de suite avec le tirage du jour trouvé du premier coup"));
 }
 
 void TFRMparties::MontreJours(const BilanParties& bilan) {
+  const MotsMesParties& mots = jeu_.Textes().mesParties;
   QChart* graphique = CHjours->chart();
   Vide(graphique);
-  graphique->setTitle(QStringLiteral("Les 30 derniers jours"));
-  auto* trouvees = new QBarSet(QStringLiteral("trouvées"));
-  auto* ratees = new QBarSet(QStringLiteral("pas trouvées"));
+  graphique->setTitle(mots.trenteJours);
+  auto* trouvees = new QBarSet(mots.barreTrouvees);
+  auto* ratees = new QBarSet(mots.barrePasTrouvees);
   trouvees->setColor(Trouvees);
   ratees->setColor(Ratees);
   QStringList jours;
@@ -207,17 +229,18 @@ void TFRMparties::MontreJours(const BilanParties& bilan) {
   axeJours->setGridLineVisible(false);
   graphique->addAxis(axeJours, Qt::AlignBottom);
   series->attachAxis(axeJours);
-  QValueAxis* axeParties = AxeDesNombres(maximum, QStringLiteral("parties"));
+  QValueAxis* axeParties = AxeDesNombres(maximum, mots.axeParties);
   graphique->addAxis(axeParties, Qt::AlignLeft);
   series->attachAxis(axeParties);
   CHjours->setAccessibleDescription(description.isEmpty() ? QStringLiteral("aucune partie") : description.join(QStringLiteral(" ; ")));
 }
 
 void TFRMparties::MontreMedianes(const BilanParties& bilan) {
+  const MotsMesParties& mots = jeu_.Textes().mesParties;
   QChart* graphique = CHmedianes->chart();
   Vide(graphique);
-  graphique->setTitle(QStringLiteral("Temps médian pour trouver"));
-  auto* medianes = new QBarSet(QStringLiteral("secondes"));
+  graphique->setTitle(mots.tempsMedian);
+  auto* medianes = new QBarSet(mots.secondes);
   medianes->setColor(Medianes);
   QStringList marques;
   QStringList description;
@@ -239,10 +262,10 @@ void TFRMparties::MontreMedianes(const BilanParties& bilan) {
   graphique->addSeries(series);
   auto* axeMarques = new QBarCategoryAxis;
   axeMarques->append(marques);
-  axeMarques->setTitleText(QStringLiteral("difficulté"));
+  axeMarques->setTitleText(mots.axeDifficulte);
   graphique->addAxis(axeMarques, Qt::AlignBottom);
   series->attachAxis(axeMarques);
-  QValueAxis* axeSecondes = AxeDesNombres(maximum * 1.15, QStringLiteral("secondes"));
+  QValueAxis* axeSecondes = AxeDesNombres(maximum * 1.15, mots.secondes);
   graphique->addAxis(axeSecondes, Qt::AlignLeft);
   series->attachAxis(axeSecondes);
   graphique->legend()->hide();
@@ -251,7 +274,7 @@ void TFRMparties::MontreMedianes(const BilanParties& bilan) {
 
 void TFRMparties::MontreListe(const std::vector<PartieJouee>& dernieres) {
   modele_->removeRows(0, modele_->rowCount());
-  for (const PartieJouee& partie : dernieres) modele_->appendRow(Rangee(partie));
+  for (const PartieJouee& partie : dernieres) modele_->appendRow(Rangee(partie, jeu_.Textes()));
   // The latest first until the player sorts otherwise.
   LVparties->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
 }

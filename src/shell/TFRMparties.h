@@ -38,6 +38,8 @@ class TFRMparties : public QDialog {
   QPushButton *BTexporte = nullptr, *BTferme = nullptr;
 
  private:
+  // The window's captions, in the language of the game's texts.
+  void MontreTextes();
   void MontreChiffres(const BilanParties& bilan);
   void MontreJours(const BilanParties& bilan);
   void MontreMedianes(const BilanParties& bilan);

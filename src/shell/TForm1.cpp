@@ -33,13 +33,6 @@ namespace tolvan {
 
 namespace {
 
-const QStringList DureesAffichees = {
-    QStringLiteral("illimité"),    QStringLiteral("20 secondes"), QStringLiteral("40 secondes"),
-    QStringLiteral("50 secondes"), QStringLiteral("1 Minute"),    QStringLiteral("1 Minute 30"),
-    QStringLiteral("2 Minutes"),   QStringLiteral("3 Minutes"),   QStringLiteral("5 Minutes"),
-    QStringLiteral("30 secondes"), QStringLiteral("45 secondes"), QStringLiteral("Chrono caché"),
-    QStringLiteral("Sans chrono")};
-
 const QStringList CoefficientsTemps = {
     QStringLiteral(" 50% du temps 200% des points"), QStringLiteral(" 75% du temps 150% des points"),
     QStringLiteral("100% du temps 100% des points"), QStringLiteral("150% du temps  75% des points"),
@@ -89,9 +82,10 @@ void TForm1::FormCreate() {
     const QSignalBlocker silenceTemps(CBtemps);
     const QSignalBlocker silenceCoefficient(CBtime);
     const QSignalBlocker silenceDifficulte(CBdifficulte);
-    CBtemps->addItems(DureesAffichees);
+    CBtemps->addItems(QStringList(NbChoixTemps));
     CBtime->addItems(CoefficientsTemps);
   }
+  PoseTextesPropres();
   RBplus->setChecked(true);
   jeu_->Demarre();
   PCmain->setCurrentWidget(TSapro);

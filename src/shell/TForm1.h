@@ -218,6 +218,8 @@ class TForm1 : public QWidget, private VueJeu {
   void PoseTexte(const char* controle, const QString& texte);
   // The built-in French captions, all from one table.
   void PoseTextesFrancais();
+  // The captions of what Tolvan added, from the game's texts.
+  void PoseTextesPropres();
 
   Plateforme& plateforme_;
   const QString repertoireProgramme_;

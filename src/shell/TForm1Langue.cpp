@@ -1,11 +1,15 @@
 // Language files: every caption of the table of lines, and the message
 // texts, replaced at once by a file's lines.
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
 
 #include "midend/Chemins.h"
+#include "midend/Horloge.h"
 #include "LignesLangue.h"
 #include "TaillePolice.h"
 #include "Apparence.h"
@@ -45,6 +49,21 @@ void TForm1::PoseTextesFrancais() {
   }
 }
 
+void TForm1::PoseTextesPropres() {
+  const TextesMessages& textes = jeu_->Textes();
+  BTjour->setText(textes.MsgTirageDuJour);
+  BTcopie->setText(textes.MsgCopierResultat);
+  BTindice->setText(textes.MsgIndice);
+  BTmesParties->setText(textes.MsgMesParties);
+  LBdifficulte->setText(textes.MsgDifficulte);
+  CBcoach->setText(textes.MsgCoach);
+  // The whole caption on one line of the group, a little smaller if need be.
+  AjustePolice(CBcoach, CBcoach->text(), CBcoach->width() - 24, CBauto->font().pointSize());
+  for (QComboBox* liste : {CBdifficulte, CBetape, CBoper}) liste->setItemText(0, textes.MsgToutes);
+  for (int etapes = 1; etapes < CBetape->count(); ++etapes) CBetape->setItemText(etapes, textes.MsgEnEtapes.arg(etapes));
+  for (int choix = 0; choix < CBtemps->count(); ++choix) CBtemps->setItemText(choix, NomDuChoixTemps(choix, textes));
+}
+
 void TForm1::AppliqueLigneLangue(int ligne, const QString& texte) {
   const LigneLangue& lue = LignesLangue()[static_cast<std::size_t>(ligne)];
   for (const CibleLangue& cible : lue.cibles) PoseTexte(cible.controle, texte);
@@ -54,6 +73,7 @@ void TForm1::AppliqueLigneLangue(int ligne, const QString& texte) {
 void TForm1::change_langue(const QString& chemin) {
   // The game reads the file; each line it gives goes where the table says.
   jeu_->ChargeLangue(chemin, [this](int ligne, const QString& texte) { AppliqueLigneLangue(ligne, texte); });
+  PoseTextesPropres();
   // The clock and a time-out's summary speak the new language at once.
   Redessine();
 }

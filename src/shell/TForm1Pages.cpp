@@ -142,9 +142,9 @@ void TForm1::CreePageJeu(QWidget* page) {
   BTvoirSol = BoutonImage(page, "BTvoirSol", {}, Picto::Solutions,
                           QRect(252, 193, 123, 28));
   // The day's result is copied between games, where a typed answer is asked during one.
-  BTcopie = Bouton(page, "BTcopie", QStringLiteral("Copier le résultat"), QRect(4, 226, 206, 28),
+  BTcopie = Bouton(page, "BTcopie", {}, QRect(4, 226, 206, 28),
                    QStringLiteral("Une ligne à partager, qui ne dévoile pas le tirage"));
-  BTjour = BoutonImage(page, "BTjour", QStringLiteral("Tirage du jour"), Picto::Jouer, QRect(252, 226, 123, 28),
+  BTjour = BoutonImage(page, "BTjour", {}, Picto::Jouer, QRect(252, 226, 123, 28),
                        QStringLiteral("Le même tirage pour tous les joueurs aujourd'hui"));
   MaReponse2 = Etiquette(page, "MaReponse2", {}, QRect(8, 231, 110, 20));
   // Room for the longest result a line can give: ten digits.
@@ -241,10 +241,10 @@ void TForm1::CreeOutilsSolutions(QWidget* page) {
   BTsimple = Bouton(GBopSol, "BTsimple", {}, QRect(4, 25, 72, 21));
   BTtordue = Bouton(GBopSol, "BTtordue", {}, QRect(77, 25, 72, 21));
   CBetape = ListeDeroulante(GBopSol, "CBetape", QRect(4, 47, 72, 21), QStringLiteral("Filtrer par Etape"));
-  CBetape->addItems({QStringLiteral("toutes"), QStringLiteral("en 1"), QStringLiteral("en 2"), QStringLiteral("en 3"),
-                     QStringLiteral("en 4"), QStringLiteral("en 5")});
+  // Every step count of a solution, and all of them first, in the words of the language.
+  CBetape->addItems(QStringList(NbEtapesMax + 1));
   CBoper = ListeDeroulante(GBopSol, "CBoper", QRect(77, 47, 72, 21), QStringLiteral("Filtrer par Opération"));
-  CBoper->addItems({QStringLiteral("toutes"), QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("/"),
+  CBoper->addItems({QString(), QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("/"),
                     QStringLiteral("x")});
   GBopSol->hide();
 }
@@ -262,21 +262,19 @@ void TForm1::CreePageOptions(QWidget* page) {
                            QRect(8, 66, 232, 20), false,
                            QStringLiteral("Grace à cette option le résultat à trouver sera toujours premier"));
   CkBFou = CaseACocher(GBentrain, "CkBFou", {}, QRect(8, 86, 232, 20), false);
-  CBcoach = CaseACocher(GBentrain, "CBcoach", QStringLiteral("Coach : dire si le compte est encore possible"),
+  CBcoach = CaseACocher(GBentrain, "CBcoach", {},
                         QRect(8, 106, 232, 20), false,
                         QStringLiteral("Après chaque ligne, dit si le résultat peut encore être trouvé"));
-  // The whole caption on one line of the group, a little smaller if need be.
-  AjustePolice(CBcoach, CBcoach->text(), CBcoach->width() - 24, CBcoach->font().pointSize());
   LBtemps = Etiquette(GBentrain, "LBtemps", {}, QRect(10, 127, 50, 22));
   CBtemps = ListeDeroulante(GBentrain, "CBtemps", QRect(64, 126, 130, 24),
                             QStringLiteral("Modifier le temps autorisé pour trouver la solution"));
 
   GBtirage = Groupe(page, "GBtirage", {}, QRect(4, 158, 244, 112));
   RBquelconque = BoutonRadio(GBtirage, "RBquelconque", {}, QRect(8, 20, 112, 20));
-  LBdifficulte = Etiquette(GBtirage, "LBdifficulte", QStringLiteral("Difficulté :"), QRect(122, 19, 58, 22));
+  LBdifficulte = Etiquette(GBtirage, "LBdifficulte", {}, QRect(122, 19, 58, 22));
   CBdifficulte = ListeDeroulante(GBtirage, "CBdifficulte", QRect(180, 18, 58, 24),
                                  QStringLiteral("Les tirages au hasard ont cette difficulté, de 1 à 5"));
-  CBdifficulte->addItems({QStringLiteral("toutes"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+  CBdifficulte->addItems({QString(), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                           QStringLiteral("4"), QStringLiteral("5")});
   CkBreal = BoutonRadio(GBtirage, "CkBreal", {}, QRect(8, 42, 232, 20),
                         QStringLiteral("Les tirages n'ayant pas de solution ne sont pas retenus"));
@@ -391,7 +389,7 @@ void TForm1::CreePageAPropos(QWidget* page) {
   LBmailTavrel = Lien(page, "LBmailTavrel", CourrielProjet, QRect(284, 118, 236, 20), QStringLiteral("m'écrire"));
   BTchangeLangue = Bouton(page, "BTchangeLangue", QStringLiteral("Choose language"), QRect(284, 236, 120, 28));
   Button1 = Bouton(page, "Button1", QStringLiteral("HELP !"), QRect(412, 236, 110, 28));
-  BTmesParties = Bouton(page, "BTmesParties", QStringLiteral("Mes parties"), QRect(284, 202, 238, 28),
+  BTmesParties = Bouton(page, "BTmesParties", {}, QRect(284, 202, 238, 28),
                         QStringLiteral("Les parties jouées, leurs chiffres et leurs graphiques"));
 }
 
@@ -420,9 +418,9 @@ void TForm1::CreeBandeAides() {
   BitBtn6->setAccessibleName(QStringLiteral("ligne précédente"));
   BitBtn5->setAccessibleName(QStringLiteral("ligne suivante"));
 
-  BTindice = Bouton(GBindice, "BTindice", QStringLiteral("Indice"), QRect(6, 77, 70, 26),
+  BTindice = Bouton(GBindice, "BTindice", {}, QRect(6, 77, 70, 26),
                     QStringLiteral("Une aide de plus, à partir des nombres encore en jeu"));
-  LBnbIndices = Etiquette(GBindice, "LBnbIndices", QStringLiteral("Indices : 0"), QRect(80, 79, 66, 22));
+  LBnbIndices = Etiquette(GBindice, "LBnbIndices", {}, QRect(80, 79, 66, 22));
   Lindice = Champ(GBindice, "Lindice", {}, QRect(148, 79, 217, 22));
   Lindice->setReadOnly(true);
   NommeSansAnnonce(Lindice);

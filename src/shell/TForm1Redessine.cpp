@@ -220,7 +220,7 @@ void TForm1::RedessineBilan() {
     if (!lignes.back().trimmed().isEmpty()) lus.append(lignes.back().trimmed());
   }
   if (const std::optional<int> marque = jeu_->DifficulteDeLaPartie()) {
-    lignes.append(QStringLiteral("Difficulté : %1/5").arg(*marque));
+    lignes.append(jeu_->Textes().MsgMarque.arg(*marque));
     lus.append(lignes.back());
   }
   if (const std::optional<QString> temps = jeu_->TempsAuBilan()) {
@@ -345,7 +345,7 @@ void TForm1::RedessineAides() {
   // A step's whole sentence fits, a little smaller when it is long.
   if (Lindice->property("montre").toString() != indice) AjustePolice(Lindice, indice, Lindice->width() - 6, 9);
   Montre(Lindice, indice);
-  LBnbIndices->setText(QStringLiteral("Indices : %1").arg(jeu_->IndicesUtilises()));
+  LBnbIndices->setText(jeu_->Textes().MsgIndices.arg(jeu_->IndicesUtilises()));
   BTindice->setEnabled(jeu_->IndicesParEtapesPermis());
   Montre(Ldecompos, Texte(jeu_->Decomposition()));
   const QString ligne = Texte(jeu_->DerniereLigneTrouvee());

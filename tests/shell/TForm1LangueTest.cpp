@@ -13,6 +13,7 @@
 
 #include "FenetreDeTest.h"
 #include "midend/FichierTexte.h"
+#include "midend/Horloge.h"
 #include "shell/LignesLangue.h"
 
 namespace tolvan::test {
@@ -88,6 +89,39 @@ TEST(Langue, TheShippedFilesGiveEveryCaptionAndEveryOneFits) {
   f.fenetre->change_langue(DossierDonnees + "english.tvl");
   EXPECT_EQ(f.Trouve<QGroupBox>("GBbravo")->title(), anglais[73]);
   EXPECT_TRUE(f.Trouve<QProgressBar>("PB")->format().startsWith(anglais[74]));
+}
+
+// The captions added since the 73 lines follow the game's texts: in
+// English with the shipped file, where each still fits, and back in French
+// under a file that lacks their lines.
+TEST(Langue, TheCaptionsAddedSinceFollowTheLanguageAndFit) {
+  Fenetre f;
+  f.fenetre->change_langue(DossierDonnees + "english.tvl");
+  const QStringList anglais = Lignes(DossierDonnees + "english.tvl");
+  struct Legende {
+    const char* controle;
+    QString texte;
+  };
+  for (const Legende& l : {Legende{"BTjour", "Daily numbers"}, Legende{"BTcopie", "Copy my result"},
+                           Legende{"BTindice", "Hint"}, Legende{"BTmesParties", "My games"},
+                           Legende{"LBdifficulte", "Difficulty:"}, Legende{"LBnbIndices", "Hints: 0"},
+                           Legende{"CBcoach", anglais[NbLignesLangue + 7]}}) {
+    EXPECT_EQ(f.Legende(l.controle), l.texte);
+    EXPECT_TRUE(f.TientDans(l.controle)) << l.controle;
+  }
+  auto* temps = f.Trouve<QComboBox>("CBtemps");
+  EXPECT_EQ(temps->itemText(5), "1 minute 30");
+  EXPECT_EQ(temps->itemText(ChoixChronoCache), "Hidden clock");
+  EXPECT_EQ(f.Trouve<QComboBox>("CBetape")->itemText(2), "in 2");
+  EXPECT_EQ(f.Trouve<QComboBox>("CBoper")->itemText(0), "all");
+
+  QStringList ancien = anglais.mid(0, 76);
+  ASSERT_EQ(EcritFichierTexte(f.Chemin("ancien.tvl"), ancien), EcritureTexte::Ecrit);
+  f.fenetre->change_langue(f.Chemin("ancien.tvl"));
+  EXPECT_EQ(f.Legende("BTannul"), "Undo");
+  EXPECT_EQ(f.Legende("BTjour"), "Tirage du jour");
+  EXPECT_EQ(temps->itemText(ChoixChronoCache), QStringLiteral("Chrono caché"));
+  EXPECT_EQ(f.Trouve<QComboBox>("CBdifficulte")->itemText(0), "toutes");
 }
 
 TEST(Langue, EachLineReplacesWhatItsControlsShowAndShortFilesEmptyTheRest) {

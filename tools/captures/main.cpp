@@ -169,7 +169,8 @@ class Captures {
   }
 
   // The coach after a line, and the hints by steps climbed twice.
-  void CoachEtIndices() {
+  void CoachEtIndices(const QString& nom = QStringLiteral("coach-et-indices.png")) {
+    W<QTabWidget>(fenetre_, "PCmain")->setCurrentIndex(0);
     Clique(fenetre_, "CBcoach");
     Joue(fenetre_, {25, 50, 75, 100, 3, 6}, 303);
     for (int code : {3, tolvan::CodeDivise, 1}) fenetre_.Effectue(code);  // 75/25=3
@@ -177,7 +178,7 @@ class Captures {
     Clique(fenetre_, "BTindice");
     Clique(fenetre_, "BTindice");
     Clique(fenetre_, "BTindice");
-    Prends(QStringLiteral("coach-et-indices.png"));
+    Prends(nom);
     fenetre_.BTbackClick();
     Clique(fenetre_, "CBcoach");
   }
@@ -248,31 +249,36 @@ class Captures {
   }
 
   // Today's draw found on its counting-up clock, with its line to copy.
-  void TirageDuJour() {
+  void TirageDuJour(const QString& nom = QStringLiteral("tirage-du-jour.png")) {
     W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TSjeu"));
     fenetre_.BTjourClick();
     Secondes(47);
     JoueLaPlusSimple(fenetre_);
-    Prends(QStringLiteral("tirage-du-jour.png"));
+    Prends(nom);
   }
 
   // "Mes parties" over two months of games.
-  void MesParties() {
+  void MesParties(const QString& nom = QStringLiteral("mes-parties.png")) {
     W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TSapro"));
-    plateforme_.quandDialogue = [this](QDialog& dialogue) {
+    plateforme_.quandDialogue = [this, nom](QDialog& dialogue) {
       dialogue.show();
-      reussies_ &= Capture(dialogue, sortie_.filePath(QStringLiteral("mes-parties.png")));
+      reussies_ &= Capture(dialogue, sortie_.filePath(nom));
       dialogue.hide();
     };
     fenetre_.BTmesPartiesClick();
   }
 
   // Every page in English, from the language file that comes with the game,
-  // with the hints band open.
+  // with the hints band open; then the coach and the hints, the draw of the
+  // day and "Mes parties" in English too.
   void EnAnglais() {
     fenetre_.BTbackClick();
     fenetre_.change_langue(repertoire_ + QStringLiteral("english.tvl"));
     Pages("english");
+    fenetre_.BTbackClick();
+    CoachEtIndices(QStringLiteral("english-coach-et-indices.png"));
+    TirageDuJour(QStringLiteral("english-tirage-du-jour.png"));
+    MesParties(QStringLiteral("english-mes-parties.png"));
   }
 
  private:

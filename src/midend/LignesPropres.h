@@ -1,0 +1,146 @@
+// Tolvan's own lines of a language file, after the 73 every language file
+// has: one row per line, in file order (line 74 first). Each row names the
+// text it replaces in TextesMessages, where its French lives. Adding a text
+// is adding its member there and a row at the end here; a file without the
+// row's line keeps the French.
+#pragma once
+
+#include <string>
+#include <type_traits>
+
+#include <QString>
+
+#include "TextesMessages.h"
+
+namespace tolvan {
+
+// How a line reads and replaces its text.
+struct LignePropre {
+  QString (*lit)(const TextesMessages&);
+  void (*pose)(TextesMessages&, const QString&);
+};
+
+// The row of the text reached from TextesMessages by `Membres`: one member
+// (&TextesMessages::MsgIndice), or a group and its member
+// (&TextesMessages::coach, &PhrasesCoach::auMieux), a QString or a
+// std::string.
+template <auto... Membres>
+constexpr LignePropre Ligne() {
+  return {[](const TextesMessages& t) -> QString {
+            const auto& texte = (t.*....*Membres);
+            if constexpr (std::is_same_v<std::decay_t<decltype(texte)>, std::string>) {
+              return QString::fromStdString(texte);
+            } else {
+              return texte;
+            }
+          },
+          [](TextesMessages& t, const QString& valeur) {
+            auto& texte = (t.*....*Membres);
+            if constexpr (std::is_same_v<std::decay_t<decltype(texte)>, std::string>) {
+              texte = valeur.toStdString();
+            } else {
+              texte = valeur;
+            }
+          }};
+}
+
+namespace lignes_propres {
+using T = TextesMessages;
+
+inline constexpr LignePropre Table[] = {
+    // 74 to 76: the time-out's title and the words of the clock.
+    Ligne<&T::MsgTempsEcoule>(),
+    Ligne<&T::MsgIlReste>(),
+    Ligne<&T::MsgChrono>(),
+    // 77 on: what was added to the game page, the options and the summary.
+    Ligne<&T::MsgVoirTableau>(),
+    Ligne<&T::MsgVoirSolutions>(),
+    Ligne<&T::MsgTirageDuJour>(),
+    Ligne<&T::MsgCopierResultat>(),
+    Ligne<&T::MsgCoach>(),
+    Ligne<&T::MsgIndice>(),
+    Ligne<&T::MsgIndices>(),
+    Ligne<&T::MsgDifficulte>(),
+    Ligne<&T::MsgToutes>(),
+    Ligne<&T::MsgEnEtapes>(),
+    Ligne<&T::MsgMarque>(),
+    Ligne<&T::MsgIllimite>(),
+    Ligne<&T::MsgSecondes>(),
+    Ligne<&T::MsgUneMinute>(),
+    Ligne<&T::MsgMinuteTrente>(),
+    Ligne<&T::MsgMinutes>(),
+    Ligne<&T::MsgChronoCache>(),
+    Ligne<&T::MsgSansChrono>(),
+    // The coach and the hints.
+    Ligne<&T::coach, &PhrasesCoach::encorePossible>(),
+    Ligne<&T::coach, &PhrasesCoach::pasPossibleDIci>(),
+    Ligne<&T::coach, &PhrasesCoach::gagneAuPlusCourt>(),
+    Ligne<&T::coach, &PhrasesCoach::gagneEn>(),
+    Ligne<&T::coach, &PhrasesCoach::laPlusSimple>(),
+    Ligne<&T::coach, &PhrasesCoach::etaitImpossible>(),
+    Ligne<&T::coach, &PhrasesCoach::uneLigne>(),
+    Ligne<&T::coach, &PhrasesCoach::desLignes>(),
+    Ligne<&T::coach, &PhrasesCoach::plusAucunNombre>(),
+    Ligne<&T::coach, &PhrasesCoach::possibleDIci>(),
+    Ligne<&T::coach, &PhrasesCoach::uneSolutionDIci>(),
+    Ligne<&T::coach, &PhrasesCoach::solutionsDIci>(),
+    Ligne<&T::coach, &PhrasesCoach::encoreAuMoins>(),
+    Ligne<&T::coach, &PhrasesCoach::commencePar>(),
+    Ligne<&T::coach, &PhrasesCoach::auMieux>(),
+    Ligne<&T::coach, &PhrasesCoach::auMieuxDejaEnJeu>(),
+    Ligne<&T::coach, &PhrasesCoach::auMieuxUneFacon>(),
+    Ligne<&T::coach, &PhrasesCoach::auMieuxFacons>(),
+    Ligne<&T::coach, &PhrasesCoach::auMieuxEnAuMoins>(),
+    Ligne<&T::coach, &PhrasesCoach::pourCommencePar>(),
+    Ligne<&T::coach, &PhrasesCoach::pourLaSuite>(),
+    // The line shared after the draw of the day.
+    Ligne<&T::partage, &PhrasesPartage::ligne>(),
+    Ligne<&T::partage, &PhrasesPartage::rejouee>(),
+    Ligne<&T::partage, &PhrasesPartage::trouveEn>(),
+    Ligne<&T::partage, &PhrasesPartage::pasTrouve>(),
+    Ligne<&T::partage, &PhrasesPartage::uneLigne>(),
+    Ligne<&T::partage, &PhrasesPartage::desLignes>(),
+    Ligne<&T::partage, &PhrasesPartage::sansIndice>(),
+    Ligne<&T::partage, &PhrasesPartage::unIndice>(),
+    Ligne<&T::partage, &PhrasesPartage::desIndices>(),
+    Ligne<&T::partage, &PhrasesPartage::avecSolutions>(),
+    Ligne<&T::partage, &PhrasesPartage::date>(),
+    Ligne<&T::partage, &PhrasesPartage::premierDuMois>(),
+    Ligne<&T::partage, &PhrasesPartage::mois>(),
+    // "Mes parties".
+    Ligne<&T::MsgMesParties>(),
+    Ligne<&T::mesParties, &MotsMesParties::fermer>(),
+    Ligne<&T::mesParties, &MotsMesParties::exporter>(),
+    Ligne<&T::mesParties, &MotsMesParties::parties>(),
+    Ligne<&T::mesParties, &MotsMesParties::trouvees>(),
+    Ligne<&T::mesParties, &MotsMesParties::serieEnCours>(),
+    Ligne<&T::mesParties, &MotsMesParties::meilleureSerie>(),
+    Ligne<&T::mesParties, &MotsMesParties::unJour>(),
+    Ligne<&T::mesParties, &MotsMesParties::desJours>(),
+    Ligne<&T::mesParties, &MotsMesParties::trenteJours>(),
+    Ligne<&T::mesParties, &MotsMesParties::barreTrouvees>(),
+    Ligne<&T::mesParties, &MotsMesParties::barrePasTrouvees>(),
+    Ligne<&T::mesParties, &MotsMesParties::axeParties>(),
+    Ligne<&T::mesParties, &MotsMesParties::tempsMedian>(),
+    Ligne<&T::mesParties, &MotsMesParties::secondes>(),
+    Ligne<&T::mesParties, &MotsMesParties::axeDifficulte>(),
+    Ligne<&T::mesParties, &MotsMesParties::colonneFin>(),
+    Ligne<&T::mesParties, &MotsMesParties::colonneMode>(),
+    Ligne<&T::mesParties, &MotsMesParties::colonneTirage>(),
+    Ligne<&T::mesParties, &MotsMesParties::colonneTrouve>(),
+    Ligne<&T::mesParties, &MotsMesParties::colonneTemps>(),
+    Ligne<&T::mesParties, &MotsMesParties::colonneLignes>(),
+    Ligne<&T::mesParties, &MotsMesParties::colonneIndices>(),
+    Ligne<&T::mesParties, &MotsMesParties::colonnePoints>(),
+    Ligne<&T::mesParties, &MotsMesParties::colonneDifficulte>(),
+    Ligne<&T::mesParties, &MotsMesParties::oui>(),
+    Ligne<&T::mesParties, &MotsMesParties::non>(),
+    Ligne<&T::mesParties, &MotsMesParties::entrainement>(),
+    Ligne<&T::mesParties, &MotsMesParties::jour>(),
+    Ligne<&T::mesParties, &MotsMesParties::competition>(),
+};
+}  // namespace lignes_propres
+
+inline constexpr auto& LignesPropres = lignes_propres::Table;
+
+}  // namespace tolvan
