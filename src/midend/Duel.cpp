@@ -97,7 +97,10 @@ void AjouteTour(QStringList& lignes, const QString& nom, const Tour& tour, const
   lignes.append(tour.resultat ? textes.MsgDuelResultat.arg(nom, QString::number(*tour.resultat),
                                                           Secondes(tour.secondes), QString::number(tour.points))
                               : textes.MsgDuelRien.arg(nom, QString::number(tour.points)));
-  for (const std::string& ligne : tour.lignes) lignes.append(QString::fromStdString(ligne));
+  // The lines on one row under it, so that a draw's summary stays short.
+  QStringList ecrites;
+  for (const std::string& ligne : tour.lignes) ecrites.append(QString::fromStdString(ligne));
+  if (!ecrites.isEmpty()) lignes.append(ecrites.join(QStringLiteral(", ")));
 }
 
 }  // namespace

@@ -138,7 +138,7 @@ TEST(Duel, TwoPlayersTakeTurnsOnTheSameDrawsAndEqualPointsGoToTheQuicker) {
   t.Presse({4, CodeMoins, 3});
   t.Tique(30);
   EXPECT_EQ(t.jeu->BilanDuel(), (QStringList{"Tirage 1 sur 2", "303 : 25 50 75 100 3 6", "Alice : 303 en 10 s, 10 points",
-                                             "6x50=300", "300+3=303", "Bob : 25 en 30 s, 0 points", "100-75=25",
+                                             "6x50=300, 300+3=303", "Bob : 25 en 30 s, 0 points", "100-75=25",
                                              "Score : Alice 10, Bob 0", "Tirage 2 sur 2 : À Bob de jouer"}));
 
   // Draw 2: Bob first, finds it in 3 s; Alice writes nothing.
