@@ -94,9 +94,10 @@ QString Invitation(const Duel& duel, int joueur, const std::array<QString, 2>& n
 }
 
 void AjouteTour(QStringList& lignes, const QString& nom, const Tour& tour, const TextesMessages& textes) {
-  lignes.append(tour.resultat ? textes.MsgDuelResultat.arg(nom, QString::number(*tour.resultat),
-                                                          Secondes(tour.secondes), QString::number(tour.points))
-                              : textes.MsgDuelRien.arg(nom, QString::number(tour.points)));
+  const QString points = (tour.points <= 1 ? textes.MsgDuelPoint : textes.MsgDuelPoints).arg(tour.points);
+  lignes.append(tour.resultat
+                    ? textes.MsgDuelResultat.arg(nom, QString::number(*tour.resultat), Secondes(tour.secondes), points)
+                    : textes.MsgDuelRien.arg(nom, points));
   // The lines on one row under it, so that a draw's summary stays short.
   QStringList ecrites;
   for (const std::string& ligne : tour.lignes) ecrites.append(QString::fromStdString(ligne));

@@ -48,9 +48,11 @@ struct TextesMessages {
   QString MsgDuelTirage = QStringLiteral("Tirage %1 sur %2");
   QString MsgDuelAVous = QStringLiteral("À vous de jouer");
   QString MsgDuelAuTourDe = QStringLiteral("À %1 de jouer");
-  QString MsgDuelCache = QStringLiteral("%1 a joué : ses lignes restent cachées.");
-  QString MsgDuelResultat = QStringLiteral("%1 : %2 en %3 s, %4 points");
-  QString MsgDuelRien = QStringLiteral("%1 : rien, %2 points");
+  QString MsgDuelCache = QStringLiteral("%1 a joué : ses lignes restent cachées");
+  QString MsgDuelResultat = QStringLiteral("%1 : %2 en %3 s, %4");
+  QString MsgDuelRien = QStringLiteral("%1 : rien, %2");
+  QString MsgDuelPoint = QStringLiteral("%1 point");  // 0 and 1
+  QString MsgDuelPoints = QStringLiteral("%1 points");
   QString MsgDuelScore = QStringLiteral("Score : %1 %2, %3 %4");
   QString MsgDuelFin = QStringLiteral("Fin du duel");
   QString MsgDuelGagne = QStringLiteral("%1 gagne le duel !");

@@ -89,7 +89,7 @@ TEST(Duel, ThreeDrawsAgainstTheComputerAreScoredRecordedAndWon) {
   ASSERT_TRUE(duel->Vainqueur() || pointsOrdinateur == 19);
   const QStringList bilan = t.jeu->BilanDuel();
   EXPECT_EQ(bilan.front(), "Fin du duel");
-  EXPECT_TRUE(bilan.contains("Vous : rien, 0 points"));
+  EXPECT_TRUE(bilan.contains("Vous : rien, 0 point"));
   EXPECT_TRUE(bilan.contains(QStringLiteral("Score : Vous 19, Joueur de club %1").arg(pointsOrdinateur)));
   EXPECT_EQ(bilan.back(), pointsOrdinateur < 19 ? QStringLiteral("Vous gagnez le duel !")
                                                 : QStringLiteral("Joueur de club gagne le duel !"));
@@ -130,7 +130,7 @@ TEST(Duel, TwoPlayersTakeTurnsOnTheSameDrawsAndEqualPointsGoToTheQuicker) {
   t.Tique(10);
   t.Trouve303();
   EXPECT_EQ(t.jeu->BilanDuel(),
-            (QStringList{"Tirage 1 sur 2", "Alice a joué : ses lignes restent cachées.", "À Bob de jouer"}));
+            (QStringList{"Tirage 1 sur 2", "Alice a joué : ses lignes restent cachées", "À Bob de jouer"}));
   t.jeu->PartieSuivante();
   EXPECT_EQ(t.jeu->Tirage().Resultat, 303);
   EXPECT_EQ(t.jeu->manche().Tableau().NbLignesFinies(), 0) << "Bob starts on a clean board";
@@ -138,7 +138,7 @@ TEST(Duel, TwoPlayersTakeTurnsOnTheSameDrawsAndEqualPointsGoToTheQuicker) {
   t.Presse({4, CodeMoins, 3});
   t.Tique(30);
   EXPECT_EQ(t.jeu->BilanDuel(), (QStringList{"Tirage 1 sur 2", "303 : 25 50 75 100 3 6", "Alice : 303 en 10 s, 10 points",
-                                             "6x50=300, 300+3=303", "Bob : 25 en 30 s, 0 points", "100-75=25",
+                                             "6x50=300, 300+3=303", "Bob : 25 en 30 s, 0 point", "100-75=25",
                                              "Score : Alice 10, Bob 0", "Tirage 2 sur 2 : À Bob de jouer"}));
 
   // Draw 2: Bob first, finds it in 3 s; Alice writes nothing.
