@@ -40,6 +40,8 @@ std::array<QString, 2> Jeu::NomsDuel() const {
 }
 
 void Jeu::JoueTourDeDuel() {
+  // A go is played to its end: dealt again, it would start the clock afresh.
+  if (manche_.PartieEnJeu()) return;
   Duel& duel = regimeDuel_.duel();
   if (duel.Fini()) {
     EntreDans(entrainement_);

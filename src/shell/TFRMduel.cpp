@@ -44,6 +44,8 @@ TFRMduel::TFRMduel(QWidget* parent)
   connect(RBordinateur, &QRadioButton::toggled, this, &TFRMduel::MontreAdversaire);
   connect(BTcommencer, &QPushButton::clicked, this, &QDialog::accept);
   connect(BTannulDuel, &QPushButton::clicked, this, &QDialog::reject);
+  // Named from the start; the language's texts and the clocks come when it opens.
+  Prepare(TextesMessages{}, {}, -1);
   MontreAdversaire();
 }
 

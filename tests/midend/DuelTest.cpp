@@ -50,6 +50,8 @@ TEST(Duel, ThreeDrawsAgainstTheComputerAreScoredRecordedAndWon) {
   EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
   EXPECT_EQ(t.jeu->horloge().cadence(), (Cadence{40, GenreHorloge::Rebours}));
   t.Tique(5);
+  t.jeu->PartieSuivante();
+  EXPECT_EQ(t.jeu->manche().Ecoule(), 5) << "a go under way is not dealt again";
   t.Trouve303();
   // Draw 2: one line, 10x50=500, then the time runs out.
   t.jeu->PartieSuivante();
