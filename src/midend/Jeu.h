@@ -8,7 +8,7 @@
 // from here to them, and no part reaches back or sideways:
 //
 //   Jeu ──> Regime        the way the game is played now (training, a
-//                         level's series, the draw of the day): draw
+//                         level's series, the draw of the day, a duel): draw
 //                         source, clock, help allowed, points, history row
 //       ──> Horloge       the clock: its choice, the seconds, its words
 //       ──> Journal       the history, the draw of the day, the share line
@@ -44,6 +44,7 @@
 #include "Options.h"
 #include "Preferences.h"
 #include "Regime.h"
+#include "RegimeDuel.h"
 #include "Services.h"
 #include "ServicesDuJeu.h"
 #include "TextesMessages.h"
@@ -171,6 +172,22 @@ class Jeu : private EvenementsSolveur {
   const QString& LigneDePartage() const { return journal_.LigneDePartage(); }
   // "Copier le résultat": the line goes to the clipboard.
   void CopieResultat() { journal_.CopieResultat(); }
+
+  // --- the duel ---
+  // A duel can start: not during a competition nor while a list generates.
+  bool PeutCommencerDuel() const;
+  // A new duel as asked, a duel under way given up first if the player
+  // agrees; the game on the board stops. Its summary then says who plays
+  // first, and "Partie Suivante" deals. False when nothing started.
+  bool CommenceDuel(const ReglageDuel& reglage);
+  // The duel being played or just over, while it is the way the game is
+  // played; none otherwise.
+  const Duel* DuelAffiche() const { return regime_ == &regimeDuel_ && regimeDuel_.duel() ? &*regimeDuel_.duel() : nullptr; }
+  bool DuelEnCours() const { return regime_ == &regimeDuel_ && regimeDuel_.EnCours(); }
+  // The duel's summary between two goes, its title first (Duel.h).
+  QStringList BilanDuel() const;
+  // The duel's players as it names them.
+  std::array<QString, 2> NomsDuel() const;
 
   // --- the history ---
   const Historique& historique() const { return journal_.historique(); }
@@ -315,6 +332,12 @@ class Jeu : private EvenementsSolveur {
   void EnregistrePartie(bool trouve, int secondes, int points);
 
   void DonneTirageDeSerie();
+  // The duel's next go: a new draw, or the same draw for the second player;
+  // after the last draw, back to training.
+  void JoueTourDeDuel();
+  void DonneTirageDeDuel();
+  // The regime hears how the game on the board ended.
+  void ConclutPartie(bool trouve, int secondes);
   void TermineSerie();
 
   mutable ServicesDuJeu services_;  // the date is asked from what only reads the game too
@@ -334,6 +357,7 @@ class Jeu : private EvenementsSolveur {
   RegimeEntrainement entrainement_;
   RegimeDuJour duJour_;
   RegimeSerie regimeSerie_{competition_.serie()};
+  RegimeDuel regimeDuel_{preferences_.textes()};
   Regime* regime_ = &entrainement_;
   std::optional<int> nbSolutions_;
 

@@ -5,7 +5,9 @@
 
 namespace tolvan {
 
-bool Jeu::PeutChangerDeMode() const { return !liste_.GenerationEnCours() && !competition_.serie().EnCours(); }
+bool Jeu::PeutChangerDeMode() const {
+  return !liste_.GenerationEnCours() && !competition_.serie().EnCours() && !DuelEnCours();
+}
 
 bool Jeu::PeutCommencerSerie() const { return competition_.serie().ModeCompetition() && competition_.NiveauPret(); }
 

@@ -18,7 +18,6 @@ void Jeu::JoueTirageDuJour() {
 
 void Jeu::EnregistrePartie(bool trouve, int secondes, int points) {
   PartieJouee partie;
-  regime_->RemplitLigne(partie);
   const TTirage& tirage = manche_.Tirage();
   for (int i = 1; i <= NbNombres; ++i) partie.nombres[static_cast<std::size_t>(i - 1)] = static_cast<int>(tirage.Nombres[i]);
   partie.resultat = static_cast<int>(tirage.Resultat);
@@ -29,6 +28,8 @@ void Jeu::EnregistrePartie(bool trouve, int secondes, int points) {
   partie.points = points;
   // The mark of the game that ended, in every mode; the day's draw has its own.
   partie.difficulte = aides_.Difficulte().value_or(DifficulteMax);
+  // The regime has the last word on what its row says.
+  regime_->RemplitLigne(partie);
   journal_.Enregistre(partie, Textes().partage);
 }
 

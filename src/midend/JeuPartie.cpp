@@ -30,6 +30,10 @@ void Jeu::NouvellePartie() {
 }
 
 void Jeu::PartieSuivante() {
+  if (regime_->Source() == SourceTirage::Duel) {
+    JoueTourDeDuel();
+    return;
+  }
   if (regime_->Source() != SourceTirage::Serie || !regime_->TirageSuivantPret()) {
     NouvellePartie();
     return;
@@ -119,6 +123,7 @@ void Jeu::Tique() {
 void Jeu::TempsEcoule() {
   JoueSon(Evenement::Temps);
   BilanDeFin(false);
+  ConclutPartie(false, manche_.Limite());
   EnregistrePartie(false, manche_.Limite(), 0);
   AnnonceMinuteur();
   vue_.PartieFinie();
@@ -160,6 +165,7 @@ void Jeu::Gagne() {
     manche_.AjouteScore(gain.ligne);
     liste_.Modele().MarqueTrouve();
     BilanDeFin(true);
+    ConclutPartie(true, seconde);
     EnregistrePartie(true, seconde, gain.points);
     AnnonceMinuteur();
     vue_.PartieFinie();

@@ -1,5 +1,5 @@
-// A way a game is played: training, a level's series, the draw of the day
-// (and, to come, a duel or club play by a code). The game asks its regime
+// A way a game is played: training, a level's series, the draw of the day,
+// a duel (and, to come, club play by a code). The game asks its regime
 // the questions that change from one way to another: where the next draw
 // comes from, which clock runs, which help is open, what a game found earns,
 // what its row of the history says, and what follows a game's end. A new
@@ -8,6 +8,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "Horloge.h"
 #include "Options.h"
@@ -20,6 +22,7 @@ namespace tolvan {
 enum class SourceTirage {
   Joueur,  // the player's choice: random, from the list, typed, a listed row
   Serie,   // the series under way, one draw after another
+  Duel,    // the duel's draws, each played by both players
 };
 
 // What a player may use during a game of this regime.
@@ -38,6 +41,14 @@ struct Permissions {
 struct Gain {
   int points = 0;
   LigneScore ligne;
+};
+
+// How a game ended, for a regime that keeps more than its points.
+struct FinDePartie {
+  bool trouve = false;
+  int secondes = 0;                  // to the target found, or the whole time
+  std::optional<longint> resultat;   // the finished line nearest the target
+  std::vector<std::string> lignes;   // the finished lines, as the game writes them
 };
 
 // What follows the end of a game.
@@ -63,6 +74,8 @@ class Regime {
   // whatever this way to play adds.
   virtual void RemplitLigne(PartieJouee& partie) const = 0;
   virtual Suite ApresPartie(bool trouve) const = 0;
+  // A game ended: told before its row of the history is filled.
+  virtual void Conclut(const FinDePartie& /*fin*/) {}
 };
 
 // Training: the player's draws under the clock of "Temps :", every help open.

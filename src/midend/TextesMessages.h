@@ -87,6 +87,38 @@ struct TextesMessages {
   MotsMesParties mesParties;
   PhrasesCoach coach;
   PhrasesPartage partage;
+  // The duel: its button and choice, the computer's strengths, the summary.
+  QString MsgDuel = QStringLiteral("Duel");
+  QString MsgDuelContreOrdinateur = QStringLiteral("Contre l'ordinateur");
+  QString MsgDuelForce = QStringLiteral("Force :");
+  QString MsgDuelForce1 = QStringLiteral("Débutant");
+  QString MsgDuelForce2 = QStringLiteral("Amateur");
+  QString MsgDuelForce3 = QStringLiteral("Joueur de club");
+  QString MsgDuelForce4 = QStringLiteral("Expert");
+  QString MsgDuelForce5 = QStringLiteral("Champion");
+  QString MsgDuelDeuxJoueurs = QStringLiteral("Deux joueurs sur cet ordinateur");
+  QString MsgDuelJoueur1 = QStringLiteral("Joueur 1");
+  QString MsgDuelJoueur2 = QStringLiteral("Joueur 2");
+  QString MsgDuelNbTirages = QStringLiteral("Nombre de tirages :");
+  QString MsgDuelTemps = QStringLiteral("Temps :");
+  QString MsgDuelCommencer = QStringLiteral("Commencer le duel");
+  QString MsgDuelAnnuler = QStringLiteral("Annuler");
+  QString MsgDuelAbandonner = QStringLiteral("Abandonner le duel en cours ?");
+  QString MsgDuelVous = QStringLiteral("Vous");
+  QString MsgDuelTirage = QStringLiteral("Tirage %1 sur %2");
+  QString MsgDuelAVous = QStringLiteral("À vous de jouer");
+  QString MsgDuelAuTourDe = QStringLiteral("À %1 de jouer");
+  QString MsgDuelCache = QStringLiteral("%1 a joué : ses lignes restent cachées");
+  QString MsgDuelResultat = QStringLiteral("%1 : %2 en %3 s, %4");
+  QString MsgDuelRien = QStringLiteral("%1 : rien, %2");
+  QString MsgDuelPoint = QStringLiteral("%1 point");  // 0 and 1
+  QString MsgDuelPoints = QStringLiteral("%1 points");
+  QString MsgDuelScore = QStringLiteral("Score : %1 %2, %3 %4");
+  QString MsgDuelFin = QStringLiteral("Fin du duel");
+  QString MsgDuelGagne = QStringLiteral("%1 gagne le duel !");
+  QString MsgDuelVousGagnez = QStringLiteral("Vous gagnez le duel !");
+  QString MsgDuelAuTemps = QStringLiteral("À égalité de points, au temps : %1 s contre %2 s.");
+  QString MsgDuelEgalite = QStringLiteral("Égalité parfaite !");
 };
 
 }  // namespace tolvan

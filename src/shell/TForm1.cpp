@@ -25,6 +25,7 @@
 #include "Apparence.h"
 #include "CadenceRepeinte.h"
 #include "Pictos.h"
+#include "TFRMduel.h"
 #include "TFRMgene.h"
 #include "TFRMname.h"
 #include "TFRMparties.h"
@@ -60,6 +61,7 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
   frmName_ = std::make_unique<TFRMname>(this);
   frmGene_ = std::make_unique<TFRMgene>(plateforme_, this);
   frmParties_ = std::make_unique<TFRMparties>(*jeu_, this);
+  frmDuel_ = std::make_unique<TFRMduel>(this);
 }
 
 TForm1::~TForm1() = default;

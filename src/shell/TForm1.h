@@ -37,6 +37,7 @@ namespace tolvan {
 class CadenceRepeinte;
 class TFRMname;
 class TFRMgene;
+class TFRMduel;
 class TFRMparties;
 
 class TForm1 : public QWidget, private VueJeu {
@@ -65,6 +66,8 @@ class TForm1 : public QWidget, private VueJeu {
   void BTrejoueClick();
   void BTjourClick();
   void BTcopieClick();
+  // "Duel": its choice, then the duel's first summary.
+  void BTduelClick();
   void Timer1Timer();
   // A mouse button pressed on tile 1..6 or on an operator 7..10.
   void Effectue(int code);
@@ -188,6 +191,10 @@ class TForm1 : public QWidget, private VueJeu {
   void RedessineTableau();
   void RedessineHorloge();
   void RedessineBilan();
+  // The summary's title and lines: the game's, or the duel's.
+  std::pair<QString, QStringList> TitreEtLignesDuBilan() const;
+  // The summary panel laid out for a duel (wide, no games list) or a game.
+  void DisposeBilan(bool duel);
   void RedessineScores();
   void RedessineSolutions();
   void RedessineCoach();
@@ -228,6 +235,8 @@ class TForm1 : public QWidget, private VueJeu {
   bool premiereActivation_ = true;
   bool fermee_ = false;  // the window was closed: nothing brings it back
   bool serieMontreeEnCours_ = false;  // what the start and next-draw buttons say
+  bool suiteMontree_ = false;         // the next-draw button says "Partie Suivante"
+  bool duelMontre_ = false;           // the summary is laid out for a duel
   bool bilanAFocaliser_ = false;      // a game ended: its summary takes the keyboard
   bool refusAnnonce_ = false;         // the line just refused, to be said with it
   bool retourAuxTuiles_ = false;      // a board line was just announced
@@ -236,6 +245,7 @@ class TForm1 : public QWidget, private VueJeu {
   std::unique_ptr<TFRMname> frmName_;
   std::unique_ptr<TFRMgene> frmGene_;
   std::unique_ptr<TFRMparties> frmParties_;
+  std::unique_ptr<TFRMduel> frmDuel_;
   QHash<QObject*, int> codesDesBoutons_;  // tile or operator -> its press code
 
   // One row of the "Ambiance sonore" group, in the order of the sound events.
@@ -264,6 +274,7 @@ class TForm1 : public QWidget, private VueJeu {
   QLabel *LBpoint = nullptr, *LBpoint2 = nullptr, *LBnbsol = nullptr, *LBnbsol2 = nullptr;
   QPushButton *BTjouer = nullptr, *BTmodifier = nullptr, *BTback = nullptr, *BTannul = nullptr;
   QPushButton *BTjour = nullptr, *BTcopie = nullptr;  // "Tirage du jour", "Copier le résultat"
+  QPushButton* BTduel = nullptr;
   QLabel* MaReponse2 = nullptr;
   QLineEdit* MaReponse = nullptr;
   std::array<QTextEdit*, 5> MM{};  // MM1 to MM5

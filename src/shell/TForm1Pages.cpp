@@ -142,10 +142,12 @@ void TForm1::CreePageJeu(QWidget* page) {
   BTvoirSol = BoutonImage(page, "BTvoirSol", {}, Picto::Solutions,
                           QRect(252, 193, 123, 28));
   // The day's result is copied between games, where a typed answer is asked during one.
-  BTcopie = Bouton(page, "BTcopie", {}, QRect(4, 226, 206, 28),
+  BTcopie = Bouton(page, "BTcopie", {}, QRect(4, 226, 160, 28),
                    QStringLiteral("Une ligne à partager, qui ne dévoile pas le tirage"));
   BTjour = BoutonImage(page, "BTjour", {}, Picto::Jouer, QRect(252, 226, 123, 28),
                        QStringLiteral("Le même tirage pour tous les joueurs aujourd'hui"));
+  // Where the typed answer goes during a game that asks for it.
+  BTduel = BoutonImage(page, "BTduel", {}, Picto::Commencer, QRect(168, 226, 80, 28));
   MaReponse2 = Etiquette(page, "MaReponse2", {}, QRect(8, 231, 110, 20));
   // Room for the longest result a line can give: ten digits.
   MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);

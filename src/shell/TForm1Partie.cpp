@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
+#include "TFRMduel.h"
 #include "TForm1.h"
 #include "Touches.h"
 
@@ -37,6 +38,17 @@ void TForm1::BTjourClick() {
   jeu_->JoueTirageDuJour();
   Redessine();
   FocaliseCible();
+}
+
+void TForm1::BTduelClick() {
+  QStringList durees;
+  for (int i = 0; i < CBtemps->count(); ++i) durees.append(CBtemps->itemText(i));
+  frmDuel_->Prepare(jeu_->Textes(), durees, CBtemps->currentIndex());
+  if (plateforme_.ExecuteDialogue(*frmDuel_) == QDialog::Accepted && jeu_->CommenceDuel(frmDuel_->Reglage())) {
+    // The summary says who plays first, and takes the keyboard to say it.
+    bilanAFocaliser_ = true;
+  }
+  Redessine();
 }
 
 void TForm1::DitLeTemps() {

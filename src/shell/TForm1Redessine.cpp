@@ -123,6 +123,10 @@ void TForm1::RedessineJeu() {
   const bool reponse = manche.Tableau().ReponseAttendue() && panneau == Manche::Panneau::Jeu;
   MaReponse->setVisible(reponse);
   MaReponse2->setVisible(reponse);
+  // "Duel" and the typed answer take turns in the same place.
+  BTduel->setVisible(!reponse);
+  BTduel->setEnabled(jeu_->PeutCommencerDuel());
+  if (BTduel->text() != jeu_->Textes().MsgDuel) BTduel->setText(jeu_->Textes().MsgDuel);
   const bool competition = jeu_->serie().ModeCompetition();
   LBpoint->setVisible(competition);
   LBpoint2->setVisible(competition);
@@ -138,7 +142,11 @@ void TForm1::RedessineJeu() {
   if (const bool enCours = jeu_->serie().EnCours(); enCours != serieMontreeEnCours_) {
     serieMontreeEnCours_ = enCours;
     BTstart->setText(enCours ? jeu_->Textes().MsgArreter : jeu_->Textes().MsgCommencer);
-    BTnouvPartie->setText(enCours ? jeu_->Textes().MsgPartieSuivante : jeu_->Textes().MsgNouvellePartie);
+  }
+  // A series or a duel goes on with its next draw.
+  if (const bool suite = jeu_->serie().EnCours() || jeu_->DuelEnCours(); suite != suiteMontree_) {
+    suiteMontree_ = suite;
+    BTnouvPartie->setText(suite ? jeu_->Textes().MsgPartieSuivante : jeu_->Textes().MsgNouvellePartie);
   }
   RedessineTableau();
   RedessineHorloge();
@@ -208,24 +216,41 @@ void TForm1::RedessineHorloge() {
   if (PB->accessibleDescription() != horloge) PB->setAccessibleDescription(horloge);
 }
 
-void TForm1::RedessineBilan() {
+std::pair<QString, QStringList> TForm1::TitreEtLignesDuBilan() const {
+  if (jeu_->DuelAffiche()) {
+    QStringList lignes = jeu_->BilanDuel();
+    const QString titre = lignes.takeFirst();
+    return {titre, lignes};
+  }
   const Manche& manche = jeu_->manche();
   const QString titre =
       manche.DerniereIssue() == Manche::Issue::TempsEcoule ? jeu_->Textes().MsgTempsEcoule : titreBravo_;
-  GBbravo->setTitle(titre);
   QStringList lignes;
-  QStringList lus;
-  for (const std::string& ligne : manche.Recap()) {
-    lignes.append(Texte(ligne));
-    if (!lignes.back().trimmed().isEmpty()) lus.append(lignes.back().trimmed());
-  }
+  for (const std::string& ligne : manche.Recap()) lignes.append(Texte(ligne));
   if (const std::optional<int> marque = jeu_->DifficulteDeLaPartie()) {
     lignes.append(jeu_->Textes().MsgMarque.arg(*marque));
-    lus.append(lignes.back());
   }
-  if (const std::optional<QString> temps = jeu_->TempsAuBilan()) {
-    lignes.append(*temps);
-    lus.append(*temps);
+  if (const std::optional<QString> temps = jeu_->TempsAuBilan()) lignes.append(*temps);
+  return {titre, lignes};
+}
+
+void TForm1::DisposeBilan(bool duel) {
+  if (duel == duelMontre_) return;
+  duelMontre_ = duel;
+  // A duel's summary holds two players' lines and the score: it takes the
+  // width of the games list, which a duel does not keep.
+  GBbravo->setGeometry(duel ? QRect(6, 2, 359, 146) : QRect(6, 2, 168, 146));
+  MMrecap->setGeometry(duel ? QRect(6, 18, 347, 122) : QRect(6, 18, 156, 122));
+  for (QWidget* liste : std::initializer_list<QWidget*>{LVscore, Label6, LBscoreActu}) liste->setVisible(!duel);
+}
+
+void TForm1::RedessineBilan() {
+  DisposeBilan(jeu_->DuelAffiche() != nullptr);
+  const auto [titre, lignes] = TitreEtLignesDuBilan();
+  GBbravo->setTitle(titre);
+  QStringList lus;
+  for (const QString& ligne : lignes) {
+    if (!ligne.trimmed().isEmpty()) lus.append(ligne.trimmed());
   }
   // The coach's last word, shown below the board, is heard with the summary.
   if (jeu_->CoachVisible() && !jeu_->TexteCoach().empty()) lus.append(Texte(jeu_->TexteCoach()));

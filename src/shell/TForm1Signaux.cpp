@@ -29,6 +29,7 @@ void TForm1::ConnecteSignaux() {
       {BTnouvPartie, &TForm1::BTnouvPartieClick},
       {BTrejoue, &TForm1::BTrejoueClick},
       {BTjour, &TForm1::BTjourClick},
+      {BTduel, &TForm1::BTduelClick},
       {BTcopie, &TForm1::BTcopieClick},
       {BTmesParties, &TForm1::BTmesPartiesClick},
       {BTannul, &TForm1::BTannulClick},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "midend/Regime.h"
+#include "midend/RegimeDuel.h"
 
 namespace tolvan::test {
 namespace {
@@ -19,11 +20,18 @@ TEST(Regime, EachWayToPlayAnswersWhereItsDrawsComeFromItsClockItsHelpItsPointsAn
   RegimeEntrainement entrainement;
   RegimeDuJour jour;
   RegimeSerie competition(serie);
+  TextesMessages textes;
+  RegimeDuel duel(textes);
+  ReglageDuel reglage;
+  reglage.choixTemps = 9;  // "30 secondes", whatever "Temps :" says
+  duel.Commence(reglage);
   Options options;
   options.temps = 10;  // "45 secondes"
 
   Permissions fermees;
   fermees.tiragesDuJoueur = fermees.indices = fermees.coach = fermees.solutions = fermees.liste = fermees.marque = false;
+  Permissions sansAide = fermees;
+  sansAide.aides = false;
   struct Cas {
     const char* quoi;
     Regime& regime;
@@ -43,6 +51,8 @@ TEST(Regime, EachWayToPlayAnswersWhereItsDrawsComeFromItsClockItsHelpItsPointsAn
       {"a level's series", competition, SourceTirage::Serie, {30, GenreHorloge::Rebours}, fermees,
        {pointsA10Secondes, {"1", std::to_string(pointsA10Secondes)}}, ModePartie::Competition, Suite::TirageSuivant,
        Suite::FinDeSerie},
+      {"a duel", duel, SourceTirage::Duel, {30, GenreHorloge::Rebours}, sansAide, {10, {"=>", "10'"}}, ModePartie::Duel,
+       Suite::TirageSuivant, Suite::TirageSuivant},
   };
   for (const Cas& c : cas) {
     EXPECT_EQ(c.regime.Source(), c.source) << c.quoi;

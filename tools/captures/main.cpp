@@ -18,12 +18,14 @@
 #include <QLineEdit>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QTabWidget>
 #include <QThread>
 
 #include "../../bench/PartiesInventees.h"
 #include "midend/Historique.h"
+#include "shell/TFRMduel.h"
 #include "shell/TFRMgene.h"
 #include "shell/TFRMname.h"
 #include "shell/TFRMparties.h"
@@ -257,6 +259,46 @@ class Captures {
     Prends(nom);
   }
 
+  // The duel's choice, then one draw against "Joueur de club": the
+  // player's lines and the computer's answer side by side, with the points.
+  void DuelContreOrdinateur() {
+    W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TSjeu"));
+    ChoisitDuel([](tolvan::TFRMduel& duel) {
+      duel.RBordinateur->setChecked(true);
+      duel.CBforce->setCurrentIndex(2);
+      duel.CBnbTirages->setCurrentIndex(0);
+      duel.CBtempsDuel->setCurrentIndex(duel.CBtempsDuel->findData(2));
+    }, QStringLiteral("duel-choix.png"));
+    fenetre_.BTnouvPartieClick();
+    Secondes(23);
+    JoueLaPlusSimple(fenetre_);
+    FinitLeTour();
+    Prends(QStringLiteral("duel-ordinateur.png"));
+  }
+
+  // Five draws between Camille and Louis, each playing every draw in turn:
+  // the end of the duel, the last draw, the score and the winner.
+  void DuelDeuxJoueurs() {
+    ChoisitDuel([](tolvan::TFRMduel& duel) {
+      duel.RBdeuxJoueurs->setChecked(true);
+      duel.TXTjoueur1->setText(QStringLiteral("Camille"));
+      duel.TXTjoueur2->setText(QStringLiteral("Louis"));
+      duel.CBnbTirages->setCurrentIndex(0);
+      duel.CBtempsDuel->setCurrentIndex(duel.CBtempsDuel->findData(4));
+    }, {});
+    for (int tour = 0; tour < 10; ++tour) {
+      fenetre_.BTnouvPartieClick();
+      Secondes(9 + 4 * tour);
+      // Now and then a go ends with nothing written.
+      if (tour % 4 != 3) JoueLaPlusSimple(fenetre_);
+      FinitLeTour();
+    }
+    Prends(QStringLiteral("duel-deux-joueurs.png"));
+    // Back to training for the scenes that follow.
+    fenetre_.BTnouvPartieClick();
+    FinitLeTour();
+  }
+
   // "Mes parties" over two months of games.
   void MesParties(const QString& nom = QStringLiteral("mes-parties.png")) {
     W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TSapro"));
@@ -283,6 +325,25 @@ class Captures {
 
  private:
   void Prends(const QString& nom) { reussies_ &= Capture(fenetre_, sortie_.filePath(nom)); }
+  // "Duel", its choice made by `choisit` and pictured as `image` (unless empty).
+  template <class Choix>
+  void ChoisitDuel(Choix choisit, const QString& image) {
+    plateforme_.quandDialogue = [this, choisit, image](QDialog& dialogue) {
+      auto& duel = static_cast<tolvan::TFRMduel&>(dialogue);
+      choisit(duel);
+      if (!image.isEmpty()) {
+        duel.show();
+        reussies_ &= Capture(duel, sortie_.filePath(image));
+        duel.hide();
+      }
+      duel.accept();
+    };
+    fenetre_.BTduelClick();
+  }
+  // The game on the board runs to its end.
+  void FinitLeTour() {
+    for (int i = 0; i < 400 && fenetre_.jeu().manche().PartieEnJeu(); ++i) Secondes(1);
+  }
 
   tolvan::TForm1& fenetre_;
   tolvan::pilote::PlateformeScriptee& plateforme_;
@@ -334,6 +395,8 @@ int main(int argc, char** argv) {
   captures.CoachEtIndices();
   captures.SerieClassee();
   captures.Competition();
+  captures.DuelContreOrdinateur();
+  captures.DuelDeuxJoueurs();
   captures.MesParties();
   captures.EnAnglais();
   return captures.Reussies() ? 0 : 1;

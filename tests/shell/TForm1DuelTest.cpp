@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+
+#include "FenetreDeTest.h"
+#include "shell/TFRMduel.h"
+
+namespace tolvan::test {
+namespace {
+
+// "Duel" opens its choice; what the player picks there is the duel the game
+// plays, and the summary saying who starts takes the keyboard.
+TEST(TForm1Duel, TheChoiceMadeInTheDialogIsTheDuelPlayed) {
+  FenetreActive f;
+  QStringList horloges;
+  f.plateforme.quandDialogue = [&horloges](QDialog& dialogue) {
+    ASSERT_EQ(dialogue.objectName(), "FRMduel");
+    auto* temps = dialogue.findChild<QComboBox*>("CBtempsDuel");
+    for (int i = 0; i < temps->count(); ++i) horloges.append(temps->itemText(i));
+    dialogue.findChild<QRadioButton*>("RBdeuxJoueurs")->setChecked(true);
+    dialogue.findChild<QLineEdit*>("TXTjoueur1")->setText("Alice");
+    dialogue.findChild<QLineEdit*>("TXTjoueur2")->setText("Bob");
+    dialogue.findChild<QComboBox*>("CBnbTirages")->setCurrentText("10");
+    temps->setCurrentText("30 secondes");
+    dialogue.findChild<QPushButton*>("BTcommencer")->click();
+  };
+  f.fenetre->BTduelClick();
+  // Only the clocks that run out, shortest first.
+  EXPECT_EQ(horloges, (QStringList{"20 secondes", "30 secondes", "40 secondes", "45 secondes", "50 secondes",
+                                   "1 Minute", "1 Minute 30", "2 Minutes", "3 Minutes", "5 Minutes"}));
+  const Duel* duel = f.fenetre->jeu().DuelAffiche();
+  ASSERT_TRUE(duel);
+  ReglageDuel attendu;
+  attendu.force.reset();
+  attendu.joueurs = {"Alice", "Bob"};
+  attendu.nbTirages = 10;
+  attendu.choixTemps = 9;
+  EXPECT_EQ(duel->Reglage(), attendu);
+  auto* recap = f.Trouve<QTextEdit>("MMrecap");
+  EXPECT_TRUE(recap->hasFocus());
+  EXPECT_EQ(recap->accessibleName(), "Tirage 1 sur 10 : À Alice de jouer");
+  EXPECT_EQ(f.Trouve<QPushButton>("BTnouvPartie")->text(), "Partie Suivante");
+  f.fenetre->BTnouvPartieClick();
+  EXPECT_TRUE(f.fenetre->jeu().manche().PartieEnJeu());
+
+  // The computer, chosen by its strength's name; the last choice is kept.
+  f.plateforme.reponses = {Reponse::Oui};  // the duel under way is given up
+  f.plateforme.quandDialogue = [](QDialog& dialogue) {
+    EXPECT_EQ(dialogue.findChild<QComboBox*>("CBtempsDuel")->currentText(), "30 secondes");
+    dialogue.findChild<QRadioButton*>("RBordinateur")->setChecked(true);
+    dialogue.findChild<QComboBox*>("CBforce")->setCurrentText("Champion");
+    dialogue.findChild<QPushButton*>("BTcommencer")->click();
+  };
+  f.fenetre->BTduelClick();
+  ASSERT_TRUE(f.fenetre->jeu().DuelAffiche());
+  EXPECT_EQ(f.fenetre->jeu().DuelAffiche()->Reglage().force, 5);
+  EXPECT_EQ(recap->accessibleName(), "Tirage 1 sur 10 : À vous de jouer");
+
+  // Cancelled, the choice changes nothing.
+  f.plateforme.quandDialogue = [](QDialog& dialogue) { dialogue.findChild<QPushButton*>("BTannulDuel")->click(); };
+  f.fenetre->BTduelClick();
+  EXPECT_EQ(f.fenetre->jeu().DuelAffiche()->Reglage().force, 5);
+  EXPECT_EQ(f.plateforme.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tolvan::test
