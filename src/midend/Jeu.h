@@ -330,6 +330,7 @@ class Jeu : private EvenementsSolveur {
   Manche manche_;
   Horloge horloge_{services_};
   bool minuteurAnnonce_ = false;  // what the window was last told of its timer
+  int ecouleAuDepart_ = 0;        // where the clock stood when this game began
 
   RegimeEntrainement entrainement_;
   RegimeDuJour duJour_;

@@ -3,6 +3,7 @@
 #include "Jeu.h"
 #include "engine/Difficulte.h"
 #include "game/Tirages.h"
+#include "library/RangeeTirage.h"
 
 namespace tolvan {
 
@@ -27,6 +28,11 @@ void Jeu::Indice() {
 void Jeu::BilanDeFin(bool gagnee) {
   RetrouveTirageDeLaManche();
   aides_.BilanDeFin(gagnee, CoachVisible());
+  // The draw was searched: its row of the list shows what was found.
+  const int ligne = liste_.Modele().LigneCourante();
+  if (ligne >= 0 && TirageDeRangee(liste_.Modele().Rangee(ligne)) == manche_.Tirage()) {
+    liste_.Modele().EcritSolution(ligne, solveur_.NbSolutions, solveur_.NbEtapesMin, solveur_.TexteSimple);
+  }
 }
 
 void Jeu::TireAuHasardDeDifficulte() {

@@ -42,6 +42,8 @@ void Jeu::PartieSuivante() {
 void Jeu::Rejoue() {
   if (!manche_.TirageDonne()) return;
   RetrouveTirageDeLaManche();
+  // The day's draw is timed from its start, each attempt on its own.
+  if (regime_ == &duJour_) manche_.RemetHorlogeAZero();
   Depart();
 }
 
@@ -85,6 +87,7 @@ void Jeu::PreparePartie() {
 
 void Jeu::Depart() {
   manche_.Demarre(solveur_.Tirage);
+  ecouleAuDepart_ = manche_.Ecoule();
   horloge_.Repart();
   AnnonceMinuteur();
   journal_.OublieLigneDePartage();

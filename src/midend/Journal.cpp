@@ -43,7 +43,8 @@ void Journal::Enregistre(PartieJouee partie) {
     partie.rejouee = JourDejaJoue(partie.jour);
     joursFinis_.insert(partie.jour);
     ligneDePartage_ = QString::fromStdString(tolvan::LigneDePartage(
-        {jour_->date, partie.trouve, partie.secondes, partie.lignes, partie.indices, partie.difficulte, partie.rejouee}));
+        {jour_->date, partie.trouve, partie.secondes, partie.lignes, partie.indices, partie.difficulte, partie.rejouee,
+         partie.solutionsVues}));
   }
   if (!historique_.EstOuvert()) return;
   QString erreur;
