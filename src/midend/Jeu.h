@@ -103,6 +103,10 @@ class Jeu : private EvenementsSolveur {
   longint OperationDerniereLigne() const { return aides_.OperationDerniereLigne(); }
   const MiniCalculatrice& Calculatrice() const { return aides_.Calculatrice(); }
   bool GenerationEnCours() const { return liste_.GenerationEnCours(); }
+  // A draw of the chosen mark is being looked for.
+  bool RechercheEnCours() const { return rechercheEnCours_; }
+  // The search for a draw of a mark is given up (the window closes).
+  void ArreteRecherche() { rechercheEnCours_ = false; }
   // The coach's line, empty when it has nothing to say (or is off).
   const std::string& TexteCoach() const { return aides_.TexteCoach(); }
   // The last hint step shown, and how many hints this game used.
@@ -211,7 +215,7 @@ class Jeu : private EvenementsSolveur {
   void ChangeVoirNbSolutions(bool actif) { preferences_.ChangeVoirNbSolutions(actif); }
   void ChangePremiers(bool actif) { preferences_.options().premiers = actif; }
   void ChangeFous(bool actif) { preferences_.options().fous = actif; }
-  void ChoisitGenreTirage(GenreTirage genre) { preferences_.options().genre = genre; }
+  void ChoisitGenreTirage(GenreTirage genre) { preferences_.ChoisitGenreTirage(genre); }
   void ChoisitDifficulte(int marque) { preferences_.ChoisitDifficulte(marque); }
   void ChangeCoach(bool actif);
   // The choice of "Temps :" restarts the clock under its limit; -1 (a
@@ -302,8 +306,9 @@ class Jeu : private EvenementsSolveur {
   void TempsEcoule();
   void Reagit(const TableauNoir::Reaction& reaction);
   void RetrouveTirageDeLaManche();
-  // A new random draw that keeps to the chosen mark.
-  void TireAuHasardDeDifficulte();
+  // A new random draw that keeps to the chosen mark; false when the search
+  // was given up for another game.
+  bool TireAuHasardDeDifficulte();
   // After a press, a typed answer or "Retour": the coach speaks again and
   // the hints start over when the finished lines changed.
   void SuitLesLignes();
@@ -331,6 +336,9 @@ class Jeu : private EvenementsSolveur {
   Horloge horloge_{services_};
   bool minuteurAnnonce_ = false;  // what the window was last told of its timer
   int ecouleAuDepart_ = 0;        // where the clock stood when this game began
+  // Draws of a chosen mark are tried here, while the game on the board goes on.
+  std::unique_ptr<Solveur> recherche_;
+  bool rechercheEnCours_ = false;
 
   RegimeEntrainement entrainement_;
   RegimeDuJour duJour_;

@@ -163,6 +163,21 @@ void TForm1::Avance(int fait) {
   if (jeu_->GenerationEnCours()) QApplication::processEvents();
 }
 
+void TForm1::RechercheDeTirage(int essais) {
+  // "Nouvelle Partie" waits from the first draw tried to the last; the
+  // clock and every other control go on.
+  if (essais > 0 && !rechercheMontree_) {
+    rechercheMontree_ = true;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    Redessine();
+  }
+  if (essais == 0 && rechercheMontree_) {
+    rechercheMontree_ = false;
+    QApplication::restoreOverrideCursor();
+  }
+  if (essais > 0) QApplication::processEvents();
+}
+
 void TForm1::FinTravail() {
   cadence_.reset();
   LVtirage->show();
@@ -204,8 +219,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  // A series under way stops after its current draw.
+  // A series under way stops after its current draw, a draw of a mark at once.
   jeu_->ArreteGeneration();
+  jeu_->ArreteRecherche();
   fermee_ = true;
   jeu_->Termine();
   event->accept();

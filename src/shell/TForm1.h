@@ -159,6 +159,7 @@ class TForm1 : public QWidget, private VueJeu {
   void AvantCalcul() override;
   void DebutTravail(int total) override;
   void FinTravail() override;
+  void RechercheDeTirage(int essais) override;
   void PartieFinie() override;
   void MinuteurEnMarche(bool enMarche) override;
 
@@ -225,6 +226,7 @@ class TForm1 : public QWidget, private VueJeu {
   bool centree_ = false;
   bool premiereActivation_ = true;
   bool fermee_ = false;  // the window was closed: nothing brings it back
+  bool rechercheMontree_ = false;  // the busy cursor of a search for a mark is up
   bool serieMontreeEnCours_ = false;  // what the start and next-draw buttons say
   bool bilanAFocaliser_ = false;      // a game ended: its summary takes the keyboard
   bool refusAnnonce_ = false;         // the line just refused, to be said with it
@@ -313,7 +315,9 @@ class TForm1 : public QWidget, private VueJeu {
   // The hints band and the mini calculator, below the pages.
   QGroupBox *GBindice = nullptr, *GBcalcul = nullptr;
   QPushButton *BTdecomp = nullptr, *BTlastligne = nullptr, *BitBtn6 = nullptr, *BitBtn5 = nullptr;
-  QLineEdit *Ldecompos = nullptr, *Enbadecomp = nullptr, *ElastLigne = nullptr, *Lindice = nullptr;
+  QLineEdit *Ldecompos = nullptr, *Enbadecomp = nullptr, *ElastLigne = nullptr;
+  // A hint step's whole sentence, wrapped over as many lines as it takes.
+  QTextEdit* Lindice = nullptr;
   QPushButton* BTindice = nullptr;
   QLabel* LBnbIndices = nullptr;
   QRadioButton *RBplus = nullptr, *RBfois = nullptr, *RBmoins = nullptr, *RBdiv = nullptr;

@@ -396,7 +396,7 @@ void TForm1::CreePageAPropos(QWidget* page) {
 }
 
 void TForm1::CreeBandeAides() {
-  GBindice = Groupe(this, "GBindice", {}, QRect(8, 316, 371, 109));
+  GBindice = Groupe(this, "GBindice", {}, QRect(8, 316, 371, 141));
   BTdecomp = BoutonImage(GBindice, "BTdecomp", {}, Picto::Decomposition,
                          QRect(6, 16, 118, 26), QStringLiteral("Décomposer ce nombre en facteur premier"));
   Enbadecomp = ChampNombre(GBindice, "Enbadecomp", QRect(128, 18, 50, 22), 4);
@@ -423,11 +423,12 @@ void TForm1::CreeBandeAides() {
   BTindice = Bouton(GBindice, "BTindice", QStringLiteral("Indice"), QRect(6, 77, 70, 26),
                     QStringLiteral("Une aide de plus, à partir des nombres encore en jeu"));
   LBnbIndices = Etiquette(GBindice, "LBnbIndices", QStringLiteral("Indices : 0"), QRect(80, 79, 66, 22));
-  Lindice = Champ(GBindice, "Lindice", {}, QRect(148, 79, 217, 22));
-  Lindice->setReadOnly(true);
+  Lindice = Memo(GBindice, "Lindice", QRect(148, 79, 217, 54));
+  Lindice->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  Lindice->setTabChangesFocus(true);
   NommeSansAnnonce(Lindice);
 
-  GBcalcul = Groupe(this, "GBcalcul", {}, QRect(382, 316, 163, 109));
+  GBcalcul = Groupe(this, "GBcalcul", {}, QRect(382, 316, 163, 141));
   Lcalcul = Champ(GBcalcul, "Lcalcul", {}, QRect(6, 18, 151, 22), 12, QStringLiteral("Calcul"));
   TXTnb1 = Champ(GBcalcul, "TXTnb1", {}, QRect(6, 49, 38, 22), 32767, QStringLiteral("Calcul"));
   TXTope = Champ(GBcalcul, "TXTope", QStringLiteral("o"), QRect(45, 49, 14, 22), 32767, QStringLiteral("Calcul"));
