@@ -173,17 +173,23 @@ class Jeu : private EvenementsSolveur {
   // The line to share once the draw of the day has ended, giving nothing of
   // it away; empty once another game starts.
   const QString& LigneDePartage() const { return journal_.LigneDePartage(); }
-  // "Copier le résultat": the line goes to the clipboard.
-  void CopieResultat() { journal_.CopieResultat(); }
+  // "Copier le résultat": the line goes to the clipboard; false without one.
+  bool CopieResultat() { return journal_.CopieResultat(); }
+  // The game that just ended replayed the day's draw: it counts in no run of days.
+  bool RejoueeDuJour() const { return journal_.RejoueeDuJour(); }
 
   // --- the history ---
   const Historique& historique() const { return journal_.historique(); }
   // What "Mes parties" shows: the counts and charts, and the last games.
   BilanParties BilanDesParties() const { return journal_.Bilan(); }
-  std::vector<PartieJouee> DernieresParties() const { return journal_.Dernieres(PartiesListees); }
+  // `erreur` says why they could not be read.
+  std::vector<PartieJouee> DernieresParties(QString* erreur = nullptr) const {
+    return journal_.Dernieres(PartiesListees, erreur);
+  }
   static constexpr int PartiesListees = 500;
-  // "Exporter en CSV": every game to a file the player picks.
-  void ExporteHistorique() { journal_.Exporte(Textes()); }
+  // "Exporter en CSV": every game to a file the player picks; the file
+  // written, if it was.
+  std::optional<QString> ExporteHistorique() { return journal_.Exporte(Textes()); }
 
   // --- the solutions panel ---
   void BasculeSolutions() { aides_.BasculeSolutions(); }

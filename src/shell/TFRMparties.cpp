@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -9,6 +10,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -40,6 +42,18 @@ const std::array<std::pair<const char*, int>, 9> Colonnes = {{{"Fin", 120},
                                                               {"Points", 50},
                                                               {"Difficulté", 65}}};
 
+// A chart drawn afresh each time: axes taken off a chart leave their old
+// labels drawn under the new ones, so the chart itself is replaced.
+QChart* GraphiqueNeuf(QChartView* vue) {
+  auto* graphique = new QChart;
+  graphique->setAnimationOptions(QChart::NoAnimation);
+  graphique->setMargins(QMargins(2, 2, 2, 2));
+  graphique->legend()->setAlignment(Qt::AlignBottom);
+  std::unique_ptr<QChart> ancien(vue->chart());
+  vue->setChart(graphique);
+  return graphique;
+}
+
 QChartView* VueGraphique(QWidget* parent, const char* nom, QRect place, const QString& nomParle) {
   auto* vue = new QChartView(new QChart, parent);
   vue->setObjectName(QString::fromLatin1(nom));
@@ -47,10 +61,7 @@ QChartView* VueGraphique(QWidget* parent, const char* nom, QRect place, const QS
   vue->setRenderHint(QPainter::Antialiasing);
   vue->setAccessibleName(nomParle);
   vue->setFocusPolicy(Qt::TabFocus);
-  QChart* graphique = vue->chart();
-  graphique->setAnimationOptions(QChart::NoAnimation);
-  graphique->setMargins(QMargins(2, 2, 2, 2));
-  graphique->legend()->setAlignment(Qt::AlignBottom);
+  GraphiqueNeuf(vue);
   return vue;
 }
 
@@ -66,14 +77,6 @@ QValueAxis* AxeDesNombres(double maximum, const QString& titre) {
   axe->setLabelFormat(QStringLiteral("%d"));
   axe->setTitleText(titre);
   return axe;
-}
-
-void Vide(QChart* graphique) {
-  graphique->removeAllSeries();
-  for (QAbstractAxis* axe : graphique->axes()) {
-    graphique->removeAxis(axe);
-    delete axe;
-  }
 }
 
 QStandardItem* Case(const QString& texte, const QVariant& ordre) {
@@ -120,6 +123,9 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
   LBtrouvees = Etiquette(this, "LBtrouvees", {}, QRect(180, 8, 170, 22));
   LBserie = Etiquette(this, "LBserie", {}, QRect(352, 8, 200, 22));
   LBmeilleure = Etiquette(this, "LBmeilleure", {}, QRect(554, 8, 198, 22));
+  LBerreur = Etiquette(this, "LBerreur", {}, QRect(8, 8, 744, 22));
+  LBerreur->setStyleSheet(QStringLiteral("color: #a02020;"));
+  LBerreur->setTextInteractionFlags(Qt::TextSelectableByMouse);
   CHjours = VueGraphique(this, "CHjours", QRect(8, 34, 456, 260), QStringLiteral("parties des 30 derniers jours"));
   CHmedianes =
       VueGraphique(this, "CHmedianes", QRect(470, 34, 282, 260), QStringLiteral("temps médian par difficulté"));
@@ -145,22 +151,41 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
   BTexporte = Bouton(this, "BTexporte", QStringLiteral("Exporter en CSV"), QRect(8, 552, 150, 28),
                      QStringLiteral("Toutes les parties dans un fichier pour un tableur"));
   BTferme = Bouton(this, "BTferme", QStringLiteral("Fermer"), QRect(652, 552, 100, 28));
+  LBavis = Etiquette(this, "LBavis", {}, QRect(166, 552, 480, 28));
   connect(BTexporte, &QPushButton::clicked, this, &TFRMparties::BTexporteClick);
   connect(BTferme, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 TFRMparties::~TFRMparties() = default;
 
-void TFRMparties::Montre(const BilanParties& bilan, const std::vector<PartieJouee>& dernieres) {
-  MontreChiffres(bilan);
+void TFRMparties::Montre(const BilanParties& bilan, const std::vector<PartieJouee>& dernieres,
+                         const QString& erreurListe) {
+  MontreChiffres(bilan, bilan.erreur.isEmpty() ? erreurListe : bilan.erreur);
   MontreJours(bilan);
   MontreMedianes(bilan);
   MontreListe(dernieres);
+  const QString attente = bilan.enAttente == 0 ? QString()
+                          : bilan.enAttente == 1
+                              ? QStringLiteral("1 partie attend d'être enregistrée dans l'historique.")
+                              : QStringLiteral("%1 parties attendent d'être enregistrées dans l'historique.")
+                                    .arg(bilan.enAttente);
+  LBavis->setText(attente);
+  LBavis->setAccessibleName(attente.isEmpty() ? QStringLiteral("avis") : attente);
 }
 
-void TFRMparties::BTexporteClick() { jeu_.ExporteHistorique(); }
+void TFRMparties::BTexporteClick() {
+  const std::optional<QString> fichier = jeu_.ExporteHistorique();
+  if (!fichier) return;
+  const QString avis = QStringLiteral("Parties exportées dans %1").arg(QFileInfo(*fichier).fileName());
+  LBavis->setText(avis);
+  LBavis->setAccessibleName(avis);
+}
 
-void TFRMparties::MontreChiffres(const BilanParties& bilan) {
+void TFRMparties::MontreChiffres(const BilanParties& bilan, const QString& erreur) {
+  // What can't be read is said, never shown as an empty history.
+  LBerreur->setText(QStringLiteral("L'historique des parties ne peut pas être lu : %1").arg(erreur));
+  LBerreur->setVisible(!erreur.isEmpty());
+  for (QLabel* chiffre : {LBparties, LBtrouvees, LBserie, LBmeilleure}) chiffre->setVisible(erreur.isEmpty());
   const int part = bilan.parties == 0 ? 0 : static_cast<int>(std::lround(100.0 * bilan.trouvees / bilan.parties));
   LBparties->setText(QStringLiteral("Parties : %1").arg(bilan.parties));
   LBtrouvees->setText(QStringLiteral("Trouvées : %1 %").arg(part));
@@ -170,8 +195,7 @@ void TFRMparties::MontreChiffres(const BilanParties& bilan) {
 }
 
 void TFRMparties::MontreJours(const BilanParties& bilan) {
-  QChart* graphique = CHjours->chart();
-  Vide(graphique);
+  QChart* graphique = GraphiqueNeuf(CHjours);
   graphique->setTitle(QStringLiteral("Les 30 derniers jours"));
   auto* trouvees = new QBarSet(QStringLiteral("trouvées"));
   auto* ratees = new QBarSet(QStringLiteral("pas trouvées"));
@@ -201,7 +225,8 @@ void TFRMparties::MontreJours(const BilanParties& bilan) {
   auto* axeJours = new QCategoryAxis;
   axeJours->setRange(-0.5, JoursRecents - 0.5);
   axeJours->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  for (int i = 0; i < JoursRecents; ++i) {
+  // A history that could not be read has no days to name.
+  for (int i = 0; i < std::min<int>(JoursRecents, static_cast<int>(jours.size())); ++i) {
     if ((JoursRecents - 1 - i) % 7 == 0) axeJours->append(jours[i], i);
   }
   axeJours->setGridLineVisible(false);
@@ -214,8 +239,7 @@ void TFRMparties::MontreJours(const BilanParties& bilan) {
 }
 
 void TFRMparties::MontreMedianes(const BilanParties& bilan) {
-  QChart* graphique = CHmedianes->chart();
-  Vide(graphique);
+  QChart* graphique = GraphiqueNeuf(CHmedianes);
   graphique->setTitle(QStringLiteral("Temps médian pour trouver"));
   auto* medianes = new QBarSet(QStringLiteral("secondes"));
   medianes->setColor(Medianes);
@@ -252,8 +276,10 @@ void TFRMparties::MontreMedianes(const BilanParties& bilan) {
 void TFRMparties::MontreListe(const std::vector<PartieJouee>& dernieres) {
   modele_->removeRows(0, modele_->rowCount());
   for (const PartieJouee& partie : dernieres) modele_->appendRow(Rangee(partie));
-  // The latest first until the player sorts otherwise.
+  // The latest first until the player sorts otherwise, from the top.
   LVparties->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+  LVparties->scrollToTop();
+  if (modele_->rowCount() > 0) LVparties->setCurrentIndex(modele_->index(0, 0));
 }
 
 }  // namespace tolvan

@@ -191,7 +191,9 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::BTmesPartiesClick() {
-  frmParties_->Montre(jeu_->BilanDesParties(), jeu_->DernieresParties());
+  QString erreur;
+  const std::vector<PartieJouee> dernieres = jeu_->DernieresParties(&erreur);
+  frmParties_->Montre(jeu_->BilanDesParties(), dernieres, erreur);
   plateforme_.ExecuteDialogue(*frmParties_);
   Redessine();
 }

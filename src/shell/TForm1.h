@@ -264,6 +264,8 @@ class TForm1 : public QWidget, private VueJeu {
   QLabel *LBpoint = nullptr, *LBpoint2 = nullptr, *LBnbsol = nullptr, *LBnbsol2 = nullptr;
   QPushButton *BTjouer = nullptr, *BTmodifier = nullptr, *BTback = nullptr, *BTannul = nullptr;
   QPushButton *BTjour = nullptr, *BTcopie = nullptr;  // "Tirage du jour", "Copier le résultat"
+  QLabel* LBcopie = nullptr;                          // "Copié !" once it was
+  QString ligneCopiee_;                               // the line last copied
   QLabel* MaReponse2 = nullptr;
   QLineEdit* MaReponse = nullptr;
   std::array<QTextEdit*, 5> MM{};  // MM1 to MM5

@@ -146,6 +146,9 @@ void TForm1::CreePageJeu(QWidget* page) {
                    QStringLiteral("Une ligne à partager, qui ne dévoile pas le tirage"));
   BTjour = BoutonImage(page, "BTjour", QStringLiteral("Tirage du jour"), Picto::Jouer, QRect(252, 226, 123, 28),
                        QStringLiteral("Le même tirage pour tous les joueurs aujourd'hui"));
+  LBcopie = Etiquette(page, "LBcopie", QStringLiteral("Copié !"), QRect(212, 231, 40, 20));
+  LBcopie->setAccessibleName(QStringLiteral("résultat copié"));
+  LBcopie->hide();
   MaReponse2 = Etiquette(page, "MaReponse2", {}, QRect(8, 231, 110, 20));
   // Room for the longest result a line can give: ten digits.
   MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);

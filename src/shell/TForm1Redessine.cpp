@@ -122,6 +122,8 @@ void TForm1::RedessineJeu() {
   for (QWidget* commande : std::initializer_list<QWidget*>{Bresult, BTjouer}) commande->setEnabled(libre);
   BTjour->setEnabled(jeu_->PeutJouerTirageDuJour());
   BTcopie->setVisible(panneau == Manche::Panneau::Resume && !jeu_->LigneDePartage().isEmpty());
+  // Said beside the button until another game has another line.
+  LBcopie->setVisible(BTcopie->isVisibleTo(this) && ligneCopiee_ == jeu_->LigneDePartage());
   const bool reponse = manche.Tableau().ReponseAttendue() && panneau == Manche::Panneau::Jeu;
   MaReponse->setVisible(reponse);
   MaReponse2->setVisible(reponse);
@@ -230,6 +232,10 @@ void TForm1::RedessineBilan() {
   if (const std::optional<QString> temps = jeu_->TempsAuBilan()) {
     lignes.append(*temps);
     lus.append(*temps);
+  }
+  if (jeu_->RejoueeDuJour()) {
+    lignes.append(QStringLiteral("Rejoué : ne compte pas"));
+    lus.append(lignes.back());
   }
   // Read out as one sentence: "BRAVO : 303, 25 50 75 100 3 6, 6x50=300, ..."
   const QString nom = titre + QStringLiteral(" : ") + lus.join(QStringLiteral(", "));
