@@ -253,28 +253,26 @@ void TForm1::CreeOutilsSolutions(QWidget* page) {
 }
 
 void TForm1::CreePageOptions(QWidget* page) {
-  GBentrain = Groupe(page, "GBentrain", {}, QRect(4, 2, 244, 152));
+  GBentrain = Groupe(page, "GBentrain", {}, QRect(4, 2, 244, 156));
   CBauto = CaseACocher(GBentrain, "CBauto", {},
                        QRect(8, 6, 232, 20), false, QStringLiteral("Désactiver sur les machines lentes"));
   CkBcalcul = CaseACocher(GBentrain, "CkBcalcul", {},
-                          QRect(8, 26, 232, 20), true,
+                          QRect(8, 25, 232, 20), true,
                           QStringLiteral("Affiche automatiquement le résultat à la fin d'un calcul"));
-  CBmontre = CaseACocher(GBentrain, "CBmontre", {}, QRect(8, 46, 232, 20),
+  CBmontre = CaseACocher(GBentrain, "CBmontre", {}, QRect(8, 44, 232, 20),
                          false, QStringLiteral("Affiche le nombre de solution pour le tirage en cours"));
   CkBpremier = CaseACocher(GBentrain, "CkBpremier", {},
-                           QRect(8, 66, 232, 20), false,
+                           QRect(8, 63, 232, 20), false,
                            QStringLiteral("Grace à cette option le résultat à trouver sera toujours premier"));
-  CkBFou = CaseACocher(GBentrain, "CkBFou", {}, QRect(8, 86, 232, 20), false);
-  CBcoach = CaseACocher(GBentrain, "CBcoach", QStringLiteral("Coach : dire si le compte est encore possible"),
-                        QRect(8, 106, 232, 20), false,
-                        QStringLiteral("Après chaque ligne, dit si le résultat peut encore être trouvé"));
-  // The whole caption on one line of the group, a little smaller if need be.
-  AjustePolice(CBcoach, CBcoach->text(), CBcoach->width() - 24, CBcoach->font().pointSize());
-  LBtemps = Etiquette(GBentrain, "LBtemps", {}, QRect(10, 127, 50, 22));
-  CBtemps = ListeDeroulante(GBentrain, "CBtemps", QRect(64, 126, 130, 24),
+  CkBFou = CaseACocher(GBentrain, "CkBFou", {}, QRect(8, 82, 232, 20), false);
+  // The caption in the size of its neighbours, on two lines when it needs them.
+  CBcoach = CaseRepliee(GBentrain, "CBcoach", QStringLiteral("Coach : dire si le compte est encore possible"),
+                        QRect(8, 101, 232, 28), QStringLiteral("Après chaque ligne, dit si le résultat peut encore être trouvé"));
+  LBtemps = Etiquette(GBentrain, "LBtemps", {}, QRect(10, 131, 50, 22));
+  CBtemps = ListeDeroulante(GBentrain, "CBtemps", QRect(64, 130, 130, 24),
                             QStringLiteral("Modifier le temps autorisé pour trouver la solution"));
 
-  GBtirage = Groupe(page, "GBtirage", {}, QRect(4, 158, 244, 112));
+  GBtirage = Groupe(page, "GBtirage", {}, QRect(4, 162, 244, 112));
   RBquelconque = BoutonRadio(GBtirage, "RBquelconque", {}, QRect(8, 20, 112, 20));
   LBdifficulte = Etiquette(GBtirage, "LBdifficulte", QStringLiteral("Difficulté :"), QRect(122, 19, 58, 22));
   CBdifficulte = ListeDeroulante(GBtirage, "CBdifficulte", QRect(180, 18, 58, 24),
