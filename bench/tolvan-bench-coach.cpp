@@ -5,6 +5,8 @@
 //   hint    the same analysis on the six numbers of 10,000 draws (a hint
 //           asked at the start of a game, the largest position there is)
 //   draw    200 random draws of each mark, as the game deals them
+//   pause   the longest stretch between two draws tried for a mark, which
+//           is all the window waits before its events get through
 // Each line gives the mean, the median, the 99th percentile and the worst,
 // in µs; a position is timed as the best of three runs.
 #include <algorithm>
@@ -65,17 +67,26 @@ int main() {
   }
   Ecrit("coach", coach);
   Ecrit("hint", indice);
+  std::vector<double> pauses;
   for (int marque = 1; marque <= DifficulteMax; ++marque) {
     std::vector<double> tirages;
     for (int n = 0; n < 200; ++n) {
       // Each run deals another draw: timed once.
       const auto debut = Horloge::now();
-      TireAuHasardDeDifficulte(solveur, OptionsTirage{}, marque, entre);
+      auto repere = debut;
+      const EntreDeuxEssais entreDeux = [&](int) {
+        const auto maintenant = Horloge::now();
+        pauses.push_back(std::chrono::duration<double, std::micro>(maintenant - repere).count());
+        repere = maintenant;
+        return true;
+      };
+      TireAuHasardDeDifficulte(solveur, OptionsTirage{}, marque, entre, entreDeux);
       tirages.push_back(std::chrono::duration<double, std::micro>(Horloge::now() - debut).count());
     }
     char nom[16];
     std::snprintf(nom, sizeof nom, "draw %d", marque);
     Ecrit(nom, tirages);
   }
+  Ecrit("pause", pauses);
   return 0;
 }

@@ -70,13 +70,16 @@ void TireAuHasard(Solveur& solveur, const OptionsTirage& options, const Hasard& 
   }
 }
 
-void TireAuHasardDeDifficulte(Solveur& solveur, const OptionsTirage& options, int marque, const Hasard& hasard) {
-  for (int essai = 0; essai < EssaisDeDifficulte; ++essai) {
+bool TireAuHasardDeDifficulte(Solveur& solveur, const OptionsTirage& options, int marque, const Hasard& hasard,
+                              const EntreDeuxEssais& entre) {
+  for (int essai = 1; essai <= EssaisDeDifficulte; ++essai) {
     TireAuHasard(solveur, options, hasard);
-    if (marque == 0) return;
+    if (marque == 0) return true;
     solveur.ChercheSol(0);
-    if (MarqueDifficulte(solveur) == marque) return;
+    if (MarqueDifficulte(solveur) == marque) return true;
+    if (entre && !entre(essai)) return false;
   }
+  return true;
 }
 
 std::vector<TTirage> TiragesAuHasard(int nombre, std::uint64_t graine) {

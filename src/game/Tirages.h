@@ -50,8 +50,13 @@ void TireAuHasard(Solveur& solveur, const OptionsTirage& options, const Hasard& 
 // such as 5 with solvable draws only, must not hang the game).
 inline constexpr int EssaisDeDifficulte = 2000;
 
+// Called between two draws tried for a mark, with the number tried so far:
+// whoever waits lets its own work through; false gives the search up.
+using EntreDeuxEssais = std::function<bool(int essais)>;
+
 // As TireAuHasard, again until the draw's difficulty mark is `marque` (1
-// to 5; 0 for any); the draw is searched.
-void TireAuHasardDeDifficulte(Solveur& solveur, const OptionsTirage& options, int marque, const Hasard& hasard);
+// to 5; 0 for any); the draw is searched. False when `entre` gave up.
+bool TireAuHasardDeDifficulte(Solveur& solveur, const OptionsTirage& options, int marque, const Hasard& hasard,
+                              const EntreDeuxEssais& entre = {});
 
 }  // namespace tolvan

@@ -35,6 +35,12 @@ void Aides::NouvellePartie() {
   lignesSuivies_ = 0;
   difficultePartie_.reset();
   solutionsVisibles_ = false;
+  solutionsVues_ = false;
+}
+
+void Aides::BasculeSolutions() {
+  solutionsVisibles_ = !solutionsVisibles_;
+  if (solutionsVisibles_ && manche_.PartieEnJeu()) solutionsVues_ = true;
 }
 
 
@@ -134,9 +140,12 @@ void Aides::SuitLesLignes(bool coach) {
 }
 
 void Aides::Indice() {
-  echelon_ = std::min(echelon_ + 1, 5);
+  const Position position = PositionEnJeu();
+  // The last step says all there is: pressing again tells nothing more.
+  if (echelon_ >= NbEchelons(position)) return;
+  ++echelon_;
   ++indicesUtilises_;
-  texteIndice_ = PhraseIndice(echelon_, PositionEnJeu(), textes_.coach);
+  texteIndice_ = PhraseIndice(echelon_, position, textes_.coach);
 }
 
 void Aides::BilanDeFin(bool gagnee, bool coach) {

@@ -29,6 +29,8 @@ class Aides {
 
   const LignesPanneau& LignesSolutions() const { return lignesSolutions_; }
   bool SolutionsVisibles() const { return solutionsVisibles_; }
+  // The solutions were opened while this game was played: that is help too.
+  bool SolutionsVues() const { return solutionsVues_; }
   bool AidesAffichees() const { return aidesAffichees_; }
   const std::string& NombreADecomposer() const { return nombreADecomposer_; }
   const std::string& Decomposition() const { return decomposition_; }
@@ -49,7 +51,7 @@ class Aides {
 
   // --- the solutions panel ---
   void MontreSolutions(bool visibles) { solutionsVisibles_ = visibles; }
-  void BasculeSolutions() { solutionsVisibles_ = !solutionsVisibles_; }
+  void BasculeSolutions();
   void SolutionVoisine(bool suivante);
   void MontreLaPlusSimple();
   void MontreLaPlusTordue();
@@ -75,7 +77,8 @@ class Aides {
   // After a press, a typed answer or "Retour": the coach speaks again and
   // the hints start over when the finished lines changed.
   void SuitLesLignes(bool coach);
-  // One more step of help from the position on the board.
+  // One more step of help from the position on the board; once the
+  // ladder's last step is shown, a press neither climbs nor counts.
   void Indice();
   // The game is over, its draw back on the solver: searched once, for its
   // mark, its row of the history and the coach's last word.
@@ -96,6 +99,7 @@ class Aides {
 
   LignesPanneau lignesSolutions_;
   bool solutionsVisibles_ = false;
+  bool solutionsVues_ = false;
   FiltresSolutions filtres_;
   bool aidesAffichees_ = false;
   std::string nombreADecomposer_;

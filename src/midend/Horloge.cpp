@@ -76,9 +76,10 @@ std::optional<QString> Horloge::TexteDuBilan(const Manche& manche, const TextesM
   return textes.MsgChrono + QLatin1Char(' ') + MinutesSecondes(manche.Ecoule());
 }
 
-std::optional<int> Horloge::TempsRetenu(int seconde) const {
+std::optional<int> Horloge::TempsRetenu(int seconde, int depart) const {
   if (!Compte()) return std::nullopt;
-  return seconde;
+  if (cadence_.CompteARebours()) return seconde;
+  return std::max(0, seconde - depart);
 }
 
 }  // namespace tolvan

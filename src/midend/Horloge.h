@@ -59,8 +59,12 @@ class Horloge {
   QString Texte(const Manche& manche, const TextesMessages& textes) const;
   // The time a hidden clock shows in the summary of a game that ended.
   std::optional<QString> TexteDuBilan(const Manche& manche, const TextesMessages& textes) const;
-  // The time to keep of a game that ended at `seconde`: none without a clock.
-  std::optional<int> TempsRetenu(int seconde) const;
+  // The time to keep of a game that ended at `seconde` of a clock that
+  // stood at `depart` when it began: none without a clock. A clock that
+  // counts up gives the attempt's own time, even when "Rejouer" let it
+  // run on from the last attempt; a time allowed gives the second it
+  // ended at, as the games list does.
+  std::optional<int> TempsRetenu(int seconde, int depart = 0) const;
 
  private:
   Services& services_;

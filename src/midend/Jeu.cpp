@@ -37,6 +37,8 @@ void Jeu::ChoisitTemps(int choix) {
 }
 
 void Jeu::EntreDans(Regime& regime) {
+  // Another way to play: no draw looked for under the last one is dealt.
+  rechercheEnCours_ = false;
   regime_ = &regime;
   RegleHorloge();
 }

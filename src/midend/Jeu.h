@@ -104,6 +104,10 @@ class Jeu : private EvenementsSolveur {
   longint OperationDerniereLigne() const { return aides_.OperationDerniereLigne(); }
   const MiniCalculatrice& Calculatrice() const { return aides_.Calculatrice(); }
   bool GenerationEnCours() const { return liste_.GenerationEnCours(); }
+  // A draw of the chosen mark is being looked for.
+  bool RechercheEnCours() const { return rechercheEnCours_; }
+  // The search for a draw of a mark is given up (the window closes).
+  void ArreteRecherche() { rechercheEnCours_ = false; }
   // The coach's line, empty when it has nothing to say (or is off).
   const std::string& TexteCoach() const { return aides_.TexteCoach(); }
   // The last hint step shown, and how many hints this game used.
@@ -170,8 +174,10 @@ class Jeu : private EvenementsSolveur {
   // The line to share once the draw of the day has ended, giving nothing of
   // it away; empty once another game starts.
   const QString& LigneDePartage() const { return journal_.LigneDePartage(); }
-  // "Copier le résultat": the line goes to the clipboard.
-  void CopieResultat() { journal_.CopieResultat(); }
+  // "Copier le résultat": the line goes to the clipboard; false without one.
+  bool CopieResultat() { return journal_.CopieResultat(); }
+  // The game that just ended replayed the day's draw: it counts in no run of days.
+  bool RejoueeDuJour() const { return journal_.RejoueeDuJour(); }
 
   // --- the duel ---
   // A duel can start: not during a competition nor while a list generates.
@@ -193,10 +199,14 @@ class Jeu : private EvenementsSolveur {
   const Historique& historique() const { return journal_.historique(); }
   // What "Mes parties" shows: the counts and charts, and the last games.
   BilanParties BilanDesParties() const { return journal_.Bilan(); }
-  std::vector<PartieJouee> DernieresParties() const { return journal_.Dernieres(PartiesListees); }
+  // `erreur` says why they could not be read.
+  std::vector<PartieJouee> DernieresParties(QString* erreur = nullptr) const {
+    return journal_.Dernieres(PartiesListees, erreur);
+  }
   static constexpr int PartiesListees = 500;
-  // "Exporter en CSV": every game to a file the player picks.
-  void ExporteHistorique() { journal_.Exporte(Textes()); }
+  // "Exporter en CSV": every game to a file the player picks; the file
+  // written, if it was.
+  std::optional<QString> ExporteHistorique() { return journal_.Exporte(Textes()); }
 
   // --- the solutions panel ---
   void BasculeSolutions() { aides_.BasculeSolutions(); }
@@ -228,7 +238,7 @@ class Jeu : private EvenementsSolveur {
   void ChangeVoirNbSolutions(bool actif) { preferences_.ChangeVoirNbSolutions(actif); }
   void ChangePremiers(bool actif) { preferences_.options().premiers = actif; }
   void ChangeFous(bool actif) { preferences_.options().fous = actif; }
-  void ChoisitGenreTirage(GenreTirage genre) { preferences_.options().genre = genre; }
+  void ChoisitGenreTirage(GenreTirage genre) { preferences_.ChoisitGenreTirage(genre); }
   void ChoisitDifficulte(int marque) { preferences_.ChoisitDifficulte(marque); }
   void ChangeCoach(bool actif);
   // The choice of "Temps :" restarts the clock under its limit; -1 (a
@@ -319,8 +329,9 @@ class Jeu : private EvenementsSolveur {
   void TempsEcoule();
   void Reagit(const TableauNoir::Reaction& reaction);
   void RetrouveTirageDeLaManche();
-  // A new random draw that keeps to the chosen mark.
-  void TireAuHasardDeDifficulte();
+  // A new random draw that keeps to the chosen mark; false when the search
+  // was given up for another game.
+  bool TireAuHasardDeDifficulte();
   // After a press, a typed answer or "Retour": the coach speaks again and
   // the hints start over when the finished lines changed.
   void SuitLesLignes();
@@ -353,6 +364,10 @@ class Jeu : private EvenementsSolveur {
   Manche manche_;
   Horloge horloge_{services_};
   bool minuteurAnnonce_ = false;  // what the window was last told of its timer
+  int ecouleAuDepart_ = 0;        // where the clock stood when this game began
+  // Draws of a chosen mark are tried here, while the game on the board goes on.
+  std::unique_ptr<Solveur> recherche_;
+  bool rechercheEnCours_ = false;
 
   RegimeEntrainement entrainement_;
   RegimeDuJour duJour_;

@@ -22,9 +22,10 @@ void Jeu::EnregistrePartie(bool trouve, int secondes, int points) {
   for (int i = 1; i <= NbNombres; ++i) partie.nombres[static_cast<std::size_t>(i - 1)] = static_cast<int>(tirage.Nombres[i]);
   partie.resultat = static_cast<int>(tirage.Resultat);
   partie.trouve = trouve;
-  partie.secondes = horloge_.TempsRetenu(secondes).value_or(SansTemps);
+  partie.secondes = horloge_.TempsRetenu(secondes, ecouleAuDepart_).value_or(SansTemps);
   partie.lignes = manche_.Tableau().NbLignesFinies();
   partie.indices = IndicesUtilises();
+  partie.solutionsVues = aides_.SolutionsVues();
   partie.points = points;
   // The mark of the game that ended, in every mode; the day's draw has its own.
   partie.difficulte = aides_.Difficulte().value_or(DifficulteMax);

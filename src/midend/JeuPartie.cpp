@@ -15,12 +15,12 @@ bool Jeu::PeutModifier() const { return !liste_.GenerationEnCours() && regime_->
 
 bool Jeu::PeutJouerNouvellePartie() const {
   // Between two series of a competition there is no next draw to play.
-  return !liste_.GenerationEnCours() && regime_->TirageSuivantPret();
+  return !liste_.GenerationEnCours() && !rechercheEnCours_ && regime_->TirageSuivantPret();
 }
 
 void Jeu::NouvellePartie() {
-  // In competition the draws come from the series only.
-  if (!regime_->Permis().tiragesDuJoueur) return;
+  // In competition the draws come from the series only; one search at a time.
+  if (!regime_->Permis().tiragesDuJoueur || rechercheEnCours_) return;
   const OrigineTirage source = TireNouveauTirage();
   if (source == OrigineTirage::Aucune) return;
   PreparePartie();
@@ -46,6 +46,8 @@ void Jeu::PartieSuivante() {
 void Jeu::Rejoue() {
   if (!manche_.TirageDonne()) return;
   RetrouveTirageDeLaManche();
+  // The day's draw is timed from its start, each attempt on its own.
+  if (regime_ == &duJour_) manche_.RemetHorlogeAZero();
   Depart();
 }
 
@@ -62,8 +64,7 @@ Jeu::OrigineTirage Jeu::TireNouveauTirage() {
       source = OrigineTirage::Liste;
       return;
     }
-    TireAuHasardDeDifficulte();
-    source = OrigineTirage::Hasard;
+    if (TireAuHasardDeDifficulte()) source = OrigineTirage::Hasard;
   });
   return source;
 }
@@ -88,7 +89,10 @@ void Jeu::PreparePartie() {
 }
 
 void Jeu::Depart() {
+  // A game started while a draw of a mark was looked for takes its place.
+  rechercheEnCours_ = false;
   manche_.Demarre(solveur_.Tirage);
+  ecouleAuDepart_ = manche_.Ecoule();
   horloge_.Repart();
   AnnonceMinuteur();
   journal_.OublieLigneDePartage();

@@ -29,8 +29,10 @@ void Journal::DonneTirageDuJour(Solveur& solveur) {
   jour_ = TirageDuJourDonne{date, solveur.Tirage, MarqueDifficulte(solveur)};
 }
 
-void Journal::CopieResultat() {
-  if (!ligneDePartage_.isEmpty()) services_.CopieTexte(ligneDePartage_);
+bool Journal::CopieResultat() {
+  if (ligneDePartage_.isEmpty()) return false;
+  services_.CopieTexte(ligneDePartage_);
+  return true;
 }
 
 bool Journal::JourDejaJoue(QDate jour) const { return joursFinis_.contains(jour) || historique_.JourJoue(jour); }
@@ -41,9 +43,12 @@ void Journal::Enregistre(PartieJouee partie, const PhrasesPartage& mots) {
     partie.difficulte = jour_->difficulte;
     partie.jour = DateQt(jour_->date);
     partie.rejouee = JourDejaJoue(partie.jour);
+    rejoueeDuJour_ = partie.rejouee;
     joursFinis_.insert(partie.jour);
     ligneDePartage_ = QString::fromStdString(tolvan::LigneDePartage(
-        {jour_->date, partie.trouve, partie.secondes, partie.lignes, partie.indices, partie.difficulte, partie.rejouee}, mots));
+        {jour_->date, partie.trouve, partie.secondes, partie.lignes, partie.indices, partie.difficulte, partie.rejouee,
+         partie.solutionsVues},
+        mots));
   }
   if (!historique_.EstOuvert()) return;
   QString erreur;
@@ -65,10 +70,12 @@ void Journal::Ouvre() {
 
 BilanParties Journal::Bilan() const { return historique_.Bilan(services_.Maintenant().date()); }
 
-void Journal::Exporte(const TextesMessages& textes) {
-  const std::optional<QString> chemin = services_.FichierASauver(SDcsv);
-  if (!chemin) return;
-  ExporteParties(historique_, *chemin, services_, textes);
+std::optional<QString> Journal::Exporte(const TextesMessages& textes) {
+  DialogueFichier dialogue = SDcsv;
+  dialogue.nom = QStringLiteral("mes-parties-%1.csv").arg(services_.Maintenant().date().toString(Qt::ISODate));
+  const std::optional<QString> chemin = services_.FichierASauver(dialogue);
+  if (!chemin || !ExporteParties(historique_, *chemin, services_, textes)) return std::nullopt;
+  return chemin;
 }
 
 }  // namespace tolvan

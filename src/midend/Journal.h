@@ -42,15 +42,25 @@ class Journal {
   // The line to share once the draw of the day has ended, giving nothing of
   // it away; empty once another game starts.
   const QString& LigneDePartage() const { return ligneDePartage_; }
-  void OublieLigneDePartage() { ligneDePartage_.clear(); }
-  // "Copier le résultat": the line goes to the clipboard.
-  void CopieResultat();
+  void OublieLigneDePartage() {
+    ligneDePartage_.clear();
+    rejoueeDuJour_ = false;
+  }
+  // The game of the day that just ended was played again after a first
+  // finished attempt: it counts in no run of days.
+  bool RejoueeDuJour() const { return rejoueeDuJour_; }
+  // "Copier le résultat": the line goes to the clipboard; false when there
+  // was none to copy.
+  bool CopieResultat();
 
   // What "Mes parties" shows: the counts and charts, and the last games.
   BilanParties Bilan() const;
-  std::vector<PartieJouee> Dernieres(int nombre) const { return historique_.Dernieres(nombre); }
-  // "Exporter en CSV": every game to a file the player picks.
-  void Exporte(const TextesMessages& textes);
+  std::vector<PartieJouee> Dernieres(int nombre, QString* erreur = nullptr) const {
+    return historique_.Dernieres(nombre, erreur);
+  }
+  // "Exporter en CSV": every game to a file the player picks, offered
+  // under the day's date; the file written, if it was.
+  std::optional<QString> Exporte(const TextesMessages& textes);
 
  private:
   bool JourDejaJoue(QDate jour) const;
@@ -65,6 +75,7 @@ class Journal {
   };
   std::optional<TirageDuJourDonne> jour_;
   QString ligneDePartage_;
+  bool rejoueeDuJour_ = false;
   // Days whose draw had a finished attempt in this run, for when there is no history.
   QSet<QDate> joursFinis_;
 };

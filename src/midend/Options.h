@@ -33,6 +33,10 @@ struct Options {
   QString fichierSon;
 
   bool SonActif(Evenement evenement) const { return sons[static_cast<std::size_t>(evenement)]; }
+  // A mark 5 draw has no exact solution: it is never a solvable one, so the
+  // two can't be asked for together.
+  bool DifficultePossible(int marque) const { return !(marque == 5 && genre == GenreTirage::Realisables); }
+  bool GenrePossible(GenreTirage choix) const { return !(choix == GenreTirage::Realisables && difficulte == 5); }
   friend bool operator==(const Options&, const Options&) = default;
 };
 

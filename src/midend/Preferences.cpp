@@ -94,6 +94,11 @@ void Preferences::ChangeSolutionsAuto(bool actif) {
   options_.voirNbSolutions = false;
 }
 
+void Preferences::ChoisitDifficulte(int marque) {
+  marque = std::clamp(marque, 0, 5);
+  if (options_.DifficultePossible(marque)) options_.difficulte = marque;
+}
+
 void Preferences::ChangeSon(Evenement evenement, bool actif) { options_.sons[static_cast<std::size_t>(evenement)] = actif; }
 
 void Preferences::ChangeTousLesSons(bool actifs) { options_.sons.fill(actifs); }

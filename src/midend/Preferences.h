@@ -37,8 +37,12 @@ class Preferences {
   void ChangeSolutionsAuto(bool actif);
   // Only a solver that runs by itself can count: without it the option stays off.
   void ChangeVoirNbSolutions(bool actif) { options_.voirNbSolutions = actif && options_.solutionsAuto; }
-  // 0 for any mark, else 1 to 5.
-  void ChoisitDifficulte(int marque) { options_.difficulte = std::clamp(marque, 0, 5); }
+  // 0 for any mark, else 1 to 5; one that can't go with the kind of draw
+  // chosen is refused, and the other way round.
+  void ChoisitDifficulte(int marque);
+  void ChoisitGenreTirage(GenreTirage genre) {
+    if (options_.GenrePossible(genre)) options_.genre = genre;
+  }
   void ChangeSon(Evenement evenement, bool actif);
   void ChangeTousLesSons(bool actifs);
 

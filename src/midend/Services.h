@@ -27,6 +27,7 @@ struct DialogueFichier {
   QString filtre;
   QString extension;
   QString dossier = {};  // where the dialog opens; the last place used when empty
+  QString nom = {};      // the file name offered, if any
 };
 
 // A store that cannot be read or written.

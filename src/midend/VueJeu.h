@@ -34,6 +34,10 @@ class VueJeu {
   // The game's clock starts or stops counting: the window runs its timer,
   // whose ticks come back through `Jeu::Tique`, only meanwhile.
   virtual void MinuteurEnMarche(bool /*enMarche*/) {}
+  // Draws are being tried for a chosen mark, `essais` so far; 0 once the
+  // search is over. The window shows it is busy and lets its own events
+  // through meanwhile: the game on the board goes on.
+  virtual void RechercheDeTirage(int /*essais*/) {}
 };
 
 }  // namespace tolvan

@@ -17,6 +17,8 @@ inline constexpr int PointsTitre = 40;
 // The same for the fields of a typed draw: the six numbers and the target.
 inline constexpr int PointsSaisie = 16;
 inline constexpr int PointsSaisieCible = 20;
+// The window's own size, which the coach's sentences shrink from when long.
+inline constexpr int PointsCoach = 8;
 
 // Applies the game's font and style sheet to the main window and its children.
 void HabilleFenetre(QWidget* fenetre);

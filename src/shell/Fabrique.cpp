@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 
 #include "Accessibilite.h"
+#include "CaseRepliee.h"
 
 namespace tolvan {
 
@@ -52,6 +53,10 @@ QCheckBox* CaseACocher(QWidget* parent, const char* nom, const QString& texte, Q
   auto* caseACocher = Place(new QCheckBox(texte, parent), nom, place, bulle);
   caseACocher->setChecked(cochee);
   return caseACocher;
+}
+
+QCheckBox* CaseRepliee(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle) {
+  return Place(new CaseAuTexteReplie(texte, parent), nom, place, bulle);
 }
 
 QRadioButton* BoutonRadio(QWidget* parent, const char* nom, const QString& texte, QRect place,

@@ -34,6 +34,8 @@ QPushButton* BoutonImage(QWidget* parent, const char* nom, const QString& texte,
                          const QString& bulle = {});
 QCheckBox* CaseACocher(QWidget* parent, const char* nom, const QString& texte, QRect place, bool cochee,
                        const QString& bulle = {});
+// A check box whose caption takes a second line when it needs one.
+QCheckBox* CaseRepliee(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle = {});
 QRadioButton* BoutonRadio(QWidget* parent, const char* nom, const QString& texte, QRect place,
                           const QString& bulle = {});
 QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, QRect place, const QString& bulle = {});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -9,6 +10,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -41,6 +43,18 @@ const std::array<std::pair<QString M::*, int>, 9> Colonnes = {{{&M::colonneFin, 
                                                              {&M::colonnePoints, 50},
                                                              {&M::colonneDifficulte, 65}}};
 
+// A chart drawn afresh each time: axes taken off a chart leave their old
+// labels drawn under the new ones, so the chart itself is replaced.
+QChart* GraphiqueNeuf(QChartView* vue) {
+  auto* graphique = new QChart;
+  graphique->setAnimationOptions(QChart::NoAnimation);
+  graphique->setMargins(QMargins(2, 2, 2, 2));
+  graphique->legend()->setAlignment(Qt::AlignBottom);
+  std::unique_ptr<QChart> ancien(vue->chart());
+  vue->setChart(graphique);
+  return graphique;
+}
+
 QChartView* VueGraphique(QWidget* parent, const char* nom, QRect place, const QString& nomParle) {
   auto* vue = new QChartView(new QChart, parent);
   vue->setObjectName(QString::fromLatin1(nom));
@@ -48,10 +62,7 @@ QChartView* VueGraphique(QWidget* parent, const char* nom, QRect place, const QS
   vue->setRenderHint(QPainter::Antialiasing);
   vue->setAccessibleName(nomParle);
   vue->setFocusPolicy(Qt::TabFocus);
-  QChart* graphique = vue->chart();
-  graphique->setAnimationOptions(QChart::NoAnimation);
-  graphique->setMargins(QMargins(2, 2, 2, 2));
-  graphique->legend()->setAlignment(Qt::AlignBottom);
+  GraphiqueNeuf(vue);
   return vue;
 }
 
@@ -67,14 +78,6 @@ QValueAxis* AxeDesNombres(double maximum, const QString& titre) {
   axe->setLabelFormat(QStringLiteral("%d"));
   axe->setTitleText(titre);
   return axe;
-}
-
-void Vide(QChart* graphique) {
-  graphique->removeAllSeries();
-  for (QAbstractAxis* axe : graphique->axes()) {
-    graphique->removeAxis(axe);
-    delete axe;
-  }
 }
 
 QStandardItem* Case(const QString& texte, const QVariant& ordre) {
@@ -129,6 +132,9 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
   LBtrouvees = Etiquette(this, "LBtrouvees", {}, QRect(180, 8, 170, 22));
   LBserie = Etiquette(this, "LBserie", {}, QRect(352, 8, 200, 22));
   LBmeilleure = Etiquette(this, "LBmeilleure", {}, QRect(554, 8, 198, 22));
+  LBerreur = Etiquette(this, "LBerreur", {}, QRect(8, 8, 744, 22));
+  LBerreur->setStyleSheet(QStringLiteral("color: #a02020;"));
+  LBerreur->setTextInteractionFlags(Qt::TextSelectableByMouse);
   CHjours = VueGraphique(this, "CHjours", QRect(8, 34, 456, 260), QStringLiteral("parties des 30 derniers jours"));
   CHmedianes =
       VueGraphique(this, "CHmedianes", QRect(470, 34, 282, 260), QStringLiteral("temps médian par difficulté"));
@@ -153,6 +159,7 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
   BTexporte = Bouton(this, "BTexporte", {}, QRect(8, 552, 150, 28),
                      QStringLiteral("Toutes les parties dans un fichier pour un tableur"));
   BTferme = Bouton(this, "BTferme", {}, QRect(652, 552, 100, 28));
+  LBavis = Etiquette(this, "LBavis", {}, QRect(166, 552, 480, 28));
   connect(BTexporte, &QPushButton::clicked, this, &TFRMparties::BTexporteClick);
   connect(BTferme, &QPushButton::clicked, this, &QDialog::accept);
   MontreTextes();
@@ -160,12 +167,20 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
 
 TFRMparties::~TFRMparties() = default;
 
-void TFRMparties::Montre(const BilanParties& bilan, const std::vector<PartieJouee>& dernieres) {
+void TFRMparties::Montre(const BilanParties& bilan, const std::vector<PartieJouee>& dernieres,
+                         const QString& erreurListe) {
   MontreTextes();
-  MontreChiffres(bilan);
+  MontreChiffres(bilan, bilan.erreur.isEmpty() ? erreurListe : bilan.erreur);
   MontreJours(bilan);
   MontreMedianes(bilan);
   MontreListe(dernieres);
+  const QString attente = bilan.enAttente == 0 ? QString()
+                          : bilan.enAttente == 1
+                              ? QStringLiteral("1 partie attend d'être enregistrée dans l'historique.")
+                              : QStringLiteral("%1 parties attendent d'être enregistrées dans l'historique.")
+                                    .arg(bilan.enAttente);
+  LBavis->setText(attente);
+  LBavis->setAccessibleName(attente.isEmpty() ? QStringLiteral("avis") : attente);
 }
 
 void TFRMparties::MontreTextes() {
@@ -178,10 +193,20 @@ void TFRMparties::MontreTextes() {
   BTferme->setText(textes.mesParties.fermer);
 }
 
-void TFRMparties::BTexporteClick() { jeu_.ExporteHistorique(); }
+void TFRMparties::BTexporteClick() {
+  const std::optional<QString> fichier = jeu_.ExporteHistorique();
+  if (!fichier) return;
+  const QString avis = QStringLiteral("Parties exportées dans %1").arg(QFileInfo(*fichier).fileName());
+  LBavis->setText(avis);
+  LBavis->setAccessibleName(avis);
+}
 
-void TFRMparties::MontreChiffres(const BilanParties& bilan) {
+void TFRMparties::MontreChiffres(const BilanParties& bilan, const QString& erreur) {
   const MotsMesParties& mots = jeu_.Textes().mesParties;
+  // What can't be read is said, never shown as an empty history.
+  LBerreur->setText(QStringLiteral("L'historique des parties ne peut pas être lu : %1").arg(erreur));
+  LBerreur->setVisible(!erreur.isEmpty());
+  for (QLabel* chiffre : {LBparties, LBtrouvees, LBserie, LBmeilleure}) chiffre->setVisible(erreur.isEmpty());
   const int part = bilan.parties == 0 ? 0 : static_cast<int>(std::lround(100.0 * bilan.trouvees / bilan.parties));
   LBparties->setText(mots.parties.arg(bilan.parties));
   LBtrouvees->setText(mots.trouvees.arg(part));
@@ -192,8 +217,7 @@ void TFRMparties::MontreChiffres(const BilanParties& bilan) {
 
 void TFRMparties::MontreJours(const BilanParties& bilan) {
   const MotsMesParties& mots = jeu_.Textes().mesParties;
-  QChart* graphique = CHjours->chart();
-  Vide(graphique);
+  QChart* graphique = GraphiqueNeuf(CHjours);
   graphique->setTitle(mots.trenteJours);
   auto* trouvees = new QBarSet(mots.barreTrouvees);
   auto* ratees = new QBarSet(mots.barrePasTrouvees);
@@ -223,7 +247,8 @@ void TFRMparties::MontreJours(const BilanParties& bilan) {
   auto* axeJours = new QCategoryAxis;
   axeJours->setRange(-0.5, JoursRecents - 0.5);
   axeJours->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  for (int i = 0; i < JoursRecents; ++i) {
+  // A history that could not be read has no days to name.
+  for (int i = 0; i < std::min<int>(JoursRecents, static_cast<int>(jours.size())); ++i) {
     if ((JoursRecents - 1 - i) % 7 == 0) axeJours->append(jours[i], i);
   }
   axeJours->setGridLineVisible(false);
@@ -237,8 +262,7 @@ void TFRMparties::MontreJours(const BilanParties& bilan) {
 
 void TFRMparties::MontreMedianes(const BilanParties& bilan) {
   const MotsMesParties& mots = jeu_.Textes().mesParties;
-  QChart* graphique = CHmedianes->chart();
-  Vide(graphique);
+  QChart* graphique = GraphiqueNeuf(CHmedianes);
   graphique->setTitle(mots.tempsMedian);
   auto* medianes = new QBarSet(mots.secondes);
   medianes->setColor(Medianes);
@@ -275,8 +299,10 @@ void TFRMparties::MontreMedianes(const BilanParties& bilan) {
 void TFRMparties::MontreListe(const std::vector<PartieJouee>& dernieres) {
   modele_->removeRows(0, modele_->rowCount());
   for (const PartieJouee& partie : dernieres) modele_->appendRow(Rangee(partie, jeu_.Textes()));
-  // The latest first until the player sorts otherwise.
+  // The latest first until the player sorts otherwise, from the top.
   LVparties->horizontalHeader()->setSortIndicator(0, Qt::DescendingOrder);
+  LVparties->scrollToTop();
+  if (modele_->rowCount() > 0) LVparties->setCurrentIndex(modele_->index(0, 0));
 }
 
 }  // namespace tolvan

@@ -27,12 +27,17 @@ class TFRMparties : public QDialog {
   TFRMparties(Jeu& jeu, QWidget* parent = nullptr);
   ~TFRMparties() override;
 
-  // What the history holds now, drawn afresh.
-  void Montre(const BilanParties& bilan, const std::vector<PartieJouee>& dernieres);
+  // What the history holds now, drawn afresh, the list from its top;
+  // `erreurListe` says why the last games could not be read.
+  void Montre(const BilanParties& bilan, const std::vector<PartieJouee>& dernieres, const QString& erreurListe = {});
   // "Exporter en CSV".
   void BTexporteClick();
 
   QLabel *LBparties = nullptr, *LBtrouvees = nullptr, *LBserie = nullptr, *LBmeilleure = nullptr;
+  // Why the history can't be read, in place of the figures.
+  QLabel* LBerreur = nullptr;
+  // A short line beside the buttons: games waiting to be written, an export done.
+  QLabel* LBavis = nullptr;
   QChartView *CHjours = nullptr, *CHmedianes = nullptr;
   QTableView* LVparties = nullptr;
   QPushButton *BTexporte = nullptr, *BTferme = nullptr;
@@ -40,7 +45,7 @@ class TFRMparties : public QDialog {
  private:
   // The window's captions, in the language of the game's texts.
   void MontreTextes();
-  void MontreChiffres(const BilanParties& bilan);
+  void MontreChiffres(const BilanParties& bilan, const QString& erreur);
   void MontreJours(const BilanParties& bilan);
   void MontreMedianes(const BilanParties& bilan);
   void MontreListe(const std::vector<PartieJouee>& dernieres);

@@ -159,6 +159,21 @@ void TForm1::Avance(int fait) {
   if (jeu_->GenerationEnCours()) QApplication::processEvents();
 }
 
+void TForm1::RechercheDeTirage(int essais) {
+  // "Nouvelle Partie" waits from the first draw tried to the last; the
+  // clock and every other control go on.
+  if (essais > 0 && !rechercheMontree_) {
+    rechercheMontree_ = true;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    Redessine();
+  }
+  if (essais == 0 && rechercheMontree_) {
+    rechercheMontree_ = false;
+    QApplication::restoreOverrideCursor();
+  }
+  if (essais > 0) QApplication::processEvents();
+}
+
 void TForm1::FinTravail() {
   cadence_.reset();
   LVtirage->show();
@@ -172,7 +187,9 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::BTmesPartiesClick() {
-  frmParties_->Montre(jeu_->BilanDesParties(), jeu_->DernieresParties());
+  QString erreur;
+  const std::vector<PartieJouee> dernieres = jeu_->DernieresParties(&erreur);
+  frmParties_->Montre(jeu_->BilanDesParties(), dernieres, erreur);
   plateforme_.ExecuteDialogue(*frmParties_);
   Redessine();
 }
@@ -200,8 +217,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  // A series under way stops after its current draw.
+  // A series under way stops after its current draw, a draw of a mark at once.
   jeu_->ArreteGeneration();
+  jeu_->ArreteRecherche();
   fermee_ = true;
   jeu_->Termine();
   event->accept();

@@ -162,6 +162,7 @@ class TForm1 : public QWidget, private VueJeu {
   void AvantCalcul() override;
   void DebutTravail(int total) override;
   void FinTravail() override;
+  void RechercheDeTirage(int essais) override;
   void PartieFinie() override;
   void MinuteurEnMarche(bool enMarche) override;
 
@@ -234,6 +235,7 @@ class TForm1 : public QWidget, private VueJeu {
   bool centree_ = false;
   bool premiereActivation_ = true;
   bool fermee_ = false;  // the window was closed: nothing brings it back
+  bool rechercheMontree_ = false;  // the busy cursor of a search for a mark is up
   bool serieMontreeEnCours_ = false;  // what the start and next-draw buttons say
   bool suiteMontree_ = false;         // the next-draw button says "Partie Suivante"
   bool duelMontre_ = false;           // the summary is laid out for a duel
@@ -275,6 +277,7 @@ class TForm1 : public QWidget, private VueJeu {
   QPushButton *BTjouer = nullptr, *BTmodifier = nullptr, *BTback = nullptr, *BTannul = nullptr;
   QPushButton *BTjour = nullptr, *BTcopie = nullptr;  // "Tirage du jour", "Copier le résultat"
   QPushButton* BTduel = nullptr;
+  QString ligneCopiee_;  // the line last copied: the button says so until another
   QLabel* MaReponse2 = nullptr;
   QLineEdit* MaReponse = nullptr;
   std::array<QTextEdit*, 5> MM{};  // MM1 to MM5
@@ -326,7 +329,9 @@ class TForm1 : public QWidget, private VueJeu {
   // The hints band and the mini calculator, below the pages.
   QGroupBox *GBindice = nullptr, *GBcalcul = nullptr;
   QPushButton *BTdecomp = nullptr, *BTlastligne = nullptr, *BitBtn6 = nullptr, *BitBtn5 = nullptr;
-  QLineEdit *Ldecompos = nullptr, *Enbadecomp = nullptr, *ElastLigne = nullptr, *Lindice = nullptr;
+  QLineEdit *Ldecompos = nullptr, *Enbadecomp = nullptr, *ElastLigne = nullptr;
+  // A hint step's whole sentence, wrapped over as many lines as it takes.
+  QTextEdit* Lindice = nullptr;
   QPushButton* BTindice = nullptr;
   QLabel* LBnbIndices = nullptr;
   QRadioButton *RBplus = nullptr, *RBfois = nullptr, *RBmoins = nullptr, *RBdiv = nullptr;

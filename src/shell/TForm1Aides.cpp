@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextEdit>
 
 #include "TForm1.h"
 #include "Touches.h"
@@ -22,7 +23,7 @@ void TForm1::BTindiceClick() {
   // The step is heard where the keyboard goes; Shift+Tab leads back to "Indice".
   if (Lindice->hasFocus()) BTindice->setFocus(Qt::OtherFocusReason);
   Lindice->setFocus(Qt::OtherFocusReason);
-  Lindice->setCursorPosition(0);
+  Lindice->moveCursor(QTextCursor::Start);
 }
 
 void TForm1::BTdecompClick() {

@@ -252,26 +252,26 @@ void TForm1::CreeOutilsSolutions(QWidget* page) {
 }
 
 void TForm1::CreePageOptions(QWidget* page) {
-  GBentrain = Groupe(page, "GBentrain", {}, QRect(4, 2, 244, 152));
+  GBentrain = Groupe(page, "GBentrain", {}, QRect(4, 2, 244, 156));
   CBauto = CaseACocher(GBentrain, "CBauto", {},
                        QRect(8, 6, 232, 20), false, QStringLiteral("Désactiver sur les machines lentes"));
   CkBcalcul = CaseACocher(GBentrain, "CkBcalcul", {},
-                          QRect(8, 26, 232, 20), true,
+                          QRect(8, 25, 232, 20), true,
                           QStringLiteral("Affiche automatiquement le résultat à la fin d'un calcul"));
-  CBmontre = CaseACocher(GBentrain, "CBmontre", {}, QRect(8, 46, 232, 20),
+  CBmontre = CaseACocher(GBentrain, "CBmontre", {}, QRect(8, 44, 232, 20),
                          false, QStringLiteral("Affiche le nombre de solution pour le tirage en cours"));
   CkBpremier = CaseACocher(GBentrain, "CkBpremier", {},
-                           QRect(8, 66, 232, 20), false,
+                           QRect(8, 63, 232, 20), false,
                            QStringLiteral("Grace à cette option le résultat à trouver sera toujours premier"));
-  CkBFou = CaseACocher(GBentrain, "CkBFou", {}, QRect(8, 86, 232, 20), false);
-  CBcoach = CaseACocher(GBentrain, "CBcoach", {},
-                        QRect(8, 106, 232, 20), false,
-                        QStringLiteral("Après chaque ligne, dit si le résultat peut encore être trouvé"));
-  LBtemps = Etiquette(GBentrain, "LBtemps", {}, QRect(10, 127, 50, 22));
-  CBtemps = ListeDeroulante(GBentrain, "CBtemps", QRect(64, 126, 130, 24),
+  CkBFou = CaseACocher(GBentrain, "CkBFou", {}, QRect(8, 82, 232, 20), false);
+  // The caption in the size of its neighbours, on two lines when it needs them.
+  CBcoach = CaseRepliee(GBentrain, "CBcoach", QStringLiteral("Coach : dire si le compte est encore possible"),
+                        QRect(8, 101, 232, 28), QStringLiteral("Après chaque ligne, dit si le résultat peut encore être trouvé"));
+  LBtemps = Etiquette(GBentrain, "LBtemps", {}, QRect(10, 131, 50, 22));
+  CBtemps = ListeDeroulante(GBentrain, "CBtemps", QRect(64, 130, 130, 24),
                             QStringLiteral("Modifier le temps autorisé pour trouver la solution"));
 
-  GBtirage = Groupe(page, "GBtirage", {}, QRect(4, 158, 244, 112));
+  GBtirage = Groupe(page, "GBtirage", {}, QRect(4, 162, 244, 112));
   RBquelconque = BoutonRadio(GBtirage, "RBquelconque", {}, QRect(8, 20, 112, 20));
   LBdifficulte = Etiquette(GBtirage, "LBdifficulte", {}, QRect(122, 19, 58, 22));
   CBdifficulte = ListeDeroulante(GBtirage, "CBdifficulte", QRect(180, 18, 58, 24),
@@ -396,7 +396,7 @@ void TForm1::CreePageAPropos(QWidget* page) {
 }
 
 void TForm1::CreeBandeAides() {
-  GBindice = Groupe(this, "GBindice", {}, QRect(8, 316, 371, 109));
+  GBindice = Groupe(this, "GBindice", {}, QRect(8, 316, 371, 141));
   BTdecomp = BoutonImage(GBindice, "BTdecomp", {}, Picto::Decomposition,
                          QRect(6, 16, 118, 26), QStringLiteral("Décomposer ce nombre en facteur premier"));
   Enbadecomp = ChampNombre(GBindice, "Enbadecomp", QRect(128, 18, 50, 22), 4);
@@ -423,11 +423,12 @@ void TForm1::CreeBandeAides() {
   BTindice = Bouton(GBindice, "BTindice", {}, QRect(6, 77, 70, 26),
                     QStringLiteral("Une aide de plus, à partir des nombres encore en jeu"));
   LBnbIndices = Etiquette(GBindice, "LBnbIndices", {}, QRect(80, 79, 66, 22));
-  Lindice = Champ(GBindice, "Lindice", {}, QRect(148, 79, 217, 22));
-  Lindice->setReadOnly(true);
+  Lindice = Memo(GBindice, "Lindice", QRect(148, 79, 217, 54));
+  Lindice->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  Lindice->setTabChangesFocus(true);
   NommeSansAnnonce(Lindice);
 
-  GBcalcul = Groupe(this, "GBcalcul", {}, QRect(382, 316, 163, 109));
+  GBcalcul = Groupe(this, "GBcalcul", {}, QRect(382, 316, 163, 141));
   Lcalcul = Champ(GBcalcul, "Lcalcul", {}, QRect(6, 18, 151, 22), 12, QStringLiteral("Calcul"));
   TXTnb1 = Champ(GBcalcul, "TXTnb1", {}, QRect(6, 49, 38, 22), 32767, QStringLiteral("Calcul"));
   TXTope = Champ(GBcalcul, "TXTope", QStringLiteral("o"), QRect(45, 49, 14, 22), 32767, QStringLiteral("Calcul"));

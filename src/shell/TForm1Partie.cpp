@@ -65,7 +65,7 @@ void TForm1::FocaliseCible() {
 }
 
 void TForm1::BTcopieClick() {
-  jeu_->CopieResultat();
+  if (jeu_->CopieResultat()) ligneCopiee_ = jeu_->LigneDePartage();
   Redessine();
 }
 

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -21,6 +22,7 @@
 #include "Apparence.h"
 #include "TForm1.h"
 #include "TaillePolice.h"
+#include "engine/Difficulte.h"
 #include "midend/Chemins.h"
 
 namespace tolvan {
@@ -120,6 +122,10 @@ void TForm1::RedessineJeu() {
   for (QWidget* commande : std::initializer_list<QWidget*>{Bresult, BTjouer}) commande->setEnabled(libre);
   BTjour->setEnabled(jeu_->PeutJouerTirageDuJour());
   BTcopie->setVisible(panneau == Manche::Panneau::Resume && !jeu_->LigneDePartage().isEmpty());
+  // Said on the button until another game has another line.
+  const bool copiee = !ligneCopiee_.isEmpty() && ligneCopiee_ == jeu_->LigneDePartage();
+  const QString copie = copiee ? QStringLiteral("Copié !") : jeu_->Textes().MsgCopierResultat;
+  if (BTcopie->text() != copie) BTcopie->setText(copie);
   const bool reponse = manche.Tableau().ReponseAttendue() && panneau == Manche::Panneau::Jeu;
   MaReponse->setVisible(reponse);
   MaReponse2->setVisible(reponse);
@@ -164,6 +170,8 @@ void TForm1::RedessineCoach() {
   // new name is sent to the desktop.
   if (!visible || LBcoach->text() == texte) return;
   LBcoach->setText(texte);
+  // The last word of a game runs to five lines: it stays within its box.
+  AjustePoliceAuCadre(LBcoach, texte, LBcoach->size() - QSize(4, 2), PointsCoach);
   LBcoach->setAccessibleName(texte.isEmpty() ? QStringLiteral("coach") : texte);
 }
 
@@ -231,6 +239,7 @@ std::pair<QString, QStringList> TForm1::TitreEtLignesDuBilan() const {
     lignes.append(jeu_->Textes().MsgMarque.arg(*marque));
   }
   if (const std::optional<QString> temps = jeu_->TempsAuBilan()) lignes.append(*temps);
+  if (jeu_->RejoueeDuJour()) lignes.append(QStringLiteral("Rejoué : ne compte pas"));
   return {titre, lignes};
 }
 
@@ -301,8 +310,12 @@ void TForm1::RedessineOptions() {
   Coche(CkBFou, options.fous);
   Coche(CBcoach, options.coach);
   Choisit(CBdifficulte, options.difficulte);
+  // A mark 5 is never solvable: each of the two shuts the other out.
+  if (auto* marques = qobject_cast<QStandardItemModel*>(CBdifficulte->model())) {
+    marques->item(DifficulteMax)->setEnabled(options.DifficultePossible(DifficulteMax));
+  }
   // "Réalisables uniquement" and the count need the solver.
-  CkBreal->setEnabled(options.solutionsAuto);
+  CkBreal->setEnabled(options.solutionsAuto && options.GenrePossible(GenreTirage::Realisables));
   CBmontre->setEnabled(options.solutionsAuto);
   Choisit(CBtemps, options.temps);
   Coche(RBquelconque, options.genre == GenreTirage::Quelconque);
@@ -367,9 +380,10 @@ void TForm1::RedessineAides() {
   }
   Montre(Enbadecomp, Texte(jeu_->NombreADecomposer()));
   const QString indice = Texte(jeu_->TexteIndice());
-  // A step's whole sentence fits, a little smaller when it is long.
-  if (Lindice->property("montre").toString() != indice) AjustePolice(Lindice, indice, Lindice->width() - 6, 9);
-  Montre(Lindice, indice);
+  if (Lindice->toPlainText() != indice) {
+    Lindice->setPlainText(indice);
+    Lindice->moveCursor(QTextCursor::Start);
+  }
   LBnbIndices->setText(jeu_->Textes().MsgIndices.arg(jeu_->IndicesUtilises()));
   BTindice->setEnabled(jeu_->IndicesParEtapesPermis());
   Montre(Ldecompos, Texte(jeu_->Decomposition()));

@@ -2,6 +2,7 @@
 // the largest size up to the control's usual one at which it fits whole.
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QFont;
@@ -16,5 +17,10 @@ int TaillePourLargeur(const QFont& police, const QString& texte, int largeur, in
 // Gives `controle` that size for `texte` within `largeur`, through its own
 // style sheet, which outranks the window's.
 void AjustePolice(QWidget* controle, const QString& texte, int largeur, int maximum);
+
+// The same for a text wrapped over lines: the largest size at which it
+// fits whole within `cadre`, given to `controle`.
+int TaillePourCadre(const QFont& police, const QString& texte, QSize cadre, int maximum);
+void AjustePoliceAuCadre(QWidget* controle, const QString& texte, QSize cadre, int maximum);
 
 }  // namespace tolvan

@@ -60,15 +60,15 @@ TEST(Coach, HintsClimbFiveStepsAndStartAgainAfterALine) {
     t.jeu->Indice();
     EXPECT_EQ(t.jeu->TexteIndice(), attendu);
   }
-  t.jeu->Indice();  // the last step stays
+  t.jeu->Indice();  // the last step stays, and is not counted again
   EXPECT_EQ(t.jeu->TexteIndice(), attendus.back());
-  EXPECT_EQ(t.jeu->IndicesUtilises(), 6);
+  EXPECT_EQ(t.jeu->IndicesUtilises(), 5);
 
   t.Presse({3, CodeDivise, 1});
   EXPECT_EQ(t.jeu->TexteIndice(), "");
   t.jeu->Indice();
   EXPECT_EQ(t.jeu->TexteIndice(), "Le compte est possible d'ici.");
-  EXPECT_EQ(t.jeu->IndicesUtilises(), 7);
+  EXPECT_EQ(t.jeu->IndicesUtilises(), 6);
 }
 
 TEST(Coach, TheEndOfAGameSaysHowItWent) {

@@ -3,6 +3,7 @@
 // presses of a player.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QFile>
@@ -32,6 +33,14 @@ struct VueEnregistree : VueJeu {
   void DebutTravail(int) override {}
   void FinTravail() override {}
   void MinuteurEnMarche(bool enMarche) override { minuteur.push_back(enMarche); }
+  // What the player does while a draw of a mark is looked for, and the
+  // searches that ended.
+  std::function<void(int essais)> pendantRecherche;
+  int recherchesFinies = 0;
+  void RechercheDeTirage(int essais) override {
+    if (essais == 0) ++recherchesFinies;
+    if (essais > 0 && pendantRecherche) pendantRecherche(essais);
+  }
 };
 
 // Slots of the pool for 25 50 75 100 3 6, then 101 + 202 = 303.

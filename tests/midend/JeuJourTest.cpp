@@ -33,7 +33,7 @@ TEST(JeuDuJour, TheDrawOfTheDayIsTimedUpRecordedSharedAndReplayedAsSuch) {
   const QString ligne = QStringLiteral("Tolvan, tirage du 7 décembre 2026 : trouvé en 1:42, %1 ligne%2, sans indice "
                                        "(difficulté 1/5)").arg(lignes).arg(lignes > 1 ? "s" : "");
   EXPECT_EQ(t.jeu->LigneDePartage(), ligne);
-  t.jeu->CopieResultat();
+  EXPECT_TRUE(t.jeu->CopieResultat());
   EXPECT_EQ(t.plateforme.pressePapier, std::vector<QString>{ligne});
   PartieJouee partie = Derniere(t);
   EXPECT_EQ(partie.mode, ModePartie::Jour);
@@ -46,16 +46,20 @@ TEST(JeuDuJour, TheDrawOfTheDayIsTimedUpRecordedSharedAndReplayedAsSuch) {
   EXPECT_EQ(partie.difficulte, 1);
   EXPECT_EQ(partie.resultat, duJour.Tirage.Resultat);
 
+  EXPECT_FALSE(t.jeu->RejoueeDuJour());
   // Played again, it is marked a replay, in the history and in the line.
   t.jeu->Rejoue();
   EXPECT_TRUE(t.jeu->LigneDePartage().isEmpty());
   t.JoueLaPlusSimple();
   EXPECT_TRUE(Derniere(t).rejouee);
+  EXPECT_TRUE(t.jeu->RejoueeDuJour());
   EXPECT_TRUE(t.jeu->LigneDePartage().contains(QStringLiteral("(rejoué)")));
 
   // A training game runs under its own clock again, and is no day's game.
   t.jeu->NouvellePartie();
   EXPECT_TRUE(t.jeu->LigneDePartage().isEmpty());
+  EXPECT_FALSE(t.jeu->RejoueeDuJour());
+  EXPECT_FALSE(t.jeu->CopieResultat());
   t.Tique(20);
   partie = Derniere(t);
   EXPECT_EQ(partie.mode, ModePartie::Entrainement);
@@ -126,7 +130,9 @@ TEST(JeuDuJour, MyGamesGoToACsvFileThatSpreadsheetsRead) {
   t.Tique(7);
   t.Trouve303();
   t.plateforme.fichiers = {t.Chemin("parties.csv")};
-  t.jeu->ExporteHistorique();
+  EXPECT_EQ(t.jeu->ExporteHistorique(), std::optional<QString>(t.Chemin("parties.csv")));
+  ASSERT_FALSE(t.plateforme.dialogues.empty());
+  EXPECT_EQ(t.plateforme.dialogues.back().nom, QStringLiteral("mes-parties-2026-12-07.csv"));
   const LectureTexte lecture = LitFichierTexte(t.Chemin("parties.csv"));
   Solveur cherche;
   cherche.ChangeTirage(t.jeu->Tirage());

@@ -133,7 +133,7 @@ TEST(Aides, TheBandGrowsTheWindowWithHintsAndACalculator) {
   QLocale::setDefault(QLocale::c());
   f.Joue({"2", "2", "2", "2", "2", "2", "64"});
   QTest::mouseClick(f.W("BTback"), Qt::LeftButton);
-  EXPECT_EQ(f.fenetre->size(), QSize(562, 453));
+  EXPECT_EQ(f.fenetre->size(), QSize(562, 485));
   EXPECT_TRUE(f.W("GBindice")->isVisible());
   EXPECT_TRUE(f.W("GBcalcul")->isVisible());
 

@@ -45,14 +45,14 @@ TEST(Demarrage, WindowFitsThePagesAt96Dpi) {
   ASSERT_EQ(f.fenetre->logicalDpiY(), 96);
   EXPECT_EQ(f.fenetre->MargeFenetre(), 28);
   EXPECT_EQ(f.fenetre->size(), QSize(562, 339));
-  EXPECT_EQ(f.fenetre->TailleFenetre(true), QSize(562, 453));
+  EXPECT_EQ(f.fenetre->TailleFenetre(true), QSize(562, 485));
   EXPECT_EQ(f.fenetre->windowTitle(), "TOLVAN");
   EXPECT_EQ(f.Trouve<QTabWidget>("PCmain")->geometry(), QRect(8, 6, 540, 305));
   // The hints band lies below the pages, out of sight.
   EXPECT_FALSE(f.Trouve<QGroupBox>("GBindice")->isVisibleTo(f.fenetre.get()));
   EXPECT_FALSE(f.Trouve<QGroupBox>("GBcalcul")->isVisibleTo(f.fenetre.get()));
-  EXPECT_EQ(f.Trouve<QGroupBox>("GBindice")->geometry(), QRect(8, 316, 371, 109));
-  EXPECT_EQ(f.Trouve<QGroupBox>("GBcalcul")->geometry(), QRect(382, 316, 163, 109));
+  EXPECT_EQ(f.Trouve<QGroupBox>("GBindice")->geometry(), QRect(8, 316, 371, 141));
+  EXPECT_EQ(f.Trouve<QGroupBox>("GBcalcul")->geometry(), QRect(382, 316, 163, 141));
 }
 
 TEST(Demarrage, OpensOnAboutWithTheFirstDrawReady) {

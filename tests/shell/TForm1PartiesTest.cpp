@@ -48,6 +48,7 @@ TEST(TForm1Parties, TheDrawOfTheDayIsPlayedAndItsLineCopiedFromTheGamePage) {
   ASSERT_EQ(t.plateforme.pressePapier.size(), 1u);
   EXPECT_TRUE(t.plateforme.pressePapier[0].startsWith(
       QStringLiteral("Tolvan, tirage du 7 décembre 2026 : trouvé en 1:05, ")));
+  EXPECT_EQ(t.Bouton("BTcopie")->text(), "Copié !");
   // The next game is no day's draw: nothing to copy.
   t.Clique("BTnouvPartie");
   EXPECT_TRUE(t.Bouton("BTcopie")->isHidden());
@@ -94,6 +95,7 @@ TEST(TForm1Parties, MyGamesShowCountsChartsAndASortableListAndExportThem) {
     EXPECT_EQ(liste->index(1, 4).data().toString(), QStringLiteral("1:00:00"));
 
     QTest::mouseClick(parties.BTexporte, Qt::LeftButton);
+    EXPECT_EQ(parties.LBavis->text(), QStringLiteral("Parties exportées dans parties.csv"));
   };
   t.Clique("BTmesParties");
   EXPECT_TRUE(montree);
@@ -101,6 +103,42 @@ TEST(TForm1Parties, MyGamesShowCountsChartsAndASortableListAndExportThem) {
   ASSERT_EQ(csv.lignes.size(), 3);
   EXPECT_TRUE(csv.lignes[1].contains(QStringLiteral(";jour;")));
   EXPECT_TRUE(csv.lignes[2].contains(QStringLiteral(";entraînement;")));
+}
+
+// Reopened after more games, the charts are drawn afresh (one axis of
+// days, one of counts) and the list starts from its top; a history that
+// can't be read is said instead of its figures, and games waiting too.
+TEST(TForm1Parties, MyGamesReopenAfreshAndSayWhatCantBeRead) {
+  FenetreDuJour t;
+  TFRMparties* parties = nullptr;
+  t.plateforme.quandDialogue = [&](QDialog& dialogue) { parties = &dynamic_cast<TFRMparties&>(dialogue); };
+  t.Clique("BTmesParties");
+  ASSERT_NE(parties, nullptr);
+  for (int partie = 0; partie < 40; ++partie) {
+    t.Clique("BTnouvPartie");
+    t.JoueLaPlusSimple();
+  }
+  t.Clique("BTmesParties");
+  t.Clique("BTmesParties");
+  EXPECT_EQ(parties->CHjours->chart()->axes().size(), 2);
+  EXPECT_EQ(parties->CHmedianes->chart()->axes().size(), 2);
+  const int jouees = t.fenetre->jeu().BilanDesParties().parties;
+  EXPECT_GT(jouees, 20);
+  EXPECT_EQ(parties->LBparties->text(), QStringLiteral("Parties : %1").arg(jouees));
+  EXPECT_EQ(parties->LVparties->currentIndex().row(), 0);
+  EXPECT_EQ(parties->LVparties->rowAt(0), 0);
+  EXPECT_FALSE(parties->LBerreur->isVisibleTo(parties));
+
+  BilanParties illisible;
+  illisible.erreur = QStringLiteral("fichier abîmé");
+  illisible.enAttente = 2;
+  parties->Montre(illisible, {});
+  EXPECT_TRUE(parties->LBerreur->isVisibleTo(parties));
+  EXPECT_EQ(parties->LBerreur->text(), QStringLiteral("L'historique des parties ne peut pas être lu : fichier abîmé"));
+  EXPECT_FALSE(parties->LBparties->isVisibleTo(parties));
+  EXPECT_EQ(parties->LBavis->text(), QStringLiteral("2 parties attendent d'être enregistrées dans l'historique."));
+  parties->Montre(BilanParties{}, {}, QStringLiteral("disque plein"));
+  EXPECT_TRUE(parties->LBerreur->text().endsWith(QStringLiteral(": disque plein")));
 }
 
 }  // namespace

@@ -185,6 +185,22 @@ class Captures {
     Clique(fenetre_, "CBcoach");
   }
 
+  // Out of reach: the hints' last step in full, then the coach's last
+  // word when the time runs out.
+  void IndiceHorsDePortee() {
+    Clique(fenetre_, "CBcoach");
+    W<QComboBox>(fenetre_, "CBtemps")->setCurrentIndex(1);
+    Joue(fenetre_, {1, 1, 2, 2, 3, 3}, 999);
+    fenetre_.BTbackClick();
+    for (int fois = 0; fois < 6; ++fois) Clique(fenetre_, "BTindice");
+    Prends(QStringLiteral("indice-hors-de-portee.png"));
+    fenetre_.BTbackClick();
+    Secondes(20);
+    Prends(QStringLiteral("coach-temps-ecoule.png"));
+    W<QComboBox>(fenetre_, "CBtemps")->setCurrentIndex(0);
+    Clique(fenetre_, "CBcoach");
+  }
+
   // The hints band during a game, each tool used once.
   void BandeDesAides() {
     Joue(fenetre_, {2, 2, 2, 2, 2, 2}, 64);
@@ -393,6 +409,7 @@ int main(int argc, char** argv) {
   captures.SolutionsEtSaisie();
   captures.BandeDesAides();
   captures.CoachEtIndices();
+  captures.IndiceHorsDePortee();
   captures.SerieClassee();
   captures.Competition();
   captures.DuelContreOrdinateur();

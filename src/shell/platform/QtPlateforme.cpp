@@ -108,6 +108,7 @@ std::optional<QString> QtPlateforme::FichierAOuvrir(const DialogueFichier& dialo
 std::optional<QString> QtPlateforme::FichierASauver(const DialogueFichier& dialogue) {
   QFileDialog choix(fenetre_);
   PrepareDialogue(choix, dialogue, QFileDialog::AcceptSave);
+  if (!dialogue.nom.isEmpty()) choix.selectFile(dialogue.nom);
   return CheminChoisi(choix);
 }
 
