@@ -31,17 +31,18 @@ const std::array<QStringList, Historique::VersionSchema> Etapes = {
                 QStringLiteral("CREATE INDEX parties_fin ON parties (fin)"),
                 QStringLiteral("CREATE INDEX parties_jour ON parties (mode, jour)")},
     QStringList{QStringLiteral("ALTER TABLE parties ADD COLUMN solutions_vues INTEGER NOT NULL DEFAULT 0")},
+    QStringList{QStringLiteral("ALTER TABLE parties ADD COLUMN code TEXT")},
 };
 
 const QStringList Colonnes = {QStringLiteral("fin"),     QStringLiteral("mode"),       QStringLiteral("nombres"),
                               QStringLiteral("resultat"), QStringLiteral("trouve"),     QStringLiteral("secondes"),
                               QStringLiteral("lignes"),   QStringLiteral("indices"),    QStringLiteral("points"),
                               QStringLiteral("difficulte"), QStringLiteral("rejouee"), QStringLiteral("jour"),
-                              QStringLiteral("solutions_vues")};
+                              QStringLiteral("solutions_vues"), QStringLiteral("code")};
 
 // The columns that hold text; the others hold numbers, 0 when missing.
 const QStringList Textuelles = {QStringLiteral("fin"), QStringLiteral("mode"), QStringLiteral("nombres"),
-                                QStringLiteral("jour")};
+                                QStringLiteral("jour"), QStringLiteral("code")};
 
 // SQLite's primary result codes this store tells apart.
 enum CodeSQLite {
@@ -118,6 +119,7 @@ PartieJouee PartieDeLaRangee(const QSqlQuery& q) {
   p.rejouee = q.value(10).toInt() != 0;
   p.jour = QDate::fromString(q.value(11).toString(), Qt::ISODate);
   p.solutionsVues = q.value(12).toInt() != 0;
+  p.code = q.value(13).toString();
   return p;
 }
 
@@ -126,7 +128,8 @@ QVariantList Valeurs(const PartieJouee& p) {
   return {TexteFin(p.fin), TexteMode(p.mode), TexteNombres(p.nombres), p.resultat, int{p.trouve}, p.secondes, p.lignes,
           p.indices, p.points, p.difficulte, int{p.rejouee},
           p.jour.isValid() ? QVariant(p.jour.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)),
-          int{p.solutionsVues}};
+          int{p.solutionsVues},
+          p.code.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(p.code)};
 }
 
 QString LigneCsv(const QVariantList& valeurs) {
@@ -151,13 +154,14 @@ QString TexteMode(ModePartie mode) {
   switch (mode) {
     case ModePartie::Jour: return QStringLiteral("jour");
     case ModePartie::Competition: return QStringLiteral("compétition");
+    case ModePartie::Code: return QStringLiteral("code");
     case ModePartie::Entrainement: break;
   }
   return QStringLiteral("entraînement");
 }
 
 ModePartie ModeDuTexte(const QString& texte) {
-  for (const ModePartie mode : {ModePartie::Jour, ModePartie::Competition}) {
+  for (const ModePartie mode : {ModePartie::Jour, ModePartie::Competition, ModePartie::Code}) {
     if (texte == TexteMode(mode)) return mode;
   }
   return ModePartie::Entrainement;

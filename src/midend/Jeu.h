@@ -8,7 +8,8 @@
 // from here to them, and no part reaches back or sideways:
 //
 //   Jeu ──> Regime        the way the game is played now (training, a
-//                         level's series, the draw of the day): draw
+//                         level's series, the draw of the day, club
+//                         play by a code: RegimeCode): draw
 //                         source, clock, help allowed, points, history row
 //       ──> Horloge       the clock: its choice, the seconds, its words
 //       ──> Journal       the history, the draw of the day, the share line
@@ -44,6 +45,7 @@
 #include "Options.h"
 #include "Preferences.h"
 #include "Regime.h"
+#include "RegimeCode.h"
 #include "Services.h"
 #include "ServicesDuJeu.h"
 #include "TextesMessages.h"
@@ -271,6 +273,31 @@ class Jeu : private EvenementsSolveur {
 
   const QString& FichierListe() const { return liste_.Fichier(); }
 
+  // --- club play by a code ---
+  // (the game's side: JeuCode.cpp; the regime: RegimeCode.h)
+  // "Nouveau code": a fresh code of ten draws of 40 s, shown to copy.
+  void NouveauCode();
+  const QString& CodePropose() const { return codePropose_; }
+  // "Copier le code".
+  void CopieCode(const QString& code) { services_.CopieTexte(code.trimmed()); }
+  bool PeutJouerCode() const;
+  // "Jouer un code": a code typed or pasted. One that cannot be read is
+  // said (why, in French) and nothing is played; true when its series began.
+  bool JoueCode(const QString& texte);
+  const RegimeCode& regimeCode() const { return regimeCode_; }
+  // "Tirage 3 sur 10 du code ..." while a series by code is played; empty otherwise.
+  QString TexteCodeEnCours() const;
+  // The result and points of the draw by code that just ended, for its summary.
+  std::optional<QString> PointsAuBilan() const;
+  // The sheet of the last series played by code, once it is over.
+  const std::optional<FeuilleDeMarque>& Feuille() const { return feuille_; }
+  // The sheet as it is shown and printed, one line a string.
+  QStringList LignesFeuille() const;
+  // "Imprimer": the sheet, through the print dialog.
+  void ImprimeFeuille();
+  // "Copier le résultat": the club's line of the sheet.
+  void CopieResultatFeuille();
+
  private:
   // The search's busy cursor and failures go to the desktop.
   void CurseurOccupe() override { services_.CurseurOccupe(); }
@@ -316,6 +343,10 @@ class Jeu : private EvenementsSolveur {
 
   void DonneTirageDeSerie();
   void TermineSerie();
+  void DonneTirageDuCode();
+  // The series by code is over: the player's name, its sheet, training again.
+  void TermineCode();
+  QString TextePointsClub(int points) const;
 
   mutable ServicesDuJeu services_;  // the date is asked from what only reads the game too
   VueJeu& vue_;
@@ -334,6 +365,9 @@ class Jeu : private EvenementsSolveur {
   RegimeEntrainement entrainement_;
   RegimeDuJour duJour_;
   RegimeSerie regimeSerie_{competition_.serie()};
+  RegimeCode regimeCode_;
+  QString codePropose_;
+  std::optional<FeuilleDeMarque> feuille_;
   Regime* regime_ = &entrainement_;
   std::optional<int> nbSolutions_;
 

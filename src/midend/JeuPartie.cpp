@@ -30,6 +30,10 @@ void Jeu::NouvellePartie() {
 }
 
 void Jeu::PartieSuivante() {
+  if (regime_->Source() == SourceTirage::Code) {
+    if (regime_->TirageSuivantPret()) DonneTirageDuCode();
+    return;
+  }
   if (regime_->Source() != SourceTirage::Serie || !regime_->TirageSuivantPret()) {
     NouvellePartie();
     return;
@@ -88,6 +92,8 @@ void Jeu::Depart() {
   horloge_.Repart();
   AnnonceMinuteur();
   journal_.OublieLigneDePartage();
+  // The points of a draw by code belong to its own summary.
+  if (regime_ != &regimeCode_) regimeCode_.OublieDerniereNote();
   MontreTirage();
   // The board comes back for the new game; the panel's filters stay.
   aides_.NouvellePartie();
@@ -119,7 +125,7 @@ void Jeu::Tique() {
 void Jeu::TempsEcoule() {
   JoueSon(Evenement::Temps);
   BilanDeFin(false);
-  EnregistrePartie(false, manche_.Limite(), 0);
+  EnregistrePartie(false, manche_.Limite(), regime_->Expire(manche_));
   AnnonceMinuteur();
   vue_.PartieFinie();
   if (regime_->ApresPartie(false) == Suite::FinDeSerie) TermineSerie();
@@ -163,6 +169,7 @@ void Jeu::Gagne() {
     EnregistrePartie(true, seconde, gain.points);
     AnnonceMinuteur();
     vue_.PartieFinie();
+    if (regime_->ApresPartie(true) == Suite::FinDeSerie) TermineSerie();
   }, "BUG !");
 }
 

@@ -1,5 +1,6 @@
 // One finished game as the history keeps it: a training game, a typed or
-// listed draw, the draw of the day or one draw of a competition series.
+// listed draw, the draw of the day, one draw of a competition series or
+// one draw of a series given by a code.
 #pragma once
 
 #include <array>
@@ -13,9 +14,9 @@ namespace tolvan {
 // The seconds of a game played without a clock ("Sans chrono").
 inline constexpr int SansTemps = -1;
 
-enum class ModePartie { Entrainement, Jour, Competition };
+enum class ModePartie { Entrainement, Jour, Competition, Code };
 
-// "entraînement", "jour", "compétition", as the history writes them.
+// "entraînement", "jour", "compétition", "code", as the history writes them.
 QString TexteMode(ModePartie mode);
 ModePartie ModeDuTexte(const QString& texte);
 
@@ -33,6 +34,7 @@ struct PartieJouee {
   bool rejouee = false;  // the draw of the day played again after a first finished attempt
   QDate jour;            // the date whose draw of the day it was; null for the other games
   bool solutionsVues = false;  // "Voir les solutions" opened while it was played
+  QString code;                // the series' code of a draw played by code; empty for the other games
 
   friend bool operator==(const PartieJouee&, const PartieJouee&) = default;
 };

@@ -34,6 +34,8 @@ class VueJeu {
   // The game's clock starts or stops counting: the window runs its timer,
   // whose ticks come back through `Jeu::Tique`, only meanwhile.
   virtual void MinuteurEnMarche(bool /*enMarche*/) {}
+  // A series played by code is over: the window shows its score sheet.
+  virtual void FeuilleFinie() {}
 };
 
 }  // namespace tolvan

@@ -76,9 +76,9 @@ TEST(Historique, AGameIsRecordedWholeAndReadBackByTwoWindowsAtOnce) {
   // The CSV lines: a title, then every game oldest first, as stored.
   const QStringList csv = premiere.LignesCsv();
   ASSERT_EQ(csv.size(), 4);
-  EXPECT_EQ(csv[0], "fin;mode;nombres;resultat;trouve;secondes;lignes;indices;points;difficulte;rejouee;jour;solutions_vues");
-  EXPECT_EQ(csv[1], "2026-12-07T20:00:00+01:00;jour;1 1 10 9 100 75;999;1;100;2;2;0;3;0;2026-12-07;1");
-  EXPECT_EQ(csv[2], "2026-12-07T21:05:00+01:00;compétition;25 50 75 100 3 6;303;1;12;2;0;58;4;0;;0");
+  EXPECT_EQ(csv[0], "fin;mode;nombres;resultat;trouve;secondes;lignes;indices;points;difficulte;rejouee;jour;solutions_vues;code");
+  EXPECT_EQ(csv[1], "2026-12-07T20:00:00+01:00;jour;1 1 10 9 100 75;999;1;100;2;2;0;3;0;2026-12-07;1;");
+  EXPECT_EQ(csv[2], "2026-12-07T21:05:00+01:00;compétition;25 50 75 100 3 6;303;1;12;2;0;58;4;0;;0;");
 }
 
 TEST(Historique, StatisticsOfAMadeUpMonth) {
@@ -130,7 +130,7 @@ TEST(Historique, StatisticsOfAMadeUpMonth) {
 }
 
 TEST(Historique, AFileOfAnEarlierSchemaIsBroughtForwardWithItsGames) {
-  for (const int versionDuFichier : {1, 2}) {
+  for (const int versionDuFichier : {1, 2, 3}) {
   QTemporaryDir dossier;
   const QString chemin = dossier.filePath(QStringLiteral("historique.sqlite"));
   {
@@ -150,11 +150,18 @@ TEST(Historique, AFileOfAnEarlierSchemaIsBroughtForwardWithItsGames) {
       ASSERT_TRUE(q.exec(QString::fromUtf8(instruction))) << instruction;
     }
     // What the second version added.
-    if (versionDuFichier == 2) {
+    if (versionDuFichier >= 2) {
       for (const char* instruction : {"ALTER TABLE parties ADD COLUMN jour TEXT",
                                       "UPDATE parties SET jour = substr(fin, 1, 10) WHERE mode = 'jour'",
                                       "CREATE INDEX parties_fin ON parties (fin)",
                                       "CREATE INDEX parties_jour ON parties (mode, jour)", "PRAGMA user_version = 2"}) {
+        ASSERT_TRUE(q.exec(QString::fromUtf8(instruction))) << instruction;
+      }
+    }
+    // And the third.
+    if (versionDuFichier == 3) {
+      for (const char* instruction : {"ALTER TABLE parties ADD COLUMN solutions_vues INTEGER NOT NULL DEFAULT 0",
+                                      "PRAGMA user_version = 3"}) {
         ASSERT_TRUE(q.exec(QString::fromUtf8(instruction))) << instruction;
       }
     }
@@ -172,11 +179,18 @@ TEST(Historique, AFileOfAnEarlierSchemaIsBroughtForwardWithItsGames) {
   EXPECT_TRUE(historique.JourJoue(QDate(2026, 12, 1)));
   EXPECT_EQ(historique.Bilan(QDate(2026, 12, 1)).series.actuelle, 1);
   EXPECT_FALSE(parties[1].solutionsVues);
-  EXPECT_TRUE(historique.LignesCsv()[1].endsWith(QStringLiteral(";2026-12-01;0")));
+  EXPECT_TRUE(parties[1].code.isEmpty());
+  EXPECT_TRUE(historique.LignesCsv()[1].endsWith(QStringLiteral(";2026-12-01;0;")));
   PartieJouee vue = DuJour(QDate(2026, 12, 2), true);
   vue.solutionsVues = true;
   EXPECT_TRUE(historique.Enregistre(vue));
   EXPECT_EQ(historique.Dernieres(1).front(), vue);
+  // A draw played by code keeps its mode and its code.
+  PartieJouee parCode = Partie(A(QDate(2026, 12, 2), 21), ModePartie::Code, true, 30);
+  parCode.code = QStringLiteral("12JR-00KA-AAQW");
+  EXPECT_TRUE(historique.Enregistre(parCode));
+  EXPECT_EQ(historique.Dernieres(1).front(), parCode);
+  EXPECT_TRUE(historique.LignesCsv().back().endsWith(QStringLiteral(";12JR-00KA-AAQW")));
   historique.Ferme();
   {
     QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("relu"));

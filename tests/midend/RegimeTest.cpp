@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "competition/CodeSerie.h"
 #include "midend/Regime.h"
+#include "midend/RegimeCode.h"
 
 namespace tolvan::test {
 namespace {
@@ -19,11 +21,16 @@ TEST(Regime, EachWayToPlayAnswersWhereItsDrawsComeFromItsClockItsHelpItsPointsAn
   RegimeEntrainement entrainement;
   RegimeDuJour jour;
   RegimeSerie competition(serie);
+  RegimeCode club;
+  std::string erreur;
+  club.Commence(*CodeSerie::Lit("12JR-00KA-AAQW", erreur));  // three draws of 300 s
   Options options;
   options.temps = 10;  // "45 secondes"
 
   Permissions fermees;
   fermees.tiragesDuJoueur = fermees.indices = fermees.coach = fermees.solutions = fermees.liste = fermees.marque = false;
+  Permissions sansAide = fermees;
+  sansAide.aides = false;
   struct Cas {
     const char* quoi;
     Regime& regime;
@@ -43,10 +50,14 @@ TEST(Regime, EachWayToPlayAnswersWhereItsDrawsComeFromItsClockItsHelpItsPointsAn
       {"a level's series", competition, SourceTirage::Serie, {30, GenreHorloge::Rebours}, fermees,
        {pointsA10Secondes, {"1", std::to_string(pointsA10Secondes)}}, ModePartie::Competition, Suite::TirageSuivant,
        Suite::FinDeSerie},
+      {"club play by a code", club, SourceTirage::Code, {300, GenreHorloge::Rebours}, sansAide,
+       {10, {"=>", "10'"}}, ModePartie::Code, Suite::TirageSuivant, Suite::TirageSuivant},
   };
   for (const Cas& c : cas) {
     EXPECT_EQ(c.regime.Source(), c.source) << c.quoi;
     EXPECT_TRUE(c.regime.TirageSuivantPret()) << c.quoi;
+    // A code's draw is dealt before it is played, and scored once.
+    if (&c.regime == &club) club.DonneTirage();
     EXPECT_EQ(c.regime.CadenceDesParties(options), c.cadence) << c.quoi;
     EXPECT_EQ(c.regime.Permis(), c.permis) << c.quoi;
     const Gain gain = c.regime.Gagne(10);
@@ -60,6 +71,9 @@ TEST(Regime, EachWayToPlayAnswersWhereItsDrawsComeFromItsClockItsHelpItsPointsAn
     EXPECT_EQ(c.regime.ApresPartie(false), c.perdu) << c.quoi;
   }
   EXPECT_EQ(serie.NbTrouves(), 1) << "the series counted its draw found";
+  PartieJouee parCode;
+  club.RemplitLigne(parCode);
+  EXPECT_EQ(parCode.code, QStringLiteral("12JR-00KA-AAQW")) << "a draw by code names its code";
 }
 
 // A series' help and next draw follow the series: the hints band as the
