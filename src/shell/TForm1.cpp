@@ -25,6 +25,7 @@
 #include "Apparence.h"
 #include "CadenceRepeinte.h"
 #include "Pictos.h"
+#include "TFRMcode.h"
 #include "TFRMgene.h"
 #include "TFRMname.h"
 #include "TFRMparties.h"
@@ -67,6 +68,9 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
   frmName_ = std::make_unique<TFRMname>(this);
   frmGene_ = std::make_unique<TFRMgene>(plateforme_, this);
   frmParties_ = std::make_unique<TFRMparties>(*jeu_, this);
+  frmCode_ = std::make_unique<TFRMcode>(this);
+  frmFeuille_ = std::make_unique<TFRMfeuille>(this);
+  ConnecteDialoguesCode();
 }
 
 TForm1::~TForm1() = default;

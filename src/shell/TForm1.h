@@ -35,6 +35,8 @@ class QTreeWidget;
 namespace tolvan {
 
 class CadenceRepeinte;
+class TFRMcode;
+class TFRMfeuille;
 class TFRMname;
 class TFRMgene;
 class TFRMparties;
@@ -80,6 +82,15 @@ class TForm1 : public QWidget, private VueJeu {
   // "Compétition"
   void BTchangeClick();
   void BTstartClick();
+  // "Partie par code" and its dialogs (TForm1Code.cpp)
+  void BTcodeClick();
+  void BTnouveauCodeClick();
+  void BTcopieCodeClick();
+  void BTjoueCodeClick();
+  void BTimprimeFeuilleClick();
+  void BTcopieFeuilleClick();
+  TFRMcode& frmCode() { return *frmCode_; }
+  TFRMfeuille& frmFeuille() { return *frmFeuille_; }
   // "Tirages"
   void BTopenClick();
   void BTsaveClick();
@@ -161,6 +172,9 @@ class TForm1 : public QWidget, private VueJeu {
   void FinTravail() override;
   void PartieFinie() override;
   void MinuteurEnMarche(bool enMarche) override;
+  void FeuilleFinie() override;
+  // The sheet of the series by code just over, once the handler that ended it has redrawn.
+  void MontreFeuille();
 
   void CreeControles();
   void CreePageJeu(QWidget* page);
@@ -178,6 +192,7 @@ class TForm1 : public QWidget, private VueJeu {
   void CreeControlesCaches();
   void NommePourLecteursDEcran();
   void ConnecteSignaux();
+  void ConnecteDialoguesCode();
   bool eventFilter(QObject* objet, QEvent* event) override;
   void FormCreate();
 
@@ -225,7 +240,8 @@ class TForm1 : public QWidget, private VueJeu {
   bool centree_ = false;
   bool premiereActivation_ = true;
   bool fermee_ = false;  // the window was closed: nothing brings it back
-  bool serieMontreeEnCours_ = false;  // what the start and next-draw buttons say
+  bool serieMontreeEnCours_ = false;  // what the start button says
+  bool suiteMontree_ = false;         // what the next-draw button says
   bool bilanAFocaliser_ = false;      // a game ended: its summary takes the keyboard
   bool refusAnnonce_ = false;         // the line just refused, to be said with it
   bool retourAuxTuiles_ = false;      // a board line was just announced
@@ -234,6 +250,8 @@ class TForm1 : public QWidget, private VueJeu {
   std::unique_ptr<TFRMname> frmName_;
   std::unique_ptr<TFRMgene> frmGene_;
   std::unique_ptr<TFRMparties> frmParties_;
+  std::unique_ptr<TFRMcode> frmCode_;
+  std::unique_ptr<TFRMfeuille> frmFeuille_;
   QHash<QObject*, int> codesDesBoutons_;  // tile or operator -> its press code
 
   // One row of the "Ambiance sonore" group, in the order of the sound events.
@@ -295,6 +313,7 @@ class TForm1 : public QWidget, private VueJeu {
   QCheckBox* CBaide = nullptr;
   QTreeWidget* LVrecord = nullptr;
   QProgressBar* PBcharge = nullptr;
+  QPushButton* BTcode = nullptr;  // "Partie par code"
 
   // "Tirages"
   QLabel* TXTnamefile = nullptr;

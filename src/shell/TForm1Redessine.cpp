@@ -138,7 +138,11 @@ void TForm1::RedessineJeu() {
   if (const bool enCours = jeu_->serie().EnCours(); enCours != serieMontreeEnCours_) {
     serieMontreeEnCours_ = enCours;
     BTstart->setText(enCours ? jeu_->Textes().MsgArreter : jeu_->Textes().MsgCommencer);
-    BTnouvPartie->setText(enCours ? jeu_->Textes().MsgPartieSuivante : jeu_->Textes().MsgNouvellePartie);
+  }
+  // A level's series or a code's: the next draw is the series'.
+  if (const bool suite = jeu_->serie().EnCours() || jeu_->regimeCode().EnCours(); suite != suiteMontree_) {
+    suiteMontree_ = suite;
+    BTnouvPartie->setText(suite ? jeu_->Textes().MsgPartieSuivante : jeu_->Textes().MsgNouvellePartie);
   }
   RedessineTableau();
   RedessineHorloge();
@@ -227,6 +231,14 @@ void TForm1::RedessineBilan() {
     lignes.append(*temps);
     lus.append(*temps);
   }
+  // A draw by code: where the series stands, and what this draw earned.
+  if (const std::optional<QString> points = jeu_->PointsAuBilan()) {
+    for (const QString& ligne : {jeu_->TexteCodeEnCours(), *points}) {
+      if (ligne.isEmpty()) continue;
+      lignes.append(ligne);
+      lus.append(ligne);
+    }
+  }
   // Read out as one sentence: "BRAVO : 303, 25 50 75 100 3 6, 6x50=300, ..."
   const QString nom = titre + QStringLiteral(" : ") + lus.join(QStringLiteral(", "));
   if (MMrecap->accessibleName() != nom) MMrecap->setAccessibleName(nom);
@@ -307,6 +319,8 @@ void TForm1::RedessineCompetition() {
   Coche(CBaide, serie.AideInterdite());
   Choisit(CBtime, serie.Coefficient());
   BTstart->setEnabled(jeu_->PeutCommencerSerie());
+  BTcode->setEnabled(jeu_->PeutJouerCode());
+  if (BTcode->text() != jeu_->Textes().MsgPartieParCode) BTcode->setText(jeu_->Textes().MsgPartieParCode);
   BTback->setEnabled(jeu_->AidesPermises());
   const Niveau& niveau = jeu_->NiveauAffiche();
   Montre(LBniveau, Texte(niveau.nom));
