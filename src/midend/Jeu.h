@@ -285,10 +285,9 @@ class Jeu : private EvenementsSolveur {
   // said (why, in French) and nothing is played; true when its series began.
   bool JoueCode(const QString& texte);
   const RegimeCode& regimeCode() const { return regimeCode_; }
-  // "Tirage 3 sur 10 du code ..." while a series by code is played; empty otherwise.
-  QString TexteCodeEnCours() const;
-  // The result and points of the draw by code that just ended, for its summary.
-  std::optional<QString> PointsAuBilan() const;
+  // What the summary of a draw by code adds: "Tirage 3 sur 10", the
+  // player's result and its points; nothing for the other games.
+  QStringList LignesCodeAuBilan() const;
   // The sheet of the last series played by code, once it is over.
   const std::optional<FeuilleDeMarque>& Feuille() const { return feuille_; }
   // The sheet as it is shown and printed, one line a string.

@@ -71,22 +71,16 @@ void Jeu::TermineCode() {
   vue_.FeuilleFinie();
 }
 
-QString Jeu::TexteCodeEnCours() const {
-  if (!regimeCode_.EnCours() || !regimeCode_.Code()) return {};
-  return Textes().MsgCodeEnCours.arg(regimeCode_.Donnes())
-      .arg(regimeCode_.Code()->Tirages())
-      .arg(QString::fromStdString(regimeCode_.Code()->Texte()));
-}
-
 QString Jeu::TextePointsClub(int points) const {
   return (points > 1 ? Textes().MsgPoints : Textes().MsgPoint).arg(points);
 }
 
-std::optional<QString> Jeu::PointsAuBilan() const {
-  const std::optional<RegimeCode::Note> note = regimeCode_.DerniereNote();
-  if (!note || manche_.PanneauVisible() != Manche::Panneau::Resume) return std::nullopt;
+QStringList Jeu::LignesCodeAuBilan() const {
+  const std::optional<RegimeCode::Note>& note = regimeCode_.DerniereNote();
+  if (!note || manche_.PanneauVisible() != Manche::Panneau::Resume) return {};
   const QString resultat = note->resultat ? QString::number(*note->resultat) : Textes().MsgRien;
-  return Textes().MsgPointsDuTirage.arg(resultat, TextePointsClub(note->points));
+  return {Textes().MsgTirageSur.arg(note->numero).arg(note->tirages), Textes().MsgResultatDuTirage.arg(resultat),
+          TextePointsClub(note->points)};
 }
 
 QStringList Jeu::LignesFeuille() const {

@@ -66,7 +66,7 @@ int RegimeCode::Marque(std::optional<longint> resultat) {
   const Corrige& corrige = corriges_[notes_.size()];
   notes_.push_back(resultat);
   points_.push_back(BaremeClubs(corrige.tirage).Points(resultat));
-  derniere_ = Note{resultat, points_.back()};
+  derniere_ = Note{static_cast<int>(notes_.size()), static_cast<int>(corriges_.size()), resultat, points_.back()};
   return points_.back();
 }
 

@@ -36,6 +36,8 @@ class RegimeCode : public Regime {
 
   // The draw scored last, for its summary, until another game starts.
   struct Note {
+    int numero = 0;  // the draw's, from 1
+    int tirages = 0;  // of the series
     std::optional<longint> resultat;
     int points = 0;
   };

@@ -35,8 +35,8 @@ struct TextesMessages {
   QString MsgJouerUnCode = QStringLiteral("Jouer un code");
   QString MsgFermer = QStringLiteral("Fermer");
   QString MsgCodeRefuse = QStringLiteral("Ce code ne peut pas être joué : %1");
-  QString MsgCodeEnCours = QStringLiteral("Tirage %1 sur %2 du code %3");
-  QString MsgPointsDuTirage = QStringLiteral("Ton résultat : %1, %2");
+  QString MsgTirageSur = QStringLiteral("Tirage %1 sur %2");
+  QString MsgResultatDuTirage = QStringLiteral("Résultat : %1");
   QString MsgRien = QStringLiteral("rien");
   QString MsgPoint = QStringLiteral("%1 point");
   QString MsgPoints = QStringLiteral("%1 points");

@@ -232,12 +232,9 @@ void TForm1::RedessineBilan() {
     lus.append(*temps);
   }
   // A draw by code: where the series stands, and what this draw earned.
-  if (const std::optional<QString> points = jeu_->PointsAuBilan()) {
-    for (const QString& ligne : {jeu_->TexteCodeEnCours(), *points}) {
-      if (ligne.isEmpty()) continue;
-      lignes.append(ligne);
-      lus.append(ligne);
-    }
+  for (const QString& ligne : jeu_->LignesCodeAuBilan()) {
+    lignes.append(ligne);
+    lus.append(ligne);
   }
   // Read out as one sentence: "BRAVO : 303, 25 50 75 100 3 6, 6x50=300, ..."
   const QString nom = titre + QStringLiteral(" : ") + lus.join(QStringLiteral(", "));

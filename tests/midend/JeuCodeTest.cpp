@@ -21,12 +21,11 @@ TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
   EXPECT_FALSE(t.jeu->SolutionsPermises());
   EXPECT_FALSE(t.jeu->AidesPermises());
   EXPECT_EQ(t.jeu->manche().Limite(), 300);
-  EXPECT_EQ(t.jeu->TexteCodeEnCours(), QStringLiteral("Tirage 1 sur 3 du code ") + CodeDOr);
 
   // 1: found.
   EXPECT_EQ(t.jeu->Tirage(), TTirage(NombresTirage{{{7, 50, 1, 5, 75, 25}}}, 321));
   t.JoueLaPlusSimple();
-  EXPECT_EQ(t.jeu->PointsAuBilan(), QStringLiteral("Ton résultat : 321, 10 points"));
+  EXPECT_EQ(t.jeu->LignesCodeAuBilan(), (QStringList{"Tirage 1 sur 3", "Résultat : 321", "10 points"}));
   EXPECT_FALSE(t.jeu->Feuille());
   t.jeu->NouvellePartie();  // the player's own draws are closed
   EXPECT_EQ(t.jeu->Tirage().Resultat, 321);
@@ -46,7 +45,7 @@ TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
   EXPECT_EQ(t.jeu->Tirage().Resultat, 473);
   EXPECT_EQ(t.vue.nomsDemandes, 0);
   t.Tique(300);
-  EXPECT_EQ(t.jeu->PointsAuBilan(), QStringLiteral("Ton résultat : rien, 0 point"));
+  EXPECT_EQ(t.jeu->LignesCodeAuBilan(), (QStringList{"Tirage 3 sur 3", "Résultat : rien", "0 point"}));
 
   // The sheet, under the name asked once.
   EXPECT_EQ(t.vue.nomsDemandes, 1);
@@ -74,7 +73,6 @@ TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
 
   // Training again, and each draw in the history with its code.
   EXPECT_EQ(t.jeu->regime().Source(), SourceTirage::Joueur);
-  EXPECT_TRUE(t.jeu->TexteCodeEnCours().isEmpty());
   const std::vector<PartieJouee> parties = t.jeu->historique().Dernieres(10);
   ASSERT_EQ(parties.size(), 3u);
   const std::array<int, 3> points = {0, points250, 10};  // the latest first
@@ -85,7 +83,7 @@ TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
     EXPECT_EQ(parties[i].trouve, i == 2);
   }
   t.jeu->NouvellePartie();
-  EXPECT_FALSE(t.jeu->PointsAuBilan()) << "a training game has no points of the clubs";
+  EXPECT_TRUE(t.jeu->LignesCodeAuBilan().isEmpty()) << "a training game has no points of the clubs";
 }
 
 // A mistyped code is said and nothing is played; a fresh code comes from

@@ -69,7 +69,7 @@ TEST(TForm1Code, ACodeIsEnteredPlayedAndItsSheetShownPrintedAndCopied) {
   EXPECT_EQ(f.Trouve<QPushButton>("BTnouvPartie")->text(), QStringLiteral("Partie Suivante"));
   EXPECT_FALSE(bouton->isEnabled());
   f.Secondes(10);
-  EXPECT_TRUE(f.Trouve<QTextEdit>("MMrecap")->accessibleName().endsWith(QStringLiteral("Ton résultat : rien, 0 point")))
+  EXPECT_TRUE(f.Trouve<QTextEdit>("MMrecap")->accessibleName().endsWith(QStringLiteral("Tirage 1 sur 1, Résultat : rien, 0 point")))
       << f.Trouve<QTextEdit>("MMrecap")->accessibleName().toStdString();
   EXPECT_TRUE(nomDeLaFeuille.isEmpty()) << "the sheet waits for the summary to be drawn";
   QCoreApplication::processEvents();
