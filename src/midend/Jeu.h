@@ -113,7 +113,9 @@ class Jeu : private EvenementsSolveur {
   // The mark of the game that just ended, for its summary; none in
   // competition or before a game ended.
   std::optional<int> DifficulteDeLaPartie() const {
-    return regime_->Permis().marque ? aides_.Difficulte() : std::nullopt;
+    // The last draw of a code ends its series, but its summary is still a club's.
+    const bool marque = regime_->Permis().marque && !regimeCode_.DerniereNote();
+    return marque ? aides_.Difficulte() : std::nullopt;
   }
   // The way the game is played now: training, a series, the draw of the day.
   const Regime& regime() const { return *regime_; }

@@ -46,6 +46,7 @@ TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
   EXPECT_EQ(t.vue.nomsDemandes, 0);
   t.Tique(300);
   EXPECT_EQ(t.jeu->LignesCodeAuBilan(), (QStringList{"Tirage 3 sur 3", "Résultat : rien", "0 point"}));
+  EXPECT_FALSE(t.jeu->DifficulteDeLaPartie()) << "the last draw's summary is still the club's, without a mark";
 
   // The sheet, under the name asked once.
   EXPECT_EQ(t.vue.nomsDemandes, 1);
