@@ -61,6 +61,7 @@ TFRMfeuille::TFRMfeuille(QWidget* parent) : QDialog(parent, Cadre) {
 
 void TFRMfeuille::PoseTextes(const TextesMessages& textes) {
   setWindowTitle(textes.MsgFeuilleDeMarque);
+  if (MMfeuille->toPlainText().isEmpty()) MMfeuille->setAccessibleName(textes.MsgFeuilleDeMarque);
   BTimprimeFeuille->setText(textes.MsgImprimer);
   BTcopieFeuille->setText(textes.MsgCopierResultat);
   BTfermeFeuille->setText(textes.MsgFermer);

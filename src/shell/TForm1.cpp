@@ -70,6 +70,9 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
   frmParties_ = std::make_unique<TFRMparties>(*jeu_, this);
   frmCode_ = std::make_unique<TFRMcode>(this);
   frmFeuille_ = std::make_unique<TFRMfeuille>(this);
+  // Named from the start; given the language's texts again as they open.
+  frmCode_->PoseTextes(jeu_->Textes());
+  frmFeuille_->PoseTextes(jeu_->Textes());
   ConnecteDialoguesCode();
 }
 
