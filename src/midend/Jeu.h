@@ -287,6 +287,9 @@ class Jeu : private EvenementsSolveur {
   // said (why, in French) and nothing is played; true when its series began.
   bool JoueCode(const QString& texte);
   const RegimeCode& regimeCode() const { return regimeCode_; }
+  // "Arreter cette partie" during a series by code: once the player
+  // confirms, the draw on the board and the series end without a sheet.
+  bool ArreteCode();
   // What the summary of a draw by code adds: "Tirage 3 sur 10", the
   // player's result and its points; nothing for the other games.
   QStringList LignesCodeAuBilan() const;
@@ -347,6 +350,8 @@ class Jeu : private EvenementsSolveur {
   void DonneTirageDuCode();
   // The series by code is over: the player's name, its sheet, training again.
   void TermineCode();
+  // Back to the way the player played before the code: a competition's mode, or training.
+  void QuitteLeCode();
   QString TextePointsClub(int points) const;
 
   mutable ServicesDuJeu services_;  // the date is asked from what only reads the game too

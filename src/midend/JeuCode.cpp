@@ -62,13 +62,28 @@ void Jeu::DonneTirageDuCode() {
 
 void Jeu::TermineCode() {
   feuille_ = regimeCode_.Feuille(competition_.NomDuJoueur().toStdString());
-  // Back to the way the player played before: a competition's mode, or training.
+  QuitteLeCode();
+  vue_.FeuilleFinie();
+}
+
+void Jeu::QuitteLeCode() {
   if (competition_.serie().ModeCompetition()) {
     regime_ = &regimeSerie_;
   } else {
     EntreDans(entrainement_);
   }
-  vue_.FeuilleFinie();
+}
+
+bool Jeu::ArreteCode() {
+  if (!regimeCode_.EnCours()) return false;
+  if (services_.Message(TypeMessage::Confirmation, Textes().MsgAbandonner, BoutonsMessage::OuiNon) != Reponse::Oui) {
+    return false;
+  }
+  manche_.Interromp();
+  regimeCode_.Abandonne();
+  QuitteLeCode();
+  AnnonceMinuteur();
+  return true;
 }
 
 QString Jeu::TextePointsClub(int points) const {

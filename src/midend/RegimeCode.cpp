@@ -38,6 +38,11 @@ FeuilleDeMarque RegimeCode::Feuille(const std::string& joueur) {
   return feuille;
 }
 
+void RegimeCode::Abandonne() {
+  code_.reset();
+  derniere_.reset();
+}
+
 bool RegimeCode::TirageSuivantPret() const {
   return EnCours() && static_cast<int>(notes_.size()) == donnes_;
 }

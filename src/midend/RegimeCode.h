@@ -33,6 +33,8 @@ class RegimeCode : public Regime {
   // The sheet of the series played, under the player's name; the series
   // ends with it.
   FeuilleDeMarque Feuille(const std::string& joueur);
+  // The series is given up: no sheet, nothing more to deal.
+  void Abandonne();
 
   // The draw scored last, for its summary, until another game starts.
   struct Note {

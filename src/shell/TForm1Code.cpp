@@ -24,6 +24,12 @@ void TForm1::ConnecteDialoguesCode() {
 }
 
 void TForm1::BTcodeClick() {
+  // During a series by code the button stops it.
+  if (jeu_->regimeCode().EnCours()) {
+    jeu_->ArreteCode();
+    Redessine();
+    return;
+  }
   frmCode_->PoseTextes(jeu_->Textes());
   frmCode_->TXTcode->setFocus(Qt::OtherFocusReason);
   frmCode_->TXTcode->selectAll();

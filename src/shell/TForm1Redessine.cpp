@@ -316,8 +316,10 @@ void TForm1::RedessineCompetition() {
   Coche(CBaide, serie.AideInterdite());
   Choisit(CBtime, serie.Coefficient());
   BTstart->setEnabled(jeu_->PeutCommencerSerie());
-  BTcode->setEnabled(jeu_->PeutJouerCode());
-  if (BTcode->text() != jeu_->Textes().MsgPartieParCode) BTcode->setText(jeu_->Textes().MsgPartieParCode);
+  const bool codeEnCours = jeu_->regimeCode().EnCours();
+  BTcode->setEnabled(codeEnCours || jeu_->PeutJouerCode());
+  const QString texteCode = codeEnCours ? jeu_->Textes().MsgArreter : jeu_->Textes().MsgPartieParCode;
+  if (BTcode->text() != texteCode) BTcode->setText(texteCode);
   BTback->setEnabled(jeu_->AidesPermises());
   const Niveau& niveau = jeu_->NiveauAffiche();
   Montre(LBniveau, Texte(niveau.nom));

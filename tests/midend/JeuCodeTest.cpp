@@ -119,6 +119,16 @@ TEST(JeuCode, AMistypedCodeIsRefusedAndAFreshCodeReadsBack) {
   EXPECT_FALSE(u.jeu->PeutJouerCode());
   EXPECT_FALSE(u.jeu->PeutChangerDeMode());
   EXPECT_FALSE(u.jeu->JoueCode(u.jeu->CodePropose()));
+  // Given up once the player says yes: no sheet, training again.
+  u.plateforme.reponses = {Reponse::Non, Reponse::Oui};
+  EXPECT_FALSE(u.jeu->ArreteCode());
+  EXPECT_TRUE(u.jeu->regimeCode().EnCours());
+  EXPECT_TRUE(u.jeu->ArreteCode());
+  EXPECT_EQ(u.jeu->regime().Source(), SourceTirage::Joueur);
+  EXPECT_FALSE(u.jeu->Feuille());
+  EXPECT_FALSE(u.jeu->manche().HorlogeEnMarche());
+  EXPECT_TRUE(u.jeu->PeutJouerCode());
+  EXPECT_TRUE(u.jeu->historique().Dernieres(10).empty()) << "a draw given up is no game played";
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ TEST(TForm1Code, ACodeIsEnteredPlayedAndItsSheetShownPrintedAndCopied) {
   // The draw on the game page, the next-draw button the series'.
   EXPECT_EQ(f.Trouve<QTabWidget>("PCmain")->currentWidget(), f.Trouve<QWidget>("TSjeu"));
   EXPECT_EQ(f.Trouve<QPushButton>("BTnouvPartie")->text(), QStringLiteral("Partie Suivante"));
-  EXPECT_FALSE(bouton->isEnabled());
+  EXPECT_EQ(bouton->text(), QStringLiteral("Arreter cette partie")) << "the button now stops the series";
   f.Secondes(10);
   EXPECT_TRUE(f.Trouve<QTextEdit>("MMrecap")->accessibleName().endsWith(QStringLiteral("Tirage 1 sur 1, Résultat : rien, 0 point")))
       << f.Trouve<QTextEdit>("MMrecap")->accessibleName().toStdString();
