@@ -1,6 +1,7 @@
 #include "TiragesDuCode.h"
 
 #include "engine/Atteignables.h"
+#include "engine/SolutionText.h"
 #include "engine/Solveur.h"
 #include "game/SplitMix64.h"
 #include "game/Tirages.h"
@@ -40,6 +41,15 @@ Corrige CorrigeTirage(Solveur& solveur, const TTirage& tirage) {
   // No step: the target is one of the numbers.
   corrige.meilleur = simple.NbEtapes == 0 ? tirage.Resultat : simple.Resultats[simple.NbEtapes];
   corrige.solution = solveur.TexteSimple;
+  // Steps that are not one chain, such as 7x4 and 9x3 put together, have
+  // no one-line text: the sheet lists them step by step instead.
+  if (corrige.solution == "?") {
+    corrige.solution.clear();
+    for (int k = 1; k <= simple.NbEtapes; ++k) {
+      if (k > 1) corrige.solution += ", ";
+      corrige.solution += TexteEtape(simple.Etapes[k]);
+    }
+  }
   return corrige;
 }
 

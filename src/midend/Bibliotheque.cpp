@@ -118,19 +118,9 @@ bool Bibliotheque::LaisseLaListe() {
 }
 
 void Bibliotheque::Imprime() {
-  if (!services_.ChoisitImprimante()) return;
   QStringList lignes;
   for (const RangeeTirage& rangee : tirages_.Rangees()) lignes.append(QString::fromStdString(LigneTirage(rangee)));
-  for (;;) {
-    switch (services_.Imprime(QStringLiteral("Tolvan"), lignes)) {
-      case Services::Impression::Faite: return;
-      case Services::Impression::LigneImpossible:
-        services_.Message(TypeMessage::Erreur, QStringLiteral("Erreur d'écriture imprimante"), BoutonsMessage::Ok);
-        return;
-      case Services::Impression::DemarrageImpossible:
-        if (!Reessayer(services_, QuestionReessai(textes_.MsgErreurImprimante, textes_))) return;
-    }
-  }
+  ImprimeLignes(services_, textes_, QStringLiteral("Tolvan"), lignes);
 }
 
 void Bibliotheque::EffaceTout() {

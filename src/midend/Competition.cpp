@@ -118,14 +118,18 @@ void Competition::ChangeNiveau() {
   fichierNiveau_ = *chemin;
 }
 
-void Competition::TermineSerie() {
+QString Competition::NomDuJoueur() {
   std::optional<QString> nom;
   {
     const ServicesDuJeu::Question question(services_);
     nom = vue_.NomDuJoueur();
   }
   if (nom) nomJoueur_ = *nom;
-  const TRecord record = RecordDeSerie(nomJoueur_.toStdString(), serie_.ScoreTotal(), serie_.NbTrouves());
+  return nomJoueur_;
+}
+
+void Competition::TermineSerie() {
+  const TRecord record = RecordDeSerie(NomDuJoueur().toStdString(), serie_.ScoreTotal(), serie_.NbTrouves());
   serie_.RemetAZero();
   // A level file that cannot be read back is left as it is: rewriting it
   // from what little was read would lose its records.

@@ -40,6 +40,9 @@ class Competition {
   // The series is over: the player's name is asked, the total goes among
   // the level's records if it earns a place, and the file is written again.
   void TermineSerie();
+  // The player's name, asked with the one last given; that one when the
+  // player declines.
+  QString NomDuJoueur();
 
  private:
   // The level file's lines, asking again while it cannot be opened.

@@ -32,17 +32,19 @@ const std::array<QStringList, Historique::VersionSchema> Etapes = {
                 QStringLiteral("CREATE INDEX parties_jour ON parties (mode, jour)")},
     QStringList{QStringLiteral("ALTER TABLE parties ADD COLUMN solutions_vues INTEGER NOT NULL DEFAULT 0")},
     QStringList{QStringLiteral("ALTER TABLE parties ADD COLUMN adversaire TEXT")},
+    QStringList{QStringLiteral("ALTER TABLE parties ADD COLUMN code TEXT")},
 };
 
 const QStringList Colonnes = {QStringLiteral("fin"),     QStringLiteral("mode"),       QStringLiteral("nombres"),
                               QStringLiteral("resultat"), QStringLiteral("trouve"),     QStringLiteral("secondes"),
                               QStringLiteral("lignes"),   QStringLiteral("indices"),    QStringLiteral("points"),
                               QStringLiteral("difficulte"), QStringLiteral("rejouee"), QStringLiteral("jour"),
-                              QStringLiteral("solutions_vues"), QStringLiteral("adversaire")};
+                              QStringLiteral("solutions_vues"), QStringLiteral("adversaire"),
+                              QStringLiteral("code")};
 
 // The columns that hold text; the others hold numbers, 0 when missing.
 const QStringList Textuelles = {QStringLiteral("fin"), QStringLiteral("mode"), QStringLiteral("nombres"),
-                                QStringLiteral("jour"), QStringLiteral("adversaire")};
+                                QStringLiteral("jour"), QStringLiteral("adversaire"), QStringLiteral("code")};
 
 // SQLite's primary result codes this store tells apart.
 enum CodeSQLite {
@@ -120,6 +122,7 @@ PartieJouee PartieDeLaRangee(const QSqlQuery& q) {
   p.jour = QDate::fromString(q.value(11).toString(), Qt::ISODate);
   p.solutionsVues = q.value(12).toInt() != 0;
   p.adversaire = q.value(13).toString();
+  p.code = q.value(14).toString();
   return p;
 }
 
@@ -129,7 +132,8 @@ QVariantList Valeurs(const PartieJouee& p) {
           p.indices, p.points, p.difficulte, int{p.rejouee},
           p.jour.isValid() ? QVariant(p.jour.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)),
           int{p.solutionsVues},
-          p.adversaire.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(p.adversaire)};
+          p.adversaire.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(p.adversaire),
+          p.code.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(p.code)};
 }
 
 QString LigneCsv(const QVariantList& valeurs) {
@@ -155,13 +159,14 @@ QString TexteMode(ModePartie mode) {
     case ModePartie::Jour: return QStringLiteral("jour");
     case ModePartie::Competition: return QStringLiteral("compétition");
     case ModePartie::Duel: return QStringLiteral("duel");
+    case ModePartie::Code: return QStringLiteral("code");
     case ModePartie::Entrainement: break;
   }
   return QStringLiteral("entraînement");
 }
 
 ModePartie ModeDuTexte(const QString& texte) {
-  for (const ModePartie mode : {ModePartie::Jour, ModePartie::Competition, ModePartie::Duel}) {
+  for (const ModePartie mode : {ModePartie::Jour, ModePartie::Competition, ModePartie::Duel, ModePartie::Code}) {
     if (texte == TexteMode(mode)) return mode;
   }
   return ModePartie::Entrainement;

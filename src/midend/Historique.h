@@ -29,8 +29,9 @@ class Historique {
  public:
   // Version 1: the games; version 2: the day of a draw of the day, and
   // indexes for the last days and the runs of days; version 3: whether the
-  // solutions were seen during the game; version 4: a duel's opponent.
-  static constexpr int VersionSchema = 4;
+  // solutions were seen during the game; version 4: a duel's opponent;
+  // version 5: the code of a draw played by code.
+  static constexpr int VersionSchema = 5;
   // How long a write waits for another window's: short, as the window
   // waits with it; a game not written in that time is kept for later.
   static constexpr std::chrono::milliseconds AttenteParDefaut{1000};

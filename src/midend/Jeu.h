@@ -8,7 +8,8 @@
 // from here to them, and no part reaches back or sideways:
 //
 //   Jeu ──> Regime        the way the game is played now (training, a
-//                         level's series, the draw of the day, a duel): draw
+//                         level's series, the draw of the day, a duel,
+//                         club play by a code): draw
 //                         source, clock, help allowed, points, history row
 //       ──> Horloge       the clock: its choice, the seconds, its words
 //       ──> Journal       the history, the draw of the day, the share line
@@ -45,6 +46,7 @@
 #include "Preferences.h"
 #include "Regime.h"
 #include "RegimeDuel.h"
+#include "RegimeCode.h"
 #include "Services.h"
 #include "ServicesDuJeu.h"
 #include "TextesMessages.h"
@@ -116,7 +118,9 @@ class Jeu : private EvenementsSolveur {
   // The mark of the game that just ended, for its summary; none in
   // competition or before a game ended.
   std::optional<int> DifficulteDeLaPartie() const {
-    return regime_->Permis().marque ? aides_.Difficulte() : std::nullopt;
+    // The last draw of a code ends its series, but its summary is still a club's.
+    const bool marque = regime_->Permis().marque && !regimeCode_.DerniereNote();
+    return marque ? aides_.Difficulte() : std::nullopt;
   }
   // The way the game is played now: training, a series, the draw of the day.
   const Regime& regime() const { return *regime_; }
@@ -298,6 +302,33 @@ class Jeu : private EvenementsSolveur {
 
   const QString& FichierListe() const { return liste_.Fichier(); }
 
+  // --- club play by a code ---
+  // (the game's side: JeuCode.cpp; the regime: RegimeCode.h)
+  // "Nouveau code": a fresh code of ten draws of 40 s, shown to copy.
+  void NouveauCode();
+  const QString& CodePropose() const { return codePropose_; }
+  // "Copier le code".
+  void CopieCode(const QString& code) { services_.CopieTexte(code.trimmed()); }
+  bool PeutJouerCode() const;
+  // "Jouer un code": a code typed or pasted. One that cannot be read is
+  // said (why, in French) and nothing is played; true when its series began.
+  bool JoueCode(const QString& texte);
+  const RegimeCode& regimeCode() const { return regimeCode_; }
+  // "Arreter cette partie" during a series by code: once the player
+  // confirms, the draw on the board and the series end without a sheet.
+  bool ArreteCode();
+  // What the summary of a draw by code adds: "Tirage 3 sur 10", the
+  // player's result and its points; nothing for the other games.
+  QStringList LignesCodeAuBilan() const;
+  // The sheet of the last series played by code, once it is over.
+  const std::optional<FeuilleDeMarque>& Feuille() const { return feuille_; }
+  // The sheet as it is shown and printed, one line a string.
+  QStringList LignesFeuille() const;
+  // "Imprimer": the sheet, through the print dialog.
+  void ImprimeFeuille();
+  // "Copier le résultat": the club's line of the sheet.
+  void CopieResultatFeuille();
+
  private:
   // The search's busy cursor and failures go to the desktop.
   void CurseurOccupe() override { services_.CurseurOccupe(); }
@@ -350,6 +381,12 @@ class Jeu : private EvenementsSolveur {
   // The regime hears how the game on the board ended.
   void ConclutPartie(bool trouve, int secondes);
   void TermineSerie();
+  void DonneTirageDuCode();
+  // The series by code is over: the player's name, its sheet, training again.
+  void TermineCode();
+  // Back to the way the player played before the code: a competition's mode, or training.
+  void QuitteLeCode();
+  QString TextePointsClub(int points) const;
 
   mutable ServicesDuJeu services_;  // the date is asked from what only reads the game too
   VueJeu& vue_;
@@ -373,6 +410,9 @@ class Jeu : private EvenementsSolveur {
   RegimeDuJour duJour_;
   RegimeSerie regimeSerie_{competition_.serie()};
   RegimeDuel regimeDuel_{preferences_.textes()};
+  RegimeCode regimeCode_;
+  QString codePropose_;
+  std::optional<FeuilleDeMarque> feuille_;
   Regime* regime_ = &entrainement_;
   std::optional<int> nbSolutions_;
 

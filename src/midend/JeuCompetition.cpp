@@ -6,10 +6,13 @@
 namespace tolvan {
 
 bool Jeu::PeutChangerDeMode() const {
-  return !liste_.GenerationEnCours() && !competition_.serie().EnCours() && !DuelEnCours();
+  return !liste_.GenerationEnCours() && !competition_.serie().EnCours() && !DuelEnCours() &&
+         !regimeCode_.EnCours();
 }
 
-bool Jeu::PeutCommencerSerie() const { return competition_.serie().ModeCompetition() && competition_.NiveauPret(); }
+bool Jeu::PeutCommencerSerie() const {
+  return competition_.serie().ModeCompetition() && competition_.NiveauPret() && !regimeCode_.EnCours();
+}
 
 bool Jeu::AidesPermises() const { return regime_->Permis().aides; }
 
@@ -56,6 +59,7 @@ void Jeu::CoefficientChoisi() {
 }
 
 bool Jeu::CommenceOuArreteSerie() {
+  if (regimeCode_.EnCours()) return false;
   if (competition_.serie().EnCours()) {
     if (services_.Message(TypeMessage::Confirmation, Textes().MsgAbandonner, BoutonsMessage::OuiNon) != Reponse::Oui) {
       return false;
@@ -92,6 +96,12 @@ void Jeu::DonneTirageDeSerie() {
 
 void Jeu::ChangeNiveau() { competition_.ChangeNiveau(); }
 
-void Jeu::TermineSerie() { competition_.TermineSerie(); }
+void Jeu::TermineSerie() {
+  if (regime_->Source() == SourceTirage::Code) {
+    TermineCode();
+    return;
+  }
+  competition_.TermineSerie();
+}
 
 }  // namespace tolvan

@@ -34,6 +34,10 @@ void Jeu::PartieSuivante() {
     JoueTourDeDuel();
     return;
   }
+  if (regime_->Source() == SourceTirage::Code) {
+    if (regime_->TirageSuivantPret()) DonneTirageDuCode();
+    return;
+  }
   if (regime_->Source() != SourceTirage::Serie || !regime_->TirageSuivantPret()) {
     NouvellePartie();
     return;
@@ -96,6 +100,8 @@ void Jeu::Depart() {
   horloge_.Repart();
   AnnonceMinuteur();
   journal_.OublieLigneDePartage();
+  // The points of a draw by code belong to its own summary.
+  if (regime_ != &regimeCode_) regimeCode_.OublieDerniereNote();
   MontreTirage();
   // The board comes back for the new game; the panel's filters stay.
   aides_.NouvellePartie();
@@ -128,7 +134,7 @@ void Jeu::TempsEcoule() {
   JoueSon(Evenement::Temps);
   BilanDeFin(false);
   ConclutPartie(false, manche_.Limite());
-  EnregistrePartie(false, manche_.Limite(), 0);
+  EnregistrePartie(false, manche_.Limite(), regime_->Expire(manche_));
   AnnonceMinuteur();
   vue_.PartieFinie();
   if (regime_->ApresPartie(false) == Suite::FinDeSerie) TermineSerie();
@@ -173,6 +179,7 @@ void Jeu::Gagne() {
     EnregistrePartie(true, seconde, gain.points);
     AnnonceMinuteur();
     vue_.PartieFinie();
+    if (regime_->ApresPartie(true) == Suite::FinDeSerie) TermineSerie();
   }, "BUG !");
 }
 

@@ -46,4 +46,18 @@ bool AvecReessai(const QString& chemin, Services& plateforme, const TextesMessag
   }
 }
 
+void ImprimeLignes(Services& plateforme, const TextesMessages& textes, const QString& titre, const QStringList& lignes) {
+  if (!plateforme.ChoisitImprimante()) return;
+  for (;;) {
+    switch (plateforme.Imprime(titre, lignes)) {
+      case Services::Impression::Faite: return;
+      case Services::Impression::LigneImpossible:
+        plateforme.Message(TypeMessage::Erreur, QStringLiteral("Erreur d'écriture imprimante"), BoutonsMessage::Ok);
+        return;
+      case Services::Impression::DemarrageImpossible:
+        if (!Reessayer(plateforme, QuestionReessai(textes.MsgErreurImprimante, textes))) return;
+    }
+  }
+}
+
 }  // namespace tolvan

@@ -40,4 +40,8 @@ QString QuestionReessai(const QString& probleme, const TextesMessages& textes);
 // Asks `question` with Retry and Cancel in an error box: true for Retry.
 bool Reessayer(Services& plateforme, const QString& question);
 
+// Prints `lignes` after the print dialog, asking again while the printer
+// cannot start; a line that cannot be printed is said once.
+void ImprimeLignes(Services& plateforme, const TextesMessages& textes, const QString& titre, const QStringList& lignes);
+
 }  // namespace tolvan

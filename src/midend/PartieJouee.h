@@ -1,6 +1,6 @@
 // One finished game as the history keeps it: a training game, a typed or
-// listed draw, the draw of the day, one draw of a competition series or one
-// go at a duel's draw.
+// listed draw, the draw of the day, one draw of a competition series, one
+// go at a duel's draw or one draw of a series given by a code.
 #pragma once
 
 #include <array>
@@ -14,9 +14,9 @@ namespace tolvan {
 // The seconds of a game played without a clock ("Sans chrono").
 inline constexpr int SansTemps = -1;
 
-enum class ModePartie { Entrainement, Jour, Competition, Duel };
+enum class ModePartie { Entrainement, Jour, Competition, Duel, Code };
 
-// "entraînement", "jour", "compétition", "duel", as the history writes them.
+// "entraînement", "jour", "compétition", "duel", "code", as the history writes them.
 QString TexteMode(ModePartie mode);
 ModePartie ModeDuTexte(const QString& texte);
 
@@ -35,6 +35,7 @@ struct PartieJouee {
   QDate jour;            // the date whose draw of the day it was; null for the other games
   bool solutionsVues = false;  // "Voir les solutions" opened while it was played
   QString adversaire;  // a duel's opponent: the computer's strength or the other player's name
+  QString code;                // the series' code of a draw played by code; empty for the other games
 
   friend bool operator==(const PartieJouee&, const PartieJouee&) = default;
 };

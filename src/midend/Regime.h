@@ -1,5 +1,5 @@
 // A way a game is played: training, a level's series, the draw of the day,
-// a duel (and, to come, club play by a code). The game asks its regime
+// a duel (RegimeDuel.h) or club play by a code (RegimeCode.h). The game asks its regime
 // the questions that change from one way to another: where the next draw
 // comes from, which clock runs, which help is open, what a game found earns,
 // what its row of the history says, and what follows a game's end. A new
@@ -23,6 +23,7 @@ enum class SourceTirage {
   Joueur,  // the player's choice: random, from the list, typed, a listed row
   Serie,   // the series under way, one draw after another
   Duel,    // the duel's draws, each played by both players
+  Code,    // the draws of a series' code, in their order
 };
 
 // What a player may use during a game of this regime.
@@ -70,6 +71,8 @@ class Regime {
   virtual Permissions Permis() const = 0;
   // A game found at `seconde`, counted.
   virtual Gain Gagne(int seconde) = 0;
+  // A game whose time ran out, on the board as it was left: its points.
+  virtual int Expire(const Manche& /*manche*/) { return 0; }
   // Its own part of a finished game's row of the history: the mode, and
   // whatever this way to play adds.
   virtual void RemplitLigne(PartieJouee& partie) const = 0;

@@ -119,6 +119,26 @@ struct TextesMessages {
   QString MsgDuelVousGagnez = QStringLiteral("Vous gagnez le duel !");
   QString MsgDuelAuTemps = QStringLiteral("À égalité de points, au temps : %1 s contre %2 s.");
   QString MsgDuelEgalite = QStringLiteral("Égalité parfaite !");
+  // Club play by a code: its dialog, its messages, the score sheet.
+  QString MsgPartieParCode = QStringLiteral("Partie par code");
+  QString MsgCodeDeLaSerie = QStringLiteral("Code de la série :");
+  QString MsgNouveauCode = QStringLiteral("Nouveau code");
+  QString MsgCopierLeCode = QStringLiteral("Copier le code");
+  QString MsgJouerUnCode = QStringLiteral("Jouer un code");
+  QString MsgFermer = QStringLiteral("Fermer");
+  QString MsgCodeRefuse = QStringLiteral("Ce code ne peut pas être joué : %1");
+  QString MsgTirageSur = QStringLiteral("Tirage %1 sur %2");
+  QString MsgResultatDuTirage = QStringLiteral("Résultat : %1");
+  QString MsgRien = QStringLiteral("rien");
+  QString MsgPoint = QStringLiteral("%1 point");
+  QString MsgPoints = QStringLiteral("%1 points");
+  QString MsgFeuilleDeMarque = QStringLiteral("Feuille de marque");
+  QString MsgFeuilleTitre = QStringLiteral("Partie par code %1 : %2");
+  QString MsgFeuilleJoueur = QStringLiteral("Joueur : %1");
+  QString MsgFeuilleLigne = QStringLiteral("%1. %2 : %3, %4. Meilleur : %5");
+  QString MsgFeuilleSansCalcul = QStringLiteral("aucun calcul possible");
+  QString MsgFeuilleTotal = QStringLiteral("Total : %1 sur %2");
+  QString MsgImprimer = QStringLiteral("Imprimer");
 };
 
 }  // namespace tolvan

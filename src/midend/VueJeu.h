@@ -38,6 +38,8 @@ class VueJeu {
   // search is over. The window shows it is busy and lets its own events
   // through meanwhile: the game on the board goes on.
   virtual void RechercheDeTirage(int /*essais*/) {}
+  // A series played by code is over: the window shows its score sheet.
+  virtual void FeuilleFinie() {}
 };
 
 }  // namespace tolvan

@@ -26,6 +26,7 @@
 #include "CadenceRepeinte.h"
 #include "Pictos.h"
 #include "TFRMduel.h"
+#include "TFRMcode.h"
 #include "TFRMgene.h"
 #include "TFRMname.h"
 #include "TFRMparties.h"
@@ -62,6 +63,12 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
   frmGene_ = std::make_unique<TFRMgene>(plateforme_, this);
   frmParties_ = std::make_unique<TFRMparties>(*jeu_, this);
   frmDuel_ = std::make_unique<TFRMduel>(this);
+  frmCode_ = std::make_unique<TFRMcode>(this);
+  frmFeuille_ = std::make_unique<TFRMfeuille>(this);
+  // Named from the start; given the language's texts again as they open.
+  frmCode_->PoseTextes(jeu_->Textes());
+  frmFeuille_->PoseTextes(jeu_->Textes());
+  ConnecteDialoguesCode();
 }
 
 TForm1::~TForm1() = default;

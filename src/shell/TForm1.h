@@ -35,6 +35,8 @@ class QTreeWidget;
 namespace tolvan {
 
 class CadenceRepeinte;
+class TFRMcode;
+class TFRMfeuille;
 class TFRMname;
 class TFRMgene;
 class TFRMduel;
@@ -83,6 +85,15 @@ class TForm1 : public QWidget, private VueJeu {
   // "Compétition"
   void BTchangeClick();
   void BTstartClick();
+  // "Partie par code" and its dialogs (TForm1Code.cpp)
+  void BTcodeClick();
+  void BTnouveauCodeClick();
+  void BTcopieCodeClick();
+  void BTjoueCodeClick();
+  void BTimprimeFeuilleClick();
+  void BTcopieFeuilleClick();
+  TFRMcode& frmCode() { return *frmCode_; }
+  TFRMfeuille& frmFeuille() { return *frmFeuille_; }
   // "Tirages"
   void BTopenClick();
   void BTsaveClick();
@@ -165,6 +176,9 @@ class TForm1 : public QWidget, private VueJeu {
   void RechercheDeTirage(int essais) override;
   void PartieFinie() override;
   void MinuteurEnMarche(bool enMarche) override;
+  void FeuilleFinie() override;
+  // The sheet of the series by code just over, once the handler that ended it has redrawn.
+  void MontreFeuille();
 
   void CreeControles();
   void CreePageJeu(QWidget* page);
@@ -182,6 +196,7 @@ class TForm1 : public QWidget, private VueJeu {
   void CreeControlesCaches();
   void NommePourLecteursDEcran();
   void ConnecteSignaux();
+  void ConnecteDialoguesCode();
   bool eventFilter(QObject* objet, QEvent* event) override;
   void FormCreate();
 
@@ -248,6 +263,8 @@ class TForm1 : public QWidget, private VueJeu {
   std::unique_ptr<TFRMgene> frmGene_;
   std::unique_ptr<TFRMparties> frmParties_;
   std::unique_ptr<TFRMduel> frmDuel_;
+  std::unique_ptr<TFRMcode> frmCode_;
+  std::unique_ptr<TFRMfeuille> frmFeuille_;
   QHash<QObject*, int> codesDesBoutons_;  // tile or operator -> its press code
 
   // One row of the "Ambiance sonore" group, in the order of the sound events.
@@ -311,6 +328,7 @@ class TForm1 : public QWidget, private VueJeu {
   QCheckBox* CBaide = nullptr;
   QTreeWidget* LVrecord = nullptr;
   QProgressBar* PBcharge = nullptr;
+  QPushButton* BTcode = nullptr;  // "Partie par code"
 
   // "Tirages"
   QLabel* TXTnamefile = nullptr;

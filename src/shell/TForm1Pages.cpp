@@ -336,6 +336,8 @@ void TForm1::CreePageCompetition(QWidget* page) {
                           {{QStringLiteral("Score"), 50}, {QStringLiteral("Nom"), 110}, {QStringLiteral("Serie"), 40}},
                           QRect(316, 4, 216, 228));
   PBcharge = Barre(page, "PBcharge", 500, QRect(4, 252, 528, 16));
+  // In the strip left between the level and the bar: club play opens a dialog of its own.
+  BTcode = Bouton(page, "BTcode", {}, QRect(4, 233, 180, 18));
 }
 
 void TForm1::CreePageTirages(QWidget* page) {

@@ -149,8 +149,9 @@ void TForm1::RedessineJeu() {
     serieMontreeEnCours_ = enCours;
     BTstart->setText(enCours ? jeu_->Textes().MsgArreter : jeu_->Textes().MsgCommencer);
   }
-  // A series or a duel goes on with its next draw.
-  if (const bool suite = jeu_->serie().EnCours() || jeu_->DuelEnCours(); suite != suiteMontree_) {
+  // A series, a duel or a code's series goes on with its next draw.
+  if (const bool suite = jeu_->serie().EnCours() || jeu_->DuelEnCours() || jeu_->regimeCode().EnCours();
+      suite != suiteMontree_) {
     suiteMontree_ = suite;
     BTnouvPartie->setText(suite ? jeu_->Textes().MsgPartieSuivante : jeu_->Textes().MsgNouvellePartie);
   }
@@ -235,6 +236,8 @@ std::pair<QString, QStringList> TForm1::TitreEtLignesDuBilan() const {
       manche.DerniereIssue() == Manche::Issue::TempsEcoule ? jeu_->Textes().MsgTempsEcoule : titreBravo_;
   QStringList lignes;
   for (const std::string& ligne : manche.Recap()) lignes.append(Texte(ligne));
+  // A draw by code: where the series stands, and what this draw earned.
+  lignes.append(jeu_->LignesCodeAuBilan());
   if (const std::optional<int> marque = jeu_->DifficulteDeLaPartie()) {
     lignes.append(jeu_->Textes().MsgMarque.arg(*marque));
   }
@@ -347,6 +350,10 @@ void TForm1::RedessineCompetition() {
   Coche(CBaide, serie.AideInterdite());
   Choisit(CBtime, serie.Coefficient());
   BTstart->setEnabled(jeu_->PeutCommencerSerie());
+  const bool codeEnCours = jeu_->regimeCode().EnCours();
+  BTcode->setEnabled(codeEnCours || jeu_->PeutJouerCode());
+  const QString texteCode = codeEnCours ? jeu_->Textes().MsgArreter : jeu_->Textes().MsgPartieParCode;
+  if (BTcode->text() != texteCode) BTcode->setText(texteCode);
   BTback->setEnabled(jeu_->AidesPermises());
   const Niveau& niveau = jeu_->NiveauAffiche();
   Montre(LBniveau, Texte(niveau.nom));

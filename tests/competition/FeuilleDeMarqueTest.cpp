@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "competition/FeuilleDeMarque.h"
+#include "engine/Solveur.h"
 
 namespace tolvan::test {
 namespace {
@@ -41,6 +42,21 @@ TEST(FeuilleDeMarque, ScoresEachDrawAndPrintsTheSheetAndTheClubsLine) {
   EXPECT_EQ(feuille.Texte(), attendu);
   // The name cannot add a field to the line the club's spreadsheet reads.
   EXPECT_EQ(feuille.LigneClub(), code.Texte() + ";Anne  Marie;15;7;8;0");
+}
+
+}  // namespace
+}  // namespace tolvan::test
+
+namespace tolvan::test {
+namespace {
+
+// The key of a draw whose simplest solution is no single chain (two
+// products put together) lists its steps rather than a bare "?".
+TEST(FeuilleDeMarque, AKeyThatIsNoSingleChainIsGivenStepByStep) {
+  Solveur solveur;
+  const Corrige corrige = CorrigeTirage(solveur, Tire({5, 7, 3, 9, 4, 4}, 853, 0, {}).tirage);
+  EXPECT_EQ(corrige.meilleur, 852);
+  EXPECT_EQ(corrige.solution, "4x3=12, 9x4=36, 7x5=35, 36+35=71, 71x12=852");
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "competition/CodeSerie.h"
 #include "midend/Regime.h"
 #include "midend/RegimeDuel.h"
+#include "midend/RegimeCode.h"
 
 namespace tolvan::test {
 namespace {
@@ -25,6 +27,9 @@ TEST(Regime, EachWayToPlayAnswersWhereItsDrawsComeFromItsClockItsHelpItsPointsAn
   ReglageDuel reglage;
   reglage.choixTemps = 9;  // "30 secondes", whatever "Temps :" says
   duel.Commence(reglage);
+  RegimeCode club;
+  std::string erreur;
+  club.Commence(*CodeSerie::Lit("12JR-00KA-AAQW", erreur));  // three draws of 300 s
   Options options;
   options.temps = 10;  // "45 secondes"
 
@@ -53,10 +58,14 @@ TEST(Regime, EachWayToPlayAnswersWhereItsDrawsComeFromItsClockItsHelpItsPointsAn
        Suite::FinDeSerie},
       {"a duel", duel, SourceTirage::Duel, {30, GenreHorloge::Rebours}, sansAide, {10, {"=>", "10'"}}, ModePartie::Duel,
        Suite::TirageSuivant, Suite::TirageSuivant},
+      {"club play by a code", club, SourceTirage::Code, {300, GenreHorloge::Rebours}, sansAide,
+       {10, {"=>", "10'"}}, ModePartie::Code, Suite::TirageSuivant, Suite::TirageSuivant},
   };
   for (const Cas& c : cas) {
     EXPECT_EQ(c.regime.Source(), c.source) << c.quoi;
     EXPECT_TRUE(c.regime.TirageSuivantPret()) << c.quoi;
+    // A code's draw is dealt before it is played, and scored once.
+    if (&c.regime == &club) club.DonneTirage();
     EXPECT_EQ(c.regime.CadenceDesParties(options), c.cadence) << c.quoi;
     EXPECT_EQ(c.regime.Permis(), c.permis) << c.quoi;
     const Gain gain = c.regime.Gagne(10);
@@ -70,6 +79,9 @@ TEST(Regime, EachWayToPlayAnswersWhereItsDrawsComeFromItsClockItsHelpItsPointsAn
     EXPECT_EQ(c.regime.ApresPartie(false), c.perdu) << c.quoi;
   }
   EXPECT_EQ(serie.NbTrouves(), 1) << "the series counted its draw found";
+  PartieJouee parCode;
+  club.RemplitLigne(parCode);
+  EXPECT_EQ(parCode.code, QStringLiteral("12JR-00KA-AAQW")) << "a draw by code names its code";
 }
 
 // A series' help and next draw follow the series: the hints band as the

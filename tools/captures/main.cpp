@@ -26,6 +26,7 @@
 #include "../../bench/PartiesInventees.h"
 #include "midend/Historique.h"
 #include "shell/TFRMduel.h"
+#include "shell/TFRMcode.h"
 #include "shell/TFRMgene.h"
 #include "shell/TFRMname.h"
 #include "shell/TFRMparties.h"
@@ -266,6 +267,47 @@ class Captures {
     Clique(fenetre_, "CBcompet");
   }
 
+  // Club play: the code's dialog with a code pasted, a draw's points in its
+  // summary, then the score sheet at the end of the series.
+  void PartieParCode() {
+    W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TScompet"));
+    plateforme_.quandDialogue = [this](QDialog& dialogue) {
+      auto& code = static_cast<tolvan::TFRMcode&>(dialogue);
+      code.TXTcode->setText(QStringLiteral("192G-0000-000N"));
+      code.TXTcode->selectAll();
+      code.show();
+      reussies_ &= Capture(code, sortie_.filePath(QStringLiteral("code-saisie.png")));
+      code.hide();
+      code.BTjoueCode->click();
+    };
+    fenetre_.BTcodeClick();
+    // At the end, the player's name, then the sheet (each answer is used once).
+    plateforme_.quandDialogue = [this](QDialog& dialogue) {
+      auto& nom = static_cast<tolvan::TFRMname&>(dialogue);
+      nom.TXTbatu->setText(QStringLiteral("Camille"));
+      nom.accept();
+      plateforme_.quandDialogue = [this](QDialog& feuille) {
+        feuille.show();
+        reussies_ &= Capture(feuille, sortie_.filePath(QStringLiteral("code-feuille.png")));
+        feuille.hide();
+      };
+    };
+    for (int tirage = 1; tirage <= 10; ++tirage) {
+      if (tirage > 1) fenetre_.BTnouvPartieClick();
+      Secondes(5 + tirage * 7 % 20);
+      if (tirage % 3 == 2) {
+        // A line short of the target, and the time runs out.
+        for (const int code : {1, tolvan::CodeFois, 2}) fenetre_.Effectue(code);
+      } else {
+        JoueLaPlusSimple(fenetre_);
+      }
+      // A draw whose target cannot be reached runs to its end.
+      Secondes(40);
+      if (tirage == 2) Prends(QStringLiteral("code-tirage.png"));
+    }
+    Attends();
+  }
+
   // Today's draw found on its counting-up clock, with its line to copy.
   void TirageDuJour(const QString& nom = QStringLiteral("tirage-du-jour.png")) {
     W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TSjeu"));
@@ -414,6 +456,7 @@ int main(int argc, char** argv) {
   captures.Competition();
   captures.DuelContreOrdinateur();
   captures.DuelDeuxJoueurs();
+  captures.PartieParCode();
   captures.MesParties();
   captures.EnAnglais();
   return captures.Reussies() ? 0 : 1;

@@ -1,0 +1,77 @@
+#include "TFRMcode.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "Fabrique.h"
+#include "midend/TextesMessages.h"
+
+namespace tolvan {
+
+namespace {
+
+constexpr Qt::WindowFlags Cadre = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+// A caption without the colon that ends it, as a screen reader names a field.
+QString SansDeuxPoints(QString texte) {
+  texte = texte.trimmed();
+  if (texte.endsWith(QLatin1Char(':'))) texte.chop(1);
+  return texte.trimmed();
+}
+
+}  // namespace
+
+TFRMcode::TFRMcode(QWidget* parent) : QDialog(parent, Cadre) {
+  setObjectName("FRMcode");
+  setFixedSize(360, 112);
+  LBcode = Etiquette(this, "LBcode", {}, QRect(12, 14, 120, 22));
+  TXTcode = Champ(this, "TXTcode", {}, QRect(136, 12, 212, 24), 40);
+  LBcode->setBuddy(TXTcode);
+  BTnouveauCode = Bouton(this, "BTnouveauCode", {}, QRect(12, 46, 164, 26));
+  BTcopieCode = Bouton(this, "BTcopieCode", {}, QRect(184, 46, 164, 26));
+  BTjoueCode = Bouton(this, "BTjoueCode", {}, QRect(12, 78, 164, 26));
+  BTfermeCode = Bouton(this, "BTfermeCode", {}, QRect(184, 78, 164, 26));
+  BTjoueCode->setDefault(true);
+  connect(BTfermeCode, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFRMcode::PoseTextes(const TextesMessages& textes) {
+  setWindowTitle(textes.MsgPartieParCode);
+  LBcode->setText(textes.MsgCodeDeLaSerie);
+  TXTcode->setAccessibleName(SansDeuxPoints(textes.MsgCodeDeLaSerie));
+  BTnouveauCode->setText(textes.MsgNouveauCode);
+  BTcopieCode->setText(textes.MsgCopierLeCode);
+  BTjoueCode->setText(textes.MsgJouerUnCode);
+  BTfermeCode->setText(textes.MsgFermer);
+}
+
+TFRMfeuille::TFRMfeuille(QWidget* parent) : QDialog(parent, Cadre) {
+  setObjectName("FRMfeuille");
+  setFixedSize(620, 330);
+  MMfeuille = Memo(this, "MMfeuille", QRect(8, 8, 604, 276));
+  MMfeuille->setReadOnly(true);
+  MMfeuille->setLineWrapMode(QTextEdit::NoWrap);
+  BTimprimeFeuille = Bouton(this, "BTimprimeFeuille", {}, QRect(8, 294, 160, 28));
+  BTcopieFeuille = Bouton(this, "BTcopieFeuille", {}, QRect(176, 294, 180, 28));
+  BTfermeFeuille = Bouton(this, "BTfermeFeuille", {}, QRect(452, 294, 160, 28));
+  connect(BTfermeFeuille, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFRMfeuille::PoseTextes(const TextesMessages& textes) {
+  setWindowTitle(textes.MsgFeuilleDeMarque);
+  if (MMfeuille->toPlainText().isEmpty()) MMfeuille->setAccessibleName(textes.MsgFeuilleDeMarque);
+  BTimprimeFeuille->setText(textes.MsgImprimer);
+  BTcopieFeuille->setText(textes.MsgCopierResultat);
+  BTfermeFeuille->setText(textes.MsgFermer);
+}
+
+void TFRMfeuille::Montre(const QStringList& lignes) {
+  MMfeuille->setAccessibleName(windowTitle() + QStringLiteral(" : ") + lignes.join(QStringLiteral(", ")));
+  MMfeuille->setPlainText(lignes.join(QLatin1Char('\n')));
+  MMfeuille->moveCursor(QTextCursor::Start);
+  MMfeuille->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace tolvan

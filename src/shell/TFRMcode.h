@@ -1,0 +1,40 @@
+// The dialogs of club play by a code: the code to make, copy or play
+// ("Partie par code"), and the score sheet of a series played. Their
+// captions are the game's texts, given each time they open; the main
+// window connects their buttons to its handlers.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+
+namespace tolvan {
+
+struct TextesMessages;
+
+class TFRMcode : public QDialog {
+ public:
+  explicit TFRMcode(QWidget* parent = nullptr);
+  void PoseTextes(const TextesMessages& textes);
+
+  QLabel* LBcode = nullptr;
+  QLineEdit* TXTcode = nullptr;
+  QPushButton *BTnouveauCode = nullptr, *BTcopieCode = nullptr, *BTjoueCode = nullptr, *BTfermeCode = nullptr;
+};
+
+class TFRMfeuille : public QDialog {
+ public:
+  explicit TFRMfeuille(QWidget* parent = nullptr);
+  void PoseTextes(const TextesMessages& textes);
+  // The sheet's lines, written and named before the dialog shows, so that
+  // a screen reader reads them as the text takes the keyboard.
+  void Montre(const QStringList& lignes);
+
+  QTextEdit* MMfeuille = nullptr;
+  QPushButton *BTimprimeFeuille = nullptr, *BTcopieFeuille = nullptr, *BTfermeFeuille = nullptr;
+};
+
+}  // namespace tolvan

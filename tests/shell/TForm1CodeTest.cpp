@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include "FenetreDeTest.h"
+#include "competition/CodeSerie.h"
+#include "shell/TFRMcode.h"
+#include "shell/TFRMname.h"
+#include "shell/platform/Impression.h"
+
+namespace tolvan::test {
+namespace {
+
+// One draw of 10 s: 9 4 4 6 5 5 → 124.
+const QString CodeDUnTirage = QStringLiteral("100M-0000-001T");
+
+// What the window does for club play: its dialog refuses a mistyped code
+// and keeps it to mend, makes and copies a new one, plays a good one on the
+// game page; the draw's points are in its summary, and the sheet opens
+// named after what it says, with its printing and its club line.
+TEST(TForm1Code, ACodeIsEnteredPlayedAndItsSheetShownPrintedAndCopied) {
+  FenetreDeTest f;
+  auto* bouton = f.Trouve<QPushButton>("BTcode");
+  ASSERT_TRUE(bouton->isEnabled());
+  EXPECT_EQ(bouton->text(), QStringLiteral("Partie par code"));
+  f.plateforme.tirages = {5, 7};
+  QString nomDeLaFeuille;
+  QString feuilleFocalisee;
+  f.plateforme.quandDialogue = [&](QDialog& dialogue) {
+    if (auto* code = dynamic_cast<TFRMcode*>(&dialogue)) {
+      code->TXTcode->setText(QStringLiteral("100M-0000-001V"));
+      code->BTjoueCode->click();
+      EXPECT_EQ(dialogue.result(), QDialog::Rejected) << "a mistyped code plays nothing";
+      EXPECT_EQ(code->TXTcode->text(), QStringLiteral("100M-0000-001V")) << "it stays to be mended";
+      code->BTnouveauCode->click();
+      EXPECT_EQ(code->TXTcode->text(), f.fenetre->jeu().CodePropose());
+      EXPECT_EQ(code->TXTcode->selectedText(), code->TXTcode->text());
+      code->BTcopieCode->click();
+      code->TXTcode->setText(CodeDUnTirage.toLower());
+      code->BTjoueCode->click();
+      EXPECT_EQ(dialogue.result(), QDialog::Accepted);
+    } else if (auto* nom = dynamic_cast<TFRMname*>(&dialogue)) {
+      nom->TXTbatu->setText(QStringLiteral("Zoé"));
+      nom->accept();
+    } else if (auto* feuille = dynamic_cast<TFRMfeuille*>(&dialogue)) {
+      nomDeLaFeuille = feuille->MMfeuille->accessibleName();
+      feuilleFocalisee = feuille->focusWidget() ? feuille->focusWidget()->objectName() : QString();
+      feuille->BTimprimeFeuille->click();
+      feuille->BTcopieFeuille->click();
+    }
+  };
+  bouton->click();
+  ASSERT_EQ(f.plateforme.messages.size(), 1u);
+  EXPECT_TRUE(f.plateforme.messages[0].texte.startsWith(QStringLiteral("Ce code ne peut pas être joué : ")));
+  std::string erreur;
+  const std::optional<CodeSerie> nouveau = CodeSerie::Fait({10, 40, false, (std::uint64_t{5} << 17) | 7}, erreur);
+  ASSERT_EQ(f.plateforme.pressePapier.size(), 1u);
+  EXPECT_EQ(f.plateforme.pressePapier[0].toStdString(), nouveau->Texte());
+
+  // The draw on the game page, the next-draw button the series'.
+  EXPECT_EQ(f.Trouve<QTabWidget>("PCmain")->currentWidget(), f.Trouve<QWidget>("TSjeu"));
+  EXPECT_EQ(f.Trouve<QPushButton>("BTnouvPartie")->text(), QStringLiteral("Partie Suivante"));
+  EXPECT_EQ(bouton->text(), QStringLiteral("Arreter cette partie")) << "the button now stops the series";
+  f.Secondes(10);
+  EXPECT_TRUE(f.Trouve<QTextEdit>("MMrecap")->accessibleName().endsWith(QStringLiteral("Tirage 1 sur 1, Résultat : rien, 0 point")))
+      << f.Trouve<QTextEdit>("MMrecap")->accessibleName().toStdString();
+  EXPECT_TRUE(nomDeLaFeuille.isEmpty()) << "the sheet waits for the summary to be drawn";
+  QCoreApplication::processEvents();
+  const QStringList lignes = f.fenetre->jeu().LignesFeuille();
+  ASSERT_EQ(lignes.size(), 4);
+  EXPECT_EQ(nomDeLaFeuille, QStringLiteral("Feuille de marque : ") + lignes.join(QStringLiteral(", ")));
+  EXPECT_EQ(feuilleFocalisee, QStringLiteral("MMfeuille"));
+  EXPECT_EQ(lignes[1], QStringLiteral("Joueur : Zoé"));
+  ASSERT_EQ(f.plateforme.impressions.size(), 1u);
+  EXPECT_EQ(f.plateforme.impressions[0], lignes);
+  EXPECT_EQ(f.plateforme.pressePapier.back(), CodeDUnTirage + QStringLiteral(";Zoé;0;0"));
+  EXPECT_EQ(f.Trouve<QPushButton>("BTnouvPartie")->text(), QStringLiteral("Nouvelle partie"));
+  EXPECT_TRUE(bouton->isEnabled());
+
+  // The sheet on paper: a PDF read back as text.
+  QTemporaryDir dossier;
+  QPrinter imprimante(QPrinter::HighResolution);
+  imprimante.setOutputFormat(QPrinter::PdfFormat);
+  imprimante.setOutputFileName(dossier.filePath("feuille.pdf"));
+  ASSERT_EQ(ImprimeLignes(imprimante, QStringLiteral("Feuille de marque"), lignes), Plateforme::Impression::Faite);
+  QProcess lecture;
+  lecture.start("pdftotext", {"-layout", dossier.filePath("feuille.pdf"), "-"});
+  ASSERT_TRUE(lecture.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
+  QStringList lues;
+  for (const QString& ligne : QString::fromUtf8(lecture.readAllStandardOutput()).split('\n')) {
+    if (!ligne.trimmed().isEmpty()) lues.append(ligne.simplified());
+  }
+  QStringList attendues;
+  for (const QString& ligne : lignes) attendues.append(ligne.simplified());
+  EXPECT_EQ(lues, attendues);
+}
+
+}  // namespace
+}  // namespace tolvan::test
