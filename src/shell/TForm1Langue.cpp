@@ -56,9 +56,8 @@ void TForm1::PoseTextesPropres() {
   BTindice->setText(textes.MsgIndice);
   BTmesParties->setText(textes.MsgMesParties);
   LBdifficulte->setText(textes.MsgDifficulte);
+  // In the size of its neighbours, on two lines when it needs them.
   CBcoach->setText(textes.MsgCoach);
-  // The whole caption on one line of the group, a little smaller if need be.
-  AjustePolice(CBcoach, CBcoach->text(), CBcoach->width() - 24, CBauto->font().pointSize());
   for (QComboBox* liste : {CBdifficulte, CBetape, CBoper}) liste->setItemText(0, textes.MsgToutes);
   for (int etapes = 1; etapes < CBetape->count(); ++etapes) CBetape->setItemText(etapes, textes.MsgEnEtapes.arg(etapes));
   for (int choix = 0; choix < CBtemps->count(); ++choix) CBtemps->setItemText(choix, NomDuChoixTemps(choix, textes));
