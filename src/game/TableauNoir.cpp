@@ -1,5 +1,7 @@
 #include "TableauNoir.h"
 
+#include <cstdlib>
+
 #include <algorithm>
 #include <limits>
 
@@ -251,6 +253,19 @@ std::vector<longint> TableauNoir::NombresEnJeu() const {
     if (!Tuiles[ligne.Tuile1].active) nombres.push_back(ligne.Valeur1);
   }
   return nombres;
+}
+
+std::optional<longint> TableauNoir::MeilleurResultat(longint cible) const {
+  std::optional<longint> meilleur;
+  for (int k = 1; k <= NbLignesFinies(); ++k) {
+    const longint resultat = Lignes[k].Resultat;
+    if (resultat <= 0) continue;
+    const longint ecart = std::abs(resultat - cible);
+    if (!meilleur || ecart < std::abs(*meilleur - cible) || (ecart == std::abs(*meilleur - cible) && resultat < *meilleur)) {
+      meilleur = resultat;
+    }
+  }
+  return meilleur;
 }
 
 }  // namespace tolvan

@@ -60,6 +60,10 @@ class TableauNoir {
   // The finished lines, winning line included, as the recap lists them.
   int NbLignesFinies() const;
   std::string TexteLigne(int k) const;
+  // The player's result on the board, as the clubs count it: of the
+  // finished lines, the one nearest `cible` (the smaller on a tie); none
+  // when no line was finished.
+  std::optional<longint> MeilleurResultat(longint cible) const;
 
   bool ReponseAttendue() const { return reponseAttendue_; }
   // The numbers the player can still use, in tile order: the enabled

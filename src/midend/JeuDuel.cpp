@@ -85,12 +85,8 @@ void Jeu::ConclutPartie(bool trouve, int secondes) {
   fin.trouve = trouve;
   fin.secondes = secondes;
   const TableauNoir& tableau = manche_.Tableau();
-  const longint cible = manche_.Tirage().Resultat;
-  for (int k = 1; k <= tableau.NbLignesFinies(); ++k) {
-    const longint resultat = tableau.Lignes[k].Resultat;
-    fin.lignes.push_back(tableau.TexteLigne(k));
-    if (!fin.resultat || std::llabs(resultat - cible) < std::llabs(*fin.resultat - cible)) fin.resultat = resultat;
-  }
+  for (int k = 1; k <= tableau.NbLignesFinies(); ++k) fin.lignes.push_back(tableau.TexteLigne(k));
+  fin.resultat = tableau.MeilleurResultat(manche_.Tirage().Resultat);
   regime_->Conclut(fin);
 }
 

@@ -1,24 +1,8 @@
 #include "RegimeCode.h"
 
-#include <cstdlib>
-
 #include "competition/BaremeClubs.h"
 
 namespace tolvan {
-
-std::optional<longint> MeilleureLigne(const TableauNoir& tableau, longint cible) {
-  std::optional<longint> meilleure;
-  for (int k = 1; k <= tableau.NbLignesFinies(); ++k) {
-    const longint resultat = tableau.Lignes[k].Resultat;
-    if (resultat <= 0) continue;
-    const longint ecart = std::abs(resultat - cible);
-    if (!meilleure || ecart < std::abs(*meilleure - cible) ||
-        (ecart == std::abs(*meilleure - cible) && resultat < *meilleure)) {
-      meilleure = resultat;
-    }
-  }
-  return meilleure;
-}
 
 void RegimeCode::Commence(const CodeSerie& code) {
   code_ = code;
@@ -81,7 +65,7 @@ Gain RegimeCode::Gagne(int seconde) {
 }
 
 int RegimeCode::Expire(const Manche& manche) {
-  return Marque(MeilleureLigne(manche.Tableau(), manche.Tirage().Resultat));
+  return Marque(manche.Tableau().MeilleurResultat(manche.Tirage().Resultat));
 }
 
 void RegimeCode::RemplitLigne(PartieJouee& partie) const {

@@ -14,10 +14,6 @@
 
 namespace tolvan {
 
-// The player's result on a board: of the finished lines, the one nearest
-// the target (the smaller on a tie); none when no line was finished.
-std::optional<longint> MeilleureLigne(const TableauNoir& tableau, longint cible);
-
 class RegimeCode : public Regime {
  public:
   // The series of `code` starts over; its key is worked out now (a few
