@@ -4,6 +4,8 @@
 
 namespace tolvan {
 
+void RegimeDuel::Commence(const ReglageDuel& reglage) { duel_.emplace(reglage); }
+
 std::optional<Cadence> RegimeDuel::CadenceDesParties(const Options&) const {
   if (!duel_) return std::nullopt;
   return CadenceDuChoix(duel_->Reglage().choixTemps);

@@ -14,7 +14,7 @@ class RegimeDuel : public Regime {
  public:
   explicit RegimeDuel(const TextesMessages& textes) : textes_(textes) {}
 
-  void Commence(const ReglageDuel& reglage) { duel_.emplace(reglage); }
+  void Commence(const ReglageDuel& reglage);
   const std::optional<Duel>& duel() const { return duel_; }
   Duel& duel() { return *duel_; }
   // A duel was started and is not over.
