@@ -21,14 +21,9 @@ std::optional<Cadence> RegimeSerie::CadenceDesParties(const Options&) const {
 }
 
 Permissions RegimeSerie::Permis() const {
-  Permissions permis;
-  permis.tiragesDuJoueur = false;
+  // The hints band only, when the level allows it.
+  Permissions permis = Permissions::LeTableauSeul();
   permis.aides = !serie_.AideInterdite();
-  permis.indices = false;
-  permis.coach = false;
-  permis.solutions = false;
-  permis.liste = false;
-  permis.marque = false;
   return permis;
 }
 

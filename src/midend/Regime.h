@@ -36,6 +36,10 @@ struct Permissions {
   bool liste = true;            // the "Tirages" page
   bool marque = true;           // the difficulty mark in the summary
   friend bool operator==(const Permissions&, const Permissions&) = default;
+  // Nothing but the board: a series, a duel, a code's draws.
+  static Permissions LeTableauSeul() {
+    return {false, false, false, false, false, false, false};
+  }
 };
 
 // What a game found earns: its points and its row of the games list.

@@ -38,15 +38,7 @@ std::optional<Cadence> RegimeCode::CadenceDesParties(const Options&) const {
 
 Permissions RegimeCode::Permis() const {
   // Every player of the club plays the draws alone, with nothing but the board.
-  Permissions permis;
-  permis.tiragesDuJoueur = false;
-  permis.aides = false;
-  permis.indices = false;
-  permis.coach = false;
-  permis.solutions = false;
-  permis.liste = false;
-  permis.marque = false;
-  return permis;
+  return Permissions::LeTableauSeul();
 }
 
 int RegimeCode::Marque(std::optional<longint> resultat) {

@@ -13,15 +13,7 @@ std::optional<Cadence> RegimeDuel::CadenceDesParties(const Options&) const {
 
 Permissions RegimeDuel::Permis() const {
   // Both race on their own wits: no help, no solutions, no other draw.
-  Permissions permis;
-  permis.tiragesDuJoueur = false;
-  permis.aides = false;
-  permis.indices = false;
-  permis.coach = false;
-  permis.solutions = false;
-  permis.liste = false;
-  permis.marque = false;
-  return permis;
+  return Permissions::LeTableauSeul();
 }
 
 Gain RegimeDuel::Gagne(int seconde) { return {BaremeClubs::PointsOrdinaires(0), Manche::LigneEntrainement(seconde)}; }

@@ -92,8 +92,6 @@ class TForm1 : public QWidget, private VueJeu {
   void BTjoueCodeClick();
   void BTimprimeFeuilleClick();
   void BTcopieFeuilleClick();
-  TFRMcode& frmCode() { return *frmCode_; }
-  TFRMfeuille& frmFeuille() { return *frmFeuille_; }
   // "Tirages"
   void BTopenClick();
   void BTsaveClick();
