@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   plateforme.fichiers.push_back(fichier);
   fenetre.BTopenClick();
   const double lecture = Secondes(debut);
-  std::printf("open_rows=%d open_s=%.3f open_repaints=%d\n", fenetre.jeu().Tirages().NbLignes(), lecture,
+  std::printf("open_rows=%d open_s=%.3f open_repaints=%d\n", fenetre.jeu().bibliotheque().Modele().NbLignes(), lecture,
               compteur.peintures);
 
   fenetre.BTeffaceToutClick();
@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
   };
   fenetre.BTgenereClick();
   const double serie = Secondes(debut);
-  std::printf("series_rows=%d series_s=%.3f series_repaints=%d\n", fenetre.jeu().Tirages().NbLignes(), serie,
+  std::printf("series_rows=%d series_s=%.3f series_repaints=%d\n", fenetre.jeu().bibliotheque().Modele().NbLignes(), serie,
               compteur.peintures);
   return 0;
 }

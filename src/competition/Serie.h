@@ -25,6 +25,8 @@ class Serie {
   void DefinitModeCompetition(bool competition) { competition_ = competition; }
 
   bool EnCours() const { return enCours_; }
+  // The level, the coefficient and the hint ban change between series only.
+  bool ReglagesModifiables() const { return competition_ && !enCours_; }
   // A new series dealing from the first `nbTirages` rows of the draws list:
   // it runs, with nothing found yet.
   void Commence(int nbTirages = 0);

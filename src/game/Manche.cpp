@@ -1,7 +1,6 @@
 #include "Manche.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace tolvan {
 
@@ -11,25 +10,13 @@ namespace {
 const std::vector<std::string> RecapDeDepart = {"999",   "1 1 2 2 3 3 ", "",       "1+2=3",
                                                 "1+2=3", "3*3=9",        "9*3=27", "27*3=81"};
 
-std::string MinutesSecondes(int secondes) {
-  char texte[24];
-  std::snprintf(texte, sizeof texte, "%d:%02d", secondes / 60, secondes % 60);
-  return texte;
-}
-
 }  // namespace
 
 Manche::Manche() : recap_(RecapDeDepart) {}
 
-void Manche::ChangeLimite(int secondes, bool illimitee) {
+void Manche::ChangeLimite(int secondes) {
   ecoule_ = 0;
   limite_ = secondes;
-  illimitee_ = illimitee;
-}
-
-std::string Manche::TexteHorloge(const std::string& motReste, const std::string& motChrono) const {
-  if (illimitee_) return motChrono + " " + MinutesSecondes(ecoule_);
-  return motReste + " " + MinutesSecondes(std::max(0, limite_ - ecoule_));
 }
 
 bool Manche::Tique() {

@@ -31,16 +31,10 @@ class Manche {
   // --- the clock ---
   int Ecoule() const { return ecoule_; }
   int Limite() const { return limite_; }
-  // "illimité": the clock counts the time spent, within an hour.
-  bool Illimitee() const { return illimitee_; }
   bool HorlogeEnMarche() const { return horlogeEnMarche_; }
   // A new limit: the clock goes back to 0 and, if it runs, goes on under it.
-  // An unlimited clock shows the time spent instead of the time left.
-  void ChangeLimite(int secondes, bool illimitee);
+  void ChangeLimite(int secondes);
   void RemetHorlogeAZero() { ecoule_ = 0; }
-  // The time left after its word ("Il reste 0:42"), or for an unlimited
-  // clock the time spent after its own ("Chrono 12:34").
-  std::string TexteHorloge(const std::string& motReste, const std::string& motChrono) const;
   // One second more; true when it ran the time out, which ends the game
   // unscored with its clock at the limit.
   bool Tique();
@@ -97,7 +91,6 @@ class Manche {
   Panneau panneau_ = Panneau::Resume;
   int ecoule_ = 0;
   int limite_ = 3600;
-  bool illimitee_ = true;
   bool horlogeEnMarche_ = false;
   Issue issue_ = Issue::Aucune;
   std::vector<std::string> recap_;

@@ -133,6 +133,12 @@ void Bibliotheque::CopieLigne(int ligne) {
   if (ligne >= 0) services_.CopieTexte(QString::fromStdString(LigneTirage(tirages_.Rangee(ligne))));
 }
 
+void Bibliotheque::Calcule(int ligne, Solveur& solveur) {
+  solveur.ChangeTirage(TirageDeRangee(tirages_.Rangee(ligne)));
+  solveur.ChercheSol(solveur.IndiceSimple);
+  tirages_.EcritSolution(ligne, solveur.NbSolutions, solveur.NbEtapesMin, solveur.TexteSimple);
+}
+
 void Bibliotheque::GenereSerie(int nombre, Solveur& solveur) {
   // The generated rows stay in the order they come.
   tirages_.Classe(false);

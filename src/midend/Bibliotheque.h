@@ -40,6 +40,8 @@ class Bibliotheque {
   void Imprime();
   void EffaceTout();
   void CopieLigne(int ligne);
+  // Solves the row's draw on `solveur` and writes what it found in the row.
+  void Calcule(int ligne, Solveur& solveur);
   // Appends a file's draws; false when it could not be read.
   bool LitTirages(const QString& chemin);
 

@@ -43,7 +43,7 @@ QString MinutesSecondes(int secondes) {
 
 void Horloge::Regle(Manche& manche, const Cadence& cadence) {
   cadence_ = cadence;
-  manche.ChangeLimite(cadence.limite, !cadence.CompteARebours());
+  manche.ChangeLimite(cadence.limite);
   Repart();
 }
 

@@ -1,9 +1,7 @@
-// The game's start and close, its clock and the way it is played.
+// The game's start and close, its clock, and what guards its verbs.
 #include "Jeu.h"
 
-
 namespace tolvan {
-
 
 Jeu::Jeu(Services& services, VueJeu& vue, QString repertoireProgramme)
     : services_(services),
@@ -24,27 +22,16 @@ void Jeu::Demarre() {
   journal_.Ouvre();
 }
 
-void Jeu::Termine() { preferences_.Ecris(); }
-
-
-
-
-
 void Jeu::ChoisitTemps(int choix) {
+  const std::optional<Cadence> avant = regime_->CadenceDesParties(options());
   preferences_.options().temps = choix;
-  // A level's clock and the day's rule their games; the choice waits for training.
-  if (regime_ == &entrainement_) RegleHorloge();
-}
-
-void Jeu::EntreDans(Regime& regime) {
-  // Another way to play: no draw looked for under the last one is dealt.
-  rechercheEnCours_ = false;
-  regime_ = &regime;
-  RegleHorloge();
+  // Only a way to play that takes its clock from the choice changes it now:
+  // a level's clock, a duel's or the day's rule their games.
+  if (regime_->CadenceDesParties(options()) != avant) RegleHorloge();
 }
 
 void Jeu::RegleHorloge() {
-  if (const std::optional<Cadence> cadence = regime_->CadenceDesParties(preferences_.options())) horloge_.Regle(manche_, *cadence);
+  if (const std::optional<Cadence> cadence = regime_->CadenceDesParties(options())) horloge_.Regle(manche_, *cadence);
   AnnonceMinuteur();
 }
 
@@ -55,14 +42,18 @@ void Jeu::AnnonceMinuteur() {
   vue_.MinuteurEnMarche(enMarche);
 }
 
-
-
-
-
-
-
-
-
+void Jeu::Tique() {
+  // A box or a dialog runs its own events while a verb waits on it: its
+  // ticks are not the game's, which must not end under the verb's feet.
+  // The seconds they would have counted are counted at the next tick.
+  if (services_.QuestionEnCours() || !manche_.HorlogeEnMarche() || !horloge_.Compte()) return;
+  for (int secondes = horloge_.SecondesPassees(); secondes > 0; --secondes) {
+    if (manche_.Tique()) {
+      TempsEcoule();
+      return;
+    }
+  }
+}
 
 void Jeu::SignaleBug(const std::string& message) {
   services_.Message(TypeMessage::Erreur, QString::fromStdString(message), BoutonsMessage::Ok);

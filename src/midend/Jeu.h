@@ -4,68 +4,59 @@
 // Boxes, files, sounds, the clock and random numbers go through `Services`,
 // so the whole game runs in tests without a window.
 //
-// It coordinates the parts, each with one concern; the arrows go one way,
-// from here to them, and no part reaches back or sideways:
+// It runs one flow for every way to play and coordinates the parts, each
+// with one concern; the arrows go one way, from here to them, and no part
+// reaches back or sideways:
 //
-//   Jeu ──> Regime        the way the game is played now (training, a
-//                         level's series, the draw of the day, a duel,
-//                         club play by a code): draw
-//                         source, clock, help allowed, points, history row
-//       ──> Horloge       the clock: its choice, the seconds, its words
-//       ──> Journal       the history, the draw of the day, the share line
-//       ──> Competition   the series, the level and its records, the
-//                         player's name ──> Bibliotheque (a level's draws)
-//       ──> Bibliotheque  the draws list, its files, printing, generation
-//       ──> Aides         the solutions panel, the hints band and its
-//                         calculator, the coach, the hints by steps
-//       ──> Preferences   the options and their store, sounds, texts, language
-//       ──> ServicesDuJeu the desktop, and whether a question waits
+//   Jeu ──start/stop──> Regime   the way the game is played now, made from
+//                                its row of the catalogue (regimes/): it
+//                                deals, concludes each game, ends its
+//                                series, acting through ──> Table (below)
+//       ──> Horloge              the clock: its choice, the seconds, its words
+//       ──> Journal              the history, the draw of the day, the share line
+//       ──> Competition          the series, the level and its records, the
+//                                player's name ──> Bibliotheque (a level's draws)
+//       ──> Bibliotheque         the draws list, its files, printing, generation
+//       ──> TiragesDuJoueur      the player's own draws: random, of a mark, listed
+//       ──> Aides                the solutions panel, the hints band and its
+//                                calculator, the coach, the hints by steps
+//       ──> Preferences          the options and their store, sounds, texts, language
+//       ──> ServicesDuJeu        the desktop, and whether a question waits
 //
-// What stays here is the game on the board: the draw's solver and the
-// round, from the draw dealt to the target found or the time run out.
+// What stays here is the game on the board, which it lends the regimes as
+// their `Table`: the draw's solver and the round, from the draw dealt to
+// the target found or the time run out.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include <QList>
-#include <QString>
-
-
-#include "EvenementsSonores.h"
 #include "Aides.h"
-#include "Bibliotheque.h"
 #include "Competition.h"
 #include "Journal.h"
-#include "Horloge.h"
-#include "Options.h"
 #include "Preferences.h"
-#include "Regime.h"
-#include "RegimeDuel.h"
-#include "RegimeCode.h"
-#include "Services.h"
-#include "ServicesDuJeu.h"
-#include "TextesMessages.h"
-#include "VueJeu.h"
-#include "competition/Niveau.h"
-#include "competition/Serie.h"
-#include "engine/PanneauSolutions.h"
-#include "engine/Solveur.h"
-#include "game/Coach.h"
-#include "game/Manche.h"
-#include "game/MiniCalculatrice.h"
+#include "Table.h"
+#include "TiragesDuJoueur.h"
 #include "game/SaisieTirage.h"
-#include "library/ListeTirages.h"
+#include "regimes/Catalogue.h"
+#include "regimes/RegimeCompetition.h"
+#include "regimes/RegimeEntrainement.h"
 
 class QAbstractItemModel;
 
 namespace tolvan {
 
-class Jeu : private EvenementsSolveur {
+// A way to play's button as the window shows it.
+struct BoutonDeFacon {
+  QString texte;         // its caption now; empty: the caption it was given
+  bool actif = false;    // it can be pressed
+  bool enCours = false;  // its own series is under way: pressed, it stops it
+};
+
+class Jeu : private EvenementsSolveur, private Table {
  public:
   // `repertoireProgramme` is where the files that come with the game lie,
   // ending with a separator.
@@ -75,60 +66,41 @@ class Jeu : private EvenementsSolveur {
   // A placeholder draw on the board, then the options kept from the last run.
   void Demarre();
   // The options changed during this run go back to the settings store.
-  void Termine();
+  void Termine() { preferences_.Ecris(); }
 
   // --- what the window shows ---
-  const Manche& manche() const { return manche_; }
-  const Serie& serie() const { return competition_.serie(); }
+  const Manche& manche() const override { return manche_; }
   const TTirage& Tirage() const { return solveur_.Tirage; }
-  const Options& options() const { return preferences_.options(); }
+  const Options& options() const override { return preferences_.options(); }
   const TextesMessages& Textes() const { return preferences_.textes(); }
   const SonsDuJeu& Sons() const { return preferences_.sons(); }
-  const ListeTirages& Tirages() const { return liste_.Modele(); }
+  // The parts whose state the window reads as it is.
+  const Aides& aides() const { return aides_; }
+  const Competition& competition() const { return competition_; }
+  const Bibliotheque& bibliotheque() const { return liste_; }
   // The list as a table for the list view, which only reads it.
   QAbstractItemModel* ModeleTirages() { return &liste_.Modele(); }
-  // The level as its page shows it: its name, its time, its records.
-  const Niveau& NiveauAffiche() const { return competition_.NiveauAffiche(); }
-  const QString& FichierNiveau() const { return competition_.FichierNiveau(); }
   // The points finding the draw now would earn in a series.
   std::uint16_t PointsEnJeu() const { return competition_.serie().Points(manche_.Ecoule()); }
   // The solution count of the draw dealt, once searched; nothing before.
   std::optional<int> NbSolutionsAffiche() const { return nbSolutions_; }
   // The count is shown beside the draw: asked for, computed, and no competition.
   bool NbSolutionsVisible() const;
-  // The help around the board (what each is: Aides.h).
-  const LignesPanneau& LignesSolutions() const { return aides_.LignesSolutions(); }
-  bool SolutionsVisibles() const { return aides_.SolutionsVisibles(); }
-  bool AidesAffichees() const { return aides_.AidesAffichees(); }
-  const std::string& NombreADecomposer() const { return aides_.NombreADecomposer(); }
-  const std::string& Decomposition() const { return aides_.Decomposition(); }
-  const std::string& DerniereLigneTrouvee() const { return aides_.DerniereLigneTrouvee(); }
-  longint OperationDerniereLigne() const { return aides_.OperationDerniereLigne(); }
-  const MiniCalculatrice& Calculatrice() const { return aides_.Calculatrice(); }
-  bool GenerationEnCours() const { return liste_.GenerationEnCours(); }
-  // A draw of the chosen mark is being looked for.
-  bool RechercheEnCours() const { return rechercheEnCours_; }
-  // The search for a draw of a mark is given up (the window closes).
-  void ArreteRecherche() { rechercheEnCours_ = false; }
-  // The coach's line, empty when it has nothing to say (or is off).
-  const std::string& TexteCoach() const { return aides_.TexteCoach(); }
-  // The last hint step shown, and how many hints this game used.
-  const std::string& TexteIndice() const { return aides_.TexteIndice(); }
-  int IndicesUtilises() const { return aides_.IndicesUtilises(); }
-  // The mark of the game that just ended, for its summary; none in
-  // competition or before a game ended.
-  std::optional<int> DifficulteDeLaPartie() const {
-    // The last draw of a code ends its series, but its summary is still a club's.
-    const bool marque = regime_->Permis().marque && !regimeCode_.DerniereNote();
-    return marque ? aides_.Difficulte() : std::nullopt;
-  }
-  // The way the game is played now: training, a series, the draw of the day.
+  // A draw of the chosen mark is being looked for; the search is given up
+  // when the window closes.
+  bool RechercheEnCours() const { return tiragesDuJoueur_.RechercheEnCours(); }
+  void ArreteRecherche() { tiragesDuJoueur_.ArreteRecherche(); }
+  // The way the game is played now.
   const Regime& regime() const { return *regime_; }
   const Horloge& horloge() const { return horloge_; }
   // What the clock says, in the language's words; empty when it says nothing.
   QString TexteHorloge() const { return horloge_.Texte(manche_, Textes()); }
-  // The time a hidden clock gives the summary of the game that ended.
-  std::optional<QString> TempsAuBilan() const { return horloge_.TexteDuBilan(manche_, Textes()); }
+  // What the summary panel shows: the last game's, or the way to play's
+  // between two goes.
+  Bilan BilanAffiche() const;
+  // The way to play the summary is about: the one under way, or the one
+  // whose series just ended, until the next game.
+  const Regime& RegimeAuBilan() const { return termine_ ? *termine_ : *regime_; }
   // The solver of the draw on the board, as the tests and the hints read it.
   const Solveur& solveur() const { return solveur_; }
 
@@ -137,20 +109,19 @@ class Jeu : private EvenementsSolveur {
   bool PeutModifier() const;
   bool PeutJouerNouvellePartie() const;
   bool PeutChangerDeMode() const;
-  bool PeutCommencerSerie() const;
-  bool AidesPermises() const;
-  // The level, the coefficient and the hint ban can change between series only.
-  bool ReglagesDeSerieModifiables() const;
+  bool AidesPermises() const { return regime_->Permis().aides; }
   bool SolutionsPermises() const { return regime_->Permis().solutions; }
   bool CoachVisible() const { return options().coach && regime_->Permis().coach; }
   bool IndicesParEtapesPermis() const { return regime_->Permis().indices && manche_.PartieEnJeu(); }
   bool ListeVisible() const { return regime_->Permis().liste; }
+  // A series, a duel or a code's series goes on with its next draw.
+  bool SerieEnCours() const { return regime_->EnCours(); }
 
   // --- a game ---
   // A new random draw and a game on it (the target tile); nothing at all
-  // when no draw comes out or in competition.
+  // when no draw comes out or the way to play deals its own.
   void NouvellePartie();
-  // "Nouvelle partie", or "Partie Suivante" during a series.
+  // "Nouvelle partie", or "Partie Suivante" of the way to play.
   void PartieSuivante();
   // The last game's draw, played again.
   void Rejoue();
@@ -162,7 +133,7 @@ class Jeu : private EvenementsSolveur {
   // A typed result, checked when the player presses Enter.
   TableauNoir::Verdict Repond(const std::string& reponse);
   // "Retour".
-  void Retour();
+  void Retour() { Reagit(manche_.Retour()); }
   // "Modifier": the numbers of the board as they stand, then the target,
   // for the entry fields.
   std::array<longint, NbChamps> OuvreSaisie();
@@ -170,34 +141,28 @@ class Jeu : private EvenementsSolveur {
   // number, in which case nothing is taken.
   std::optional<int> JoueSaisie(const std::array<std::string, NbChamps>& champs);
 
+  // --- the ways to play (regimes/Catalogue.h), each from its button ---
+  BoutonDeFacon Facon(const QString& bouton) const;
+  // The button of a way to play was pressed. While its own series is under
+  // way, it stops it once the player confirms. Otherwise another series
+  // under way is given up once the player agrees: true when the way may
+  // start now, its settings chosen first when it has any.
+  bool PresseFacon(const QString& bouton);
+  // Starts the way to play of `bouton` with what the player chose; a series
+  // under way is given up first once the player agrees. False when nothing
+  // started.
+  bool Commence(const QString& bouton, const ChoixDuJoueur& choix = {});
+  // The sheet the last series left, to read, print and copy.
+  const std::optional<Feuille>& FeuilleDeSerie() const { return feuille_; }
+  void ImprimeFeuille();
+  void CopieFeuille();
+
   // --- the draw of the day ---
-  // Today's draw, the same for every player, played like a training game
-  // with the clock counting up; nothing in competition.
-  void JoueTirageDuJour();
-  bool PeutJouerTirageDuJour() const { return PeutModifier(); }
   // The line to share once the draw of the day has ended, giving nothing of
   // it away; empty once another game starts.
   const QString& LigneDePartage() const { return journal_.LigneDePartage(); }
   // "Copier le résultat": the line goes to the clipboard; false without one.
   bool CopieResultat() { return journal_.CopieResultat(); }
-  // The game that just ended replayed the day's draw: it counts in no run of days.
-  bool RejoueeDuJour() const { return journal_.RejoueeDuJour(); }
-
-  // --- the duel ---
-  // A duel can start: not during a competition nor while a list generates.
-  bool PeutCommencerDuel() const;
-  // A new duel as asked, a duel under way given up first if the player
-  // agrees; the game on the board stops. Its summary then says who plays
-  // first, and "Partie Suivante" deals. False when nothing started.
-  bool CommenceDuel(const ReglageDuel& reglage);
-  // The duel being played or just over, while it is the way the game is
-  // played; none otherwise.
-  const Duel* DuelAffiche() const { return regime_ == &regimeDuel_ && regimeDuel_.duel() ? &*regimeDuel_.duel() : nullptr; }
-  bool DuelEnCours() const { return regime_ == &regimeDuel_ && regimeDuel_.EnCours(); }
-  // The duel's summary between two goes, its title first (Duel.h).
-  QStringList BilanDuel() const;
-  // The duel's players as it names them.
-  std::array<QString, 2> NomsDuel() const;
 
   // --- the history ---
   const Historique& historique() const { return journal_.historique(); }
@@ -245,14 +210,14 @@ class Jeu : private EvenementsSolveur {
   void ChoisitGenreTirage(GenreTirage genre) { preferences_.ChoisitGenreTirage(genre); }
   void ChoisitDifficulte(int marque) { preferences_.ChoisitDifficulte(marque); }
   void ChangeCoach(bool actif);
-  // The choice of "Temps :" restarts the clock under its limit; -1 (a
-  // stored choice out of the list) keeps the limit.
+  // The choice of "Temps :" restarts the clock under its limit when the
+  // way to play takes its clock from it; -1 (a stored choice out of the
+  // list) keeps the limit.
   void ChoisitTemps(int choix);
   void ChangeSon(Evenement evenement, bool actif) { preferences_.ChangeSon(evenement, actif); }
   void ChangeTousLesSons(bool actifs) { preferences_.ChangeTousLesSons(actifs); }
 
   // --- sounds ---
-  void JoueSon(Evenement evenement) { preferences_.JoueSon(evenement); }
   void EcouteSon(Evenement evenement) { preferences_.EcouteSon(evenement); }
   void ChoisitSon(Evenement evenement) { preferences_.ChoisitSon(evenement); }
   void OuvreTheme() { preferences_.OuvreTheme(); }
@@ -270,11 +235,8 @@ class Jeu : private EvenementsSolveur {
   void ChangeModeCompetition(bool competition);
   // "Changer le level": the level's draws replace the list. One that could
   // not be read whole starts no series.
-  void ChangeNiveau();
-  // "Commencer une partie", or "Arreter cette partie" during a series; true
-  // when a series started.
-  bool CommenceOuArreteSerie();
-  void ChoisitCoefficient(int choix);
+  void ChangeNiveau() { competition_.ChangeNiveau(); }
+  void ChoisitCoefficient(int choix) { competition_.serie().DefinitCoefficient(choix); }
   // A coefficient chosen from the list stops the clock and the series' count.
   void CoefficientChoisi();
   void InterditAides(bool interdites);
@@ -297,37 +259,8 @@ class Jeu : private EvenementsSolveur {
   void CopieLigne(int ligne) { liste_.CopieLigne(ligne); }
   // A generated series of `nombre` draws (none when 0), made one by one
   // through Avance; the list stops being sorted either way.
-  void GenereSerie(int nombre);
+  void GenereSerie(int nombre) { liste_.GenereSerie(nombre, SolveurDeTravail()); }
   void ArreteGeneration() { liste_.ArreteGeneration(); }
-
-  const QString& FichierListe() const { return liste_.Fichier(); }
-
-  // --- club play by a code ---
-  // (the game's side: JeuCode.cpp; the regime: RegimeCode.h)
-  // "Nouveau code": a fresh code of ten draws of 40 s, shown to copy.
-  void NouveauCode();
-  const QString& CodePropose() const { return codePropose_; }
-  // "Copier le code".
-  void CopieCode(const QString& code) { services_.CopieTexte(code.trimmed()); }
-  bool PeutJouerCode() const;
-  // "Jouer un code": a code typed or pasted. One that cannot be read is
-  // said (why, in French) and nothing is played; true when its series began.
-  bool JoueCode(const QString& texte);
-  const RegimeCode& regimeCode() const { return regimeCode_; }
-  // "Arreter cette partie" during a series by code: once the player
-  // confirms, the draw on the board and the series end without a sheet.
-  bool ArreteCode();
-  // What the summary of a draw by code adds: "Tirage 3 sur 10", the
-  // player's result and its points; nothing for the other games.
-  QStringList LignesCodeAuBilan() const;
-  // The sheet of the last series played by code, once it is over.
-  const std::optional<FeuilleDeMarque>& Feuille() const { return feuille_; }
-  // The sheet as it is shown and printed, one line a string.
-  QStringList LignesFeuille() const;
-  // "Imprimer": the sheet, through the print dialog.
-  void ImprimeFeuille();
-  // "Copier le résultat": the club's line of the sheet.
-  void CopieResultatFeuille();
 
  private:
   // The search's busy cursor and failures go to the desktop.
@@ -335,94 +268,97 @@ class Jeu : private EvenementsSolveur {
   void CurseurNormal() override { services_.CurseurNormal(); }
   void SignaleBug(const std::string& message) override;
 
+  // The table the regimes play on (Table.h).
+  Solveur& solveurDuTirage() override { return solveur_; }
+  const Cadence& cadence() const override { return horloge_.cadence(); }
+  const TextesMessages& textes() const override { return Textes(); }
+  void Joue() override;
+  void JoueTirageDuJoueur() override;
+  void NoteTirageJoue() override;
+  int Aleatoire(int n) override { return services_.Aleatoire(n); }
+  QString NomDuJoueur() override { return competition_.NomDuJoueur(); }
+
   // Runs a verb's body; an unexpected failure inside it is shown as a
   // "BUG" naming the procedure, and the game carries on.
   void SousGarde(const char* entete, const std::function<void()>& corps, const char* bug = "BUG ! ");
 
-
-  enum class OrigineTirage { Aucune, Liste, Hasard };
-  OrigineTirage TireNouveauTirage();
-  void TireLigne(int ligne);
-  void AjouteTirageJoue();
-  // The solver's draw on the board's tiles; what the hints said is forgotten.
-  void MontreTirage();
-  // Clears what belonged to the last game before a new one starts.
-  void PreparePartie();
-  // The game is played another way from now on, under its clock.
+  // --- the way to play ---
+  // Back to the way the game comes back to: training, or a competition at rest.
+  void Retourne();
+  // The game is played `regime`'s way, under its clock.
   void EntreDans(Regime& regime);
+  // Gives up the series under way, once the player agrees; true when
+  // nothing is under way any more.
+  bool LaissePlace();
+  bool AccepteAbandon();
+  // The series under way is given up once the player confirms; true when it was.
+  bool Arrete();
+  // The player deals a draw of their own: a way to play of one game gives way.
+  void QuitteUnePartie();
+  // Deals through `donne`; a game dealt so is heard.
+  void DonneEtAnnonce(const std::function<void()>& donne);
   // The regime's clock for the games to come, if it has one to give.
   void RegleHorloge();
   // The window hears when the clock starts or stops counting.
   void AnnonceMinuteur();
+
+  // --- the game on the board ---
+  // The solver's draw on the board's tiles; what the hints said is forgotten.
+  void MontreTirage();
   // A game on the current draw.
   void Depart();
   void Gagne();
   void TempsEcoule();
+  // A game ended, found or not: its summary, the regime's conclusion, its
+  // row of the history, and what follows.
+  void FinitPartie(bool trouve, int secondes);
+  PartieJouee LigneDeLaPartie(bool trouve, int secondes) const;
+  // The regime's series is over: its sheet, and the way the game comes back to.
+  void TermineRegime();
   void Reagit(const TableauNoir::Reaction& reaction);
   void RetrouveTirageDeLaManche();
-  // A new random draw that keeps to the chosen mark; false when the search
-  // was given up for another game.
-  bool TireAuHasardDeDifficulte();
   // After a press, a typed answer or "Retour": the coach speaks again and
   // the hints start over when the finished lines changed.
-  void SuitLesLignes();
+  void SuitLesLignes() { aides_.SuitLesLignes(CoachVisible()); }
   // The end of a game: its mark, and the coach's last word.
   void BilanDeFin(bool gagnee);
+  // A game on the draw the player just put on the solver, from wherever it came.
+  void JoueTirageDuJoueur(TiragesDuJoueur::Origine origine);
   Solveur& SolveurDeTravail();
-
-  // A game that ended, found or not, goes into the history.
-  void EnregistrePartie(bool trouve, int secondes, int points);
-
-  void DonneTirageDeSerie();
-  // The duel's next go: a new draw, or the same draw for the second player;
-  // after the last draw, back to training.
-  void JoueTourDeDuel();
-  void DonneTirageDeDuel();
-  // The regime hears how the game on the board ended.
-  void ConclutPartie(bool trouve, int secondes);
-  void TermineSerie();
-  void DonneTirageDuCode();
-  // The series by code is over: the player's name, its sheet, training again.
-  void TermineCode();
-  // Back to the way the player played before the code: a competition's mode, or training.
-  void QuitteLeCode();
-  QString TextePointsClub(int points) const;
 
   mutable ServicesDuJeu services_;  // the date is asked from what only reads the game too
   VueJeu& vue_;
   const QString repertoireProgramme_;
 
   Preferences preferences_{services_, repertoireProgramme_};
+  Bibliotheque liste_{services_, preferences_.textes(), vue_};
+  Competition competition_{services_, preferences_.textes(), vue_, liste_, repertoireProgramme_};
+  Journal journal_{services_};
 
   Solveur solveur_;
-  // Series and the solving of listed draws during a game work here, so
-  // that the draw being played and its solutions are never disturbed.
+  // Listed draws solved during a game and series work here, so that the
+  // draw being played and its solutions are never disturbed.
   std::unique_ptr<Solveur> travail_;
   Manche manche_;
   Horloge horloge_{services_};
   bool minuteurAnnonce_ = false;  // what the window was last told of its timer
   int ecouleAuDepart_ = 0;        // where the clock stood when this game began
-  // Draws of a chosen mark are tried here, while the game on the board goes on.
-  std::unique_ptr<Solveur> recherche_;
-  bool rechercheEnCours_ = false;
-
-  RegimeEntrainement entrainement_;
-  RegimeDuJour duJour_;
-  RegimeSerie regimeSerie_{competition_.serie()};
-  RegimeDuel regimeDuel_{preferences_.textes()};
-  RegimeCode regimeCode_;
-  QString codePropose_;
-  std::optional<FeuilleDeMarque> feuille_;
-  Regime* regime_ = &entrainement_;
+  int partiesDonnees_ = 0;        // games started, to tell when a verb dealt one
   std::optional<int> nbSolutions_;
-
-
-  Bibliotheque liste_{services_, preferences_.textes(), vue_};
-  Competition competition_{services_, preferences_.textes(), vue_, liste_, repertoireProgramme_};
-
-  Journal journal_{services_};
-
+  TiragesDuJoueur tiragesDuJoueur_{services_, preferences_.options(), vue_, liste_, this};
   Aides aides_{solveur_, manche_, preferences_.textes(), vue_, this};
+
+  // The ways to play: the one the game comes back to (training, or a
+  // competition at rest), the one a button started, and the one that
+  // ended, kept until the next game so that its summary stays.
+  RegimeEntrainement entrainement_;
+  RegimeCompetition repos_{competition_.serie()};
+  Regime* base_ = &entrainement_;
+  std::unique_ptr<Regime> lance_;
+  QString boutonLance_;  // the button of the way started
+  std::unique_ptr<Regime> termine_;
+  Regime* regime_ = &entrainement_;
+  std::optional<Feuille> feuille_;
 };
 
 }  // namespace tolvan

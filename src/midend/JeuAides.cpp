@@ -1,8 +1,6 @@
 // The help around the board as the game opens it: what the way of playing
 // allows, and the draw of the game put back on the solver first.
 #include "Jeu.h"
-#include "engine/Difficulte.h"
-#include "game/Tirages.h"
 #include "library/RangeeTirage.h"
 
 namespace tolvan {
@@ -19,8 +17,6 @@ void Jeu::ChangeCoach(bool actif) {
   aides_.CoachChange(CoachVisible());
 }
 
-void Jeu::SuitLesLignes() { aides_.SuitLesLignes(CoachVisible()); }
-
 void Jeu::Indice() {
   if (IndicesParEtapesPermis() && AidesPermises()) aides_.Indice();
 }
@@ -34,32 +30,5 @@ void Jeu::BilanDeFin(bool gagnee) {
     liste_.Modele().EcritSolution(ligne, solveur_.NbSolutions, solveur_.NbEtapesMin, solveur_.TexteSimple);
   }
 }
-
-bool Jeu::TireAuHasardDeDifficulte() {
-  const Options& options = preferences_.options();
-  const OptionsTirage tirage{options.fous, options.premiers, options.solutionsAuto,
-                             options.genre == GenreTirage::Realisables};
-  const Hasard hasard = [this](int n) { return services_.Aleatoire(n); };
-  if (options.difficulte == 0) {
-    TireAuHasard(solveur_, tirage, hasard);
-    return true;
-  }
-  // A mark can take hundreds of draws: they are tried on a solver of their
-  // own, the window's events let through between two, so that the window
-  // and the game on the board go on meanwhile. Another game started then
-  // gives the search up.
-  if (!recherche_) recherche_ = std::make_unique<Solveur>(static_cast<EvenementsSolveur*>(this));
-  rechercheEnCours_ = true;
-  const bool trouve = tolvan::TireAuHasardDeDifficulte(*recherche_, tirage, options.difficulte, hasard, [this](int essais) {
-    vue_.RechercheDeTirage(essais);
-    return rechercheEnCours_;
-  });
-  const bool aboutie = trouve && rechercheEnCours_;
-  rechercheEnCours_ = false;
-  vue_.RechercheDeTirage(0);
-  if (aboutie) solveur_.ChangeTirage(recherche_->Tirage);
-  return aboutie;
-}
-
 
 }  // namespace tolvan

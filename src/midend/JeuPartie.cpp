@@ -1,83 +1,77 @@
-// A game from its draw to the target found or the time run out.
+// A game from its draw to the target found or the time run out: the one
+// flow every way to play deals into and concludes from; and the listed
+// draws solved, during a game aside, so that its draw stays.
 #include <stdexcept>
 
 #include "Jeu.h"
-#include "game/Tirages.h"
+#include "engine/Difficulte.h"
 #include "library/RangeeTirage.h"
 
 namespace tolvan {
 
-bool Jeu::PeutRejouer() const {
-  return !liste_.GenerationEnCours() && regime_->Permis().tiragesDuJoueur && manche_.TirageDonne();
-}
+bool Jeu::PeutRejouer() const { return PeutModifier() && manche_.TirageDonne(); }
 
 bool Jeu::PeutModifier() const { return !liste_.GenerationEnCours() && regime_->Permis().tiragesDuJoueur; }
 
 bool Jeu::PeutJouerNouvellePartie() const {
   // Between two series of a competition there is no next draw to play.
-  return !liste_.GenerationEnCours() && !rechercheEnCours_ && regime_->TirageSuivantPret();
+  return !liste_.GenerationEnCours() && !RechercheEnCours() && regime_->TirageSuivantPret();
 }
 
 void Jeu::NouvellePartie() {
-  // In competition the draws come from the series only; one search at a time.
-  if (!regime_->Permis().tiragesDuJoueur || rechercheEnCours_) return;
-  const OrigineTirage source = TireNouveauTirage();
-  if (source == OrigineTirage::Aucune) return;
-  PreparePartie();
-  Depart();
-  if (source == OrigineTirage::Hasard) AjouteTirageJoue();
-  JoueSon(Evenement::NewGame);
+  // Ways to play that deal their own draws take none of the player's; one
+  // search at a time.
+  if (!regime_->Permis().tiragesDuJoueur || RechercheEnCours()) return;
+  DonneEtAnnonce([this] { JoueTirageDuJoueur(); });
 }
 
 void Jeu::PartieSuivante() {
-  if (regime_->Source() == SourceTirage::Duel) {
-    JoueTourDeDuel();
-    return;
-  }
-  if (regime_->Source() == SourceTirage::Code) {
-    if (regime_->TirageSuivantPret()) DonneTirageDuCode();
-    return;
-  }
-  if (regime_->Source() != SourceTirage::Serie || !regime_->TirageSuivantPret()) {
-    NouvellePartie();
-    return;
-  }
-  // The series' first draw comes silently with "Commencer une partie".
-  DonneTirageDeSerie();
-  JoueSon(Evenement::NewGame);
+  DonneEtAnnonce([this] { regime_->Suivante(*this); });
+}
+
+void Jeu::JoueTirageDuJoueur() {
+  TiragesDuJoueur::Origine origine = TiragesDuJoueur::Origine::Aucune;
+  SousGarde("Tform1.TirageAleatoire;", [this, &origine] { origine = tiragesDuJoueur_.Tire(solveur_); });
+  JoueTirageDuJoueur(origine);
+}
+
+std::optional<int> Jeu::JoueSaisie(const std::array<std::string, NbChamps>& champs) {
+  const std::optional<int> fautif = tiragesDuJoueur_.Saisit(champs, solveur_);
+  if (!fautif) JoueTirageDuJoueur(TiragesDuJoueur::Origine::Saisie);
+  return fautif;
+}
+
+bool Jeu::JoueLigne(int ligne) {
+  TiragesDuJoueur::Origine origine = TiragesDuJoueur::Origine::Aucune;
+  SousGarde("TForm1.LVtirageDblClick;", [&] { origine = tiragesDuJoueur_.PrendLigne(ligne, solveur_); });
+  JoueTirageDuJoueur(origine);
+  return origine != TiragesDuJoueur::Origine::Aucune;
+}
+
+void Jeu::JoueTirageDuJoueur(TiragesDuJoueur::Origine origine) {
+  if (origine == TiragesDuJoueur::Origine::Aucune) return;
+  QuitteUnePartie();
+  Joue();
+  // A draw the list does not hold yet joins it.
+  if (origine != TiragesDuJoueur::Origine::Liste) NoteTirageJoue();
+}
+
+void Jeu::NoteTirageJoue() {
+  SousGarde("TIR_to_LV;", [this] { liste_.AjouteTirageJoue(solveur_); });
+}
+
+void Jeu::Joue() {
+  // Another draw, another game: with the whole of its time.
+  manche_.RemetHorlogeAZero();
+  RegleHorloge();
+  Depart();
 }
 
 void Jeu::Rejoue() {
   if (!manche_.TirageDonne()) return;
   RetrouveTirageDeLaManche();
-  // The day's draw is timed from its start, each attempt on its own.
-  if (regime_ == &duJour_) manche_.RemetHorlogeAZero();
+  if (regime_->RejoueDepuisZero()) manche_.RemetHorlogeAZero();
   Depart();
-}
-
-Jeu::OrigineTirage Jeu::TireNouveauTirage() {
-  OrigineTirage source = OrigineTirage::Aucune;
-  SousGarde("Tform1.TirageAleatoire;", [this, &source] {
-    if (preferences_.options().genre == GenreTirage::Fichier) {
-      const std::optional<int> ligne = liste_.LigneAuHasard();
-      if (!ligne) return;
-      TireLigne(*ligne);
-      // Reached only when the row held a draw: a bad row changes nothing.
-      liste_.Modele().DefinitLigneCourante(*ligne);
-      liste_.Modele().CocheLigne(*ligne);
-      source = OrigineTirage::Liste;
-      return;
-    }
-    if (TireAuHasardDeDifficulte()) source = OrigineTirage::Hasard;
-  });
-  return source;
-}
-
-
-void Jeu::TireLigne(int ligne) { solveur_.ChangeTirage(TirageDeRangee(liste_.Modele().Rangee(ligne))); }
-
-void Jeu::AjouteTirageJoue() {
-  SousGarde("TIR_to_LV;", [this] { liste_.AjouteTirageJoue(solveur_); });
 }
 
 void Jeu::MontreTirage() {
@@ -86,27 +80,22 @@ void Jeu::MontreTirage() {
   aides_.NouveauTirage();
 }
 
-void Jeu::PreparePartie() {
-  // A game other than the draw of the day is a training game again.
-  if (regime_ == &duJour_) EntreDans(entrainement_);
-  manche_.RemetHorlogeAZero();
-}
-
 void Jeu::Depart() {
   // A game started while a draw of a mark was looked for takes its place.
-  rechercheEnCours_ = false;
+  tiragesDuJoueur_.ArreteRecherche();
+  ++partiesDonnees_;
   manche_.Demarre(solveur_.Tirage);
   ecouleAuDepart_ = manche_.Ecoule();
   horloge_.Repart();
   AnnonceMinuteur();
   journal_.OublieLigneDePartage();
-  // The points of a draw by code belong to its own summary.
-  if (regime_ != &regimeCode_) regimeCode_.OublieDerniereNote();
+  // The summary is this game's from now on, not a way to play's that ended.
+  termine_.reset();
   MontreTirage();
   // The board comes back for the new game; the panel's filters stay.
   aides_.NouvellePartie();
   nbSolutions_.reset();
-  if (!preferences_.options().solutionsAuto) return;
+  if (!options().solutionsAuto) return;
   vue_.AvantCalcul();
   solveur_.ChercheSol(0);
   // The search runs to its end before returning: the solver is free here.
@@ -114,36 +103,13 @@ void Jeu::Depart() {
 }
 
 bool Jeu::NbSolutionsVisible() const {
-  return preferences_.options().voirNbSolutions && preferences_.options().solutionsAuto && regime_->Permis().solutions;
-}
-
-void Jeu::Tique() {
-  // A box or a dialog runs its own events while a verb waits on it: its
-  // ticks are not the game's, which must not end under the verb's feet.
-  // The seconds they would have counted are counted at the next tick.
-  if (services_.QuestionEnCours() || !manche_.HorlogeEnMarche() || !horloge_.Compte()) return;
-  for (int secondes = horloge_.SecondesPassees(); secondes > 0; --secondes) {
-    if (manche_.Tique()) {
-      TempsEcoule();
-      return;
-    }
-  }
-}
-
-void Jeu::TempsEcoule() {
-  JoueSon(Evenement::Temps);
-  BilanDeFin(false);
-  ConclutPartie(false, manche_.Limite());
-  EnregistrePartie(false, manche_.Limite(), regime_->Expire(manche_));
-  AnnonceMinuteur();
-  vue_.PartieFinie();
-  if (regime_->ApresPartie(false) == Suite::FinDeSerie) TermineSerie();
+  return options().voirNbSolutions && options().solutionsAuto && regime_->Permis().solutions;
 }
 
 void Jeu::Reagit(const TableauNoir::Reaction& reaction) {
   if (reaction.demandeReponse) vue_.ReponseDemandee();
   if (reaction.refusee) vue_.LigneRefusee(manche_.Tableau().NumLigne);
-  if (reaction.son) JoueSon(*reaction.son);
+  if (reaction.son) preferences_.JoueSon(*reaction.son);
   if (reaction.gagne) Gagne();
   SuitLesLignes();
 }
@@ -152,7 +118,7 @@ void Jeu::Presse(int code) {
   // Only a game being played takes presses; the board comes back before.
   if (!manche_.PartieEnJeu()) return;
   aides_.MontreSolutions(false);
-  Reagit(manche_.Effectue(code, preferences_.options().resultatsAuto));
+  Reagit(manche_.Effectue(code, options().resultatsAuto));
 }
 
 TableauNoir::Verdict Jeu::Repond(const std::string& reponse) {
@@ -163,24 +129,51 @@ TableauNoir::Verdict Jeu::Repond(const std::string& reponse) {
   return verdict;
 }
 
-void Jeu::Retour() { Reagit(manche_.Retour()); }
-
 void Jeu::Gagne() {
   SousGarde("Tform1.Cgagner;", [this] {
-    JoueSon(Evenement::Trouve);
+    preferences_.JoueSon(Evenement::Trouve);
     const int seconde = manche_.Gagne();
-    Gain gain = regime_->Gagne(seconde);
-    // Without a clock the games list has no time to give.
-    if (!horloge_.Compte()) gain.ligne.score.clear();
-    manche_.AjouteScore(gain.ligne);
     liste_.Modele().MarqueTrouve();
-    BilanDeFin(true);
-    ConclutPartie(true, seconde);
-    EnregistrePartie(true, seconde, gain.points);
-    AnnonceMinuteur();
-    vue_.PartieFinie();
-    if (regime_->ApresPartie(true) == Suite::FinDeSerie) TermineSerie();
+    FinitPartie(true, seconde);
   }, "BUG !");
+}
+
+void Jeu::TempsEcoule() {
+  preferences_.JoueSon(Evenement::Temps);
+  FinitPartie(false, manche_.Limite());
+}
+
+void Jeu::FinitPartie(bool trouve, int secondes) {
+  BilanDeFin(trouve);
+  PartieJouee partie = LigneDeLaPartie(trouve, secondes);
+  FinDePartie fin{trouve, secondes, manche_.Tableau().MeilleurResultat(manche_.Tirage().Resultat), {}};
+  for (int k = 1; k <= manche_.Tableau().NbLignesFinies(); ++k) fin.lignes.push_back(manche_.Tableau().TexteLigne(k));
+  const Conclusion conclusion = regime_->Conclut(*this, fin, partie);
+  if (conclusion.ligne) {
+    LigneScore ligne = *conclusion.ligne;
+    // Without a clock the games list has no time to give.
+    if (!horloge_.Compte()) ligne.score.clear();
+    manche_.AjouteScore(ligne);
+  }
+  journal_.Enregistre(partie, Textes().partage);
+  AnnonceMinuteur();
+  vue_.PartieFinie();
+  if (conclusion.suite == Suite::FinDeSerie) TermineRegime();
+}
+
+PartieJouee Jeu::LigneDeLaPartie(bool trouve, int secondes) const {
+  PartieJouee partie;
+  const TTirage& tirage = manche_.Tirage();
+  for (int i = 1; i <= NbNombres; ++i) partie.nombres[static_cast<std::size_t>(i - 1)] = static_cast<int>(tirage.Nombres[i]);
+  partie.resultat = static_cast<int>(tirage.Resultat);
+  partie.trouve = trouve;
+  partie.secondes = horloge_.TempsRetenu(secondes, ecouleAuDepart_).value_or(SansTemps);
+  partie.lignes = manche_.Tableau().NbLignesFinies();
+  partie.indices = aides_.IndicesUtilises();
+  partie.solutionsVues = aides_.SolutionsVues();
+  // The mark of the game that ended, in every mode; the day's draw has its own.
+  partie.difficulte = aides_.Difficulte().value_or(DifficulteMax);
+  return partie;
 }
 
 void Jeu::RetrouveTirageDeLaManche() {
@@ -197,30 +190,19 @@ std::array<longint, NbChamps> Jeu::OuvreSaisie() {
   return nombres;
 }
 
-std::optional<int> Jeu::JoueSaisie(const std::array<std::string, NbChamps>& champs) {
-  const std::variant<TTirage, int> saisie = LitSaisie(champs, solveur_.Tirage);
-  // Nothing is taken: the player mends the field and plays again.
-  if (const int* fautif = std::get_if<int>(&saisie)) return *fautif;
-  solveur_.ChangeTirage(std::get<TTirage>(saisie));
-  solveur_.OublieResultats();
-  // Another draw, another game: with the whole of its time.
-  PreparePartie();
-  Depart();
-  AjouteTirageJoue();
-  return std::nullopt;
+Solveur& Jeu::SolveurDeTravail() {
+  if (!travail_) travail_ = std::make_unique<Solveur>(static_cast<EvenementsSolveur*>(this));
+  return *travail_;
 }
 
-bool Jeu::JoueLigne(int ligne) {
-  if (ligne < 0) return false;
-  bool jouee = false;
-  SousGarde("TForm1.LVtirageDblClick;", [this, ligne, &jouee] {
-    TireLigne(ligne);
-    PreparePartie();
-    Depart();
-    liste_.Modele().DefinitLigneCourante(ligne);
-    jouee = true;
+void Jeu::CalculeLigne(int ligne) {
+  if (ligne < 0) return;
+  SousGarde("TForm1.Calculerlasolution1Click;", [this, ligne] {
+    // During a game its draw stays the current one: the row is solved aside.
+    const bool aCote = manche_.PartieEnJeu();
+    liste_.Calcule(ligne, aCote ? SolveurDeTravail() : solveur_);
+    if (!aCote) MontreTirage();
   });
-  return jouee;
 }
 
 }  // namespace tolvan

@@ -31,8 +31,6 @@ class Journal {
   // Deals today's draw into `solveur`, the same for every player, and
   // remembers it: a game on it, replayed or not, is the day's.
   void DonneTirageDuJour(Solveur& solveur);
-  // The mark of the draw of the day last dealt.
-  int MarqueDuJour() const { return jour_ ? jour_->difficulte : 0; }
 
   // A game that ended, found or not, goes into the history. A game of the
   // day gets its date, whether it is a replay, and its line to share, in

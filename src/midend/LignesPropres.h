@@ -189,6 +189,9 @@ inline constexpr LignePropre Table[] = {
     Ligne<&T::MsgFeuilleSansCalcul>(),
     Ligne<&T::MsgFeuilleTotal>(),
     Ligne<&T::MsgImprimer>(),
+    Ligne<&T::MsgCodeAbandonner>(),
+    Ligne<&T::MsgArreterDuel>(),
+    Ligne<&T::MsgRejoueDuJour>(),
 };
 }  // namespace lignes_propres
 

@@ -139,6 +139,14 @@ struct TextesMessages {
   QString MsgFeuilleSansCalcul = QStringLiteral("aucun calcul possible");
   QString MsgFeuilleTotal = QStringLiteral("Total : %1 sur %2");
   QString MsgImprimer = QStringLiteral("Imprimer");
+  // Giving up club play for another way to play, and the duel's button while one is under way.
+  QString MsgCodeAbandonner = QStringLiteral("Abandonner la partie par code en cours ?");
+  QString MsgArreterDuel = QStringLiteral("Arrêter le duel");
+  // The summary of a replay of the day's draw.
+  QString MsgRejoueDuJour = QStringLiteral("Rejoué : ne compte pas");
+  // The title of a won game's summary, which is the summary box's caption
+  // in a language file.
+  QString MsgBravo = QStringLiteral("BRAVO");
 };
 
 }  // namespace tolvan

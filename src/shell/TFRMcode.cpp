@@ -7,6 +7,7 @@
 
 #include "Fabrique.h"
 #include "midend/TextesMessages.h"
+#include "midend/regimes/Regime.h"
 
 namespace tolvan {
 
@@ -60,16 +61,17 @@ TFRMfeuille::TFRMfeuille(QWidget* parent) : QDialog(parent, Cadre) {
 }
 
 void TFRMfeuille::PoseTextes(const TextesMessages& textes) {
-  setWindowTitle(textes.MsgFeuilleDeMarque);
   if (MMfeuille->toPlainText().isEmpty()) MMfeuille->setAccessibleName(textes.MsgFeuilleDeMarque);
   BTimprimeFeuille->setText(textes.MsgImprimer);
   BTcopieFeuille->setText(textes.MsgCopierResultat);
   BTfermeFeuille->setText(textes.MsgFermer);
 }
 
-void TFRMfeuille::Montre(const QStringList& lignes) {
-  MMfeuille->setAccessibleName(windowTitle() + QStringLiteral(" : ") + lignes.join(QStringLiteral(", ")));
-  MMfeuille->setPlainText(lignes.join(QLatin1Char('\n')));
+void TFRMfeuille::Montre(const Feuille& feuille) {
+  setWindowTitle(feuille.titre);
+  BTcopieFeuille->setVisible(!feuille.ligneACopier.isEmpty());
+  MMfeuille->setAccessibleName(feuille.titre + QStringLiteral(" : ") + feuille.lignes.join(QStringLiteral(", ")));
+  MMfeuille->setPlainText(feuille.lignes.join(QLatin1Char('\n')));
   MMfeuille->moveCursor(QTextCursor::Start);
   MMfeuille->setFocus(Qt::OtherFocusReason);
 }

@@ -1,5 +1,5 @@
-// The dialogs of club play by a code: the code to make, copy or play
-// ("Partie par code"), and the score sheet of a series played. Their
+// The dialog of club play by a code: the code to make, copy or play
+// ("Partie par code"); and the sheet a series leaves (a club's score sheet). Their
 // captions are the game's texts, given each time they open; the main
 // window connects their buttons to its handlers.
 #pragma once
@@ -13,6 +13,7 @@ class QTextEdit;
 
 namespace tolvan {
 
+struct Feuille;
 struct TextesMessages;
 
 class TFRMcode : public QDialog {
@@ -29,9 +30,10 @@ class TFRMfeuille : public QDialog {
  public:
   explicit TFRMfeuille(QWidget* parent = nullptr);
   void PoseTextes(const TextesMessages& textes);
-  // The sheet's lines, written and named before the dialog shows, so that
-  // a screen reader reads them as the text takes the keyboard.
-  void Montre(const QStringList& lignes);
+  // The sheet's title and lines, written and named before the dialog
+  // shows, so that a screen reader reads them as the text takes the
+  // keyboard; its copy button only when it has a line to copy.
+  void Montre(const Feuille& feuille);
 
   QTextEdit* MMfeuille = nullptr;
   QPushButton *BTimprimeFeuille = nullptr, *BTcopieFeuille = nullptr, *BTfermeFeuille = nullptr;

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 
-#include "midend/Duel.h"
+#include "midend/regimes/Duel.h"
 #include "midend/TextesMessages.h"
 
 class QComboBox;

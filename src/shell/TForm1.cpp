@@ -68,7 +68,7 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
   // Named from the start; given the language's texts again as they open.
   frmCode_->PoseTextes(jeu_->Textes());
   frmFeuille_->PoseTextes(jeu_->Textes());
-  ConnecteDialoguesCode();
+  ConnecteFacons();
 }
 
 TForm1::~TForm1() = default;
@@ -163,7 +163,7 @@ void TForm1::Avance(int fait) {
   for (QProgressBar* barre : {PBcharge, PB2}) barre->setValue(std::min(fait, barre->maximum()));
   if (cadence_) cadence_->Pas();
   // During a generated series, "STOP" and the game's clock get through.
-  if (jeu_->GenerationEnCours()) QApplication::processEvents();
+  if (jeu_->bibliotheque().GenerationEnCours()) QApplication::processEvents();
 }
 
 void TForm1::RechercheDeTirage(int essais) {

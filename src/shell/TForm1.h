@@ -66,10 +66,7 @@ class TForm1 : public QWidget, private VueJeu {
   void BresultClick();
   void BTnouvPartieClick();
   void BTrejoueClick();
-  void BTjourClick();
   void BTcopieClick();
-  // "Duel": its choice, then the duel's first summary.
-  void BTduelClick();
   void Timer1Timer();
   // A mouse button pressed on tile 1..6 or on an operator 7..10.
   void Effectue(int code);
@@ -84,9 +81,10 @@ class TForm1 : public QWidget, private VueJeu {
   void BTsaveSonClick();
   // "Compétition"
   void BTchangeClick();
-  void BTstartClick();
-  // "Partie par code" and its dialogs (TForm1Code.cpp)
-  void BTcodeClick();
+  // A way to play's button (Tirage du jour, Duel, Commencer une partie,
+  // Partie par code...), named as its row of the catalogue, pressed.
+  void LanceFacon(const QString& bouton);
+  // The code's dialog and the sheet a series leaves (TForm1Facons.cpp).
   void BTnouveauCodeClick();
   void BTcopieCodeClick();
   void BTjoueCodeClick();
@@ -175,8 +173,13 @@ class TForm1 : public QWidget, private VueJeu {
   void PartieFinie() override;
   void MinuteurEnMarche(bool enMarche) override;
   void FeuilleFinie() override;
-  // The sheet of the series by code just over, once the handler that ended it has redrawn.
+  // The sheet of the series just over, once the handler that ended it has redrawn.
   void MontreFeuille();
+  // The choices a way to play asks for before it starts, in its dialog.
+  void ChoisitDuel();
+  void ChoisitCode();
+  // A way to play started: the game page, and the keyboard on its game or summary.
+  void MontreLaFaconCommencee();
 
   void CreeControles();
   void CreePageJeu(QWidget* page);
@@ -194,7 +197,7 @@ class TForm1 : public QWidget, private VueJeu {
   void CreeControlesCaches();
   void NommePourLecteursDEcran();
   void ConnecteSignaux();
-  void ConnecteDialoguesCode();
+  void ConnecteFacons();
   bool eventFilter(QObject* objet, QEvent* event) override;
   void FormCreate();
 
@@ -205,10 +208,10 @@ class TForm1 : public QWidget, private VueJeu {
   void RedessineTableau();
   void RedessineHorloge();
   void RedessineBilan();
-  // The summary's title and lines: the game's, or the duel's.
-  std::pair<QString, QStringList> TitreEtLignesDuBilan() const;
-  // The summary panel laid out for a duel (wide, no games list) or a game.
-  void DisposeBilan(bool duel);
+  // The summary panel laid out wide (no games list) or beside the games list.
+  void DisposeBilan(bool large);
+  // The buttons of the ways to play, as the game says they stand.
+  void RedessineFacons();
   void RedessineScores();
   void RedessineSolutions();
   void RedessineCoach();
@@ -249,13 +252,11 @@ class TForm1 : public QWidget, private VueJeu {
   bool premiereActivation_ = true;
   bool fermee_ = false;  // the window was closed: nothing brings it back
   bool rechercheMontree_ = false;  // the busy cursor of a search for a mark is up
-  bool serieMontreeEnCours_ = false;  // what the start and next-draw buttons say
   bool suiteMontree_ = false;         // the next-draw button says "Partie Suivante"
-  bool duelMontre_ = false;           // the summary is laid out for a duel
+  bool bilanLarge_ = false;           // the summary is laid out wide
   bool bilanAFocaliser_ = false;      // a game ended: its summary takes the keyboard
   bool refusAnnonce_ = false;         // the line just refused, to be said with it
   bool retourAuxTuiles_ = false;      // a board line was just announced
-  QString titreBravo_ = QStringLiteral("BRAVO");
   std::unique_ptr<CadenceRepeinte> cadence_;  // while a long job runs
   std::unique_ptr<TFRMname> frmName_;
   std::unique_ptr<TFRMgene> frmGene_;
@@ -264,6 +265,8 @@ class TForm1 : public QWidget, private VueJeu {
   std::unique_ptr<TFRMcode> frmCode_;
   std::unique_ptr<TFRMfeuille> frmFeuille_;
   QHash<QObject*, int> codesDesBoutons_;  // tile or operator -> its press code
+  // The ways to play that ask for a choice before they start, by button.
+  QHash<QString, void (TForm1::*)()> choixDesFacons_;
 
   // One row of the "Ambiance sonore" group, in the order of the sound events.
   struct LigneSon {

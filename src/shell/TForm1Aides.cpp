@@ -29,7 +29,7 @@ void TForm1::BTindiceClick() {
 void TForm1::BTdecompClick() {
   jeu_->Decompose(Enbadecomp->text().toStdString());
   // The number broken down replaces what was typed, even the same number.
-  Enbadecomp->setText(QString::fromStdString(jeu_->NombreADecomposer()));
+  Enbadecomp->setText(QString::fromStdString(jeu_->aides().NombreADecomposer()));
   Redessine();
 }
 

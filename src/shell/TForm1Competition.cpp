@@ -19,11 +19,6 @@ void TForm1::BTchangeClick() {
   Redessine();
 }
 
-void TForm1::BTstartClick() {
-  if (jeu_->CommenceOuArreteSerie()) PCmain->setCurrentWidget(TSjeu);
-  Redessine();
-}
-
 void TForm1::CBaideClick() {
   jeu_->InterditAides(CBaide->isChecked());
   Redessine();

@@ -38,7 +38,7 @@ void TForm1::PoseTexte(const char* controle, const QString& texte) {
   }
   if (cible == GBbravo) {
     // The title of a won game's summary; a time-out's summary keeps its own.
-    titreBravo_ = texte;
+    jeu_->DefinitTexte(&TextesMessages::MsgBravo, texte);
     RedessineBilan();
   }
 }

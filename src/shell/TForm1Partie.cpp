@@ -11,7 +11,6 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
-#include "TFRMduel.h"
 #include "TForm1.h"
 #include "Touches.h"
 
@@ -32,23 +31,6 @@ void TForm1::BTrejoueClick() {
   jeu_->Rejoue();
   Redessine();
   FocaliseCible();
-}
-
-void TForm1::BTjourClick() {
-  jeu_->JoueTirageDuJour();
-  Redessine();
-  FocaliseCible();
-}
-
-void TForm1::BTduelClick() {
-  QStringList durees;
-  for (int i = 0; i < CBtemps->count(); ++i) durees.append(CBtemps->itemText(i));
-  frmDuel_->Prepare(jeu_->Textes(), durees, CBtemps->currentIndex());
-  if (plateforme_.ExecuteDialogue(*frmDuel_) == QDialog::Accepted && jeu_->CommenceDuel(frmDuel_->Reglage())) {
-    // The summary says who plays first, and takes the keyboard to say it.
-    bilanAFocaliser_ = true;
-  }
-  Redessine();
 }
 
 void TForm1::DitLeTemps() {
@@ -107,7 +89,7 @@ void TForm1::AnnonceTableau(int lignesFiniesAvant) {
   // line is written and focused before the redraw, so that the tile just
   // taken is not focused when it fades, which would move the keyboard twice.
   const TableauNoir& tableau = jeu_->manche().Tableau();
-  if (jeu_->manche().PanneauVisible() != Manche::Panneau::Jeu || jeu_->SolutionsVisibles() ||
+  if (jeu_->manche().PanneauVisible() != Manche::Panneau::Jeu || jeu_->aides().SolutionsVisibles() ||
       tableau.ReponseAttendue()) {
     return;
   }
@@ -118,8 +100,8 @@ void TForm1::AnnonceTableau(int lignesFiniesAvant) {
   QString nouvelle = QString::fromStdString(textes[static_cast<std::size_t>(ligne - 1)]);
   if (nouvelle.isEmpty()) nouvelle = QStringLiteral("vide");
   if (refusAnnonce_) nouvelle = QStringLiteral("refusé : ") + nouvelle;
-  if (finies != lignesFiniesAvant && !jeu_->TexteCoach().empty() && jeu_->CoachVisible()) {
-    nouvelle += QStringLiteral(". ") + QString::fromStdString(jeu_->TexteCoach());
+  if (finies != lignesFiniesAvant && !jeu_->aides().TexteCoach().empty() && jeu_->CoachVisible()) {
+    nouvelle += QStringLiteral(". ") + QString::fromStdString(jeu_->aides().TexteCoach());
   }
   refusAnnonce_ = false;
   QTextEdit* annonce = MM[static_cast<std::size_t>(ligne - 1)];

@@ -88,6 +88,7 @@ QString TForm1::NomLigne(int ligne, const QString& texte) {
 }
 
 void TForm1::Redessine() {
+  RedessineFacons();
   RedessineJeu();
   RedessineOptions();
   RedessineCompetition();
@@ -115,12 +116,11 @@ void TForm1::RedessineJeu() {
   // "Jouer" takes the place of "Modifier" while a draw is typed.
   BTjouer->setVisible(panneau == Manche::Panneau::Saisie);
   BTmodifier->setVisible(panneau != Manche::Panneau::Saisie);
-  const bool libre = !jeu_->GenerationEnCours();
+  const bool libre = !jeu_->bibliotheque().GenerationEnCours();
   BTrejoue->setEnabled(jeu_->PeutRejouer());
   BTmodifier->setEnabled(jeu_->PeutModifier());
   BTnouvPartie->setEnabled(jeu_->PeutJouerNouvellePartie());
   for (QWidget* commande : std::initializer_list<QWidget*>{Bresult, BTjouer}) commande->setEnabled(libre);
-  BTjour->setEnabled(jeu_->PeutJouerTirageDuJour());
   BTcopie->setVisible(panneau == Manche::Panneau::Resume && !jeu_->LigneDePartage().isEmpty());
   // Said on the button until another game has another line.
   const bool copiee = !ligneCopiee_.isEmpty() && ligneCopiee_ == jeu_->LigneDePartage();
@@ -131,9 +131,7 @@ void TForm1::RedessineJeu() {
   MaReponse2->setVisible(reponse);
   // "Duel" and the typed answer take turns in the same place.
   BTduel->setVisible(!reponse);
-  BTduel->setEnabled(jeu_->PeutCommencerDuel());
-  if (BTduel->text() != jeu_->Textes().MsgDuel) BTduel->setText(jeu_->Textes().MsgDuel);
-  const bool competition = jeu_->serie().ModeCompetition();
+  const bool competition = jeu_->competition().serie().ModeCompetition();
   LBpoint->setVisible(competition);
   LBpoint2->setVisible(competition);
   // Outside a series there are no points to count, nor to say.
@@ -145,13 +143,8 @@ void TForm1::RedessineJeu() {
   if (LBnbsol->accessibleName() != nomCompte) LBnbsol->setAccessibleName(nomCompte);
   LBnbsol->setVisible(jeu_->NbSolutionsVisible());
   LBnbsol2->setVisible(jeu_->NbSolutionsVisible());
-  if (const bool enCours = jeu_->serie().EnCours(); enCours != serieMontreeEnCours_) {
-    serieMontreeEnCours_ = enCours;
-    BTstart->setText(enCours ? jeu_->Textes().MsgArreter : jeu_->Textes().MsgCommencer);
-  }
-  // A series, a duel or a code's series goes on with its next draw.
-  if (const bool suite = jeu_->serie().EnCours() || jeu_->DuelEnCours() || jeu_->regimeCode().EnCours();
-      suite != suiteMontree_) {
+  // A series under way goes on with its next draw.
+  if (const bool suite = jeu_->SerieEnCours(); suite != suiteMontree_) {
     suiteMontree_ = suite;
     BTnouvPartie->setText(suite ? jeu_->Textes().MsgPartieSuivante : jeu_->Textes().MsgNouvellePartie);
   }
@@ -163,9 +156,9 @@ void TForm1::RedessineJeu() {
 }
 
 void TForm1::RedessineCoach() {
-  const QString texte = Texte(jeu_->TexteCoach());
+  const QString texte = Texte(jeu_->aides().TexteCoach());
   // Below the board, the solutions' filters take its place when shown.
-  const bool visible = jeu_->CoachVisible() && !jeu_->SolutionsVisibles();
+  const bool visible = jeu_->CoachVisible() && !jeu_->aides().SolutionsVisibles();
   LBcoach->setVisible(visible);
   // Renamed only when what it says changes, and never while hidden: each
   // new name is sent to the desktop.
@@ -198,7 +191,7 @@ void TForm1::RedessineTableau() {
   const auto textes = tableau.Textes();
   for (std::size_t i = 0; i < MM.size(); ++i) {
     // Under the solutions panel, the lines are neither seen nor reached.
-    MM[i]->setVisible(!jeu_->SolutionsVisibles());
+    MM[i]->setVisible(!jeu_->aides().SolutionsVisibles());
     MontreLigneTableau(static_cast<int>(i) + 1, Texte(textes[i]));
   }
 }
@@ -225,47 +218,41 @@ void TForm1::RedessineHorloge() {
   if (PB->accessibleDescription() != horloge) PB->setAccessibleDescription(horloge);
 }
 
-std::pair<QString, QStringList> TForm1::TitreEtLignesDuBilan() const {
-  if (jeu_->DuelAffiche()) {
-    QStringList lignes = jeu_->BilanDuel();
-    const QString titre = lignes.takeFirst();
-    return {titre, lignes};
+void TForm1::RedessineFacons() {
+  for (const FaconDeJouer& facon : FaconsDeJouer()) {
+    auto* bouton = findChild<QPushButton*>(facon.bouton);
+    if (!bouton) continue;
+    const BoutonDeFacon etat = jeu_->Facon(facon.bouton);
+    bouton->setEnabled(etat.actif);
+    // Set when the game's caption changes: as its series starts and ends,
+    // or with a language.
+    if (etat.texte.isEmpty() || bouton->property("texte").toString() == etat.texte) continue;
+    bouton->setProperty("texte", etat.texte);
+    bouton->setText(etat.texte);
   }
-  const Manche& manche = jeu_->manche();
-  const QString titre =
-      manche.DerniereIssue() == Manche::Issue::TempsEcoule ? jeu_->Textes().MsgTempsEcoule : titreBravo_;
-  QStringList lignes;
-  for (const std::string& ligne : manche.Recap()) lignes.append(Texte(ligne));
-  // A draw by code: where the series stands, and what this draw earned.
-  lignes.append(jeu_->LignesCodeAuBilan());
-  if (const std::optional<int> marque = jeu_->DifficulteDeLaPartie()) {
-    lignes.append(jeu_->Textes().MsgMarque.arg(*marque));
-  }
-  if (const std::optional<QString> temps = jeu_->TempsAuBilan()) lignes.append(*temps);
-  if (jeu_->RejoueeDuJour()) lignes.append(QStringLiteral("Rejoué : ne compte pas"));
-  return {titre, lignes};
 }
 
-void TForm1::DisposeBilan(bool duel) {
-  if (duel == duelMontre_) return;
-  duelMontre_ = duel;
-  // A duel's summary holds two players' lines and the score: it takes the
-  // width of the games list, which a duel does not keep.
-  GBbravo->setGeometry(duel ? QRect(6, 2, 359, 146) : QRect(6, 2, 168, 146));
-  MMrecap->setGeometry(duel ? QRect(6, 18, 347, 122) : QRect(6, 18, 156, 122));
-  for (QWidget* liste : std::initializer_list<QWidget*>{LVscore, Label6, LBscoreActu}) liste->setVisible(!duel);
+void TForm1::DisposeBilan(bool large) {
+  if (large == bilanLarge_) return;
+  bilanLarge_ = large;
+  // Two players' lines and a score take the width of the games list.
+  GBbravo->setGeometry(large ? QRect(6, 2, 359, 146) : QRect(6, 2, 168, 146));
+  MMrecap->setGeometry(large ? QRect(6, 18, 347, 122) : QRect(6, 18, 156, 122));
+  for (QWidget* liste : std::initializer_list<QWidget*>{LVscore, Label6, LBscoreActu}) liste->setVisible(!large);
 }
 
 void TForm1::RedessineBilan() {
-  DisposeBilan(jeu_->DuelAffiche() != nullptr);
-  const auto [titre, lignes] = TitreEtLignesDuBilan();
+  const Bilan bilan = jeu_->BilanAffiche();
+  DisposeBilan(bilan.large);
+  const QString& titre = bilan.titre;
+  const QStringList& lignes = bilan.lignes;
   GBbravo->setTitle(titre);
   QStringList lus;
   for (const QString& ligne : lignes) {
     if (!ligne.trimmed().isEmpty()) lus.append(ligne.trimmed());
   }
   // The coach's last word, shown below the board, is heard with the summary.
-  if (jeu_->CoachVisible() && !jeu_->TexteCoach().empty()) lus.append(Texte(jeu_->TexteCoach()));
+  if (jeu_->CoachVisible() && !jeu_->aides().TexteCoach().empty()) lus.append(Texte(jeu_->aides().TexteCoach()));
   // Read out as one sentence: "BRAVO : 303, 25 50 75 100 3 6, 6x50=300, ..."
   const QString nom = titre + QStringLiteral(" : ") + lus.join(QStringLiteral(", "));
   if (MMrecap->accessibleName() != nom) MMrecap->setAccessibleName(nom);
@@ -284,11 +271,11 @@ void TForm1::RedessineScores() {
   std::vector<QStringList> rangees;
   for (const LigneScore& score : jeu_->manche().Scores()) rangees.push_back({Texte(score.partie), Texte(score.score)});
   MontreLignes(LVscore, rangees);
-  MontreNombre(LBscoreActu, QString::number(jeu_->serie().ScoreTotal()), QStringLiteral("score total : "));
+  MontreNombre(LBscoreActu, QString::number(jeu_->competition().serie().ScoreTotal()), QStringLiteral("score total : "));
 }
 
 void TForm1::RedessineSolutions() {
-  const bool visibles = jeu_->SolutionsVisibles();
+  const bool visibles = jeu_->aides().SolutionsVisibles();
   TMsolution->setVisible(visibles);
   GBopSol->setVisible(visibles);
   GBopSol->setEnabled(jeu_->SolutionsPermises());
@@ -299,7 +286,7 @@ void TForm1::RedessineSolutions() {
     BTvoirSol->setText(visibles ? jeu_->Textes().MsgVoirTableau : jeu_->Textes().MsgVoirSolutions);
   }
   QStringList lignes;
-  for (const std::string& ligne : jeu_->LignesSolutions()) lignes.append(Texte(ligne));
+  for (const std::string& ligne : jeu_->aides().LignesSolutions()) lignes.append(Texte(ligne));
   const QString texte = lignes.join(QLatin1Char('\n'));
   if (TMsolution->toPlainText() != texte) TMsolution->setPlainText(texte);
 }
@@ -337,7 +324,7 @@ void TForm1::RedessineOptions() {
 }
 
 void TForm1::RedessineCompetition() {
-  const Serie& serie = jeu_->serie();
+  const Serie& serie = jeu_->competition().serie();
   const bool competition = serie.ModeCompetition();
   Coche(CBcompet, competition);
   CBcompet->setEnabled(jeu_->PeutChangerDeMode());
@@ -345,17 +332,12 @@ void TForm1::RedessineCompetition() {
     niveau->setEnabled(competition);
   }
   for (QWidget* repos : std::initializer_list<QWidget*>{BTchange, CBaide, CBtime}) {
-    repos->setEnabled(jeu_->ReglagesDeSerieModifiables());
+    repos->setEnabled(serie.ReglagesModifiables());
   }
   Coche(CBaide, serie.AideInterdite());
   Choisit(CBtime, serie.Coefficient());
-  BTstart->setEnabled(jeu_->PeutCommencerSerie());
-  const bool codeEnCours = jeu_->regimeCode().EnCours();
-  BTcode->setEnabled(codeEnCours || jeu_->PeutJouerCode());
-  const QString texteCode = codeEnCours ? jeu_->Textes().MsgArreter : jeu_->Textes().MsgPartieParCode;
-  if (BTcode->text() != texteCode) BTcode->setText(texteCode);
   BTback->setEnabled(jeu_->AidesPermises());
-  const Niveau& niveau = jeu_->NiveauAffiche();
+  const Niveau& niveau = jeu_->competition().NiveauAffiche();
   Montre(LBniveau, Texte(niveau.nom));
   if (!niveau.temps.empty()) Montre(TXTtime, Texte(niveau.temps));
   std::vector<QStringList> records;
@@ -365,13 +347,13 @@ void TForm1::RedessineCompetition() {
 }
 
 void TForm1::RedessineTirages() {
-  const bool libre = !jeu_->GenerationEnCours();
+  const bool libre = !jeu_->bibliotheque().GenerationEnCours();
   for (QWidget* commande :
        std::initializer_list<QWidget*>{BTopen, BTsave, BTeffaceTout, BTimprim, BTexcel, BTgenere, CBclasse}) {
     commande->setEnabled(libre);
   }
-  Coche(CBclasse, jeu_->Tirages().EstClassee());
-  const QString fichier = jeu_->FichierListe().isEmpty() ? QString() : NomDeFichier(jeu_->FichierListe());
+  Coche(CBclasse, jeu_->bibliotheque().Modele().EstClassee());
+  const QString fichier = jeu_->bibliotheque().Fichier().isEmpty() ? QString() : NomDeFichier(jeu_->bibliotheque().Fichier());
   if (!fichier.isEmpty()) {
     TXTnamefile->setText(fichier);
     TXTnamefile2->setText(fichier);
@@ -379,28 +361,28 @@ void TForm1::RedessineTirages() {
 }
 
 void TForm1::RedessineAides() {
-  const bool affichees = jeu_->AidesAffichees();
+  const bool affichees = jeu_->aides().AidesAffichees();
   if (GBindice->isHidden() == affichees) {
     GBindice->setVisible(affichees);
     GBcalcul->setVisible(affichees);
     setFixedSize(TailleFenetre(affichees));
   }
-  Montre(Enbadecomp, Texte(jeu_->NombreADecomposer()));
-  const QString indice = Texte(jeu_->TexteIndice());
+  Montre(Enbadecomp, Texte(jeu_->aides().NombreADecomposer()));
+  const QString indice = Texte(jeu_->aides().TexteIndice());
   if (Lindice->toPlainText() != indice) {
     Lindice->setPlainText(indice);
     Lindice->moveCursor(QTextCursor::Start);
   }
-  LBnbIndices->setText(jeu_->Textes().MsgIndices.arg(jeu_->IndicesUtilises()));
+  LBnbIndices->setText(jeu_->Textes().MsgIndices.arg(jeu_->aides().IndicesUtilises()));
   BTindice->setEnabled(jeu_->IndicesParEtapesPermis());
-  Montre(Ldecompos, Texte(jeu_->Decomposition()));
-  const QString ligne = Texte(jeu_->DerniereLigneTrouvee());
+  Montre(Ldecompos, Texte(jeu_->aides().Decomposition()));
+  const QString ligne = Texte(jeu_->aides().DerniereLigneTrouvee());
   if (ElastLigne->text() != ligne) {
     AjustePolice(ElastLigne, ligne, ElastLigne->width() - 6, 8);
     ElastLigne->setText(ligne);
     ElastLigne->setCursorPosition(0);
   }
-  const MiniCalculatrice& calculatrice = jeu_->Calculatrice();
+  const MiniCalculatrice& calculatrice = jeu_->aides().Calculatrice();
   Montre(Lcalcul, Texte(calculatrice.Saisie()));
   Montre(TXTnb1, Texte(calculatrice.Nombre1()));
   Montre(TXTope, Texte(calculatrice.Operateur()));

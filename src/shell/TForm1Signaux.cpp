@@ -28,8 +28,6 @@ void TForm1::ConnecteSignaux() {
       {Bresult, &TForm1::BresultClick},
       {BTnouvPartie, &TForm1::BTnouvPartieClick},
       {BTrejoue, &TForm1::BTrejoueClick},
-      {BTjour, &TForm1::BTjourClick},
-      {BTduel, &TForm1::BTduelClick},
       {BTcopie, &TForm1::BTcopieClick},
       {BTmesParties, &TForm1::BTmesPartiesClick},
       {BTannul, &TForm1::BTannulClick},
@@ -57,7 +55,6 @@ void TForm1::ConnecteSignaux() {
       {BTgenere, &TForm1::BTgenereClick},
       {STOP, &TForm1::STOPClick},
       {BTchange, &TForm1::BTchangeClick},
-      {BTstart, &TForm1::BTstartClick},
       {BTchangeLangue, &TForm1::BTchangeLangueClick},
   };
   for (const auto& [bouton, gestionnaire] : boutons) connect(bouton, &QPushButton::clicked, this, gestionnaire);

@@ -19,7 +19,7 @@ std::vector<std::string> DemandeIndices(Jeu& jeu, int fois) {
   std::vector<std::string> phrases;
   for (int i = 0; i < fois; ++i) {
     jeu.Indice();
-    phrases.push_back(jeu.TexteIndice());
+    phrases.push_back(jeu.aides().TexteIndice());
   }
   return phrases;
 }
@@ -36,14 +36,14 @@ TEST(EchelleDIndices, StopsClimbingAndCountingAtItsLastStepWhenTheTargetIsOutOfR
     EXPECT_EQ(phrase, PhraseIndice(std::min(echelon, marches), depart)) << echelon;
     EXPECT_EQ(phrase.rfind("Pas possible d'ici", 0), 0u) << phrase;
   }
-  EXPECT_EQ(t.jeu->IndicesUtilises(), marches);
+  EXPECT_EQ(t.jeu->aides().IndicesUtilises(), marches);
 
   // Every number put into one: that last number is the whole ladder.
   t.Presse({1, CodePlus, 2, 2, CodePlus, 3, 3, CodePlus, 4, 4, CodePlus, 5, 5, CodePlus, 6});
   ASSERT_EQ(t.jeu->manche().Tableau().NombresEnJeu(), std::vector<longint>{12});
   EXPECT_EQ(DemandeIndices(*t.jeu, 3),
             std::vector<std::string>(3, "Pas possible d'ici : au mieux 12, déjà en jeu."));
-  EXPECT_EQ(t.jeu->IndicesUtilises(), marches + 1);
+  EXPECT_EQ(t.jeu->aides().IndicesUtilises(), marches + 1);
 }
 
 TEST(EchelleDIndices, ClimbsAgainFromTheFirstStepAfterALine) {
@@ -52,10 +52,10 @@ TEST(EchelleDIndices, ClimbsAgainFromTheFirstStepAfterALine) {
   t.jeu->NouvellePartie();
   const int marches = NbEchelons(PositionDuJeu(*t.jeu));
   DemandeIndices(*t.jeu, marches + 1);
-  EXPECT_EQ(t.jeu->IndicesUtilises(), marches);
+  EXPECT_EQ(t.jeu->aides().IndicesUtilises(), marches);
   t.Presse({6, CodeFois, 2});  // 6x50=300
   EXPECT_EQ(DemandeIndices(*t.jeu, 1), std::vector<std::string>{"Le compte est possible d'ici."});
-  EXPECT_EQ(t.jeu->IndicesUtilises(), marches + 1);
+  EXPECT_EQ(t.jeu->aides().IndicesUtilises(), marches + 1);
 }
 
 // Seeing the solutions while playing is help: the history and the day's
@@ -63,7 +63,7 @@ TEST(EchelleDIndices, ClimbsAgainFromTheFirstStepAfterALine) {
 // is over counts for nothing.
 TEST(SolutionsVues, OpeningTheSolutionsDuringAGameIsRecordedAndShared) {
   JeuDeTest t;
-  t.jeu->JoueTirageDuJour();
+  t.Lance("BTjour");
   t.jeu->BasculeSolutions();
   t.jeu->BasculeSolutions();
   t.JoueLaPlusSimple();
@@ -110,7 +110,7 @@ TEST(TempsDeLaTentative, AReplayRecordsItsOwnTimeWhenTheClockCountsUp) {
 
 TEST(TempsDeLaTentative, TheDayDrawPlayedAgainIsTimedAndSharedFromItsOwnStart) {
   JeuDeTest t;
-  t.jeu->JoueTirageDuJour();
+  t.Lance("BTjour");
   t.Tique(16);
   t.JoueLaPlusSimple();
   t.jeu->Rejoue();
@@ -129,14 +129,14 @@ TEST(LigneDuTirageJoue, ShowsWhatTheEndOfTheGameFound) {
     t.jeu->ChoisitTemps(1);
     t.plateforme.tirages = TirageDe303;
     t.jeu->NouvellePartie();
-    const int ligne = t.jeu->Tirages().LigneCourante();
+    const int ligne = t.jeu->bibliotheque().Modele().LigneCourante();
     ASSERT_GE(ligne, 0);
-    EXPECT_EQ(t.jeu->Tirages().Rangee(ligne).cellules[CelluleNbSol], "0");
+    EXPECT_EQ(t.jeu->bibliotheque().Modele().Rangee(ligne).cellules[CelluleNbSol], "0");
     gagnee ? t.Trouve303() : t.Tique(20);
     Solveur reference;
     reference.ChangeTirage(t.jeu->manche().Tirage());
     reference.ChercheSol(reference.IndiceSimple);
-    const RangeeTirage& rangee = t.jeu->Tirages().Rangee(ligne);
+    const RangeeTirage& rangee = t.jeu->bibliotheque().Modele().Rangee(ligne);
     EXPECT_EQ(rangee.cellules[CelluleNbSol], std::to_string(reference.NbSolutions)) << gagnee;
     EXPECT_EQ(rangee.cellules[CelluleEtape], "2") << gagnee;
     EXPECT_EQ(rangee.cellules[CelluleSolution], reference.TexteSimple) << gagnee;

@@ -37,9 +37,9 @@ TEST(Duel, ThreeDrawsAgainstTheComputerAreScoredRecordedAndWon) {
   reglage.force = 3;
   reglage.nbTirages = 3;
   reglage.choixTemps = 2;  // 40 s
-  ASSERT_TRUE(t.jeu->PeutCommencerDuel());
-  ASSERT_TRUE(t.jeu->CommenceDuel(reglage));
-  EXPECT_EQ(t.jeu->BilanDuel(), (QStringList{"Tirage 1 sur 3", "À vous de jouer"}));
+  ASSERT_TRUE(t.jeu->Facon("BTduel").actif);
+  ASSERT_TRUE(t.Lance("BTduel", reglage));
+  EXPECT_EQ(t.Bilan(), (QStringList{"Tirage 1 sur 3", "À vous de jouer"}));
   EXPECT_FALSE(t.jeu->PeutRejouer());
   EXPECT_FALSE(t.jeu->AidesPermises());
   EXPECT_FALSE(t.jeu->SolutionsPermises());
@@ -63,7 +63,7 @@ TEST(Duel, ThreeDrawsAgainstTheComputerAreScoredRecordedAndWon) {
   ASSERT_EQ(t.jeu->Tirage().Resultat, 878);
   t.Tique(40);
 
-  const Duel* duel = t.jeu->DuelAffiche();
+  const Duel* duel = t.DuelAuBilan();
   ASSERT_TRUE(duel);
   ASSERT_TRUE(duel->Fini());
   ASSERT_EQ(duel->Tirages().size(), 3u);
@@ -89,7 +89,7 @@ TEST(Duel, ThreeDrawsAgainstTheComputerAreScoredRecordedAndWon) {
   EXPECT_EQ(duel->Tirages()[1].tours[0]->lignes, (std::vector<std::string>{"10x50=500"}));
   EXPECT_EQ(duel->Points(), (std::array<int, 2>{19, pointsOrdinateur}));
   ASSERT_TRUE(duel->Vainqueur() || pointsOrdinateur == 19);
-  const QStringList bilan = t.jeu->BilanDuel();
+  const QStringList bilan = t.Bilan();
   EXPECT_EQ(bilan.front(), "Fin du duel");
   EXPECT_TRUE(bilan.contains("Vous : rien, 0 point"));
   EXPECT_TRUE(bilan.contains(QStringLiteral("Score : Vous 19, Joueur de club %1").arg(pointsOrdinateur)));
@@ -105,10 +105,10 @@ TEST(Duel, ThreeDrawsAgainstTheComputerAreScoredRecordedAndWon) {
     EXPECT_EQ(parties[i].trouve, i == 0);
   }
   // After the last draw, the next game is a training game again.
-  EXPECT_FALSE(t.jeu->DuelEnCours());
+  EXPECT_FALSE(t.jeu->SerieEnCours());
   t.jeu->PartieSuivante();
-  EXPECT_EQ(t.jeu->DuelAffiche(), nullptr);
-  EXPECT_EQ(t.jeu->regime().Source(), SourceTirage::Joueur);
+  EXPECT_EQ(t.DuelAuBilan(), nullptr);
+  EXPECT_EQ(t.jeu->regime().Permis(), Permissions{}) << "training";
   EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
 }
 
@@ -123,15 +123,15 @@ TEST(Duel, TwoPlayersTakeTurnsOnTheSameDrawsAndEqualPointsGoToTheQuicker) {
   reglage.joueurs = {QStringLiteral("Alice"), QStringLiteral(" Bob ")};
   reglage.nbTirages = 2;
   reglage.choixTemps = 9;  // 30 s
-  ASSERT_TRUE(t.jeu->CommenceDuel(reglage));
-  EXPECT_EQ(t.jeu->BilanDuel(), (QStringList{"Tirage 1 sur 2", "À Alice de jouer"}));
+  ASSERT_TRUE(t.Lance("BTduel", reglage));
+  EXPECT_EQ(t.Bilan(), (QStringList{"Tirage 1 sur 2", "À Alice de jouer"}));
 
   // Draw 1: Alice finds 303 in 10 s; Bob writes 100-75=25 and runs out.
   t.jeu->PartieSuivante();
   EXPECT_EQ(t.jeu->horloge().cadence(), (Cadence{30, GenreHorloge::Rebours}));
   t.Tique(10);
   t.Trouve303();
-  EXPECT_EQ(t.jeu->BilanDuel(),
+  EXPECT_EQ(t.Bilan(),
             (QStringList{"Tirage 1 sur 2", "Alice a joué : ses lignes restent cachées", "À Bob de jouer"}));
   t.jeu->PartieSuivante();
   EXPECT_EQ(t.jeu->Tirage().Resultat, 303);
@@ -139,7 +139,7 @@ TEST(Duel, TwoPlayersTakeTurnsOnTheSameDrawsAndEqualPointsGoToTheQuicker) {
   EXPECT_EQ(t.jeu->manche().Ecoule(), 0) << "with the whole clock";
   t.Presse({4, CodeMoins, 3});
   t.Tique(30);
-  EXPECT_EQ(t.jeu->BilanDuel(), (QStringList{"Tirage 1 sur 2", "303 : 25 50 75 100 3 6", "Alice : 303 en 10 s, 10 points",
+  EXPECT_EQ(t.Bilan(), (QStringList{"Tirage 1 sur 2", "303 : 25 50 75 100 3 6", "Alice : 303 en 10 s, 10 points",
                                              "6x50=300, 300+3=303", "Bob : 25 en 30 s, 0 point", "100-75=25",
                                              "Score : Alice 10, Bob 0", "Tirage 2 sur 2 : À Bob de jouer"}));
 
@@ -149,12 +149,12 @@ TEST(Duel, TwoPlayersTakeTurnsOnTheSameDrawsAndEqualPointsGoToTheQuicker) {
   t.Trouve303();
   t.jeu->PartieSuivante();
   t.Tique(30);
-  const Duel* duel = t.jeu->DuelAffiche();
+  const Duel* duel = t.DuelAuBilan();
   ASSERT_TRUE(duel && duel->Fini());
   EXPECT_EQ(duel->Points(), (std::array<int, 2>{10, 10}));
   EXPECT_EQ(duel->Temps(), (std::array<double, 2>{40, 33}));
   EXPECT_EQ(duel->Vainqueur(), 1);
-  const QStringList bilan = t.jeu->BilanDuel();
+  const QStringList bilan = t.Bilan();
   EXPECT_EQ(bilan.mid(bilan.size() - 3),
             (QStringList{"Score : Alice 10, Bob 10", "Bob gagne le duel !",
                          "À égalité de points, au temps : 33 s contre 40 s."}));
@@ -177,23 +177,23 @@ TEST(Duel, ANewDuelAsksBeforeGivingUpTheOneUnderWay) {
   t.plateforme.tirages = TirageDe303;
   ReglageDuel deux;
   deux.force.reset();
-  ASSERT_TRUE(t.jeu->CommenceDuel(deux));
+  ASSERT_TRUE(t.Lance("BTduel", deux));
   t.jeu->PartieSuivante();
   EXPECT_FALSE(t.jeu->PeutChangerDeMode());
   t.plateforme.reponses = {Reponse::Non};
-  EXPECT_FALSE(t.jeu->CommenceDuel(ReglageDuel{}));
+  EXPECT_FALSE(t.jeu->Commence("BTduel", ReglageDuel{}));
   EXPECT_TRUE(t.jeu->manche().PartieEnJeu()) << "the go goes on";
   t.plateforme.reponses = {Reponse::Oui};
-  ASSERT_TRUE(t.jeu->CommenceDuel(ReglageDuel{}));
+  ASSERT_TRUE(t.jeu->Commence("BTduel", ReglageDuel{}));
   EXPECT_EQ(t.plateforme.messages.back().texte, "Abandonner le duel en cours ?");
-  EXPECT_TRUE(t.jeu->DuelAffiche()->ContreOrdinateur());
+  EXPECT_TRUE(t.DuelAuBilan()->ContreOrdinateur());
   EXPECT_FALSE(t.jeu->manche().PartieEnJeu());
   EXPECT_EQ(t.jeu->historique().Dernieres(10).size(), 0u) << "a go given up is not a game played";
 
   JeuDeTest competition;
   competition.jeu->ChangeModeCompetition(true);
-  EXPECT_FALSE(competition.jeu->PeutCommencerDuel());
-  EXPECT_FALSE(competition.jeu->CommenceDuel(ReglageDuel{}));
+  EXPECT_FALSE(competition.jeu->Facon("BTduel").actif);
+  EXPECT_FALSE(competition.Lance("BTduel", ReglageDuel{}));
 }
 
 }  // namespace

@@ -55,11 +55,11 @@ TEST(Horloge, EachChoiceSaysItsTimeWhenItShould) {
     EXPECT_EQ(t.vue.minuteur, std::vector<bool>(c.minuteur ? 1 : 0, true)) << c.choix;
     t.Tique(7);
     EXPECT_EQ(t.jeu->TexteHorloge(), c.enJeu) << c.choix;
-    EXPECT_EQ(t.jeu->TempsAuBilan(), std::nullopt) << c.choix;
+    EXPECT_FALSE(t.Bilan().join("|").contains("Chrono ")) << c.choix;
     t.Trouve303();
     ASSERT_TRUE(t.jeu->manche().Gagnee()) << c.choix;
     EXPECT_EQ(t.jeu->TexteHorloge(), c.apres) << c.choix;
-    EXPECT_EQ(t.jeu->TempsAuBilan().has_value(), c.choix == ChoixChronoCache) << c.choix;
+    EXPECT_EQ(t.Bilan().join("|").contains("Chrono "), c.choix == ChoixChronoCache) << c.choix;
     EXPECT_EQ(t.vue.minuteur, c.minuteur ? std::vector<bool>({true, false}) : std::vector<bool>()) << c.choix;
   }
 }
@@ -73,7 +73,7 @@ TEST(Horloge, AHiddenClockKeepsItsTimeAndNoClockRecordsNone) {
   t.jeu->NouvellePartie();
   t.Tique(83);
   t.Trouve303();
-  EXPECT_EQ(t.jeu->TempsAuBilan(), QStringLiteral("Chrono 1:23"));
+  EXPECT_EQ(t.Bilan().back(), QStringLiteral("Chrono 1:23"));
   EXPECT_EQ(Derniere(t).secondes, 83);
 
   t.jeu->ChoisitTemps(ChoixSansChrono);
@@ -99,7 +99,7 @@ TEST(Horloge, AHiddenClockKeepsItsTimeAndNoClockRecordsNone) {
 TEST(Horloge, ATickDuringAQuestionIsNotTakenIntoTheGame) {
   JeuDeTest t;
   t.PrepareNiveau();
-  ASSERT_TRUE(t.jeu->CommenceOuArreteSerie());
+  ASSERT_TRUE(t.Lance("BTstart"));
   bool enJeuSousLaQuestion = false;
   t.plateforme.quandMessage = [&t, &enJeuSousLaQuestion](const MessageAffiche&) {
     t.plateforme.instant += 61000;
@@ -107,7 +107,7 @@ TEST(Horloge, ATickDuringAQuestionIsNotTakenIntoTheGame) {
     enJeuSousLaQuestion = t.jeu->manche().PartieEnJeu();
   };
   t.plateforme.reponses = {Reponse::Oui};
-  EXPECT_FALSE(t.jeu->CommenceOuArreteSerie());
+  EXPECT_FALSE(t.Lance("BTstart"));
   EXPECT_TRUE(enJeuSousLaQuestion);
   EXPECT_EQ(t.vue.nomsDemandes, 0);
   EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
@@ -124,7 +124,7 @@ TEST(Horloge, ACompetitionKeepsItsLevelsTime) {
   JeuDeTest t;
   t.jeu->ChoisitTemps(ChoixSansChrono);
   t.PrepareNiveau();
-  ASSERT_TRUE(t.jeu->CommenceOuArreteSerie());
+  ASSERT_TRUE(t.Lance("BTstart"));
   EXPECT_EQ(t.jeu->horloge().cadence(), (Cadence{60, GenreHorloge::Rebours}));
   t.Tique(60);
   EXPECT_EQ(t.jeu->manche().DerniereIssue(), Manche::Issue::TempsEcoule);

@@ -2,6 +2,7 @@
 
 #include "JeuDeTest.h"
 #include "competition/BaremeClubs.h"
+#include "midend/regimes/RegimeCode.h"
 
 namespace tolvan::test {
 namespace {
@@ -16,8 +17,8 @@ const QString CodeDOr = QStringLiteral("12JR-00KA-AAQW");
 TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
   JeuDeTest t;
   t.vue.nom = QStringLiteral("Zoé");
-  ASSERT_TRUE(t.jeu->JoueCode(QStringLiteral(" 12jr-00ka-aaqw\r\n")));
-  EXPECT_EQ(t.jeu->regime().Source(), SourceTirage::Code);
+  ASSERT_TRUE(t.Lance("BTcode", QStringLiteral(" 12jr-00ka-aaqw\r\n")));
+  EXPECT_TRUE(t.jeu->SerieEnCours());
   EXPECT_FALSE(t.jeu->SolutionsPermises());
   EXPECT_FALSE(t.jeu->AidesPermises());
   EXPECT_EQ(t.jeu->manche().Limite(), 300);
@@ -25,8 +26,8 @@ TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
   // 1: found.
   EXPECT_EQ(t.jeu->Tirage(), TTirage(NombresTirage{{{7, 50, 1, 5, 75, 25}}}, 321));
   t.JoueLaPlusSimple();
-  EXPECT_EQ(t.jeu->LignesCodeAuBilan(), (QStringList{"Tirage 1 sur 3", "Résultat : 321", "10 points"}));
-  EXPECT_FALSE(t.jeu->Feuille());
+  EXPECT_EQ(t.Bilan().mid(t.Bilan().size() - 3), (QStringList{"Tirage 1 sur 3", "Résultat : 321", "10 points"}));
+  EXPECT_FALSE(t.jeu->FeuilleDeSerie());
   t.jeu->NouvellePartie();  // the player's own draws are closed
   EXPECT_EQ(t.jeu->Tirage().Resultat, 321);
 
@@ -45,27 +46,23 @@ TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
   EXPECT_EQ(t.jeu->Tirage().Resultat, 473);
   EXPECT_EQ(t.vue.nomsDemandes, 0);
   t.Tique(300);
-  EXPECT_EQ(t.jeu->LignesCodeAuBilan(), (QStringList{"Tirage 3 sur 3", "Résultat : rien", "0 point"}));
-  EXPECT_FALSE(t.jeu->DifficulteDeLaPartie()) << "the last draw's summary is still the club's, without a mark";
+  EXPECT_EQ(t.Bilan().mid(t.Bilan().size() - 3), (QStringList{"Tirage 3 sur 3", "Résultat : rien", "0 point"}))
+      << "the last draw's summary is still the club's, without a mark";
 
   // The sheet, under the name asked once.
   EXPECT_EQ(t.vue.nomsDemandes, 1);
-  ASSERT_TRUE(t.jeu->Feuille());
-  const FeuilleDeMarque& feuille = *t.jeu->Feuille();
-  ASSERT_EQ(feuille.Lignes().size(), 3u);
-  EXPECT_EQ(feuille.Lignes()[0].resultat, 321);
-  EXPECT_EQ(feuille.Lignes()[1].resultat, 250);
-  EXPECT_EQ(feuille.Lignes()[2].resultat, std::nullopt);
-  EXPECT_EQ(feuille.Total(), 10 + points250);
+  ASSERT_TRUE(t.jeu->FeuilleDeSerie());
   const QString ligneClub = CodeDOr + QStringLiteral(";Zoé;%1;10;%2;0").arg(10 + points250).arg(points250);
-  t.jeu->CopieResultatFeuille();
+  t.jeu->CopieFeuille();
   EXPECT_EQ(t.plateforme.pressePapier.back(), ligneClub);
-  const QStringList lignes = t.jeu->LignesFeuille();
+  const QStringList lignes = t.jeu->FeuilleDeSerie()->lignes;
   ASSERT_EQ(lignes.size(), 6);
   EXPECT_EQ(lignes[0], QStringLiteral("Partie par code ") + CodeDOr + QStringLiteral(" : 3 tirages de 300 s"));
   EXPECT_EQ(lignes[1], QStringLiteral("Joueur : Zoé"));
   EXPECT_TRUE(lignes[2].startsWith(QStringLiteral("1. 7 50 1 5 75 25 → 321 : 321, 10 points. Meilleur : 321=")))
       << lignes[2].toStdString();
+  EXPECT_TRUE(lignes[3].startsWith(QStringLiteral("2. 4 1 2 8 3 50 → 268 : 250, ")))
+      << "the nearest line counts, not the last: " << lignes[3].toStdString();
   EXPECT_TRUE(lignes[4].startsWith(QStringLiteral("3. 4 10 75 3 6 3 → 473 : rien, 0 point. Meilleur : ")));
   EXPECT_EQ(lignes[5], QStringLiteral("Total : %1 sur 30").arg(t.jeu->Textes().MsgPoints.arg(10 + points250)));
   t.jeu->ImprimeFeuille();
@@ -73,7 +70,7 @@ TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
   EXPECT_EQ(t.plateforme.impressions.back(), lignes);
 
   // Training again, and each draw in the history with its code.
-  EXPECT_EQ(t.jeu->regime().Source(), SourceTirage::Joueur);
+  EXPECT_EQ(t.jeu->regime().Permis(), Permissions{});
   const std::vector<PartieJouee> parties = t.jeu->historique().Dernieres(10);
   ASSERT_EQ(parties.size(), 3u);
   const std::array<int, 3> points = {0, points250, 10};  // the latest first
@@ -84,7 +81,8 @@ TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
     EXPECT_EQ(parties[i].trouve, i == 2);
   }
   t.jeu->NouvellePartie();
-  EXPECT_TRUE(t.jeu->LignesCodeAuBilan().isEmpty()) << "a training game has no points of the clubs";
+  t.Tique(60);
+  EXPECT_FALSE(t.Bilan().join("|").contains("Tirage ")) << "a training game has no points of the clubs";
 }
 
 // A mistyped code is said and nothing is played; a fresh code comes from
@@ -96,38 +94,40 @@ TEST(JeuCode, AMistypedCodeIsRefusedAndAFreshCodeReadsBack) {
   std::string erreur;
   for (const QString& faux : {QStringLiteral("12JR-00KA-AAQX"), QStringLiteral("12JR-00KA"), QStringLiteral("")}) {
     ASSERT_FALSE(CodeSerie::Lit(faux.toStdString(), erreur));
-    EXPECT_FALSE(t.jeu->JoueCode(faux));
+    EXPECT_FALSE(t.Lance("BTcode", faux));
     ASSERT_FALSE(t.plateforme.messages.empty());
     EXPECT_EQ(t.plateforme.messages.back().texte,
               QStringLiteral("Ce code ne peut pas être joué : ") + QString::fromStdString(erreur));
   }
   EXPECT_EQ(t.plateforme.messages.size(), 3u);
-  EXPECT_EQ(t.jeu->regime().Source(), SourceTirage::Joueur);
+  EXPECT_FALSE(t.jeu->SerieEnCours());
   EXPECT_EQ(t.jeu->Tirage(), avant);
   EXPECT_TRUE(t.jeu->historique().Dernieres(10).empty());
 
   JeuDeTest u;
   u.plateforme.tirages = {5, 7};
-  u.jeu->NouveauCode();
-  const std::optional<CodeSerie> nouveau = CodeSerie::Lit(u.jeu->CodePropose().toStdString(), erreur);
+  const QString propose = NouveauCode(u.plateforme);
+  const std::optional<CodeSerie> nouveau = CodeSerie::Lit(propose.toStdString(), erreur);
   ASSERT_TRUE(nouveau) << erreur;
   EXPECT_EQ(nouveau->Parametres(), (ParametresSerie{10, 40, false, (std::uint64_t{5} << 17) | 7}));
-  u.jeu->CopieCode(u.jeu->CodePropose());
-  EXPECT_EQ(u.plateforme.pressePapier.back(), u.jeu->CodePropose());
-  // During its series, no other code, series or mode.
-  ASSERT_TRUE(u.jeu->JoueCode(u.jeu->CodePropose()));
-  EXPECT_FALSE(u.jeu->PeutJouerCode());
+  CopieCode(u.plateforme, propose + QStringLiteral(" "));
+  EXPECT_EQ(u.plateforme.pressePapier.back(), propose);
+  // During its series, no change of mode, and its button stops it.
+  ASSERT_TRUE(u.Lance("BTcode", propose));
+  EXPECT_TRUE(u.jeu->Facon("BTcode").enCours);
+  EXPECT_EQ(u.jeu->Facon("BTcode").texte, "Arreter cette partie");
   EXPECT_FALSE(u.jeu->PeutChangerDeMode());
-  EXPECT_FALSE(u.jeu->JoueCode(u.jeu->CodePropose()));
   // Given up once the player says yes: no sheet, training again.
   u.plateforme.reponses = {Reponse::Non, Reponse::Oui};
-  EXPECT_FALSE(u.jeu->ArreteCode());
-  EXPECT_TRUE(u.jeu->regimeCode().EnCours());
-  EXPECT_TRUE(u.jeu->ArreteCode());
-  EXPECT_EQ(u.jeu->regime().Source(), SourceTirage::Joueur);
-  EXPECT_FALSE(u.jeu->Feuille());
+  EXPECT_FALSE(u.Lance("BTcode", propose));
+  EXPECT_EQ(u.plateforme.messages.back().texte, "Abandonner la partie par code en cours ?");
+  EXPECT_TRUE(u.jeu->SerieEnCours());
+  EXPECT_FALSE(u.Lance("BTcode", propose));
+  EXPECT_FALSE(u.jeu->SerieEnCours());
+  EXPECT_EQ(u.jeu->regime().Permis(), Permissions{});
+  EXPECT_FALSE(u.jeu->FeuilleDeSerie());
   EXPECT_FALSE(u.jeu->manche().HorlogeEnMarche());
-  EXPECT_TRUE(u.jeu->PeutJouerCode());
+  EXPECT_FALSE(u.jeu->Facon("BTcode").enCours);
   EXPECT_TRUE(u.jeu->historique().Dernieres(10).empty()) << "a draw given up is no game played";
 }
 

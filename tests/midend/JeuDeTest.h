@@ -12,6 +12,7 @@
 #include "LaPlusSimple.h"
 #include "PlateformeDeTest.h"
 #include "midend/Jeu.h"
+#include "midend/regimes/RegimeDuel.h"
 
 namespace tolvan::test {
 
@@ -94,6 +95,21 @@ struct JeuDeTest {
       plateforme.instant += 1000;
       jeu->Tique();
     }
+  }
+  // A way to play's button pressed as the window presses it, with the
+  // player's choice when it asks for one; true when its way started.
+  bool Lance(const QString& bouton, const ChoixDuJoueur& choix = {}) {
+    return jeu->PresseFacon(bouton) && jeu->Commence(bouton, choix);
+  }
+  // The summary as it reads, its title first.
+  QStringList Bilan() const {
+    const tolvan::Bilan bilan = jeu->BilanAffiche();
+    return QStringList{bilan.titre} + bilan.lignes;
+  }
+  // The duel the summary is about; none when it is not a duel's.
+  const Duel* DuelAuBilan() const {
+    const auto* duel = dynamic_cast<const RegimeDuel*>(&jeu->RegimeAuBilan());
+    return duel ? &duel->duel() : nullptr;
   }
   // The simplest solution of the draw, written on the board.
   void JoueLaPlusSimple() {

@@ -77,7 +77,7 @@ TEST(JeuHorloge, AGameThatCanBePlayedHasARunningClock) {
     Partie p;
     c.joue(p);
     EXPECT_EQ(p.jeu.manche().PartieEnJeu(), c.enJeu) << c.quoi;
-    EXPECT_EQ(p.jeu.manche().TexteHorloge("Il reste", "Chrono"), c.horloge) << c.quoi;
+    EXPECT_EQ(p.jeu.TexteHorloge().toStdString(), c.horloge) << c.quoi;
     // Nothing can be pressed on a board whose clock stands still.
     const std::size_t sons = p.plateforme.sons.size();
     p.jeu.Presse(1);

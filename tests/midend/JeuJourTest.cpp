@@ -17,13 +17,13 @@ PartieJouee Derniere(const JeuDeTest& t) {
 TEST(JeuDuJour, TheDrawOfTheDayIsTimedUpRecordedSharedAndReplayedAsSuch) {
   JeuDeTest t;
   t.jeu->ChoisitTemps(1);  // 20 seconds for training games
-  t.jeu->JoueTirageDuJour();
+  t.Lance("BTjour");
   Solveur duJour;
   TireDuJour(duJour, Lundi);
   EXPECT_EQ(t.jeu->Tirage(), duJour.Tirage);
   EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
-  EXPECT_EQ(t.jeu->manche().TexteHorloge("Il reste", "Chrono"), "Chrono 0:00");
-  EXPECT_EQ(t.jeu->Tirages().NbLignes(), 1);
+  EXPECT_EQ(t.jeu->TexteHorloge(), "Chrono 0:00");
+  EXPECT_EQ(t.jeu->bibliotheque().Modele().NbLignes(), 1);
   EXPECT_TRUE(t.jeu->LigneDePartage().isEmpty());
 
   t.Tique(102);
@@ -46,19 +46,19 @@ TEST(JeuDuJour, TheDrawOfTheDayIsTimedUpRecordedSharedAndReplayedAsSuch) {
   EXPECT_EQ(partie.difficulte, 1);
   EXPECT_EQ(partie.resultat, duJour.Tirage.Resultat);
 
-  EXPECT_FALSE(t.jeu->RejoueeDuJour());
+  EXPECT_FALSE(t.Bilan().contains("Rejoué : ne compte pas"));
   // Played again, it is marked a replay, in the history and in the line.
   t.jeu->Rejoue();
   EXPECT_TRUE(t.jeu->LigneDePartage().isEmpty());
   t.JoueLaPlusSimple();
   EXPECT_TRUE(Derniere(t).rejouee);
-  EXPECT_TRUE(t.jeu->RejoueeDuJour());
+  EXPECT_TRUE(t.Bilan().contains("Rejoué : ne compte pas"));
   EXPECT_TRUE(t.jeu->LigneDePartage().contains(QStringLiteral("(rejoué)")));
 
   // A training game runs under its own clock again, and is no day's game.
   t.jeu->NouvellePartie();
   EXPECT_TRUE(t.jeu->LigneDePartage().isEmpty());
-  EXPECT_FALSE(t.jeu->RejoueeDuJour());
+  EXPECT_FALSE(t.Bilan().contains("Rejoué : ne compte pas"));
   EXPECT_FALSE(t.jeu->CopieResultat());
   t.Tique(20);
   partie = Derniere(t);
@@ -70,7 +70,7 @@ TEST(JeuDuJour, TheDrawOfTheDayIsTimedUpRecordedSharedAndReplayedAsSuch) {
 
   // Another run the same day finds the first attempt in the history.
   t.Recommence();
-  t.jeu->JoueTirageDuJour();
+  t.Lance("BTjour");
   t.Tique(3600);
   partie = Derniere(t);
   EXPECT_FALSE(partie.trouve);
@@ -86,11 +86,11 @@ TEST(JeuDuJour, EachDrawOfASeriesIsRecordedWithItsPointsAndTheDrawOfTheDayWaits)
   t.Ecrit("niveau.niv", Niveau());
   t.Ecrit("tirages.tir", "303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t\r\n");
   t.jeu->ChangeModeCompetition(true);
-  EXPECT_FALSE(t.jeu->PeutJouerTirageDuJour());
+  EXPECT_FALSE(t.jeu->Facon("BTjour").actif);
   t.plateforme.fichiers = {t.Chemin("niveau.niv")};
   t.jeu->ChangeNiveau();
-  ASSERT_TRUE(t.jeu->CommenceOuArreteSerie());
-  t.jeu->JoueTirageDuJour();
+  ASSERT_TRUE(t.Lance("BTstart"));
+  t.Lance("BTjour");
   EXPECT_EQ(t.jeu->Tirage().Resultat, 303);
   t.Tique(10);
   t.Trouve303();
@@ -113,7 +113,7 @@ TEST(JeuDuJour, WithoutAHistoryTheGameSaysSoOnceAndGoesOn) {
   t.Recommence();
   ASSERT_EQ(t.plateforme.messages.size(), 1u);
   EXPECT_TRUE(t.plateforme.messages[0].texte.contains(QStringLiteral("sans enregistrer")));
-  t.jeu->JoueTirageDuJour();
+  t.Lance("BTjour");
   t.JoueLaPlusSimple();
   t.jeu->Rejoue();
   t.JoueLaPlusSimple();

@@ -16,7 +16,7 @@ TEST(Jeu, AGameIsDealtPlayedAndWonWithItsSoundsAndItsRow) {
   t.jeu->NouvellePartie();
   EXPECT_EQ(t.jeu->Tirage().Resultat, 303);
   EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
-  ASSERT_EQ(t.jeu->Tirages().NbLignes(), 1);
+  ASSERT_EQ(t.jeu->bibliotheque().Modele().NbLignes(), 1);
   EXPECT_EQ(t.plateforme.sons, std::vector<QString>{"RestoreUp"});
 
   // A refused line flashes, a taken-back one plays its own sound.
@@ -31,12 +31,12 @@ TEST(Jeu, AGameIsDealtPlayedAndWonWithItsSoundsAndItsRow) {
   EXPECT_FALSE(t.jeu->manche().HorlogeEnMarche());
   EXPECT_EQ(t.plateforme.sons.back(), "SystemQuestion");
   EXPECT_EQ(t.jeu->manche().Scores(), (std::vector<LigneScore>{{"=>", "7'"}}));
-  EXPECT_EQ(t.jeu->Tirages().Rangee(0).cellules[9], "OUI");
+  EXPECT_EQ(t.jeu->bibliotheque().Modele().Rangee(0).cellules[9], "OUI");
 
   // Played again, from the same draw: the clock starts from where it stood.
   t.jeu->Rejoue();
   EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
-  EXPECT_EQ(t.jeu->Tirages().NbLignes(), 1);
+  EXPECT_EQ(t.jeu->bibliotheque().Modele().NbLignes(), 1);
 }
 
 TEST(Jeu, TimeRunsOutSilentlyWhenItsSoundIsOffAndTypedAnswersAreChecked) {
@@ -62,13 +62,13 @@ TEST(Jeu, ATypedDrawIsTakenWholeOrNotAtAll) {
   t.jeu->OuvreSaisie();
   EXPECT_EQ(t.jeu->manche().PanneauVisible(), Manche::Panneau::Saisie);
   EXPECT_EQ(t.jeu->JoueSaisie({"25", "50", "12a", "100", "3", "6", "303"}), std::optional<int>(2));
-  EXPECT_EQ(t.jeu->Tirages().NbLignes(), 0);
+  EXPECT_EQ(t.jeu->bibliotheque().Modele().NbLignes(), 0);
   EXPECT_EQ(t.jeu->JoueSaisie({"25", "50", "75", "100", "3", "6", "303"}), std::nullopt);
   EXPECT_EQ(t.jeu->Tirage().Resultat, 303);
   EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
-  ASSERT_EQ(t.jeu->Tirages().NbLignes(), 1);
+  ASSERT_EQ(t.jeu->bibliotheque().Modele().NbLignes(), 1);
   t.Trouve303();
-  EXPECT_EQ(t.jeu->Tirages().Rangee(0).cellules[9], "OUI");
+  EXPECT_EQ(t.jeu->bibliotheque().Modele().Rangee(0).cellules[9], "OUI");
 }
 
 TEST(Jeu, ASeriesIsDealtToItsEndAndItsTotalTakesItsPlaceInTheLevelFile) {
@@ -78,14 +78,14 @@ TEST(Jeu, ASeriesIsDealtToItsEndAndItsTotalTakesItsPlaceInTheLevelFile) {
   t.jeu->ChangeModeCompetition(true);
   t.plateforme.fichiers = {t.Chemin("niveau.niv")};
   t.jeu->ChangeNiveau();
-  ASSERT_TRUE(t.jeu->PeutCommencerSerie());
-  EXPECT_EQ(t.jeu->NiveauAffiche().nom, "Test");
+  ASSERT_TRUE(t.jeu->Facon("BTstart").actif);
+  EXPECT_EQ(t.jeu->competition().NiveauAffiche().nom, "Test");
 
-  EXPECT_TRUE(t.jeu->CommenceOuArreteSerie());
+  EXPECT_TRUE(t.Lance("BTstart"));
   EXPECT_EQ(t.jeu->manche().Limite(), 60);
   t.Tique(10);
   t.Trouve303();  // 60 - 10 div 4 = 58 points
-  EXPECT_EQ(t.jeu->serie().ScoreTotal(), 58);
+  EXPECT_EQ(t.jeu->competition().serie().ScoreTotal(), 58);
   t.jeu->PartieSuivante();
   t.Tique(8);
   t.Trouve303();  // 58 more
@@ -93,14 +93,14 @@ TEST(Jeu, ASeriesIsDealtToItsEndAndItsTotalTakesItsPlaceInTheLevelFile) {
   t.vue.nom = QStringLiteral("Zoé");
   t.Tique(60);
   EXPECT_EQ(t.vue.nomsDemandes, 1);
-  EXPECT_FALSE(t.jeu->serie().EnCours());
+  EXPECT_FALSE(t.jeu->competition().serie().EnCours());
 
   const QStringList lignes = LitFichierTexte(t.Chemin("niveau.niv")).lignes;
   ASSERT_EQ(lignes.size(), NbLignesNiveau);
   // 116 goes below the 200 and above the 100, the 60 leaves the table.
   EXPECT_EQ(lignes.mid(18, 3), QStringList({"116", "Zoé", "2"}));
   EXPECT_EQ(lignes.mid(30, 3), QStringList({"70", "i", "1"}));
-  EXPECT_EQ(t.jeu->NiveauAffiche().lignesRecords[5][0], "116");
+  EXPECT_EQ(t.jeu->competition().NiveauAffiche().lignesRecords[5][0], "116");
 }
 
 TEST(Jeu, ALevelThatFailsToReadStartsNoSeriesAndIsLeftAlone) {
@@ -110,7 +110,7 @@ TEST(Jeu, ALevelThatFailsToReadStartsNoSeriesAndIsLeftAlone) {
   t.jeu->ChangeModeCompetition(true);
   t.plateforme.fichiers = {t.Chemin("niveau.niv")};
   t.jeu->ChangeNiveau();
-  EXPECT_FALSE(t.jeu->PeutCommencerSerie());
+  EXPECT_FALSE(t.jeu->Facon("BTstart").actif);
   ASSERT_EQ(t.plateforme.messages.size(), 1u);
   EXPECT_TRUE(t.plateforme.messages[0].texte.contains("soixante"));
   QFile fichier(t.Chemin("niveau.niv"));
@@ -137,18 +137,18 @@ TEST(Jeu, EachPlayerPlaysHisOwnCopyOfTheShippedLevels) {
 TEST(Jeu, ForbiddenHintsLeaveTheScreenDuringCompetitionsOnly) {
   JeuDeTest t;
   t.jeu->BasculeAides();
-  ASSERT_TRUE(t.jeu->AidesAffichees());
+  ASSERT_TRUE(t.jeu->aides().AidesAffichees());
   t.jeu->ChangeModeCompetition(true);
   EXPECT_TRUE(t.jeu->AidesPermises());
   t.jeu->InterditAides(true);
-  EXPECT_FALSE(t.jeu->AidesAffichees());
+  EXPECT_FALSE(t.jeu->aides().AidesAffichees());
   EXPECT_FALSE(t.jeu->AidesPermises());
   t.jeu->ChangeModeCompetition(false);
   EXPECT_TRUE(t.jeu->AidesPermises());
   // Back in the competition that forbids them, they go again.
   t.jeu->BasculeAides();
   t.jeu->ChangeModeCompetition(true);
-  EXPECT_FALSE(t.jeu->AidesAffichees());
+  EXPECT_FALSE(t.jeu->aides().AidesAffichees());
 }
 
 TEST(Jeu, OptionsComeBackFromTheSettingsStoreAndCompetitionsSetTheirOwn) {

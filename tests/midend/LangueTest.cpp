@@ -56,12 +56,12 @@ TEST(Langue, TolvansOwnLinesTranslateWhatWasAddedAndOlderFilesLeaveItFrench) {
   EXPECT_EQ(NomDuChoixTemps(ChoixSansChrono, textes), "No clock");
   EXPECT_EQ(textes.mesParties.colonneTrouve, "Solved");
   // The day's draw, which can be reached, with two hints, then out of time.
-  t.jeu->JoueTirageDuJour();
+  t.Lance("BTjour");
   t.jeu->Indice();
-  EXPECT_EQ(t.jeu->TexteIndice(), "The target can be reached from here.");
+  EXPECT_EQ(t.jeu->aides().TexteIndice(), "The target can be reached from here.");
   t.jeu->Indice();
-  EXPECT_TRUE(QString::fromStdString(t.jeu->TexteIndice()).contains(QRegularExpression("^\\d+ solutions? from here\\.$")))
-      << t.jeu->TexteIndice();
+  EXPECT_TRUE(QString::fromStdString(t.jeu->aides().TexteIndice()).contains(QRegularExpression("^\\d+ solutions? from here\\.$")))
+      << t.jeu->aides().TexteIndice();
   t.Tique(3600);
   EXPECT_TRUE(t.jeu->LigneDePartage().startsWith("Tolvan daily numbers, 7 December 2026: not solved, 2 hints"))
       << t.jeu->LigneDePartage().toStdString();
@@ -78,7 +78,7 @@ TEST(Langue, TolvansOwnLinesTranslateWhatWasAddedAndOlderFilesLeaveItFrench) {
   EXPECT_EQ(textes.mesParties.colonneTrouve, QStringLiteral("Trouvé"));
   t.jeu->Rejoue();
   t.jeu->Indice();
-  EXPECT_EQ(t.jeu->TexteIndice(), "Le compte est possible d'ici.");
+  EXPECT_EQ(t.jeu->aides().TexteIndice(), "Le compte est possible d'ici.");
   // Every one of Tolvan's lines comes back French, as the shipped French file has it.
   const QStringList francais = LitFichierTexte(DossierDonnees + "francais.tvl").lignes;
   for (int ligne = NbLignesLangue; ligne < NbLignesFichierLangue; ++ligne) {

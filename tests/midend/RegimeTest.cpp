@@ -1,109 +1,162 @@
 #include <gtest/gtest.h>
 
-#include "competition/CodeSerie.h"
-#include "midend/Regime.h"
-#include "midend/RegimeDuel.h"
-#include "midend/RegimeCode.h"
+#include "JeuDeTest.h"
+#include "game/TirageDuJour.h"
+#include "midend/regimes/RegimeEntrainement.h"
 
 namespace tolvan::test {
 namespace {
 
-// Every way to play answers the same questions; the table reads across
-// them as a newcomer would compare them.
-TEST(Regime, EachWayToPlayAnswersWhereItsDrawsComeFromItsClockItsHelpItsPointsAndItsRow) {
-  Serie serie;
-  serie.DefinitModeCompetition(true);
-  serie.DefinitTempsNiveau(60);
-  serie.DefinitCoefficient(0);  // half the time, twice the points
-  serie.Commence(3);
-  const int pointsA10Secondes = serie.Points(10);
-  ASSERT_GT(pointsA10Secondes, 0);
+// Three draws of 300 s: 7 50 1 5 75 25 → 321 first.
+const QString CodeDOr = QStringLiteral("12JR-00KA-AAQW");
+const TTirage Tirage303(NombresTirage{{{25, 50, 75, 100, 3, 6}}}, 303);
 
-  RegimeEntrainement entrainement;
-  RegimeDuJour jour;
-  RegimeSerie competition(serie);
-  TextesMessages textes;
-  RegimeDuel duel(textes);
-  ReglageDuel reglage;
-  reglage.choixTemps = 9;  // "30 secondes", whatever "Temps :" says
-  duel.Commence(reglage);
-  RegimeCode club;
-  std::string erreur;
-  club.Commence(*CodeSerie::Lit("12JR-00KA-AAQW", erreur));  // three draws of 300 s
-  Options options;
-  options.temps = 10;  // "45 secondes"
-
-  Permissions fermees;
-  fermees.tiragesDuJoueur = fermees.indices = fermees.coach = fermees.solutions = fermees.liste = fermees.marque = false;
-  Permissions sansAide = fermees;
-  sansAide.aides = false;
-  struct Cas {
-    const char* quoi;
-    Regime& regime;
-    SourceTirage source;
-    Cadence cadence;
-    Permissions permis;
-    Gain gain;
-    ModePartie mode;
-    Suite trouve;
-    Suite perdu;
-  };
-  const std::vector<Cas> cas = {
-      {"training", entrainement, SourceTirage::Joueur, {45, GenreHorloge::Rebours}, {}, {0, {"=>", "10'"}},
-       ModePartie::Entrainement, Suite::Aucune, Suite::Aucune},
-      {"draw of the day", jour, SourceTirage::Joueur, {3600, GenreHorloge::Chrono}, {}, {0, {"=>", "10'"}},
-       ModePartie::Jour, Suite::Aucune, Suite::Aucune},
-      {"a level's series", competition, SourceTirage::Serie, {30, GenreHorloge::Rebours}, fermees,
-       {pointsA10Secondes, {"1", std::to_string(pointsA10Secondes)}}, ModePartie::Competition, Suite::TirageSuivant,
-       Suite::FinDeSerie},
-      {"a duel", duel, SourceTirage::Duel, {30, GenreHorloge::Rebours}, sansAide, {10, {"=>", "10'"}}, ModePartie::Duel,
-       Suite::TirageSuivant, Suite::TirageSuivant},
-      {"club play by a code", club, SourceTirage::Code, {300, GenreHorloge::Rebours}, sansAide,
-       {10, {"=>", "10'"}}, ModePartie::Code, Suite::TirageSuivant, Suite::TirageSuivant},
-  };
-  for (const Cas& c : cas) {
-    EXPECT_EQ(c.regime.Source(), c.source) << c.quoi;
-    EXPECT_TRUE(c.regime.TirageSuivantPret()) << c.quoi;
-    // A code's draw is dealt before it is played, and scored once.
-    if (&c.regime == &club) club.DonneTirage();
-    EXPECT_EQ(c.regime.CadenceDesParties(options), c.cadence) << c.quoi;
-    EXPECT_EQ(c.regime.Permis(), c.permis) << c.quoi;
-    const Gain gain = c.regime.Gagne(10);
-    EXPECT_EQ(gain.points, c.gain.points) << c.quoi;
-    EXPECT_EQ(gain.ligne, c.gain.ligne) << c.quoi;
-    PartieJouee partie;
-    partie.mode = c.mode == ModePartie::Jour ? ModePartie::Competition : ModePartie::Jour;
-    c.regime.RemplitLigne(partie);
-    EXPECT_EQ(partie.mode, c.mode) << c.quoi;
-    EXPECT_EQ(c.regime.ApresPartie(true), c.trouve) << c.quoi;
-    EXPECT_EQ(c.regime.ApresPartie(false), c.perdu) << c.quoi;
-  }
-  EXPECT_EQ(serie.NbTrouves(), 1) << "the series counted its draw found";
-  PartieJouee parCode;
-  club.RemplitLigne(parCode);
-  EXPECT_EQ(parCode.code, QStringLiteral("12JR-00KA-AAQW")) << "a draw by code names its code";
+// The scripted desktop's day is 7 December 2026.
+TTirage TirageDuJourDe(const JeuDeTest&) {
+  Solveur solveur;
+  TireDuJour(solveur, Date{std::chrono::year(2026), std::chrono::month(12), std::chrono::day(7)});
+  return solveur.Tirage;
 }
 
-// A series' help and next draw follow the series: the hints band as the
-// level allows, nothing to deal between two series, and a draw found after
-// the series was stopped earns nothing.
-TEST(Regime, ASeriesFollowsItsLevelAndItsRun) {
-  Serie serie;
-  serie.DefinitModeCompetition(true);
-  serie.DefinitTempsNiveau(60);
-  RegimeSerie competition(serie);
-  EXPECT_FALSE(competition.TirageSuivantPret());
-  serie.DefinitAideInterdite(true);
-  EXPECT_FALSE(competition.Permis().aides);
-  serie.DefinitAideInterdite(false);
-  EXPECT_TRUE(competition.Permis().aides);
-  serie.Commence(1);
-  EXPECT_TRUE(competition.TirageSuivantPret());
-  serie.Arrete();
-  const Gain gain = competition.Gagne(5);
-  EXPECT_EQ(gain.points, 0);
-  EXPECT_EQ(gain.ligne, Manche::LigneEntrainement(5));
-  EXPECT_EQ(serie.NbTrouves(), 0);
+PartieJouee Derniere(const JeuDeTest& t) {
+  const std::vector<PartieJouee> parties = t.jeu->historique().Dernieres(1);
+  return parties.empty() ? PartieJouee{} : parties.front();
+}
+
+// Each way to play as the game runs it, started from its button: the draw
+// it deals, its clock, its help, what a draw found at 10 s earns and
+// records, its summary, what comes next, and what becomes of it when
+// another way to play starts while its game is on the board.
+struct Facon {
+  const char* quoi;
+  std::function<void(JeuDeTest&)> commence;  // its first draw dealt
+  std::function<TTirage(const JeuDeTest&)> tirage;
+  Cadence cadence;
+  Permissions permis;
+  int points;
+  ModePartie mode;
+  bool marque;  // the summary gives the draw's mark
+  bool large;   // the summary takes the width of the games list
+  bool suite;   // a series goes on after a draw found
+  QString question;  // asked before another way starts; empty: nothing to lose
+};
+
+Permissions PermisDuTableau(bool aides) {
+  Permissions permis = Permissions::LeTableauSeul();
+  permis.aides = aides;
+  return permis;
+}
+
+std::vector<Facon> Facons() {
+  ReglageDuel duel;
+  duel.force = 3;
+  duel.nbTirages = 2;
+  duel.choixTemps = 9;  // 30 s, whatever "Temps :" says
+  return {
+      {"training", [](JeuDeTest& t) { t.jeu->NouvellePartie(); }, [](const JeuDeTest&) { return Tirage303; },
+       {45, GenreHorloge::Rebours}, {}, 0, ModePartie::Entrainement, true, false, false, {}},
+      {"the draw of the day", [](JeuDeTest& t) { ASSERT_TRUE(t.Lance("BTjour")); }, TirageDuJourDe,
+       {3600, GenreHorloge::Chrono}, {}, 0, ModePartie::Jour, true, false, false, {}},
+      {"a level's series",
+       [](JeuDeTest& t) {
+         t.PrepareNiveau();
+         ASSERT_TRUE(t.Lance("BTstart"));
+       },
+       [](const JeuDeTest&) { return Tirage303; }, {60, GenreHorloge::Rebours}, PermisDuTableau(true), 58,
+       ModePartie::Competition, false, false, true, "Abandonner la partie en cours ?"},
+      {"a duel",
+       [duel](JeuDeTest& t) {
+         ASSERT_TRUE(t.Lance("BTduel", duel));
+         t.jeu->PartieSuivante();
+       },
+       [](const JeuDeTest&) { return Tirage303; }, {30, GenreHorloge::Rebours}, PermisDuTableau(false), 10,
+       ModePartie::Duel, false, true, true, "Abandonner le duel en cours ?"},
+      {"club play by a code", [](JeuDeTest& t) { ASSERT_TRUE(t.Lance("BTcode", CodeDOr)); },
+       [](const JeuDeTest&) { return TTirage(NombresTirage{{{7, 50, 1, 5, 75, 25}}}, 321); },
+       {300, GenreHorloge::Rebours}, PermisDuTableau(false), 10, ModePartie::Code, false, false, true,
+       "Abandonner la partie par code en cours ?"},
+  };
+}
+
+TEST(Regime, EachWayToPlayDealsTimesHelpsScoresAndRecordsItsOwnGames) {
+  for (const Facon& f : Facons()) {
+    JeuDeTest t;
+    t.plateforme.tirages = TirageDe303;
+    t.jeu->ChoisitTemps(10);  // "45 secondes" for training
+    f.commence(t);
+    EXPECT_EQ(t.jeu->Tirage(), f.tirage(t)) << f.quoi;
+    EXPECT_TRUE(t.jeu->manche().PartieEnJeu()) << f.quoi;
+    EXPECT_EQ(t.jeu->horloge().cadence(), f.cadence) << f.quoi;
+    EXPECT_EQ(t.jeu->regime().Permis(), f.permis) << f.quoi;
+    t.Tique(10);
+    t.JoueLaPlusSimple();
+    ASSERT_TRUE(t.jeu->manche().Gagnee()) << f.quoi;
+    const PartieJouee partie = Derniere(t);
+    EXPECT_EQ(partie.mode, f.mode) << f.quoi;
+    EXPECT_EQ(partie.points, f.points) << f.quoi;
+    EXPECT_EQ(partie.secondes, 10) << f.quoi;
+    const Bilan bilan = t.jeu->BilanAffiche();
+    EXPECT_EQ(bilan.lignes.join("|").contains("Difficulté : "), f.marque) << f.quoi;
+    EXPECT_EQ(bilan.large, f.large) << f.quoi;
+    EXPECT_EQ(t.jeu->SerieEnCours(), f.suite) << f.quoi;
+    EXPECT_EQ(t.jeu->PeutRejouer(), f.permis.tiragesDuJoueur) << f.quoi;
+  }
+}
+
+TEST(Regime, AnotherWayToPlayStartsOnlyOnceTheOneUnderWayIsGivenUpCleanly) {
+  for (const Facon& f : Facons()) {
+    const bool code = f.mode == ModePartie::Code;
+    const QString autre = code ? QStringLiteral("BTduel") : QStringLiteral("BTcode");
+    const ChoixDuJoueur choix = code ? ChoixDuJoueur(ReglageDuel{}) : ChoixDuJoueur(CodeDOr);
+    JeuDeTest t;
+    t.plateforme.tirages = TirageDe303;
+    f.commence(t);
+    t.Presse({6, CodeFois, 2});  // a line written: nothing of it may count
+    if (!f.question.isEmpty()) {
+      t.plateforme.reponses = {Reponse::Non};
+      EXPECT_FALSE(t.jeu->Commence(autre, choix)) << f.quoi;
+      EXPECT_EQ(t.plateforme.messages.back().texte, f.question) << f.quoi;
+      EXPECT_TRUE(t.jeu->manche().PartieEnJeu()) << f.quoi << ": no changes nothing";
+      EXPECT_EQ(t.jeu->manche().Tableau().NbLignesFinies(), 1) << f.quoi;
+      EXPECT_TRUE(t.jeu->SerieEnCours()) << f.quoi;
+      t.plateforme.reponses = {Reponse::Oui};
+    }
+    const std::size_t messages = t.plateforme.messages.size();
+    ASSERT_TRUE(t.jeu->Commence(autre, choix)) << f.quoi;
+    EXPECT_EQ(t.plateforme.messages.size(), messages + (f.question.isEmpty() ? 0 : 1)) << f.quoi;
+    EXPECT_TRUE(t.jeu->historique().Dernieres(10).empty()) << f.quoi << ": a game given up is not a game played";
+    EXPECT_TRUE(t.jeu->SerieEnCours()) << f.quoi << ": the other way is under way";
+    EXPECT_FALSE(t.jeu->competition().serie().EnCours()) << f.quoi << ": no series is left running";
+    if (t.jeu->manche().PartieEnJeu()) EXPECT_EQ(t.jeu->manche().Tableau().NbLignesFinies(), 0) << f.quoi;
+  }
+}
+
+// The button of the way under way stops it once the player confirms: a
+// duel or a code's series ends with its game, unscored; a level's series
+// stops and lets the draw on the board play on, which then counts as in
+// training.
+TEST(Regime, ItsOwnButtonStopsTheWayUnderWay) {
+  for (const Facon& f : Facons()) {
+    if (f.question.isEmpty()) continue;
+    const QString bouton =
+        f.mode == ModePartie::Code ? "BTcode" : f.mode == ModePartie::Duel ? "BTduel" : "BTstart";
+    JeuDeTest t;
+    t.plateforme.tirages = TirageDe303;
+    f.commence(t);
+    ASSERT_TRUE(t.jeu->Facon(bouton).enCours) << f.quoi;
+    t.plateforme.reponses = {Reponse::Non, Reponse::Oui};
+    EXPECT_FALSE(t.jeu->PresseFacon(bouton)) << f.quoi;
+    EXPECT_TRUE(t.jeu->SerieEnCours()) << f.quoi;
+    EXPECT_FALSE(t.jeu->PresseFacon(bouton)) << f.quoi << ": stopping starts nothing";
+    EXPECT_FALSE(t.jeu->SerieEnCours()) << f.quoi;
+    EXPECT_FALSE(t.jeu->Facon(bouton).enCours) << f.quoi;
+    const bool playsOn = f.mode == ModePartie::Competition;
+    EXPECT_EQ(t.jeu->manche().PartieEnJeu(), playsOn) << f.quoi;
+    if (!playsOn) continue;
+    t.JoueLaPlusSimple();
+    EXPECT_EQ(Derniere(t).points, 0) << "found once stopped, it earns nothing";
+    EXPECT_EQ(t.vue.nomsDemandes, 0) << "and no series ends";
+  }
 }
 
 // The training clock is the player's choice of "Temps :", the new choices
@@ -122,6 +175,20 @@ TEST(Regime, TrainingRunsUnderTheClockChosen) {
   }
   options.temps = -1;
   EXPECT_EQ(entrainement.CadenceDesParties(options), std::nullopt);
+}
+
+// A level's help follows its ban on hints, at rest and during a series.
+TEST(Regime, ASeriesHelpsAsItsLevelAllows) {
+  JeuDeTest t;
+  t.PrepareNiveau();
+  t.jeu->InterditAides(true);
+  EXPECT_FALSE(t.jeu->AidesPermises());
+  t.jeu->InterditAides(false);
+  EXPECT_TRUE(t.jeu->AidesPermises());
+  EXPECT_FALSE(t.jeu->PeutJouerNouvellePartie()) << "nothing to deal between two series";
+  ASSERT_TRUE(t.Lance("BTstart"));
+  EXPECT_TRUE(t.jeu->AidesPermises());
+  EXPECT_FALSE(t.jeu->PeutModifier());
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(TirageDeDifficulte, TheSearchForAMarkLetsTheGameGoOnMeanwhile) {
   EXPECT_EQ(MarqueDe(t.jeu->Tirage()), 4);
   EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
   EXPECT_EQ(t.jeu->manche().Ecoule(), 0);
-  EXPECT_EQ(t.jeu->Tirages().NbLignes(), 2);
+  EXPECT_EQ(t.jeu->bibliotheque().Modele().NbLignes(), 2);
 }
 
 TEST(TirageDeDifficulte, AGameStartedDuringTheSearchTakesItsPlace) {
@@ -76,7 +76,7 @@ TEST(TirageDeDifficulte, AGameStartedDuringTheSearchTakesItsPlace) {
   t.jeu->NouvellePartie();
   EXPECT_EQ(t.jeu->Tirage().Resultat, 303);
   EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
-  EXPECT_EQ(t.jeu->Tirages().NbLignes(), 1);
+  EXPECT_EQ(t.jeu->bibliotheque().Modele().NbLignes(), 1);
 }
 
 }  // namespace

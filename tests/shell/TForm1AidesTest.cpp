@@ -80,9 +80,9 @@ TEST(Aides, ADrawTypedOnTheKeypadIsPlayedWhole) {
   for (int i = 1; i <= 6; ++i) tuiles.append(f.W<QPushButton>(qPrintable(QStringLiteral("P%1").arg(i)))->text());
   EXPECT_EQ(tuiles, QStringList({"1", "1", "5", "5", "10", "100"}));
   EXPECT_EQ(f.W<QPushButton>("Bresult")->text(), "0");
-  ASSERT_EQ(f.fenetre->jeu().Tirages().NbLignes(), 1);
-  EXPECT_EQ(LigneTirage(f.fenetre->jeu().Tirages().Rangee(0)), "0\t1\t1\t5\t5\t10\t100\t0\t0\tNON\t\t");
-  EXPECT_EQ(f.fenetre->jeu().Tirages().LigneCourante(), 0);
+  ASSERT_EQ(f.fenetre->jeu().bibliotheque().Modele().NbLignes(), 1);
+  EXPECT_EQ(LigneTirage(f.fenetre->jeu().bibliotheque().Modele().Rangee(0)), "0\t1\t1\t5\t5\t10\t100\t0\t0\tNON\t\t");
+  EXPECT_EQ(f.fenetre->jeu().bibliotheque().Modele().LigneCourante(), 0);
 }
 
 TEST(Aides, TheSolutionsPanelCoversTheBoardUntilTheNextPress) {

@@ -96,7 +96,7 @@ TEST(Clavier, EveryNumberFieldTakesDigitsOfBothRowsAndKeepsItsNumberOnKeysThatMo
     Touche{"Enter", Qt::Key_Enter, Qt::KeypadModifier, "\r"}.Envoie(nombre);
   };
   c.fenetre->BTgenereClick();
-  EXPECT_EQ(c.fenetre->jeu().Tirages().NbLignes(), 3);
+  EXPECT_EQ(c.fenetre->jeu().bibliotheque().Modele().NbLignes(), 3);
 }
 
 // Keys that stand for a button press it: on the game page, out of any

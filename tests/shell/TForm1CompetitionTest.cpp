@@ -71,7 +71,7 @@ TEST(Competition, ASeriesFromALevelToANewRecord) {
   f.AjouteTirages({*TXT_to_LVitem("303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t")});
 
   f.plateforme.tirages = {2};
-  f.fenetre->BTstartClick();
+  f.fenetre->LanceFacon("BTstart");
   EXPECT_EQ(f.Texte("BTstart"), "Arreter cette partie");
   EXPECT_EQ(f.Texte("BTnouvPartie"), "Partie Suivante");
   EXPECT_FALSE(f.Trouve<QCheckBox>("CBcompet")->isEnabled());
@@ -118,12 +118,12 @@ TEST(Competition, AGivenUpDrawStillEndsTheSeriesIfItIsNotFound) {
     dialogue.close();  // the close box: the name stays as it was
   };
   f.plateforme.tirages = {0};
-  f.fenetre->BTstartClick();
+  f.fenetre->LanceFacon("BTstart");
   f.plateforme.reponses = {Reponse::Non, Reponse::Oui};
-  f.fenetre->BTstartClick();
+  f.fenetre->LanceFacon("BTstart");
   EXPECT_EQ(f.plateforme.messages.back().texte, "Abandonner la partie en cours ?");
   EXPECT_EQ(f.Texte("BTstart"), "Arreter cette partie");
-  f.fenetre->BTstartClick();
+  f.fenetre->LanceFacon("BTstart");
   EXPECT_EQ(f.Texte("BTstart"), "Commencer une partie");
   EXPECT_TRUE(f.Trouve<QTimer>("Timer1")->isActive());  // the draw on screen goes on
 
@@ -144,8 +144,8 @@ TEST(Competition, AGivenUpDrawStillEndsTheSeriesIfItIsNotFound) {
   EXPECT_EQ(f.Lit("niveau.niv"), avant);
 
   // Given up, then found: counted as in training, nothing recorded.
-  f.fenetre->BTstartClick();
-  f.fenetre->BTstartClick();
+  f.fenetre->LanceFacon("BTstart");
+  f.fenetre->LanceFacon("BTstart");
   f.Tique(5);
   f.Trouve250();
   EXPECT_EQ(f.Trouve<QTreeWidget>("LVscore")->topLevelItem(0)->text(0), "=>");
@@ -155,7 +155,7 @@ TEST(Competition, AGivenUpDrawStillEndsTheSeriesIfItIsNotFound) {
 TEST(Competition, ARecordThatCannotBeWrittenIsSaidLost) {
   Competition f;
   f.plateforme.tirages = {0};
-  f.fenetre->BTstartClick();
+  f.fenetre->LanceFacon("BTstart");
   f.Trouve250();
   f.fenetre->BTnouvPartieClick();
   f.Trouve250();
@@ -197,14 +197,14 @@ TEST(Competition, ALevelWithABadNumberIsRefusedWholeAndNeverRewritten) {
     EXPECT_EQ(f.plateforme.messages[0].texte,
               QStringLiteral("Erreur lors de la lecture des scores\rConversion impossible :") + c.ligne);
     // The level before stays whole, and can still be played.
-    EXPECT_EQ(f.fenetre->jeu().FichierNiveau(), f.Chemin("niveau.niv"));
+    EXPECT_EQ(f.fenetre->jeu().competition().FichierNiveau(), f.Chemin("niveau.niv"));
     EXPECT_EQ(f.Texte("LBniveau"), "Test");
     EXPECT_EQ(f.Texte("TXTtime"), "60");
-    EXPECT_EQ(f.fenetre->jeu().Tirages().NbLignes(), 2);
+    EXPECT_EQ(f.fenetre->jeu().bibliotheque().Modele().NbLignes(), 2);
     EXPECT_TRUE(f.Trouve<QPushButton>("BTstart")->isEnabled());
 
     // Made bad by hand during a series: its end leaves the file as it is.
-    f.fenetre->BTstartClick();
+    f.fenetre->LanceFacon("BTstart");
     f.Ecrit("niveau.niv", c.niveau);
     f.Tique(60);
     EXPECT_EQ(f.Lit("niveau.niv"), c.niveau) << c.ligne;
@@ -219,7 +219,7 @@ TEST(Competition, ALevelWithoutDrawsStartsNothing) {
   f.plateforme.fichiers = {f.Chemin("seul.niv")};
   f.fenetre->BTchangeClick();
   f.plateforme.messages.clear();
-  f.fenetre->BTstartClick();
+  f.fenetre->LanceFacon("BTstart");
   ASSERT_EQ(f.plateforme.messages.size(), 1u);
   EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Avertissement);
   EXPECT_EQ(f.Texte("BTstart"), "Commencer une partie");
@@ -228,10 +228,10 @@ TEST(Competition, ALevelWithoutDrawsStartsNothing) {
 TEST(Competition, UntickingTheModeBringsTrainingBack) {
   Competition f;
   f.plateforme.tirages = {0};
-  f.fenetre->BTstartClick();
+  f.fenetre->LanceFacon("BTstart");
   f.Trouve250();
   f.plateforme.reponses = {Reponse::Oui};
-  f.fenetre->BTstartClick();
+  f.fenetre->LanceFacon("BTstart");
   EXPECT_FALSE(f.Trouve<QPushButton>("BTnouvPartie")->isEnabled());  // no series, no next draw
   f.Trouve<QCheckBox>("CBaide")->click();
   EXPECT_FALSE(f.Trouve<QPushButton>("BTback")->isEnabled());

@@ -285,7 +285,7 @@ TEST(Demarrage, NothingToReplayUntilADrawIsDealt) {
   f.fenetre->BTnouvPartieClick();
   EXPECT_TRUE(f.Trouve<QTimer>("Timer1")->isActive());
   EXPECT_TRUE(rejoue->isEnabled());
-  EXPECT_EQ(f.fenetre->jeu().Tirages().NbLignes(), 1);
+  EXPECT_EQ(f.fenetre->jeu().bibliotheque().Modele().NbLignes(), 1);
 }
 
 TEST(Demarrage, DrawSourcesAreExclusiveAndSolvableOnlyStartsDisabled) {

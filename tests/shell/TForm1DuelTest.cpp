@@ -7,6 +7,7 @@
 #include <QTextEdit>
 
 #include "FenetreDeTest.h"
+#include "midend/regimes/RegimeDuel.h"
 #include "shell/TFRMduel.h"
 
 namespace tolvan::test {
@@ -28,12 +29,13 @@ TEST(TForm1Duel, TheChoiceMadeInTheDialogIsTheDuelPlayed) {
     temps->setCurrentText("30 secondes");
     dialogue.findChild<QPushButton*>("BTcommencer")->click();
   };
-  f.fenetre->BTduelClick();
+  f.fenetre->LanceFacon("BTduel");
   // Only the clocks that run out, shortest first.
   EXPECT_EQ(horloges, (QStringList{"20 secondes", "30 secondes", "40 secondes", "45 secondes", "50 secondes",
                                    "1 Minute", "1 Minute 30", "2 Minutes", "3 Minutes", "5 Minutes"}));
-  const Duel* duel = f.fenetre->jeu().DuelAffiche();
-  ASSERT_TRUE(duel);
+  const auto* regime = dynamic_cast<const RegimeDuel*>(&f.fenetre->jeu().regime());
+  ASSERT_TRUE(regime);
+  const Duel* duel = &regime->duel();
   ReglageDuel attendu;
   attendu.force.reset();
   attendu.joueurs = {"Alice", "Bob"};
@@ -47,24 +49,38 @@ TEST(TForm1Duel, TheChoiceMadeInTheDialogIsTheDuelPlayed) {
   f.fenetre->BTnouvPartieClick();
   EXPECT_TRUE(f.fenetre->jeu().manche().PartieEnJeu());
 
+  // The button stops the duel under way, and starts the next one.
+  f.plateforme.reponses = {Reponse::Oui};
+  EXPECT_EQ(f.Trouve<QPushButton>("BTduel")->text(), "Arrêter le duel");
+  f.fenetre->LanceFacon("BTduel");
+  EXPECT_EQ(f.Trouve<QPushButton>("BTduel")->text(), "Duel");
+  EXPECT_FALSE(f.fenetre->jeu().SerieEnCours());
+  // Cancelled, the choice starts nothing.
+  f.plateforme.quandDialogue = [](QDialog& dialogue) { dialogue.findChild<QPushButton*>("BTannulDuel")->click(); };
+  f.fenetre->LanceFacon("BTduel");
+  EXPECT_EQ(f.fenetre->jeu().regime().Permis(), Permissions{});
+
   // The computer, chosen by its strength's name; the last choice is kept.
-  f.plateforme.reponses = {Reponse::Oui};  // the duel under way is given up
   f.plateforme.quandDialogue = [](QDialog& dialogue) {
     EXPECT_EQ(dialogue.findChild<QComboBox*>("CBtempsDuel")->currentText(), "30 secondes");
     dialogue.findChild<QRadioButton*>("RBordinateur")->setChecked(true);
     dialogue.findChild<QComboBox*>("CBforce")->setCurrentText("Champion");
     dialogue.findChild<QPushButton*>("BTcommencer")->click();
   };
-  f.fenetre->BTduelClick();
-  ASSERT_TRUE(f.fenetre->jeu().DuelAffiche());
-  EXPECT_EQ(f.fenetre->jeu().DuelAffiche()->Reglage().force, 5);
+  f.fenetre->LanceFacon("BTduel");
+  const auto* contre = dynamic_cast<const RegimeDuel*>(&f.fenetre->jeu().regime());
+  ASSERT_TRUE(contre);
+  EXPECT_EQ(contre->duel().Reglage().force, 5);
   EXPECT_EQ(recap->accessibleName(), "Tirage 1 sur 10 : À vous de jouer");
 
-  // Cancelled, the choice changes nothing.
-  f.plateforme.quandDialogue = [](QDialog& dialogue) { dialogue.findChild<QPushButton*>("BTannulDuel")->click(); };
-  f.fenetre->BTduelClick();
-  EXPECT_EQ(f.fenetre->jeu().DuelAffiche()->Reglage().force, 5);
-  EXPECT_EQ(f.plateforme.messages.size(), 1u);
+  // Pressed during its duel, it asks first: no keeps the duel, and no choice opens.
+  bool ouvert = false;
+  f.plateforme.quandDialogue = [&ouvert](QDialog&) { ouvert = true; };
+  f.plateforme.reponses = {Reponse::Non};
+  f.fenetre->LanceFacon("BTduel");
+  EXPECT_FALSE(ouvert);
+  EXPECT_EQ(contre, &f.fenetre->jeu().regime());
+  EXPECT_EQ(f.plateforme.messages.back().texte, "Abandonner le duel en cours ?");
 }
 
 }  // namespace

@@ -135,8 +135,8 @@ TEST(Partie, FromNewGameToTheWinWithItsRecapScoreAndMark) {
 TEST(Partie, ADrawAFullListCannotTakeMarksNoOtherRowWhenWon) {
   PartieEnCours f;
   f.Commence(TirageDe303);
-  RangeeTirage rangee = f.fenetre->jeu().Tirages().Rangee(0);
-  while (!f.fenetre->jeu().Tirages().EstPleine()) f.AjouteTirages({rangee});
+  RangeeTirage rangee = f.fenetre->jeu().bibliotheque().Modele().Rangee(0);
+  while (!f.fenetre->jeu().bibliotheque().Modele().EstPleine()) f.AjouteTirages({rangee});
   f.Commence(TirageDe303);
   ASSERT_EQ(f.plateforme.messages.size(), 1u);  // the list is full
   f.Ligne("P6", "BTfois", "P2");
@@ -363,7 +363,7 @@ TEST(Partie, DrawsFromTheListReplayItsRows) {
     f.Clique("BTnouvPartie");
     EXPECT_EQ(f.W<QPushButton>("Bresult")->text(), "250");
     EXPECT_EQ(f.Tuiles(), QStringList({"25", "50", "75", "100", "3", "6"}));
-    EXPECT_TRUE(f.fenetre->jeu().Tirages().EstCochee(0));
+    EXPECT_TRUE(f.fenetre->jeu().bibliotheque().Modele().EstCochee(0));
     EXPECT_EQ(f.NbTirages(), 1);
   }
   f.Ligne("P3", "BTplus", "P4");

@@ -23,14 +23,14 @@ namespace tolvan::test {
 namespace {
 
 struct Liste : FenetreDeTest {
-  const ListeTirages& tirages() { return fenetre->jeu().Tirages(); }
+  const ListeTirages& tirages() { return fenetre->jeu().bibliotheque().Modele(); }
   void Ajoute(const std::string& ligne) { AjouteTirages({*TXT_to_LVitem(ligne)}); }
   // "Ouvrir" on this file; false when its rows could not be read.
   bool Ouvre(const QString& chemin) {
     const int avant = plateforme.dialogues.size();
     plateforme.fichiers.push_back(chemin);
     fenetre->BTopenClick();
-    return static_cast<int>(plateforme.dialogues.size()) > avant && jeu().FichierListe() == chemin;
+    return static_cast<int>(plateforme.dialogues.size()) > avant && jeu().bibliotheque().Fichier() == chemin;
   }
   const Jeu& jeu() const { return fenetre->jeu(); }
   std::vector<std::string> Lignes() {
@@ -152,7 +152,7 @@ TEST(Tirages, SeriesAreGeneratedAsideAndStopOnRequest) {
   }
   // The game and its draw were left alone.
   EXPECT_EQ(f.fenetre->jeu().solveur().Tirage, partie);
-  EXPECT_EQ(f.fenetre->jeu().Tirages().LigneCourante(), 0);
+  EXPECT_EQ(f.fenetre->jeu().bibliotheque().Modele().LigneCourante(), 0);
   EXPECT_TRUE(f.Trouve<QTimer>("Timer1")->isActive());
   EXPECT_EQ(f.Trouve<QProgressBar>("PB2")->value(), 0);
 

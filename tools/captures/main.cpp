@@ -248,7 +248,7 @@ class Captures {
     Clique(fenetre_, "CBcompet");
     plateforme_.fichiers.push_back(niveaux.filePath(QStringLiteral("debutant.niv")));
     fenetre_.BTchangeClick();
-    fenetre_.BTstartClick();
+    fenetre_.LanceFacon(QStringLiteral("BTstart"));
     Secondes(12);
     Prends(QStringLiteral("competition-serie.png"));
     JoueLaPlusSimple(fenetre_);
@@ -261,7 +261,7 @@ class Captures {
       nom.TXTbatu->setText(QStringLiteral("Camille"));
       nom.accept();
     };
-    for (int i = 0; i < 120 && fenetre_.jeu().serie().EnCours(); ++i) Secondes(1);
+    for (int i = 0; i < 120 && fenetre_.jeu().competition().serie().EnCours(); ++i) Secondes(1);
     W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TScompet"));
     Prends(QStringLiteral("competition-records.png"));
     Clique(fenetre_, "CBcompet");
@@ -280,7 +280,7 @@ class Captures {
       code.hide();
       code.BTjoueCode->click();
     };
-    fenetre_.BTcodeClick();
+    fenetre_.LanceFacon(QStringLiteral("BTcode"));
     // At the end, the player's name, then the sheet (each answer is used once).
     plateforme_.quandDialogue = [this](QDialog& dialogue) {
       auto& nom = static_cast<tolvan::TFRMname&>(dialogue);
@@ -311,7 +311,7 @@ class Captures {
   // Today's draw found on its counting-up clock, with its line to copy.
   void TirageDuJour(const QString& nom = QStringLiteral("tirage-du-jour.png")) {
     W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TSjeu"));
-    fenetre_.BTjourClick();
+    fenetre_.LanceFacon(QStringLiteral("BTjour"));
     Secondes(47);
     JoueLaPlusSimple(fenetre_);
     Prends(nom);
@@ -396,7 +396,7 @@ class Captures {
       }
       duel.accept();
     };
-    fenetre_.BTduelClick();
+    fenetre_.LanceFacon(QStringLiteral("BTduel"));
   }
   // The game on the board runs to its end.
   void FinitLeTour() {

@@ -14,7 +14,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "TextesMessages.h"
+#include "midend/TextesMessages.h"
 #include "engine/Records.h"
 
 namespace tolvan {
