@@ -48,7 +48,7 @@ TEST(EchelleDIndices, StopsClimbingAndCountingAtItsLastStepWhenTheTargetIsOutOfR
 
 TEST(EchelleDIndices, ClimbsAgainFromTheFirstStepAfterALine) {
   JeuDeTest t;
-  t.plateforme.tirages = TirageDe303;
+  t.plateforme.tirages = HasardDe303;
   t.jeu->NouvellePartie();
   const int marches = NbEchelons(PositionDuJeu(*t.jeu));
   DemandeIndices(*t.jeu, marches + 1);
@@ -73,7 +73,7 @@ TEST(SolutionsVues, OpeningTheSolutionsDuringAGameIsRecordedAndShared) {
       << t.jeu->LigneDePartage().toStdString();
 
   t.jeu->BasculeSolutions();  // after the end: only a look at the answer
-  t.plateforme.tirages = TirageDe303;
+  t.plateforme.tirages = HasardDe303;
   t.jeu->NouvellePartie();
   t.Trouve303();
   EXPECT_FALSE(t.jeu->historique().Dernieres(1).front().solutionsVues);
@@ -96,7 +96,7 @@ TEST(TempsDeLaTentative, AReplayRecordsItsOwnTimeWhenTheClockCountsUp) {
                        Cas{"20 secondes", 1, 5, 3, 8}}) {
     JeuDeTest t;
     t.jeu->ChoisitTemps(c.choixTemps);
-    t.plateforme.tirages = TirageDe303;
+    t.plateforme.tirages = HasardDe303;
     t.jeu->NouvellePartie();
     t.Tique(c.premiere);
     t.Trouve303();
@@ -127,7 +127,7 @@ TEST(LigneDuTirageJoue, ShowsWhatTheEndOfTheGameFound) {
   for (const bool gagnee : {true, false}) {
     JeuDeTest t;
     t.jeu->ChoisitTemps(1);
-    t.plateforme.tirages = TirageDe303;
+    t.plateforme.tirages = HasardDe303;
     t.jeu->NouvellePartie();
     const int ligne = t.jeu->bibliotheque().Modele().LigneCourante();
     ASSERT_GE(ligne, 0);

@@ -12,7 +12,7 @@ struct Coach : JeuDeTest {
   Solveur reference;
   Coach() {
     jeu->ChangeCoach(true);
-    plateforme.tirages = TirageDe303;
+    plateforme.tirages = HasardDe303;
     jeu->NouvellePartie();
     reference.ChangeTirage(jeu->Tirage());
     reference.ChercheSol(reference.IndiceSimple);

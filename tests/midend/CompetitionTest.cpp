@@ -7,29 +7,21 @@
 namespace tolvan::test {
 namespace {
 
-struct CompetitionDeTest {
+struct CompetitionDeTest : DossierDeTest {
   PlateformeDeTest plateforme;
   ServicesDuJeu services{plateforme};
   TextesMessages textes;
   VueEnregistree vue;
-  QTemporaryDir dossier;
   Bibliotheque liste{services, textes, vue};
-  Competition competition{services, textes, vue, liste, dossier.path() + QLatin1Char('/')};
-
-  QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
-  void Ecrit(const QString& nom, const QByteArray& contenu) const {
-    QFile fichier(Chemin(nom));
-    fichier.open(QIODevice::WriteOnly);
-    fichier.write(contenu);
-  }
+  Competition competition{services, textes, vue, liste, Repertoire()};
 };
 
 // A level brings its time, its records and its draws; a series' total goes
 // among its records under the name the player gives, and the file keeps it.
 TEST(Competition, ALevelBringsItsDrawsAndKeepsTheSeriesTotalUnderThePlayersName) {
   CompetitionDeTest t;
-  t.Ecrit("niveau.niv", Niveau("120"));
-  t.Ecrit("tirages.tir", "303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t\r\n");
+  t.Ecrit("niveau.niv", NiveauDeTest("120"));
+  t.Ecrit("tirages.tir", RangeeDe303 + "\r\n");
   t.plateforme.fichiers = {t.Chemin("niveau.niv")};
   t.competition.ChangeNiveau();
   ASSERT_TRUE(t.competition.NiveauPret());

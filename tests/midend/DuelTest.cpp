@@ -117,7 +117,7 @@ TEST(Duel, ThreeDrawsAgainstTheComputerAreScoredRecordedAndWon) {
 // before both have played. Equal points go to the shorter total time.
 TEST(Duel, TwoPlayersTakeTurnsOnTheSameDrawsAndEqualPointsGoToTheQuicker) {
   JeuDeTest t;
-  t.plateforme.tirages = TirageDe303;
+  t.plateforme.tirages = HasardDe303;
   ReglageDuel reglage;
   reglage.force.reset();
   reglage.joueurs = {QStringLiteral("Alice"), QStringLiteral(" Bob ")};
@@ -174,7 +174,7 @@ TEST(Duel, TwoPlayersTakeTurnsOnTheSameDrawsAndEqualPointsGoToTheQuicker) {
 // in competition.
 TEST(Duel, ANewDuelAsksBeforeGivingUpTheOneUnderWay) {
   JeuDeTest t;
-  t.plateforme.tirages = TirageDe303;
+  t.plateforme.tirages = HasardDe303;
   ReglageDuel deux;
   deux.force.reset();
   ASSERT_TRUE(t.Lance("BTduel", deux));

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ContenuFichier.h"
+#include "DossierDeTest.h"
 #include "DisqueLimite.h"
 #include "ImpressionQt.h"
 #include "midend/FichierTexte.h"

@@ -12,7 +12,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include "ContenuFichier.h"
+#include "DossierDeTest.h"
 #include "PlateformeDeTest.h"
 #include "midend/FichierTexte.h"
 #include "midend/Historique.h"

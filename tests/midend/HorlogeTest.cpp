@@ -48,7 +48,7 @@ TEST(Horloge, EachChoiceSaysItsTimeWhenItShould) {
   };
   for (const Cas& c : cas) {
     JeuDeTest t;
-    t.plateforme.tirages = TirageDe303;
+    t.plateforme.tirages = HasardDe303;
     t.jeu->DefinitTexte(&TextesMessages::MsgChrono, QStringLiteral("Chrono"));
     t.jeu->ChoisitTemps(c.choix);
     t.jeu->NouvellePartie();
@@ -68,7 +68,7 @@ TEST(Horloge, EachChoiceSaysItsTimeWhenItShould) {
 // never runs out, and the history keeps no time of its games.
 TEST(Horloge, AHiddenClockKeepsItsTimeAndNoClockRecordsNone) {
   JeuDeTest t;
-  t.plateforme.tirages = TirageDe303;
+  t.plateforme.tirages = HasardDe303;
   t.jeu->ChoisitTemps(ChoixChronoCache);
   t.jeu->NouvellePartie();
   t.Tique(83);

@@ -6,11 +6,10 @@
 #include <functional>
 #include <memory>
 
-#include <QFile>
-#include <QTemporaryDir>
-
+#include "DossierDeTest.h"
 #include "LaPlusSimple.h"
 #include "PlateformeDeTest.h"
+#include "Tirage303.h"
 #include "midend/Jeu.h"
 #include "midend/regimes/RegimeDuel.h"
 
@@ -44,22 +43,9 @@ struct VueEnregistree : VueJeu {
   }
 };
 
-// Slots of the pool for 25 50 75 100 3 6, then 101 + 202 = 303.
-inline const std::vector<int> TirageDe303 = {20, 21, 22, 23, 4, 10, 202};
-
-// Records 500, 400, ... 60 by "a" to "j"; one draw to deal, 303.
-inline QByteArray Niveau(const QByteArray& temps = "60") {
-  QByteArray niveau = "Test\r\ntirages.tir\r\n" + temps + "\r\n";
-  const char* const scores[] = {"500", "400", "300", "300", "200", "100", "90", "80", "70", "60"};
-  char nom = 'a';
-  for (const char* score : scores) niveau += QByteArray(score) + "\r\n" + QByteArray(1, nom++) + "\r\n1\r\n";
-  return niveau;
-}
-
-struct JeuDeTest {
+struct JeuDeTest : DossierDeTest {
   PlateformeDeTest plateforme;
   VueEnregistree vue;
-  QTemporaryDir dossier;
   std::unique_ptr<Jeu> jeu;
 
   explicit JeuDeTest(std::map<std::pair<QString, QString>, QString> reglages = {}) {
@@ -68,28 +54,22 @@ struct JeuDeTest {
   }
   // A new run of the game on the same desktop, as at the program's start.
   void Recommence() {
-    jeu = std::make_unique<Jeu>(plateforme, vue, dossier.path() + QLatin1Char('/'));
+    jeu = std::make_unique<Jeu>(plateforme, vue, Repertoire());
     jeu->Demarre();
   }
-  QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
   // A level of one draw, 303, read and ready for a series of 60 seconds a draw.
   void PrepareNiveau() {
-    Ecrit("niveau.niv", Niveau());
-    Ecrit("tirages.tir", "303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t\r\n");
+    Ecrit("niveau.niv", NiveauDeTest());
+    Ecrit("tirages.tir", RangeeDe303 + "\r\n");
     jeu->ChangeModeCompetition(true);
     plateforme.fichiers = {Chemin("niveau.niv")};
     jeu->ChangeNiveau();
   }
-  void Ecrit(const QString& nom, const QByteArray& contenu) const {
-    QFile fichier(Chemin(nom));
-    fichier.open(QIODevice::WriteOnly);
-    fichier.write(contenu);
-  }
-  void Presse(std::initializer_list<int> codes) {
+  void Presse(const std::vector<int>& codes) {
     for (int code : codes) jeu->Presse(code);
   }
   // 6x50=300, then 300+3=303.
-  void Trouve303() { Presse({6, CodeFois, 2, CodePlus, 5}); }
+  void Trouve303() { Presse(Touches303); }
   void Tique(int fois) {
     for (int i = 0; i < fois; ++i) {
       plateforme.instant += 1000;

@@ -83,12 +83,8 @@ TEST(JeuDuJour, TheDrawOfTheDayIsTimedUpRecordedSharedAndReplayedAsSuch) {
 
 TEST(JeuDuJour, EachDrawOfASeriesIsRecordedWithItsPointsAndTheDrawOfTheDayWaits) {
   JeuDeTest t;
-  t.Ecrit("niveau.niv", Niveau());
-  t.Ecrit("tirages.tir", "303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t\r\n");
-  t.jeu->ChangeModeCompetition(true);
+  t.PrepareNiveau();
   EXPECT_FALSE(t.jeu->Facon("BTjour").actif);
-  t.plateforme.fichiers = {t.Chemin("niveau.niv")};
-  t.jeu->ChangeNiveau();
   ASSERT_TRUE(t.Lance("BTstart"));
   t.Lance("BTjour");
   EXPECT_EQ(t.jeu->Tirage().Resultat, 303);
@@ -125,7 +121,7 @@ TEST(JeuDuJour, WithoutAHistoryTheGameSaysSoOnceAndGoesOn) {
 
 TEST(JeuDuJour, MyGamesGoToACsvFileThatSpreadsheetsRead) {
   JeuDeTest t;
-  t.plateforme.tirages = TirageDe303;
+  t.plateforme.tirages = HasardDe303;
   t.jeu->NouvellePartie();
   t.Tique(7);
   t.Trouve303();

@@ -12,7 +12,7 @@ namespace {
 TEST(Jeu, AGameIsDealtPlayedAndWonWithItsSoundsAndItsRow) {
   JeuDeTest t;
   t.jeu->ChoisitTemps(1);  // 20 seconds
-  t.plateforme.tirages = TirageDe303;
+  t.plateforme.tirages = HasardDe303;
   t.jeu->NouvellePartie();
   EXPECT_EQ(t.jeu->Tirage().Resultat, 303);
   EXPECT_TRUE(t.jeu->manche().PartieEnJeu());
@@ -44,7 +44,7 @@ TEST(Jeu, TimeRunsOutSilentlyWhenItsSoundIsOffAndTypedAnswersAreChecked) {
   t.jeu->ChoisitTemps(1);
   t.jeu->ChangeResultatsAuto(false);
   t.jeu->ChangeSon(Evenement::Temps, false);
-  t.plateforme.tirages = TirageDe303;
+  t.plateforme.tirages = HasardDe303;
   t.jeu->NouvellePartie();
   t.Presse({6, CodeFois, 2});
   EXPECT_EQ(t.vue.reponsesDemandees, 1);
@@ -73,11 +73,7 @@ TEST(Jeu, ATypedDrawIsTakenWholeOrNotAtAll) {
 
 TEST(Jeu, ASeriesIsDealtToItsEndAndItsTotalTakesItsPlaceInTheLevelFile) {
   JeuDeTest t;
-  t.Ecrit("niveau.niv", Niveau());
-  t.Ecrit("tirages.tir", "303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t\r\n");
-  t.jeu->ChangeModeCompetition(true);
-  t.plateforme.fichiers = {t.Chemin("niveau.niv")};
-  t.jeu->ChangeNiveau();
+  t.PrepareNiveau();
   ASSERT_TRUE(t.jeu->Facon("BTstart").actif);
   EXPECT_EQ(t.jeu->competition().NiveauAffiche().nom, "Test");
 
@@ -105,7 +101,7 @@ TEST(Jeu, ASeriesIsDealtToItsEndAndItsTotalTakesItsPlaceInTheLevelFile) {
 
 TEST(Jeu, ALevelThatFailsToReadStartsNoSeriesAndIsLeftAlone) {
   JeuDeTest t;
-  const QByteArray niveau = Niveau("soixante");
+  const QByteArray niveau = NiveauDeTest("soixante");
   t.Ecrit("niveau.niv", niveau);
   t.jeu->ChangeModeCompetition(true);
   t.plateforme.fichiers = {t.Chemin("niveau.niv")};
@@ -123,7 +119,7 @@ TEST(Jeu, ALevelThatFailsToReadStartsNoSeriesAndIsLeftAlone) {
 TEST(Jeu, EachPlayerPlaysHisOwnCopyOfTheShippedLevels) {
   JeuDeTest t;
   QDir(t.dossier.path()).mkdir("niveaux");
-  t.Ecrit("niveaux/expert.niv", Niveau());
+  t.Ecrit("niveaux/expert.niv", NiveauDeTest());
   t.jeu->ChangeModeCompetition(true);
   t.jeu->ChangeNiveau();
   const QString copies = t.plateforme.DossierJoueur() + "/niveaux";
@@ -131,7 +127,7 @@ TEST(Jeu, EachPlayerPlaysHisOwnCopyOfTheShippedLevels) {
   EXPECT_EQ(t.plateforme.dialogues.back().dossier, copies);
   QFile copie(copies + "/expert.niv");
   ASSERT_TRUE(copie.open(QIODevice::ReadOnly));
-  EXPECT_EQ(copie.readAll(), Niveau());
+  EXPECT_EQ(copie.readAll(), NiveauDeTest());
 }
 
 TEST(Jeu, ForbiddenHintsLeaveTheScreenDuringCompetitionsOnly) {

@@ -81,7 +81,7 @@ std::vector<Facon> Facons() {
 TEST(Regime, EachWayToPlayDealsTimesHelpsScoresAndRecordsItsOwnGames) {
   for (const Facon& f : Facons()) {
     JeuDeTest t;
-    t.plateforme.tirages = TirageDe303;
+    t.plateforme.tirages = HasardDe303;
     t.jeu->ChoisitTemps(10);  // "45 secondes" for training
     f.commence(t);
     EXPECT_EQ(t.jeu->Tirage(), f.tirage(t)) << f.quoi;
@@ -109,7 +109,7 @@ TEST(Regime, AnotherWayToPlayStartsOnlyOnceTheOneUnderWayIsGivenUpCleanly) {
     const QString autre = code ? QStringLiteral("BTduel") : QStringLiteral("BTcode");
     const ChoixDuJoueur choix = code ? ChoixDuJoueur(ReglageDuel{}) : ChoixDuJoueur(CodeDOr);
     JeuDeTest t;
-    t.plateforme.tirages = TirageDe303;
+    t.plateforme.tirages = HasardDe303;
     f.commence(t);
     t.Presse({6, CodeFois, 2});  // a line written: nothing of it may count
     if (!f.question.isEmpty()) {
@@ -141,7 +141,7 @@ TEST(Regime, ItsOwnButtonStopsTheWayUnderWay) {
     const QString bouton =
         f.mode == ModePartie::Code ? "BTcode" : f.mode == ModePartie::Duel ? "BTduel" : "BTstart";
     JeuDeTest t;
-    t.plateforme.tirages = TirageDe303;
+    t.plateforme.tirages = HasardDe303;
     f.commence(t);
     ASSERT_TRUE(t.jeu->Facon(bouton).enCours) << f.quoi;
     t.plateforme.reponses = {Reponse::Non, Reponse::Oui};

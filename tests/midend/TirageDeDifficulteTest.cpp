@@ -41,7 +41,7 @@ TEST(TirageDeDifficulte, MarkFiveAndSolvableDrawsOnlyShutEachOtherOut) {
 TEST(TirageDeDifficulte, TheSearchForAMarkLetsTheGameGoOnMeanwhile) {
   JeuDeTest t;
   t.jeu->ChoisitTemps(1);
-  t.plateforme.tirages = TirageDe303;
+  t.plateforme.tirages = HasardDe303;
   t.jeu->NouvellePartie();
   const TTirage ancien = t.jeu->Tirage();
   t.plateforme.tirages.clear();

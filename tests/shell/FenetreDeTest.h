@@ -4,10 +4,9 @@
 
 #include <memory>
 
-#include <QFile>
-#include <QTemporaryDir>
-
+#include "DossierDeTest.h"
 #include "PlateformeDeTest.h"
+#include "Tirage303.h"
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -17,9 +16,8 @@
 
 namespace tolvan::test {
 
-struct FenetreDeTest {
+struct FenetreDeTest : DossierDeTest {
   PlateformeDeTest plateforme;
-  QTemporaryDir dossier;
   std::unique_ptr<TForm1> fenetre;
 
   // The program directory holds the default theme unless told otherwise;
@@ -32,21 +30,6 @@ struct FenetreDeTest {
             "MenuPopup\r\nMenuCommand\r\nAppGPFault\r\nMinimize\r\nRestoreUp\r\nSystemQuestion\r\nSystemExclamation\r\n");
     }
     fenetre = std::make_unique<TForm1>(plateforme, Repertoire());
-  }
-
-  QString Repertoire() const { return dossier.path() + QLatin1Char('/'); }
-  QString Chemin(const QString& nom) const { return dossier.filePath(nom); }
-
-  void Ecrit(const QString& nom, const QByteArray& contenu) const {
-    QFile fichier(Chemin(nom));
-    fichier.open(QIODevice::WriteOnly);
-    fichier.write(contenu);
-  }
-
-  QByteArray Lit(const QString& nom) const {
-    QFile fichier(Chemin(nom));
-    fichier.open(QIODevice::ReadOnly);
-    return fichier.readAll();
   }
 
   // `fois` seconds of the desktop's clock, each followed by the window's timer.
@@ -85,7 +68,7 @@ struct FenetreActive : FenetreDeTest {
     fenetre->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
     MontrePage("TSjeu");
-    plateforme.tirages = {20, 21, 22, 23, 4, 10, 202};
+    plateforme.tirages = HasardDe303;
   }
 };
 

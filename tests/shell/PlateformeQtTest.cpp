@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "LecturePdf.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -14,7 +16,6 @@
 #include "shell/platform/VisionneuseAide.h"
 
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace tolvan::test {
@@ -60,16 +61,7 @@ TEST(PlateformeQt, PrintedLinesComeOutOnPaperInOrder) {
                               "303\t25\t50\t75\t100\t3\t6\t334\t2\tOUI\t303=50x6+3\t",
                               "101\t1\t2\t3\t4\t5\t6\t0\t0\tNON\t\t"};
   ASSERT_EQ(ImprimeLignes(imprimante, "Tolvan", lignes), Plateforme::Impression::Faite);
-  QProcess lecture;
-  lecture.start("pdftotext", {"-layout", dossier.filePath("liste.pdf"), "-"});
-  ASSERT_TRUE(lecture.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
-  QStringList lues;
-  for (const QString& ligne : QString::fromUtf8(lecture.readAllStandardOutput()).split('\n')) {
-    if (!ligne.trimmed().isEmpty()) lues.append(ligne.simplified());
-  }
-  QStringList attendues;
-  for (const QString& ligne : lignes) attendues.append(ligne.simplified());
-  EXPECT_EQ(lues, attendues);
+  EXPECT_EQ(LignesDuPdf(dossier.filePath("liste.pdf")), CommeSurPapier(lignes));
 }
 
 TEST(PlateformeQt, TheSpreadsheetIsTheOneTheSystemHas) {

@@ -23,7 +23,7 @@ struct Lecteur : FenetreActive {
   }
   QString Nom(const char* nom) const { return Interface(nom)->text(QAccessible::Name); }
   void Trouve303() {
-    for (int code : {6, CodeFois, 2, CodePlus, 5}) fenetre->Effectue(code);
+    for (int code : Touches303) fenetre->Effectue(code);
   }
 };
 
@@ -73,7 +73,7 @@ TEST(Accessibilite, TheThreeListsAnswerEveryCellAskedForAsTheyChange) {
          QByteArray niveau = "Test\r\ntirages.tir\r\n60\r\n";
          for (int i = 0; i < 10; ++i) niveau += "50\r\nZo\xe9\r\n1\r\n";
          f.Ecrit("niveau.niv", niveau);
-         f.Ecrit("tirages.tir", "303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t\r\n");
+         f.Ecrit("tirages.tir", RangeeDe303 + "\r\n");
          f.Trouve<QCheckBox>("CBcompet")->click();
          f.plateforme.fichiers = {f.Chemin("niveau.niv")};
          f.fenetre->BTchangeClick();

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "LecturePdf.h"
+
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -91,16 +92,7 @@ TEST(TForm1Code, ACodeIsEnteredPlayedAndItsSheetShownPrintedAndCopied) {
   imprimante.setOutputFormat(QPrinter::PdfFormat);
   imprimante.setOutputFileName(dossier.filePath("feuille.pdf"));
   ASSERT_EQ(ImprimeLignes(imprimante, QStringLiteral("Feuille de marque"), lignes), Plateforme::Impression::Faite);
-  QProcess lecture;
-  lecture.start("pdftotext", {"-layout", dossier.filePath("feuille.pdf"), "-"});
-  ASSERT_TRUE(lecture.waitForFinished(10000)) << "pdftotext (poppler-utils) is needed";
-  QStringList lues;
-  for (const QString& ligne : QString::fromUtf8(lecture.readAllStandardOutput()).split('\n')) {
-    if (!ligne.trimmed().isEmpty()) lues.append(ligne.simplified());
-  }
-  QStringList attendues;
-  for (const QString& ligne : lignes) attendues.append(ligne.simplified());
-  EXPECT_EQ(lues, attendues);
+  EXPECT_EQ(LignesDuPdf(dossier.filePath("feuille.pdf")), CommeSurPapier(lignes));
 }
 
 }  // namespace

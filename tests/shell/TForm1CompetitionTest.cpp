@@ -9,10 +9,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
-#include "DisqueLimite.h"
 #include "FenetreDeTest.h"
 #include "library/FichierTirages.h"
 #include "shell/TFRMname.h"
@@ -20,14 +18,8 @@
 namespace tolvan::test {
 namespace {
 
-// Records 500, 400, 300, 300, 200, 100, 90, 80, 70, 60 by "a" to "j".
-QByteArray Niveau(const QByteArray& quatriemeLigne = "500") {
-  QByteArray niveau = "Test\r\ntirages.tir\r\n60\r\n" + quatriemeLigne + "\r\na\r\n1\r\n";
-  const char* const autres[] = {"400", "300", "300", "200", "100", "90", "80", "70", "60"};
-  char nom = 'b';
-  for (const char* score : autres) niveau += QByteArray(score) + "\r\n" + QByteArray(1, nom++) + "\r\n1\r\n";
-  return niveau;
-}
+// Records 500 (or its first line), 400, 300, 300, 200, 100, 90, 80, 70, 60 by "a" to "j".
+QByteArray Niveau(const QByteArray& premierRecord = "500") { return NiveauDeTest("60", premierRecord); }
 
 const QByteArray Tirages = "250\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t\r\n512\t3\t7\t8\t25\t50\t100\t0\t0\tNON\t\t\r\n";
 
@@ -47,7 +39,7 @@ struct Competition : FenetreDeTest {
   void Tique(int fois) {
     Secondes(fois);
   }
-  void Presse(std::initializer_list<int> codes) {
+  void Presse(const std::vector<int>& codes) {
     for (int code : codes) fenetre->Effectue(code);
   }
   // 250 = 3x100-50, on 25 50 75 100 3 6.
@@ -68,7 +60,7 @@ TEST(Competition, ASeriesFromALevelToANewRecord) {
   EXPECT_EQ(f.Trouve<QTreeWidget>("LVrecord")->topLevelItemCount(), 10);
   EXPECT_TRUE(f.Trouve<QPushButton>("BTstart")->isEnabled());
   // A draw added after the level was read is dealt too.
-  f.AjouteTirages({*TXT_to_LVitem("303\t25\t50\t75\t100\t3\t6\t0\t0\tNON\t\t")});
+  f.AjouteTirages({*TXT_to_LVitem(RangeeDe303.toStdString())});
 
   f.plateforme.tirages = {2};
   f.fenetre->LanceFacon("BTstart");
@@ -80,7 +72,7 @@ TEST(Competition, ASeriesFromALevelToANewRecord) {
   EXPECT_EQ(f.Trouve<QProgressBar>("PB")->maximum(), 60);
   f.Tique(10);
   EXPECT_EQ(f.Texte("LBpoint"), "58");
-  f.Presse({6, CodeFois, 2, CodePlus, 5});
+  f.Presse(Touches303);
   EXPECT_EQ(f.Texte("LBscoreActu"), "58");
 
   f.plateforme.tirages = {0};
@@ -108,121 +100,6 @@ TEST(Competition, ASeriesFromALevelToANewRecord) {
   EXPECT_EQ(f.Texte("BTstart"), "Commencer une partie");
   EXPECT_EQ(f.Texte("BTnouvPartie"), "Nouvelle partie");
   EXPECT_TRUE(f.Trouve<QCheckBox>("CBcompet")->isEnabled());
-}
-
-TEST(Competition, AGivenUpDrawStillEndsTheSeriesIfItIsNotFound) {
-  Competition f;
-  int dialogues = 0;
-  f.plateforme.quandDialogue = [&dialogues](QDialog& dialogue) {
-    ++dialogues;
-    dialogue.close();  // the close box: the name stays as it was
-  };
-  f.plateforme.tirages = {0};
-  f.fenetre->LanceFacon("BTstart");
-  f.plateforme.reponses = {Reponse::Non, Reponse::Oui};
-  f.fenetre->LanceFacon("BTstart");
-  EXPECT_EQ(f.plateforme.messages.back().texte, "Abandonner la partie en cours ?");
-  EXPECT_EQ(f.Texte("BTstart"), "Arreter cette partie");
-  f.fenetre->LanceFacon("BTstart");
-  EXPECT_EQ(f.Texte("BTstart"), "Commencer une partie");
-  EXPECT_TRUE(f.Trouve<QTimer>("Timer1")->isActive());  // the draw on screen goes on
-
-  // Its time runs out: the series ends, and a records file that cannot be
-  // written is left as it was.
-  const QByteArray avant = f.Lit("niveau.niv");
-  f.plateforme.messages.clear();
-  {
-    const DisqueLimite plein(8);
-    f.Tique(60);
-  }
-  EXPECT_EQ(dialogues, 1);
-  // The history cannot record the draw either, and says so first.
-  ASSERT_EQ(f.plateforme.messages.size(), 2u);
-  EXPECT_TRUE(f.plateforme.messages[0].texte.startsWith(QStringLiteral("La partie n'a pas pu être enregistrée")));
-  EXPECT_EQ(f.plateforme.messages[1].texte,
-            "Erreur d'écriture du fichier\r" + f.Chemin("niveau.niv") + " : fichier trop volumineux\rRéessayer ?");
-  EXPECT_EQ(f.Lit("niveau.niv"), avant);
-
-  // Given up, then found: counted as in training, nothing recorded.
-  f.fenetre->LanceFacon("BTstart");
-  f.fenetre->LanceFacon("BTstart");
-  f.Tique(5);
-  f.Trouve250();
-  EXPECT_EQ(f.Trouve<QTreeWidget>("LVscore")->topLevelItem(0)->text(0), "=>");
-  EXPECT_EQ(dialogues, 1);
-}
-
-TEST(Competition, ARecordThatCannotBeWrittenIsSaidLost) {
-  Competition f;
-  f.plateforme.tirages = {0};
-  f.fenetre->LanceFacon("BTstart");
-  f.Trouve250();
-  f.fenetre->BTnouvPartieClick();
-  f.Trouve250();
-  f.fenetre->BTnouvPartieClick();
-  f.plateforme.messages.clear();
-  {
-    const DisqueLimite plein(8);
-    f.Tique(60);  // 120 points, among the records; Cancel at the write error
-  }
-  // The history cannot record the draw either, and says so first.
-  ASSERT_EQ(f.plateforme.messages.size(), 3u);
-  EXPECT_EQ(f.plateforme.messages[1].boutons, BoutonsMessage::ReessayerAnnuler);
-  EXPECT_EQ(f.plateforme.messages[2].texte,
-            "Le record de cette série est perdu : le niveau n'a pas pu être enregistré.");
-  EXPECT_EQ(f.Lit("niveau.niv"), Niveau());
-}
-
-TEST(Competition, ALevelWithABadNumberIsRefusedWholeAndNeverRewritten) {
-  struct Cas {
-    QByteArray niveau;
-    const char* ligne;  // the line the message names
-  };
-  const std::vector<Cas> cas = {
-      {Niveau().replace("\r\n60\r\n", "\r\n-1\r\n"), "-1"},
-      {Niveau().replace("\r\n60\r\n", "\r\n0\r\n"), "0"},
-      {Niveau().replace("\r\n60\r\n", "\r\n70000\r\n"), "70000"},
-      {Niveau("65536"), "65536"},
-      {Niveau("-5"), "-5"},
-      {Niveau().replace("\r\na\r\n1\r\n", "\r\na\r\n-3\r\n"), "-3"},
-      {Niveau("abc"), "abc"},
-  };
-  for (const Cas& c : cas) {
-    Competition f;
-    f.Ecrit("faux.niv", c.niveau);
-    f.plateforme.messages.clear();
-    f.plateforme.fichiers = {f.Chemin("faux.niv")};
-    f.fenetre->BTchangeClick();
-    ASSERT_EQ(f.plateforme.messages.size(), 1u) << c.ligne;
-    EXPECT_EQ(f.plateforme.messages[0].texte,
-              QStringLiteral("Erreur lors de la lecture des scores\rConversion impossible :") + c.ligne);
-    // The level before stays whole, and can still be played.
-    EXPECT_EQ(f.fenetre->jeu().competition().FichierNiveau(), f.Chemin("niveau.niv"));
-    EXPECT_EQ(f.Texte("LBniveau"), "Test");
-    EXPECT_EQ(f.Texte("TXTtime"), "60");
-    EXPECT_EQ(f.fenetre->jeu().bibliotheque().Modele().NbLignes(), 2);
-    EXPECT_TRUE(f.Trouve<QPushButton>("BTstart")->isEnabled());
-
-    // Made bad by hand during a series: its end leaves the file as it is.
-    f.fenetre->LanceFacon("BTstart");
-    f.Ecrit("niveau.niv", c.niveau);
-    f.Tique(60);
-    EXPECT_EQ(f.Lit("niveau.niv"), c.niveau) << c.ligne;
-    EXPECT_EQ(f.Texte("BTstart"), "Commencer une partie");
-  }
-}
-
-TEST(Competition, ALevelWithoutDrawsStartsNothing) {
-  Competition f;
-  // A level whose draws are missing counts as read, but deals nothing.
-  f.Ecrit("seul.niv", Niveau().replace("tirages.tir", "absent.tir"));
-  f.plateforme.fichiers = {f.Chemin("seul.niv")};
-  f.fenetre->BTchangeClick();
-  f.plateforme.messages.clear();
-  f.fenetre->LanceFacon("BTstart");
-  ASSERT_EQ(f.plateforme.messages.size(), 1u);
-  EXPECT_EQ(f.plateforme.messages[0].type, TypeMessage::Avertissement);
-  EXPECT_EQ(f.Texte("BTstart"), "Commencer une partie");
 }
 
 TEST(Competition, UntickingTheModeBringsTrainingBack) {

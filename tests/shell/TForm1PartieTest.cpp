@@ -27,7 +27,6 @@ namespace tolvan::test {
 namespace {
 
 // Slots of the pool for 25 50 75 100 3 6, then 101 + 202 = 303.
-const std::vector<int> TirageDe303 = {20, 21, 22, 23, 4, 10, 202};
 
 struct PartieEnCours : FenetreDeTest {
   PartieEnCours() {
@@ -83,7 +82,7 @@ struct PartieEnCours : FenetreDeTest {
 
 TEST(Partie, FromNewGameToTheWinWithItsRecapScoreAndMark) {
   PartieEnCours f;
-  f.Commence(TirageDe303);
+  f.Commence(HasardDe303);
   EXPECT_TRUE(f.W("GBjeu")->isVisible());
   EXPECT_FALSE(f.W("GBinfo")->isVisible());
   EXPECT_EQ(f.Tuiles(), QStringList({"25", "50", "75", "100", "3", "6"}));
@@ -134,10 +133,10 @@ TEST(Partie, FromNewGameToTheWinWithItsRecapScoreAndMark) {
 
 TEST(Partie, ADrawAFullListCannotTakeMarksNoOtherRowWhenWon) {
   PartieEnCours f;
-  f.Commence(TirageDe303);
+  f.Commence(HasardDe303);
   RangeeTirage rangee = f.fenetre->jeu().bibliotheque().Modele().Rangee(0);
   while (!f.fenetre->jeu().bibliotheque().Modele().EstPleine()) f.AjouteTirages({rangee});
-  f.Commence(TirageDe303);
+  f.Commence(HasardDe303);
   ASSERT_EQ(f.plateforme.messages.size(), 1u);  // the list is full
   f.Ligne("P6", "BTfois", "P2");
   f.Ligne("P2", "BTplus", "P5");
@@ -147,7 +146,7 @@ TEST(Partie, ADrawAFullListCannotTakeMarksNoOtherRowWhenWon) {
 
 TEST(Partie, TimeRunsOutOnTheLastTickOfTheLimit) {
   PartieEnCours f;
-  f.plateforme.tirages = TirageDe303;
+  f.plateforme.tirages = HasardDe303;
   f.W<QComboBox>("CBtemps")->setCurrentIndex(1);
   EXPECT_EQ(f.W<QComboBox>("CBtemps")->currentText(), "20 secondes");
   EXPECT_EQ(f.W<QProgressBar>("PB")->maximum(), 20);
@@ -182,7 +181,7 @@ TEST(Partie, TimeRunsOutOnTheLastTickOfTheLimit) {
 
 TEST(Partie, AnAnswerAwaitedWhenTimeRunsOutCannotWinLater) {
   PartieEnCours f;
-  f.plateforme.tirages = TirageDe303;
+  f.plateforme.tirages = HasardDe303;
   f.W<QCheckBox>("CkBcalcul")->setChecked(false);
   f.W<QComboBox>("CBtemps")->setCurrentIndex(1);
   f.Clique("BTnouvPartie");
@@ -208,7 +207,7 @@ TEST(Partie, AnAnswerAwaitedWhenTimeRunsOutCannotWinLater) {
 
 TEST(Partie, ChangingTheTimeLimitRestartsTheClockOfTheGameInProgress) {
   PartieEnCours f;
-  f.Commence(TirageDe303);
+  f.Commence(HasardDe303);
   f.Tique(30);
   f.W<QComboBox>("CBtemps")->setCurrentIndex(2);  // "40 secondes"
   EXPECT_EQ(f.W<QProgressBar>("PB")->value(), 0);
@@ -222,7 +221,7 @@ TEST(Partie, ChangingTheTimeLimitRestartsTheClockOfTheGameInProgress) {
 
 TEST(Partie, AQuickSecondPressCountsAsAPress) {
   PartieEnCours f;
-  f.Commence(TirageDe303);
+  f.Commence(HasardDe303);
   f.Ligne("P6", "BTfois", "P2");
   QMouseEvent doubleClic(QEvent::MouseButtonDblClick, QPointF(5, 5), f.W("P2")->mapToGlobal(QPointF(5, 5)),
                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -237,7 +236,7 @@ TEST(Partie, AQuickSecondPressCountsAsAPress) {
 
 TEST(Partie, RepeatedStartsNeverSpeedTheClockUp) {
   PartieEnCours f;
-  f.plateforme.tirages = TirageDe303;
+  f.plateforme.tirages = HasardDe303;
   for (int i = 0; i < 3; ++i) f.Clique("Bresult");
   struct Espion : QTimer {
     using QObject::receivers;
@@ -250,7 +249,7 @@ TEST(Partie, RepeatedStartsNeverSpeedTheClockUp) {
 
 TEST(Partie, TypedAnswersAreCheckedOnEnter) {
   PartieEnCours f;
-  f.plateforme.tirages = TirageDe303;
+  f.plateforme.tirages = HasardDe303;
   f.W<QCheckBox>("CkBcalcul")->setChecked(false);
   f.Clique("BTnouvPartie");
   f.Ligne("P1", "BTplus", "P2");
@@ -292,7 +291,7 @@ TEST(Partie, TypedAnswersAreCheckedOnEnter) {
 // Seen even without sound: the refused line turns red for a moment.
 TEST(Partie, ARefusedOperationFlashesItsLine) {
   PartieEnCours f;
-  f.Commence(TirageDe303);
+  f.Commence(HasardDe303);
   const auto fond = [&f] { return f.W<QTextEdit>("MM1")->grab().toImage().pixelColor(4, 4); };
   const QColor noir = fond();
   f.Ligne("P5", "BTdivis", "P1");  // 3/25
@@ -304,7 +303,7 @@ TEST(Partie, ARefusedOperationFlashesItsLine) {
 
 TEST(Partie, RetourGivesBackTilesAndPlaysItsSound) {
   PartieEnCours f;
-  f.Commence(TirageDe303);
+  f.Commence(HasardDe303);
   f.Ligne("P1", "BTplus", "P2");
   f.Ligne("P3", "BTmoins", "P2");
   EXPECT_EQ(f.Tableau(2), "75-75=0");
@@ -376,7 +375,7 @@ TEST(Partie, DrawsFromTheListReplayItsRows) {
 // and the last game's numbers cannot be played and won once more.
 TEST(Partie, NoDrawNoGame) {
   PartieEnCours f;
-  f.Commence(TirageDe303);
+  f.Commence(HasardDe303);
   f.Ligne("P6", "BTfois", "P2");
   f.Ligne("P2", "BTplus", "P5");
   ASSERT_TRUE(f.W("GBinfo")->isVisible());
@@ -389,7 +388,7 @@ TEST(Partie, NoDrawNoGame) {
   EXPECT_FALSE(f.W("GBjeu")->isVisible());
   EXPECT_FALSE(f.W<QTimer>("Timer1")->isActive());
   EXPECT_TRUE(f.plateforme.messages.empty());
-  for (int code : {6, CodeFois, 2, CodePlus, 5}) f.fenetre->Effectue(code);
+  for (int code : Touches303) f.fenetre->Effectue(code);
   EXPECT_EQ(f.W<QTreeWidget>("LVscore")->topLevelItemCount(), 1);
   EXPECT_EQ(f.W<QTextEdit>("MMrecap")->toPlainText(), recap);
 }
@@ -474,7 +473,7 @@ TEST(Partie, SolvingOptionsGoTogether) {
   EXPECT_TRUE(realisables->isChecked());
   EXPECT_FALSE(f.W("LBnbsol")->isHidden());
 
-  f.plateforme.tirages = TirageDe303;
+  f.plateforme.tirages = HasardDe303;
   f.MontrePage("TSjeu");
   f.Clique("BTnouvPartie");
   const Solveur& solveur = f.fenetre->jeu().solveur();

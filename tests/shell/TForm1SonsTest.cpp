@@ -97,10 +97,10 @@ TEST(ThemeSonore, AChosenSoundShowsItsNameAndIsSavedWhole) {
 TEST(ThemeSonore, EventsPlayOnlyWhenTheirBoxIsTickedButListeningAlwaysPlays) {
   FenetreActivee f;
   f.Trouve<QCheckBox>("CBsonGagne")->click();
-  f.plateforme.tirages = {20, 21, 22, 23, 4, 10, 202};  // 25 50 75 100 3 6 -> 303
+  f.plateforme.tirages = HasardDe303;
   f.fenetre->BresultClick();
   f.plateforme.sons.clear();
-  for (int code : {6, CodeFois, 2, CodePlus, 5}) f.fenetre->Effectue(code);
+  for (int code : Touches303) f.fenetre->Effectue(code);
   ASSERT_TRUE(f.fenetre->jeu().manche().Gagnee());
   EXPECT_EQ(f.plateforme.sons.front(), "MenuPopup");  // the board's own sounds still play
   EXPECT_EQ(std::count(f.plateforme.sons.begin(), f.plateforme.sons.end(), "SystemQuestion"), 0);

@@ -276,7 +276,7 @@ TEST(Tirages, UnsavedDrawsAreOfferedASaveBeforeTheListGoes) {
       const std::string ou = (niveau ? "level, " : "close, ") + std::string(c.quoi);
       Liste f;
       f.fenetre->show();
-      f.plateforme.tirages = {20, 21, 22, 23, 4, 10, 202};  // 25 50 75 100 3 6, then 303
+      f.plateforme.tirages = HasardDe303;
       f.fenetre->BresultClick();
       if (c.reponses.empty()) {
         f.plateforme.fichiers = {f.Chemin("avant.tir")};
