@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "competition/BaremeClubs.h"
 #include "competition/CodeSerie.h"
 #include "competition/TiragesDuCode.h"
+#include "engine/Atteignables.h"
+#include "engine/Solveur.h"
+#include "game/Tirages.h"
 
 namespace tolvan::test {
 namespace {
@@ -69,6 +73,32 @@ TEST(CodeSerie, ExactlyReachableSeriesHoldOnlyReachableTargets) {
   ASSERT_LT(gardes.size(), standard.size());
   ASSERT_EQ(realisables.size(), 32u);
   EXPECT_TRUE(std::equal(gardes.begin(), gardes.end(), realisables.begin()));
+}
+
+// When the target is out of reach and two numbers are equally near it, the
+// key names the one the solver falls back on, the number tolvan-solve and
+// the solutions panel give for that draw: which one depends on the order of
+// the solver's search, not on which is lower. Both score the same.
+TEST(CodeSerie, OfTwoEquallyNearNumbersTheKeyNamesTheSolversOwn) {
+  Atteignables atteignables;
+  Solveur solveur;
+  int dessous = 0, dessus = 0;
+  for (const TTirage& tirage : TiragesAuHasard(3000, 77)) {
+    atteignables.Calcule(tirage.Nombres.items);
+    const std::int64_t ecart = atteignables.Ecart(tirage.Resultat);
+    const longint bas = tirage.Resultat - static_cast<longint>(ecart), haut = tirage.Resultat + static_cast<longint>(ecart);
+    if (ecart <= 0 || !atteignables.Atteint(bas) || !atteignables.Atteint(haut)) continue;
+    solveur.ChangeTirage(tirage);
+    solveur.ChercheSol(0);
+    const TSolution& proche = solveur.SolutionVisible;
+    const Corrige corrige = CorrigeTirage(solveur, tirage);
+    EXPECT_EQ(corrige.meilleur, proche.Resultats[proche.NbEtapes]) << TexteTirage(tirage);
+    ++(corrige.meilleur == bas ? dessous : dessus);
+    const BaremeClubs bareme(tirage);
+    EXPECT_EQ(bareme.Points(bas), bareme.Points(haut)) << TexteTirage(tirage);
+  }
+  EXPECT_GT(dessous, 10);
+  EXPECT_GT(dessus, 10);
 }
 
 TEST(CodeSerie, ReadsAsCrockfordSaysAndWritesInGroupsOfFour) {
