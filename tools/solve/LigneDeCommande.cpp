@@ -75,38 +75,44 @@ std::optional<LigneDeCommande> LigneDeCommande::Lit(std::string_view commande, c
   ligne.commande_ = commande;
   ligne.mode_ = ModeDemande(arguments, modes, erreur);
   if (!ligne.mode_) return std::nullopt;
-  const ModeCommande& mode = *ligne.mode_;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (!EstOption(argument)) {
-      ligne.mots_.push_back(argument);
-      continue;
-    }
-    const OptionConnue* option = Cherche(mode, argument);
-    if (!option) {
-      erreur = HorsDuMode(argument, mode, modes);
+    if (!EstOption(arguments[i])) {
+      ligne.mots_.push_back(arguments[i]);
+    } else if (!ligne.PrendOption(arguments, i, modes, erreur)) {
       return std::nullopt;
     }
-    if (ligne.Donnee(argument)) {
-      erreur = "l'option " + argument + " est donnée deux fois";
-      return std::nullopt;
-    }
-    std::optional<std::string> valeur;
-    const bool suivie = i + 1 < arguments.size() && PeutEtreValeur(arguments[i + 1]);
-    if (option->suite != Suite::Rien && suivie) valeur = arguments[++i];
-    if (option->suite == Suite::Valeur && !valeur) {
-      erreur = argument + " attend " + (option->attendu.empty() ? "une valeur" : option->attendu);
-      return std::nullopt;
-    }
-    ligne.options_.emplace(argument, valeur);
   }
+  const ModeCommande& mode = *ligne.mode_;
   if (!mode.prendDesMots && !ligne.mots_.empty()) {
-    const bool avecValeur = Cherche(mode, mode.nom) && Cherche(mode, mode.nom)->suite != Suite::Rien;
+    const OptionConnue* propre = Cherche(mode, mode.nom);
     erreur = Cite(ligne.mots_.front()) + " est de trop : " + std::string(mode.nom) +
-             (avecValeur ? " ne prend qu'une valeur" : " ne prend pas de valeur");
+             (propre && propre->suite != Suite::Rien ? " ne prend qu'une valeur" : " ne prend pas de valeur");
     return std::nullopt;
   }
   return ligne;
+}
+
+bool LigneDeCommande::PrendOption(const std::vector<std::string>& arguments, std::size_t& i,
+                                  const std::vector<ModeCommande>& modes, std::string& erreur) {
+  const std::string& nom = arguments[i];
+  const OptionConnue* option = Cherche(*mode_, nom);
+  if (!option) {
+    erreur = HorsDuMode(nom, *mode_, modes);
+    return false;
+  }
+  if (Donnee(nom)) {
+    erreur = "l'option " + nom + " est donnée deux fois";
+    return false;
+  }
+  std::optional<std::string> valeur;
+  const bool suivie = i + 1 < arguments.size() && PeutEtreValeur(arguments[i + 1]);
+  if (option->suite != Suite::Rien && suivie) valeur = arguments[++i];
+  if (option->suite == Suite::Valeur && !valeur) {
+    erreur = nom + " attend " + (option->attendu.empty() ? "une valeur" : option->attendu);
+    return false;
+  }
+  options_.emplace(nom, valeur);
+  return true;
 }
 
 std::optional<std::string> LigneDeCommande::Valeur(std::string_view option) const {

@@ -63,6 +63,11 @@ class LigneDeCommande {
   int Refuse(const std::string& erreur, std::ostream& erreurs) const;
 
  private:
+  // Takes the option at `i`, and its value after it (`i` then moves past
+  // it); false, and `erreur` says why, when it is refused.
+  bool PrendOption(const std::vector<std::string>& arguments, std::size_t& i, const std::vector<ModeCommande>& modes,
+                   std::string& erreur);
+
   std::string commande_;
   const ModeCommande* mode_ = nullptr;
   std::map<std::string, std::optional<std::string>, std::less<>> options_;

@@ -11,7 +11,6 @@
 #include <ostream>
 #include <sstream>
 
-#include "engine/Entier.h"
 #include "engine/SolutionText.h"
 #include "engine/Solveur.h"
 #include "library/FichierTirages.h"
