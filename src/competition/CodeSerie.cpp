@@ -1,7 +1,9 @@
 #include "CodeSerie.h"
 
 #include <array>
-#include <cctype>
+#include <utility>
+
+#include "engine/Utf8.h"
 
 namespace tolvan {
 
@@ -27,21 +29,43 @@ int ValeurEnX(const Chiffres& chiffres, int combien) {
   return valeur;
 }
 
+// The hyphen and the spaces a code is written with, and what a word
+// processor, a web page or a chat puts in their place: no-break, thin and
+// other typographic spaces, zero-width ones and joiners, the byte-order
+// mark a pasted text may start with, typographic dashes and the minus sign.
+constexpr std::array<std::pair<char32_t, char32_t>, 14> Separateurs = {{
+    {U'-', U'-'},
+    {U'\t', U'\r'},  // tab, line feed, vertical tab, form feed, carriage return
+    {U' ', U' '},
+    {0x00A0, 0x00A0},
+    {0x00AD, 0x00AD},  // soft hyphen
+    {0x2000, 0x200B},  // the typographic spaces, then the zero-width space
+    {0x2010, 0x2015},  // hyphen, non-breaking hyphen, figure, en and em dashes, bar
+    {0x202F, 0x202F},
+    {0x205F, 0x2060},  // medium mathematical space, word joiner
+    {0x2212, 0x2212},  // minus sign
+    {0x3000, 0x3000},
+    {0xFE63, 0xFE63},  // small hyphen-minus
+    {0xFEFF, 0xFEFF},
+    {0xFF0D, 0xFF0D},  // full-width hyphen-minus
+}};
+
+bool Separateur(char32_t caractere) {
+  for (const auto& [premier, dernier] : Separateurs) {
+    if (caractere >= premier && caractere <= dernier) return true;
+  }
+  return false;
+}
+
 // A character's digit, read as Crockford says; -1 for a character no code holds.
-int Chiffre(char c) {
+int Chiffre(char32_t caractere) {
+  if (caractere >= 0x80) return -1;
+  char c = static_cast<char>(caractere);
   if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   if (c == 'O') c = '0';
   if (c == 'I' || c == 'L') c = '1';
   const std::size_t place = CodeSerie::Alphabet.find(c);
   return place == std::string_view::npos ? -1 : static_cast<int>(place);
-}
-
-// The whole character starting at `debut`, a UTF-8 sequence kept together,
-// so that a message quotes what the player typed.
-std::string CaractereEntier(std::string_view texte, std::size_t debut) {
-  std::size_t fin = debut + 1;
-  while (fin < texte.size() && (static_cast<unsigned char>(texte[fin]) & 0xC0) == 0x80) ++fin;
-  return std::string(texte.substr(debut, fin - debut));
 }
 
 using Chiffres = std::array<int, CodeSerie::Longueur>;
@@ -54,70 +78,89 @@ std::uint64_t Assemble(const Chiffres& chiffres) {
   return valeur;
 }
 
-}  // namespace
-
-std::optional<CodeSerie> CodeSerie::Fait(const ParametresSerie& parametres, std::string& erreur) {
-  if (parametres.tirages < 1 || parametres.tirages > TiragesMax) {
-    erreur = "Le nombre de tirages doit être entre 1 et " + std::to_string(TiragesMax) + " (reçu " +
-             std::to_string(parametres.tirages) + ").";
-    return std::nullopt;
-  }
-  if (parametres.temps < TempsMin || parametres.temps > TempsMax) {
-    erreur = "Le temps doit être entre " + std::to_string(TempsMin) + " et " + std::to_string(TempsMax) +
-             " secondes (reçu " + std::to_string(parametres.temps) + ").";
-    return std::nullopt;
-  }
-  if (parametres.graine > GraineMax) {
-    erreur = "La graine doit être inférieure à 2^" + std::to_string(BitsGraine) + ".";
-    return std::nullopt;
-  }
-  return CodeSerie(parametres);
+// The parameters the data characters carry, from the last field up.
+ParametresSerie ParametresDe(const Chiffres& chiffres) {
+  std::uint64_t bits = Assemble(chiffres);
+  ParametresSerie parametres;
+  parametres.graine = bits & CodeSerie::GraineMax;
+  bits >>= CodeSerie::BitsGraine;
+  parametres.realisables = (bits & 1) != 0;
+  bits >>= 1;
+  parametres.temps = static_cast<int>(bits & ((1u << BitsTemps) - 1));
+  bits >>= BitsTemps;
+  parametres.tirages = static_cast<int>(bits & ((1u << BitsTirages) - 1)) + 1;
+  return parametres;
 }
 
-std::optional<CodeSerie> CodeSerie::Lit(std::string_view texte, std::string& erreur) {
+// `code`, or nothing with `refus` written into `erreur` in French.
+std::optional<CodeSerie> EnFrancais(std::optional<CodeSerie> code, const RefusCode& refus, std::string& erreur) {
+  if (!code) erreur = TexteRefus(refus);
+  return code;
+}
+
+}  // namespace
+
+std::optional<CodeSerie> CodeSerie::Fait(const ParametresSerie& parametres, RefusCode& refus) {
+  using Motif = RefusCode::Motif;
+  if (parametres.tirages < 1 || parametres.tirages > TiragesMax) {
+    refus = {Motif::TiragesHorsLimites, 0, parametres.tirages};
+  } else if (parametres.temps < TempsMin || parametres.temps > TempsMax) {
+    refus = {Motif::TempsHorsLimites, 0, parametres.temps};
+  } else if (parametres.graine > GraineMax) {
+    refus = {Motif::GraineTropGrande, 0, 0};
+  } else {
+    return CodeSerie(parametres);
+  }
+  return std::nullopt;
+}
+
+std::optional<CodeSerie> CodeSerie::Fait(const ParametresSerie& parametres, std::string& erreur) {
+  RefusCode refus;
+  return EnFrancais(Fait(parametres, refus), refus, erreur);
+}
+
+std::optional<CodeSerie> CodeSerie::Lit(std::string_view texte, RefusCode& refus) {
+  using Motif = RefusCode::Motif;
   Chiffres chiffres{};
   int lus = 0;
-  for (std::size_t i = 0; i < texte.size(); ++i) {
-    if (texte[i] == '-' || std::isspace(static_cast<unsigned char>(texte[i]))) continue;
-    const int chiffre = Chiffre(texte[i]);
+  for (std::size_t i = 0; i < texte.size();) {
+    const char32_t caractere = LitCaractereUtf8(texte, i);
+    if (Separateur(caractere)) continue;
+    const int chiffre = Chiffre(caractere);
     if (chiffre < 0) {
-      erreur = "« " + CaractereEntier(texte, i) + " » ne peut pas figurer dans un code de partie.";
+      refus = {Motif::CaractereInterdit, caractere, 0};
       return std::nullopt;
     }
     if (lus < Longueur) chiffres[static_cast<std::size_t>(lus)] = chiffre;
     ++lus;
   }
   if (lus == 0) {
-    erreur = "Aucun code n'a été saisi.";
-    return std::nullopt;
+    refus = {Motif::AucunCode, 0, 0};
+  } else if (lus != Longueur) {
+    refus = {Motif::MauvaiseLongueur, 0, lus};
+  } else if (ValeurEnX(chiffres, Longueur) != 0) {
+    refus = {Motif::ControleFaux, 0, 0};
+  } else if (chiffres[0] != Version) {
+    refus = {Motif::FormatInconnu, 0, chiffres[0]};
+  } else {
+    RefusCode pourquoi;
+    if (std::optional<CodeSerie> code = Fait(ParametresDe(chiffres), pourquoi)) return code;
+    // Of the fields a well-checked code carries, only the clock's nine bits
+    // can hold a value out of range.
+    refus = {Motif::PartieImpossible, 0, pourquoi.valeur};
   }
-  if (lus != Longueur) {
-    erreur = "Un code de partie a " + std::to_string(Longueur) + " caractères ; celui-ci en a " +
-             std::to_string(lus) + ".";
-    return std::nullopt;
-  }
-  if (ValeurEnX(chiffres, Longueur) != 0) {
-    erreur = "Ce code est mal recopié : son caractère de contrôle ne correspond pas.";
-    return std::nullopt;
-  }
-  if (chiffres[0] != Version) {
-    erreur = "Ce code est d'un format que cette version de Tolvan ne connaît pas (format " +
-             std::to_string(chiffres[0]) + ").";
-    return std::nullopt;
-  }
-  std::uint64_t bits = Assemble(chiffres);
-  ParametresSerie parametres;
-  parametres.graine = bits & GraineMax;
-  bits >>= BitsGraine;
-  parametres.realisables = (bits & 1) != 0;
-  bits >>= 1;
-  parametres.temps = static_cast<int>(bits & ((1u << BitsTemps) - 1));
-  bits >>= BitsTemps;
-  parametres.tirages = static_cast<int>(bits & ((1u << BitsTirages) - 1)) + 1;
-  std::string pourquoi;
-  const std::optional<CodeSerie> code = Fait(parametres, pourquoi);
-  if (!code) erreur = "Ce code ne donne pas une partie possible. " + pourquoi;
-  return code;
+  return std::nullopt;
+}
+
+std::optional<CodeSerie> CodeSerie::Lit(std::string_view texte, std::string& erreur) {
+  RefusCode refus;
+  return EnFrancais(Lit(texte, refus), refus, erreur);
+}
+
+std::optional<std::string> CodeSerie::TexteNormalise(std::string_view texte, RefusCode& refus) {
+  const std::optional<CodeSerie> code = Lit(texte, refus);
+  if (!code) return std::nullopt;
+  return code->Texte();
 }
 
 std::string CodeSerie::Texte() const {

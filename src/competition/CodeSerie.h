@@ -23,6 +23,8 @@
 #include <string>
 #include <string_view>
 
+#include "RefusCode.h"
+
 namespace tolvan {
 
 struct ParametresSerie {
@@ -44,16 +46,27 @@ class CodeSerie {
   static constexpr std::uint64_t GraineMax = (std::uint64_t{1} << BitsGraine) - 1;
   static constexpr std::string_view Alphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 
-  // The code of these parameters; nothing, and `erreur` says why in French,
-  // when one is out of range.
+  // The code of these parameters; nothing, and `refus` says why, when one
+  // is out of range.
+  static std::optional<CodeSerie> Fait(const ParametresSerie& parametres, RefusCode& refus);
+  // The same, with the reason in French.
   static std::optional<CodeSerie> Fait(const ParametresSerie& parametres, std::string& erreur);
 
   // A code typed or pasted by a player, read as Crockford says: case does
   // not matter, O is read as 0, I and L as 1, hyphens and white space (a
-  // pasted line's end among it) are left out. Nothing, and `erreur` says
-  // why in French, when it is malformed, its check character is wrong or
-  // it is of an unknown version.
+  // pasted line's end among it) are left out. What a word processor, a web
+  // page or a chat puts in their place (typographic dashes and the minus
+  // sign, no-break, thin and zero-width spaces, the byte-order mark) is
+  // left out as well. Nothing, and `refus` says why, when it is malformed,
+  // its check character is wrong or it is of an unknown version.
+  static std::optional<CodeSerie> Lit(std::string_view texte, RefusCode& refus);
+  // The same, with the reason in French.
   static std::optional<CodeSerie> Lit(std::string_view texte, std::string& erreur);
+
+  // The code `texte` holds, as Texte writes it, however it was typed or
+  // pasted: what a player copies to pass it on. Nothing, and `refus` says
+  // why, when it holds none.
+  static std::optional<std::string> TexteNormalise(std::string_view texte, RefusCode& refus);
 
   const ParametresSerie& Parametres() const { return parametres_; }
   int Tirages() const { return parametres_.tirages; }

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <unordered_map>
 
+#include "engine/Utf8.h"
+
 namespace tolvan {
 
 namespace {
@@ -22,35 +24,6 @@ constexpr std::array<char32_t, 32> Plage80 = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t CaractereDe(unsigned char octet) { return (octet >= 0x80 && octet < 0xA0) ? Plage80[octet - 0x80] : octet; }
-
-void AjouteUtf8(std::string& texte, char32_t c) {
-  if (c < 0x80) {
-    texte += static_cast<char>(c);
-  } else if (c < 0x800) {
-    texte += static_cast<char>(0xC0 | (c >> 6));
-    texte += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    texte += static_cast<char>(0xE0 | (c >> 12));
-    texte += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    texte += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-// The next character of UTF-8 text, moving `i` past it; a malformed byte
-// counts as a character the code page lacks.
-char32_t LitUtf8(std::string_view texte, std::size_t& i) {
-  const auto octet = [&](std::size_t k) { return static_cast<unsigned char>(texte[k]); };
-  const unsigned char premier = octet(i++);
-  if (premier < 0x80) return premier;
-  int suite = premier >= 0xF0 ? 3 : premier >= 0xE0 ? 2 : premier >= 0xC0 ? 1 : -1;
-  if (suite < 0) return 0xFFFD;
-  char32_t c = premier & (0x3F >> suite);
-  for (; suite > 0; --suite) {
-    if (i >= texte.size() || (octet(i) & 0xC0) != 0x80) return 0xFFFD;
-    c = (c << 6) | (octet(i++) & 0x3F);
-  }
-  return c;
-}
 
 const std::unordered_map<char32_t, char>& OctetsDesCaracteres() {
   static const std::unordered_map<char32_t, char> table = [] {
@@ -75,7 +48,7 @@ std::string Windows1252DepuisUtf8(std::string_view texte) {
   octets.reserve(texte.size());
   const auto& table = OctetsDesCaracteres();
   for (std::size_t i = 0; i < texte.size();) {
-    const auto trouve = table.find(LitUtf8(texte, i));
+    const auto trouve = table.find(LitCaractereUtf8(texte, i));
     octets += trouve == table.end() ? '?' : trouve->second;
   }
   return octets;

@@ -74,7 +74,8 @@ QString RaisonSQLite(int code) {
     case Plein: return QStringLiteral("disque plein");
     case NonOuvrable: return QStringLiteral("le fichier ne peut pas être ouvert");
     case PasUneBase: return QStringLiteral("ce fichier n'est pas un historique de parties");
-    default: return QStringLiteral("erreur SQLite n° %1").arg(code);
+    case 0: return QStringLiteral("erreur inattendue de la base de données");
+    default: return QStringLiteral("erreur inattendue de la base de données (SQLite n° %1)").arg(code);
   }
 }
 
@@ -380,13 +381,11 @@ bool Historique::EcritEnAttente() {
 }
 
 bool Historique::Insere(const PartieJouee& p) {
-  QSqlDatabase base = QSqlDatabase::database(connexion_, false);
-  const auto echoue = [this](const QSqlError& e) {
-    raisonEnAttente_ = Raison(e);
-    return false;
-  };
-  if (!base.transaction()) return echoue(base.lastError());
-  QSqlQuery q(base);
+  // One statement, so one transaction of its own: the statement itself then
+  // reports a failure to commit with SQLite's code (a full disk shows only
+  // when the game is written out). Qt's commit() keeps the text of such a
+  // failure but loses its code.
+  QSqlQuery q(QSqlDatabase::database(connexion_, false));
   QStringList marques;
   for (int i = 0; i < colonnesPresentes_.size(); ++i) marques.append(QStringLiteral("?"));
   q.prepare(QStringLiteral("INSERT INTO parties (%1) VALUES (%2)")
@@ -395,17 +394,9 @@ bool Historique::Insere(const PartieJouee& p) {
   for (qsizetype c = 0; c < Colonnes.size(); ++c) {
     if (colonnesPresentes_.contains(Colonnes[c])) q.addBindValue(valeurs[c]);
   }
-  if (!q.exec()) {
-    const QSqlError e = q.lastError();
-    base.rollback();
-    return echoue(e);
-  }
-  if (!base.commit()) {
-    const QSqlError e = base.lastError();
-    base.rollback();
-    return echoue(e);
-  }
-  return true;
+  if (q.exec()) return true;
+  raisonEnAttente_ = Raison(q.lastError());
+  return false;
 }
 
 bool Historique::JourJoue(QDate jour) const {

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "competition/BaremeClubs.h"
 #include "competition/CodeSerie.h"
 #include "competition/TiragesDuCode.h"
+#include "engine/Atteignables.h"
+#include "engine/Solveur.h"
+#include "game/Tirages.h"
 
 namespace tolvan::test {
 namespace {
@@ -71,6 +75,32 @@ TEST(CodeSerie, ExactlyReachableSeriesHoldOnlyReachableTargets) {
   EXPECT_TRUE(std::equal(gardes.begin(), gardes.end(), realisables.begin()));
 }
 
+// When the target is out of reach and two numbers are equally near it, the
+// key names the one the solver falls back on, the number tolvan-solve and
+// the solutions panel give for that draw: which one depends on the order of
+// the solver's search, not on which is lower. Both score the same.
+TEST(CodeSerie, OfTwoEquallyNearNumbersTheKeyNamesTheSolversOwn) {
+  Atteignables atteignables;
+  Solveur solveur;
+  int dessous = 0, dessus = 0;
+  for (const TTirage& tirage : TiragesAuHasard(3000, 77)) {
+    atteignables.Calcule(tirage.Nombres.items);
+    const std::int64_t ecart = atteignables.Ecart(tirage.Resultat);
+    const longint bas = tirage.Resultat - static_cast<longint>(ecart), haut = tirage.Resultat + static_cast<longint>(ecart);
+    if (ecart <= 0 || !atteignables.Atteint(bas) || !atteignables.Atteint(haut)) continue;
+    solveur.ChangeTirage(tirage);
+    solveur.ChercheSol(0);
+    const TSolution& proche = solveur.SolutionVisible;
+    const Corrige corrige = CorrigeTirage(solveur, tirage);
+    EXPECT_EQ(corrige.meilleur, proche.Resultats[proche.NbEtapes]) << TexteTirage(tirage);
+    ++(corrige.meilleur == bas ? dessous : dessus);
+    const BaremeClubs bareme(tirage);
+    EXPECT_EQ(bareme.Points(bas), bareme.Points(haut)) << TexteTirage(tirage);
+  }
+  EXPECT_GT(dessous, 10);
+  EXPECT_GT(dessus, 10);
+}
+
 TEST(CodeSerie, ReadsAsCrockfordSaysAndWritesInGroupsOfFour) {
   const std::string texte = Code({10, 40, false, 123456789}).Texte();
   ASSERT_EQ(texte.size(), 14u);
@@ -124,6 +154,77 @@ TEST(CodeSerie, AMalformedCodeSaysWhatIsWrong) {
   EXPECT_EQ(ErreurDeLecture(remplace(0, "U")), "« U » ne peut pas figurer dans un code de partie.");
   EXPECT_EQ(ErreurDeLecture(remplace(0, "é")), "« é » ne peut pas figurer dans un code de partie.");
   EXPECT_EQ(ErreurDeLecture(remplace(5, "*")), "« * » ne peut pas figurer dans un code de partie.");
+}
+
+// What a word processor, a web page or a chat makes of the hyphens and
+// spaces of a code passed on: each reads as the plain one.
+TEST(CodeSerie, APastedCodeReadsThroughTypographicDashesAndSpaces) {
+  const std::vector<std::pair<const char*, std::string>> separateurs = {
+      {"U+2010 trait d'union", "\u2010"},          {"U+2011 trait d'union insécable", "\u2011"},
+      {"U+2013 tiret demi-cadratin", "\u2013"},    {"U+2212 signe moins", "\u2212"},
+      {"U+00A0 espace insécable", "\u00a0"},       {"U+202F espace fine insécable", "\u202f"},
+      {"U+2009 espace fine", "\u2009"},            {"U+200B espace sans chasse", "\u200b"},
+      {"U+FEFF indicateur d'ordre des octets", "\ufeff"},
+  };
+  for (const auto& [nom, separateur] : separateurs) {
+    // In place of both hyphens, around the code, and doubled in its middle.
+    const std::string colle = separateur + "143S" + separateur + "zzzz" + separateur + separateur + "ZZZA" + separateur;
+    RefusCode refus;
+    const std::optional<std::string> texte = CodeSerie::TexteNormalise(colle, refus);
+    ASSERT_TRUE(texte) << nom << " : " << TexteRefus(refus);
+    EXPECT_EQ(*texte, "143S-ZZZZ-ZZZA") << nom;
+  }
+}
+
+TEST(CodeSerie, ACopiedCodeIsItsCanonicalTextOrARefusal) {
+  RefusCode refus;
+  EXPECT_EQ(CodeSerie::TexteNormalise(" 143s zzzz\r\nzzza \n", refus), "143S-ZZZZ-ZZZA");
+  EXPECT_EQ(CodeSerie::TexteNormalise("I92G-OOOO-OOON", refus), "192G-0000-000N");
+  EXPECT_FALSE(CodeSerie::TexteNormalise("143S-ZZZZ-ZZZB", refus));
+  EXPECT_EQ(refus, (RefusCode{RefusCode::Motif::ControleFaux, 0, 0}));
+  EXPECT_FALSE(CodeSerie::TexteNormalise("", refus));
+  EXPECT_EQ(refus.motif, RefusCode::Motif::AucunCode);
+}
+
+// The kind and data of each refusal, and its French: one or two whole
+// sentences that read as well alone as after a message's own words, and
+// never more than a few characters of what was pasted.
+TEST(CodeSerie, ARefusalIsAKindWithItsDataSaidInShortFrench) {
+  using Motif = RefusCode::Motif;
+  struct Cas {
+    std::string texte;
+    RefusCode refus;
+    std::string francais;
+  };
+  const std::vector<Cas> cas = {
+      {"\u2013 \u00a0", {Motif::AucunCode, 0, 0}, "Aucun code n'a été saisi."},
+      {"192G-0000-000", {Motif::MauvaiseLongueur, 0, 11}, "Un code de partie a 12 caractères ; celui-ci en a 11."},
+      {std::string(100000, '7'), {Motif::MauvaiseLongueur, 0, 100000},
+       "Un code de partie a 12 caractères ; celui-ci en a 100000."},
+      {"192G-0000-000M", {Motif::ControleFaux, 0, 0},
+       "Ce code est mal recopié : son caractère de contrôle ne correspond pas."},
+      {"192G_0000", {Motif::CaractereInterdit, U'_', 0}, "« _ » ne peut pas figurer dans un code de partie."},
+      {"192\u00e9", {Motif::CaractereInterdit, 0xE9, 0}, "« é » ne peut pas figurer dans un code de partie."},
+      // Control characters, direction marks and bytes that are no UTF-8
+      // would show nothing, or garble the message: named by their number.
+      {"19\x1b[2J", {Motif::CaractereInterdit, 0x1B, 0}, "« U+001B » ne peut pas figurer dans un code de partie."},
+      {"19\u202e2G", {Motif::CaractereInterdit, 0x202E, 0}, "« U+202E » ne peut pas figurer dans un code de partie."},
+      {"19\xff", {Motif::CaractereInterdit, 0xFFFD, 0}, "« \ufffd » ne peut pas figurer dans un code de partie."},
+      {"19\xe0" + std::string(100000, '\x80'), {Motif::CaractereInterdit, 0xFFFD, 0},
+       "« \ufffd » ne peut pas figurer dans un code de partie."},
+  };
+  for (const Cas& c : cas) {
+    RefusCode refus;
+    EXPECT_FALSE(CodeSerie::Lit(c.texte, refus)) << c.francais;
+    EXPECT_EQ(refus, c.refus) << c.francais;
+    EXPECT_EQ(TexteRefus(refus), c.francais);
+  }
+  for (const Motif motif : {Motif::FormatInconnu, Motif::PartieImpossible, Motif::TiragesHorsLimites,
+                            Motif::TempsHorsLimites, Motif::GraineTropGrande}) {
+    const std::string francais = TexteRefus({motif, 0, 5});
+    EXPECT_TRUE(francais.ends_with(".")) << francais;
+    EXPECT_FALSE(francais.starts_with("Ce code ne peut pas être joué")) << francais;
+  }
 }
 
 // Codes whose check character is right but that this version cannot play:

@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include "DisqueLimite.h"
 #include "DossierDeTest.h"
 #include "PlateformeDeTest.h"
 #include "midend/FichierTexte.h"
@@ -326,6 +327,54 @@ TEST(Historique, AGameTheFileIsTooLockedForIsKeptAndWrittenLater) {
     }
   }
   EXPECT_EQ(relu.Dernieres(5).size(), 3u);
+}
+
+// The history's own connection to `chemin`, as the store opened it.
+QSqlDatabase ConnexionDeLHistorique(const QString& chemin) {
+  for (const QString& nom : QSqlDatabase::connectionNames()) {
+    QSqlDatabase base = QSqlDatabase::database(nom, false);
+    if (base.databaseName() == chemin) return base;
+  }
+  return {};
+}
+
+// A disk that refuses to write a game, as the game is written out or as
+// the file would grow: the player is told why in words, never by a bare
+// error number, and the game waits until the disk takes it.
+TEST(Historique, AGameTheDiskRefusesIsKeptAndSaidInWords) {
+  QTemporaryDir dossier;
+  const QString chemin = dossier.filePath(QStringLiteral("historique.sqlite"));
+  Historique historique(std::chrono::milliseconds(100));
+  ASSERT_EQ(historique.Ouvre(chemin).etat, Historique::Ouverture::Ouvert);
+  ASSERT_TRUE(historique.Enregistre(DuJour(Aujourdhui.addDays(-1), true)));
+  const PartieJouee partie = Partie(A(Aujourdhui, 21), ModePartie::Entrainement, true, 30);
+  {
+    // No file of the process may grow: the write-ahead log refuses the game
+    // when it is committed.
+    const DisqueLimite limite(0);
+    QString erreur;
+    EXPECT_TRUE(historique.Enregistre(partie, &erreur));
+    EXPECT_EQ(erreur, QStringLiteral("erreur de lecture ou d'écriture sur le disque"));
+    EXPECT_EQ(historique.EnAttente(), 1);
+  }
+  // SQLite's own "full": the file may not take one more page.
+  QSqlQuery pages(ConnexionDeLHistorique(chemin));
+  ASSERT_TRUE(pages.exec(QStringLiteral("PRAGMA page_count")) && pages.next());
+  ASSERT_TRUE(pages.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages.value(0).toInt())));
+  QString erreur;
+  for (int i = 0; i < 200 && erreur.isEmpty(); ++i) historique.Enregistre(partie, &erreur);
+  EXPECT_EQ(erreur, QStringLiteral("disque plein"));
+  EXPECT_EQ(historique.RaisonEnAttente(), QStringLiteral("disque plein"));
+  const int enAttente = historique.EnAttente();
+  EXPECT_GE(enAttente, 1);
+  EXPECT_EQ(static_cast<int>(historique.Dernieres(1000).size()), enAttente + static_cast<int>(historique.Bilan(Aujourdhui).parties));
+  // Room again: every game kept is written, in order.
+  ASSERT_TRUE(pages.exec(QStringLiteral("PRAGMA max_page_count = 1073741823")));
+  EXPECT_TRUE(historique.EcritEnAttente());
+  EXPECT_TRUE(historique.RaisonEnAttente().isEmpty());
+  Historique relu;
+  ASSERT_EQ(relu.Ouvre(chemin).etat, Historique::Ouverture::Ouvert);
+  EXPECT_EQ(relu.Bilan(Aujourdhui).parties, historique.Bilan(Aujourdhui).parties);
 }
 
 TEST(Historique, TwoWindowsCreatingANewFileTogetherBothRecord) {

@@ -1,64 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 
-#include "solve/SolveCommand.h"
+#include "LanceCommande.h"
 
 namespace tolvan::solve {
 namespace {
 
-struct Issue {
-  int code;
-  std::string sortie;
-  std::string erreurs;
-};
-
-Issue Lance(std::vector<std::string> arguments) {
-  std::ostringstream sortie;
-  std::ostringstream erreurs;
-  const int code = ExecuteSolve(arguments, sortie, erreurs);
-  return {code, sortie.str(), erreurs.str()};
-}
-
-std::vector<std::string> Avec(std::vector<std::string> options) {
-  for (const char* n : {"75", "25", "3", "7", "8", "2", "812"}) options.push_back(n);
-  return options;
-}
-
-TEST(AdversaireCommand, RefusesABadStrengthTimeSeedOrDrawWithCodeTwo) {
-  const std::vector<std::vector<std::string>> mauvais = {
-      Avec({"--adversaire", "0"}),
-      Avec({"--adversaire", "6"}),
-      Avec({"--adversaire", "trois"}),
-      Avec({"--adversaire"}),
-      Avec({"--adversaire", "3", "--temps", "-1"}),
-      Avec({"--adversaire", "3", "--temps", "nan"}),
-      Avec({"--adversaire", "3", "--temps", "inf"}),
-      Avec({"--adversaire", "3", "--temps", "12s"}),
-      Avec({"--adversaire", "3", "--graine", "-4"}),
-      Avec({"--adversaire", "3", "--graine", "0x10"}),
-      Avec({"--adversaire", "3", "--graine", "99999999999999999999"}),
-      Avec({"--adversaire", "3", "--series"}),
-      Avec({"--adversaire", "3", "--all"}),
-      {"--adversaire", "3", "1", "2", "3", "4", "5", "6"},
-      {"--adversaire", "3", "--graine"},
-      {"--adversaire", "3", "--jour", "2026-05-01"},
-  };
-  for (const auto& arguments : mauvais) {
-    const Issue issue = Lance(arguments);
-    std::string ligne;
-    for (const auto& a : arguments) ligne += a + ' ';
-    EXPECT_EQ(issue.code, 2) << ligne;
-    EXPECT_TRUE(issue.sortie.empty()) << ligne;
-    EXPECT_TRUE(issue.erreurs.starts_with("tolvan-solve : ")) << ligne;
-  }
-}
-
 TEST(AdversaireCommand, AnswersInOneJsonObjectTheSameEveryRun) {
-  const Issue premiere = Lance(Avec({"--adversaire", "3", "--graine", "42", "--json"}));
+  const Issue premiere = LanceSolve(AvecTirage({"--adversaire", "3", "--graine", "42", "--json"}));
   ASSERT_EQ(premiere.code, 0) << premiere.erreurs;
-  EXPECT_EQ(Lance(Avec({"--json", "--graine", "42", "--adversaire", "3"})).sortie, premiere.sortie);
+  EXPECT_EQ(LanceSolve(AvecTirage({"--json", "--graine", "42", "--adversaire", "3"})).sortie, premiere.sortie);
   // One object: the strength, what it announces, when, and its lines.
   const std::string& sortie = premiere.sortie;
   const std::string debut = R"({"Force":3,"Nom":"Joueur de club","Annonce":)";
@@ -76,12 +28,29 @@ TEST(AdversaireCommand, AnswersInOneJsonObjectTheSameEveryRun) {
   EXPECT_EQ(sortie.substr(sortie.size() - 3), "]}\n");
 
   // No time at all: nothing to announce.
-  EXPECT_EQ(Lance(Avec({"--adversaire", "5", "--temps", "0", "--json"})).sortie,
+  EXPECT_EQ(LanceSolve(AvecTirage({"--adversaire", "5", "--temps", "0", "--json"})).sortie,
             "{\"Force\":5,\"Nom\":\"Champion\",\"Annonce\":0,\"Exact\":false,\"Secondes\":0.0,\"Lignes\":[]}\n");
   // In words, the champion finds this one.
-  const Issue texte = Lance(Avec({"--adversaire", "5"}));
+  const Issue texte = LanceSolve(AvecTirage({"--adversaire", "5"}));
   EXPECT_NE(texte.sortie.find("Champion (force 5)"), std::string::npos) << texte.sortie;
   EXPECT_NE(texte.sortie.find("Annonce 812 (le compte est bon)"), std::string::npos) << texte.sortie;
+}
+
+// The duel's clock counts tenths: the time given is read to the tenth, with
+// a point or a comma, and the answer never comes after it.
+TEST(AdversaireCommand, TheClockIsCountedToTheTenthAsTheDuelsIs) {
+  EXPECT_EQ(LanceSolve(AvecTirage({"--adversaire", "2", "--temps", "12,5", "--json"})).sortie,
+            LanceSolve(AvecTirage({"--adversaire", "2", "--temps", "12.5", "--json"})).sortie);
+  for (const char* temps : {"0.1", "2.5", "7.9"}) {
+    for (int graine = 0; graine < 20; ++graine) {
+      const Issue issue = LanceSolve(AvecTirage({"--adversaire", "5", "--temps", temps, "--graine", std::to_string(graine), "--json"}));
+      ASSERT_EQ(issue.code, 0) << issue.erreurs;
+      const std::size_t debut = issue.sortie.find("\"Secondes\":") + 11;
+      const std::string secondes = issue.sortie.substr(debut, issue.sortie.find(',', debut) - debut);
+      EXPECT_LE(std::stod(secondes), std::stod(temps)) << issue.sortie;
+      EXPECT_EQ(secondes.find('.'), secondes.size() - 2) << issue.sortie;
+    }
+  }
 }
 
 }  // namespace

@@ -22,32 +22,7 @@ Outcome RunSolve(std::vector<std::string> arguments) {
   return {code, out.str(), err.str()};
 }
 
-TEST(SolveCommand, RejectsBadArgumentsWithOneLineAndCodeTwo) {
-  const std::vector<std::vector<std::string>> bad = {
-      {},
-      {"1", "2", "3", "4", "5", "6"},
-      {"1", "2", "3", "4", "5", "6", "100", "7"},
-      {"1", "2", "x", "4", "5", "6", "100"},
-      {"1", "2", "3.5", "4", "5", "6", "100"},
-      {"1", "2", "3", "4", "5", "6", ""},
-      {"1", "2", "3", "4", "5", "1000", "100"},
-      {"1", "2", "3", "4", "5", "-1", "100"},
-      {"1", "2", "3", "4", "5", "6", "10000"},
-      {"1", "2", "3", "4", "5", "6", "99999999999999999999"},
-      {"--fast", "1", "2", "3", "4", "5", "6", "100"},
-      {"--file"},
-      {"--file", "x.tir", "1", "2", "3", "4", "5", "6", "100"},
-      {"--jour", "2026-02-30"},
-      {"--jour", "7/12/2026"},
-      {"--jour", "2026-12-07", "1", "2", "3", "4", "5", "6", "100"},
-  };
-  for (const auto& arguments : bad) {
-    const Outcome o = RunSolve(arguments);
-    EXPECT_EQ(o.code, 2);
-    EXPECT_TRUE(o.out.empty());
-    ASSERT_FALSE(o.err.empty());
-    EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << o.err;
-  }
+TEST(SolveCommand, AcceptsNumbersAndTargetsAtTheirLimits) {
   EXPECT_EQ(RunSolve({"0", "0", "0", "0", "0", "999", "9999"}).code, 0);
 }
 
@@ -71,28 +46,6 @@ TEST(SolveCommand, TheDrawOfTheDayIsTheGamesOwnForThatDate) {
   EXPECT_NE(texte.out.find("à trouver : " + std::to_string(jeu.Tirage.Resultat)), std::string::npos);
   // Today's by default.
   EXPECT_EQ(RunSolve({"--jour", "--json"}).code, 0);
-}
-
-TEST(SolveCommand, ARefusedArgumentIsQuotedSafeAndShort) {
-  // Year 0000, a second date, and arguments a terminal must not run.
-  EXPECT_EQ(RunSolve({"--jour", "0000-03-01"}).code, 2);
-  const Outcome deuxDates = RunSolve({"--jour", "2026-12-07", "--jour", "2026-12-08"});
-  EXPECT_EQ(deuxDates.code, 2);
-  EXPECT_TRUE(deuxDates.out.empty());
-  const std::string echappement = "\x1b]0;titre\x07\x1b[2J\xc3\x28\x9b" + std::string(131072, 'A');
-  for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"--jour", echappement}, {"--" + echappement}, {"1", "2", echappement, "4", "5", "6", "100"}}) {
-    const Outcome o = RunSolve(arguments);
-    EXPECT_EQ(o.code, 2);
-    EXPECT_LT(o.err.size(), 200u) << o.err.size();
-    for (const unsigned char c : o.err.substr(0, o.err.size() - 1)) {
-      EXPECT_TRUE(c >= 0x20 && c != 0x7f) << o.err;
-    }
-    EXPECT_NE(o.err.find("?]0;titre??[2J?(?AAA"), std::string::npos) << o.err;
-    EXPECT_NE(o.err.find("AAAA… »"), std::string::npos) << o.err;
-  }
-  // Letters of any language pass as they are.
-  EXPECT_NE(RunSolve({"--jour", "Noël-été"}).err.find("« Noël-été »"), std::string::npos);
 }
 
 TEST(SolveCommand, JsonAnswersTheClassicDraw) {

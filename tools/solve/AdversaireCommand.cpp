@@ -1,82 +1,77 @@
 #include "solve/AdversaireCommand.h"
 
-#include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <ostream>
 
 #include "game/Adversaire.h"
+#include "solve/Citation.h"
 #include "solve/SolveCommand.h"
 
 namespace tolvan::solve {
 
 namespace {
 
-constexpr const char* Option = "--adversaire";
+// The longest clock the game has: "illimité" is one hour.
+constexpr int SecondesMax = 3600;
 
 struct DemandeDuel {
   int force = 0;
   std::uint64_t graine = 0;
   double secondes = SecondesDuelParDefaut;
-  Demande tirage;  // the draw and --json, read as for any draw
+  TTirage tirage;
+  bool json = false;
 };
 
 template <class T>
-std::optional<T> LitNombre(const std::string& texte) {
+std::optional<T> LitNombre(std::string_view texte) {
   T valeur{};
   const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
   if (texte.empty() || erreur != std::errc() || fin != texte.data() + texte.size()) return std::nullopt;
   return valeur;
 }
 
-// The value following option `i`, or nothing when there is none.
-std::optional<std::string> Valeur(const std::vector<std::string>& arguments, std::size_t& i) {
-  if (i + 1 >= arguments.size()) return std::nullopt;
-  return arguments[++i];
+// Seconds to the tenth, as the duel's clock counts them: "40", "12.5" or
+// "12,5", from 0 to SecondesMax; nothing for any other writing, so that no
+// answer is given to the tenth for a time finer than that.
+std::optional<double> LitDixiemes(std::string_view texte) {
+  const std::size_t virgule = texte.find_first_of(".,");
+  const std::string_view dixiemes = virgule == std::string_view::npos ? "" : texte.substr(virgule + 1);
+  const std::optional<unsigned> entieres = LitNombre<unsigned>(texte.substr(0, virgule));
+  const bool unChiffre = dixiemes.size() == 1 && dixiemes[0] >= '0' && dixiemes[0] <= '9';
+  if (!entieres || (virgule != std::string_view::npos && !unChiffre)) return std::nullopt;
+  const double secondes = *entieres + (unChiffre ? (dixiemes[0] - '0') / 10.0 : 0.0);
+  if (secondes > SecondesMax) return std::nullopt;
+  return secondes;
 }
 
-std::optional<DemandeDuel> LitDuel(const std::vector<std::string>& arguments, std::string& erreur) {
+std::optional<DemandeDuel> LitDuel(const LigneDeCommande& ligne, std::string& erreur) {
   DemandeDuel duel;
-  std::vector<std::string> reste;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (argument == Option) {
-      const auto texte = Valeur(arguments, i);
-      const auto force = texte ? LitNombre<int>(*texte) : std::nullopt;
-      if (!force || *force < ForceMin || *force > ForceMax) {
-        erreur = "--adversaire attend une force de 1 à 5";
-        return std::nullopt;
-      }
-      duel.force = *force;
-    } else if (argument == "--graine") {
-      const auto texte = Valeur(arguments, i);
-      const auto graine = texte ? LitNombre<std::uint64_t>(*texte) : std::nullopt;
-      if (!graine) {
-        erreur = "--graine attend un nombre entier de 0 à 18446744073709551615";
-        return std::nullopt;
-      }
-      duel.graine = *graine;
-    } else if (argument == "--temps") {
-      const auto texte = Valeur(arguments, i);
-      const auto secondes = texte ? LitNombre<double>(*texte) : std::nullopt;
-      if (!secondes || !std::isfinite(*secondes) || *secondes < 0) {
-        erreur = "--temps attend un nombre de secondes positif ou nul";
-        return std::nullopt;
-      }
-      duel.secondes = *secondes;
-    } else {
-      reste.push_back(argument);
+  duel.json = ligne.Donnee("--json");
+  const std::optional<longint> force = LitArgument(*ligne.Valeur("--adversaire"), ForceMin, ForceMax, "la force", erreur);
+  if (!force) return std::nullopt;
+  duel.force = static_cast<int>(*force);
+  if (const std::optional<std::string> texte = ligne.Valeur("--graine")) {
+    const std::optional<std::uint64_t> graine = LitNombre<std::uint64_t>(*texte);
+    if (!graine) {
+      erreur = Cite(*texte) + " n'est pas une graine : il faut un nombre entier de 0 à 18446744073709551615";
+      return std::nullopt;
     }
+    duel.graine = *graine;
   }
-  const std::optional<Demande> tirage = LitArguments(reste, erreur);
+  if (const std::optional<std::string> texte = ligne.Valeur("--temps")) {
+    const std::optional<double> secondes = LitDixiemes(*texte);
+    if (!secondes) {
+      erreur = Cite(*texte) + " n'est pas un temps de 0 à " + std::to_string(SecondesMax) +
+               " secondes au dixième près";
+      return std::nullopt;
+    }
+    duel.secondes = *secondes;
+  }
+  const std::optional<TTirage> tirage = LitTirage(ligne.Mots(), "le résultat", erreur);
   if (!tirage) return std::nullopt;
-  if (tirage->serie || tirage->toutes || tirage->jour || !tirage->fichier.empty()) {
-    erreur = "avec --adversaire, ni --series, ni --all, ni --jour, ni --file";
-    return std::nullopt;
-  }
   duel.tirage = *tirage;
   return duel;
 }
@@ -107,30 +102,33 @@ void EcritTexte(const DemandeDuel& duel, const ReponseAdversaire& r, std::ostrea
   for (const std::string& ligne : r.Lignes()) sortie << "  " << ligne << '\n';
 }
 
-}  // namespace
-
-bool DemandeAdversaire(const std::vector<std::string>& arguments) {
-  return std::find(arguments.begin(), arguments.end(), Option) != arguments.end();
-}
-
-int ExecuteAdversaire(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
+int ExecuteAdversaire(const LigneDeCommande& ligne, std::ostream& sortie, std::ostream& erreurs) {
   std::string erreur;
-  const std::optional<DemandeDuel> duel = LitDuel(arguments, erreur);
-  if (!duel) {
-    erreurs << "tolvan-solve : " << erreur << '\n';
-    return 2;
-  }
+  const std::optional<DemandeDuel> duel = LitDuel(ligne, erreur);
+  if (!duel) return ligne.Refuse(erreur, erreurs);
   Solveur solveur;
-  solveur.ChangeTirage(duel->tirage.tirage);
+  solveur.ChangeTirage(duel->tirage);
   solveur.ChercheSol(0);
   SolutionsVoisines solutions(solveur);
   const ReponseAdversaire reponse = Adversaire(duel->force, duel->graine).Repond(solutions, duel->secondes);
-  if (duel->tirage.json) {
+  if (duel->json) {
     EcritJson(*duel, reponse, sortie);
   } else {
     EcritTexte(*duel, reponse, sortie);
   }
   return 0;
+}
+
+}  // namespace
+
+ModeCommande ModeAdversaire() {
+  return {"--adversaire",
+          {{"--adversaire", Suite::Valeur, "une force de 1 à 5"},
+           {"--graine", Suite::Valeur, "un nombre entier de 0 à 18446744073709551615"},
+           {"--temps", Suite::Valeur, "un nombre de secondes de 0 à " + std::to_string(SecondesMax) + ", au dixième près"},
+           OptionJson},
+          true,
+          ExecuteAdversaire};
 }
 
 }  // namespace tolvan::solve

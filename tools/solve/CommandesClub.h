@@ -1,23 +1,23 @@
 // tolvan-solve's commands for club play: a fresh series code, the arbiter's
-// key to a code, and the points of a result on the clubs' scale.
+// key to a code, and the points of a result on the clubs' scale. Each exits
+// with 0, or 2 for bad arguments, a malformed code or a wrong check
+// character.
 #pragma once
 
-#include <iosfwd>
-#include <optional>
-#include <string>
-#include <vector>
+#include "solve/LigneDeCommande.h"
 
 namespace tolvan::solve {
 
 inline constexpr const char* UsageClub =
     "        tolvan-solve --nouveau-code [--tirages N] [--temps S] [--realisables]\n"
     "        tolvan-solve --code CODE [--json]\n"
-    "        tolvan-solve --points [--json] NOMBRES... CIBLE RESULTAT";
+    "        tolvan-solve --points [--json] N1 N2 N3 N4 N5 N6 CIBLE RESULTAT";
 
-// Runs the command when the arguments ask for one of these (--nouveau-code,
-// --code or --points) and returns its exit code: 0, or 2 for bad arguments,
-// a malformed code or a wrong check character. Nothing for other arguments.
-std::optional<int> ExecuteClub(const std::vector<std::string>& arguments, std::ostream& sortie,
-                               std::ostream& erreurs);
+// --nouveau-code: a fresh random code for these many draws and seconds.
+ModeCommande ModeNouveauCode();
+// --code: the series of a code, each draw with its best result.
+ModeCommande ModeCode();
+// --points: a result's points on the clubs' scale.
+ModeCommande ModePoints();
 
 }  // namespace tolvan::solve

@@ -11,7 +11,6 @@
 #include <ostream>
 #include <sstream>
 
-#include "engine/Entier.h"
 #include "engine/SolutionText.h"
 #include "engine/Solveur.h"
 #include "library/FichierTirages.h"
@@ -45,25 +44,6 @@ struct Reponse {
 };
 
 }  // namespace
-
-// A number of the command line between 0 and `maximum`; otherwise nothing,
-// and `erreur` says what is wrong with it.
-std::optional<longint> LitArgument(const std::string& texte, longint maximum, const char* quoi,
-                                   std::string& erreur) {
-  const std::optional<longint> valeur = LitEntier(texte);
-  const std::size_t signe = texte.starts_with('-') ? 1 : 0;
-  const bool chiffres = texte.size() > signe && std::all_of(texte.begin() + static_cast<std::ptrdiff_t>(signe),
-                                                            texte.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (!chiffres) {
-    erreur = Cite(texte) + " n'est pas un nombre entier";
-    return std::nullopt;
-  }
-  if (!valeur || *valeur < 0 || *valeur > maximum) {
-    erreur = std::string(quoi) + " " + TexteSur(texte) + " n'est pas entre 0 et " + std::to_string(maximum);
-    return std::nullopt;
-  }
-  return valeur;
-}
 
 namespace {
 
@@ -195,71 +175,22 @@ void EcritTexte(const Demande& demande, const Reponse& r, std::ostream& out) {
 
 }  // namespace
 
-std::optional<Demande> LitArguments(const std::vector<std::string>& arguments, std::string& erreur) {
-  Demande demande;
-  std::vector<std::string> valeurs;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (argument == "--series") {
-      demande.serie = true;
-    } else if (argument == "--all") {
-      demande.toutes = true;
-    } else if (argument == "--json") {
-      demande.json = true;
-    } else if (argument == "--file") {
-      if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
-        erreur = "--file attend le chemin d'un fichier de tirages";
-        return std::nullopt;
-      }
-      demande.fichier = arguments[++i];
-    } else if (argument == "--jour") {
-      if (demande.jour) {
-        erreur = "--jour n'attend qu'une date";
-        return std::nullopt;
-      }
-      demande.jour = Aujourdhui();
-      if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--")) {
-        demande.jour = LitDate(arguments[++i]);
-        if (!demande.jour) {
-          erreur = Cite(arguments[i]) + " n'est pas une date AAAA-MM-JJ";
-          return std::nullopt;
-        }
-      }
-    } else if (argument.starts_with("--")) {
-      erreur = "option inconnue " + Cite(argument);
-      return std::nullopt;
-    } else {
-      valeurs.push_back(argument);
-    }
-  }
-  if (demande.jour) {
-    if (!valeurs.empty() || !demande.fichier.empty() || demande.serie) {
-      erreur = "avec --jour, ni tirage, ni --file, ni --series";
-      return std::nullopt;
-    }
-    return demande;
-  }
-  if (!demande.fichier.empty()) {
-    if (!valeurs.empty() || demande.toutes) {
-      erreur = "avec --file, ni tirage ni --all";
-      return std::nullopt;
-    }
-    return demande;
-  }
+std::optional<TTirage> LitTirage(const std::vector<std::string>& valeurs, const char* cible, std::string& erreur) {
   if (valeurs.size() != 7) {
     erreur = "il faut six nombres et le résultat à trouver, soit 7 valeurs (reçu " +
              std::to_string(valeurs.size()) + ")";
     return std::nullopt;
   }
+  TTirage tirage;
   for (int i = 1; i <= NbNombres; ++i) {
-    const auto nombre = LitArgument(valeurs[i - 1], 999, "le nombre", erreur);
+    const auto nombre = LitArgument(valeurs[static_cast<std::size_t>(i - 1)], 999, "le nombre", erreur);
     if (!nombre) return std::nullopt;
-    demande.tirage.Nombres[i] = *nombre;
+    tirage.Nombres[i] = *nombre;
   }
-  const auto cible = LitArgument(valeurs[6], 9999, "le résultat", erreur);
-  if (!cible) return std::nullopt;
-  demande.tirage.Resultat = *cible;
-  return demande;
+  const auto resultat = LitArgument(valeurs[6], 9999, cible, erreur);
+  if (!resultat) return std::nullopt;
+  tirage.Resultat = *resultat;
+  return tirage;
 }
 
 namespace {
@@ -342,34 +273,66 @@ int ExecuteJour(Demande demande, std::ostream& sortie) {
   return 0;
 }
 
+// What the ordinary use, --file and --jour share.
+Demande DemandeDe(const LigneDeCommande& ligne) {
+  Demande demande;
+  demande.serie = ligne.Donnee("--series");
+  demande.toutes = ligne.Donnee("--all");
+  demande.json = ligne.Donnee("--json");
+  return demande;
+}
+
+// The draw of the line, solved and written out.
+int ResousTirage(const LigneDeCommande& ligne, std::ostream& sortie, std::ostream& erreurs) {
+  Demande demande = DemandeDe(ligne);
+  std::string erreur;
+  const std::optional<TTirage> tirage = LitTirage(ligne.Mots(), "le résultat", erreur);
+  if (!tirage) return ligne.Refuse(erreur, erreurs);
+  demande.tirage = *tirage;
+  Solveur solveur;
+  const TSolution proche = Resous(solveur, demande.tirage, demande.serie);
+  const Reponse reponse{solveur, proche};
+  if (demande.json) {
+    EcritJson(reponse, demande.toutes, sortie);
+  } else {
+    EcritTexte(demande, reponse, sortie);
+  }
+  return 0;
+}
+
+int ResousFichier(const LigneDeCommande& ligne, std::ostream& sortie, std::ostream& erreurs) {
+  Demande demande = DemandeDe(ligne);
+  demande.fichier = *ligne.Valeur("--file");
+  return ExecuteFichier(demande, sortie, erreurs);
+}
+
+int ResousJour(const LigneDeCommande& ligne, std::ostream& sortie, std::ostream& erreurs) {
+  Demande demande = DemandeDe(ligne);
+  const std::optional<std::string> date = ligne.Valeur("--jour");
+  demande.jour = date ? LitDate(*date) : Aujourdhui();
+  if (!demande.jour) return ligne.Refuse(Cite(*date) + " n'est pas une date AAAA-MM-JJ", erreurs);
+  return ExecuteJour(demande, sortie);
+}
+
+// The ways to use tolvan-solve, each with the options that go with it.
+const std::vector<ModeCommande>& Modes() {
+  const OptionConnue serie{"--series"}, toutes{"--all"};
+  static const std::vector<ModeCommande> modes = {
+      {"", {serie, toutes, OptionJson}, true, ResousTirage},
+      {"--file", {{"--file", Suite::Valeur, "le chemin d'un fichier de tirages"}, serie, OptionJson}, false, ResousFichier},
+      {"--jour", {{"--jour", Suite::ValeurFacultative}, toutes, OptionJson}, false, ResousJour},
+      ModeAdversaire(),
+      ModeNouveauCode(),
+      ModeCode(),
+      ModePoints(),
+  };
+  return modes;
+}
+
 }  // namespace
 
 int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
-  if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-    sortie << Usage << '\n' << UsageClub << '\n';
-    return 0;
-  }
-  if (const std::optional<int> issue = ExecuteClub(arguments, sortie, erreurs)) return *issue;
-  if (DemandeAdversaire(arguments)) return ExecuteAdversaire(arguments, sortie, erreurs);
-  std::string erreur;
-  const std::optional<Demande> demande = LitArguments(arguments, erreur);
-  if (!demande) {
-    erreurs << "tolvan-solve : " << erreur << '\n';
-    return 2;
-  }
-  if (!demande->fichier.empty()) return ExecuteFichier(*demande, sortie, erreurs);
-
-  if (demande->jour) return ExecuteJour(*demande, sortie);
-
-  Solveur solveur;
-  const TSolution proche = Resous(solveur, demande->tirage, demande->serie);
-  const Reponse reponse{solveur, proche};
-  if (demande->json) {
-    EcritJson(reponse, demande->toutes, sortie);
-  } else {
-    EcritTexte(*demande, reponse, sortie);
-  }
-  return 0;
+  return ExecuteLigne("tolvan-solve", std::string(Usage) + '\n' + UsageClub, arguments, Modes(), sortie, erreurs);
 }
 
 }  // namespace tolvan::solve

@@ -8,6 +8,7 @@
 
 #include "engine/Records.h"
 #include "game/TirageDuJour.h"
+#include "solve/LigneDeCommande.h"
 
 namespace tolvan::solve {
 
@@ -20,12 +21,10 @@ struct Demande {
   std::optional<Date> jour;  // the draw of the day of this date, instead of a draw
 };
 
-// The request, or nullopt with a one-line reason in `erreur`.
-std::optional<Demande> LitArguments(const std::vector<std::string>& arguments, std::string& erreur);
-
-// A number of the command line between 0 and `maximum`; otherwise nothing,
-// and `erreur` says what is wrong with it (`quoi` names it: "le nombre").
-std::optional<longint> LitArgument(const std::string& texte, longint maximum, const char* quoi, std::string& erreur);
+// The draw of the command line: six numbers from 0 to 999, then the target
+// from 0 to 9999 (`cible` names it in a message: "le résultat"); otherwise
+// nothing, and `erreur` says what is wrong.
+std::optional<TTirage> LitTirage(const std::vector<std::string>& valeurs, const char* cible, std::string& erreur);
 
 // `texte` as a JSON string, quotes included.
 std::string ChaineJson(const std::string& texte);

@@ -13,12 +13,20 @@
 #include <thread>
 
 #include "engine/Atteignables.h"
-#include "engine/Entier.h"
 #include "game/Tirages.h"
+#include "solve/LigneDeCommande.h"
 
 namespace tolvan::stats {
 
+using solve::ExecuteLigne;
+using solve::LigneDeCommande;
+using solve::ModeCommande;
+using solve::OptionJson;
+
 namespace {
+
+// Every processor of the machine works on the table.
+int Fils() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
 
 // Distances shown one by one; the rest go together as "10 and more".
 constexpr std::size_t EcartsDetailles = 9;
@@ -228,92 +236,117 @@ std::vector<std::pair<int, long long>> Impossibles(const std::vector<longint>& n
   return impossibles;
 }
 
-int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
-                 bool progresVisible) {
-  bool json = false;
-  bool difficultes = false;
-  bool adversaires = false;
-  std::vector<longint> nombres;
-  for (const std::string& argument : arguments) {
-    if (argument == "--json") {
-      json = true;
-      continue;
+namespace {
+
+constexpr const char* UsageStats =
+    "usage : tolvan-stats [--json] [N1 N2 N3 N4 N5 N6]   (nombres de 1 à 999)\n"
+    "        tolvan-stats [--json] --difficulte\n"
+    "        tolvan-stats [--json] --adversaires";
+
+// The targets six numbers cannot reach, each with its distance.
+void EcritImpossibles(const std::vector<longint>& nombres, bool json, std::ostream& sortie) {
+  const auto impossibles = Impossibles(nombres);
+  if (json) {
+    sortie << "{\"tirage\":[";
+    for (std::size_t i = 0; i < nombres.size(); ++i) sortie << (i ? "," : "") << nombres[i];
+    sortie << "],\"impossibles\":[";
+    for (std::size_t i = 0; i < impossibles.size(); ++i) {
+      sortie << (i ? "," : "") << "{\"resultat\":" << impossibles[i].first << ",\"ecart\":" << impossibles[i].second << '}';
     }
-    if (argument == "--difficulte") {
-      difficultes = true;
-      continue;
-    }
-    if (argument == "--adversaires") {
-      adversaires = true;
-      continue;
-    }
-    const std::optional<longint> valeur = LitEntier(argument);
-    if (!valeur || *valeur < 1 || *valeur > 999) {
-      erreurs << "usage : tolvan-stats [--json] [N1 N2 N3 N4 N5 N6]   (nombres de 1 à 999)\n"
-                 "        tolvan-stats [--json] --difficulte\n"
-                 "        tolvan-stats [--json] --adversaires\n";
-      return 2;
-    }
-    nombres.push_back(*valeur);
+    sortie << "]}\n";
+    return;
   }
-  if (!nombres.empty() && nombres.size() != 6) {
-    erreurs << "tolvan-stats : il faut six nombres (reçu " << nombres.size() << ")\n";
-    return 2;
-  }
-  if (!nombres.empty()) {
-    const auto impossibles = Impossibles(nombres);
-    if (json) {
-      sortie << "{\"tirage\":[";
-      for (std::size_t i = 0; i < nombres.size(); ++i) sortie << (i ? "," : "") << nombres[i];
-      sortie << "],\"impossibles\":[";
-      for (std::size_t i = 0; i < impossibles.size(); ++i) {
-        sortie << (i ? "," : "") << "{\"resultat\":" << impossibles[i].first << ",\"ecart\":" << impossibles[i].second << '}';
-      }
-      sortie << "]}\n";
-      return 0;
-    }
-    sortie << "Tirage :";
-    for (const longint n : nombres) sortie << ' ' << n;
-    sortie << "\n" << impossibles.size() << " résultats de 101 à 999 ne sont pas atteints";
-    sortie << (impossibles.empty() ? ".\n" : " (écart au plus proche entre parenthèses) :\n");
-    for (const auto& [cible, ecart] : impossibles) sortie << cible << " (" << ecart << ")\n";
-    return 0;
-  }
-  const int fils = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  const auto progres = [&](int fait, int total) {
-    if (progresVisible) erreurs << "\r" << (100 * fait / total) << " %" << std::flush;
-  };
-  if (adversaires) {
-    if (!nombres.empty() || difficultes) {
-      erreurs << "tolvan-stats : --adversaires ne prend ni tirage ni --difficulte\n";
-      return 2;
-    }
-    const BilanAdversaires bilan =
-        CalculeAdversaires(TiragesAdversaires, GraineAdversaires, SecondesDuelParDefaut, fils, progres);
-    if (progresVisible) erreurs << "\r     \r" << std::flush;
-    EcritAdversaires(bilan, json, sortie);
-    return 0;
-  }
-  if (difficultes) {
-    if (!nombres.empty()) {
-      erreurs << "tolvan-stats : --difficulte ne prend pas de tirage\n";
-      return 2;
-    }
-    const Repartition repartition = CalculeDifficultes(TiragesDifficulte, GraineDifficulte, fils, progres);
-    if (progresVisible) erreurs << "\r     \r" << std::flush;
-    EcritDifficultes(repartition, json, sortie);
-    return 0;
-  }
-  const Table table = CalculeTable(fils, [&](int fait, int total) {
-    if (progresVisible) erreurs << "\r" << (100 * fait / total) << " %" << std::flush;
-  });
-  if (progresVisible) erreurs << "\r     \r" << std::flush;
+  sortie << "Tirage :";
+  for (const longint n : nombres) sortie << ' ' << n;
+  sortie << "\n" << impossibles.size() << " résultats de 101 à 999 ne sont pas atteints";
+  sortie << (impossibles.empty() ? ".\n" : " (écart au plus proche entre parenthèses) :\n");
+  for (const auto& [cible, ecart] : impossibles) sortie << cible << " (" << ecart << ")\n";
+}
+
+void EcritTable(const Table& table, bool json, std::ostream& sortie) {
   if (json) {
     EcritJson(table, sortie);
   } else {
     EcritTexte(table, sortie);
   }
+}
+
+// Progress as a percentage on the error stream while a count goes on,
+// rubbed out after it; nothing when no one watches.
+class Progres {
+ public:
+  Progres(std::ostream& erreurs, bool visible) : erreurs_(erreurs), visible_(visible) {}
+
+  // What `calcul` returns, given the progress to report.
+  template <class Calcul>
+  auto Suit(const Calcul& calcul) const {
+    const auto resultat = calcul([this](int fait, int total) {
+      if (visible_) erreurs_ << "\r" << (100 * fait / total) << " %" << std::flush;
+    });
+    if (visible_) erreurs_ << "\r     \r" << std::flush;
+    return resultat;
+  }
+
+ private:
+  std::ostream& erreurs_;
+  bool visible_;
+};
+
+using Suivi = std::function<void(int, int)>;
+
+// The whole table, or with six numbers the targets they miss.
+int Standard(const LigneDeCommande& ligne, std::ostream& sortie, std::ostream& erreurs, const Progres& progres) {
+  const std::vector<std::string>& mots = ligne.Mots();
+  if (!mots.empty() && mots.size() != 6) {
+    return ligne.Refuse("il faut six nombres (reçu " + std::to_string(mots.size()) + ")", erreurs);
+  }
+  std::vector<longint> nombres;
+  for (const std::string& mot : mots) {
+    std::string erreur;
+    const std::optional<longint> nombre = solve::LitArgument(mot, 1, 999, "le nombre", erreur);
+    if (!nombre) return ligne.Refuse(erreur, erreurs);
+    nombres.push_back(*nombre);
+  }
+  if (!nombres.empty()) {
+    EcritImpossibles(nombres, ligne.Donnee("--json"), sortie);
+  } else {
+    const Table table = progres.Suit([](const Suivi& suivi) { return CalculeTable(Fils(), suivi); });
+    EcritTable(table, ligne.Donnee("--json"), sortie);
+  }
   return 0;
+}
+
+int Difficultes(const LigneDeCommande& ligne, std::ostream& sortie, const Progres& progres) {
+  const Repartition repartition = progres.Suit([](const Suivi& suivi) {
+    return CalculeDifficultes(TiragesDifficulte, GraineDifficulte, Fils(), suivi);
+  });
+  EcritDifficultes(repartition, ligne.Donnee("--json"), sortie);
+  return 0;
+}
+
+int Adversaires(const LigneDeCommande& ligne, std::ostream& sortie, const Progres& progres) {
+  const BilanAdversaires bilan = progres.Suit([](const Suivi& suivi) {
+    return CalculeAdversaires(TiragesAdversaires, GraineAdversaires, SecondesDuelParDefaut, Fils(), suivi);
+  });
+  EcritAdversaires(bilan, ligne.Donnee("--json"), sortie);
+  return 0;
+}
+
+}  // namespace
+
+int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
+                 bool progresVisible) {
+  const Progres progres(erreurs, progresVisible);
+  // The ways to use the command, each with the options that go with it.
+  const std::vector<ModeCommande> modes = {
+      {"", {OptionJson}, true,
+       [&progres](const LigneDeCommande& l, std::ostream& s, std::ostream& e) { return Standard(l, s, e, progres); }},
+      {"--difficulte", {{"--difficulte"}, OptionJson}, false,
+       [&progres](const LigneDeCommande& l, std::ostream& s, std::ostream&) { return Difficultes(l, s, progres); }},
+      {"--adversaires", {{"--adversaires"}, OptionJson}, false,
+       [&progres](const LigneDeCommande& l, std::ostream& s, std::ostream&) { return Adversaires(l, s, progres); }},
+  };
+  return ExecuteLigne("tolvan-stats", UsageStats, arguments, modes, sortie, erreurs);
 }
 
 }  // namespace tolvan::stats

@@ -1,0 +1,34 @@
+// Why a text typed or pasted as a series code is refused, or why
+// parameters make no code: a kind and its data rather than a sentence, so
+// that the game can say it in the player's language; the French is here.
+#pragma once
+
+#include <string>
+
+namespace tolvan {
+
+struct RefusCode {
+  enum class Motif {
+    AucunCode,           // nothing but hyphens and spaces
+    CaractereInterdit,   // `caractere` can be in no code
+    MauvaiseLongueur,    // `valeur` characters instead of a code's 12
+    ControleFaux,        // the check character does not match the others
+    FormatInconnu,       // format `valeur`, which this version does not know
+    PartieImpossible,    // a well-checked code whose clock, `valeur` seconds, is out of range
+    TiragesHorsLimites,  // `valeur` draws asked for
+    TempsHorsLimites,    // a clock of `valeur` seconds asked for
+    GraineTropGrande,    // a seed of 35 bits or more
+  };
+  Motif motif = Motif::AucunCode;
+  char32_t caractere = 0;
+  long long valeur = 0;
+  friend bool operator==(const RefusCode&, const RefusCode&) = default;
+};
+
+// The refusal as one or two French sentences, each whole, so that it reads
+// alone as well as after a message's own words: "Aucun code n'a été saisi.",
+// "« U » ne peut pas figurer dans un code de partie.". A character that
+// cannot be seen is named by its number: "« U+0007 »".
+std::string TexteRefus(const RefusCode& refus);
+
+}  // namespace tolvan
