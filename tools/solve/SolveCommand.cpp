@@ -3,6 +3,7 @@
 #include "solve/AdversaireCommand.h"
 #include "solve/Citation.h"
 #include "solve/CommandesClub.h"
+#include "solve/VerifieCommand.h"
 
 #include <algorithm>
 #include <charconv>
@@ -346,10 +347,11 @@ int ExecuteJour(Demande demande, std::ostream& sortie) {
 
 int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
   if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-    sortie << Usage << '\n' << UsageClub << '\n';
+    sortie << Usage << '\n' << UsageClub << '\n' << UsageVerifie << '\n';
     return 0;
   }
   if (const std::optional<int> issue = ExecuteClub(arguments, sortie, erreurs)) return *issue;
+  if (DemandeVerifie(arguments)) return ExecuteVerifie(arguments, sortie, erreurs);
   if (DemandeAdversaire(arguments)) return ExecuteAdversaire(arguments, sortie, erreurs);
   std::string erreur;
   const std::optional<Demande> demande = LitArguments(arguments, erreur);
