@@ -259,31 +259,34 @@ class Evaluation {
   std::vector<Jeton> attente_;  // operators and opening brackets
 };
 
+// Whether the calculation read plays on the numbers in play, line after
+// line, to the result announced if any; its lines go to `evaluation`.
+std::optional<RefusCalcul> Joue(const Forme& forme, std::span<const longint> enJeu, Evaluation& evaluation) {
+  const bool operation = std::any_of(forme.calcul.begin(), forme.calcul.end(),
+                                     [](const Jeton& jeton) { return jeton.sorte == SorteJeton::Operateur; });
+  if (!operation) {
+    RefusCalcul refus;
+    refus.raison = RaisonRefus::SansOperation;
+    return refus;
+  }
+  if (auto refus = VerifieNombres(forme.calcul, enJeu)) return refus;
+  if (auto refus = evaluation.Calcule(forme.calcul)) return refus;
+  const longint valeur = evaluation.lignes.back().resultat;
+  if (!forme.annonce || forme.annonce->valeur == valeur) return std::nullopt;
+  RefusCalcul refus = Refus(RaisonRefus::ResultatFaux, *forme.annonce);
+  refus.nombre = forme.annonce->valeur;
+  refus.valeur = valeur;
+  return refus;
+}
+
 }  // namespace
 
 LectureCalcul LitCalcul(std::string_view texte, std::span<const longint> enJeu, longint cible) {
   LectureCalcul lecture;
   Forme forme;
-  if (auto refus = Syntaxe(texte).Lit(forme)) {
-    lecture.refus = std::move(refus);
-    return lecture;
-  }
-  const bool operation = std::any_of(forme.calcul.begin(), forme.calcul.end(),
-                                     [](const Jeton& jeton) { return jeton.sorte == SorteJeton::Operateur; });
-  if (!operation) {
-    lecture.refus.emplace().raison = RaisonRefus::SansOperation;
-    return lecture;
-  }
   Evaluation evaluation;
-  if (auto refus = VerifieNombres(forme.calcul, enJeu)) {
-    lecture.refus = std::move(refus);
-  } else if (auto refus = evaluation.Calcule(forme.calcul)) {
-    lecture.refus = std::move(refus);
-  } else if (const longint valeur = evaluation.lignes.back().resultat; forme.annonce && forme.annonce->valeur != valeur) {
-    lecture.refus = Refus(RaisonRefus::ResultatFaux, *forme.annonce);
-    lecture.refus->nombre = forme.annonce->valeur;
-    lecture.refus->valeur = valeur;
-  }
+  lecture.refus = Syntaxe(texte).Lit(forme);
+  if (!lecture.refus) lecture.refus = Joue(forme, enJeu, evaluation);
   if (lecture.refus) return lecture;
   lecture.lignes = std::move(evaluation.lignes);
   lecture.valeur = lecture.lignes.back().resultat;
