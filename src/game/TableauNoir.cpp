@@ -123,28 +123,36 @@ void TableauNoir::Saisie(int code) {
   }
 }
 
-void TableauNoir::afficheresult(bool calculAuto) {
-  TLigne& ligne = Courante();
-  const std::int64_t a = ligne.Valeur1;
-  const std::int64_t b = ligne.Valeur2;
+IssueLigne CalculeLigne(longint a, longint signe, longint b) {
+  // Wide arithmetic: no sum or product of the game's numbers overflows it.
+  const std::int64_t x = a;
+  const std::int64_t y = b;
   std::int64_t resultat = 0;
-  bool permise = true;
-  switch (ligne.Signe) {
-    case 1: resultat = a + b; break;
-    case 2: resultat = a * b; break;
+  switch (signe) {
+    case 1: resultat = x + y; break;
+    case 2: resultat = x * y; break;
     case 3:
-      permise = a - b >= 0;
-      resultat = a - b;
+      if (x - y < 0) return {RegleLigne::Negative};
+      resultat = x - y;
       break;
     default:
-      permise = b != 0 && a % b == 0;
-      if (permise) resultat = a / b;
+      if (y == 0) return {RegleLigne::DivisionParZero};
+      if (x % y != 0) return {RegleLigne::NonExacte};
+      resultat = x / y;
       break;
   }
-  // Beyond the range of a number of the game: refused like any other.
-  permise = permise && resultat <= std::numeric_limits<longint>::max();
+  if (resultat > std::numeric_limits<longint>::max() || resultat < std::numeric_limits<longint>::min()) {
+    return {RegleLigne::TropGrande};
+  }
+  return {RegleLigne::Permise, static_cast<longint>(resultat)};
+}
+
+void TableauNoir::afficheresult(bool calculAuto) {
+  TLigne& ligne = Courante();
+  const IssueLigne issue = CalculeLigne(ligne.Valeur1, ligne.Signe, ligne.Valeur2);
+  const bool permise = issue.regle == RegleLigne::Permise;
   ResultatValide = permise ? 1 : 0;
-  if (permise) ligne.Resultat = static_cast<longint>(resultat);
+  if (permise) ligne.Resultat = issue.resultat;
   if (calculAuto) {
     if (permise) EtatSaisie = 4;
     return;
@@ -253,6 +261,13 @@ std::vector<longint> TableauNoir::NombresEnJeu() const {
     if (!Tuiles[ligne.Tuile1].active) nombres.push_back(ligne.Valeur1);
   }
   return nombres;
+}
+
+int TableauNoir::TuileEnJeu(longint valeur, int sauf) const {
+  for (int i = 1; i <= NbNombres; ++i) {
+    if (i != sauf && Tuiles[i].active && Tuiles[i].valeur == valeur) return i;
+  }
+  return 0;
 }
 
 std::optional<longint> TableauNoir::MeilleurResultat(longint cible) const {

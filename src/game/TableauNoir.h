@@ -25,6 +25,18 @@ inline constexpr int CodeFois = 8;
 inline constexpr int CodeMoins = 9;
 inline constexpr int CodeDivise = 10;
 
+// Whether the board allows the line a `signe` b, with the operands in the
+// order pressed and never swapped (`Signe` 1 "+", 2 "x", 3 "-", 4 "/"). A
+// difference of zero is allowed (7-7 leaves a tile showing 0); a result
+// beyond the game's numbers is not. A calculation typed in keeps to this
+// rule and is stricter still.
+enum class RegleLigne { Permise, Negative, DivisionParZero, NonExacte, TropGrande };
+struct IssueLigne {
+  RegleLigne regle = RegleLigne::Permise;
+  longint resultat = 0;  // set when the line is allowed
+};
+IssueLigne CalculeLigne(longint a, longint signe, longint b);
+
 class TableauNoir {
  public:
   // What a press or a "Retour" asks of the window besides redrawing.
@@ -69,6 +81,10 @@ class TableauNoir {
   // The numbers the player can still use, in tile order: the enabled
   // tiles, and the first number of a line in progress, given back.
   std::vector<longint> NombresEnJeu() const;
+  // The first enabled tile (1..6) holding `valeur`, other than tile `sauf`;
+  // 0 when there is none. A calculation typed in is played this way, line
+  // by line: any tile holding the number will do.
+  int TuileEnJeu(longint valeur, int sauf = 0) const;
 
   // The primitives the rules are made of, under the game's own names.
   void Saisie(int code);

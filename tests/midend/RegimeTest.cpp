@@ -127,7 +127,9 @@ TEST(Regime, AnotherWayToPlayStartsOnlyOnceTheOneUnderWayIsGivenUpCleanly) {
     EXPECT_TRUE(t.jeu->historique().Dernieres(10).empty()) << f.quoi << ": a game given up is not a game played";
     EXPECT_TRUE(t.jeu->SerieEnCours()) << f.quoi << ": the other way is under way";
     EXPECT_FALSE(t.jeu->competition().serie().EnCours()) << f.quoi << ": no series is left running";
-    if (t.jeu->manche().PartieEnJeu()) EXPECT_EQ(t.jeu->manche().Tableau().NbLignesFinies(), 0) << f.quoi;
+    if (t.jeu->manche().PartieEnJeu()) {
+      EXPECT_EQ(t.jeu->manche().Tableau().NbLignesFinies(), 0) << f.quoi;
+    }
   }
 }
 

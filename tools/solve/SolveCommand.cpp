@@ -3,6 +3,7 @@
 #include "solve/AdversaireCommand.h"
 #include "solve/Citation.h"
 #include "solve/CommandesClub.h"
+#include "solve/VerifieCommand.h"
 
 #include <algorithm>
 #include <charconv>
@@ -325,6 +326,7 @@ const std::vector<ModeCommande>& Modes() {
       ModeNouveauCode(),
       ModeCode(),
       ModePoints(),
+      ModeVerifie(),
   };
   return modes;
 }
@@ -332,7 +334,8 @@ const std::vector<ModeCommande>& Modes() {
 }  // namespace
 
 int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
-  return ExecuteLigne("tolvan-solve", std::string(Usage) + '\n' + UsageClub, arguments, Modes(), sortie, erreurs);
+  return ExecuteLigne("tolvan-solve", std::string(Usage) + '\n' + UsageClub + '\n' + UsageVerifie, arguments, Modes(),
+                      sortie, erreurs);
 }
 
 }  // namespace tolvan::solve
