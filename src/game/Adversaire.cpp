@@ -5,9 +5,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "EffortSolution.h"
+#include "LignesEvidentes.h"
 #include "SplitMix64.h"
 #include "engine/SolutionText.h"
 
@@ -61,16 +63,82 @@ struct Trouvaille {
   bool Faite() const { return solution.NbEtapes > 0; }
 };
 
+// When it would see a solution of this effort, from the next normal of
+// `hasard` (Jamais when out of its reach).
+double SecondesPourVoir(double effort, const ProfilAdversaire& profil, Hasard& hasard) {
+  if (effort > profil.portee) return Jamais;
+  const double mediane = profil.secondesUneLigne * std::pow(FacteurParEffort, effort - 1.0);
+  return std::min(mediane * std::exp(profil.dispersion * hasard.Normale()), profil.plafond);
+}
+
+// The target: each of its solutions is a way in, seen after its own time;
+// the first seen is the one it has.
 Trouvaille PremiereVue(const SolutionsVues& vues, const ProfilAdversaire& profil, Hasard hasard) {
   Trouvaille premiere;
   for (const SolutionVue& vue : vues) {
     if (vue.effort > profil.portee) continue;
-    const double mediane = profil.secondesUneLigne * std::pow(FacteurParEffort, vue.effort - 1.0);
-    const double secondes = std::min(mediane * std::exp(profil.dispersion * hasard.Normale()), profil.plafond);
+    const double secondes = SecondesPourVoir(vue.effort, profil, hasard);
     if (secondes < premiere.secondes) premiere = {secondes, vue.solution};
   }
   return premiere;
 }
+
+longint EcartA(longint valeur, longint cible) {
+  return static_cast<longint>(std::abs(std::int64_t{valeur} - cible));
+}
+
+// What it has in hand when it misses the target: the numbers it came across
+// while looking for it. It does not look for them, so each is noticed by
+// its easiest way alone (the target's many ways each being a way in is
+// what sets a draw with many solutions apart), after that way's time, then
+// finished with the obvious lines, one easy line's time each, all within
+// the clock. Its answer is the nearest to the target, the first had among
+// equally near ones.
+class AuPlusPres {
+ public:
+  AuPlusPres(const TTirage& tirage, const ProfilAdversaire& profil, double secondesDonnees)
+      : tirage_(tirage), profil_(profil), secondesDonnees_(secondesDonnees) {}
+
+  void Examine(const SolutionsVues& vues, Hasard hasard) {
+    const std::optional<Trouvaille> vue = LaPlusFacile(vues, hasard);
+    if (!vue || vue->secondes > secondesDonnees_) return;
+    const longint ecart = EcartA(vue->solution.Resultats[vue->solution.NbEtapes], tirage_.Resultat);
+    if (meilleure_.Faite() && (ecart > ecart_ || (ecart == ecart_ && vue->secondes >= meilleure_.secondes))) return;
+    meilleure_ = *vue;
+    ecart_ = ecart;
+  }
+
+  const Trouvaille& Meilleure() const { return meilleure_; }
+  // How far the best so far is (the largest number when none).
+  longint Ecart() const { return meilleure_.Faite() ? ecart_ : std::numeric_limits<longint>::max(); }
+
+ private:
+  // The easiest of `vues` within its reach, finished, and when it has it;
+  // a way one obvious line from the target is not a miss but part of
+  // seeing the target, so it is passed over.
+  std::optional<Trouvaille> LaPlusFacile(const SolutionsVues& vues, Hasard& hasard) const {
+    std::vector<const SolutionVue*> aPortee;
+    for (const SolutionVue& vue : vues) {
+      if (vue.effort <= profil_.portee) aPortee.push_back(&vue);
+    }
+    std::stable_sort(aPortee.begin(), aPortee.end(),
+                     [](const SolutionVue* x, const SolutionVue* y) { return x->effort < y->effort; });
+    for (const SolutionVue* vue : aPortee) {
+      const std::optional<TSolution> finie = FinitAuPlusPres(tirage_, vue->solution, tirage_.Resultat);
+      if (!finie) continue;
+      const int ajoutees = finie->NbEtapes - vue->solution.NbEtapes;
+      const double secondes = SecondesPourVoir(vue->effort, profil_, hasard) + ajoutees * profil_.secondesUneLigne;
+      return Trouvaille{std::min(secondes, profil_.plafond), *finie};
+    }
+    return std::nullopt;
+  }
+
+  const TTirage& tirage_;
+  const ProfilAdversaire& profil_;
+  double secondesDonnees_;
+  Trouvaille meilleure_;
+  longint ecart_ = 0;
+};
 
 double EnDixiemes(double secondes) { return std::ceil(secondes * 10.0 - 1e-9) / 10.0; }
 
@@ -93,9 +161,7 @@ ReponseAdversaire Adversaire::Repond(SolutionsVoisines& solutions, double second
   const ProfilAdversaire& profil = Profil();
   const TTirage& tirage = solutions.Tirage();
   const longint cible = tirage.Resultat;
-  const auto regarde = [&](longint valeur, const SolutionsVues& vues) {
-    return PremiereVue(vues, profil, Hasard(graine_, force_, tirage, valeur));
-  };
+  const auto hasardDe = [&](longint valeur) { return Hasard(graine_, force_, tirage, valeur); };
   const auto reponse = [&](const Trouvaille& trouvaille) {
     ReponseAdversaire r;
     r.solution = trouvaille.solution;
@@ -104,44 +170,36 @@ ReponseAdversaire Adversaire::Repond(SolutionsVoisines& solutions, double second
     r.secondes = std::min(EnDixiemes(trouvaille.secondes), secondesDonnees);
     return r;
   };
+  const ReponseAdversaire rien{0, false, std::max(0.0, secondesDonnees), {}};
+  if (!(secondesDonnees > 0)) return rien;
 
   // A lapse: whatever it sees, it does not see the target this time (drawn
   // from the numbers of the look at 0, which is never looked at).
-  const bool distrait = Hasard(graine_, force_, tirage, 0).Uniforme() < profil.distraction;
-  const std::vector<Enchainement>& simples = solutions.EnchainementsSimples();
-  longint ecartMax = 0;
-  if (!simples.empty()) ecartMax = std::max(std::abs(simples.front().first - cible), std::abs(simples.back().first - cible));
-  SolutionsVues simplesDeLaValeur;
-
-  // Numbers in order of distance from the target, the first found in time
-  // being its answer.
-  int autresRegardes = 0;
-  const auto solutionsDe = [&](longint valeur) -> const SolutionsVues* {
-    if (solutions.DansLaRecherche(valeur)) return &solutions.De(valeur);
-    if (autresRegardes < NombresVoisinsRegardes) {
-      ++autresRegardes;
-      return &solutions.De(valeur);
-    }
-    const auto [debut, fin] = std::equal_range(simples.begin(), simples.end(), Enchainement{valeur, {}},
-                                               [](const Enchainement& x, const Enchainement& y) { return x.first < y.first; });
-    if (debut == fin) return nullptr;
-    simplesDeLaValeur.clear();
-    for (auto e = debut; e != fin; ++e) simplesDeLaValeur.push_back(e->second);
-    return &simplesDeLaValeur;
-  };
-  for (longint ecart = 0; ecart <= ecartMax; ++ecart) {
-    Trouvaille meilleure;
-    for (const int cote : {-1, 1}) {
-      const longint valeur = cible + cote * ecart;
-      if (valeur < 1 || (ecart == 0 && (cote > 0 || distrait))) continue;
-      const SolutionsVues* vues = solutionsDe(valeur);
-      if (!vues) continue;
-      const Trouvaille trouvaille = regarde(valeur, *vues);
-      if (trouvaille.secondes < meilleure.secondes) meilleure = trouvaille;
-    }
-    if (meilleure.Faite() && meilleure.secondes <= secondesDonnees) return reponse(meilleure);
+  const bool distrait = hasardDe(0).Uniforme() < profil.distraction;
+  if (!distrait) {
+    const Trouvaille exacte = PremiereVue(solutions.De(cible), profil, hasardDe(cible));
+    if (exacte.Faite() && exacte.secondes <= secondesDonnees) return reponse(exacte);
   }
-  return ReponseAdversaire{0, false, std::max(0.0, secondesDonnees), {}};
+
+  // A miss. The numbers nearest the target are searched whole (the few the
+  // draw's search does not already tell); every other number is seen
+  // through the draw's simple chains.
+  AuPlusPres auPlusPres(tirage, profil, secondesDonnees);
+  const auto examine = [&](longint valeur, const SolutionsVues& vues) { auPlusPres.Examine(vues, hasardDe(valeur)); };
+  const longint atteinte = solutions.ValeurAtteinte();
+  if (atteinte != 0 && atteinte != cible) examine(atteinte, solutions.De(atteinte));
+  const std::vector<longint> voisins = solutions.Voisins(NombresVoisinsRegardes);
+  const auto cherchee = [&](longint valeur) {
+    return solutions.DansLaRecherche(valeur) || std::find(voisins.begin(), voisins.end(), valeur) != voisins.end();
+  };
+  for (const auto& [valeur, chaines] : solutions.EnchainementsSimples()) {
+    if (!cherchee(valeur)) examine(valeur, chaines);
+  }
+  // Searched only when nearer than what it already has.
+  for (const longint voisin : voisins) {
+    if (EcartA(voisin, cible) < auPlusPres.Ecart()) examine(voisin, solutions.De(voisin));
+  }
+  return auPlusPres.Meilleure().Faite() ? reponse(auPlusPres.Meilleure()) : rien;
 }
 
 }  // namespace tolvan

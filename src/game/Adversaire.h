@@ -35,9 +35,11 @@ struct ProfilAdversaire {
 
 // Each extra unit of effort multiplies the median time by this.
 inline constexpr double FacteurParEffort = 2.2;
-// Beyond the draw's own search, how many other numbers it looks at (with
-// every solution the solver finds for them); past them it only sees the
-// draw's simple chains (SolutionsVoisines::EnchainementsSimples).
+// Beyond the draw's own search, how many of the numbers nearest the target
+// it looks at with every solution the solver finds for them (searched only
+// when nearer than what it has); past them it only sees the draw's simple
+// chains (SolutionsVoisines::EnchainementsSimples). This bounds its work
+// whatever the draw.
 inline constexpr int NombresVoisinsRegardes = 4;
 
 // The profile of strength 1 ("Débutant") to 5 ("Champion").
