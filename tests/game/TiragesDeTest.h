@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "engine/Solveur.h"
+#include "game/ResumeEfforts.h"
 
 namespace tolvan {
 
@@ -23,6 +25,19 @@ struct TirageCherche {
     solveur.ChercheSol(0);
   }
   bool Atteignable() const { return solveur.NbSolutions > 0 && !solveur.SolutionApprochee; }
+};
+
+// A draw searched once, read as the opponent and the rating read it: the
+// efforts of its target's solutions in the table's order, and in short.
+struct TirageLu {
+  TTirage tirage;
+  std::vector<double> efforts;
+  ResumeEfforts resume;
+  explicit TirageLu(const TTirage& t) : tirage(t) {
+    TirageCherche cherche(t);
+    efforts = EffortsDeLaCible(cherche.solveur);
+    resume = ResumeEfforts(efforts);
+  }
 };
 
 }  // namespace tolvan

@@ -1,25 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 
-#include "solve/SolveCommand.h"
+#include "IssueCommande.h"
 
 namespace tolvan::solve {
 namespace {
 
-struct Issue {
-  int code;
-  std::string sortie;
-  std::string erreurs;
-};
-
-Issue Lance(std::vector<std::string> arguments) {
-  std::ostringstream sortie;
-  std::ostringstream erreurs;
-  const int code = ExecuteSolve(arguments, sortie, erreurs);
-  return {code, sortie.str(), erreurs.str()};
-}
+Issue Lance(const std::vector<std::string>& arguments) { return LanceSolve(arguments); }
 
 std::vector<std::string> Avec(std::vector<std::string> options) {
   for (const char* n : {"75", "25", "3", "7", "8", "2", "812"}) options.push_back(n);
@@ -45,14 +33,7 @@ TEST(AdversaireCommand, RefusesABadStrengthTimeSeedOrDrawWithCodeTwo) {
       {"--adversaire", "3", "--graine"},
       {"--adversaire", "3", "--jour", "2026-05-01"},
   };
-  for (const auto& arguments : mauvais) {
-    const Issue issue = Lance(arguments);
-    std::string ligne;
-    for (const auto& a : arguments) ligne += a + ' ';
-    EXPECT_EQ(issue.code, 2) << ligne;
-    EXPECT_TRUE(issue.sortie.empty()) << ligne;
-    EXPECT_TRUE(issue.erreurs.starts_with("tolvan-solve : ")) << ligne;
-  }
+  for (const auto& arguments : mauvais) VerifieRefus(arguments, Lance(arguments));
 }
 
 TEST(AdversaireCommand, AnswersInOneJsonObjectTheSameEveryRun) {

@@ -3,11 +3,13 @@
 #include "solve/AdversaireCommand.h"
 #include "solve/Citation.h"
 #include "solve/CommandesClub.h"
+#include "solve/CoteCommand.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <ctime>
+#include <iostream>
 #include <ostream>
 #include <sstream>
 
@@ -346,11 +348,12 @@ int ExecuteJour(Demande demande, std::ostream& sortie) {
 
 int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
   if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-    sortie << Usage << '\n' << UsageClub << '\n';
+    sortie << Usage << '\n' << UsageClub << '\n' << UsageCote << '\n';
     return 0;
   }
   if (const std::optional<int> issue = ExecuteClub(arguments, sortie, erreurs)) return *issue;
   if (DemandeAdversaire(arguments)) return ExecuteAdversaire(arguments, sortie, erreurs);
+  if (const std::optional<int> issue = ExecuteCote(arguments, std::cin, sortie, erreurs)) return *issue;
   std::string erreur;
   const std::optional<Demande> demande = LitArguments(arguments, erreur);
   if (!demande) {

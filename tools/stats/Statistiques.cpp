@@ -1,6 +1,7 @@
 #include "Statistiques.h"
 
 #include "Adversaires.h"
+#include "Cotes.h"
 #include "Difficultes.h"
 
 #include <algorithm>
@@ -233,6 +234,7 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
   bool json = false;
   bool difficultes = false;
   bool adversaires = false;
+  bool cotes = false;
   std::vector<longint> nombres;
   for (const std::string& argument : arguments) {
     if (argument == "--json") {
@@ -247,11 +249,16 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
       adversaires = true;
       continue;
     }
+    if (argument == "--cote") {
+      cotes = true;
+      continue;
+    }
     const std::optional<longint> valeur = LitEntier(argument);
     if (!valeur || *valeur < 1 || *valeur > 999) {
       erreurs << "usage : tolvan-stats [--json] [N1 N2 N3 N4 N5 N6]   (nombres de 1 à 999)\n"
                  "        tolvan-stats [--json] --difficulte\n"
-                 "        tolvan-stats [--json] --adversaires\n";
+                 "        tolvan-stats [--json] --adversaires\n"
+                 "        tolvan-stats [--json] --cote\n";
       return 2;
     }
     nombres.push_back(*valeur);
@@ -283,6 +290,16 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
   const auto progres = [&](int fait, int total) {
     if (progresVisible) erreurs << "\r" << (100 * fait / total) << " %" << std::flush;
   };
+  if (cotes) {
+    if (!nombres.empty() || difficultes || adversaires) {
+      erreurs << "tolvan-stats : --cote ne prend ni tirage, ni --difficulte, ni --adversaires\n";
+      return 2;
+    }
+    const BilanCotes bilan = CalculeCotes(fils, progres);
+    if (progresVisible) erreurs << "\r     \r" << std::flush;
+    EcritCotes(bilan, json, sortie);
+    return 0;
+  }
   if (adversaires) {
     if (!nombres.empty() || difficultes) {
       erreurs << "tolvan-stats : --adversaires ne prend ni tirage ni --difficulte\n";
