@@ -17,14 +17,7 @@ namespace tolvan {
 
 namespace {
 
-constexpr double Jamais = std::numeric_limits<double>::infinity();
-
-// A chain it has, and since when (Jamais when none).
-struct Trouvaille {
-  double secondes = Jamais;
-  TSolution solution;
-  bool Faite() const { return solution.NbEtapes > 0; }
-};
+using Trouvaille = Adversaire::Trouvaille;
 
 longint EcartA(longint valeur, longint cible) {
   return static_cast<longint>(std::abs(std::int64_t{valeur} - cible));
@@ -84,6 +77,15 @@ class AuPlusPres {
 
 double EnDixiemes(double secondes) { return std::ceil(secondes * 10.0 - 1e-9) / 10.0; }
 
+ReponseAdversaire ReponseDe(const Trouvaille& trouvaille, longint cible, double secondesDonnees) {
+  ReponseAdversaire r;
+  r.solution = trouvaille.solution;
+  r.annonce = r.solution.Resultats[r.solution.NbEtapes];
+  r.exact = r.annonce == cible;
+  r.secondes = std::min(EnDixiemes(trouvaille.secondes), secondesDonnees);
+  return r;
+}
+
 }  // namespace
 
 std::vector<std::string> ReponseAdversaire::Lignes() const {
@@ -98,33 +100,29 @@ Adversaire::Adversaire(double force, std::uint64_t graine)
       graine_(graine) {}
 
 ReponseAdversaire Adversaire::Repond(SolutionsVoisines& solutions, double secondesDonnees) const {
-  const ProfilAdversaire& profil = Profil();
-  const TTirage& tirage = solutions.Tirage();
-  const longint cible = tirage.Resultat;
-  const auto hasardDe = [&](longint valeur) { return HasardDuRegard(graine_, cleForce_, tirage, valeur); };
-  const auto reponse = [&](const Trouvaille& trouvaille) {
-    ReponseAdversaire r;
-    r.solution = trouvaille.solution;
-    r.annonce = r.solution.Resultats[r.solution.NbEtapes];
-    r.exact = r.annonce == cible;
-    r.secondes = std::min(EnDixiemes(trouvaille.secondes), secondesDonnees);
-    return r;
-  };
   const ReponseAdversaire rien{0, false, std::max(0.0, secondesDonnees), {}};
   if (!(secondesDonnees > 0)) return rien;
-
-  const SolutionsVues& solutionsDeLaCible = solutions.De(cible);
+  const TTirage& tirage = solutions.Tirage();
+  const SolutionsVues& solutionsDeLaCible = solutions.De(tirage.Resultat);
   std::vector<double> efforts;
   for (const SolutionVue& vue : solutionsDeLaCible) efforts.push_back(vue.effort);
-  if (const auto vue = VoitLaCible(efforts, profil, graine_, cleForce_, tirage, secondesDonnees)) {
-    return reponse({vue->secondes, solutionsDeLaCible[vue->indice].solution});
+  if (const auto vue = VoitLaCible(efforts, profil_, graine_, cleForce_, tirage, secondesDonnees)) {
+    return ReponseDe({vue->secondes, solutionsDeLaCible[vue->indice].solution}, tirage.Resultat, secondesDonnees);
   }
+  const Trouvaille approche = PlusProcheVu(solutions, secondesDonnees);
+  return approche.Faite() ? ReponseDe(approche, tirage.Resultat, secondesDonnees) : rien;
+}
 
-  // A miss. The numbers nearest the target are searched whole (the few the
-  // draw's search does not already tell); every other number is seen
-  // through the draw's simple chains.
-  AuPlusPres auPlusPres(tirage, profil, HumeurPour(profil, graine_, cleForce_, tirage).plafond, secondesDonnees);
-  const auto examine = [&](longint valeur, const SolutionsVues& vues) { auPlusPres.Examine(vues, hasardDe(valeur)); };
+Adversaire::Trouvaille Adversaire::PlusProcheVu(SolutionsVoisines& solutions, double secondesDonnees) const {
+  // The numbers nearest the target are searched whole (the few the draw's
+  // search does not already tell); every other number is seen through the
+  // draw's simple chains.
+  const TTirage& tirage = solutions.Tirage();
+  const longint cible = tirage.Resultat;
+  AuPlusPres auPlusPres(tirage, profil_, HumeurPour(profil_, graine_, cleForce_, tirage).plafond, secondesDonnees);
+  const auto examine = [&](longint valeur, const SolutionsVues& vues) {
+    auPlusPres.Examine(vues, HasardDuRegard(graine_, cleForce_, tirage, valeur));
+  };
   const longint atteinte = solutions.ValeurAtteinte();
   if (atteinte != 0 && atteinte != cible) examine(atteinte, solutions.De(atteinte));
   const std::vector<longint> voisins = solutions.Voisins(NombresVoisinsRegardes);
@@ -138,7 +136,7 @@ ReponseAdversaire Adversaire::Repond(SolutionsVoisines& solutions, double second
   for (const longint voisin : voisins) {
     if (EcartA(voisin, cible) < auPlusPres.Ecart()) examine(voisin, solutions.De(voisin));
   }
-  return auPlusPres.Meilleure().Faite() ? reponse(auPlusPres.Meilleure()) : rien;
+  return auPlusPres.Meilleure();
 }
 
 }  // namespace tolvan

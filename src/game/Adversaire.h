@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,17 @@ class Adversaire {
   // clock. Searches at most NombresVoisinsRegardes other numbers.
   ReponseAdversaire Repond(SolutionsVoisines& solutions, double secondesDonnees) const;
 
+  // A chain it has, and since when (none: infinity).
+  struct Trouvaille {
+    double secondes = std::numeric_limits<double>::infinity();
+    TSolution solution;
+    bool Faite() const { return solution.NbEtapes > 0; }
+  };
+
  private:
+  // When it misses the target: the nearest number it has by the end.
+  Trouvaille PlusProcheVu(SolutionsVoisines& solutions, double secondesDonnees) const;
+
   std::uint64_t cleForce_;  // the strength, in hundredths, in its random numbers
   ProfilAdversaire profil_;
   std::uint64_t graine_;

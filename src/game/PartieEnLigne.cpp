@@ -28,19 +28,6 @@ std::optional<longint> LitEntre(std::string_view texte, longint max) {
   return valeur;
 }
 
-std::optional<double> LitEntre(std::string_view texte, double min, double max) {
-  const std::optional<double> valeur = LitDecimal(texte);
-  if (!valeur || *valeur < min || *valeur > max) return std::nullopt;
-  return valeur;
-}
-
-// The shortest decimal that reads back the same.
-std::string Decimal(double valeur) {
-  char texte[64];
-  const auto fin = std::to_chars(texte, texte + sizeof texte, valeur, std::chars_format::fixed).ptr;
-  return std::string(texte, fin);
-}
-
 }  // namespace
 
 std::optional<double> LitDecimal(std::string_view texte) {
@@ -54,6 +41,18 @@ std::optional<double> LitDecimal(std::string_view texte) {
   return valeur;
 }
 
+std::optional<double> LitDecimalEntre(std::string_view texte, double min, double max) {
+  const std::optional<double> valeur = LitDecimal(texte);
+  if (!valeur || *valeur < min || *valeur > max) return std::nullopt;
+  return valeur;
+}
+
+std::string TexteDecimal(double valeur) {
+  char texte[400];  // the longest double written out in full
+  const auto fin = std::to_chars(texte, texte + sizeof texte, valeur, std::chars_format::fixed).ptr;
+  return std::string(texte, fin);
+}
+
 std::optional<PartieEnLigne> LitPartieEnLigne(std::string_view ligne) {
   if (ligne.size() > LongueurMaxPartieEnLigne) return std::nullopt;
   const std::vector<std::string_view> champs = Champs(ligne);
@@ -65,13 +64,13 @@ std::optional<PartieEnLigne> LitPartieEnLigne(std::string_view ligne) {
     partie.tirage.Nombres[i] = *nombre;
   }
   const std::optional<longint> cible = LitEntre(champs[6], 9999);
-  const std::optional<double> temps = LitEntre(champs[7], SecondesDonneesMin, SecondesDonneesMax);
+  const std::optional<double> temps = LitDecimalEntre(champs[7], SecondesDonneesMin, SecondesDonneesMax);
   if (!cible || !temps || (champs[8] != "0" && champs[8] != "1")) return std::nullopt;
   partie.tirage.Resultat = *cible;
   partie.secondesDonnees = *temps;
   partie.trouvee = champs[8] == "1";
   if (champs.size() == 10) {
-    const std::optional<double> secondes = LitEntre(champs[9], 0.0, *temps);
+    const std::optional<double> secondes = LitDecimalEntre(champs[9], 0.0, *temps);
     if (!secondes) return std::nullopt;
     partie.secondes = *secondes;
   } else if (partie.trouvee) {
@@ -83,8 +82,8 @@ std::optional<PartieEnLigne> LitPartieEnLigne(std::string_view ligne) {
 std::string TextePartieEnLigne(const PartieEnLigne& partie) {
   std::string texte;
   for (const longint n : partie.tirage.Nombres) texte += std::to_string(n) + ' ';
-  texte += std::to_string(partie.tirage.Resultat) + ' ' + Decimal(partie.secondesDonnees) + ' ' +
-           (partie.trouvee ? "1 " : "0 ") + Decimal(partie.secondes);
+  texte += std::to_string(partie.tirage.Resultat) + ' ' + TexteDecimal(partie.secondesDonnees) + ' ' +
+           (partie.trouvee ? "1 " : "0 ") + TexteDecimal(partie.secondes);
   return texte;
 }
 

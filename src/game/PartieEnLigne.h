@@ -28,6 +28,10 @@ struct PartieEnLigne {
 
 // A decimal number, with a point or a comma ("3.5" or "3,5"), finite.
 std::optional<double> LitDecimal(std::string_view texte);
+// The same, from `min` to `max`.
+std::optional<double> LitDecimalEntre(std::string_view texte, double min, double max);
+// The shortest decimal with a point that reads back as `valeur` ("22.6", "40").
+std::string TexteDecimal(double valeur);
 
 // The game of `ligne` (fields separated by spaces or tabs; SECONDES may be
 // left out of a game not found), or nothing.

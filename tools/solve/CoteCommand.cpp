@@ -40,12 +40,6 @@ Commande CommandeDe(const std::string& argument) {
   return Commande::Aucune;
 }
 
-std::optional<double> LitEntre(const std::string& texte, double min, double max) {
-  const std::optional<double> valeur = LitDecimal(texte);
-  if (!valeur || *valeur < min || *valeur > max) return std::nullopt;
-  return valeur;
-}
-
 // Reads the options; the values that are none of them are kept for the
 // draw. Each option once.
 class LecteurOptions {
@@ -61,27 +55,10 @@ class LecteurOptions {
 
  private:
   bool LitUn(const std::string& argument, std::string& erreur) {
-    if (const Commande commande = CommandeDe(argument); commande != Commande::Aucune) {
-      if (demande_.commande != Commande::Aucune) return Refuse("une seule commande parmi --chance, --cote et --a-ma-mesure", erreur);
-      demande_.commande = commande;
-      if (commande == Commande::Cote) return true;
-      const auto force = Suivant() ? LitEntre(*Suivant(), ForceMin, ForceMax) : std::nullopt;
-      if (!force) return Refuse(argument + " attend " + (commande == Commande::Chance ? "une force" : "une cote") +
-                                    " de 1 à 5 (3.5 ou 3,5)" + (Suivant() ? ", pas " + Cite(*Suivant()) : ""),
-                                erreur);
-      demande_.force = *force;
-      ++i_;
-    } else if (argument == "--temps") {
-      if (demande_.secondes) return Refuse("--temps est donné deux fois", erreur);
-      demande_.secondes = Suivant() ? LitEntre(*Suivant(), SecondesDonneesMin, SecondesDonneesMax) : std::nullopt;
-      if (!demande_.secondes) return Refuse("--temps attend un nombre de secondes de 1 à 3600", erreur);
-      ++i_;
-    } else if (argument == "--graine") {
-      if (demande_.graine) return Refuse("--graine est donnée deux fois", erreur);
-      demande_.graine = Suivant() ? LitGraine(*Suivant()) : std::nullopt;
-      if (!demande_.graine) return Refuse("--graine attend un nombre entier de 0 à 18446744073709551615", erreur);
-      ++i_;
-    } else if (argument == "--json") {
+    if (const Commande commande = CommandeDe(argument); commande != Commande::Aucune) return LitCommande(commande, erreur);
+    if (argument == "--temps") return LitTemps(erreur);
+    if (argument == "--graine") return LitGraine(erreur);
+    if (argument == "--json") {
       demande_.json = true;
     } else {
       demande_.valeurs.push_back(argument);
@@ -89,9 +66,44 @@ class LecteurOptions {
     return true;
   }
 
+  // The command, and the strength or rating after --chance and --a-ma-mesure.
+  bool LitCommande(Commande commande, std::string& erreur) {
+    if (demande_.commande != Commande::Aucune) return Refuse("une seule commande parmi --chance, --cote et --a-ma-mesure", erreur);
+    demande_.commande = commande;
+    if (commande == Commande::Cote) return true;
+    const auto force = Suivant() ? LitDecimalEntre(*Suivant(), ForceMin, ForceMax) : std::nullopt;
+    if (!force) {
+      return Refuse(arguments_[i_] + " attend " + (commande == Commande::Chance ? "une force" : "une cote") +
+                        " de 1 à 5 (3.5 ou 3,5)" + (Suivant() ? ", pas " + Cite(*Suivant()) : ""),
+                    erreur);
+    }
+    demande_.force = *force;
+    ++i_;
+    return true;
+  }
+
+  bool LitTemps(std::string& erreur) {
+    if (demande_.secondes) return Refuse("--temps est donné deux fois", erreur);
+    demande_.secondes = Suivant() ? LitDecimalEntre(*Suivant(), SecondesDonneesMin, SecondesDonneesMax) : std::nullopt;
+    if (!demande_.secondes) {
+      return Refuse("--temps attend un nombre de secondes de 1 à 3600" + (Suivant() ? ", pas " + Cite(*Suivant()) : ""),
+                    erreur);
+    }
+    ++i_;
+    return true;
+  }
+
+  bool LitGraine(std::string& erreur) {
+    if (demande_.graine) return Refuse("--graine est donnée deux fois", erreur);
+    demande_.graine = Suivant() ? EntierNaturel(*Suivant()) : std::nullopt;
+    if (!demande_.graine) return Refuse("--graine attend un nombre entier de 0 à 18446744073709551615", erreur);
+    ++i_;
+    return true;
+  }
+
   const std::string* Suivant() const { return i_ + 1 < arguments_.size() ? &arguments_[i_ + 1] : nullptr; }
 
-  static std::optional<std::uint64_t> LitGraine(const std::string& texte) {
+  static std::optional<std::uint64_t> EntierNaturel(const std::string& texte) {
     std::uint64_t valeur = 0;
     const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
     if (texte.empty() || erreur != std::errc() || fin != texte.data() + texte.size()) return std::nullopt;
@@ -125,12 +137,8 @@ std::optional<DemandeCote> LitDemande(const std::vector<std::string>& arguments,
   return std::nullopt;
 }
 
-// A number as JSON writes it: the shortest that reads back the same.
-std::string Nombre(double valeur) {
-  char texte[32];
-  const auto fin = std::to_chars(texte, texte + sizeof texte, valeur, std::chars_format::fixed).ptr;
-  return std::string(texte, fin);
-}
+// A number as JSON writes it.
+std::string Nombre(double valeur) { return TexteDecimal(valeur); }
 
 // A number as a French reader writes it: "3,4".
 std::string EnFrancais(double valeur, int decimales) {

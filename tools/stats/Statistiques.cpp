@@ -263,6 +263,10 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
     }
     nombres.push_back(*valeur);
   }
+  if (cotes && (!nombres.empty() || difficultes || adversaires)) {
+    erreurs << "tolvan-stats : --cote ne prend ni nombres, ni --difficulte, ni --adversaires\n";
+    return 2;
+  }
   if (!nombres.empty() && nombres.size() != 6) {
     erreurs << "tolvan-stats : il faut six nombres (reçu " << nombres.size() << ")\n";
     return 2;
@@ -291,10 +295,6 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
     if (progresVisible) erreurs << "\r" << (100 * fait / total) << " %" << std::flush;
   };
   if (cotes) {
-    if (!nombres.empty() || difficultes || adversaires) {
-      erreurs << "tolvan-stats : --cote ne prend ni tirage, ni --difficulte, ni --adversaires\n";
-      return 2;
-    }
     const BilanCotes bilan = CalculeCotes(fils, progres);
     if (progresVisible) erreurs << "\r     \r" << std::flush;
     EcritCotes(bilan, json, sortie);
