@@ -5,80 +5,88 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "EffortSolution.h"
-#include "SplitMix64.h"
+#include "LignesEvidentes.h"
+#include "LoiDuRegard.h"
 #include "engine/SolutionText.h"
 
 namespace tolvan {
 
 namespace {
 
-constexpr double Jamais = std::numeric_limits<double>::infinity();
+using Trouvaille = Adversaire::Trouvaille;
 
-// Calibrated with `tolvan-stats --adversaires` (see the README).
-constexpr std::array<ProfilAdversaire, ForceMax> Profils = {{
-    {"Débutant", 4.5, 7.5, 0.9, 0.06, Jamais},
-    {"Amateur", 5.0, 5.3, 0.8, 0.04, Jamais},
-    {"Joueur de club", 5.5, 3.2, 0.7, 0.03, Jamais},
-    {"Expert", 6.5, 1.6, 0.6, 0.02, Jamais},
-    {"Champion", Jamais, 1.0, 0.5, 0.0, 10.0},
-}};
+longint EcartA(longint valeur, longint cible) {
+  return static_cast<longint>(std::abs(std::int64_t{valeur} - cible));
+}
 
-// The random numbers of one look at one number: the same on every machine,
-// as they come from the seed, the strength, the draw and the number alone,
-// through plain arithmetic (no standard-library distribution).
-class Hasard {
+// What it has in hand when it misses the target: the numbers it came across
+// while looking for it. It does not look for them, so each is noticed by
+// its easiest way alone (the target's many ways each being a way in is
+// what sets a draw with many solutions apart), after that way's time, then
+// finished with the obvious lines, one easy line's time each, all within
+// the clock. Its answer is the nearest to the target, the first had among
+// equally near ones.
+class AuPlusPres {
  public:
-  Hasard(std::uint64_t graine, int force, const TTirage& tirage, longint valeur) : generateur_(0) {
-    std::uint64_t cle = graine;
-    const auto melange = [&cle](std::uint64_t x) { cle = SplitMix64(cle ^ x).Suivant(); };
-    melange(static_cast<std::uint64_t>(force));
-    for (const longint n : tirage.Nombres) melange(static_cast<std::uint64_t>(n));
-    melange(static_cast<std::uint64_t>(tirage.Resultat));
-    melange(static_cast<std::uint64_t>(valeur));
-    generateur_ = SplitMix64(cle);
+  AuPlusPres(const TTirage& tirage, const ProfilAdversaire& profil, double plafond, double secondesDonnees)
+      : tirage_(tirage), profil_(profil), plafond_(plafond), secondesDonnees_(secondesDonnees) {}
+
+  void Examine(const SolutionsVues& vues, HasardDuRegard hasard) {
+    const std::optional<Trouvaille> vue = LaPlusFacile(vues, hasard);
+    if (!vue || vue->secondes > secondesDonnees_) return;
+    const longint ecart = EcartA(vue->solution.Resultats[vue->solution.NbEtapes], tirage_.Resultat);
+    if (meilleure_.Faite() && (ecart > ecart_ || (ecart == ecart_ && vue->secondes >= meilleure_.secondes))) return;
+    meilleure_ = *vue;
+    ecart_ = ecart;
   }
-  // Uniform in [0, 1), on 53 bits.
-  double Uniforme() { return static_cast<double>(generateur_.Suivant() >> 11) * 0x1.0p-53; }
-  // Standard normal, approximately: the sum of twelve uniforms less 6
-  // (Irwin-Hall), which needs no logarithm or cosine.
-  double Normale() {
-    double somme = -6.0;
-    for (int i = 0; i < 12; ++i) somme += Uniforme();
-    return somme;
-  }
+
+  const Trouvaille& Meilleure() const { return meilleure_; }
+  // How far the best so far is (the largest number when none).
+  longint Ecart() const { return meilleure_.Faite() ? ecart_ : std::numeric_limits<longint>::max(); }
 
  private:
-  SplitMix64 generateur_;
-};
-
-// The first time it sees one of `vues` (Jamais if it sees none), and which.
-struct Trouvaille {
-  double secondes = Jamais;
-  TSolution solution;
-  bool Faite() const { return solution.NbEtapes > 0; }
-};
-
-Trouvaille PremiereVue(const SolutionsVues& vues, const ProfilAdversaire& profil, Hasard hasard) {
-  Trouvaille premiere;
-  for (const SolutionVue& vue : vues) {
-    if (vue.effort > profil.portee) continue;
-    const double mediane = profil.secondesUneLigne * std::pow(FacteurParEffort, vue.effort - 1.0);
-    const double secondes = std::min(mediane * std::exp(profil.dispersion * hasard.Normale()), profil.plafond);
-    if (secondes < premiere.secondes) premiere = {secondes, vue.solution};
+  // The easiest of `vues`, finished, and when it has it;
+  // a way one obvious line from the target is not a miss but part of
+  // seeing the target, so it is passed over.
+  std::optional<Trouvaille> LaPlusFacile(const SolutionsVues& vues, HasardDuRegard& hasard) const {
+    std::vector<const SolutionVue*> parEffort;
+    for (const SolutionVue& vue : vues) parEffort.push_back(&vue);
+    std::stable_sort(parEffort.begin(), parEffort.end(),
+                     [](const SolutionVue* x, const SolutionVue* y) { return x->effort < y->effort; });
+    for (const SolutionVue* vue : parEffort) {
+      const std::optional<TSolution> finie = FinitAuPlusPres(tirage_, vue->solution, tirage_.Resultat);
+      if (!finie) continue;
+      const int ajoutees = finie->NbEtapes - vue->solution.NbEtapes;
+      const double secondes = SecondesPourVoir(vue->effort, profil_, plafond_, hasard) + ajoutees * profil_.secondesUneLigne;
+      return Trouvaille{std::min(secondes, plafond_), *finie};
+    }
+    return std::nullopt;
   }
-  return premiere;
-}
+
+  const TTirage& tirage_;
+  const ProfilAdversaire& profil_;
+  double plafond_;  // the draw's
+  double secondesDonnees_;
+  Trouvaille meilleure_;
+  longint ecart_ = 0;
+};
 
 double EnDixiemes(double secondes) { return std::ceil(secondes * 10.0 - 1e-9) / 10.0; }
 
-}  // namespace
-
-const ProfilAdversaire& ProfilDeForce(int force) {
-  return Profils[static_cast<std::size_t>(std::clamp(force, ForceMin, ForceMax) - ForceMin)];
+ReponseAdversaire ReponseDe(const Trouvaille& trouvaille, longint cible, double secondesDonnees) {
+  ReponseAdversaire r;
+  r.solution = trouvaille.solution;
+  r.annonce = r.solution.Resultats[r.solution.NbEtapes];
+  r.exact = r.annonce == cible;
+  r.secondes = std::min(EnDixiemes(trouvaille.secondes), secondesDonnees);
+  return r;
 }
+
+}  // namespace
 
 std::vector<std::string> ReponseAdversaire::Lignes() const {
   std::vector<std::string> lignes;
@@ -86,62 +94,49 @@ std::vector<std::string> ReponseAdversaire::Lignes() const {
   return lignes;
 }
 
-Adversaire::Adversaire(int force, std::uint64_t graine)
-    : force_(std::clamp(force, ForceMin, ForceMax)), graine_(graine) {}
+Adversaire::Adversaire(double force, std::uint64_t graine)
+    : cleForce_(ForceEnCentiemes(std::clamp(force, double{ForceMin}, double{ForceMax}))),
+      profil_(ProfilContinu(force)),
+      graine_(graine) {}
 
 ReponseAdversaire Adversaire::Repond(SolutionsVoisines& solutions, double secondesDonnees) const {
-  const ProfilAdversaire& profil = Profil();
+  const ReponseAdversaire rien{0, false, std::max(0.0, secondesDonnees), {}};
+  if (!(secondesDonnees > 0)) return rien;
+  const TTirage& tirage = solutions.Tirage();
+  const SolutionsVues& solutionsDeLaCible = solutions.De(tirage.Resultat);
+  std::vector<double> efforts;
+  for (const SolutionVue& vue : solutionsDeLaCible) efforts.push_back(vue.effort);
+  if (const auto vue = VoitLaCible(efforts, profil_, graine_, cleForce_, tirage, secondesDonnees)) {
+    return ReponseDe({vue->secondes, solutionsDeLaCible[vue->indice].solution}, tirage.Resultat, secondesDonnees);
+  }
+  const Trouvaille approche = PlusProcheVu(solutions, secondesDonnees);
+  return approche.Faite() ? ReponseDe(approche, tirage.Resultat, secondesDonnees) : rien;
+}
+
+Adversaire::Trouvaille Adversaire::PlusProcheVu(SolutionsVoisines& solutions, double secondesDonnees) const {
+  // The numbers nearest the target are searched whole (the few the draw's
+  // search does not already tell); every other number is seen through the
+  // draw's simple chains.
   const TTirage& tirage = solutions.Tirage();
   const longint cible = tirage.Resultat;
-  const auto regarde = [&](longint valeur, const SolutionsVues& vues) {
-    return PremiereVue(vues, profil, Hasard(graine_, force_, tirage, valeur));
+  AuPlusPres auPlusPres(tirage, profil_, HumeurPour(profil_, graine_, cleForce_, tirage).plafond, secondesDonnees);
+  const auto examine = [&](longint valeur, const SolutionsVues& vues) {
+    auPlusPres.Examine(vues, HasardDuRegard(graine_, cleForce_, tirage, valeur));
   };
-  const auto reponse = [&](const Trouvaille& trouvaille) {
-    ReponseAdversaire r;
-    r.solution = trouvaille.solution;
-    r.annonce = r.solution.Resultats[r.solution.NbEtapes];
-    r.exact = r.annonce == cible;
-    r.secondes = std::min(EnDixiemes(trouvaille.secondes), secondesDonnees);
-    return r;
+  const longint atteinte = solutions.ValeurAtteinte();
+  if (atteinte != 0 && atteinte != cible) examine(atteinte, solutions.De(atteinte));
+  const std::vector<longint> voisins = solutions.Voisins(NombresVoisinsRegardes);
+  const auto cherchee = [&](longint valeur) {
+    return solutions.DansLaRecherche(valeur) || std::find(voisins.begin(), voisins.end(), valeur) != voisins.end();
   };
-
-  // A lapse: whatever it sees, it does not see the target this time (drawn
-  // from the numbers of the look at 0, which is never looked at).
-  const bool distrait = Hasard(graine_, force_, tirage, 0).Uniforme() < profil.distraction;
-  const std::vector<Enchainement>& simples = solutions.EnchainementsSimples();
-  longint ecartMax = 0;
-  if (!simples.empty()) ecartMax = std::max(std::abs(simples.front().first - cible), std::abs(simples.back().first - cible));
-  SolutionsVues simplesDeLaValeur;
-
-  // Numbers in order of distance from the target, the first found in time
-  // being its answer.
-  int autresRegardes = 0;
-  const auto solutionsDe = [&](longint valeur) -> const SolutionsVues* {
-    if (solutions.DansLaRecherche(valeur)) return &solutions.De(valeur);
-    if (autresRegardes < NombresVoisinsRegardes) {
-      ++autresRegardes;
-      return &solutions.De(valeur);
-    }
-    const auto [debut, fin] = std::equal_range(simples.begin(), simples.end(), Enchainement{valeur, {}},
-                                               [](const Enchainement& x, const Enchainement& y) { return x.first < y.first; });
-    if (debut == fin) return nullptr;
-    simplesDeLaValeur.clear();
-    for (auto e = debut; e != fin; ++e) simplesDeLaValeur.push_back(e->second);
-    return &simplesDeLaValeur;
-  };
-  for (longint ecart = 0; ecart <= ecartMax; ++ecart) {
-    Trouvaille meilleure;
-    for (const int cote : {-1, 1}) {
-      const longint valeur = cible + cote * ecart;
-      if (valeur < 1 || (ecart == 0 && (cote > 0 || distrait))) continue;
-      const SolutionsVues* vues = solutionsDe(valeur);
-      if (!vues) continue;
-      const Trouvaille trouvaille = regarde(valeur, *vues);
-      if (trouvaille.secondes < meilleure.secondes) meilleure = trouvaille;
-    }
-    if (meilleure.Faite() && meilleure.secondes <= secondesDonnees) return reponse(meilleure);
+  for (const auto& [valeur, chaines] : solutions.EnchainementsSimples()) {
+    if (!cherchee(valeur)) examine(valeur, chaines);
   }
-  return ReponseAdversaire{0, false, std::max(0.0, secondesDonnees), {}};
+  // Searched only when nearer than what it already has.
+  for (const longint voisin : voisins) {
+    if (EcartA(voisin, cible) < auPlusPres.Ecart()) examine(voisin, solutions.De(voisin));
+  }
+  return auPlusPres.Meilleure();
 }
 
 }  // namespace tolvan

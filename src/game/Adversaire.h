@@ -1,47 +1,34 @@
 // The computer opponent of a duel: a model of how a person of a given
 // strength solves a draw, built on the exhaustive search. Each solution has
-// an effort (EffortSolution); a strength sees the solutions up to its reach,
-// and finds each seen one after a time that grows with its effort and
-// spreads log-normally, as people's times do; the first one found is its
-// answer. A small chance of a lapse makes it miss the target altogether.
-// When it has not found the target in the time given, it announces the
-// nearest number it found. Its lines are always the solver's, so always
-// right. The answer depends only on the draw, the strength and the seed.
+// an effort (EffortSolution); a strength sees each solution after a time
+// that grows with its effort, steeply beyond its reach, and spreads
+// log-normally, as people's times do (LoiDuRegard); the first one seen is
+// its answer. A small chance of a lapse makes it miss the target
+// altogether. When it has not found the target in the time given, it
+// announces the nearest number it came across meanwhile, finished with the
+// obvious lines a person would add, so never one line short. Its lines are
+// always the solver's or the game's, so always right. The answer depends
+// only on the draw, the strength and the seed.
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "ProfilsJoueur.h"
 #include "SolutionsVoisines.h"
 
 namespace tolvan {
 
-inline constexpr int ForceMin = 1;
-inline constexpr int ForceMax = 5;
 inline constexpr double SecondesDuelParDefaut = 40;
 
-// What sets a strength apart (the README gives the values and how they were
-// calibrated).
-struct ProfilAdversaire {
-  std::string_view nom;
-  double portee;             // the hardest solution it can see (effort)
-  double secondesUneLigne;   // median time to see one easy line
-  double dispersion;         // sigma of the log-normal spread of its times
-  double distraction;        // chance of missing the target in a draw
-  double plafond;            // it never takes longer than this to see a solution
-};
-
-// Each extra unit of effort multiplies the median time by this.
-inline constexpr double FacteurParEffort = 2.2;
-// Beyond the draw's own search, how many other numbers it looks at (with
-// every solution the solver finds for them); past them it only sees the
-// draw's simple chains (SolutionsVoisines::EnchainementsSimples).
+// Beyond the draw's own search, how many of the numbers nearest the target
+// it looks at with every solution the solver finds for them (searched only
+// when nearer than what it has); past them it only sees the draw's simple
+// chains (SolutionsVoisines::EnchainementsSimples). This bounds its work
+// whatever the draw.
 inline constexpr int NombresVoisinsRegardes = 4;
-
-// The profile of strength 1 ("Débutant") to 5 ("Champion").
-const ProfilAdversaire& ProfilDeForce(int force);
 
 struct ReponseAdversaire {
   longint annonce = 0;  // 0 when it found nothing in the time given
@@ -54,18 +41,29 @@ struct ReponseAdversaire {
 
 class Adversaire {
  public:
-  // `force` from ForceMin to ForceMax.
-  Adversaire(int force, std::uint64_t graine);
+  // `force` from ForceMin to ForceMax: one of the five named strengths, or
+  // any strength between (a simulated player of that rating).
+  Adversaire(double force, std::uint64_t graine);
 
-  int Force() const { return force_; }
-  const ProfilAdversaire& Profil() const { return ProfilDeForce(force_); }
+  const ProfilAdversaire& Profil() const { return profil_; }
 
   // Its answer to the draw of `solutions` with `secondesDonnees` on the
   // clock. Searches at most NombresVoisinsRegardes other numbers.
   ReponseAdversaire Repond(SolutionsVoisines& solutions, double secondesDonnees) const;
 
+  // A chain it has, and since when (none: infinity).
+  struct Trouvaille {
+    double secondes = std::numeric_limits<double>::infinity();
+    TSolution solution;
+    bool Faite() const { return solution.NbEtapes > 0; }
+  };
+
  private:
-  int force_;
+  // When it misses the target: the nearest number it has by the end.
+  Trouvaille PlusProcheVu(SolutionsVoisines& solutions, double secondesDonnees) const;
+
+  std::uint64_t cleForce_;  // the strength, in hundredths, in its random numbers
+  ProfilAdversaire profil_;
   std::uint64_t graine_;
 };
 

@@ -34,7 +34,9 @@ double EffortSolution(const TSolution& solution, longint resultat) {
   }
   const double repere = std::max<longint>(resultat, 100);
   if (plusGrand > repere) effort += PoidsEffort::ParDoublementAuDela * std::log2(plusGrand / repere);
-  return std::max(effort, 1.0);
+  // In tenths: a draw's efforts then fall into a few dozen values, which
+  // is what a player's rating keeps of each game (ResumeEfforts).
+  return std::max(std::round(effort * 10.0) / 10.0, 1.0);
 }
 
 }  // namespace tolvan

@@ -27,7 +27,7 @@ struct PoidsEffort {
 };
 
 // The effort of the `NbEtapes` steps of `solution`, whose last line reaches
-// `resultat`: 1 at the least (one easy line).
+// `resultat`: 1 at the least (one easy line), to the tenth.
 double EffortSolution(const TSolution& solution, longint resultat);
 
 }  // namespace tolvan

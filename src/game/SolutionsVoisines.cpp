@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cstdlib>
-#include <limits>
 
 #include "EffortSolution.h"
+#include "LignesEvidentes.h"
 #include "engine/SolutionText.h"
 
 namespace tolvan {
@@ -15,40 +14,26 @@ namespace {
 
 const SolutionsVues Aucune;
 
-// The lines a person would write with `x` and `y` by the game's rules (the
-// larger first, every result a positive whole number within the game's
-// numbers), leaving out the ones that change nothing (x1, /1).
-std::vector<TEtape> LignesPermises(longint x, longint y) {
-  std::vector<TEtape> lignes;
-  const longint a = std::max(x, y);
-  const longint b = std::min(x, y);
-  if (b < 1) return lignes;
-  lignes.push_back({a, b, OperAddition});
-  if (a > b) lignes.push_back({a, b, OperSoustraction});
-  if (b > 1) lignes.push_back({a, b, OperMultiplication});
-  if (b > 1 && a % b == 0) lignes.push_back({a, b, OperDivision});
-  std::erase_if(lignes, [](const TEtape& e) {
-    const std::int64_t grand = e.Oper == OperMultiplication ? std::int64_t{e.Op1} * e.Op2 : std::int64_t{e.Op1} + e.Op2;
-    return grand > std::numeric_limits<longint>::max();
-  });
-  return lignes;
+// Writes `ligne` as line `k` of `chaine`, its last.
+void Ecrit(TSolution& chaine, int k, const TEtape& ligne) {
+  chaine.NbEtapes = static_cast<word>(k);
+  chaine.Etapes[static_cast<std::size_t>(k)] = ligne;
+  chaine.Resultats[static_cast<std::size_t>(k)] = Calcule(ligne);
 }
 
 // Keeps `chaine` and every chain that goes on from it with one more unused
 // drawn number a line.
 void Prolonge(const TTirage& tirage, TSolution& chaine, std::array<bool, NbNombres + 1>& pris,
-              std::vector<Enchainement>& resultats) {
+              EnchainementsParValeur& resultats) {
   const int k = chaine.NbEtapes;
   const longint dernier = chaine.Resultats[k];
-  resultats.push_back({dernier, {chaine, EffortSolution(chaine, dernier)}});
+  resultats[dernier].push_back({chaine, EffortSolution(chaine, dernier)});
   if (k == NombreDeLignesSimples) return;
   for (std::size_t i = 1; i <= NbNombres; ++i) {
     if (pris[i]) continue;
     pris[i] = true;
     for (const TEtape& ligne : LignesPermises(dernier, tirage.Nombres[i])) {
-      chaine.NbEtapes = static_cast<word>(k + 1);
-      chaine.Etapes[k + 1] = ligne;
-      chaine.Resultats[k + 1] = Calcule(ligne);
+      Ecrit(chaine, k + 1, ligne);
       Prolonge(tirage, chaine, pris, resultats);
     }
     pris[i] = false;
@@ -56,24 +41,41 @@ void Prolonge(const TTirage& tirage, TSolution& chaine, std::array<bool, NbNombr
   chaine.NbEtapes = static_cast<word>(k);
 }
 
-std::vector<Enchainement> Enchaine(const TTirage& tirage) {
-  std::vector<Enchainement> resultats;
+// Keeps every chain that puts the pair `chaine` (one line) together with a
+// second pair of drawn numbers not yet taken: (75+25)x(7+3).
+void AssociePaires(const TTirage& tirage, TSolution chaine, std::size_t premier,
+                   const std::array<bool, NbNombres + 1>& pris, EnchainementsParValeur& resultats) {
+  const longint paire = chaine.Resultats[1];
+  // Each two pairs once: the second starts after the first.
+  for (std::size_t i = premier + 1; i <= NbNombres; ++i) {
+    for (std::size_t j = i + 1; j <= NbNombres; ++j) {
+      if (pris[i] || pris[j]) continue;
+      for (const TEtape& seconde : LignesPermises(tirage.Nombres[i], tirage.Nombres[j])) {
+        Ecrit(chaine, 2, seconde);
+        for (const TEtape& ensemble : LignesPermises(paire, chaine.Resultats[2])) {
+          Ecrit(chaine, 3, ensemble);
+          resultats[chaine.Resultats[3]].push_back({chaine, EffortSolution(chaine, chaine.Resultats[3])});
+        }
+      }
+    }
+  }
+}
+
+EnchainementsParValeur Enchaine(const TTirage& tirage) {
+  EnchainementsParValeur resultats;
   std::array<bool, NbNombres + 1> pris{};
   for (std::size_t i = 1; i <= NbNombres; ++i) {
     for (std::size_t j = i + 1; j <= NbNombres; ++j) {
       pris[i] = pris[j] = true;
       for (const TEtape& ligne : LignesPermises(tirage.Nombres[i], tirage.Nombres[j])) {
         TSolution chaine;
-        chaine.NbEtapes = 1;
-        chaine.Etapes[1] = ligne;
-        chaine.Resultats[1] = Calcule(ligne);
+        Ecrit(chaine, 1, ligne);
         Prolonge(tirage, chaine, pris, resultats);
+        AssociePaires(tirage, chaine, i, pris, resultats);
       }
       pris[i] = pris[j] = false;
     }
   }
-  std::stable_sort(resultats.begin(), resultats.end(),
-                   [](const Enchainement& x, const Enchainement& y) { return x.first < y.first; });
   return resultats;
 }
 
@@ -112,6 +114,17 @@ bool SolutionsVoisines::DansLaRecherche(longint valeur) const {
          std::abs(valeur - tirage_.Resultat) < ecartSansSolution_;
 }
 
+std::vector<longint> SolutionsVoisines::Voisins(int nombre) const {
+  std::vector<longint> voisins;
+  const longint cible = tirage_.Resultat;
+  for (longint ecart = std::max<longint>(ecartSansSolution_, 1); std::ssize(voisins) < nombre; ++ecart) {
+    for (const longint valeur : {cible - ecart, cible + ecart}) {
+      if (!DansLaRecherche(valeur) && std::ssize(voisins) < nombre) voisins.push_back(valeur);
+    }
+  }
+  return voisins;
+}
+
 bool SolutionsVoisines::Connue(longint valeur) const {
   return connues_.contains(valeur) || DansLaRecherche(valeur);
 }
@@ -128,7 +141,7 @@ const SolutionsVues& SolutionsVoisines::De(longint valeur) {
   return Range(valeur, *autre_);
 }
 
-const std::vector<Enchainement>& SolutionsVoisines::EnchainementsSimples() {
+const EnchainementsParValeur& SolutionsVoisines::EnchainementsSimples() {
   if (!enchainements_) enchainements_ = Enchaine(tirage_);
   return *enchainements_;
 }

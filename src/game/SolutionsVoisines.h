@@ -6,7 +6,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <utility>
 #include <vector>
 
 #include "engine/Solveur.h"
@@ -21,10 +20,11 @@ struct SolutionVue {
 using SolutionsVues = std::vector<SolutionVue>;
 
 // The simple chains of at most this many lines: two drawn numbers, then
-// lines that each bring one more drawn number to the last result.
+// lines that each bring one more drawn number to the last result; or two
+// pairs of drawn numbers put together, (75+25)x(7+3).
 inline constexpr int NombreDeLignesSimples = 3;
-// A chain and the number it reaches.
-using Enchainement = std::pair<longint, SolutionVue>;
+// Chains by the number they reach.
+using EnchainementsParValeur = std::map<longint, SolutionsVues>;
 
 class SolutionsVoisines {
  public:
@@ -43,9 +43,15 @@ class SolutionsVoisines {
   // or the nearest reachable number's and that nothing is nearer), so that
   // `De(valeur)` needs no other search whatever was asked before.
   bool DansLaRecherche(longint valeur) const;
+  // The number the draw's own search reaches: the target, or the nearest
+  // reachable number when the target is out of reach (0 when none is).
+  longint ValeurAtteinte() const { return atteint_; }
+  // The `nombre` numbers nearest the target that the draw's own search does
+  // not tell, by distance (the lower first at equal distance).
+  std::vector<longint> Voisins(int nombre) const;
   // Every simple chain of the draw, by the number it reaches (no search:
   // made the first time it is asked for, then kept).
-  const std::vector<Enchainement>& EnchainementsSimples();
+  const EnchainementsParValeur& EnchainementsSimples();
 
   // The searches made beyond the draw's own.
   int Recherches() const { return recherches_; }
@@ -62,7 +68,7 @@ class SolutionsVoisines {
   longint atteint_ = 0;  // the number the draw's table reaches
   std::unique_ptr<Solveur> autre_;  // searches other numbers; made when first needed
   int recherches_ = 0;
-  std::optional<std::vector<Enchainement>> enchainements_;
+  std::optional<EnchainementsParValeur> enchainements_;
 };
 
 }  // namespace tolvan

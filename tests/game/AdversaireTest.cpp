@@ -13,26 +13,10 @@
 #include "game/EffortSolution.h"
 #include "game/TableauNoir.h"
 #include "game/Tirages.h"
+#include "TiragesDeTest.h"
 
 namespace tolvan {
 namespace {
-
-TTirage Tirage(std::array<longint, 6> nombres, longint cible) {
-  TTirage tirage;
-  for (int i = 1; i <= NbNombres; ++i) tirage.Nombres[i] = nombres[static_cast<std::size_t>(i - 1)];
-  tirage.Resultat = cible;
-  return tirage;
-}
-
-// A draw searched as the game searches it, ready for the opponent.
-struct TirageCherche {
-  Solveur solveur;
-  explicit TirageCherche(const TTirage& tirage) {
-    solveur.ChangeTirage(tirage);
-    solveur.ChercheSol(0);
-  }
-  bool Atteignable() const { return solveur.NbSolutions > 0 && !solveur.SolutionApprochee; }
-};
 
 ReponseAdversaire Reponse(const TTirage& tirage, int force, std::uint64_t graine, double secondes = 40) {
   TirageCherche cherche(tirage);
@@ -41,9 +25,9 @@ ReponseAdversaire Reponse(const TTirage& tirage, int force, std::uint64_t graine
 }
 
 // Plays the answer's lines on a blackboard of the draw, as a player would
-// press them; returns the last line's result, or nothing when a press is
-// refused or a number is not on the board.
-std::optional<longint> RejoueSurLeTableau(const TTirage& tirage, const ReponseAdversaire& reponse) {
+// press them; returns the board, or nothing when a press is refused or a
+// number is not on the board.
+std::optional<TableauNoir> TableauApres(const TTirage& tirage, const ReponseAdversaire& reponse) {
   TableauNoir tableau;
   tableau.Commence(tirage.Nombres);
   const longint jamaisAtteinte = -1;  // every line is finished, none wins
@@ -62,7 +46,31 @@ std::optional<longint> RejoueSurLeTableau(const TTirage& tirage, const ReponseAd
     if (!presseValeur(etape.Op2)) return std::nullopt;
   }
   if (tableau.NbLignesFinies() != reponse.solution.NbEtapes) return std::nullopt;
-  return tableau.Lignes[static_cast<std::size_t>(reponse.solution.NbEtapes)].Resultat;
+  return tableau;
+}
+
+// The answer's last result on the board, as above.
+std::optional<longint> RejoueSurLeTableau(const TTirage& tirage, const ReponseAdversaire& reponse) {
+  const std::optional<TableauNoir> tableau = TableauApres(tirage, reponse);
+  if (!tableau) return std::nullopt;
+  return tableau->Lignes[static_cast<std::size_t>(reponse.solution.NbEtapes)].Resultat;
+}
+
+// The nearest to `cible` one more line of `annonce` and another number left
+// on the board gets, by the game's rules.
+longint EcartEnUneLigneDePlus(const TableauNoir& tableau, longint annonce, longint cible) {
+  std::vector<longint> restants = tableau.NombresEnJeu();
+  restants.erase(std::find(restants.begin(), restants.end(), annonce));
+  longint ecart = std::abs(annonce - cible);
+  for (const longint n : restants) {
+    const longint grand = std::max(annonce, n);
+    const longint petit = std::min(annonce, n);
+    std::vector<longint> resultats = {grand + petit, grand * petit};
+    if (grand > petit) resultats.push_back(grand - petit);
+    if (petit > 0 && grand % petit == 0) resultats.push_back(grand / petit);
+    for (const longint r : resultats) ecart = std::min(ecart, std::abs(r - cible));
+  }
+  return ecart;
 }
 
 TEST(Adversaire, AnswersTheSameDrawStrengthAndSeedTheSameWayWhateverWasAskedBefore) {
@@ -171,6 +179,97 @@ TEST(Adversaire, StrongerFindsMoreAndSoonerAndTheChampionEverythingWithinTenSeco
   // Roughly the calibrated shares (35 % for the beginner, 80 % for the expert).
   EXPECT_NEAR(exacts[1] / 200.0, 0.35, 0.1);
   EXPECT_NEAR(exacts[4] / 200.0, 0.80, 0.1);
+}
+
+TEST(Adversaire, ItsMissesAreNeverOneObviousLineShort) {
+  // 399 for 398 with the 1 left, or 397 with a 1 left, would be such misses.
+  std::vector<TTirage> tirages = {Tirage({3, 7, 1, 8, 50, 6}, 398), Tirage({100, 4, 9, 8, 2, 6}, 438),
+                                  Tirage({1, 5, 6, 9, 10, 75}, 853), Tirage({25, 3, 3, 6, 8, 9}, 947)};
+  const std::vector<TTirage> auHasard = TiragesAuHasard(150, 33);
+  tirages.insert(tirages.end(), auHasard.begin(), auHasard.end());
+  int rates = 0;
+  for (std::size_t i = 0; i < tirages.size(); ++i) {
+    TirageCherche cherche(tirages[i]);
+    SolutionsVoisines solutions(cherche.solveur);
+    for (int force = ForceMin; force <= ForceMax; ++force) {
+      for (const double secondes : {40.0, 10.0}) {
+        const ReponseAdversaire r = Adversaire(force, i).Repond(solutions, secondes);
+        if (r.exact || r.annonce == 0) continue;
+        ++rates;
+        SCOPED_TRACE(testing::Message() << "tirage " << i << " force " << force << " en " << secondes << " s : "
+                                        << testing::PrintToString(r.Lignes()));
+        const std::optional<TableauNoir> tableau = TableauApres(tirages[i], r);
+        ASSERT_TRUE(tableau.has_value());
+        EXPECT_EQ(EcartEnUneLigneDePlus(*tableau, r.annonce, tirages[i].Resultat),
+                  std::abs(r.annonce - tirages[i].Resultat));
+      }
+    }
+  }
+  EXPECT_GT(rates, 300);  // the weaker strengths miss often enough to tell
+}
+
+// The mean distance of the announcements that miss `tirages`' targets, by
+// strength (index 1 to 5), each draw answered with its own seed.
+std::array<double, ForceMax + 1> EcartsMoyensDesRates(const std::vector<TTirage>& tirages) {
+  std::array<double, ForceMax + 1> somme{};
+  std::array<int, ForceMax + 1> nombre{};
+  for (std::size_t i = 0; i < tirages.size(); ++i) {
+    TirageCherche cherche(tirages[i]);
+    SolutionsVoisines solutions(cherche.solveur);
+    for (int force = ForceMin; force <= ForceMax; ++force) {
+      const ReponseAdversaire r = Adversaire(force, i).Repond(solutions, 40);
+      if (r.exact || r.annonce == 0) continue;
+      somme[static_cast<std::size_t>(force)] += std::abs(r.annonce - tirages[i].Resultat);
+      ++nombre[static_cast<std::size_t>(force)];
+    }
+  }
+  for (std::size_t force = 1; force <= ForceMax; ++force) somme[force] /= std::max(1, nombre[force]);
+  return somme;
+}
+
+TEST(Adversaire, ItsMissesComeNearerAsStrengthRises) {
+  const std::vector<TTirage> tirages = TiragesAuHasard(2500, 41);
+  std::vector<TTirage> atteignables;
+  std::vector<TTirage> impossibles;
+  Atteignables atteint;
+  for (const TTirage& tirage : tirages) {
+    const std::array<longint, 6> nombres = {tirage.Nombres[1], tirage.Nombres[2], tirage.Nombres[3],
+                                            tirage.Nombres[4], tirage.Nombres[5], tirage.Nombres[6]};
+    atteint.Calcule(nombres);
+    if (atteint.Ecart(tirage.Resultat) > 0) {
+      impossibles.push_back(tirage);
+    } else if (atteignables.size() < 300) {
+      atteignables.push_back(tirage);
+    }
+  }
+  ASSERT_GT(impossibles.size(), 100u);
+  // Out of reach, every strength misses: the stronger gets nearer, the
+  // champion as near as can be.
+  const auto horsDePortee = EcartsMoyensDesRates(impossibles);
+  SCOPED_TRACE(testing::PrintToString(horsDePortee));
+  for (int force = ForceMin; force < ForceMax; ++force) {
+    EXPECT_GT(horsDePortee[static_cast<std::size_t>(force)], horsDePortee[static_cast<std::size_t>(force + 1)]);
+  }
+  // Within reach, the beginner's misses are farther than the expert's.
+  const auto aPortee = EcartsMoyensDesRates(atteignables);
+  SCOPED_TRACE(testing::PrintToString(aPortee));
+  EXPECT_GT(aPortee[1], aPortee[4] * 1.2);
+}
+
+TEST(Adversaire, LooksAtFewNumbersBeyondTheDrawsOwnSearchWhateverTheDraw) {
+  // Numbers whose simple chains are all far from the target, and a draw
+  // with little within reach.
+  for (const TTirage& tirage : {Tirage({999, 998, 997, 996, 995, 994}, 999), Tirage({999, 998, 997, 996, 995, 994}, 101),
+                                Tirage({1, 1, 1, 1, 1, 2}, 999)}) {
+    TirageCherche cherche(tirage);
+    for (int force = ForceMin; force <= ForceMax; ++force) {
+      for (const double secondes : {0.0, 5.0, 40.0}) {
+        SolutionsVoisines solutions(cherche.solveur);
+        Adversaire(force, 3).Repond(solutions, secondes);
+        EXPECT_LE(solutions.Recherches(), NombresVoisinsRegardes) << tirage.Resultat << " force " << force;
+      }
+    }
+  }
 }
 
 TEST(EffortSolution, WeighsLinesAwkwardNumbersAndGoingFarPastTheTarget) {

@@ -46,8 +46,8 @@ const std::vector<LigneRefusee> LignesRefusees = {
     {Commande::Solve, AvecTirage({"--"}), "option inconnue « -- »"},
     {Commande::Solve, AvecTirage({"--json", "--json"}), "l'option --json est donnée deux fois"},
     {Commande::Solve, AvecTirage({"--tirages", "3"}), "--tirages ne va qu'avec --nouveau-code"},
-    {Commande::Solve, AvecTirage({"--temps", "30"}), "--temps ne va qu'avec --adversaire ou --nouveau-code"},
-    {Commande::Solve, AvecTirage({"--graine", "3"}), "--graine ne va qu'avec --adversaire"},
+    {Commande::Solve, AvecTirage({"--temps", "30"}), "--temps ne va qu'avec --adversaire, --nouveau-code, --chance ou --a-ma-mesure"},
+    {Commande::Solve, AvecTirage({"--graine", "3"}), "--graine ne va qu'avec --adversaire ou --a-ma-mesure"},
     // A draws file.
     {Commande::Solve, {"--file"}, "--file attend le chemin d'un fichier de tirages"},
     {Commande::Solve, {"--file", ""}, "--file attend le chemin d'un fichier de tirages"},

@@ -10,6 +10,15 @@ namespace tolvan::solve {
 
 namespace {
 
+// "a", "a ou b", "a, b ou c".
+std::string Enumeration(const std::vector<std::string>& mots) {
+  std::string texte;
+  for (std::size_t i = 0; i < mots.size(); ++i) {
+    texte += (i == 0 ? "" : i + 1 == mots.size() ? " ou " : ", ") + mots[i];
+  }
+  return texte;
+}
+
 // An option is written "-" then anything but a digit ("--json", "-x", "--");
 // "-4" is a number, refused later for its value if need be.
 bool EstOption(std::string_view argument) {
@@ -49,15 +58,15 @@ const ModeCommande* ModeDemande(const std::vector<std::string>& arguments, const
 // Why `option`, which the mode does not take, is refused: unknown to the
 // command, or going with other modes only.
 std::string HorsDuMode(const std::string& option, const ModeCommande& mode, const std::vector<ModeCommande>& modes) {
-  std::string avec;
+  std::vector<std::string> avec;
   bool connue = false;
   for (const ModeCommande& autre : modes) {
     if (!Cherche(autre, option)) continue;
     connue = true;
-    if (!autre.nom.empty()) avec += (avec.empty() ? "" : " ou ") + std::string(autre.nom);
+    if (!autre.nom.empty()) avec.emplace_back(autre.nom);
   }
   if (!connue) return "option inconnue " + Cite(option);
-  if (mode.nom.empty()) return option + " ne va qu'avec " + avec;
+  if (mode.nom.empty()) return option + " ne va qu'avec " + Enumeration(avec);
   return option + " ne va pas avec " + std::string(mode.nom);
 }
 

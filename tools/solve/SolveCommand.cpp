@@ -4,11 +4,13 @@
 #include "solve/Citation.h"
 #include "solve/CommandesClub.h"
 #include "solve/VerifieCommand.h"
+#include "solve/CoteCommand.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <ctime>
+#include <iostream>
 #include <ostream>
 #include <sstream>
 
@@ -317,8 +319,9 @@ int ResousJour(const LigneDeCommande& ligne, std::ostream& sortie, std::ostream&
 
 // The ways to use tolvan-solve, each with the options that go with it.
 const std::vector<ModeCommande>& Modes() {
-  const OptionConnue serie{"--series"}, toutes{"--all"};
-  static const std::vector<ModeCommande> modes = {
+  static const std::vector<ModeCommande> modes = [] {
+    const OptionConnue serie{"--series"}, toutes{"--all"};
+    std::vector<ModeCommande> tous = {
       {"", {serie, toutes, OptionJson}, true, ResousTirage},
       {"--file", {{"--file", Suite::Valeur, "le chemin d'un fichier de tirages"}, serie, OptionJson}, false, ResousFichier},
       {"--jour", {{"--jour", Suite::ValeurFacultative}, toutes, OptionJson}, false, ResousJour},
@@ -327,15 +330,18 @@ const std::vector<ModeCommande>& Modes() {
       ModeCode(),
       ModePoints(),
       ModeVerifie(),
-  };
+    };
+    for (ModeCommande& mode : ModesCote(std::cin)) tous.push_back(std::move(mode));
+    return tous;
+  }();
   return modes;
 }
 
 }  // namespace
 
 int ExecuteSolve(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs) {
-  return ExecuteLigne("tolvan-solve", std::string(Usage) + '\n' + UsageClub + '\n' + UsageVerifie, arguments, Modes(),
-                      sortie, erreurs);
+  const std::string usage = std::string(Usage) + '\n' + UsageClub + '\n' + UsageVerifie + '\n' + UsageCote;
+  return ExecuteLigne("tolvan-solve", usage, arguments, Modes(), sortie, erreurs);
 }
 
 }  // namespace tolvan::solve

@@ -27,22 +27,45 @@ struct Ligne {
   double partExacte;
   double mediane;
   double ecartMoyen;
+  double ecartAtteignables;
+  double ecartImpossibles;
   double plusLongExact;
   long long atteignablesManques;
 };
 
 Ligne LigneDe(const BilanAdversaires& bilan, int force) {
   const BilanForce& f = bilan.parForce[static_cast<std::size_t>(force - ForceMin)];
-  const long long approches = bilan.tirages - f.exacts - f.sansReponse;
   return {ProfilDeForce(force).nom,
           bilan.tirages ? 100.0 * static_cast<double>(f.exacts) / static_cast<double>(bilan.tirages) : 0.0,
           Mediane(f.secondes),
-          approches ? static_cast<double>(f.sommeEcarts) / static_cast<double>(approches) : 0.0,
+          f.TousLesRates().EcartMoyen(),
+          f.ratesAtteignables.EcartMoyen(),
+          f.ratesImpossibles.EcartMoyen(),
           f.plusLongExact,
           f.atteignablesManques};
 }
 
+void Compte(Rates& rates, longint annonce, longint cible) {
+  ++rates.annonces;
+  rates.sommeEcarts += std::abs(annonce - cible);
+}
+
 }  // namespace
+
+double Rates::EcartMoyen() const {
+  return annonces ? static_cast<double>(sommeEcarts) / static_cast<double>(annonces) : 0.0;
+}
+
+void Rates::Ajoute(const Rates& autres) {
+  annonces += autres.annonces;
+  sommeEcarts += autres.sommeEcarts;
+}
+
+Rates BilanForce::TousLesRates() const {
+  Rates tous = ratesAtteignables;
+  tous.Ajoute(ratesImpossibles);
+  return tous;
+}
 
 BilanAdversaires CalculeAdversaires(int nombre, std::uint64_t graine, double secondes, int fils,
                                     const std::function<void(int, int)>& progres) {
@@ -62,6 +85,7 @@ BilanAdversaires CalculeAdversaires(int nombre, std::uint64_t graine, double sec
       SolutionsVoisines voisines(solveur);
       ++partiel.tirages;
       partiel.atteignables += atteignable ? 1 : 0;
+      if (!atteignable && voisines.ValeurAtteinte() != 0) Compte(partiel.plusProches, voisines.ValeurAtteinte(), tirage.Resultat);
       for (int force = ForceMin; force <= ForceMax; ++force) {
         const ReponseAdversaire r = Adversaire(force, static_cast<std::uint64_t>(i)).Repond(voisines, secondes);
         BilanForce& f = partiel.parForce[static_cast<std::size_t>(force - ForceMin)];
@@ -72,7 +96,7 @@ BilanAdversaires CalculeAdversaires(int nombre, std::uint64_t graine, double sec
         } else if (r.annonce == 0) {
           ++f.sansReponse;
         } else {
-          f.sommeEcarts += std::abs(r.annonce - tirage.Resultat);
+          Compte(atteignable ? f.ratesAtteignables : f.ratesImpossibles, r.annonce, tirage.Resultat);
         }
         f.atteignablesManques += atteignable && !r.exact ? 1 : 0;
       }
@@ -85,12 +109,14 @@ BilanAdversaires CalculeAdversaires(int nombre, std::uint64_t graine, double sec
     const std::lock_guard<std::mutex> garde(verrou);
     bilan.tirages += partiel.tirages;
     bilan.atteignables += partiel.atteignables;
+    bilan.plusProches.Ajoute(partiel.plusProches);
     for (std::size_t k = 0; k < bilan.parForce.size(); ++k) {
       BilanForce& f = bilan.parForce[k];
       const BilanForce& p = partiel.parForce[k];
       f.exacts += p.exacts;
       f.sansReponse += p.sansReponse;
-      f.sommeEcarts += p.sommeEcarts;
+      f.ratesAtteignables.Ajoute(p.ratesAtteignables);
+      f.ratesImpossibles.Ajoute(p.ratesImpossibles);
       f.secondes.insert(f.secondes.end(), p.secondes.begin(), p.secondes.end());
       f.plusLongExact = std::max(f.plusLongExact, p.plusLongExact);
       f.atteignablesManques += p.atteignablesManques;
@@ -106,14 +132,17 @@ BilanAdversaires CalculeAdversaires(int nombre, std::uint64_t graine, double sec
 void EcritAdversaires(const BilanAdversaires& bilan, bool json, std::ostream& sortie) {
   char texte[256];
   if (json) {
-    sortie << "{\"tirages\":" << bilan.tirages << ",\"atteignables\":" << bilan.atteignables << ",\"forces\":[";
+    std::snprintf(texte, sizeof texte, "%.2f", bilan.plusProches.EcartMoyen());
+    sortie << "{\"tirages\":" << bilan.tirages << ",\"atteignables\":" << bilan.atteignables
+           << ",\"ecartPlusProche\":" << texte << ",\"forces\":[";
     for (int force = ForceMin; force <= ForceMax; ++force) {
       const Ligne l = LigneDe(bilan, force);
       std::snprintf(texte, sizeof texte,
                     "{\"force\":%d,\"nom\":\"%.*s\",\"partExacte\":%.2f,\"secondesMedianes\":%.1f,"
-                    "\"ecartMoyen\":%.2f,\"plusLongExact\":%.1f,\"atteignablesManques\":%lld}",
+                    "\"ecartMoyen\":%.2f,\"ecartAtteignables\":%.2f,\"ecartImpossibles\":%.2f,"
+                    "\"plusLongExact\":%.1f,\"atteignablesManques\":%lld}",
                     force, static_cast<int>(l.nom.size()), l.nom.data(), l.partExacte, l.mediane, l.ecartMoyen,
-                    l.plusLongExact, l.atteignablesManques);
+                    l.ecartAtteignables, l.ecartImpossibles, l.plusLongExact, l.atteignablesManques);
       sortie << (force > ForceMin ? "," : "") << texte;
     }
     sortie << "]}\n";
@@ -121,13 +150,16 @@ void EcritAdversaires(const BilanAdversaires& bilan, bool json, std::ostream& so
   }
   std::snprintf(texte, sizeof texte, "%.2f", bilan.tirages ? 100.0 * static_cast<double>(bilan.atteignables) / static_cast<double>(bilan.tirages) : 0.0);
   sortie << "L'adversaire sur " << bilan.tirages << " tirages standard au hasard (" << texte
-         << " % atteignables) :\n"
-         << "Force | Trouvés | Temps médian | Écart moyen sinon | Plus long exact | Atteignables manqués\n";
+         << " % atteignables) :\n";
+  std::snprintf(texte, sizeof texte, "%.2f", bilan.plusProches.EcartMoyen());
+  sortie << "(le plus proche d'une cible impossible en est à " << texte << " en moyenne)\n"
+         << "Force | Trouvés | Temps médian | Écart moyen des ratés | cible atteignable | cible impossible"
+            " | Plus long exact | Atteignables manqués\n";
   for (int force = ForceMin; force <= ForceMax; ++force) {
     const Ligne l = LigneDe(bilan, force);
-    std::snprintf(texte, sizeof texte, "%d %.*s | %.2f %% | %.1f s | %.2f | %.1f s | %lld\n", force,
+    std::snprintf(texte, sizeof texte, "%d %.*s | %.2f %% | %.1f s | %.2f | %.2f | %.2f | %.1f s | %lld\n", force,
                   static_cast<int>(l.nom.size()), l.nom.data(), l.partExacte, l.mediane, l.ecartMoyen,
-                  l.plusLongExact, l.atteignablesManques);
+                  l.ecartAtteignables, l.ecartImpossibles, l.plusLongExact, l.atteignablesManques);
     sortie << texte;
   }
 }

@@ -18,18 +18,29 @@ namespace tolvan::stats {
 inline constexpr int TiragesAdversaires = 10000;
 inline constexpr std::uint64_t GraineAdversaires = 2026;
 
+// The announcements that are not the target, and how far from it.
+struct Rates {
+  long long annonces = 0;
+  long long sommeEcarts = 0;
+  double EcartMoyen() const;
+  void Ajoute(const Rates& autres);
+};
+
 struct BilanForce {
   long long exacts = 0;
   long long sansReponse = 0;         // nothing found in the time
-  long long sommeEcarts = 0;         // over the answers neither exact nor missing
+  Rates ratesAtteignables;           // a reachable target missed
+  Rates ratesImpossibles;            // a target out of reach
   std::vector<double> secondes;      // when it had its answer, every draw
   double plusLongExact = 0;          // its longest time to an exact answer
   long long atteignablesManques = 0; // reachable targets it did not find
+  Rates TousLesRates() const;
 };
 
 struct BilanAdversaires {
   long long tirages = 0;
   long long atteignables = 0;  // draws whose target can be reached
+  Rates plusProches;           // the nearest reachable number of each target out of reach
   std::array<BilanForce, ForceMax> parForce;
 };
 

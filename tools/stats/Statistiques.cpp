@@ -1,6 +1,7 @@
 #include "Statistiques.h"
 
 #include "Adversaires.h"
+#include "Cotes.h"
 #include "Difficultes.h"
 
 #include <algorithm>
@@ -241,7 +242,8 @@ namespace {
 constexpr const char* UsageStats =
     "usage : tolvan-stats [--json] [N1 N2 N3 N4 N5 N6]   (nombres de 1 à 999)\n"
     "        tolvan-stats [--json] --difficulte\n"
-    "        tolvan-stats [--json] --adversaires";
+    "        tolvan-stats [--json] --adversaires\n"
+    "        tolvan-stats [--json] --cote";
 
 // The targets six numbers cannot reach, each with its distance.
 void EcritImpossibles(const std::vector<longint>& nombres, bool json, std::ostream& sortie) {
@@ -332,6 +334,12 @@ int Adversaires(const LigneDeCommande& ligne, std::ostream& sortie, const Progre
   return 0;
 }
 
+int Cotes(const LigneDeCommande& ligne, std::ostream& sortie, const Progres& progres) {
+  const BilanCotes bilan = progres.Suit([](const Suivi& suivi) { return CalculeCotes(Fils(), suivi); });
+  EcritCotes(bilan, ligne.Donnee("--json"), sortie);
+  return 0;
+}
+
 }  // namespace
 
 int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
@@ -345,6 +353,8 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
        [&progres](const LigneDeCommande& l, std::ostream& s, std::ostream&) { return Difficultes(l, s, progres); }},
       {"--adversaires", {{"--adversaires"}, OptionJson}, false,
        [&progres](const LigneDeCommande& l, std::ostream& s, std::ostream&) { return Adversaires(l, s, progres); }},
+      {"--cote", {{"--cote"}, OptionJson}, false,
+       [&progres](const LigneDeCommande& l, std::ostream& s, std::ostream&) { return Cotes(l, s, progres); }},
   };
   return ExecuteLigne("tolvan-stats", UsageStats, arguments, modes, sortie, erreurs);
 }
