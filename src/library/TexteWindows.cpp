@@ -52,6 +52,26 @@ char32_t LitUtf8(std::string_view texte, std::size_t& i) {
   return c;
 }
 
+// Whether `octets` are UTF-8 as the standard has it: no overlong form, no
+// surrogate, nothing beyond U+10FFFF.
+bool Utf8Valide(std::string_view octets) {
+  for (std::size_t i = 0; i < octets.size();) {
+    const auto premier = static_cast<unsigned char>(octets[i]);
+    const std::size_t longueur = premier < 0x80 ? 1 : premier >= 0xC2 && premier <= 0xDF ? 2
+                               : premier >= 0xE0 && premier <= 0xEF                  ? 3
+                               : premier >= 0xF0 && premier <= 0xF4                  ? 4
+                                                                                      : 0;
+    if (longueur == 0 || i + longueur > octets.size()) return false;
+    std::size_t j = i;
+    const char32_t c = LitUtf8(octets, j);
+    const char32_t plusPetit = longueur == 3 ? 0x800 : longueur == 4 ? 0x10000 : 0;
+    // LitUtf8 stops short at a byte that does not continue the sequence.
+    if (j != i + longueur || c < plusPetit || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return false;
+    i = j;
+  }
+  return true;
+}
+
 const std::unordered_map<char32_t, char>& OctetsDesCaracteres() {
   static const std::unordered_map<char32_t, char> table = [] {
     std::unordered_map<char32_t, char> t;
@@ -68,6 +88,12 @@ std::string Utf8DepuisWindows1252(std::string_view octets) {
   texte.reserve(octets.size());
   for (const char octet : octets) AjouteUtf8(texte, CaractereDe(static_cast<unsigned char>(octet)));
   return texte;
+}
+
+std::string Utf8DepuisTexteLibre(std::string_view octets) {
+  constexpr std::string_view MarqueUtf8 = "\xEF\xBB\xBF";
+  if (octets.starts_with(MarqueUtf8)) octets.remove_prefix(MarqueUtf8.size());
+  return Utf8Valide(octets) ? std::string(octets) : Utf8DepuisWindows1252(octets);
 }
 
 std::string Windows1252DepuisUtf8(std::string_view texte) {
