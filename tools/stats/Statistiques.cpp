@@ -1,12 +1,14 @@
 #include "Statistiques.h"
 
 #include "Adversaires.h"
+#include "CommandeClassement.h"
 #include "Difficultes.h"
 
 #include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cstdio>
+#include <iostream>
 #include <mutex>
 #include <numeric>
 #include <ostream>
@@ -230,6 +232,7 @@ std::vector<std::pair<int, long long>> Impossibles(const std::vector<longint>& n
 
 int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
                  bool progresVisible) {
+  if (DemandeClassement(arguments)) return ExecuteClassement(arguments, std::cin, sortie, erreurs);
   bool json = false;
   bool difficultes = false;
   bool adversaires = false;
@@ -251,7 +254,8 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
     if (!valeur || *valeur < 1 || *valeur > 999) {
       erreurs << "usage : tolvan-stats [--json] [N1 N2 N3 N4 N5 N6]   (nombres de 1 à 999)\n"
                  "        tolvan-stats [--json] --difficulte\n"
-                 "        tolvan-stats [--json] --adversaires\n";
+                 "        tolvan-stats [--json] --adversaires\n"
+                 "        " << UsageClassement;
       return 2;
     }
     nombres.push_back(*valeur);

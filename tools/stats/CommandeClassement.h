@@ -1,0 +1,24 @@
+// tolvan-stats --classement: the arbiter's ranking of a club's evening from
+// the command line, from the files of lines the players sent (or the
+// standard input), as the desk ranks them (competition/Classement.h).
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tolvan::stats {
+
+inline constexpr const char* UsageClassement =
+    "tolvan-stats --classement [--json] [--groupes N] [--approche salle] FICHIER...   (- : entrée standard)\n";
+
+// True when the arguments ask for the ranking.
+bool DemandeClassement(const std::vector<std::string>& arguments);
+
+// Runs it: 0 when a ranking was made, 1 when the files were read but not
+// one line could be ranked, 2 for bad arguments or when no file can be
+// read. `entree` is read for the file "-".
+int ExecuteClassement(const std::vector<std::string>& arguments, std::istream& entree, std::ostream& sortie,
+                      std::ostream& erreurs);
+
+}  // namespace tolvan::stats
