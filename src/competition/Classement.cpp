@@ -48,6 +48,20 @@ std::optional<CodeSerie> CodeMajoritaire(const LignesDistinctes& distinctes) {
   return *meilleur->second;
 }
 
+LignesDistinctes Distinctes(const std::vector<EntreeClub>& entrees) {
+  LignesDistinctes distinctes;
+  for (const EntreeClub& entree : entrees) {
+    if (!entree.ligne) continue;
+    Lue& lue = distinctes.try_emplace(EcritLigneClub(*entree.ligne), Lue{*entree.ligne, {}}).first->second;
+    lue.places.push_back(entree.ou);
+  }
+  for (auto& [texte, lue] : distinctes) {
+    std::sort(lue.places.begin(), lue.places.end());
+    lue.places.erase(std::unique(lue.places.begin(), lue.places.end()), lue.places.end());
+  }
+  return distinctes;
+}
+
 std::string TexteDesPlaces(const std::vector<const Lue*>& lues, const PhrasesArbitrage& mots) {
   std::vector<Provenance> places;
   for (const Lue* lue : lues) places.insert(places.end(), lue->places.begin(), lue->places.end());
@@ -60,19 +74,19 @@ std::string TexteDesPlaces(const std::vector<const Lue*>& lues, const PhrasesArb
 // The line kept among a name's different lines: the one the arbiter kept,
 // the others refused; none kept, all are refused, named together.
 const Lue* Departage(const std::string& nom, const std::vector<const Lue*>& lues,
-                     const std::vector<Provenance>& gardees, std::vector<Avis>& refusees,
+                     const std::map<std::string, Provenance>& gardees, std::vector<Avis>& refusees,
                      const PhrasesArbitrage& mots) {
+  const auto choix = gardees.find(nom);
   const auto gardee = std::find_if(lues.begin(), lues.end(), [&](const Lue* lue) {
-    return std::any_of(lue->places.begin(), lue->places.end(), [&](const Provenance& place) {
-      return std::find(gardees.begin(), gardees.end(), place) != gardees.end();
-    });
+    return choix != gardees.end() &&
+           std::find(lue->places.begin(), lue->places.end(), choix->second) != lue->places.end();
   });
   const std::string raison = gardee == lues.end()
                                  ? Formule(mots.conflit, {nom, TexteDesPlaces(lues, mots)})
                                  : Formule(mots.ecartee, {nom, TexteProvenance((*gardee)->places.front(), mots)});
   for (const Lue* lue : lues) {
     if (gardee != lues.end() && lue == *gardee) continue;
-    for (const Provenance& place : lue->places) refusees.push_back({place, raison});
+    for (const Provenance& place : lue->places) refusees.push_back({place, raison, nom});
   }
   return gardee == lues.end() ? nullptr : *gardee;
 }
@@ -205,6 +219,10 @@ std::vector<EntreeClub> LitEntrees(const Rassemblement& rassemblement, const Phr
   return entrees;
 }
 
+std::optional<CodeSerie> CodeDesLignes(const std::vector<EntreeClub>& entrees) {
+  return CodeMajoritaire(Distinctes(entrees));
+}
+
 const std::vector<ControleTirage>& ControlesParCode::De(const CodeSerie& code) {
   if (code_ != code) {
     controles_ = ControlesDuCode(code);
@@ -217,19 +235,10 @@ Classement Classe(const std::vector<EntreeClub>& entrees, const std::vector<Fich
                   const ReglesClassement& regles, ControlesParCode& controles, const PhrasesArbitrage& mots) {
   Classement classement;
   for (const FichierRefuse& fichier : fichiers) classement.refusees.push_back({fichier.ou, TexteDuProbleme(fichier.probleme, mots)});
-  LignesDistinctes distinctes;
   for (const EntreeClub& entree : entrees) {
-    if (!entree.ligne) {
-      classement.refusees.push_back({entree.ou, entree.raison});
-      continue;
-    }
-    Lue& lue = distinctes.try_emplace(EcritLigneClub(*entree.ligne), Lue{*entree.ligne, {}}).first->second;
-    lue.places.push_back(entree.ou);
+    if (!entree.ligne) classement.refusees.push_back({entree.ou, entree.raison});
   }
-  for (auto& [texte, lue] : distinctes) {
-    std::sort(lue.places.begin(), lue.places.end());
-    lue.places.erase(std::unique(lue.places.begin(), lue.places.end()), lue.places.end());
-  }
+  const LignesDistinctes distinctes = Distinctes(entrees);
   classement.code = regles.code ? regles.code : CodeMajoritaire(distinctes);
 
   std::map<std::string, std::vector<const Lue*>> parNom;

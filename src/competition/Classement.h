@@ -22,6 +22,7 @@
 // were gathered: refusals and alerts are listed by file and line.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,8 +51,8 @@ struct ReglesClassement {
   std::optional<CodeSerie> code;  // none: the code the most lines carry
   int tailleGroupes = TailleGroupesParDefaut;
   bool approcheSalle = false;  // the exceptional scale from the room's best results
-  // The lines the arbiter kept, each among the different lines of a name.
-  std::vector<Provenance> gardees;
+  // The line the arbiter kept for a name among its different lines.
+  std::map<std::string, Provenance> gardees;
 };
 
 struct JoueurClasse {
@@ -71,6 +72,9 @@ struct JoueurClasse {
 struct Avis {
   Provenance ou;
   std::string raison;
+  // For a line refused among a name's different lines, that name: the
+  // arbiter may keep this line instead (ReglesClassement::gardees).
+  std::string nomAGarder = {};
   friend bool operator==(const Avis&, const Avis&) = default;
 };
 
@@ -94,6 +98,10 @@ class ControlesParCode {
   std::optional<CodeSerie> code_;
   std::vector<ControleTirage> controles_;
 };
+
+// The code the most distinct lines carry, the first in alphabetical order
+// among equals; none without a line.
+std::optional<CodeSerie> CodeDesLignes(const std::vector<EntreeClub>& entrees);
 
 Classement Classe(const std::vector<EntreeClub>& entrees, const std::vector<FichierRefuse>& fichiers,
                   const ReglesClassement& regles, ControlesParCode& controles, const PhrasesArbitrage& mots = {});

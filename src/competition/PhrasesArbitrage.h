@@ -35,7 +35,7 @@ struct PhrasesArbitrage {
   std::string ecartee = "« %1 » : l'arbitre a gardé la ligne de %2";
   // Alerts on a line that is ranked.
   std::string nonVerifiable = "« %1 » : ligne sans résultats, ses points ne peuvent pas être vérifiés";
-  std::string pointsFaux = "« %1 » : au tirage %2, %3 points écrits, %4 recalculés";
+  std::string pointsFaux = "« %1 » : au tirage %2, points écrits %3, recalculés %4";
   std::string totalFaux = "« %1 » : total écrit %2, recalculé %3";
   std::string impossible = "« %1 » : au tirage %2, ces plaques ne donnent pas %3";
   // The ranking: its title (the code, its description), its columns.

@@ -38,6 +38,7 @@
 
 #include "EvenementsSonores.h"
 #include "Aides.h"
+#include "Arbitrage.h"
 #include "Bibliotheque.h"
 #include "Competition.h"
 #include "Journal.h"
@@ -302,6 +303,9 @@ class Jeu : private EvenementsSolveur {
 
   const QString& FichierListe() const { return liste_.Fichier(); }
 
+  // The arbiter's desk (Arbitrage.h), which only shares the desktop and the texts.
+  Arbitrage& arbitrage() { return arbitrage_; }
+
   // --- club play by a code ---
   // (the game's side: JeuCode.cpp; the regime: RegimeCode.h)
   // "Nouveau code": a fresh code of ten draws of 40 s, shown to copy.
@@ -421,6 +425,7 @@ class Jeu : private EvenementsSolveur {
   Competition competition_{services_, preferences_.textes(), vue_, liste_, repertoireProgramme_};
 
   Journal journal_{services_};
+  Arbitrage arbitrage_{services_, preferences_.textes()};
 
   Aides aides_{solveur_, manche_, preferences_.textes(), vue_, this};
 };

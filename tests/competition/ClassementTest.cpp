@@ -116,11 +116,11 @@ TEST(Classement, ResultsAreScoredAgainAndWhatDisagreesIsFlagged) {
   EXPECT_EQ(Rangees(classement), attendu);
   EXPECT_EQ(classement.joueurs[0].points, (std::vector<int>{10, 8, 0}));
   const std::vector<std::string> alertes = {
-      "a.txt, ligne 2 : « Bruno » : au tirage 2, 10 points écrits, 8 recalculés",
-      "a.txt, ligne 2 : « Bruno » : au tirage 3, 10 points écrits, 0 recalculés",
+      "a.txt, ligne 2 : « Bruno » : au tirage 2, points écrits 10, recalculés 8",
+      "a.txt, ligne 2 : « Bruno » : au tirage 3, points écrits 10, recalculés 0",
       "a.txt, ligne 2 : « Bruno » : total écrit 30, recalculé 18",
       "a.txt, ligne 3 : « Chloé » : au tirage 2, ces plaques ne donnent pas 5000000",
-      "a.txt, ligne 3 : « Chloé » : au tirage 2, 10 points écrits, 0 recalculés",
+      "a.txt, ligne 3 : « Chloé » : au tirage 2, points écrits 10, recalculés 0",
       "a.txt, ligne 3 : « Chloé » : total écrit 20, recalculé 10",
   };
   EXPECT_EQ(Raisons(classement.alertes), alertes);
@@ -157,9 +157,11 @@ TEST(Classement, NothingIsLostNorGuessed) {
       "vide.txt : le fichier est vide",
   };
   EXPECT_EQ(Raisons(classement.refusees), refusees);
+  EXPECT_EQ(classement.refusees[2].nomAGarder, "Paul") << "the arbiter may keep one of Paul's lines";
+  EXPECT_EQ(classement.refusees[0].nomAGarder, "");
 
   ReglesClassement regles;
-  regles.gardees = {{"paul-bis.txt", 1}};
+  regles.gardees = {{"Paul", {"paul-bis.txt", 1}}};
   const Classement garde = ClasseFichiers(fichiers, regles);
   EXPECT_EQ(Rangees(garde), (std::vector<Rangee>{{1, "Paul", 20, "A"}, {2, "Anne", 11, "A"}}));
   EXPECT_EQ(Raisons(garde.refusees)[2], "paul.txt, ligne 1 : « Paul » : l'arbitre a gardé la ligne de paul-bis.txt, ligne 1");

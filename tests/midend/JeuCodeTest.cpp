@@ -57,7 +57,7 @@ TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
   EXPECT_EQ(feuille.Lignes()[1].resultat, 250);
   EXPECT_EQ(feuille.Lignes()[2].resultat, std::nullopt);
   EXPECT_EQ(feuille.Total(), 10 + points250);
-  const QString ligneClub = CodeDOr + QStringLiteral(";Zoé;%1;10;%2;0").arg(10 + points250).arg(points250);
+  const QString ligneClub = CodeDOr + QStringLiteral(";Zoé;%1;10;%2;0;321;250;").arg(10 + points250).arg(points250);
   t.jeu->CopieResultatFeuille();
   EXPECT_EQ(t.plateforme.pressePapier.back(), ligneClub);
   const QStringList lignes = t.jeu->LignesFeuille();

@@ -92,8 +92,8 @@ TEST(CommandeClassement, RanksTheFilesGivenInAnyOrder) {
       "\"Refusees\":[" + avis(fichiers[1], 2, "ce n'est pas une ligne de résultats CODE;NOM;TOTAL;…") + "," +
       avis(fichiers[2], 0, "le fichier est vide") + "],\"Alertes\":[" +
       avis("-", 1, "« Zoé » : ligne sans résultats, ses points ne peuvent pas être vérifiés") + "," +
-      avis(fichiers[1], 1, "« Bruno » : au tirage 2, 10 points écrits, 8 recalculés") + "," +
-      avis(fichiers[1], 1, "« Bruno » : au tirage 3, 10 points écrits, 0 recalculés") + "," +
+      avis(fichiers[1], 1, "« Bruno » : au tirage 2, points écrits 10, recalculés 8") + "," +
+      avis(fichiers[1], 1, "« Bruno » : au tirage 3, points écrits 10, recalculés 0") + "," +
       avis(fichiers[1], 1, "« Bruno » : total écrit 30, recalculé 18") + "]}\n";
   EXPECT_EQ(json.out, attendu);
 
