@@ -118,6 +118,11 @@ bool Arbitrage::ChoisitCode(const QString& texte) {
   return true;
 }
 
+QString Arbitrage::TexteDuTirage(int tirage) const {
+  if (tirage < 1 || tirage > Tirages()) return {};
+  return Texte(TexteTirage(controles_.De(*classement_.code)[static_cast<std::size_t>(tirage - 1)].Tirage()));
+}
+
 QString Arbitrage::Code() const { return classement_.code ? Texte(classement_.code->Texte()) : QString(); }
 
 void Arbitrage::ChoisitTailleGroupes(int taille) {

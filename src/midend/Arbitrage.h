@@ -43,6 +43,8 @@ class Arbitrage {
   QString Code() const;
   bool CodeChoisi() const { return codeChoisi_.has_value(); }
   int Tirages() const { return classement_.code ? classement_.code->Tirages() : 0; }
+  // "7 50 1 5 75 25 → 321": the ranking code's draw `tirage`, from 1.
+  QString TexteDuTirage(int tirage) const;
   void ChoisitTailleGroupes(int taille);
   int TailleGroupes() const { return regles_.tailleGroupes; }
   void ChoisitApprocheSalle(bool salle);

@@ -49,7 +49,9 @@ class CelluleAccessible : public QAccessibleInterface, public QAccessibleTableCe
   QString text(QAccessible::Text t) const override {
     if (!isValid() || (t != QAccessible::Name && t != QAccessible::Value)) return {};
     if (EstTitre()) return liste_->model()->headerData(colonne_, Qt::Horizontal).toString();
-    return Index().data(Qt::DisplayRole).toString();
+    // A cell may say more than it shows: whose it is, what it is worth.
+    const QVariant parle = Index().data(Qt::AccessibleTextRole);
+    return parle.isValid() ? parle.toString() : Index().data(Qt::DisplayRole).toString();
   }
 
   QRect rect() const override {

@@ -58,6 +58,7 @@ void TForm1::ConnecteSignaux() {
       {STOP, &TForm1::STOPClick},
       {BTchange, &TForm1::BTchangeClick},
       {BTstart, &TForm1::BTstartClick},
+      {BTarbitrage, &TForm1::BTarbitrageClick},
       {BTchangeLangue, &TForm1::BTchangeLangueClick},
   };
   for (const auto& [bouton, gestionnaire] : boutons) connect(bouton, &QPushButton::clicked, this, gestionnaire);
