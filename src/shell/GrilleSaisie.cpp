@@ -26,6 +26,9 @@ class ChampsNommes : public QStyledItemDelegate {
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QWidget* champ = QStyledItemDelegate::createEditor(parent, option, index);
+    // Filled before it takes the keyboard: told then, not before, or a
+    // screen reader takes it as already there and says nothing.
+    NommeSansAnnonce(champ);
     champ->setAccessibleName(nommer_(index));
     return champ;
   }
@@ -40,7 +43,7 @@ GrilleSaisie::GrilleSaisie(Arbitrage& arbitrage, const TextesMessages& textes, Q
     : QTableWidget(parent), arbitrage_(arbitrage), textes_(textes) {
   setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
   setSelectionMode(QAbstractItemView::SingleSelection);
-  verticalHeader()->setVisible(false);
+  // Rows numbered as the desk's refusals name them ("saisie, ligne 2").
   verticalHeader()->setDefaultSectionSize(24);
   ExposeCommeTableau(this);
   auto* champs = new ChampsNommes([this](const QModelIndex& index) { return NomDuChamp(index.row(), index.column()); }, this);
@@ -51,6 +54,13 @@ GrilleSaisie::GrilleSaisie(Arbitrage& arbitrage, const TextesMessages& textes, Q
     if (fin != QAbstractItemDelegate::EditNextItem && fin != QAbstractItemDelegate::EditPreviousItem) aDire_ = false;
   });
   connect(this, &QTableWidget::itemChanged, this, &GrilleSaisie::CelluleTapee);
+}
+
+void GrilleSaisie::focusInEvent(QFocusEvent* event) {
+  QTableWidget::focusInEvent(event);
+  // Back from a cell's field with Enter: the check first, then the row
+  // (ExposeCommeTableau describes it as the grid takes the keyboard).
+  if (aDire_) setAccessibleDescription(annonce_ + QStringLiteral(". ") + accessibleDescription());
 }
 
 void GrilleSaisie::CelluleTapee(QTableWidgetItem* cellule) {

@@ -24,6 +24,9 @@ class GrilleSaisie : public QTableWidget {
   // The check the desk said of the cell just typed.
   const QString& DerniereAnnonce() const { return annonce_; }
 
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+
  private:
   // A cell typed: the desk takes it, the grid shows what it holds now.
   void CelluleTapee(QTableWidgetItem* cellule);

@@ -69,9 +69,16 @@ TEST(TForm1Arbitrage, PaperSheetsAreTypedOnTheGridWithEachCheckSaidWhereTheKeybo
     Tape(QStringLiteral("264"));
     Touche(Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), grille);
-    QAccessibleInterface* cellule = QAccessible::queryAccessibleInterface(grille)->focusChild();
+    QAccessibleInterface* tableau = QAccessible::queryAccessibleInterface(grille);
+    QAccessibleInterface* cellule = tableau->focusChild();
     ASSERT_NE(cellule, nullptr);
     EXPECT_EQ(cellule->text(QAccessible::Name), QStringLiteral("Anne, tirage 2 : 264 : à 4 de 268, 6 points"));
+    // Numbered as Qt tells the desktop which cell has the keyboard: the
+    // titles' row first, and each row's header (its number) first.
+    EXPECT_EQ(tableau->indexOfChild(cellule), (0 + 1) * (1 + 4) + 1 + 2);
+    EXPECT_EQ(tableau->tableInterface()->cellAt(1, 0)->text(QAccessible::Name), QStringLiteral("1"));
+    EXPECT_TRUE(grille->accessibleDescription().startsWith(QStringLiteral("264 : à 4 de 268, 6 points. Joueur : Anne")))
+        << "the check, then the row, as the grid takes the keyboard back";
     EXPECT_EQ(bureau.LBverification->text(), QStringLiteral("264 : à 4 de 268, 6 points"));
     EXPECT_EQ(NomParle(bureau.LBverification), bureau.LBverification->text());
 
