@@ -317,11 +317,11 @@ class Captures {
   // The arbiter's desk: the room's files gathered, two paper sheets typed
   // (one with a number the plates cannot give), then the ranking, the
   // refusals and alerts, and the grid.
-  void Arbitrage() {
-    QTemporaryDir salle;
-    for (const QString& chemin : SalleDeClub(QDir(salle.path()))) plateforme_.fichiers.push_back(chemin);
+  void Arbitrage(const QString& prefixe = {}) {
+    // The same files each time: read again, they replace what they gave.
+    for (const QString& chemin : SalleDeClub(QDir(salle_.path()))) plateforme_.fichiers.push_back(chemin);
     W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TScompet"));
-    plateforme_.quandDialogue = [this](QDialog& dialogue) {
+    plateforme_.quandDialogue = [this, prefixe](QDialog& dialogue) {
       auto& bureau = static_cast<tolvan::TFRMarbitrage&>(dialogue);
       bureau.show();
       bureau.BTfichiersArbitrage->click();
@@ -335,11 +335,11 @@ class Captures {
       }
       bureau.LVsaisie->setCurrentCell(2, 0);
       bureau.LVsaisie->setFocus();
-      reussies_ &= Capture(bureau, sortie_.filePath(QStringLiteral("arbitrage-saisie.png")));
+      reussies_ &= Capture(bureau, sortie_.filePath(prefixe + QStringLiteral("arbitrage-saisie.png")));
       bureau.PCarbitrage->setCurrentWidget(bureau.TSclassement);
-      reussies_ &= Capture(bureau, sortie_.filePath(QStringLiteral("arbitrage-classement.png")));
+      reussies_ &= Capture(bureau, sortie_.filePath(prefixe + QStringLiteral("arbitrage-classement.png")));
       bureau.PCarbitrage->setCurrentWidget(bureau.TSavis);
-      reussies_ &= Capture(bureau, sortie_.filePath(QStringLiteral("arbitrage-refus.png")));
+      reussies_ &= Capture(bureau, sortie_.filePath(prefixe + QStringLiteral("arbitrage-refus.png")));
       bureau.hide();
     };
     fenetre_.BTarbitrageClick();
@@ -457,6 +457,7 @@ class Captures {
     CoachEtIndices(QStringLiteral("english-coach-et-indices.png"));
     TirageDuJour(QStringLiteral("english-tirage-du-jour.png"));
     MesParties(QStringLiteral("english-mes-parties.png"));
+    Arbitrage(QStringLiteral("english-"));
   }
 
  private:
@@ -484,6 +485,7 @@ class Captures {
   tolvan::TForm1& fenetre_;
   tolvan::pilote::PlateformeScriptee& plateforme_;
   const QDir sortie_;
+  QTemporaryDir salle_;  // the players' files of the club's evening
   const QString repertoire_;
   bool reussies_ = true;
 };
