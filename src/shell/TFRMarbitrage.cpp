@@ -35,6 +35,10 @@ void MontreTexte(QLabel* etiquette, const QString& texte) {
   etiquette->setAccessibleName(texte);
 }
 
+// A bubble that shows a line's text as it is: a bubble reads markup in
+// what looks like it, and a name may hold anything.
+QString BulleTexte(const QString& texte) { return QStringLiteral("<qt>") + texte.toHtmlEscaped() + QStringLiteral("</qt>"); }
+
 // Rows under their titles (the first row), the row chosen kept in place.
 void MontreTableau(QTreeWidget* liste, const std::vector<QStringList>& tableau) {
   const int choisie = liste->currentIndex().row();
@@ -43,7 +47,7 @@ void MontreTableau(QTreeWidget* liste, const std::vector<QStringList>& tableau) 
   for (std::size_t i = 1; i < tableau.size(); ++i) {
     auto* rangee = new QTreeWidgetItem(liste, tableau[i]);
     // A long reason is read whole in its bubble.
-    for (int colonne = 0; colonne < tableau[i].size(); ++colonne) rangee->setToolTip(colonne, tableau[i][colonne]);
+    for (int colonne = 0; colonne < tableau[i].size(); ++colonne) rangee->setToolTip(colonne, BulleTexte(tableau[i][colonne]));
   }
   if (choisie >= 0 && choisie < liste->topLevelItemCount()) liste->setCurrentItem(liste->topLevelItem(choisie));
 }

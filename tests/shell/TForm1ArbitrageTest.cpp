@@ -98,6 +98,14 @@ TEST(TForm1Arbitrage, PaperSheetsAreTypedOnTheGridWithEachCheckSaidWhereTheKeybo
     Touche(Qt::Key_Tab);
     EXPECT_FALSE(grille->isAncestorOf(QApplication::focusWidget()));
     EXPECT_NE(QApplication::focusWidget(), grille);
+
+    // A name is shown as written, even in a bubble, which reads markup.
+    f.plateforme.pressePapier = {QStringLiteral("12JR-00KA-AAQW;<b>Zoé</b>;10;10;0;0;321;;")};
+    bureau.BTcollerArbitrageClick();
+    ASSERT_EQ(bureau.LVclassement->topLevelItemCount(), 2);
+    const QTreeWidgetItem* zoe = bureau.LVclassement->topLevelItem(1);
+    EXPECT_EQ(zoe->text(1), QStringLiteral("<b>Zoé</b>"));
+    EXPECT_EQ(zoe->toolTip(1), QStringLiteral("<qt>&lt;b&gt;Zoé&lt;/b&gt;</qt>"));
     bureau.hide();
   };
   bouton->click();
