@@ -107,46 +107,100 @@ std::vector<std::vector<longint>> EcartsSalle(const std::vector<const Lue*>& ret
   return ecarts;
 }
 
+// Says what disagrees on one player's line, in the words of the moment.
+class Alertes {
+ public:
+  Alertes(const JoueurClasse& joueur, std::vector<Avis>& alertes, const PhrasesArbitrage& mots)
+      : joueur_(joueur), alertes_(alertes), mots_(mots) {}
+  const PhrasesArbitrage& Mots() const { return mots_; }
+  void Dit(const std::string& motif, std::vector<std::string> valeurs) {
+    valeurs.insert(valeurs.begin(), joueur_.ligne.nom);
+    alertes_.push_back({joueur_.ou, Formule(motif, valeurs)});
+  }
+
+ private:
+  const JoueurClasse& joueur_;
+  std::vector<Avis>& alertes_;
+  const PhrasesArbitrage& mots_;
+};
+
+// Each result of a line scored again into `joueur`: on the plates' scale,
+// which the player's own sheet used and the written points are checked
+// against, and on the room's when the desk chose it. Returns the total of
+// the player's own sheet.
+int RecompteResultats(JoueurClasse& joueur, const std::vector<ControleTirage>& controles,
+                      const std::vector<std::vector<longint>>* ecartsSalle, Alertes& alertes) {
+  const LigneClub& ligne = joueur.ligne;
+  int totalDuJoueur = 0;
+  joueur.verdicts.resize(controles.size());
+  for (std::size_t i = 0; i < controles.size(); ++i) {
+    const std::optional<longint>& resultat = (*ligne.resultats)[i];
+    const std::string tirage = std::to_string(i + 1);
+    int pointsDuJoueur = 0;
+    joueur.points[i] = 0;
+    if (resultat) {
+      const ControleTirage::Verdict verdict = controles[i].Verifie(*resultat);
+      if (!verdict.possible) alertes.Dit(alertes.Mots().impossible, {tirage, std::to_string(*resultat)});
+      pointsDuJoueur = verdict.points;
+      joueur.verdicts[i] = ecartsSalle ? controles[i].Verifie(*resultat, (*ecartsSalle)[i]) : verdict;
+      joueur.points[i] = joueur.verdicts[i]->points;
+    }
+    if (ligne.points[i] != pointsDuJoueur) {
+      alertes.Dit(alertes.Mots().pointsFaux, {tirage, std::to_string(ligne.points[i]), std::to_string(pointsDuJoueur)});
+    }
+    totalDuJoueur += pointsDuJoueur;
+  }
+  return totalDuJoueur;
+}
+
 // The player of a line kept: points scored again from the results when it
 // has them, the written ones otherwise; what disagrees goes to `alertes`.
 JoueurClasse Note(const Lue& lue, const std::vector<ControleTirage>& controles,
-                  const std::vector<std::vector<longint>>& ecartsSalle, bool approcheSalle, std::vector<Avis>& alertes,
+                  const std::vector<std::vector<longint>>* ecartsSalle, std::vector<Avis>& alertes,
                   const PhrasesArbitrage& mots) {
   const LigneClub& ligne = lue.ligne;
   JoueurClasse joueur{0, {}, ligne, lue.places.front(), ligne.points, 0, 0, {}};
-  const auto alerte = [&](const std::string& motif, std::vector<std::string> valeurs) {
-    valeurs.insert(valeurs.begin(), ligne.nom);
-    alertes.push_back({joueur.ou, Formule(motif, valeurs)});
-  };
-  const int totalEcrit = ligne.total;
+  Alertes alerte(joueur, alertes, mots);
   int totalRecalcule = std::accumulate(ligne.points.begin(), ligne.points.end(), 0);
-  if (!ligne.resultats) {
-    alerte(mots.nonVerifiable, {});
+  if (ligne.resultats) {
+    totalRecalcule = RecompteResultats(joueur, controles, ecartsSalle, alerte);
   } else {
-    totalRecalcule = 0;
-    joueur.verdicts.resize(controles.size());
-    for (std::size_t i = 0; i < controles.size(); ++i) {
-      const std::optional<longint>& resultat = (*ligne.resultats)[i];
-      const std::string tirage = std::to_string(i + 1);
-      int pointsDuJoueur = 0;  // as the player's own sheet counts them
-      joueur.points[i] = 0;
-      if (resultat) {
-        const ControleTirage::Verdict verdict = controles[i].Verifie(*resultat);
-        if (!verdict.possible) alerte(mots.impossible, {tirage, std::to_string(*resultat)});
-        pointsDuJoueur = verdict.points;
-        joueur.verdicts[i] = approcheSalle ? controles[i].Verifie(*resultat, ecartsSalle[i]) : verdict;
-        joueur.points[i] = joueur.verdicts[i]->points;
-      }
-      if (ligne.points[i] != pointsDuJoueur) {
-        alerte(mots.pointsFaux, {tirage, std::to_string(ligne.points[i]), std::to_string(pointsDuJoueur)});
-      }
-      totalRecalcule += pointsDuJoueur;
-    }
+    alerte.Dit(mots.nonVerifiable, {});
   }
-  if (totalEcrit != totalRecalcule) alerte(mots.totalFaux, {std::to_string(totalEcrit), std::to_string(totalRecalcule)});
+  if (ligne.total != totalRecalcule) alerte.Dit(mots.totalFaux, {std::to_string(ligne.total), std::to_string(totalRecalcule)});
   joueur.total = std::accumulate(joueur.points.begin(), joueur.points.end(), 0);
   joueur.exacts = static_cast<int>(std::count(joueur.points.begin(), joueur.points.end(), PointsExact));
   return joueur;
+}
+
+// The lines of the ranking's code, one a name; the others are refused,
+// with why.
+std::vector<const Lue*> Retenues(const LignesDistinctes& distinctes, const CodeSerie& code,
+                                 const ReglesClassement& regles, std::vector<Avis>& refusees,
+                                 const PhrasesArbitrage& mots) {
+  std::map<std::string, std::vector<const Lue*>> parNom;
+  for (const auto& [texte, lue] : distinctes) {
+    if (lue.ligne.code == code) {
+      parNom[lue.ligne.nom].push_back(&lue);
+      continue;
+    }
+    const std::string raison = Formule(mots.autreCode, {lue.ligne.code.Texte(), code.Texte()});
+    for (const Provenance& place : lue.places) refusees.push_back({place, raison});
+  }
+  std::vector<const Lue*> retenues;
+  for (const auto& [nom, lues] : parNom) {
+    const Lue* retenue = lues.size() == 1 ? lues.front() : Departage(nom, lues, regles.gardees, refusees, mots);
+    if (retenue) retenues.push_back(retenue);
+  }
+  return retenues;
+}
+
+void NoteLesJoueurs(const std::vector<const Lue*>& retenues, const std::vector<ControleTirage>& controles,
+                    bool approcheSalle, Classement& classement, const PhrasesArbitrage& mots) {
+  classement.ecartsSalle = approcheSalle ? EcartsSalle(retenues, controles)
+                                         : std::vector<std::vector<longint>>(controles.size());
+  const auto* ecartsSalle = approcheSalle ? &classement.ecartsSalle : nullptr;
+  for (const Lue* lue : retenues) classement.joueurs.push_back(Note(*lue, controles, ecartsSalle, classement.alertes, mots));
 }
 
 // Better first: the total, the most draws at 10, then the last draw's
@@ -240,29 +294,9 @@ Classement Classe(const std::vector<EntreeClub>& entrees, const std::vector<Fich
   }
   const LignesDistinctes distinctes = Distinctes(entrees);
   classement.code = regles.code ? regles.code : CodeMajoritaire(distinctes);
-
-  std::map<std::string, std::vector<const Lue*>> parNom;
-  for (const auto& [texte, lue] : distinctes) {
-    if (lue.ligne.code == classement.code) {
-      parNom[lue.ligne.nom].push_back(&lue);
-      continue;
-    }
-    const std::string raison = Formule(mots.autreCode, {lue.ligne.code.Texte(), classement.code->Texte()});
-    for (const Provenance& place : lue.places) classement.refusees.push_back({place, raison});
-  }
-  std::vector<const Lue*> retenues;
-  for (const auto& [nom, lues] : parNom) {
-    const Lue* retenue = lues.size() == 1 ? lues.front() : Departage(nom, lues, regles.gardees, classement.refusees, mots);
-    if (retenue) retenues.push_back(retenue);
-  }
   if (classement.code) {
-    const std::vector<ControleTirage>& controlesDuCode = controles.De(*classement.code);
-    classement.ecartsSalle = regles.approcheSalle ? EcartsSalle(retenues, controlesDuCode)
-                                                  : std::vector<std::vector<longint>>(controlesDuCode.size());
-    for (const Lue* lue : retenues) {
-      classement.joueurs.push_back(
-          Note(*lue, controlesDuCode, classement.ecartsSalle, regles.approcheSalle, classement.alertes, mots));
-    }
+    const std::vector<const Lue*> retenues = Retenues(distinctes, *classement.code, regles, classement.refusees, mots);
+    NoteLesJoueurs(retenues, controles.De(*classement.code), regles.approcheSalle, classement, mots);
   }
   RangeEtGroupe(classement.joueurs, regles.tailleGroupes);
   Ordonne(classement.refusees);

@@ -282,29 +282,33 @@ const std::vector<Corrige>& Arbitrage::Corriges() {
   return corriges_->second;
 }
 
+QStringList Arbitrage::FeuilleDe(const JoueurClasse& joueur, const std::vector<Corrige>& corriges) const {
+  const CodeSerie& code = *classement_.code;
+  const PhrasesArbitrage& mots = textes_.arbitrage;
+  QStringList lignes = {textes_.MsgFeuilleTitre.arg(Texte(code.Texte()), Texte(code.Description())),
+                        textes_.MsgFeuilleJoueur.arg(Texte(joueur.ligne.nom)),
+                        textes_.MsgArbitrageRang.arg(joueur.rang).arg(Texte(joueur.groupe))};
+  for (std::size_t i = 0; i < corriges.size(); ++i) {
+    const std::optional<longint> resultat = joueur.ligne.resultats ? (*joueur.ligne.resultats)[i] : std::nullopt;
+    const QString annonce = !joueur.ligne.resultats ? Texte(mots.nonDonne)
+                            : resultat              ? QString::number(*resultat)
+                                                    : textes_.MsgRien;
+    const QString meilleur = corriges[i].solution.empty() ? textes_.MsgFeuilleSansCalcul : Texte(corriges[i].solution);
+    lignes << textes_.MsgFeuilleLigne.arg(i + 1).arg(Texte(TexteTirage(corriges[i].tirage)), annonce,
+                                                     Texte(TextePointsArbitrage(joueur.points[i], mots)), meilleur);
+  }
+  lignes << textes_.MsgFeuilleTotal.arg(Texte(TextePointsArbitrage(joueur.total, mots))).arg(PointsMax * code.Tirages());
+  return lignes;
+}
+
 void Arbitrage::ImprimeFeuilles() {
   if (classement_.joueurs.empty()) return;
-  const CodeSerie& code = *classement_.code;
   const std::vector<Corrige>& corriges = Corriges();
-  const PhrasesArbitrage& mots = textes_.arbitrage;
   QStringList lignes;
   for (const JoueurClasse& joueur : classement_.joueurs) {
+    // Each sheet on a page of its own.
     if (!lignes.isEmpty()) lignes.append(QStringLiteral("\f"));
-    lignes << textes_.MsgFeuilleTitre.arg(Texte(code.Texte()), Texte(code.Description()))
-           << textes_.MsgFeuilleJoueur.arg(Texte(joueur.ligne.nom))
-           << textes_.MsgArbitrageRang.arg(joueur.rang).arg(Texte(joueur.groupe));
-    for (std::size_t i = 0; i < corriges.size(); ++i) {
-      const std::optional<longint> resultat = joueur.ligne.resultats ? (*joueur.ligne.resultats)[i] : std::nullopt;
-      const QString annonce = !joueur.ligne.resultats ? Texte(mots.nonDonne)
-                              : resultat              ? QString::number(*resultat)
-                                                      : textes_.MsgRien;
-      const QString meilleur =
-          corriges[i].solution.empty() ? textes_.MsgFeuilleSansCalcul : Texte(corriges[i].solution);
-      lignes << textes_.MsgFeuilleLigne.arg(i + 1).arg(Texte(TexteTirage(corriges[i].tirage)), annonce,
-                                                       Texte(TextePointsArbitrage(joueur.points[i], mots)), meilleur);
-    }
-    lignes << textes_.MsgFeuilleTotal.arg(Texte(TextePointsArbitrage(joueur.total, mots)))
-                  .arg(PointsMax * code.Tirages());
+    lignes << FeuilleDe(joueur, corriges);
   }
   ImprimeLignes(services_, textes_, textes_.MsgFeuilleDeMarque, lignes);
 }

@@ -103,6 +103,8 @@ class Arbitrage {
   // another file of that name was gathered.
   std::string Source(const QString& chemin);
   const std::vector<Corrige>& Corriges();
+  // A player's sheet as printed: as a player's own, with the rank and group.
+  QStringList FeuilleDe(const JoueurClasse& joueur, const std::vector<Corrige>& corriges) const;
 
   Services& services_;
   const TextesMessages& textes_;

@@ -1,5 +1,6 @@
 #include "TFRMarbitrage.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,9 +11,12 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
+#include <tuple>
+
 #include "Fabrique.h"
 #include "GrilleSaisie.h"
 #include "midend/Arbitrage.h"
+#include "midend/TextesMessages.h"
 
 namespace tolvan {
 
@@ -150,34 +154,37 @@ void TFRMarbitrage::Connecte() {
 }
 
 void TFRMarbitrage::PoseTextes() {
+  using T = TextesMessages;
   setWindowTitle(textes_.MsgArbitrage);
-  LBcodeArbitrage->setText(textes_.MsgCodeDeLaSerie);
-  TXTcodeArbitrage->setAccessibleName(SansDeuxPoints(textes_.MsgCodeDeLaSerie));
-  BTfichiersArbitrage->setText(textes_.MsgArbitrageFichiers);
-  BTdossierArbitrage->setText(textes_.MsgArbitrageDossier);
-  BTcollerArbitrage->setText(textes_.MsgArbitrageColler);
-  CBsalleArbitrage->setText(textes_.MsgArbitrageSalle);
-  LBgroupesArbitrage->setText(textes_.MsgArbitrageGroupes);
-  SPgroupesArbitrage->setAccessibleName(SansDeuxPoints(textes_.MsgArbitrageGroupes));
-  const std::initializer_list<std::pair<QWidget*, const QString*>> pages = {
-      {TSclassement, &textes_.MsgArbitrageClassement},
-      {TSsaisie, &textes_.MsgArbitrageSaisie},
-      {TSavis, &textes_.MsgArbitrageRefus},
-      {TSfaceAFace, &textes_.MsgArbitrageFaceAFace},
+  const std::initializer_list<std::pair<QAbstractButton*, QString T::*>> boutons = {
+      {BTfichiersArbitrage, &T::MsgArbitrageFichiers},      {BTdossierArbitrage, &T::MsgArbitrageDossier},
+      {BTcollerArbitrage, &T::MsgArbitrageColler},          {CBsalleArbitrage, &T::MsgArbitrageSalle},
+      {BTgarderArbitrage, &T::MsgArbitrageGarder},          {BTimprimeClassement, &T::MsgArbitrageImprimerClassement},
+      {BTimprimeFeuilles, &T::MsgArbitrageImprimerFeuilles}, {BTexporteArbitrage, &T::MsgArbitrageExporter},
+      {BTcopieArbitrage, &T::MsgArbitrageCopier},           {BTeffaceArbitrage, &T::MsgArbitrageEffacer},
+      {BTfermeArbitrage, &T::MsgFermer},
   };
-  for (const auto& [page, titre] : pages) PCarbitrage->setTabText(PCarbitrage->indexOf(page), *titre);
+  for (const auto& [bouton, texte] : boutons) bouton->setText(textes_.*texte);
+  // Each field is named by its label, each table by its page.
+  const std::initializer_list<std::tuple<QLabel*, QWidget*, QString T::*>> champs = {
+      {LBcodeArbitrage, TXTcodeArbitrage, &T::MsgCodeDeLaSerie},
+      {LBgroupesArbitrage, SPgroupesArbitrage, &T::MsgArbitrageGroupes},
+  };
+  for (const auto& [etiquette, champ, texte] : champs) {
+    etiquette->setText(textes_.*texte);
+    champ->setAccessibleName(SansDeuxPoints(textes_.*texte));
+  }
+  const std::initializer_list<std::tuple<QWidget*, QWidget*, QString T::*>> pages = {
+      {TSclassement, LVclassement, &T::MsgArbitrageClassement},
+      {TSsaisie, LVsaisie, &T::MsgArbitrageSaisie},
+      {TSavis, LVavis, &T::MsgArbitrageRefus},
+      {TSfaceAFace, MMfaceAFace, &T::MsgArbitrageFaceAFace},
+  };
+  for (const auto& [page, contenu, titre] : pages) {
+    PCarbitrage->setTabText(PCarbitrage->indexOf(page), textes_.*titre);
+    contenu->setAccessibleName(textes_.*titre);
+  }
   PCarbitrage->setAccessibleName(textes_.MsgArbitrage);
-  LVclassement->setAccessibleName(textes_.MsgArbitrageClassement);
-  LVsaisie->setAccessibleName(textes_.MsgArbitrageSaisie);
-  LVavis->setAccessibleName(textes_.MsgArbitrageRefus);
-  MMfaceAFace->setAccessibleName(textes_.MsgArbitrageFaceAFace);
-  BTgarderArbitrage->setText(textes_.MsgArbitrageGarder);
-  BTimprimeClassement->setText(textes_.MsgArbitrageImprimerClassement);
-  BTimprimeFeuilles->setText(textes_.MsgArbitrageImprimerFeuilles);
-  BTexporteArbitrage->setText(textes_.MsgArbitrageExporter);
-  BTcopieArbitrage->setText(textes_.MsgArbitrageCopier);
-  BTeffaceArbitrage->setText(textes_.MsgArbitrageEffacer);
-  BTfermeArbitrage->setText(textes_.MsgFermer);
 }
 
 void TFRMarbitrage::Prepare() {
