@@ -230,6 +230,12 @@ std::vector<EntreeClub> Arbitrage::EntreesDuPapier() const {
 }
 
 void Arbitrage::Reclasse() {
+  // A sheet typed that the arbiter kept stays kept when another language
+  // renames where the sheets come from.
+  for (auto& [nom, place] : regles_.gardees) {
+    if (place.fichier == motSaisie_) place.fichier = textes_.arbitrage.saisie;
+  }
+  motSaisie_ = textes_.arbitrage.saisie;
   std::vector<EntreeClub> entrees = LitEntrees(rassemblement_, textes_.arbitrage);
   // The paper sheets are of the ranking's code: the one typed, or the lines'.
   regles_.code = codeChoisi_ ? codeChoisi_ : CodeDesLignes(entrees);

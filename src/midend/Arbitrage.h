@@ -114,6 +114,7 @@ class Arbitrage {
   std::optional<CodeSerie> codeChoisi_;
   ReglesClassement regles_;
   std::vector<FeuillePapier> papier_;
+  std::string motSaisie_;  // what the paper sheets' place was called at the last ranking
   mutable ControlesParCode controles_;  // the checks of the ranking's code, worked out once
   std::optional<std::pair<CodeSerie, std::vector<Corrige>>> corriges_;  // the key, for the sheets
   Classement classement_;

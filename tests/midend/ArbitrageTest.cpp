@@ -151,6 +151,10 @@ TEST(Arbitrage, TheArbiterKeepsOneOfTwoDifferentLinesOfAName) {
   EXPECT_EQ(b.Noms(), (QStringList{"Anne"}));
   EXPECT_EQ(b.arbitrage.classement().joueurs[0].total, 10) << "the sheet typed is kept";
   EXPECT_EQ(b.arbitrage.TableauAvis()[1][2], QStringLiteral("« Anne » : l'arbitre a gardé la ligne de saisie, ligne 1"));
+  // Another language names the sheets' place anew: the choice stays.
+  b.textes.arbitrage.saisie = "typed";
+  b.arbitrage.Actualise();
+  EXPECT_EQ(b.arbitrage.classement().joueurs.at(0).total, 10);
   b.arbitrage.Garde(0);
   EXPECT_EQ(b.arbitrage.classement().joueurs[0].total, 11) << "the arbiter changed his mind";
 }
