@@ -28,9 +28,19 @@ int BaremeClubs::PointsOrdinaires(longint ecart) {
   return 0;
 }
 
-BaremeClubs::BaremeClubs(const TTirage& tirage) : cible_(tirage.Resultat) {
+namespace {
+
+const Atteignables& AtteintsPar(const TTirage& tirage) {
   static thread_local Atteignables atteignables;
   atteignables.Calcule(tirage.Nombres.items);
+  return atteignables;
+}
+
+}  // namespace
+
+BaremeClubs::BaremeClubs(const TTirage& tirage) : BaremeClubs(tirage, AtteintsPar(tirage)) {}
+
+BaremeClubs::BaremeClubs(const TTirage& tirage, const Atteignables& atteignables) : cible_(tirage.Resultat) {
   const std::int64_t cible = cible_;
   const auto atteint = [&](std::int64_t valeur) { return valeur >= 1 && atteignables.Atteint(valeur); };
   // Past distance Borne every number below the target has been looked at,

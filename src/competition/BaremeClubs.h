@@ -17,6 +17,8 @@
 
 namespace tolvan {
 
+class Atteignables;
+
 class BaremeClubs {
  public:
   // Points at the nearest distinct distances, nearest first.
@@ -24,6 +26,8 @@ class BaremeClubs {
 
   // Finds what the draw's numbers can reach (a few milliseconds at most).
   explicit BaremeClubs(const TTirage& tirage);
+  // From what the draw's numbers reach, already found.
+  BaremeClubs(const TTirage& tirage, const Atteignables& atteignables);
 
   // The points of `resultat`, none when the player found nothing. A result
   // the numbers cannot give is worth nothing.

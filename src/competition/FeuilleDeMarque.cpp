@@ -1,20 +1,13 @@
 #include "FeuilleDeMarque.h"
 
-#include <algorithm>
-
 #include "BaremeClubs.h"
+#include "LigneClub.h"
 
 namespace tolvan {
 
 namespace {
 
 constexpr int PointsMax = 10;
-
-// A name that cannot break the club's line into more fields or lines.
-std::string NomPourLigne(std::string nom) {
-  std::replace_if(nom.begin(), nom.end(), [](char c) { return c == ';' || c == '\r' || c == '\n' || c == '\t'; }, ' ');
-  return nom;
-}
 
 }  // namespace
 
@@ -51,9 +44,12 @@ std::vector<std::string> FeuilleDeMarque::Texte() const {
 }
 
 std::string FeuilleDeMarque::LigneClub() const {
-  std::string ligne = code_.Texte() + ';' + NomPourLigne(joueur_) + ';' + std::to_string(Total());
-  for (const LigneFeuille& l : lignes_) ligne += ';' + std::to_string(l.points);
-  return ligne;
+  tolvan::LigneClub ligne{code_, joueur_, Total(), {}, std::vector<std::optional<longint>>{}};
+  for (const LigneFeuille& l : lignes_) {
+    ligne.points.push_back(l.points);
+    ligne.resultats->push_back(l.resultat);
+  }
+  return EcritLigneClub(ligne);
 }
 
 }  // namespace tolvan

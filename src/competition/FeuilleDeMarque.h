@@ -36,8 +36,8 @@ class FeuilleDeMarque {
 
   // The sheet as printed and shown, one line a string.
   std::vector<std::string> Texte() const;
-  // The line "Copier le résultat" copies, fields separated by semicolons as
-  // a French spreadsheet reads them: code;name;total;points of each draw.
+  // The line "Copier le résultat" copies for the club's arbiter
+  // (LigneClub.h): code;name;total;each draw's points;each draw's result.
   std::string LigneClub() const;
 
  private:

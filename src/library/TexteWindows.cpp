@@ -25,6 +25,18 @@ constexpr std::array<char32_t, 32> Plage80 = {
 
 char32_t CaractereDe(unsigned char octet) { return (octet >= 0x80 && octet < 0xA0) ? Plage80[octet - 0x80] : octet; }
 
+// Whether `octets` are UTF-8 as the standard has it: no overlong form, no
+// surrogate, nothing beyond U+10FFFF.
+bool Utf8Valide(std::string_view octets) {
+  for (std::size_t i = 0; i < octets.size();) {
+    char32_t caractere = 0;
+    const std::size_t longueur = SequenceUtf8(octets.substr(i), caractere);
+    if (longueur == 0) return false;
+    i += longueur;
+  }
+  return true;
+}
+
 const std::unordered_map<char32_t, char>& OctetsDesCaracteres() {
   static const std::unordered_map<char32_t, char> table = [] {
     std::unordered_map<char32_t, char> t;
@@ -41,6 +53,12 @@ std::string Utf8DepuisWindows1252(std::string_view octets) {
   texte.reserve(octets.size());
   for (const char octet : octets) AjouteUtf8(texte, CaractereDe(static_cast<unsigned char>(octet)));
   return texte;
+}
+
+std::string Utf8DepuisTexteLibre(std::string_view octets) {
+  constexpr std::string_view MarqueUtf8 = "\xEF\xBB\xBF";
+  if (octets.starts_with(MarqueUtf8)) octets.remove_prefix(MarqueUtf8.size());
+  return Utf8Valide(octets) ? std::string(octets) : Utf8DepuisWindows1252(octets);
 }
 
 std::string Windows1252DepuisUtf8(std::string_view texte) {

@@ -24,6 +24,10 @@ enum class FinsDeLigne {
 };
 
 std::string Utf8DepuisWindows1252(std::string_view octets);
+// Text a player saved or pasted on any system: kept as it is when it is
+// valid UTF-8, read as Windows-1252 otherwise (a Windows-1252 text with an
+// accent is almost never valid UTF-8). A UTF-8 byte order mark goes.
+std::string Utf8DepuisTexteLibre(std::string_view octets);
 // A character the code page lacks is written as "?", never as Ctrl-Z,
 // which would end the file.
 std::string Windows1252DepuisUtf8(std::string_view texte);

@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <QVariant>
 
+#include "library/ChampsCsv.h"
+
 namespace tolvan {
 
 namespace {
@@ -137,10 +139,12 @@ QVariantList Valeurs(const PartieJouee& p) {
           p.code.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(p.code)};
 }
 
+// Each value one field that a spreadsheet shows as written: a name such as
+// "Anne;=1+1" keeps its columns in place and is never computed.
 QString LigneCsv(const QVariantList& valeurs) {
-  QStringList champs;
-  for (const QVariant& valeur : valeurs) champs.append(valeur.toString());
-  return champs.join(QLatin1Char(';'));
+  std::vector<std::string> champs;
+  for (const QVariant& valeur : valeurs) champs.push_back(valeur.toString().toStdString());
+  return QString::fromStdString(tolvan::LigneCsv(champs));
 }
 
 // Where a damaged file goes: beside it, named after the moment it was found.

@@ -35,6 +35,7 @@
 #include <string>
 
 #include "Aides.h"
+#include "Arbitrage.h"
 #include "Competition.h"
 #include "Journal.h"
 #include "Preferences.h"
@@ -262,6 +263,9 @@ class Jeu : private EvenementsSolveur, private Table {
   void GenereSerie(int nombre) { liste_.GenereSerie(nombre, SolveurDeTravail()); }
   void ArreteGeneration() { liste_.ArreteGeneration(); }
 
+  // The arbiter's desk (Arbitrage.h), which only shares the desktop and the texts.
+  Arbitrage& arbitrage() { return arbitrage_; }
+
  private:
   // The search's busy cursor and failures go to the desktop.
   void CurseurOccupe() override { services_.CurseurOccupe(); }
@@ -334,6 +338,7 @@ class Jeu : private EvenementsSolveur, private Table {
   Bibliotheque liste_{services_, preferences_.textes(), vue_};
   Competition competition_{services_, preferences_.textes(), vue_, liste_, repertoireProgramme_};
   Journal journal_{services_};
+  Arbitrage arbitrage_{services_, preferences_.textes()};
 
   Solveur solveur_;
   // Listed draws solved during a game and series work here, so that the

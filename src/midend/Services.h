@@ -62,10 +62,15 @@ class Services {
   // The chosen file's full path, or nothing when the user cancels.
   virtual std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) = 0;
   virtual std::optional<QString> FichierASauver(const DialogueFichier& dialogue) = 0;
+  // Several files chosen at once (never an empty list), or a folder; nothing
+  // when the user cancels. A folder's dialog uses the title and the place.
+  virtual std::optional<QStringList> FichiersAOuvrir(const DialogueFichier& dialogue) = 0;
+  virtual std::optional<QString> DossierAOuvrir(const DialogueFichier& dialogue) = 0;
 
   // The print dialog: true when the user confirms a printer.
   virtual bool ChoisitImprimante() = 0;
-  // Prints lines of text, one after the other, on the printer last chosen.
+  // Prints lines of text, one after the other, on the printer last chosen;
+  // a line that is a form feed alone ("\f") starts a new page.
   enum class Impression { Faite, DemarrageImpossible, LigneImpossible };
   virtual Impression Imprime(const QString& titreDocument, const QStringList& lignes) = 0;
 
@@ -87,6 +92,8 @@ class Services {
   virtual bool OuvreTableur(const QString& chemin) = 0;
 
   virtual void CopieTexte(const QString& texte) = 0;
+  // The text the clipboard holds; empty when it holds none.
+  virtual QString TexteCopie() = 0;
 
   virtual MagasinReglages& Reglages() = 0;
 

@@ -38,6 +38,14 @@ class ServicesDuJeu : public Services {
     const Question question(*this);
     return desktop_.FichierASauver(dialogue);
   }
+  std::optional<QStringList> FichiersAOuvrir(const DialogueFichier& dialogue) override {
+    const Question question(*this);
+    return desktop_.FichiersAOuvrir(dialogue);
+  }
+  std::optional<QString> DossierAOuvrir(const DialogueFichier& dialogue) override {
+    const Question question(*this);
+    return desktop_.DossierAOuvrir(dialogue);
+  }
   bool ChoisitImprimante() override {
     const Question question(*this);
     return desktop_.ChoisitImprimante();
@@ -52,6 +60,7 @@ class ServicesDuJeu : public Services {
   }
   bool OuvreTableur(const QString& chemin) override { return desktop_.OuvreTableur(chemin); }
   void CopieTexte(const QString& texte) override { desktop_.CopieTexte(texte); }
+  QString TexteCopie() override { return desktop_.TexteCopie(); }
   MagasinReglages& Reglages() override { return desktop_.Reglages(); }
   void SemeAleatoire() override { desktop_.SemeAleatoire(); }
   int Aleatoire(int n) override { return desktop_.Aleatoire(n); }

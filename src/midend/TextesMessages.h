@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "competition/PhrasesArbitrage.h"
 #include "game/Coach.h"
 #include "game/LigneDePartage.h"
 
@@ -147,6 +148,43 @@ struct TextesMessages {
   // The title of a won game's summary, which is the summary box's caption
   // in a language file.
   QString MsgBravo = QStringLiteral("BRAVO");
+  // The arbiter's desk: its button and window, its tables and messages; the
+  // words of its ranking are the rules' (`arbitrage`).
+  QString MsgArbitrage = QStringLiteral("Arbitrage");
+  QString MsgArbitrageFichiers = QStringLiteral("Ouvrir des fichiers");
+  QString MsgArbitrageDossier = QStringLiteral("Ouvrir un dossier");
+  QString MsgArbitrageColler = QStringLiteral("Coller");
+  QString MsgArbitrageEffacer = QStringLiteral("Tout effacer");
+  QString MsgArbitrageSalle = QStringLiteral("Approche d'après la salle");
+  QString MsgArbitrageGroupes = QStringLiteral("Groupes de :");
+  QString MsgArbitrageClassement = QStringLiteral("Classement");
+  QString MsgArbitrageSaisie = QStringLiteral("Feuilles sur papier");
+  QString MsgArbitrageRefus = QStringLiteral("Refus et alertes");
+  QString MsgArbitrageFaceAFace = QStringLiteral("Face-à-face");
+  QString MsgArbitrageGarder = QStringLiteral("Garder cette ligne");
+  QString MsgArbitrageImprimerClassement = QStringLiteral("Imprimer le classement");
+  QString MsgArbitrageImprimerFeuilles = QStringLiteral("Imprimer les feuilles");
+  QString MsgArbitrageExporter = QStringLiteral("Exporter en CSV");
+  QString MsgArbitrageCopier = QStringLiteral("Copier le classement");
+  QString MsgArbitrageBilan = QStringLiteral("Classés : %1, refusées : %2, alertes : %3");
+  QString MsgArbitrageJoueur = QStringLiteral("Joueur");
+  QString MsgArbitrageTirage = QStringLiteral("Tirage %1");
+  QString MsgArbitrageCase = QStringLiteral("%1, tirage %2");  // a player (or the new row), a draw
+  QString MsgArbitrageNouveau = QStringLiteral("nouveau joueur");
+  QString MsgArbitrageLieu = QStringLiteral("Lieu");
+  QString MsgArbitrageGenre = QStringLiteral("Genre");
+  QString MsgArbitrageRaison = QStringLiteral("Raison");
+  QString MsgArbitrageRefusee = QStringLiteral("refusée");
+  QString MsgArbitrageAlerte = QStringLiteral("alerte");
+  QString MsgArbitrageSansCode = QStringLiteral("Tapez le code de la série ou rassemblez des lignes : il donne les tirages des feuilles.");
+  QString MsgArbitrageCodeIllisible = QStringLiteral("Ce code ne peut pas être lu : %1");
+  QString MsgArbitrageNombre = QStringLiteral("« %1 » n'est pas un nombre entier positif");
+  QString MsgArbitragePressePapiersVide = QStringLiteral("Le presse-papiers ne contient pas de texte.");
+  QString MsgArbitrageDeuxJoueurs = QStringLiteral("Le face-à-face demande exactement deux joueurs classés.");
+  QString MsgArbitrageRang = QStringLiteral("Rang %1, groupe %2");
+  QString MsgArbitrageChoixFichiers = QStringLiteral("Rassembler des lignes de résultats");
+  QString MsgArbitrageChoixExport = QStringLiteral("Exporter le classement");
+  PhrasesArbitrage arbitrage;
 };
 
 }  // namespace tolvan

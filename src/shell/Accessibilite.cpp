@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
+#include <QTableView>
 #include <QTreeView>
 
 namespace tolvan {
@@ -25,8 +26,23 @@ enum class Genre { Aucun, Tableau, Lien, Horloge };
 
 Genre GenreDe(const QObject* objet) { return static_cast<Genre>(objet->property(ProprieteGenre).toInt()); }
 
+// A table view numbers the cell it tells the desktop has the keyboard as if
+// each row began with its header, shown or not: its table has that column
+// first (0 for a tree, which has none).
+int ColonnesDeTete(const QAbstractItemView* liste) { return qobject_cast<const QTableView*>(liste) ? 1 : 0; }
+
+// The header of a list's columns, and of a table view's rows.
+const QHeaderView* Titres(const QAbstractItemView* liste, Qt::Orientation sens) {
+  if (const auto* arbre = qobject_cast<const QTreeView*>(liste)) return sens == Qt::Horizontal ? arbre->header() : nullptr;
+  if (const auto* table = qobject_cast<const QTableView*>(liste)) {
+    return sens == Qt::Horizontal ? table->horizontalHeader() : table->verticalHeader();
+  }
+  return nullptr;
+}
+
 // One cell of a report list. Row 0 holds the column titles; row r > 0 the
-// list's row r - 1. A cell reads the list afresh each time it is asked.
+// list's row r - 1; in a table view, column 0 holds the rows' headers. A
+// cell reads the list afresh each time it is asked.
 class CelluleAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
  public:
   CelluleAccessible(QAbstractItemView* liste, int ligne, int colonne)
@@ -34,7 +50,7 @@ class CelluleAccessible : public QAccessibleInterface, public QAccessibleTableCe
 
   bool isValid() const override {
     return liste_ && liste_->model() && ligne_ <= liste_->model()->rowCount() &&
-           colonne_ < liste_->model()->columnCount();
+           colonne_ < liste_->model()->columnCount() + ColonnesDeTete(liste_);
   }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return liste_ ? liste_->window()->windowHandle() : nullptr; }
@@ -44,24 +60,31 @@ class CelluleAccessible : public QAccessibleInterface, public QAccessibleTableCe
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   void setText(QAccessible::Text, const QString&) override {}
-  QAccessible::Role role() const override { return EstTitre() ? QAccessible::ColumnHeader : QAccessible::Cell; }
+  QAccessible::Role role() const override {
+    if (EstTitre()) return QAccessible::ColumnHeader;
+    return EstTeteDeLigne() ? QAccessible::RowHeader : QAccessible::Cell;
+  }
 
   QString text(QAccessible::Text t) const override {
-    if (!isValid() || (t != QAccessible::Name && t != QAccessible::Value)) return {};
-    if (EstTitre()) return liste_->model()->headerData(colonne_, Qt::Horizontal).toString();
-    return Index().data(Qt::DisplayRole).toString();
+    if (!isValid() || (t != QAccessible::Name && t != QAccessible::Value) || (EstTitre() && EstTeteDeLigne())) return {};
+    if (EstTitre()) return liste_->model()->headerData(Colonne(), Qt::Horizontal).toString();
+    if (EstTeteDeLigne()) return liste_->model()->headerData(ligne_ - 1, Qt::Vertical).toString();
+    // A cell may say more than it shows: whose it is, what it is worth.
+    const QVariant parle = Index().data(Qt::AccessibleTextRole);
+    return parle.isValid() ? parle.toString() : Index().data(Qt::DisplayRole).toString();
   }
 
   QRect rect() const override {
-    if (!isValid()) return {};
-    auto* arbre = qobject_cast<QTreeView*>(liste_.data());
-    QRect place;
-    if (EstTitre() && arbre) {
-      const QHeaderView* titres = arbre->header();
-      place = QRect(titres->sectionViewportPosition(colonne_), 0, titres->sectionSize(colonne_), titres->height());
+    if (!isValid() || (EstTitre() && EstTeteDeLigne())) return {};
+    if (EstTitre() || EstTeteDeLigne()) {
+      const QHeaderView* titres = Titres(liste_, EstTitre() ? Qt::Horizontal : Qt::Vertical);
+      if (!titres) return {};
+      const int section = EstTitre() ? Colonne() : ligne_ - 1;
+      const int debut = titres->sectionViewportPosition(section), taille = titres->sectionSize(section);
+      const QRect place = EstTitre() ? QRect(debut, 0, taille, titres->height()) : QRect(0, debut, titres->width(), taille);
       return QRect(titres->viewport()->mapToGlobal(place.topLeft()), place.size());
     }
-    place = liste_->visualRect(Index());
+    const QRect place = liste_->visualRect(Index());
     return QRect(liste_->viewport()->mapToGlobal(place.topLeft()), place.size());
   }
 
@@ -71,9 +94,12 @@ class CelluleAccessible : public QAccessibleInterface, public QAccessibleTableCe
       etat.invalid = true;
       return etat;
     }
-    etat.readOnly = true;
-    if (EstTitre()) return etat;
     const QModelIndex index = Index();
+    etat.readOnly = !(index.flags() & Qt::ItemIsEditable);
+    if (EstTitre() || EstTeteDeLigne()) {
+      etat.readOnly = true;
+      return etat;
+    }
     etat.selectable = true;
     etat.selected = isSelected();
     etat.focusable = true;
@@ -91,7 +117,8 @@ class CelluleAccessible : public QAccessibleInterface, public QAccessibleTableCe
   }
 
   bool isSelected() const override {
-    return !EstTitre() && isValid() && liste_->selectionModel() && liste_->selectionModel()->isSelected(Index());
+    return !EstTitre() && !EstTeteDeLigne() && isValid() && liste_->selectionModel() &&
+           liste_->selectionModel()->isSelected(Index());
   }
   // A title is its own column's title, so that a reader asking the title of
   // the first row's cell finds it.
@@ -99,7 +126,11 @@ class CelluleAccessible : public QAccessibleInterface, public QAccessibleTableCe
     QAccessibleTableInterface* tableau = Tableau();
     return tableau ? QList<QAccessibleInterface*>{tableau->cellAt(0, colonne_)} : QList<QAccessibleInterface*>{};
   }
-  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> rowHeaderCells() const override {
+    QAccessibleTableInterface* tableau = Tableau();
+    if (!tableau || ColonnesDeTete(liste_) == 0) return {};
+    return {tableau->cellAt(ligne_, 0)};
+  }
   int columnIndex() const override { return colonne_; }
   int rowIndex() const override { return ligne_; }
   int columnExtent() const override { return 1; }
@@ -110,7 +141,10 @@ class CelluleAccessible : public QAccessibleInterface, public QAccessibleTableCe
 
  private:
   bool EstTitre() const { return ligne_ == 0; }
-  QModelIndex Index() const { return liste_->model()->index(ligne_ - 1, colonne_, liste_->rootIndex()); }
+  bool EstTeteDeLigne() const { return colonne_ < ColonnesDeTete(liste_); }
+  // The model's column of the cell.
+  int Colonne() const { return colonne_ - ColonnesDeTete(liste_); }
+  QModelIndex Index() const { return liste_->model()->index(ligne_ - 1, Colonne(), liste_->rootIndex()); }
   QAccessibleTableInterface* Tableau() const {
     QAccessibleInterface* tableau = parent();
     return tableau ? tableau->tableInterface() : nullptr;
@@ -140,13 +174,9 @@ class TableauAccessible : public QAccessibleWidget, public QAccessibleTableInter
     return cellule->rowIndex() * columnCount() + cellule->columnIndex();
   }
   QAccessibleInterface* childAt(int x, int y) const override {
-    const QModelIndex index = Liste()->indexAt(Liste()->viewport()->mapFromGlobal(QPoint(x, y)));
-    return index.isValid() ? Cellule(index.row() + 1, index.column()) : nullptr;
+    return CelluleDe(Liste()->indexAt(Liste()->viewport()->mapFromGlobal(QPoint(x, y))));
   }
-  QAccessibleInterface* focusChild() const override {
-    const QModelIndex index = Liste()->currentIndex();
-    return index.isValid() ? Cellule(index.row() + 1, index.column()) : nullptr;
-  }
+  QAccessibleInterface* focusChild() const override { return CelluleDe(Liste()->currentIndex()); }
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
@@ -158,10 +188,13 @@ class TableauAccessible : public QAccessibleWidget, public QAccessibleTableInter
     if (columnCount() == 0) return nullptr;
     return Cellule(std::clamp(ligne, 0, rowCount() - 1), std::clamp(colonne, 0, columnCount() - 1));
   }
-  int columnCount() const override { return Modele() ? Modele()->columnCount(Liste()->rootIndex()) : 0; }
+  int columnCount() const override {
+    return Modele() ? Modele()->columnCount(Liste()->rootIndex()) + ColonnesDeTete(Liste()) : 0;
+  }
   int rowCount() const override { return Modele() ? Modele()->rowCount(Liste()->rootIndex()) + 1 : 1; }
   QString columnDescription(int colonne) const override {
-    return Modele() ? Modele()->headerData(colonne, Qt::Horizontal).toString() : QString();
+    colonne -= ColonnesDeTete(Liste());
+    return Modele() && colonne >= 0 ? Modele()->headerData(colonne, Qt::Horizontal).toString() : QString();
   }
   QString rowDescription(int) const override { return {}; }
 
@@ -169,9 +202,7 @@ class TableauAccessible : public QAccessibleWidget, public QAccessibleTableInter
   QList<QAccessibleInterface*> selectedCells() const override {
     QList<QAccessibleInterface*> cellules;
     if (!Liste()->selectionModel()) return cellules;
-    for (const QModelIndex& index : Liste()->selectionModel()->selectedIndexes()) {
-      cellules.append(Cellule(index.row() + 1, index.column()));
-    }
+    for (const QModelIndex& index : Liste()->selectionModel()->selectedIndexes()) cellules.append(CelluleDe(index));
     return cellules;
   }
   int selectedRowCount() const override { return static_cast<int>(selectedRows().size()); }
@@ -202,6 +233,11 @@ class TableauAccessible : public QAccessibleWidget, public QAccessibleTableInter
  private:
   QAbstractItemView* Liste() const { return static_cast<QAbstractItemView*>(widget()); }
   QAbstractItemModel* Modele() const { return Liste()->model(); }
+
+  // The cell of an index of the model; none for an invalid one.
+  QAccessibleInterface* CelluleDe(const QModelIndex& index) const {
+    return index.isValid() ? Cellule(index.row() + 1, index.column() + ColonnesDeTete(Liste())) : nullptr;
+  }
 
   QAccessibleInterface* Cellule(int ligne, int colonne) const {
     const int index = ligne * columnCount() + colonne;

@@ -25,6 +25,7 @@
 #include "Apparence.h"
 #include "CadenceRepeinte.h"
 #include "Pictos.h"
+#include "TFRMarbitrage.h"
 #include "TFRMduel.h"
 #include "TFRMcode.h"
 #include "TFRMgene.h"
@@ -65,6 +66,7 @@ TForm1::TForm1(Plateforme& plateforme, const QString& repertoireProgramme, QWidg
   frmDuel_ = std::make_unique<TFRMduel>(this);
   frmCode_ = std::make_unique<TFRMcode>(this);
   frmFeuille_ = std::make_unique<TFRMfeuille>(this);
+  frmArbitrage_ = std::make_unique<TFRMarbitrage>(jeu_->arbitrage(), jeu_->Textes(), this);
   // Named from the start; given the language's texts again as they open.
   frmCode_->PoseTextes(jeu_->Textes());
   frmFeuille_->PoseTextes(jeu_->Textes());

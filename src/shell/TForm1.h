@@ -35,6 +35,7 @@ class QTreeWidget;
 namespace tolvan {
 
 class CadenceRepeinte;
+class TFRMarbitrage;
 class TFRMcode;
 class TFRMfeuille;
 class TFRMname;
@@ -90,6 +91,8 @@ class TForm1 : public QWidget, private VueJeu {
   void BTjoueCodeClick();
   void BTimprimeFeuilleClick();
   void BTcopieFeuilleClick();
+  // "Arbitrage": the arbiter's desk (TForm1Arbitrage.cpp)
+  void BTarbitrageClick();
   // "Tirages"
   void BTopenClick();
   void BTsaveClick();
@@ -264,6 +267,7 @@ class TForm1 : public QWidget, private VueJeu {
   std::unique_ptr<TFRMduel> frmDuel_;
   std::unique_ptr<TFRMcode> frmCode_;
   std::unique_ptr<TFRMfeuille> frmFeuille_;
+  std::unique_ptr<TFRMarbitrage> frmArbitrage_;
   QHash<QObject*, int> codesDesBoutons_;  // tile or operator -> its press code
   // The ways to play that ask for a choice before they start, by button.
   QHash<QString, void (TForm1::*)()> choixDesFacons_;
@@ -330,6 +334,7 @@ class TForm1 : public QWidget, private VueJeu {
   QTreeWidget* LVrecord = nullptr;
   QProgressBar* PBcharge = nullptr;
   QPushButton* BTcode = nullptr;  // "Partie par code"
+  QPushButton* BTarbitrage = nullptr;  // "Arbitrage"
 
   // "Tirages"
   QLabel* TXTnamefile = nullptr;

@@ -55,6 +55,7 @@ void TForm1::PoseTextesPropres() {
   BTcopie->setText(textes.MsgCopierResultat);
   BTindice->setText(textes.MsgIndice);
   BTmesParties->setText(textes.MsgMesParties);
+  BTarbitrage->setText(textes.MsgArbitrage);
   LBdifficulte->setText(textes.MsgDifficulte);
   // In the size of its neighbours, on two lines when it needs them.
   CBcoach->setText(textes.MsgCoach);

@@ -338,6 +338,7 @@ void TForm1::CreePageCompetition(QWidget* page) {
   PBcharge = Barre(page, "PBcharge", 500, QRect(4, 252, 528, 16));
   // In the strip left between the level and the bar: club play opens a dialog of its own.
   BTcode = Bouton(page, "BTcode", {}, QRect(4, 233, 180, 18));
+  BTarbitrage = Bouton(page, "BTarbitrage", {}, QRect(188, 233, 122, 18));
 }
 
 void TForm1::CreePageTirages(QWidget* page) {

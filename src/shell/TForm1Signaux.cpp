@@ -55,6 +55,7 @@ void TForm1::ConnecteSignaux() {
       {BTgenere, &TForm1::BTgenereClick},
       {STOP, &TForm1::STOPClick},
       {BTchange, &TForm1::BTchangeClick},
+      {BTarbitrage, &TForm1::BTarbitrageClick},
       {BTchangeLangue, &TForm1::BTchangeLangueClick},
   };
   for (const auto& [bouton, gestionnaire] : boutons) connect(bouton, &QPushButton::clicked, this, gestionnaire);

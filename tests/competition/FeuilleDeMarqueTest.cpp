@@ -40,8 +40,9 @@ TEST(FeuilleDeMarque, ScoresEachDrawAndPrintsTheSheetAndTheClubsLine) {
       "Total : 15 points sur 30",
   };
   EXPECT_EQ(feuille.Texte(), attendu);
-  // The name cannot add a field to the line the club's spreadsheet reads.
-  EXPECT_EQ(feuille.LigneClub(), code.Texte() + ";Anne  Marie;15;7;8;0");
+  // The name cannot add a field to the line the club's spreadsheet reads;
+  // the results follow the points, nothing where nothing was found.
+  EXPECT_EQ(feuille.LigneClub(), code.Texte() + ";Anne, Marie;15;7;8;0;97;648;");
 }
 
 }  // namespace

@@ -27,6 +27,8 @@
 #include <QTreeWidget>
 
 #include "FenetreDeTest.h"
+#include "shell/GrilleSaisie.h"
+#include "shell/TFRMarbitrage.h"
 #include "shell/TFRMgene.h"
 #include "shell/TFRMname.h"
 
@@ -59,6 +61,8 @@ void PrepareFichiers(FenetreDeTest& f) {
   f.Ecrit("theme.son", "MenuPopup\r\nC:\\Sons\\bip.wav\r\n\r\n");
   f.Ecrit("court.tvl", "Back\r\nHelp\r\n");
   f.Ecrit("image.tvl", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
+  f.Ecrit("club.txt", "12JR-00KA-AAQW;Anne;11;10;1;0;321;250;\r\n12JR-00KA-AAQW;Anne;10;10;0;0\r\n"
+                      "12JR-00KA-AAQW;Paul;30;10;10;10;321;266;5000000\r\nBonjour\r\n");
   QFile::copy(donnees + "english.tvl", f.Chemin("english.tvl"));
   QFile::copy(donnees + "francais.tvl", f.Chemin("francais.tvl"));
   QDir(f.dossier.path()).mkpath("niveaux");
@@ -147,6 +151,33 @@ class Joueur {
       generation->TXTnbtir->setText(Entre(0, 5) > 0 ? QString::number(Entre(0, 4)) : QStringLiteral("x"));
       generation->CBmini->setChecked(Entre(0, 3) == 0);
       if (Entre(0, 3) > 0) QTest::mouseClick(generation->BTok, Qt::LeftButton);
+    } else if (auto* bureau = dynamic_cast<TFRMarbitrage*>(&dialogue)) {
+      JoueAuBureau(*bureau);
+    }
+  }
+
+  // The arbiter's desk: files, codes good and bad, cells typed anywhere
+  // (the rows come and go), its buttons pressed.
+  void JoueAuBureau(TFRMarbitrage& bureau) {
+    static const QStringList codes = {"12JR-00KA-AAQW", "192G-0000-000N", "12JR-00KA-AAQX", ""};
+    static const QStringList saisies = {"Anne", "321", "5000000", "", "4x", "268", "Paul"};
+    f_.plateforme.groupesDeFichiers = {QStringList{f_.Chemin("club.txt"), f_.Chemin("photo.tir")}};
+    f_.plateforme.pressePapier.push_back(QString::fromUtf8(f_.Lit("club.txt")));
+    for (int action = Entre(1, 12); action > 0; --action) {
+      GrilleSaisie& grille = *bureau.LVsaisie;
+      if (Entre(0, 3) == 0) {
+        bureau.TXTcodeArbitrage->setText(codes[Entre(0, 3)]);
+        bureau.TXTcodeArbitrageFini();
+      } else if (Entre(0, 1) == 0 && grille.rowCount() > 0) {
+        QTableWidgetItem* cellule = grille.item(Entre(0, grille.rowCount() - 1), Entre(0, grille.columnCount() - 1));
+        if (cellule) cellule->setText(saisies[Entre(0, 6)]);
+      } else {
+        QList<QPushButton*> boutons;
+        for (QPushButton* bouton : bureau.findChildren<QPushButton*>()) {
+          if (bouton->isEnabled()) boutons.append(bouton);
+        }
+        if (QPushButton* bouton = UnParmi(boutons)) bouton->click();
+      }
     }
   }
 

@@ -52,7 +52,7 @@ TEST(JeuCode, ASeriesIsPlayedFromItsCodeToItsSheet) {
   // The sheet, under the name asked once.
   EXPECT_EQ(t.vue.nomsDemandes, 1);
   ASSERT_TRUE(t.jeu->FeuilleDeSerie());
-  const QString ligneClub = CodeDOr + QStringLiteral(";Zoé;%1;10;%2;0").arg(10 + points250).arg(points250);
+  const QString ligneClub = CodeDOr + QStringLiteral(";Zoé;%1;10;%2;0;321;250;").arg(10 + points250).arg(points250);
   t.jeu->CopieFeuille();
   EXPECT_EQ(t.plateforme.pressePapier.back(), ligneClub);
   const QStringList lignes = t.jeu->FeuilleDeSerie()->lignes;

@@ -82,7 +82,7 @@ TEST(TForm1Code, ACodeIsEnteredPlayedAndItsSheetShownPrintedAndCopied) {
   EXPECT_EQ(lignes[1], QStringLiteral("Joueur : Zoé"));
   ASSERT_EQ(f.plateforme.impressions.size(), 1u);
   EXPECT_EQ(f.plateforme.impressions[0], lignes);
-  EXPECT_EQ(f.plateforme.pressePapier.back(), CodeDUnTirage + QStringLiteral(";Zoé;0;0"));
+  EXPECT_EQ(f.plateforme.pressePapier.back(), CodeDUnTirage + QStringLiteral(";Zoé;0;0;"));
   EXPECT_EQ(f.Trouve<QPushButton>("BTnouvPartie")->text(), QStringLiteral("Nouvelle partie"));
   EXPECT_TRUE(bouton->isEnabled());
 

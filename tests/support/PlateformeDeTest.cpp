@@ -50,14 +50,34 @@ Reponse PlateformeDeTest::Message(TypeMessage type, const QString& texte, Bouton
   return reponse;
 }
 
+namespace {
+
+// The next answer of a dialog's script; none left cancels.
+template <class Choix>
+std::optional<Choix> Suivant(std::deque<std::optional<Choix>>& script) {
+  if (script.empty()) return std::nullopt;
+  const bool annule = !script.front().has_value();
+  const Choix choix = script.front().value_or(Choix());
+  script.pop_front();
+  if (annule) return std::nullopt;
+  return choix;
+}
+
+}  // namespace
+
 std::optional<QString> PlateformeDeTest::FichierAOuvrir(const DialogueFichier& dialogue) {
   dialogues.push_back(dialogue);
-  if (fichiers.empty()) return std::nullopt;
-  const bool annule = !fichiers.front().has_value();
-  const QString chemin = fichiers.front().value_or(QString());
-  fichiers.pop_front();
-  if (annule) return std::nullopt;
-  return chemin;
+  return Suivant(fichiers);
+}
+
+std::optional<QStringList> PlateformeDeTest::FichiersAOuvrir(const DialogueFichier& dialogue) {
+  dialogues.push_back(dialogue);
+  return Suivant(groupesDeFichiers);
+}
+
+std::optional<QString> PlateformeDeTest::DossierAOuvrir(const DialogueFichier& dialogue) {
+  dialogues.push_back(dialogue);
+  return Suivant(dossiers);
 }
 
 std::optional<QString> PlateformeDeTest::FichierASauver(const DialogueFichier& dialogue) {

@@ -50,6 +50,9 @@ class PlateformeDeTest : public Plateforme {
   std::deque<Reponse> reponses;
   // Paths chosen in file dialogs, in order; nullopt cancels. None left: cancel.
   std::deque<std::optional<QString>> fichiers;
+  // Files chosen several at once, and folders, in order; nullopt cancels.
+  std::deque<std::optional<QStringList>> groupesDeFichiers;
+  std::deque<std::optional<QString>> dossiers;
   bool imprimanteChoisie = true;
   std::deque<Impression> impressionsPrevues;  // in order; none left: printed
   // Acts on one of the game's dialogs as the player would (fills it in,
@@ -78,7 +81,7 @@ class PlateformeDeTest : public Plateforme {
   std::vector<std::pair<QString, QStringList>> programmes;
   QWidget* fenetre = nullptr;
   QWidget* fenetreAuSemis = nullptr;  // the window known when the generator was seeded
-  std::vector<QString> pressePapier;
+  std::vector<QString> pressePapier;  // what was copied; the last is what a paste gives
   std::vector<QStringList> impressions;
   std::vector<QString> tableurs;
   int curseurOccupe = 0;  // busy calls not yet undone
@@ -89,6 +92,8 @@ class PlateformeDeTest : public Plateforme {
   Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) override;
   std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) override;
   std::optional<QString> FichierASauver(const DialogueFichier& dialogue) override;
+  std::optional<QStringList> FichiersAOuvrir(const DialogueFichier& dialogue) override;
+  std::optional<QString> DossierAOuvrir(const DialogueFichier& dialogue) override;
   int ExecuteDialogue(QDialog& dialogue) override;
   bool ChoisitImprimante() override { return imprimanteChoisie; }
   Impression Imprime(const QString& titreDocument, const QStringList& lignes) override;
@@ -102,6 +107,7 @@ class PlateformeDeTest : public Plateforme {
     return tableurOuvert;
   }
   void CopieTexte(const QString& texte) override { pressePapier.push_back(texte); }
+  QString TexteCopie() override { return pressePapier.empty() ? QString() : pressePapier.back(); }
   MagasinReglages& Reglages() override { return reglages; }
   void SemeAleatoire() override {
     ++semis;

@@ -33,6 +33,13 @@ class PlateformeScriptee : public QtPlateforme {
   }
   std::optional<QString> FichierAOuvrir(const DialogueFichier&) override { return Suivant(); }
   std::optional<QString> FichierASauver(const DialogueFichier&) override { return Suivant(); }
+  // Several at once: every path left in the script.
+  std::optional<QStringList> FichiersAOuvrir(const DialogueFichier&) override {
+    QStringList chemins(fichiers.begin(), fichiers.end());
+    fichiers.clear();
+    if (chemins.isEmpty()) return std::nullopt;
+    return chemins;
+  }
   int ExecuteDialogue(QDialog& dialogue) override {
     if (!quandDialogue) return QtPlateforme::ExecuteDialogue(dialogue);
     auto quand = std::move(quandDialogue);

@@ -19,12 +19,19 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QTabWidget>
 #include <QThread>
 
 #include "../../bench/PartiesInventees.h"
 #include "midend/Historique.h"
+#include "competition/BaremeClubs.h"
+#include "competition/ControleTirage.h"
+#include "competition/LigneClub.h"
+#include "competition/TiragesDuCode.h"
+#include "shell/GrilleSaisie.h"
+#include "shell/TFRMarbitrage.h"
 #include "shell/TFRMduel.h"
 #include "shell/TFRMcode.h"
 #include "shell/TFRMgene.h"
@@ -85,6 +92,46 @@ void JoueLaPlusSimple(tolvan::TForm1& fenetre) {
     fenetre.Effectue(operateurs[etape.Oper]);
     fenetre.Effectue(tuile(etape.Op2, gauche));
   }
+}
+
+// A club's evening on the code 192G-0000-000N: a file a player, each
+// result near the draw's best, and what an arbiter meets among them: a
+// line of the first form, a total miscounted, two different lines under
+// one name, a greeting.
+QStringList SalleDeClub(const QDir& dossier) {
+  std::string erreur;
+  const tolvan::CodeSerie code = *tolvan::CodeSerie::Lit("192G-0000-000N", erreur);
+  const std::vector<tolvan::Corrige> corriges = tolvan::CorrigeDuCode(code);
+  const std::vector<tolvan::ControleTirage> controles = tolvan::ControlesDuCode(code);
+  const std::vector<std::string> noms = {"Camille", "Lucas", "Léa", "Hugo", "Chloé", "Louis",
+                                         "Emma", "Gabriel", "Inès", "Jules", "Manon", "Nathan"};
+  QStringList chemins;
+  for (std::size_t p = 0; p < noms.size(); ++p) {
+    tolvan::LigneClub ligne{code, noms[p], 0, {}, std::vector<std::optional<tolvan::longint>>{}};
+    for (std::size_t i = 0; i < corriges.size(); ++i) {
+      // Near the best, as the plates give it; now and then nothing.
+      const int decalage = static_cast<int>((p * 7 + i * 3) % 11) - 3;
+      std::optional<tolvan::longint> resultat =
+          decalage > 5 ? std::nullopt : std::optional(corriges[i].meilleur + std::max(0, decalage));
+      if (resultat && !controles[i].Donne(*resultat)) resultat = corriges[i].meilleur;
+      ligne.resultats->push_back(resultat);
+      ligne.points.push_back(tolvan::BaremeClubs(corriges[i].tirage).Points(resultat));
+      ligne.total += ligne.points.back();
+    }
+    if (noms[p] == "Nathan") ligne.total += 5;
+    if (noms[p] == "Jules") ligne.resultats.reset();
+    std::string texte = tolvan::EcritLigneClub(ligne);
+    if (noms[p] == "Manon") {
+      ligne.resultats->front() = ligne.resultats->front().value_or(0) + 1;
+      texte += "\r\n" + tolvan::EcritLigneClub(ligne);
+    }
+    if (noms[p] == "Louis") texte = "Bonsoir, voici ma ligne :\r\n" + texte;
+    QFile fichier(dossier.filePath(QString::fromStdString(noms[p]).toLower() + QStringLiteral(".txt")));
+    fichier.open(QIODevice::WriteOnly);
+    fichier.write(QByteArray::fromStdString(texte + "\r\n"));
+    chemins.append(fichier.fileName());
+  }
+  return chemins;
 }
 
 // The pictures of the README, each a scene played on the real window.
@@ -267,6 +314,37 @@ class Captures {
     Clique(fenetre_, "CBcompet");
   }
 
+  // The arbiter's desk: the room's files gathered, two paper sheets typed
+  // (one with a number the plates cannot give), then the ranking, the
+  // refusals and alerts, and the grid.
+  void Arbitrage(const QString& prefixe = {}) {
+    // The same files each time: read again, they replace what they gave.
+    for (const QString& chemin : SalleDeClub(QDir(salle_.path()))) plateforme_.fichiers.push_back(chemin);
+    W<QTabWidget>(fenetre_, "PCmain")->setCurrentWidget(W(fenetre_, "TScompet"));
+    plateforme_.quandDialogue = [this, prefixe](QDialog& dialogue) {
+      auto& bureau = static_cast<tolvan::TFRMarbitrage&>(dialogue);
+      bureau.show();
+      bureau.BTfichiersArbitrage->click();
+      bureau.SPgroupesArbitrage->setValue(4);
+      bureau.PCarbitrage->setCurrentWidget(bureau.TSsaisie);
+      const std::vector<std::vector<QString>> feuilles = {
+          {"Zoé", "166", "255", "577", "864", "510", "507", "743", "852", "980", "105"},
+          {"Yanis", "160", "250", "", "860", "512", "9999", "740", "850", "978", "104"}};
+      for (int r = 0; r < 2; ++r) {
+        for (int c = 0; c < 11; ++c) bureau.LVsaisie->item(r, c)->setText(feuilles[r][c]);
+      }
+      bureau.LVsaisie->setCurrentCell(2, 0);
+      bureau.LVsaisie->setFocus();
+      reussies_ &= Capture(bureau, sortie_.filePath(prefixe + QStringLiteral("arbitrage-saisie.png")));
+      bureau.PCarbitrage->setCurrentWidget(bureau.TSclassement);
+      reussies_ &= Capture(bureau, sortie_.filePath(prefixe + QStringLiteral("arbitrage-classement.png")));
+      bureau.PCarbitrage->setCurrentWidget(bureau.TSavis);
+      reussies_ &= Capture(bureau, sortie_.filePath(prefixe + QStringLiteral("arbitrage-refus.png")));
+      bureau.hide();
+    };
+    fenetre_.BTarbitrageClick();
+  }
+
   // Club play: the code's dialog with a code pasted, a draw's points in its
   // summary, then the score sheet at the end of the series.
   void PartieParCode() {
@@ -379,6 +457,7 @@ class Captures {
     CoachEtIndices(QStringLiteral("english-coach-et-indices.png"));
     TirageDuJour(QStringLiteral("english-tirage-du-jour.png"));
     MesParties(QStringLiteral("english-mes-parties.png"));
+    Arbitrage(QStringLiteral("english-"));
   }
 
  private:
@@ -406,6 +485,7 @@ class Captures {
   tolvan::TForm1& fenetre_;
   tolvan::pilote::PlateformeScriptee& plateforme_;
   const QDir sortie_;
+  QTemporaryDir salle_;  // the players' files of the club's evening
   const QString repertoire_;
   bool reussies_ = true;
 };
@@ -457,6 +537,7 @@ int main(int argc, char** argv) {
   captures.DuelContreOrdinateur();
   captures.DuelDeuxJoueurs();
   captures.PartieParCode();
+  captures.Arbitrage();
   captures.MesParties();
   captures.EnAnglais();
   return captures.Reussies() ? 0 : 1;

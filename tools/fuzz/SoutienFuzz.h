@@ -43,6 +43,8 @@ class PlateformeMuette : public Services {
   }
   std::optional<QString> FichierAOuvrir(const DialogueFichier&) override { return std::nullopt; }
   std::optional<QString> FichierASauver(const DialogueFichier&) override { return std::nullopt; }
+  std::optional<QStringList> FichiersAOuvrir(const DialogueFichier&) override { return std::nullopt; }
+  std::optional<QString> DossierAOuvrir(const DialogueFichier&) override { return std::nullopt; }
   bool ChoisitImprimante() override { return false; }
   Impression Imprime(const QString&, const QStringList&) override { return Impression::Faite; }
   void JoueSon(const QString&) override {}
@@ -52,6 +54,7 @@ class PlateformeMuette : public Services {
   bool LanceProgramme(const QString&, const QStringList&) override { return false; }
   bool OuvreTableur(const QString&) override { return true; }
   void CopieTexte(const QString&) override {}
+  QString TexteCopie() override { return {}; }
   MagasinReglages& Reglages() override { std::abort(); }
   void SemeAleatoire() override {}
   int Aleatoire(int) override { return 0; }

@@ -2,12 +2,14 @@
 
 #include "Adversaires.h"
 #include "Cotes.h"
+#include "CommandeClassement.h"
 #include "Difficultes.h"
 
 #include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cstdio>
+#include <iostream>
 #include <mutex>
 #include <numeric>
 #include <ostream>
@@ -243,7 +245,7 @@ constexpr const char* UsageStats =
     "usage : tolvan-stats [--json] [N1 N2 N3 N4 N5 N6]   (nombres de 1 à 999)\n"
     "        tolvan-stats [--json] --difficulte\n"
     "        tolvan-stats [--json] --adversaires\n"
-    "        tolvan-stats [--json] --cote";
+    "        tolvan-stats [--json] --cote\n";
 
 // The targets six numbers cannot reach, each with its distance.
 void EcritImpossibles(const std::vector<longint>& nombres, bool json, std::ostream& sortie) {
@@ -355,8 +357,9 @@ int ExecuteStats(const std::vector<std::string>& arguments, std::ostream& sortie
        [&progres](const LigneDeCommande& l, std::ostream& s, std::ostream&) { return Adversaires(l, s, progres); }},
       {"--cote", {{"--cote"}, OptionJson}, false,
        [&progres](const LigneDeCommande& l, std::ostream& s, std::ostream&) { return Cotes(l, s, progres); }},
+      ModeClassement(std::cin),
   };
-  return ExecuteLigne("tolvan-stats", UsageStats, arguments, modes, sortie, erreurs);
+  return ExecuteLigne("tolvan-stats", std::string(UsageStats) + UsageClassement, arguments, modes, sortie, erreurs);
 }
 
 }  // namespace tolvan::stats

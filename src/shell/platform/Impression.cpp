@@ -33,13 +33,17 @@ Plateforme::Impression ImprimeLignes(QPrinter& imprimante, const QString& titreD
   const QRect page = imprimante.pageLayout().paintRectPixels(imprimante.resolution());
   int y = mesures.ascent();
   for (const QString& ligne : lignes) {
-    if (y + mesures.descent() > page.height()) {
+    const bool saut = ligne == QStringLiteral("\f");
+    // A form feed at the top of a page already new asks for nothing.
+    if (saut && y == mesures.ascent()) continue;
+    if (saut || y + mesures.descent() > page.height()) {
       // Ending the page keeps what was printed; the rest is lost.
       if (!imprimante.newPage()) {
         peintre.end();
         return Plateforme::Impression::LigneImpossible;
       }
       y = mesures.ascent();
+      if (saut) continue;
     }
     ImprimeLigne(peintre, mesures, y, ligne);
     y += mesures.lineSpacing();

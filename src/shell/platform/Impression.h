@@ -1,5 +1,5 @@
 // Lines of text on a printer: one below the other in a fixed-width face,
-// a new page when one is full.
+// a new page when one is full or at a line that is a form feed ("\f").
 #pragma once
 
 #include <QStringList>

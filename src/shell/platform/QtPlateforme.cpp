@@ -112,6 +112,21 @@ std::optional<QString> QtPlateforme::FichierASauver(const DialogueFichier& dialo
   return CheminChoisi(choix);
 }
 
+std::optional<QStringList> QtPlateforme::FichiersAOuvrir(const DialogueFichier& dialogue) {
+  QFileDialog choix(fenetre_);
+  PrepareDialogue(choix, dialogue, QFileDialog::AcceptOpen);
+  choix.setFileMode(QFileDialog::ExistingFiles);
+  if (choix.exec() != QDialog::Accepted || choix.selectedFiles().isEmpty()) return std::nullopt;
+  return choix.selectedFiles();
+}
+
+std::optional<QString> QtPlateforme::DossierAOuvrir(const DialogueFichier& dialogue) {
+  QFileDialog choix(fenetre_, dialogue.titre, dialogue.dossier);
+  choix.setFileMode(QFileDialog::Directory);
+  choix.setOption(QFileDialog::ShowDirsOnly);
+  return CheminChoisi(choix);
+}
+
 int QtPlateforme::ExecuteDialogue(QDialog& dialogue) { return dialogue.exec(); }
 
 bool QtPlateforme::ChoisitImprimante() {
@@ -160,6 +175,8 @@ bool QtPlateforme::OuvreTableur(const QString& chemin) {
 }
 
 void QtPlateforme::CopieTexte(const QString& texte) { QGuiApplication::clipboard()->setText(texte); }
+
+QString QtPlateforme::TexteCopie() { return QGuiApplication::clipboard()->text(); }
 
 void QtPlateforme::SemeAleatoire() {
   generateur_.seed(static_cast<std::mt19937::result_type>(

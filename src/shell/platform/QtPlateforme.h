@@ -27,6 +27,8 @@ class QtPlateforme : public Plateforme {
   Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) override;
   std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) override;
   std::optional<QString> FichierASauver(const DialogueFichier& dialogue) override;
+  std::optional<QStringList> FichiersAOuvrir(const DialogueFichier& dialogue) override;
+  std::optional<QString> DossierAOuvrir(const DialogueFichier& dialogue) override;
   int ExecuteDialogue(QDialog& dialogue) override;
   bool ChoisitImprimante() override;
   Impression Imprime(const QString& titreDocument, const QStringList& lignes) override;
@@ -37,6 +39,7 @@ class QtPlateforme : public Plateforme {
   bool LanceProgramme(const QString& programme, const QStringList& arguments) override;
   bool OuvreTableur(const QString& chemin) override;
   void CopieTexte(const QString& texte) override;
+  QString TexteCopie() override;
   MagasinReglages& Reglages() override { return reglages_; }
   void SemeAleatoire() override;
   int Aleatoire(int n) override;
