@@ -1,5 +1,8 @@
 #include "Journal.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "MessagesHistorique.h"
 #include "engine/Difficulte.h"
 #include "game/LigneDePartage.h"
@@ -50,6 +53,7 @@ void Journal::Enregistre(PartieJouee partie, const PhrasesPartage& mots) {
          partie.solutionsVues},
         mots));
   }
+  cote_.Note(partie);
   if (!historique_.EstOuvert()) return;
   QString erreur;
   historique_.Enregistre(partie, &erreur);
@@ -61,11 +65,22 @@ void Journal::Enregistre(PartieJouee partie, const PhrasesPartage& mots) {
                     BoutonsMessage::Ok);
 }
 
-void Journal::Ouvre() {
+void Journal::Ouvre(Solveur& solveur) {
   const QString chemin = services_.FichierHistorique();
   if (const auto avis = AvisOuverture(historique_.Ouvre(chemin), chemin)) {
     services_.Message(avis->type, avis->texte, BoutonsMessage::Ok);
   }
+  std::vector<PartieJouee> parties = historique_.Dernieres(std::numeric_limits<int>::max());
+  std::reverse(parties.begin(), parties.end());
+  std::vector<bool> sansEfforts;
+  for (const PartieJouee& partie : parties) sansEfforts.push_back(partie.efforts.isEmpty());
+  cote_.Reconstruit(parties, solveur);
+  // The efforts worked out now are kept, so that the next start searches nothing.
+  std::vector<PartieJouee> completees;
+  for (std::size_t i = 0; i < parties.size(); ++i) {
+    if (sansEfforts[i] && !parties[i].efforts.isEmpty()) completees.push_back(parties[i]);
+  }
+  historique_.CompleteEfforts(completees);
 }
 
 BilanParties Journal::Bilan() const { return historique_.Bilan(services_.Maintenant().date()); }

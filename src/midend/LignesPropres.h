@@ -276,6 +276,18 @@ inline constexpr LignePropre Table[] = {
     Ligne<&T::arbitrage, &PhrasesArbitrage::gagne>(),
     Ligne<&T::arbitrage, &PhrasesArbitrage::gagneAuDepartage>(),
     Ligne<&T::arbitrage, &PhrasesArbitrage::egalite>(),
+    Ligne<&T::MsgMaCote>(),
+    Ligne<&T::MsgEntreForces>(),
+    Ligne<&T::MsgCoteAVenir>(),
+    Ligne<&T::MsgVoirMaCote>(),
+    Ligne<&T::MsgChancePrevue>(),
+    Ligne<&T::MsgCoteDansLeTemps>(),
+    Ligne<&T::MsgCoteDitVrai>(),
+    Ligne<&T::MsgCoteChance>(),
+    Ligne<&T::MsgCoteParties>(),
+    Ligne<&T::MsgCoteTrouvees>(),
+    Ligne<&T::MsgCoteAttente>(),
+    Ligne<&T::MsgJouerAutrement>(),
 };
 }  // namespace lignes_propres
 
