@@ -48,7 +48,9 @@ bool Jeu::Commence(const QString& bouton, const ChoixDuJoueur& choix) {
 }
 
 bool Jeu::AccepteAbandon() {
+  // A way with nothing at stake gives way without a question.
   const QString question = regime_->QuestionAbandon(Textes());
+  if (question.isEmpty()) return true;
   return services_.Message(TypeMessage::Confirmation, question, BoutonsMessage::OuiNon) == Reponse::Oui;
 }
 

@@ -92,7 +92,8 @@ class Regime {
   // A series is under way that giving up would lose: the player is asked
   // before anything else starts, and the next-draw button says so.
   virtual bool EnCours() const { return false; }
-  // The question asked before giving it up ("Abandonner le duel en cours ?").
+  // The question asked before giving it up ("Abandonner le duel en cours ?");
+  // none when nothing is at stake, each game counting on its own.
   virtual QString QuestionAbandon(const TextesMessages& textes) const { return textes.MsgAbandonner; }
   // Given up, the player having agreed: nothing is half-scored. True when it
   // is over at once (the game on the board stops with it); false when the
