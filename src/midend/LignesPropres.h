@@ -288,6 +288,8 @@ inline constexpr LignePropre Table[] = {
     Ligne<&T::MsgCoteTrouvees>(),
     Ligne<&T::MsgCoteAttente>(),
     Ligne<&T::MsgJouerAutrement>(),
+    Ligne<&T::MsgAMaMesure>(),
+    Ligne<&T::MsgArreterAMaMesure>(),
 };
 }  // namespace lignes_propres
 

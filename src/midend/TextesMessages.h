@@ -198,6 +198,8 @@ struct TextesMessages {
   QString MsgCoteTrouvees = QStringLiteral("Trouvées");
   QString MsgCoteAttente = QStringLiteral("Ma cote dit vrai ? Encore %1 parties notées.");
   QString MsgJouerAutrement = QStringLiteral("Jouer autrement");
+  QString MsgAMaMesure = QStringLiteral("À ma mesure");
+  QString MsgArreterAMaMesure = QStringLiteral("Arrêter À ma mesure");
 };
 
 }  // namespace tolvan

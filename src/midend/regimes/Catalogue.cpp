@@ -1,5 +1,6 @@
 #include "Catalogue.h"
 
+#include "RegimeAMaMesure.h"
 #include "RegimeCode.h"
 #include "RegimeDuJour.h"
 #include "RegimeDuel.h"
@@ -59,6 +60,9 @@ const std::vector<FaconDeJouer>& FaconsDeJouer() {
        DuelChoisi},
       {QStringLiteral("BTcode"), &TextesMessages::MsgPartieParCode, &TextesMessages::MsgArreter,
        [](const Circonstances&) { return true; }, PartieParCode},
+      {QStringLiteral("BTaMaMesure"), &TextesMessages::MsgAMaMesure, &TextesMessages::MsgArreterAMaMesure,
+       HorsCompetition,
+       [](Ateliers& a, const ChoixDuJoueur&) { return std::make_unique<RegimeAMaMesure>(a.journal.cote()); }},
   };
   return facons;
 }
