@@ -290,6 +290,10 @@ inline constexpr LignePropre Table[] = {
     Ligne<&T::MsgJouerAutrement>(),
     Ligne<&T::MsgAMaMesure>(),
     Ligne<&T::MsgArreterAMaMesure>(),
+    Ligne<&T::MsgSerieMontanteBouton>(),
+    Ligne<&T::MsgArreterSerieMontante>(),
+    Ligne<&T::MsgAbandonnerSerieMontante>(),
+    Ligne<&T::MsgSerieMontante>(),
 };
 }  // namespace lignes_propres
 

@@ -200,6 +200,10 @@ struct TextesMessages {
   QString MsgJouerAutrement = QStringLiteral("Jouer autrement");
   QString MsgAMaMesure = QStringLiteral("À ma mesure");
   QString MsgArreterAMaMesure = QStringLiteral("Arrêter À ma mesure");
+  QString MsgSerieMontanteBouton = QStringLiteral("Série montante");
+  QString MsgArreterSerieMontante = QStringLiteral("Arrêter la série montante");
+  QString MsgAbandonnerSerieMontante = QStringLiteral("Abandonner la série montante en cours ?");
+  QString MsgSerieMontante = QStringLiteral("Série montante : %1 d'affilée (meilleure : %2)");
 };
 
 }  // namespace tolvan

@@ -5,6 +5,7 @@
 #include "RegimeDuJour.h"
 #include "RegimeDuel.h"
 #include "RegimeSerie.h"
+#include "RegimeSerieMontante.h"
 #include "midend/Bibliotheque.h"
 #include "midend/Competition.h"
 #include "midend/Journal.h"
@@ -63,6 +64,11 @@ const std::vector<FaconDeJouer>& FaconsDeJouer() {
       {QStringLiteral("BTaMaMesure"), &TextesMessages::MsgAMaMesure, &TextesMessages::MsgArreterAMaMesure,
        HorsCompetition,
        [](Ateliers& a, const ChoixDuJoueur&) { return std::make_unique<RegimeAMaMesure>(a.journal.cote()); }},
+      {QStringLiteral("BTserieMontante"), &TextesMessages::MsgSerieMontanteBouton,
+       &TextesMessages::MsgArreterSerieMontante, HorsCompetition,
+       [](Ateliers& a, const ChoixDuJoueur&) {
+         return std::make_unique<RegimeSerieMontante>(a.journal.cote(), a.services);
+       }},
   };
   return facons;
 }
