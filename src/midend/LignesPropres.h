@@ -294,6 +294,10 @@ inline constexpr LignePropre Table[] = {
     Ligne<&T::MsgArreterSerieMontante>(),
     Ligne<&T::MsgAbandonnerSerieMontante>(),
     Ligne<&T::MsgSerieMontante>(),
+    Ligne<&T::MsgRevoirRates>(),
+    Ligne<&T::MsgArreterRevoirRates>(),
+    Ligne<&T::MsgAucunRate>(),
+    Ligne<&T::MsgRevisionSur>(),
 };
 }  // namespace lignes_propres
 

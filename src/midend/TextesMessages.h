@@ -204,6 +204,10 @@ struct TextesMessages {
   QString MsgArreterSerieMontante = QStringLiteral("Arrêter la série montante");
   QString MsgAbandonnerSerieMontante = QStringLiteral("Abandonner la série montante en cours ?");
   QString MsgSerieMontante = QStringLiteral("Série montante : %1 d'affilée (meilleure : %2)");
+  QString MsgRevoirRates = QStringLiteral("Revoir mes ratés");
+  QString MsgArreterRevoirRates = QStringLiteral("Arrêter Revoir mes ratés");
+  QString MsgAucunRate = QStringLiteral("Aucun tirage raté à revoir aujourd'hui.");
+  QString MsgRevisionSur = QStringLiteral("Raté revu %1 sur %2");
 };
 
 }  // namespace tolvan

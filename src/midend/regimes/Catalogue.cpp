@@ -1,9 +1,12 @@
 #include "Catalogue.h"
 
+#include <limits>
+
 #include "RegimeAMaMesure.h"
 #include "RegimeCode.h"
 #include "RegimeDuJour.h"
 #include "RegimeDuel.h"
+#include "RegimeRevoirRates.h"
 #include "RegimeSerie.h"
 #include "RegimeSerieMontante.h"
 #include "midend/Bibliotheque.h"
@@ -43,6 +46,16 @@ std::unique_ptr<Regime> PartieParCode(Ateliers& a, const ChoixDuJoueur& choix) {
   return std::make_unique<RegimeCode>(*code);
 }
 
+std::unique_ptr<Regime> RatesDuJour(Ateliers& a, const ChoixDuJoueur&) {
+  std::vector<TTirage> aRevoir = RatesARevoir(a.journal.historique().Dernieres(std::numeric_limits<int>::max()),
+                                              a.services.Maintenant().date());
+  if (aRevoir.empty()) {
+    a.services.Message(TypeMessage::Simple, a.textes.MsgAucunRate, BoutonsMessage::Ok);
+    return nullptr;
+  }
+  return std::make_unique<RegimeRevoirRates>(a.journal.cote(), std::move(aRevoir));
+}
+
 std::unique_ptr<Regime> DuelChoisi(Ateliers&, const ChoixDuJoueur& choix) {
   const ReglageDuel* reglage = std::get_if<ReglageDuel>(&choix);
   return std::make_unique<RegimeDuel>(reglage ? *reglage : ReglageDuel{});
@@ -69,6 +82,8 @@ const std::vector<FaconDeJouer>& FaconsDeJouer() {
        [](Ateliers& a, const ChoixDuJoueur&) {
          return std::make_unique<RegimeSerieMontante>(a.journal.cote(), a.services);
        }},
+      {QStringLiteral("BTrevoirRates"), &TextesMessages::MsgRevoirRates, &TextesMessages::MsgArreterRevoirRates,
+       HorsCompetition, RatesDuJour},
   };
   return facons;
 }
