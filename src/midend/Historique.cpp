@@ -356,6 +356,11 @@ bool Historique::Enregistre(const PartieJouee& partie, QString* erreur) {
   return true;
 }
 
+void Historique::AjouteEnAttente(const std::vector<PartieJouee>& parties) {
+  enAttente_.insert(enAttente_.end(), parties.begin(), parties.end());
+  EcritEnAttente();
+}
+
 void Historique::RouvreSiModifiable() {
   if (!QFileInfo(chemin_).isWritable()) return;
   FermeConnexion();

@@ -66,8 +66,12 @@ class Jeu : private EvenementsSolveur, private Table {
 
   // A placeholder draw on the board, then the options kept from the last run.
   void Demarre();
-  // The options changed during this run go back to the settings store.
-  void Termine() { preferences_.Ecris(); }
+  // The window closes: the options changed go back to the settings store,
+  // the games the history could not take are kept beside it.
+  void Termine() {
+    preferences_.Ecris();
+    journal_.Ferme();
+  }
 
   // --- what the window shows ---
   const Manche& manche() const override { return manche_; }

@@ -1,6 +1,9 @@
 #include "Journal.h"
 
+#include <algorithm>
+
 #include "MessagesHistorique.h"
+#include "ReserveHistorique.h"
 #include "engine/Difficulte.h"
 #include "game/LigneDePartage.h"
 
@@ -66,6 +69,25 @@ void Journal::Ouvre() {
   if (const auto avis = AvisOuverture(historique_.Ouvre(chemin), chemin)) {
     services_.Message(avis->type, avis->texte, BoutonsMessage::Ok);
   }
+  if (!historique_.EstOuvert()) return;
+  const Reprise reprise = ReprendParties(chemin);
+  if (!reprise.erreur.isEmpty()) {
+    const AvisHistorique avis = AvisReprise(reprise.erreur, CheminReserve(chemin));
+    services_.Message(avis.type, avis.texte, BoutonsMessage::Ok);
+  }
+  historique_.AjouteEnAttente(reprise.parties);
+}
+
+void Journal::Ferme() {
+  if (!historique_.EstOuvert()) return;
+  historique_.Ferme();
+  const int enAttente = historique_.EnAttente();
+  if (enAttente == 0) return;
+  std::vector<PartieJouee> parties = historique_.Dernieres(enAttente);
+  std::reverse(parties.begin(), parties.end());
+  const QString reserve = CheminReserve(historique_.Chemin());
+  const AvisHistorique avis = AvisFermeture(enAttente, historique_.RaisonEnAttente(), GardeParties(historique_.Chemin(), parties), reserve);
+  services_.Message(avis.type, avis.texte, BoutonsMessage::Ok);
 }
 
 BilanParties Journal::Bilan() const { return historique_.Bilan(services_.Maintenant().date()); }

@@ -24,8 +24,12 @@ class Journal {
  public:
   explicit Journal(Services& services) : services_(services) {}
 
-  // The history, opened at the start; one message when it cannot be.
+  // The history, opened at the start; one message when it cannot be. The
+  // games kept beside it at the last close join it.
   void Ouvre();
+  // The window closes: games the history still cannot take are kept
+  // beside it for the next start, and the player is told.
+  void Ferme();
   const Historique& historique() const { return historique_; }
 
   // Deals today's draw into `solveur`, the same for every player, and
