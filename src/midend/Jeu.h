@@ -106,6 +106,9 @@ class Jeu : private EvenementsSolveur, private Table {
   // The way to play the summary is about: the one under way, or the one
   // whose series just ended, until the next game.
   const Regime& RegimeAuBilan() const { return termine_ ? *termine_ : *regime_; }
+  // The board's lines and the clock's time are not to be seen: between two
+  // players' goes at the same draw.
+  bool TableauCache() const { return !manche_.PartieEnJeu() && regime_->TableauCache(); }
   // The solver of the draw on the board, as the tests and the hints read it.
   const Solveur& solveur() const { return solveur_; }
 

@@ -189,10 +189,11 @@ void TForm1::RedessineTableau() {
     AjustePolice(tuile, nombre, LargeurUtile(tuile), PointsTuile);
   }
   const auto textes = tableau.Textes();
+  const bool cache = jeu_->TableauCache();
   for (std::size_t i = 0; i < MM.size(); ++i) {
     // Under the solutions panel, the lines are neither seen nor reached.
     MM[i]->setVisible(!jeu_->aides().SolutionsVisibles());
-    MontreLigneTableau(static_cast<int>(i) + 1, Texte(textes[i]));
+    MontreLigneTableau(static_cast<int>(i) + 1, cache ? QString() : Texte(textes[i]));
   }
 }
 
@@ -210,10 +211,12 @@ void TForm1::RedessineHorloge() {
   // The bar only shows the time: it is given a value within its range. A
   // clock without a limit has no share of its time to show, only its words.
   const bool limitee = jeu_->horloge().cadence().CompteARebours();
+  // Hidden with the board's lines, the last go's time says nothing either.
+  const bool cache = jeu_->TableauCache();
   PB->setRange(0, std::max(1, manche.Limite()));
-  PB->setValue(limitee ? std::clamp(manche.Ecoule(), 0, PB->maximum()) : 0);
+  PB->setValue(limitee && !cache ? std::clamp(manche.Ecoule(), 0, PB->maximum()) : 0);
   DefinitHorlogeLimitee(PB, limitee);
-  const QString horloge = jeu_->TexteHorloge();
+  const QString horloge = cache ? QString() : jeu_->TexteHorloge();
   PB->setFormat(horloge);
   if (PB->accessibleDescription() != horloge) PB->setAccessibleDescription(horloge);
 }

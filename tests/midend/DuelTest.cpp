@@ -170,6 +170,38 @@ TEST(Duel, TwoPlayersTakeTurnsOnTheSameDrawsAndEqualPointsGoToTheQuicker) {
   }
 }
 
+// Between the two goes of a draw the board and its clock keep the first
+// player's go to themselves, until the second player's go starts on a
+// clean board; against the computer nothing is ever hidden.
+TEST(Duel, TheBoardIsHiddenBetweenTwoPlayersGoesAtTheSameDraw) {
+  JeuDeTest t;
+  t.plateforme.tirages = HasardDe303;
+  ReglageDuel deux;
+  deux.force.reset();
+  deux.nbTirages = 2;
+  ASSERT_TRUE(t.Lance("BTduel", deux));
+  EXPECT_FALSE(t.jeu->TableauCache()) << "nothing played yet";
+  t.jeu->PartieSuivante();
+  t.Presse({1, CodeFois, 2});
+  EXPECT_FALSE(t.jeu->TableauCache()) << "the player sees their own go";
+  t.Tique(40);
+  EXPECT_TRUE(t.jeu->TableauCache());
+  t.jeu->PartieSuivante();
+  EXPECT_FALSE(t.jeu->TableauCache());
+  t.Trouve303();
+  EXPECT_FALSE(t.jeu->TableauCache()) << "both have played: the summary shows both";
+
+  JeuDeTest contre;
+  contre.plateforme.tirages = HasardDe303;
+  ASSERT_TRUE(contre.Lance("BTduel", ReglageDuel{}));
+  contre.jeu->PartieSuivante();
+  contre.Trouve303();
+  EXPECT_FALSE(contre.jeu->TableauCache());
+  contre.jeu->PartieSuivante();
+  contre.Tique(40);
+  EXPECT_FALSE(contre.jeu->TableauCache());
+}
+
 // A duel under way is given up only when the player agrees; none starts
 // in competition.
 TEST(Duel, ANewDuelAsksBeforeGivingUpTheOneUnderWay) {

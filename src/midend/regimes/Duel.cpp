@@ -34,6 +34,11 @@ std::optional<int> Duel::AuTrait() const {
   return attendu;
 }
 
+bool Duel::EntreDeuxTours() const {
+  const TirageDuel* courant = Courant();
+  return courant && courant->tours[0].has_value() != courant->tours[1].has_value();
+}
+
 std::array<int, 2> Duel::Points() const {
   std::array<int, 2> points{};
   for (const TirageDuel& tirage : tirages_) {

@@ -70,6 +70,8 @@ class Duel {
   // The current draw was played by both, or none was dealt yet.
   bool TirageTermine() const { return !Courant() || Courant()->Joue(); }
   bool Fini() const { return static_cast<int>(tirages_.size()) == reglage_.nbTirages && TirageTermine(); }
+  // One player has played the current draw and the other has yet to.
+  bool EntreDeuxTours() const;
 
   // --- its score ---
   std::array<int, 2> Points() const;

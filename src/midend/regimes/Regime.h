@@ -117,7 +117,8 @@ class Regime {
   // --- what the window shows ---
   // The summary as the game wrote it, to complete or replace.
   virtual void CompleteBilan(Bilan& /*bilan*/, const TextesMessages& /*textes*/) const {}
-  // Between two players' goes, the board keeps the last go's lines to itself.
+  // Between two players' goes, the board keeps the last go's lines and its
+  // clock to itself (the game asks only while no game is played).
   virtual bool TableauCache() const { return false; }
 };
 
