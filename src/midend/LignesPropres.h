@@ -276,6 +276,9 @@ inline constexpr LignePropre Table[] = {
     Ligne<&T::arbitrage, &PhrasesArbitrage::gagne>(),
     Ligne<&T::arbitrage, &PhrasesArbitrage::gagneAuDepartage>(),
     Ligne<&T::arbitrage, &PhrasesArbitrage::egalite>(),
+    Ligne<&T::MsgVirgule>(),
+    Ligne<&T::MsgDeuxPoints>(),
+    Ligne<&T::MsgAuSingulier>(),
 };
 }  // namespace lignes_propres
 

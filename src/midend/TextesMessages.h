@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "competition/PhrasesArbitrage.h"
 #include "game/Coach.h"
@@ -185,6 +186,20 @@ struct TextesMessages {
   QString MsgArbitrageChoixFichiers = QStringLiteral("Rassembler des lignes de résultats");
   QString MsgArbitrageChoixExport = QStringLiteral("Exporter le classement");
   PhrasesArbitrage arbitrage;
+  // Numbers and counts as the language writes them: the comma of a time to
+  // the tenth ("2,7 s"), a heading and what follows it ("Tirage 2 sur 5 :
+  // À Bob de jouer"), and the counts said with a count's first line, "0 1"
+  // as French says "0 point" and "1 point" (English "1").
+  QString MsgVirgule = QStringLiteral(",");
+  QString MsgDeuxPoints = QStringLiteral("%1 : %2");
+  QString MsgAuSingulier = QStringLiteral("0 1");
 };
+
+// `un` ("%1 point") or `plusieurs` ("%1 points") with `n`, as the
+// language's counts go.
+inline QString TexteCompte(int n, const QString& un, const QString& plusieurs, const TextesMessages& textes) {
+  const bool singulier = textes.MsgAuSingulier.split(QLatin1Char(' '), Qt::SkipEmptyParts).contains(QString::number(n));
+  return (singulier ? un : plusieurs).arg(n);
+}
 
 }  // namespace tolvan

@@ -120,7 +120,9 @@ QList<QStandardItem*> Rangee(const PartieJouee& p, const TextesMessages& textes)
           CaseNombre(p.difficulte)};
 }
 
-QString Jours(int n, const MotsMesParties& mots) { return (n > 1 ? mots.desJours : mots.unJour).arg(n); }
+QString Jours(int n, const TextesMessages& textes) {
+  return TexteCompte(n, textes.mesParties.unJour, textes.mesParties.desJours, textes);
+}
 
 }  // namespace
 
@@ -210,8 +212,8 @@ void TFRMparties::MontreChiffres(const BilanParties& bilan, const QString& erreu
   const int part = bilan.parties == 0 ? 0 : static_cast<int>(std::lround(100.0 * bilan.trouvees / bilan.parties));
   LBparties->setText(mots.parties.arg(bilan.parties));
   LBtrouvees->setText(mots.trouvees.arg(part));
-  LBserie->setText(mots.serieEnCours.arg(Jours(bilan.series.actuelle, mots)));
-  LBmeilleure->setText(mots.meilleureSerie.arg(Jours(bilan.series.meilleure, mots)));
+  LBserie->setText(mots.serieEnCours.arg(Jours(bilan.series.actuelle, jeu_.Textes())));
+  LBmeilleure->setText(mots.meilleureSerie.arg(Jours(bilan.series.meilleure, jeu_.Textes())));
   LBserie->setToolTip(QStringLiteral("Jours de suite avec le tirage du jour trouvé du premier coup"));
 }
 

@@ -22,6 +22,8 @@ void Duel::Joue(int joueur, Tour tour) {
   if (tirages_.empty() || joueur < 0 || joueur > 1) return;
   TirageDuel& courant = tirages_.back();
   tour.points = PointsDuDuel(tour.resultat, courant.tirage.Resultat);
+  // Both players' times to the tenth, as the summary shows them.
+  tour.secondes = std::round(tour.secondes * 10) / 10;
   courant.tours[static_cast<std::size_t>(joueur)] = std::move(tour);
 }
 
@@ -61,8 +63,10 @@ std::optional<int> Duel::Vainqueur() const {
   if (!Fini()) return std::nullopt;
   const std::array<int, 2> points = Points();
   if (points[0] != points[1]) return points[0] > points[1] ? 0 : 1;
+  // In tenths, so that sums of tenths compare as they read.
   const std::array<double, 2> temps = Temps();
-  if (temps[0] != temps[1]) return temps[0] < temps[1] ? 0 : 1;
+  const long long dixiemes[2] = {std::llround(temps[0] * 10), std::llround(temps[1] * 10)};
+  if (dixiemes[0] != dixiemes[1]) return dixiemes[0] < dixiemes[1] ? 0 : 1;
   return std::nullopt;
 }
 
@@ -87,11 +91,12 @@ std::array<QString, 2> NomsDuDuel(const ReglageDuel& reglage, const TextesMessag
 
 namespace {
 
-// Seconds as the summary says them: whole, or to the tenth, with a comma.
-QString Secondes(double secondes) {
+// Seconds as the summary says them: whole, or to the tenth with the
+// language's comma.
+QString Secondes(double secondes, const TextesMessages& textes) {
   const double dixiemes = std::round(secondes * 10) / 10;
   QString texte = QString::number(dixiemes, 'f', dixiemes == std::floor(dixiemes) ? 0 : 1);
-  return texte.replace(QLatin1Char('.'), QLatin1Char(','));
+  return texte.replace(QLatin1Char('.'), textes.MsgVirgule);
 }
 
 QString Invitation(const Duel& duel, int joueur, const std::array<QString, 2>& noms, const TextesMessages& textes) {
@@ -99,9 +104,9 @@ QString Invitation(const Duel& duel, int joueur, const std::array<QString, 2>& n
 }
 
 void AjouteTour(QStringList& lignes, const QString& nom, const Tour& tour, const TextesMessages& textes) {
-  const QString points = (tour.points <= 1 ? textes.MsgDuelPoint : textes.MsgDuelPoints).arg(tour.points);
+  const QString points = TexteCompte(tour.points, textes.MsgDuelPoint, textes.MsgDuelPoints, textes);
   lignes.append(tour.resultat
-                    ? textes.MsgDuelResultat.arg(nom, QString::number(*tour.resultat), Secondes(tour.secondes), points)
+                    ? textes.MsgDuelResultat.arg(nom, QString::number(*tour.resultat), Secondes(tour.secondes, textes), points)
                     : textes.MsgDuelRien.arg(nom, points));
   // The lines on one row under it, so that a draw's summary stays short.
   QStringList ecrites;
@@ -134,15 +139,15 @@ QStringList BilanDuDuel(const Duel& duel, const TextesMessages& textes) {
   lignes.append(duel.Fini() ? textes.MsgDuelFin : textes.MsgDuelTirage.arg(numero).arg(nbTirages));
   QStringList nombres;
   for (int i = 1; i <= NbNombres; ++i) nombres.append(QString::number(courant->tirage.Nombres[i]));
-  lignes.append(QString::number(courant->tirage.Resultat) + QStringLiteral(" : ") + nombres.join(QLatin1Char(' ')));
+  lignes.append(textes.MsgDeuxPoints.arg(QString::number(courant->tirage.Resultat), nombres.join(QLatin1Char(' '))));
   for (const int j : {courant->premier, 1 - courant->premier}) {
     AjouteTour(lignes, noms[static_cast<std::size_t>(j)], *courant->tours[static_cast<std::size_t>(j)], textes);
   }
   const std::array<int, 2> points = duel.Points();
   lignes.append(textes.MsgDuelScore.arg(noms[0], QString::number(points[0]), noms[1], QString::number(points[1])));
   if (!duel.Fini()) {
-    lignes.append(textes.MsgDuelTirage.arg(numero + 1).arg(nbTirages) + QStringLiteral(" : ") +
-                  Invitation(duel, *duel.AuTrait(), noms, textes));
+    lignes.append(textes.MsgDeuxPoints.arg(textes.MsgDuelTirage.arg(numero + 1).arg(nbTirages),
+                                           Invitation(duel, *duel.AuTrait(), noms, textes)));
     return lignes;
   }
   const std::optional<int> vainqueur = duel.Vainqueur();
@@ -155,7 +160,7 @@ QStringList BilanDuDuel(const Duel& duel, const TextesMessages& textes) {
   if (points[0] == points[1]) {
     const std::array<double, 2> temps = duel.Temps();
     const std::size_t v = static_cast<std::size_t>(*vainqueur);
-    lignes.append(textes.MsgDuelAuTemps.arg(Secondes(temps[v]), Secondes(temps[1 - v])));
+    lignes.append(textes.MsgDuelAuTemps.arg(Secondes(temps[v], textes), Secondes(temps[1 - v], textes)));
   }
   return lignes;
 }

@@ -35,7 +35,7 @@ inline constexpr std::array<int, 2> NombresDeTiragesDuel = {5, 10};
 struct Tour {
   std::optional<longint> resultat;  // the number reached nearest the target; none: nothing
   std::vector<std::string> lignes;  // as the game writes them, "75+25=100"
-  double secondes = 0;              // to the target found, or the whole time
+  double secondes = 0;              // to the target found, or the whole time; to the tenth
   int points = 0;                   // on the clubs' scale
 };
 

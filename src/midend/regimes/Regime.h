@@ -45,6 +45,7 @@ struct Permissions {
 struct FinDePartie {
   bool trouve = false;
   int secondes = 0;                  // to the target found, or the whole time
+  double dixiemes = 0;               // the same to the tenth, from the desktop's clock
   std::optional<longint> resultat;   // the finished line nearest the target
   std::vector<std::string> lignes;   // the finished lines, as the game writes them
 };

@@ -10,7 +10,7 @@ namespace tolvan {
 namespace {
 
 QString TextePointsClub(int points, const TextesMessages& textes) {
-  return (points > 1 ? textes.MsgPoints : textes.MsgPoint).arg(points);
+  return TexteCompte(points, textes.MsgPoint, textes.MsgPoints, textes);
 }
 
 }  // namespace
