@@ -90,6 +90,12 @@ void Journal::Ferme() {
   services_.Message(avis.type, avis.texte, BoutonsMessage::Ok);
 }
 
+std::vector<PartieJouee> Journal::Dernieres(int nombre, QString* erreur) const {
+  std::vector<PartieJouee> parties = historique_.Dernieres(nombre, erreur);
+  std::erase_if(parties, [](const PartieJouee& p) { return p.mode == ModePartie::DuelAutreJoueur; });
+  return parties;
+}
+
 BilanParties Journal::Bilan() const { return historique_.Bilan(services_.Maintenant().date()); }
 
 std::optional<QString> Journal::Exporte(const TextesMessages& textes) {

@@ -57,9 +57,8 @@ class Journal {
 
   // What "Mes parties" shows: the counts and charts, and the last games.
   BilanParties Bilan() const;
-  std::vector<PartieJouee> Dernieres(int nombre, QString* erreur = nullptr) const {
-    return historique_.Dernieres(nombre, erreur);
-  }
+  // The player's own, without the goes of a duel's second player.
+  std::vector<PartieJouee> Dernieres(int nombre, QString* erreur = nullptr) const;
   // "Exporter en CSV": every game to a file the player picks, offered
   // under the day's date; the file written, if it was.
   std::optional<QString> Exporte(const TextesMessages& textes);

@@ -279,6 +279,9 @@ inline constexpr LignePropre Table[] = {
     Ligne<&T::MsgVirgule>(),
     Ligne<&T::MsgDeuxPoints>(),
     Ligne<&T::MsgAuSingulier>(),
+    Ligne<&T::mesParties, &MotsMesParties::duel>(),
+    Ligne<&T::mesParties, &MotsMesParties::code>(),
+    Ligne<&T::mesParties, &MotsMesParties::colonneAdversaire>(),
 };
 }  // namespace lignes_propres
 

@@ -44,6 +44,9 @@ struct MotsMesParties {
   QString entrainement = QStringLiteral("entraînement");
   QString jour = QStringLiteral("jour");
   QString competition = QStringLiteral("compétition");
+  QString duel = QStringLiteral("duel");
+  QString code = QStringLiteral("code");
+  QString colonneAdversaire = QStringLiteral("Adversaire / code");
 };
 
 struct TextesMessages {

@@ -166,8 +166,14 @@ TEST(Duel, TwoPlayersTakeTurnsOnTheSameDrawsAndEqualPointsGoToTheQuicker) {
   ASSERT_EQ(parties.size(), 4u);
   const std::array<QString, 4> adversaires = {"Bob", "Alice", "Alice", "Bob"};
   const std::array<int, 4> points = {10, 0, 10, 0};
+  // Alice, the first player, is the player at the keyboard: Bob's goes are
+  // kept in the history but are not hers.
+  const std::array<ModePartie, 4> modes = {ModePartie::Duel, ModePartie::DuelAutreJoueur,
+                                           ModePartie::DuelAutreJoueur, ModePartie::Duel};
+  EXPECT_EQ(t.jeu->BilanDesParties().parties, 2);
+  EXPECT_EQ(t.jeu->DernieresParties().size(), 2u);
   for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(parties[i].mode, ModePartie::Duel) << i;
+    EXPECT_EQ(parties[i].mode, modes[i]) << i;
     EXPECT_EQ(parties[i].adversaire, adversaires[i]) << i;
     EXPECT_EQ(parties[i].points, points[i]) << i;
   }
