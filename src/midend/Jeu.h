@@ -68,10 +68,7 @@ class Jeu : private EvenementsSolveur, private Table {
   void Demarre();
   // The window closes: the options changed go back to the settings store,
   // the games the history could not take are kept beside it.
-  void Termine() {
-    preferences_.Ecris();
-    journal_.Ferme();
-  }
+  void Termine() { preferences_.Ecris(); journal_.Ferme(); }
 
   // --- what the window shows ---
   const Manche& manche() const override { return manche_; }
@@ -106,8 +103,7 @@ class Jeu : private EvenementsSolveur, private Table {
   // The way to play the summary is about: the one under way, or the one
   // whose series just ended, until the next game.
   const Regime& RegimeAuBilan() const { return termine_ ? *termine_ : *regime_; }
-  // The board's lines and the clock's time are not to be seen: between two
-  // players' goes at the same draw.
+  // The board's lines and the clock's time are hidden: between two players' goes.
   bool TableauCache() const { return !manche_.PartieEnJeu() && regime_->TableauCache(); }
   // The solver of the draw on the board, as the tests and the hints read it.
   const Solveur& solveur() const { return solveur_; }

@@ -57,7 +57,7 @@ bool Jeu::LaissePlace() {
   if (!AccepteAbandon()) return false;
   // Given up for another way to play, nothing of it plays on.
   regime_->Arrete();
-  manche_.Interromp();
+  manche_.Abandonne();
   Retourne();
   return true;
 }
@@ -65,7 +65,7 @@ bool Jeu::LaissePlace() {
 bool Jeu::Arrete() {
   if (!regime_->EnCours() || !AccepteAbandon()) return false;
   if (regime_->Arrete()) {
-    manche_.Interromp();
+    manche_.Abandonne();
     Retourne();
   }
   AnnonceMinuteur();
@@ -107,7 +107,7 @@ void Jeu::TermineRegime() {
 }
 
 void Jeu::ImprimeFeuille() {
-  if (feuille_) ImprimeLignes(services_, Textes(), feuille_->titre, feuille_->lignes);
+  if (feuille_) tolvan::ImprimeFeuille(services_, Textes(), *feuille_);
 }
 
 void Jeu::CopieFeuille() {

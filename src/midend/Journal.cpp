@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Dates.h"
 #include "MessagesHistorique.h"
 #include "ReserveHistorique.h"
 #include "engine/Difficulte.h"
@@ -13,16 +14,6 @@ namespace {
 
 const DialogueFichier SDcsv{QStringLiteral("Exporter mes parties"), QStringLiteral("Fichiers CSV|*.csv"),
                             QStringLiteral("csv")};
-
-Date DateDe(QDate jour) {
-  return Date{std::chrono::year(jour.year()), std::chrono::month(static_cast<unsigned>(jour.month())),
-              std::chrono::day(static_cast<unsigned>(jour.day()))};
-}
-
-QDate DateQt(const Date& date) {
-  return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-               static_cast<int>(static_cast<unsigned>(date.day())));
-}
 
 }  // namespace
 

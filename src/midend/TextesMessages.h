@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "competition/PhrasesArbitrage.h"
+#include "competition/RefusCode.h"
 #include "game/Coach.h"
 #include "game/LigneDePartage.h"
 
@@ -196,6 +197,32 @@ struct TextesMessages {
   QString MsgVirgule = QStringLiteral(",");
   QString MsgDeuxPoints = QStringLiteral("%1 : %2");
   QString MsgAuSingulier = QStringLiteral("0 1");
+  // A code's series in words, for its sheet: "3 tirages de 40 s".
+  QString MsgCodeUnTirage = QStringLiteral("%1 tirage de %2 s");
+  QString MsgCodeTirages = QStringLiteral("%1 tirages de %2 s");
+  QString MsgCodeRealisables = QStringLiteral(", réalisables uniquement");
+  // A sheet's columns, and a duel's sheet: who played whom, each go.
+  QString MsgColonneTirage = QStringLiteral("Tirage");
+  QString MsgColonneResultat = QStringLiteral("Résultat");
+  QString MsgColonnePoints = QStringLiteral("Points");
+  QString MsgColonneMeilleur = QStringLiteral("Meilleur");
+  QString MsgDuelFeuille = QStringLiteral("%1 contre %2 : %3");  // the two players, "5 tirages de 40 s"
+  QString MsgDuelCase = QStringLiteral("%1 en %2 s, %3");         // the result, the seconds, the points
+  QString MsgDuelCaseRien = QStringLiteral("rien, %1");
+  // Club play's button while its series is under way; "Copier le code"
+  // refusing what is no code; what a copy button says once it has copied.
+  QString MsgArreterCode = QStringLiteral("Arrêter la partie par code");
+  QString MsgCodeNonCopie = QStringLiteral("Ce code ne peut pas être copié : %1");
+  QString MsgCopie = QStringLiteral("Copié !");
+  // The box that asks the player's name, and the buttons of the message boxes.
+  QString MsgEntreTonNom = QStringLiteral("Entre ton nom :");
+  QString MsgNom = QStringLiteral("Nom :");
+  QString MsgOui = QStringLiteral("Oui");
+  QString MsgNon = QStringLiteral("Non");
+  QString MsgAnnuler = QStringLiteral("Annuler");
+  QString MsgBoutonReessayer = QStringLiteral("Réessayer");
+  // Why a code typed or pasted is refused.
+  PhrasesRefusCode refusCode;
 };
 
 // `un` ("%1 point") or `plusieurs` ("%1 points") with `n`, as the

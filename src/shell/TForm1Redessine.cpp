@@ -44,8 +44,12 @@ void Coche(QAbstractButton* bouton, bool cochee) {
 }
 
 void Choisit(QComboBox* liste, int choix) {
-  const QSignalBlocker silence(liste);
-  liste->setCurrentIndex(choix);
+  {
+    const QSignalBlocker silence(liste);
+    liste->setCurrentIndex(choix);
+  }
+  // Its signals held back, its description is brought up to date here.
+  DecritSonChoix(liste);
 }
 
 // A field shows the game's value from its start, and keeps what the player
@@ -118,13 +122,15 @@ void TForm1::RedessineJeu() {
   BTmodifier->setVisible(panneau != Manche::Panneau::Saisie);
   const bool libre = !jeu_->bibliotheque().GenerationEnCours();
   BTrejoue->setEnabled(jeu_->PeutRejouer());
+  // A line is taken back only from a game being played.
+  BTannul->setEnabled(manche.PartieEnJeu());
   BTmodifier->setEnabled(jeu_->PeutModifier());
   BTnouvPartie->setEnabled(jeu_->PeutJouerNouvellePartie());
   for (QWidget* commande : std::initializer_list<QWidget*>{Bresult, BTjouer}) commande->setEnabled(libre);
   BTcopie->setVisible(panneau == Manche::Panneau::Resume && !jeu_->LigneDePartage().isEmpty());
   // Said on the button until another game has another line.
   const bool copiee = !ligneCopiee_.isEmpty() && ligneCopiee_ == jeu_->LigneDePartage();
-  const QString copie = copiee ? QStringLiteral("Copié !") : jeu_->Textes().MsgCopierResultat;
+  const QString copie = copiee ? jeu_->Textes().MsgCopie : jeu_->Textes().MsgCopierResultat;
   if (BTcopie->text() != copie) BTcopie->setText(copie);
   const bool reponse = manche.Tableau().ReponseAttendue() && panneau == Manche::Panneau::Jeu;
   MaReponse->setVisible(reponse);
@@ -173,9 +179,16 @@ void TForm1::RedessineTableau() {
   const QString cible = QString::number(jeu_->Tirage().Resultat);
   if (Bresult->text() != cible) {
     Bresult->setText(cible);
-    Bresult->setAccessibleName(QStringLiteral("à trouver : ") + cible);
     AjustePolice(Bresult, cible, LargeurUtile(Bresult), PointsCible);
   }
+  // A series' draw says where it stands in its series, on the group and
+  // with the target, where a new game takes the keyboard.
+  const QString numero = jeu_->regime().TitreDuTirage(jeu_->Textes());
+  const QString titre = numero.isEmpty() ? GBjeu->property("titre").toString() : numero;
+  if (GBjeu->title() != titre) GBjeu->setTitle(titre);
+  const QString nomCible =
+      (numero.isEmpty() ? QString() : numero + QStringLiteral(", ")) + QStringLiteral("à trouver : ") + cible;
+  if (Bresult->accessibleName() != nomCible) Bresult->setAccessibleName(nomCible);
   const TableauNoir& tableau = jeu_->manche().Tableau();
   for (int i = 1; i <= NbNombres; ++i) {
     QPushButton* tuile = Tuiles[static_cast<std::size_t>(i - 1)];

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "competition/BaremeClubs.h"
+#include "competition/TiragesDuCode.h"
 
 namespace tolvan {
 
@@ -103,6 +104,18 @@ QString Invitation(const Duel& duel, int joueur, const std::array<QString, 2>& n
   return duel.ContreOrdinateur() ? textes.MsgDuelAVous : textes.MsgDuelAuTourDe.arg(noms[static_cast<std::size_t>(joueur)]);
 }
 
+QString LigneDuScore(const Duel& duel, const std::array<QString, 2>& noms, const TextesMessages& textes) {
+  const std::array<int, 2> points = duel.Points();
+  return textes.MsgDuelScore.arg(noms[0], QString::number(points[0]), noms[1], QString::number(points[1]));
+}
+
+// A go in its column of the sheet: "303 en 2,7 s, 10 points", "rien, 0 point".
+QString CaseDuTour(const Tour& tour, const TextesMessages& textes) {
+  const QString points = TexteCompte(tour.points, textes.MsgDuelPoint, textes.MsgDuelPoints, textes);
+  return tour.resultat ? textes.MsgDuelCase.arg(QString::number(*tour.resultat), Secondes(tour.secondes, textes), points)
+                       : textes.MsgDuelCaseRien.arg(points);
+}
+
 void AjouteTour(QStringList& lignes, const QString& nom, const Tour& tour, const TextesMessages& textes) {
   const QString points = TexteCompte(tour.points, textes.MsgDuelPoint, textes.MsgDuelPoints, textes);
   lignes.append(tour.resultat
@@ -143,13 +156,18 @@ QStringList BilanDuDuel(const Duel& duel, const TextesMessages& textes) {
   for (const int j : {courant->premier, 1 - courant->premier}) {
     AjouteTour(lignes, noms[static_cast<std::size_t>(j)], *courant->tours[static_cast<std::size_t>(j)], textes);
   }
-  const std::array<int, 2> points = duel.Points();
-  lignes.append(textes.MsgDuelScore.arg(noms[0], QString::number(points[0]), noms[1], QString::number(points[1])));
   if (!duel.Fini()) {
+    lignes.append(LigneDuScore(duel, noms, textes));
     lignes.append(textes.MsgDeuxPoints.arg(textes.MsgDuelTirage.arg(numero + 1).arg(nbTirages),
                                            Invitation(duel, *duel.AuTrait(), noms, textes)));
     return lignes;
   }
+  return lignes + IssueDuDuel(duel, textes);
+}
+
+QStringList IssueDuDuel(const Duel& duel, const TextesMessages& textes) {
+  const std::array<QString, 2> noms = NomsDuDuel(duel.Reglage(), textes);
+  QStringList lignes{LigneDuScore(duel, noms, textes)};
   const std::optional<int> vainqueur = duel.Vainqueur();
   if (!vainqueur) {
     lignes.append(textes.MsgDuelEgalite);
@@ -157,12 +175,32 @@ QStringList BilanDuDuel(const Duel& duel, const TextesMessages& textes) {
   }
   lignes.append(duel.ContreOrdinateur() && *vainqueur == 0 ? textes.MsgDuelVousGagnez
                                                            : textes.MsgDuelGagne.arg(noms[static_cast<std::size_t>(*vainqueur)]));
+  const std::array<int, 2> points = duel.Points();
   if (points[0] == points[1]) {
     const std::array<double, 2> temps = duel.Temps();
     const std::size_t v = static_cast<std::size_t>(*vainqueur);
     lignes.append(textes.MsgDuelAuTemps.arg(Secondes(temps[v], textes), Secondes(temps[1 - v], textes)));
   }
   return lignes;
+}
+
+Feuille FeuilleDuDuel(const Duel& duel, int secondes, const TextesMessages& textes) {
+  const std::array<QString, 2> noms = NomsDuDuel(duel.Reglage(), textes);
+  const int nbTirages = duel.Reglage().nbTirages;
+  const QString partie = TexteCompte(nbTirages, textes.MsgCodeUnTirage, textes.MsgCodeTirages, textes).arg(secondes);
+  Feuille feuille{textes.MsgFeuilleDeMarque,
+                  {textes.MsgDuelFeuille.arg(noms[0], noms[1], partie)},
+                  {QString(), textes.MsgColonneTirage, noms[0], noms[1]},
+                  {},
+                  IssueDuDuel(duel, textes),
+                  {}};
+  int numero = 0;
+  for (const TirageDuel& tirage : duel.Tirages()) {
+    QStringList rangee{QStringLiteral("%1.").arg(++numero), QString::fromStdString(TexteTirage(tirage.tirage))};
+    for (const std::optional<Tour>& tour : tirage.tours) rangee.append(tour ? CaseDuTour(*tour, textes) : QString());
+    feuille.rangees.push_back(rangee);
+  }
+  return feuille;
 }
 
 }  // namespace tolvan

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "Feuille.h"
 #include "midend/TextesMessages.h"
 #include "engine/Records.h"
 
@@ -96,5 +97,11 @@ std::array<QString, 2> NomsDuDuel(const ReglageDuel& reglage, const TextesMessag
 // results, lines, points and running score, and at the end the winner.
 // The first line is the summary's title.
 QStringList BilanDuDuel(const Duel& duel, const TextesMessages& textes);
+// How a duel over came out: the score, the winner, and the times when
+// they decided it.
+QStringList IssueDuDuel(const Duel& duel, const TextesMessages& textes);
+// The sheet a duel leaves: its draws, each player's go at each, and how
+// it came out; `secondes` is each draw's clock.
+Feuille FeuilleDuDuel(const Duel& duel, int secondes, const TextesMessages& textes);
 
 }  // namespace tolvan

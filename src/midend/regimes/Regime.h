@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "Feuille.h"
 #include "midend/Horloge.h"
 #include "midend/Options.h"
 #include "midend/PartieJouee.h"
@@ -71,13 +72,6 @@ struct Bilan {
   bool large = false;
 };
 
-// What a way to play leaves once its series is over, to read, print and copy.
-struct Feuille {
-  QString titre;
-  QStringList lignes;
-  QString ligneACopier;  // what "Copier le résultat" copies; empty: nothing
-};
-
 class Regime {
  public:
   virtual ~Regime() = default;
@@ -118,6 +112,9 @@ class Regime {
   // --- what the window shows ---
   // The summary as the game wrote it, to complete or replace.
   virtual void CompleteBilan(Bilan& /*bilan*/, const TextesMessages& /*textes*/) const {}
+  // What the draw on the board is in its series ("Tirage 3 sur 10"), said
+  // with its target as the game starts; empty when it is in none.
+  virtual QString TitreDuTirage(const TextesMessages& /*textes*/) const { return {}; }
   // Between two players' goes, the board keeps the last go's lines and its
   // clock to itself (the game asks only while no game is played).
   virtual bool TableauCache() const { return false; }

@@ -54,6 +54,15 @@ Conclusion RegimeDuel::Conclut(Table& table, const FinDePartie& fin, PartieJouee
   return {ligne, duel_.Fini() ? Suite::FinDeSerie : Suite::TirageSuivant};
 }
 
+std::optional<Feuille> RegimeDuel::Termine(Table& table) {
+  return FeuilleDuDuel(duel_, CadenceDuChoix(duel_.Reglage().choixTemps).limite, table.textes());
+}
+
+QString RegimeDuel::TitreDuTirage(const TextesMessages& textes) const {
+  const auto numero = duel_.Tirages().size();
+  return numero == 0 ? QString() : textes.MsgDuelTirage.arg(numero).arg(duel_.Reglage().nbTirages);
+}
+
 void RegimeDuel::CompleteBilan(Bilan& bilan, const TextesMessages& textes) const {
   // Between two goes the summary is the duel's alone, its title first.
   QStringList lignes = BilanDuDuel(duel_, textes);
