@@ -38,6 +38,7 @@
 #include "Arbitrage.h"
 #include "Competition.h"
 #include "Journal.h"
+#include "OperationFichier.h"
 #include "Preferences.h"
 #include "Table.h"
 #include "TiragesDuJoueur.h"
@@ -158,7 +159,7 @@ class Jeu : private EvenementsSolveur, private Table {
   bool Commence(const QString& bouton, const ChoixDuJoueur& choix = {});
   // The sheet the last series left, to read, print and copy.
   const std::optional<Feuille>& FeuilleDeSerie() const { return feuille_; }
-  void ImprimeFeuille();
+  void ImprimeFeuille() { if (feuille_) tolvan::ImprimeFeuille(services_, Textes(), *feuille_); }
   void CopieFeuille();
 
   // --- the draw of the day ---

@@ -2,7 +2,6 @@
 // from its button (and the one it gives up first), its series ended or
 // stopped, the way the game comes back to, and what the summary shows.
 #include "Jeu.h"
-#include "OperationFichier.h"
 
 namespace tolvan {
 
@@ -104,10 +103,6 @@ void Jeu::TermineRegime() {
   if (!feuille) return;
   feuille_ = std::move(feuille);
   vue_.FeuilleFinie();
-}
-
-void Jeu::ImprimeFeuille() {
-  if (feuille_) tolvan::ImprimeFeuille(services_, Textes(), *feuille_);
 }
 
 void Jeu::CopieFeuille() {
