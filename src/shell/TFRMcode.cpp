@@ -1,6 +1,5 @@
 #include "TFRMcode.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,18 +54,19 @@ void TFRMcode::PoseTextes(const TextesMessages& textes) {
 
 TFRMfeuille::TFRMfeuille(QWidget* parent) : QDialog(parent, Cadre) {
   setObjectName("FRMfeuille");
-  setFixedSize(620, 330);
-  MMfeuille = Memo(this, "MMfeuille", QRect(8, 8, 604, 276));
+  // A code's sheet is as wide as its simplest solutions.
+  setFixedSize(720, 330);
+  MMfeuille = Memo(this, "MMfeuille", QRect(8, 8, 704, 276));
   MMfeuille->setReadOnly(true);
   MMfeuille->setLineWrapMode(QTextEdit::NoWrap);
-  // Read line by line with the arrows; its columns line up as they do on paper.
+  // Read line by line with the arrows; its columns line up as they do on
+  // paper, in the fixed-width face the game's style gives it.
   MMfeuille->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  MMfeuille->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 9));
   MMfeuille->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   MMfeuille->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   BTimprimeFeuille = Bouton(this, "BTimprimeFeuille", {}, QRect(8, 294, 160, 28));
   BTcopieFeuille = Bouton(this, "BTcopieFeuille", {}, QRect(176, 294, 180, 28));
-  BTfermeFeuille = Bouton(this, "BTfermeFeuille", {}, QRect(452, 294, 160, 28));
+  BTfermeFeuille = Bouton(this, "BTfermeFeuille", {}, QRect(552, 294, 160, 28));
   connect(BTfermeFeuille, &QPushButton::clicked, this, &QDialog::accept);
 }
 

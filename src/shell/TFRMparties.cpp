@@ -36,8 +36,8 @@ const QColor Medianes(0x3b, 0x6e, 0xa8);
 using M = MotsMesParties;
 const std::array<std::pair<QString M::*, int>, 10> Colonnes = {{{&M::colonneFin, 105},
                                                               {&M::colonneMode, 85},
-                                                              {&M::colonneAdversaire, 110},
-                                                              {&M::colonneTirage, 150},
+                                                              {&M::colonneAdversaire, 105},
+                                                              {&M::colonneTirage, 140},
                                                               {&M::colonneTrouve, 45},
                                                               {&M::colonneTemps, 50},
                                                               {&M::colonneLignes, 45},

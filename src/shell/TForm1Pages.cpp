@@ -147,7 +147,8 @@ void TForm1::CreePageJeu(QWidget* page) {
   BTjour = BoutonImage(page, "BTjour", {}, Picto::Jouer, QRect(252, 226, 123, 28),
                        QStringLiteral("Le même tirage pour tous les joueurs aujourd'hui"));
   // Where the typed answer goes during a game that asks for it.
-  BTduel = BoutonImage(page, "BTduel", {}, Picto::Commencer, QRect(168, 226, 80, 28));
+  // Wide enough for "Arrêter le duel" while one runs.
+  BTduel = BoutonImage(page, "BTduel", {}, Picto::Commencer, QRect(128, 226, 120, 28));
   MaReponse2 = Etiquette(page, "MaReponse2", {}, QRect(8, 231, 110, 20));
   // Room for the longest result a line can give: ten digits.
   MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);

@@ -420,6 +420,8 @@ class Captures {
   // the board hidden between the two goes of a draw; the end of the duel,
   // the last draw, the score and the winner, and the duel's sheet.
   void DuelDeuxJoueurs() {
+    // The duel against the computer under way is stopped by its button first.
+    fenetre_.LanceFacon(QStringLiteral("BTduel"));
     ChoisitDuel([](tolvan::TFRMduel& duel) {
       duel.RBdeuxJoueurs->setChecked(true);
       duel.TXTjoueur1->setText(QStringLiteral("Camille"));
