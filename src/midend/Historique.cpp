@@ -35,6 +35,13 @@ const std::array<QStringList, Historique::VersionSchema> Etapes = {
     QStringList{QStringLiteral("ALTER TABLE parties ADD COLUMN solutions_vues INTEGER NOT NULL DEFAULT 0")},
     QStringList{QStringLiteral("ALTER TABLE parties ADD COLUMN adversaire TEXT")},
     QStringList{QStringLiteral("ALTER TABLE parties ADD COLUMN code TEXT")},
+    // Left empty for the games before: the rating reads them as it can.
+    QStringList{QStringLiteral("ALTER TABLE parties ADD COLUMN temps_donne INTEGER"),
+                QStringLiteral("ALTER TABLE parties ADD COLUMN efforts TEXT"),
+                QStringLiteral("ALTER TABLE parties ADD COLUMN notee INTEGER"),
+                QStringLiteral("ALTER TABLE parties ADD COLUMN cote_avant REAL"),
+                QStringLiteral("ALTER TABLE parties ADD COLUMN ecart_avant REAL"),
+                QStringLiteral("ALTER TABLE parties ADD COLUMN chance REAL")},
 };
 
 const QStringList Colonnes = {QStringLiteral("fin"),     QStringLiteral("mode"),       QStringLiteral("nombres"),
@@ -42,11 +49,24 @@ const QStringList Colonnes = {QStringLiteral("fin"),     QStringLiteral("mode"),
                               QStringLiteral("lignes"),   QStringLiteral("indices"),    QStringLiteral("points"),
                               QStringLiteral("difficulte"), QStringLiteral("rejouee"), QStringLiteral("jour"),
                               QStringLiteral("solutions_vues"), QStringLiteral("adversaire"),
-                              QStringLiteral("code")};
+                              QStringLiteral("code"), QStringLiteral("temps_donne"), QStringLiteral("efforts"),
+                              QStringLiteral("notee"), QStringLiteral("cote_avant"), QStringLiteral("ecart_avant"),
+                              QStringLiteral("chance")};
 
-// The columns that hold text; the others hold numbers, 0 when missing.
-const QStringList Textuelles = {QStringLiteral("fin"), QStringLiteral("mode"), QStringLiteral("nombres"),
-                                QStringLiteral("jour"), QStringLiteral("adversaire"), QStringLiteral("code")};
+// The columns read as empty when a file lacks them: text, and what may not
+// be known; the others hold numbers, 0 when missing.
+const QStringList Textuelles = {QStringLiteral("fin"),         QStringLiteral("mode"),       QStringLiteral("nombres"),
+                                QStringLiteral("jour"),        QStringLiteral("adversaire"), QStringLiteral("code"),
+                                QStringLiteral("temps_donne"), QStringLiteral("efforts"),    QStringLiteral("notee"),
+                                QStringLiteral("cote_avant"),  QStringLiteral("ecart_avant"), QStringLiteral("chance")};
+
+QVariant Nulle(QMetaType::Type type) { return QVariant(QMetaType(type)); }
+
+template <class T>
+std::optional<T> Facultative(const QVariant& valeur) {
+  if (valeur.isNull()) return std::nullopt;
+  return valeur.value<T>();
+}
 
 // SQLite's primary result codes this store tells apart.
 enum CodeSQLite {
@@ -126,6 +146,12 @@ PartieJouee PartieDeLaRangee(const QSqlQuery& q) {
   p.solutionsVues = q.value(12).toInt() != 0;
   p.adversaire = q.value(13).toString();
   p.code = q.value(14).toString();
+  p.tempsDonne = Facultative<int>(q.value(15));
+  p.efforts = q.value(16).toString();
+  if (const std::optional<int> notee = Facultative<int>(q.value(17))) p.notee = *notee != 0;
+  if (p.notee == true && !q.value(18).isNull()) {
+    p.note = NoteDeCote{q.value(18).toDouble(), q.value(19).toDouble(), q.value(20).toDouble()};
+  }
   return p;
 }
 
@@ -136,7 +162,13 @@ QVariantList Valeurs(const PartieJouee& p) {
           p.jour.isValid() ? QVariant(p.jour.toString(Qt::ISODate)) : QVariant(QMetaType(QMetaType::QString)),
           int{p.solutionsVues},
           p.adversaire.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(p.adversaire),
-          p.code.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(p.code)};
+          p.code.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(p.code),
+          p.tempsDonne ? QVariant(*p.tempsDonne) : Nulle(QMetaType::Int),
+          p.efforts.isEmpty() ? Nulle(QMetaType::QString) : QVariant(p.efforts),
+          p.notee ? QVariant(int{*p.notee}) : Nulle(QMetaType::Int),
+          p.note ? QVariant(p.note->cote) : Nulle(QMetaType::Double),
+          p.note ? QVariant(p.note->ecart) : Nulle(QMetaType::Double),
+          p.note ? QVariant(p.note->chance) : Nulle(QMetaType::Double)};
 }
 
 // Each value one field that a spreadsheet shows as written: a name such as
@@ -422,6 +454,22 @@ bool Historique::JourJoue(QDate jour) const {
   return q.exec() && q.next();
 }
 
+void Historique::CompleteEfforts(const std::vector<PartieJouee>& parties) {
+  if (!ouvert_ || lectureSeule_ || !colonnesPresentes_.contains(QStringLiteral("efforts"))) return;
+  QSqlDatabase base = QSqlDatabase::database(connexion_, false);
+  if (!base.transaction()) return;
+  QSqlQuery q(base);
+  q.prepare(QStringLiteral("UPDATE parties SET efforts = ? WHERE fin = ? AND nombres = ? AND efforts IS NULL"));
+  for (const PartieJouee& partie : parties) {
+    q.addBindValue(partie.efforts);
+    q.addBindValue(TexteFin(partie.fin));
+    q.addBindValue(TexteNombres(partie.nombres));
+    // A write that fails only costs the next start a search again.
+    if (!q.exec()) break;
+  }
+  base.commit();
+}
+
 std::vector<PartieJouee> Historique::Dernieres(int nombre, QString* erreur) const {
   std::vector<PartieJouee> parties(enAttente_.rbegin(), enAttente_.rend());
   if (static_cast<int>(parties.size()) > nombre) parties.resize(static_cast<std::size_t>(std::max(0, nombre)));
@@ -489,7 +537,15 @@ BilanParties Historique::Bilan(QDate aujourdhui) const {
 }
 
 QStringList Historique::LignesCsv(QString* erreur) const {
-  QStringList lignes{Colonnes.join(QLatin1Char(';'))};
+  // The draw's efforts are the rating's own shorthand, nothing a spreadsheet reads.
+  const qsizetype efforts = Colonnes.indexOf(QStringLiteral("efforts"));
+  const auto sansEfforts = [efforts](QVariantList valeurs) {
+    valeurs.removeAt(efforts);
+    return LigneCsv(valeurs);
+  };
+  QStringList titres = Colonnes;
+  titres.removeAt(efforts);
+  QStringList lignes{titres.join(QLatin1Char(';'))};
   if (ouvert_) {
     QSqlQuery q(QSqlDatabase::database(connexion_, false));
     q.setForwardOnly(true);
@@ -497,14 +553,14 @@ QStringList Historique::LignesCsv(QString* erreur) const {
       while (q.next()) {
         QVariantList valeurs;
         for (qsizetype c = 0; c < Colonnes.size(); ++c) valeurs.append(q.value(static_cast<int>(c)));
-        lignes.append(LigneCsv(valeurs));
+        lignes.append(sansEfforts(valeurs));
       }
     } else if (erreur) {
       *erreur = Raison(q.lastError());
     }
   }
   // The games not written yet are the player's all the same.
-  for (const PartieJouee& p : enAttente_) lignes.append(LigneCsv(Valeurs(p)));
+  for (const PartieJouee& p : enAttente_) lignes.append(sansEfforts(Valeurs(p)));
   return lignes;
 }
 

@@ -30,8 +30,10 @@ class Historique {
   // Version 1: the games; version 2: the day of a draw of the day, and
   // indexes for the last days and the runs of days; version 3: whether the
   // solutions were seen during the game; version 4: a duel's opponent;
-  // version 5: the code of a draw played by code.
-  static constexpr int VersionSchema = 5;
+  // version 5: the code of a draw played by code; version 6: what the
+  // player's rating needs and made of a game (the clock, the draw's
+  // efforts, whether it counted, the rating before it and its chance).
+  static constexpr int VersionSchema = 6;
   // How long a write waits for another window's: short, as the window
   // waits with it; a game not written in that time is kept for later.
   static constexpr std::chrono::milliseconds AttenteParDefaut{1000};
@@ -68,6 +70,9 @@ class Historique {
   void AjouteEnAttente(const std::vector<PartieJouee>& parties);
   // Writes the games still waiting; true when none is left.
   bool EcritEnAttente();
+  // Keeps the efforts worked out for games recorded without them (each
+  // known by its end and its numbers); nothing when the file cannot take them.
+  void CompleteEfforts(const std::vector<PartieJouee>& parties);
   int EnAttente() const { return static_cast<int>(enAttente_.size()); }
   const QString& RaisonEnAttente() const { return raisonEnAttente_; }
 

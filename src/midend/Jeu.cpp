@@ -19,7 +19,7 @@ void Jeu::Demarre() {
   preferences_.Lis();
   // The clock chosen last time; one out of the list leaves "illimité".
   RegleHorloge();
-  journal_.Ouvre();
+  journal_.Ouvre(SolveurDeTravail());
 }
 
 void Jeu::ChoisitTemps(int choix) {

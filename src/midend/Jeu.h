@@ -96,6 +96,9 @@ class Jeu : private EvenementsSolveur, private Table {
   // The way the game is played now.
   const Regime& regime() const { return *regime_; }
   const Horloge& horloge() const { return horloge_; }
+  // "Ma cote : 3,4 ± 0,3 (entre Joueur de club et Expert)", and what it learnt from.
+  QString TexteCote() const { return TexteDeLaCote(journal_.cote(), Textes()); }
+  const MaCote& cote() const { return journal_.cote(); }
   // What the clock says, in the language's words; empty when it says nothing.
   QString TexteHorloge() const { return horloge_.Texte(manche_, Textes()); }
   // What the summary panel shows: the last game's, or the way to play's
@@ -215,6 +218,7 @@ class Jeu : private EvenementsSolveur, private Table {
   void ChoisitGenreTirage(GenreTirage genre) { preferences_.ChoisitGenreTirage(genre); }
   void ChoisitDifficulte(int marque) { preferences_.ChoisitDifficulte(marque); }
   void ChangeCoach(bool actif);
+  void ChangeVoirCote(bool actif) { preferences_.options().voirCote = actif; }
   // The choice of "Temps :" restarts the clock under its limit when the
   // way to play takes its clock from it; -1 (a stored choice out of the
   // list) keeps the limit.
@@ -353,6 +357,8 @@ class Jeu : private EvenementsSolveur, private Table {
   bool minuteurAnnonce_ = false;  // what the window was last told of its timer
   int ecouleAuDepart_ = 0;        // where the clock stood when this game began
   int partiesDonnees_ = 0;        // games started, to tell when a verb dealt one
+  bool rejouee_ = false;          // the game on the board was dealt by "Rejouer"
+  bool partieNotee_ = false;      // the game that just ended counted for the rating
   std::optional<int> nbSolutions_;
   TiragesDuJoueur tiragesDuJoueur_{services_, preferences_.options(), vue_, liste_, this};
   Aides aides_{solveur_, manche_, preferences_.textes(), vue_, this};

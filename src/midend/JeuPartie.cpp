@@ -5,6 +5,7 @@
 
 #include "Jeu.h"
 #include "engine/Difficulte.h"
+#include "game/ResumeEfforts.h"
 #include "library/RangeeTirage.h"
 
 namespace tolvan {
@@ -62,6 +63,7 @@ void Jeu::NoteTirageJoue() {
 
 void Jeu::Joue() {
   // Another draw, another game: with the whole of its time.
+  rejouee_ = false;
   manche_.RemetHorlogeAZero();
   RegleHorloge();
   Depart();
@@ -71,6 +73,7 @@ void Jeu::Rejoue() {
   if (!manche_.TirageDonne()) return;
   RetrouveTirageDeLaManche();
   if (regime_->RejoueDepuisZero()) manche_.RemetHorlogeAZero();
+  rejouee_ = true;
   Depart();
 }
 
@@ -84,6 +87,7 @@ void Jeu::Depart() {
   // A game started while a draw of a mark was looked for takes its place.
   tiragesDuJoueur_.ArreteRecherche();
   ++partiesDonnees_;
+  partieNotee_ = false;
   manche_.Demarre(solveur_.Tirage);
   ecouleAuDepart_ = manche_.Ecoule();
   horloge_.Repart();
@@ -157,6 +161,7 @@ void Jeu::FinitPartie(bool trouve, int secondes) {
     manche_.AjouteScore(ligne);
   }
   journal_.Enregistre(partie, Textes().partage);
+  partieNotee_ = partie.note.has_value();
   AnnonceMinuteur();
   vue_.PartieFinie();
   if (conclusion.suite == Suite::FinDeSerie) TermineRegime();
@@ -174,6 +179,10 @@ PartieJouee Jeu::LigneDeLaPartie(bool trouve, int secondes) const {
   partie.solutionsVues = aides_.SolutionsVues();
   // The mark of the game that ended, in every mode; the day's draw has its own.
   partie.difficulte = aides_.Difficulte().value_or(DifficulteMax);
+  partie.rejouee = rejouee_;
+  // What the rating reads of it: the draw searched at its end, the clock.
+  partie.efforts = QString::fromStdString(ResumeEfforts::De(solveur_).Texte());
+  if (horloge_.cadence().CompteARebours()) partie.tempsDonne = horloge_.cadence().limite;
   return partie;
 }
 

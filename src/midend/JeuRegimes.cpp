@@ -118,6 +118,8 @@ Bilan Jeu::BilanAffiche() const {
   if (regime.Permis().marque && aides_.Difficulte()) bilan.lignes.append(Textes().MsgMarque.arg(*aides_.Difficulte()));
   if (const std::optional<QString> temps = horloge_.TexteDuBilan(manche_, Textes())) bilan.lignes.append(*temps);
   if (journal_.RejoueeDuJour()) bilan.lignes.append(Textes().MsgRejoueDuJour);
+  // The rating the game just moved, heard with the summary.
+  if (partieNotee_ && options().voirCote) bilan.lignes.append(TexteCote());
   regime.CompleteBilan(bilan, Textes());
   return bilan;
 }

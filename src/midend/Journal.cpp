@@ -1,6 +1,7 @@
 #include "Journal.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "Dates.h"
 #include "MessagesHistorique.h"
@@ -44,6 +45,7 @@ void Journal::Enregistre(PartieJouee partie, const PhrasesPartage& mots) {
          partie.solutionsVues},
         mots));
   }
+  cote_.Note(partie);
   if (!historique_.EstOuvert()) return;
   QString erreur;
   historique_.Enregistre(partie, &erreur);
@@ -55,12 +57,26 @@ void Journal::Enregistre(PartieJouee partie, const PhrasesPartage& mots) {
                     BoutonsMessage::Ok);
 }
 
-void Journal::Ouvre() {
+void Journal::Ouvre(Solveur& solveur) {
   const QString chemin = services_.FichierHistorique();
   if (const auto avis = AvisOuverture(historique_.Ouvre(chemin), chemin)) {
     services_.Message(avis->type, avis->texte, BoutonsMessage::Ok);
   }
-  if (!historique_.EstOuvert()) return;
+  if (historique_.EstOuvert()) ReprendPartiesGardees(chemin);
+  std::vector<PartieJouee> parties = historique_.Dernieres(std::numeric_limits<int>::max());
+  std::reverse(parties.begin(), parties.end());
+  std::vector<bool> sansEfforts;
+  for (const PartieJouee& partie : parties) sansEfforts.push_back(partie.efforts.isEmpty());
+  cote_.Reconstruit(parties, solveur);
+  // The efforts worked out now are kept, so that the next start searches nothing.
+  std::vector<PartieJouee> completees;
+  for (std::size_t i = 0; i < parties.size(); ++i) {
+    if (sansEfforts[i] && !parties[i].efforts.isEmpty()) completees.push_back(parties[i]);
+  }
+  historique_.CompleteEfforts(completees);
+}
+
+void Journal::ReprendPartiesGardees(const QString& chemin) {
   const Reprise reprise = ReprendParties(chemin);
   if (!reprise.erreur.isEmpty()) {
     const AvisHistorique avis = AvisReprise(reprise.erreur, CheminReserve(chemin));
@@ -77,7 +93,8 @@ void Journal::Ferme() {
   std::vector<PartieJouee> parties = historique_.Dernieres(enAttente);
   std::reverse(parties.begin(), parties.end());
   const QString reserve = CheminReserve(historique_.Chemin());
-  const AvisHistorique avis = AvisFermeture(enAttente, historique_.RaisonEnAttente(), GardeParties(historique_.Chemin(), parties), reserve);
+  const Garde garde = GardeParties(historique_.Chemin(), parties);
+  const AvisHistorique avis = AvisFermeture(enAttente, historique_.RaisonEnAttente(), garde, reserve);
   services_.Message(avis.type, avis.texte, BoutonsMessage::Ok);
 }
 

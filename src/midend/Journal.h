@@ -12,6 +12,7 @@
 
 #include "BilanParties.h"
 #include "Historique.h"
+#include "MaCote.h"
 #include "PartieJouee.h"
 #include "Services.h"
 #include "TextesMessages.h"
@@ -25,11 +26,15 @@ class Journal {
   explicit Journal(Services& services) : services_(services) {}
 
   // The history, opened at the start; one message when it cannot be. The
-  // games kept beside it at the last close join it.
-  void Ouvre();
+  // games kept beside it at the last close join it. The player's rating is
+  // learnt from it, draws being searched on `solveur` when their efforts
+  // are not on file.
+  void Ouvre(Solveur& solveur);
   // The window closes: games the history still cannot take are kept
   // beside it for the next start, and the player is told.
   void Ferme();
+  // "Ma cote", as the games so far make it.
+  const MaCote& cote() const { return cote_; }
   const Historique& historique() const { return historique_; }
 
   // Deals today's draw into `solveur`, the same for every player, and
@@ -38,7 +43,8 @@ class Journal {
 
   // A game that ended, found or not, goes into the history. A game of the
   // day gets its date, whether it is a replay, and its line to share, in
-  // the words `mots`.
+  // the words `mots`; a game that counts for the rating, what the rating
+  // made of it, and the rating learns from it.
   void Enregistre(PartieJouee partie, const PhrasesPartage& mots = {});
 
   // The line to share once the draw of the day has ended, giving nothing of
@@ -65,9 +71,12 @@ class Journal {
 
  private:
   bool JourDejaJoue(QDate jour) const;
+  // The games the last close kept beside the history join those waiting.
+  void ReprendPartiesGardees(const QString& chemin);
 
   Services& services_;
   Historique historique_;
+  MaCote cote_;
   // The draw of the day last dealt.
   struct TirageDuJourDonne {
     Date date;

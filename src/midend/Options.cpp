@@ -17,6 +17,7 @@ ValeursReglages ValeursDesOptions(const Options& options) {
   for (const EvenementSonore& e : EvenementsSonores()) pose(e.interrupteur, TexteCase(options.SonActif(e.evenement)));
   pose(Reglage::Fichier, options.fichierSon);
   pose(Reglage::Coach, TexteCase(options.coach));
+  pose(Reglage::VoirCote, TexteCase(options.voirCote));
   pose(Reglage::Difficulte, QString::number(options.difficulte));
   return valeurs;
 }

@@ -27,6 +27,8 @@ struct Options {
   int difficulte = 0;
   // "Coach : dire si le compte est encore possible", in training.
   bool coach = false;
+  // "Voir ma cote": the player's rating on the game page and in summaries.
+  bool voirCote = true;
   std::array<bool, NbEvenements> sons{true, true, true, true, true, true, true};
   // The files chosen last, kept with the options.
   QString fichierLangue;

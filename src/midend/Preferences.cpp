@@ -75,6 +75,7 @@ void Preferences::AppliqueReglage(Reglage reglage, const QString& valeur) {
     case Reglage::Premier: options_.premiers = oui; break;
     case Reglage::Fous: options_.fous = oui; break;
     case Reglage::Coach: options_.coach = oui; break;
+    case Reglage::VoirCote: options_.voirCote = oui; break;
     case Reglage::Difficulte: ChoisitDifficulte(valeur.toInt()); break;
     case Reglage::Temps: {
       const int choix = valeur.toInt();

@@ -23,6 +23,7 @@ const ValeurReglage& EmplacementDe(Reglage reglage) {
       {CleSound, QStringLiteral("Fichier")},
       {CleOption, QStringLiteral("Coach")},
       {CleOption, QStringLiteral("Difficulte")},
+      {CleOption, QStringLiteral("VoirCote")},
   }};
   return emplacements[static_cast<std::size_t>(reglage)];
 }
@@ -64,7 +65,7 @@ bool EcritReglages(MagasinReglages& magasin, const ValeursReglages& valeurs) {
                                      Reglage::Premier, Reglage::Fous,    Reglage::Temps,    Reglage::Fichier,
                                      Reglage::Click,   Reglage::Result,  Reglage::Erreur,   Reglage::Annul,
                                      Reglage::NewGame, Reglage::Trouve,  Reglage::TempsSon, Reglage::Coach,
-                                     Reglage::Difficulte};
+                                     Reglage::Difficulte, Reglage::VoirCote};
   try {
     for (const Reglage reglage : ordre) {
       const std::optional<QString>& valeur = valeurs[static_cast<std::size_t>(reglage)];

@@ -18,13 +18,14 @@ inline const QString CleOption = QStringLiteral("software/Tolvan/Option");
 inline const QString CleSound = QStringLiteral("software/Tolvan/Option/Sound");
 
 // The values, in the order they are read: the fifteen the game has always
-// kept, then the coach and the difficulty of random draws.
+// kept, then the coach, the difficulty of random draws and whether the
+// player's rating shows.
 enum class Reglage {
   Langue, SolAuto, CalcAuto, VoirSol, Premier, Fous, Temps,
   Click, Result, Erreur, Annul, NewGame, Trouve, TempsSon, Fichier,
-  Coach, Difficulte
+  Coach, Difficulte, VoirCote
 };
-inline constexpr int NbReglages = 17;
+inline constexpr int NbReglages = 18;
 
 struct ValeurReglage {
   QString cle;

@@ -190,6 +190,19 @@ struct TextesMessages {
   QString MsgArbitrageChoixFichiers = QStringLiteral("Rassembler des lignes de résultats");
   QString MsgArbitrageChoixExport = QStringLiteral("Exporter le classement");
   PhrasesArbitrage arbitrage;
+  // "Ma cote": the player's rating, its option, and what "Mes parties" shows of it.
+  QString MsgMaCote = QStringLiteral("Ma cote : %1 ± %2 (%3)");
+  QString MsgEntreForces = QStringLiteral("entre %1 et %2");
+  QString MsgCoteAVenir = QStringLiteral("Ma cote : après une partie chronométrée, jouée seul et sans aide");
+  QString MsgVoirMaCote = QStringLiteral("Voir ma cote");
+  QString MsgChancePrevue = QStringLiteral("Chance prévue : %1");
+  QString MsgCoteDansLeTemps = QStringLiteral("Ma cote au fil des parties");
+  QString MsgCoteDitVrai = QStringLiteral("Ma cote dit vrai ?");
+  QString MsgCoteChance = QStringLiteral("Chance prévue");
+  QString MsgCoteParties = QStringLiteral("Parties");
+  QString MsgCoteTrouvees = QStringLiteral("Trouvées");
+  QString MsgCoteAttente = QStringLiteral("Ma cote dit vrai ? Encore %1 parties notées.");
+  QString MsgJouerAutrement = QStringLiteral("Jouer autrement");
   // Numbers and counts as the language writes them: the comma of a time to
   // the tenth ("2,7 s"), a heading and what follows it ("Tirage 2 sur 5 :
   // À Bob de jouer"), and the counts said with a count's first line, "0 1"

@@ -138,7 +138,7 @@ QString Jours(int n, const TextesMessages& textes) {
 TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), jeu_(jeu) {
   setObjectName("FRMparties");
-  setFixedSize(760, 590);
+  setFixedSize(760, 820);
   LBparties = Etiquette(this, "LBparties", {}, QRect(8, 8, 170, 22));
   LBtrouvees = Etiquette(this, "LBtrouvees", {}, QRect(180, 8, 170, 22));
   LBserie = Etiquette(this, "LBserie", {}, QRect(352, 8, 200, 22));
@@ -155,7 +155,7 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
   modele_->setColumnCount(static_cast<int>(Colonnes.size()));
   LVparties = new QTableView(this);
   LVparties->setObjectName("LVparties");
-  LVparties->setGeometry(8, 302, 744, 242);
+  LVparties->setGeometry(8, 532, 744, 242);
   LVparties->setModel(modele_);
   LVparties->setAccessibleName(QStringLiteral("dernières parties"));
   LVparties->setSortingEnabled(true);
@@ -169,10 +169,11 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
     LVparties->setColumnWidth(c, Colonnes[static_cast<std::size_t>(c)].second);
   }
   LVparties->horizontalHeader()->setStretchLastSection(true);
-  BTexporte = Bouton(this, "BTexporte", {}, QRect(8, 552, 150, 28),
+  BTexporte = Bouton(this, "BTexporte", {}, QRect(8, 782, 150, 28),
                      QStringLiteral("Toutes les parties dans un fichier pour un tableur"));
-  BTferme = Bouton(this, "BTferme", {}, QRect(652, 552, 100, 28));
-  LBavis = Etiquette(this, "LBavis", {}, QRect(166, 552, 480, 28));
+  BTferme = Bouton(this, "BTferme", {}, QRect(652, 782, 100, 28));
+  LBavis = Etiquette(this, "LBavis", {}, QRect(166, 782, 480, 28));
+  CreeCote();
   connect(BTexporte, &QPushButton::clicked, this, &TFRMparties::BTexporteClick);
   connect(BTferme, &QPushButton::clicked, this, &QDialog::accept);
   MontreTextes();
@@ -186,6 +187,7 @@ void TFRMparties::Montre(const BilanParties& bilan, const std::vector<PartieJoue
   MontreChiffres(bilan, bilan.erreur.isEmpty() ? erreurListe : bilan.erreur);
   MontreJours(bilan);
   MontreMedianes(bilan);
+  MontreCote();
   MontreListe(dernieres);
   const QString attente = bilan.enAttente == 0 ? QString()
                           : bilan.enAttente == 1

@@ -1,7 +1,9 @@
 // "Mes parties": the player's history at a glance. Counts and runs of days
 // at the top, two charts (the games of the last 30 days, found and not;
-// the median time to find a draw by its difficulty mark), the last games in
-// a list sorted by any column, and "Exporter en CSV". It only shows what the
+// the median time to find a draw by its difficulty mark), the player's
+// rating with its chart over the games and, once it has enough games, its
+// chances against what the player did ("Ma cote dit vrai ?"), the last
+// games in a list sorted by any column, and "Exporter en CSV". It only shows what the
 // game reads from its history.
 #pragma once
 
@@ -17,6 +19,7 @@ class QLabel;
 class QPushButton;
 class QStandardItemModel;
 class QTableView;
+class QTreeWidget;
 
 namespace tolvan {
 
@@ -40,6 +43,10 @@ class TFRMparties : public QDialog {
   QLabel* LBavis = nullptr;
   QChartView *CHjours = nullptr, *CHmedianes = nullptr;
   QTableView* LVparties = nullptr;
+  // "Ma cote": its words, its chart over the games, and "Ma cote dit vrai ?".
+  QLabel *LBcote = nullptr, *LBcalibration = nullptr;
+  QChartView* CHcote = nullptr;
+  QTreeWidget* LVcalibration = nullptr;
   QPushButton *BTexporte = nullptr, *BTferme = nullptr;
 
  private:
@@ -49,6 +56,9 @@ class TFRMparties : public QDialog {
   void MontreJours(const BilanParties& bilan);
   void MontreMedianes(const BilanParties& bilan);
   void MontreListe(const std::vector<PartieJouee>& dernieres);
+  // The rating's row (TFRMpartiesCote.cpp).
+  void CreeCote();
+  void MontreCote();
 
   Jeu& jeu_;
   QStandardItemModel* modele_ = nullptr;

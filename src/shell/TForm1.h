@@ -161,6 +161,7 @@ class TForm1 : public QWidget, private VueJeu {
   void CBaideClick();
   void CBtimeClick();
   void CBcoachClick();
+  void CBcoteClick();
   void CBdifficulteChange();
   void BTindiceClick();
 
@@ -218,6 +219,7 @@ class TForm1 : public QWidget, private VueJeu {
   void RedessineScores();
   void RedessineSolutions();
   void RedessineCoach();
+  void RedessineCote();
   void RedessineOptions();
   void RedessineCompetition();
   void RedessineTirages();
@@ -309,6 +311,8 @@ class TForm1 : public QWidget, private VueJeu {
   QComboBox *CBetape = nullptr, *CBoper = nullptr;
   QProgressBar* PB = nullptr;
   QLabel* LBcoach = nullptr;
+  QLabel* LBcote = nullptr;       // "Ma cote : ..."
+  QPushButton* BTautres = nullptr;  // "Jouer autrement", its menu the ways with no button of their own
 
   // "Options"
   QGroupBox *GBentrain = nullptr, *GBtirage = nullptr, *GBson = nullptr;
@@ -349,6 +353,7 @@ class TForm1 : public QWidget, private VueJeu {
   QLabel *LBtitre = nullptr, *Label8 = nullptr, *Label2 = nullptr, *Label7 = nullptr, *Label9 = nullptr,
          *Label4 = nullptr, *LbsiteTavrel = nullptr, *LBmailTavrel = nullptr;
   QPushButton *BTchangeLangue = nullptr, *Button1 = nullptr, *BTmesParties = nullptr;
+  QCheckBox* CBcote = nullptr;  // "Voir ma cote"
 
   // The hints band and the mini calculator, below the pages.
   QGroupBox *GBindice = nullptr, *GBcalcul = nullptr;

@@ -4,6 +4,7 @@
 // of club play, and the sheet a series leaves.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -17,12 +18,17 @@
 namespace tolvan {
 
 void TForm1::ConnecteFacons() {
-  // Each way to play's button, wherever its page put it, starts its way.
+  // Each way to play's button, wherever its page put it, starts its way;
+  // one with no button of its own is an entry of "Jouer autrement".
   for (const FaconDeJouer& facon : FaconsDeJouer()) {
-    if (auto* bouton = findChild<QPushButton*>(facon.bouton)) {
-      const QString nom = facon.bouton;
+    const QString nom = facon.bouton;
+    if (auto* bouton = findChild<QPushButton*>(nom)) {
       connect(bouton, &QPushButton::clicked, this, [this, nom] { LanceFacon(nom); });
+      continue;
     }
+    QAction* entree = BTautres->menu()->addAction(nom);
+    entree->setObjectName(nom);
+    connect(entree, &QAction::triggered, this, [this, nom] { LanceFacon(nom); });
   }
   choixDesFacons_ = {{QStringLiteral("BTduel"), &TForm1::ChoisitDuel}, {QStringLiteral("BTcode"), &TForm1::ChoisitCode}};
   const std::initializer_list<std::pair<QPushButton*, void (TForm1::*)()>> boutons = {

@@ -57,6 +57,8 @@ void TForm1::PoseTextesPropres() {
   BTcopie->setText(textes.MsgCopierResultat);
   BTindice->setText(textes.MsgIndice);
   BTmesParties->setText(textes.MsgMesParties);
+  CBcote->setText(textes.MsgVoirMaCote);
+  BTautres->setText(textes.MsgJouerAutrement);
   BTarbitrage->setText(textes.MsgArbitrage);
   LBdifficulte->setText(textes.MsgDifficulte);
   // In the size of its neighbours, on two lines when it needs them.

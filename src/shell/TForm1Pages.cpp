@@ -153,8 +153,16 @@ void TForm1::CreePageJeu(QWidget* page) {
   // Room for the longest result a line can give: ten digits.
   MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);
   PB = Barre(page, "PB", 3600, QRect(4, 262, 528, 13));
+  // The ways to play that have no button of their own, in its menu; where
+  // the day's copy and the typed answer go when they are shown.
+  BTautres = Bouton(page, "BTautres", {}, QRect(4, 226, 160, 28));
+  BTautres->setMenu(new QMenu(BTautres));
   // Below the board, where the solutions' filters go when they are shown.
   LBcoach = Etiquette(page, "LBcoach", {}, QRect(381, 192, 149, 66));
+  // The player's rating there, when neither the filters nor the coach are.
+  LBcote = Etiquette(page, "LBcote", {}, QRect(381, 192, 149, 66));
+  LBcote->setWordWrap(true);
+  LBcote->setAlignment(Qt::AlignCenter);
   LBcoach->setWordWrap(true);
   LBcoach->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   PB->setTextVisible(true);
@@ -397,6 +405,8 @@ void TForm1::CreePageAPropos(QWidget* page) {
   Button1 = Bouton(page, "Button1", QStringLiteral("HELP !"), QRect(412, 236, 110, 28));
   BTmesParties = Bouton(page, "BTmesParties", {}, QRect(284, 202, 238, 28),
                         QStringLiteral("Les parties jouées, leurs chiffres et leurs graphiques"));
+  CBcote = CaseACocher(page, "CBcote", {}, QRect(286, 176, 236, 22), true,
+                       QStringLiteral("Ma cote sur la page du jeu et dans le bilan de chaque partie notée"));
 }
 
 void TForm1::CreeBandeAides() {

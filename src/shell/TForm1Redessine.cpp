@@ -2,11 +2,13 @@
 // `Redessine`, so no page can be left showing what the game no longer
 // holds. Boxes and lists are set without their handlers running; fields
 // the player types in are only rewritten when the game's value changes.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -135,8 +137,10 @@ void TForm1::RedessineJeu() {
   const bool reponse = manche.Tableau().ReponseAttendue() && panneau == Manche::Panneau::Jeu;
   MaReponse->setVisible(reponse);
   MaReponse2->setVisible(reponse);
-  // "Duel" and the typed answer take turns in the same place.
+  // "Duel" and the typed answer take turns in the same place, and so do
+  // "Jouer autrement", the typed answer and the day's copy.
   BTduel->setVisible(!reponse);
+  BTautres->setVisible(!reponse && !BTcopie->isVisibleTo(this) && !BTautres->menu()->isEmpty());
   const bool competition = jeu_->competition().serie().ModeCompetition();
   LBpoint->setVisible(competition);
   LBpoint2->setVisible(competition);
@@ -159,6 +163,19 @@ void TForm1::RedessineJeu() {
   RedessineScores();
   RedessineSolutions();
   RedessineCoach();
+  RedessineCote();
+}
+
+void TForm1::RedessineCote() {
+  // Below the board, in the coach's place when it says nothing there.
+  const bool visible =
+      jeu_->options().voirCote && !jeu_->CoachVisible() && !jeu_->aides().SolutionsVisibles();
+  LBcote->setVisible(visible);
+  const QString texte = jeu_->TexteCote();
+  if (!visible || LBcote->text() == texte) return;
+  LBcote->setText(texte);
+  AjustePoliceAuCadre(LBcote, texte, LBcote->size() - QSize(4, 2), PointsCoach);
+  LBcote->setAccessibleName(texte);
 }
 
 void TForm1::RedessineCoach() {
@@ -235,17 +252,21 @@ void TForm1::RedessineHorloge() {
 }
 
 void TForm1::RedessineFacons() {
+  bool uneAutre = false;
   for (const FaconDeJouer& facon : FaconsDeJouer()) {
-    auto* bouton = findChild<QPushButton*>(facon.bouton);
-    if (!bouton) continue;
     const BoutonDeFacon etat = jeu_->Facon(facon.bouton);
-    bouton->setEnabled(etat.actif);
+    QObject* commande = findChild<QPushButton*>(facon.bouton);
+    if (!commande) commande = BTautres->menu()->findChild<QAction*>(facon.bouton);
+    if (!commande) continue;
+    commande->setProperty("enabled", etat.actif);
+    uneAutre |= commande->parent() == BTautres->menu() && etat.actif;
     // Set when the game's caption changes: as its series starts and ends,
     // or with a language.
-    if (etat.texte.isEmpty() || bouton->property("texte").toString() == etat.texte) continue;
-    bouton->setProperty("texte", etat.texte);
-    bouton->setText(etat.texte);
+    if (etat.texte.isEmpty() || commande->property("texte").toString() == etat.texte) continue;
+    commande->setProperty("texte", etat.texte);
+    commande->setProperty("text", etat.texte);
   }
+  BTautres->setEnabled(uneAutre);
 }
 
 void TForm1::DisposeBilan(bool large) {
@@ -315,6 +336,7 @@ void TForm1::RedessineOptions() {
   Coche(CkBpremier, options.premiers);
   Coche(CkBFou, options.fous);
   Coche(CBcoach, options.coach);
+  Coche(CBcote, options.voirCote);
   Choisit(CBdifficulte, options.difficulte);
   // A mark 5 is never solvable: each of the two shuts the other out.
   if (auto* marques = qobject_cast<QStandardItemModel*>(CBdifficulte->model())) {

@@ -93,6 +93,7 @@ void TForm1::ConnecteSignaux() {
   connect(CBtemps, &QComboBox::currentIndexChanged, this, &TForm1::CBtempsChange);
   connect(CBdifficulte, &QComboBox::currentIndexChanged, this, &TForm1::CBdifficulteChange);
   connect(CBcoach, &QCheckBox::toggled, this, &TForm1::CBcoachClick);
+  connect(CBcote, &QCheckBox::toggled, this, &TForm1::CBcoteClick);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
   connect(CBetape, &QComboBox::currentIndexChanged, this, &TForm1::CBetapeChange);
   connect(CBoper, &QComboBox::currentIndexChanged, this, &TForm1::CBoperChange);

@@ -29,13 +29,13 @@ TEST(HistoriqueCsv, AnOpponentsNameKeepsItsColumnAndIsNeverAFormula) {
 
   const QStringList lignes = historique.LignesCsv();
   ASSERT_EQ(lignes.size(), 3);
-  EXPECT_TRUE(lignes[1].endsWith(QStringLiteral(";\"Anne;=1+1\";"))) << lignes[1].toStdString();
-  EXPECT_TRUE(lignes[2].endsWith(QStringLiteral(";\"'@Zoé \"\"la reine\"\"\";"))) << lignes[2].toStdString();
+  EXPECT_TRUE(lignes[1].endsWith(QStringLiteral(";\"Anne;=1+1\";;;;;;"))) << lignes[1].toStdString();
+  EXPECT_TRUE(lignes[2].endsWith(QStringLiteral(";\"'@Zoé \"\"la reine\"\"\";;;;;;"))) << lignes[2].toStdString();
 
   const QString csv = dossier.filePath(QStringLiteral("mes-parties.csv"));
   PlateformeDeTest plateforme;
   ASSERT_TRUE(ExporteParties(historique, csv, plateforme, TextesMessages{}));
-  EXPECT_TRUE(Contenu(csv).endsWith(";\"'@Zo\xE9 \"\"la reine\"\"\";\r\n"));
+  EXPECT_TRUE(Contenu(csv).endsWith(";\"'@Zo\xE9 \"\"la reine\"\"\";;;;;;\r\n"));
 }
 
 }  // namespace

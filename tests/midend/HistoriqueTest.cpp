@@ -77,9 +77,9 @@ TEST(Historique, AGameIsRecordedWholeAndReadBackByTwoWindowsAtOnce) {
   // The CSV lines: a title, then every game oldest first, as stored.
   const QStringList csv = premiere.LignesCsv();
   ASSERT_EQ(csv.size(), 4);
-  EXPECT_EQ(csv[0], "fin;mode;nombres;resultat;trouve;secondes;lignes;indices;points;difficulte;rejouee;jour;solutions_vues;adversaire;code");
-  EXPECT_EQ(csv[1], "2026-12-07T20:00:00+01:00;jour;1 1 10 9 100 75;999;1;100;2;2;0;3;0;2026-12-07;1;;");
-  EXPECT_EQ(csv[2], "2026-12-07T21:05:00+01:00;compétition;25 50 75 100 3 6;303;1;12;2;0;58;4;0;;0;;");
+  EXPECT_EQ(csv[0], "fin;mode;nombres;resultat;trouve;secondes;lignes;indices;points;difficulte;rejouee;jour;solutions_vues;adversaire;code;temps_donne;notee;cote_avant;ecart_avant;chance");
+  EXPECT_EQ(csv[1], "2026-12-07T20:00:00+01:00;jour;1 1 10 9 100 75;999;1;100;2;2;0;3;0;2026-12-07;1;;;;;;;");
+  EXPECT_EQ(csv[2], "2026-12-07T21:05:00+01:00;compétition;25 50 75 100 3 6;303;1;12;2;0;58;4;0;;0;;;;;;;");
 }
 
 TEST(Historique, StatisticsOfAMadeUpMonth) {
@@ -182,7 +182,7 @@ TEST(Historique, AFileOfAnEarlierSchemaIsBroughtForwardWithItsGames) {
   EXPECT_FALSE(parties[1].solutionsVues);
   EXPECT_TRUE(parties[1].adversaire.isEmpty());
   EXPECT_TRUE(parties[1].code.isEmpty());
-  EXPECT_TRUE(historique.LignesCsv()[1].endsWith(QStringLiteral(";2026-12-01;0;;")));
+  EXPECT_TRUE(historique.LignesCsv()[1].endsWith(QStringLiteral(";2026-12-01;0;;;;;;;")));
   PartieJouee vue = DuJour(QDate(2026, 12, 2), true);
   vue.solutionsVues = true;
   EXPECT_TRUE(historique.Enregistre(vue));
@@ -194,13 +194,13 @@ TEST(Historique, AFileOfAnEarlierSchemaIsBroughtForwardWithItsGames) {
   EXPECT_TRUE(historique.Enregistre(duel));
   EXPECT_EQ(historique.Dernieres(1).front(), duel);
   EXPECT_TRUE(historique.LignesCsv().back().contains(QStringLiteral(";duel;")));
-  EXPECT_TRUE(historique.LignesCsv().back().endsWith(QStringLiteral(";0;Champion;")));
+  EXPECT_TRUE(historique.LignesCsv().back().endsWith(QStringLiteral(";0;Champion;;;;;;")));
   // A draw played by code keeps its mode and its code.
   PartieJouee parCode = Partie(A(QDate(2026, 12, 2), 21), ModePartie::Code, true, 30);
   parCode.code = QStringLiteral("12JR-00KA-AAQW");
   EXPECT_TRUE(historique.Enregistre(parCode));
   EXPECT_EQ(historique.Dernieres(1).front(), parCode);
-  EXPECT_TRUE(historique.LignesCsv().back().endsWith(QStringLiteral(";12JR-00KA-AAQW")));
+  EXPECT_TRUE(historique.LignesCsv().back().endsWith(QStringLiteral(";12JR-00KA-AAQW;;;;;")));
   historique.Ferme();
   {
     QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("relu"));

@@ -135,7 +135,7 @@ TEST(JeuDuJour, MyGamesGoToACsvFileThatSpreadsheetsRead) {
   cherche.ChercheSol(0);
   ASSERT_EQ(lecture.etat, LectureTexte::Lu);
   ASSERT_EQ(lecture.lignes.size(), 2);
-  EXPECT_EQ(lecture.lignes[1], QStringLiteral("2026-12-07T14:00:00+01:00;entraînement;25 50 75 100 3 6;303;1;7;2;0;0;%1;0;;0;;")
+  EXPECT_EQ(lecture.lignes[1], QStringLiteral("2026-12-07T14:00:00+01:00;entraînement;25 50 75 100 3 6;303;1;7;2;0;0;%1;0;;0;;;;0;;;")
                                    .arg(MarqueDifficulte(cherche)));
   const BilanParties bilan = t.jeu->BilanDesParties();
   EXPECT_EQ(bilan.parties, 1);

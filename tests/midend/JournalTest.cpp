@@ -21,7 +21,8 @@ PartieJouee PartieDuJour() {
 TEST(Journal, TheDaysGamesGetTheirDateReplayAndLineOtherGamesGoInAsGiven) {
   PlateformeDeTest plateforme;
   Journal journal(plateforme);
-  journal.Ouvre();
+  Solveur recherche;
+  journal.Ouvre(recherche);
   Solveur solveur;
   journal.DonneTirageDuJour(solveur);
   journal.Enregistre(PartieDuJour());
@@ -57,7 +58,8 @@ TEST(Journal, WithoutAHistoryTheDaysReplayIsStillKnown) {
   plateforme.historique = plateforme.dossierJoueur.filePath(QStringLiteral("absent/dossier/historique.sqlite"));
   QFile(plateforme.dossierJoueur.filePath(QStringLiteral("absent"))).open(QIODevice::WriteOnly);
   Journal journal(plateforme);
-  journal.Ouvre();
+  Solveur recherche;
+  journal.Ouvre(recherche);
   ASSERT_EQ(plateforme.messages.size(), 1u);
   Solveur solveur;
   journal.DonneTirageDuJour(solveur);

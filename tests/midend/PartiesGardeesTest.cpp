@@ -52,11 +52,18 @@ PartieJouee Partie(ModePartie mode, int resultat, const QString& adversaire = {}
   return p;
 }
 
+// The games on file, oldest first, as they were played: what the rating
+// adds to a game as it is read is left out.
 std::vector<PartieJouee> Enregistrees(const QString& chemin) {
   Historique historique;
   historique.Ouvre(chemin);
   std::vector<PartieJouee> parties = historique.Dernieres(10);
   std::reverse(parties.begin(), parties.end());
+  for (PartieJouee& partie : parties) {
+    partie.efforts.clear();
+    partie.notee.reset();
+    partie.note.reset();
+  }
   return parties;
 }
 
@@ -65,12 +72,13 @@ std::vector<PartieJouee> Enregistrees(const QString& chemin) {
 // writes them into the history, in the order played, and removes the file.
 TEST(PartiesGardees, GamesWaitingAtALockedCloseAreKeptAndWrittenAtTheNextStart) {
   PlateformeDeTest plateforme;
+  Solveur solveur;
   const QString reserve = CheminReserve(plateforme.historique);
   std::vector<PartieJouee> jouees = {Partie(ModePartie::Duel, 303, QStringLiteral("Expert")),
                                      Partie(ModePartie::Duel, 512, QStringLiteral("Expert"))};
   {
     Journal journal(plateforme);
-    journal.Ouvre();
+    journal.Ouvre(solveur);
     const Verrou verrou(plateforme.historique);
     for (const PartieJouee& partie : jouees) journal.Enregistre(partie);
     ASSERT_EQ(journal.historique().EnAttente(), 2);
@@ -89,7 +97,7 @@ TEST(PartiesGardees, GamesWaitingAtALockedCloseAreKeptAndWrittenAtTheNextStart) 
 
   plateforme.messages.clear();
   Journal suivant(plateforme);
-  suivant.Ouvre();
+  suivant.Ouvre(solveur);
   EXPECT_TRUE(plateforme.messages.empty());
   EXPECT_EQ(suivant.historique().EnAttente(), 0);
   EXPECT_FALSE(QFileInfo::exists(reserve));
@@ -100,12 +108,13 @@ TEST(PartiesGardees, GamesWaitingAtALockedCloseAreKeptAndWrittenAtTheNextStart) 
 // takes them all once, and a window started after it finds none left.
 TEST(PartiesGardees, KeptGamesAddUpAndAreTakenBackOnce) {
   PlateformeDeTest plateforme;
+  Solveur solveur;
   ASSERT_EQ(GardeParties(plateforme.historique, {Partie(ModePartie::Code, 101)}).gardees, 1);
   ASSERT_EQ(GardeParties(plateforme.historique, {Partie(ModePartie::Code, 102)}).gardees, 1);
   Journal premier(plateforme);
-  premier.Ouvre();
+  premier.Ouvre(solveur);
   Journal second(plateforme);
-  second.Ouvre();
+  second.Ouvre(solveur);
   EXPECT_EQ(second.historique().EnAttente(), 0);
   const std::vector<PartieJouee> enregistrees = Enregistrees(plateforme.historique);
   ASSERT_EQ(enregistrees.size(), 2u);
@@ -119,8 +128,9 @@ TEST(PartiesGardees, KeptGamesAddUpAndAreTakenBackOnce) {
 // the player is told they are lost rather than left to believe them safe.
 TEST(PartiesGardees, GamesThatCannotBeKeptEitherAreSaidLost) {
   PlateformeDeTest plateforme;
+  Solveur solveur;
   Journal journal(plateforme);
-  journal.Ouvre();
+  journal.Ouvre(solveur);
   {
     const DisqueLimite limite(0);
     journal.Enregistre(Partie(ModePartie::Entrainement, 303));
@@ -140,13 +150,14 @@ TEST(PartiesGardees, GamesThatCannotBeKeptEitherAreSaidLost) {
 // A reserve that is no database is said and set aside, never taken for games.
 TEST(PartiesGardees, ADamagedReserveIsSaidAndSetAside) {
   PlateformeDeTest plateforme;
+  Solveur solveur;
   const QString reserve = CheminReserve(plateforme.historique);
   QFile fichier(reserve);
   ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
   fichier.write(QByteArray(4096, 'x'));
   fichier.close();
   Journal journal(plateforme);
-  journal.Ouvre();
+  journal.Ouvre(solveur);
   ASSERT_EQ(plateforme.messages.size(), 1u);
   EXPECT_TRUE(plateforme.messages[0].texte.startsWith(
       QStringLiteral("Les parties gardées à la dernière fermeture (%1) ne peuvent pas être reprises : ").arg(reserve)));

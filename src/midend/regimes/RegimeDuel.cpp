@@ -46,6 +46,7 @@ Conclusion RegimeDuel::Conclut(Table& table, const FinDePartie& fin, PartieJouee
   // A late event after the go was scored counts for nothing more.
   if (!joueur || duel_.TirageTermine()) return {};
   partie.mode = *joueur == 0 ? ModePartie::Duel : ModePartie::DuelAutreJoueur;
+  partie.pourLaCote = *joueur == 0;
   duel_.Joue(*joueur, Tour{fin.resultat, fin.lignes, fin.dixiemes, 0});
   partie.points = duel_.Courant()->tours[static_cast<std::size_t>(*joueur)]->points;
   partie.adversaire = NomsDuDuel(duel_.Reglage(), table.textes())[static_cast<std::size_t>(1 - *joueur)];
