@@ -6,6 +6,7 @@
 
 #include "CodeSerie.h"
 #include "engine/Utf8.h"
+#include "game/Formule.h"
 
 namespace tolvan {
 
@@ -44,32 +45,25 @@ std::string Montre(char32_t caractere) {
   return texte;
 }
 
-std::string TexteTemps(long long secondes) {
-  return "Le temps doit être entre " + std::to_string(CodeSerie::TempsMin) + " et " +
-         std::to_string(CodeSerie::TempsMax) + " secondes (reçu " + std::to_string(secondes) + ").";
-}
-
 }  // namespace
 
-std::string TexteRefus(const RefusCode& refus) {
+std::string TexteRefus(const RefusCode& refus, const PhrasesRefusCode& phrases) {
   const std::string valeur = std::to_string(refus.valeur);
+  const std::string tempsMin = std::to_string(CodeSerie::TempsMin), tempsMax = std::to_string(CodeSerie::TempsMax);
   switch (refus.motif) {
-    case RefusCode::Motif::AucunCode: return "Aucun code n'a été saisi.";
-    case RefusCode::Motif::CaractereInterdit:
-      return "« " + Montre(refus.caractere) + " » ne peut pas figurer dans un code de partie.";
+    case RefusCode::Motif::AucunCode: return phrases.aucunCode;
+    case RefusCode::Motif::CaractereInterdit: return Formule(phrases.caractereInterdit, {Montre(refus.caractere)});
     case RefusCode::Motif::MauvaiseLongueur:
-      return "Un code de partie a " + std::to_string(CodeSerie::Longueur) + " caractères ; celui-ci en a " + valeur + ".";
-    case RefusCode::Motif::ControleFaux: return "Ce code est mal recopié : son caractère de contrôle ne correspond pas.";
-    case RefusCode::Motif::FormatInconnu:
-      return "Ce code est d'un format que cette version de Tolvan ne connaît pas (format " + valeur + ").";
-    case RefusCode::Motif::PartieImpossible: return "Ce code ne donne pas une partie possible. " + TexteTemps(refus.valeur);
+      return Formule(phrases.mauvaiseLongueur, {std::to_string(CodeSerie::Longueur), valeur});
+    case RefusCode::Motif::ControleFaux: return phrases.controleFaux;
+    case RefusCode::Motif::FormatInconnu: return Formule(phrases.formatInconnu, {valeur});
+    case RefusCode::Motif::PartieImpossible: return Formule(phrases.partieImpossible, {tempsMin, tempsMax, valeur});
     case RefusCode::Motif::TiragesHorsLimites:
-      return "Le nombre de tirages doit être entre 1 et " + std::to_string(CodeSerie::TiragesMax) + " (reçu " + valeur +
-             ").";
-    case RefusCode::Motif::TempsHorsLimites: return TexteTemps(refus.valeur);
+      return Formule(phrases.tiragesHorsLimites, {std::to_string(CodeSerie::TiragesMax), valeur});
+    case RefusCode::Motif::TempsHorsLimites: return Formule(phrases.tempsHorsLimites, {tempsMin, tempsMax, valeur});
     case RefusCode::Motif::GraineTropGrande: break;
   }
-  return "La graine doit être inférieure à 2^" + std::to_string(CodeSerie::BitsGraine) + ".";
+  return Formule(phrases.graineTropGrande, {std::to_string(CodeSerie::BitsGraine)});
 }
 
 }  // namespace tolvan

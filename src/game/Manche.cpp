@@ -44,6 +44,13 @@ void Manche::Interromp() {
   panneau_ = Panneau::Resume;
 }
 
+void Manche::Abandonne() {
+  Interromp();
+  tirageDonne_ = false;
+  issue_ = Issue::Aucune;
+  recap_.clear();
+}
+
 TableauNoir::Reaction Manche::Effectue(int code, bool calculAuto) {
   if (panneau_ != Panneau::Jeu) return {};
   return tableau_.Effectue(code, calculAuto, tirage_.Resultat);

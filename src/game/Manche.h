@@ -48,6 +48,10 @@ class Manche {
   // stops at 0 and the summary comes back as it was. A game can be played
   // only while its clock runs.
   void Interromp();
+  // The game on the board is given up with the series it belonged to: it
+  // stops as Interromp stops it, and neither its draw (to play again) nor
+  // the summary of the game before it (of that series) is kept.
+  void Abandonne();
   // The player types a draw; the clock goes on meanwhile.
   void AfficheSaisie() { panneau_ = Panneau::Saisie; }
   const TTirage& Tirage() const { return tirage_; }

@@ -197,13 +197,15 @@ QString TexteMode(ModePartie mode) {
     case ModePartie::Competition: return QStringLiteral("compétition");
     case ModePartie::Duel: return QStringLiteral("duel");
     case ModePartie::Code: return QStringLiteral("code");
+    case ModePartie::DuelAutreJoueur: return QStringLiteral("duel, autre joueur");
     case ModePartie::Entrainement: break;
   }
   return QStringLiteral("entraînement");
 }
 
 ModePartie ModeDuTexte(const QString& texte) {
-  for (const ModePartie mode : {ModePartie::Jour, ModePartie::Competition, ModePartie::Duel, ModePartie::Code}) {
+  for (const ModePartie mode :
+       {ModePartie::Jour, ModePartie::Competition, ModePartie::Duel, ModePartie::Code, ModePartie::DuelAutreJoueur}) {
     if (texte == TexteMode(mode)) return mode;
   }
   return ModePartie::Entrainement;
@@ -388,6 +390,11 @@ bool Historique::Enregistre(const PartieJouee& partie, QString* erreur) {
   return true;
 }
 
+void Historique::AjouteEnAttente(const std::vector<PartieJouee>& parties) {
+  enAttente_.insert(enAttente_.end(), parties.begin(), parties.end());
+  EcritEnAttente();
+}
+
 void Historique::RouvreSiModifiable() {
   if (!QFileInfo(chemin_).isWritable()) return;
   FermeConnexion();
@@ -485,6 +492,9 @@ BilanParties Historique::Bilan(QDate aujourdhui) const {
   const QDate debut = aujourdhui.addDays(1 - JoursRecents);
   for (int i = 0; i < JoursRecents; ++i) bilan.derniersJours.push_back({debut.addDays(i), 0, 0});
   if (!ouvert_) return bilan;
+  // The player's own games: not the goes of a duel's second player.
+  const QString source =
+      QStringLiteral("(SELECT * FROM %1 WHERE mode <> '%2')").arg(source_, TexteMode(ModePartie::DuelAutreJoueur));
   QSqlQuery q(QSqlDatabase::database(connexion_, false));
   q.setForwardOnly(true);
   // A query that fails says why, rather than counting nothing.
@@ -492,12 +502,12 @@ BilanParties Historique::Bilan(QDate aujourdhui) const {
     if (!reussie && bilan.erreur.isEmpty()) bilan.erreur = Raison(q.lastError());
     return reussie;
   };
-  if (lit(q.exec(QStringLiteral("SELECT count(*), total(trouve) FROM %1").arg(source_))) && q.next()) {
+  if (lit(q.exec(QStringLiteral("SELECT count(*), total(trouve) FROM %1").arg(source))) && q.next()) {
     bilan.parties = q.value(0).toInt();
     bilan.trouvees = q.value(1).toInt();
   }
   q.prepare(QStringLiteral("SELECT substr(fin, 1, 10), total(trouve), count(*) FROM %1 "
-                           "WHERE fin >= ? AND fin < ? GROUP BY 1").arg(source_));
+                           "WHERE fin >= ? AND fin < ? GROUP BY 1").arg(source));
   q.addBindValue(debut.toString(Qt::ISODate));
   q.addBindValue(aujourdhui.addDays(1).toString(Qt::ISODate));
   if (lit(q.exec())) {
@@ -511,13 +521,13 @@ BilanParties Historique::Bilan(QDate aujourdhui) const {
   }
   std::array<std::vector<int>, MarquesTrouvables> temps;
   if (lit(q.exec(QStringLiteral("SELECT difficulte, secondes FROM %1 WHERE trouve = 1 AND secondes >= 0 AND difficulte BETWEEN 1 AND %2 "
-                                "ORDER BY difficulte, secondes").arg(source_).arg(MarquesTrouvables)))) {
+                                "ORDER BY difficulte, secondes").arg(source).arg(MarquesTrouvables)))) {
     while (q.next()) temps[static_cast<std::size_t>(q.value(0).toInt() - 1)].push_back(q.value(1).toInt());
   }
   for (std::size_t m = 0; m < temps.size(); ++m) bilan.medianes[m] = Mediane(temps[m]);
   std::vector<std::pair<QDate, bool>> premiersEssais;
   q.prepare(QStringLiteral("SELECT jour, max(trouve) FROM %1 WHERE mode = ? AND rejouee = 0 AND jour IS NOT NULL "
-                           "GROUP BY jour ORDER BY jour").arg(source_));
+                           "GROUP BY jour ORDER BY jour").arg(source));
   q.addBindValue(TexteMode(ModePartie::Jour));
   if (lit(q.exec())) {
     while (q.next()) premiersEssais.emplace_back(QDate::fromString(q.value(0).toString(), Qt::ISODate), q.value(1).toInt() != 0);

@@ -55,7 +55,8 @@ class Historique {
   // that cannot be written is opened for reading only; one whose table
   // lacks columns is read with those empty (`Incomplet` names them).
   Ouverture Ouvre(const QString& chemin);
-  // Tries the games still waiting once more, then closes.
+  // Tries the games still waiting once more, then closes; those still
+  // waiting stay in memory (EnAttente) for whoever keeps them.
   void Ferme();
   bool EstOuvert() const { return ouvert_; }
   bool EnLectureSeule() const { return lectureSeule_; }
@@ -65,6 +66,8 @@ class Historique {
   // history is open; a game that could not be written is kept (`erreur`
   // then says why, as EnAttente and RaisonEnAttente do).
   bool Enregistre(const PartieJouee& partie, QString* erreur = nullptr);
+  // Games kept from an earlier run join those waiting, and are written if they can be.
+  void AjouteEnAttente(const std::vector<PartieJouee>& parties);
   // Writes the games still waiting; true when none is left.
   bool EcritEnAttente();
   // Keeps the efforts worked out for games recorded without them (each

@@ -58,6 +58,14 @@ int Horloge::SecondesPassees() {
   return static_cast<int>(std::min<qint64>(secondes, 24 * 3600));
 }
 
+double Horloge::AuDixieme(int seconde, const Manche& manche) const {
+  // In whole tenths, cut as the clock cuts its seconds.
+  const qint64 reste = std::max<qint64>(0, services_.Instant() - repere_);
+  qint64 dixiemes = qint64{seconde} * 10 + reste / 100;
+  if (cadence_.CompteARebours()) dixiemes = std::min<qint64>(dixiemes, qint64{manche.Limite()} * 10);
+  return static_cast<double>(dixiemes) / 10;
+}
+
 QString Horloge::Texte(const Manche& manche, const TextesMessages& textes) const {
   switch (cadence_.genre) {
     case GenreHorloge::Rebours:

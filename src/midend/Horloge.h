@@ -53,6 +53,10 @@ class Horloge {
   // The whole seconds gone since they were last taken; what is left of a
   // second waits for the next call, so that no time is lost or counted twice.
   int SecondesPassees();
+  // The time a game found at `seconde` ended at, to the tenth: the part of
+  // a second not yet taken is read from the desktop's clock, within the
+  // time allowed.
+  double AuDixieme(int seconde, const Manche& manche) const;
 
   // What the clock says now: the time left, the time spent, or nothing
   // while a hidden clock counts and when there is no clock at all.

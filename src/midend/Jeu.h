@@ -38,6 +38,7 @@
 #include "Arbitrage.h"
 #include "Competition.h"
 #include "Journal.h"
+#include "OperationFichier.h"
 #include "Preferences.h"
 #include "Table.h"
 #include "TiragesDuJoueur.h"
@@ -66,8 +67,9 @@ class Jeu : private EvenementsSolveur, private Table {
 
   // A placeholder draw on the board, then the options kept from the last run.
   void Demarre();
-  // The options changed during this run go back to the settings store.
-  void Termine() { preferences_.Ecris(); }
+  // The window closes: the options changed go back to the settings store,
+  // the games the history could not take are kept beside it.
+  void Termine() { preferences_.Ecris(); journal_.Ferme(); }
 
   // --- what the window shows ---
   const Manche& manche() const override { return manche_; }
@@ -105,6 +107,8 @@ class Jeu : private EvenementsSolveur, private Table {
   // The way to play the summary is about: the one under way, or the one
   // whose series just ended, until the next game.
   const Regime& RegimeAuBilan() const { return termine_ ? *termine_ : *regime_; }
+  // The board's lines and the clock's time are hidden: between two players' goes.
+  bool TableauCache() const { return !manche_.PartieEnJeu() && regime_->TableauCache(); }
   // The solver of the draw on the board, as the tests and the hints read it.
   const Solveur& solveur() const { return solveur_; }
 
@@ -158,7 +162,7 @@ class Jeu : private EvenementsSolveur, private Table {
   bool Commence(const QString& bouton, const ChoixDuJoueur& choix = {});
   // The sheet the last series left, to read, print and copy.
   const std::optional<Feuille>& FeuilleDeSerie() const { return feuille_; }
-  void ImprimeFeuille();
+  void ImprimeFeuille() { if (feuille_) tolvan::ImprimeFeuille(services_, Textes(), *feuille_); }
   void CopieFeuille();
 
   // --- the draw of the day ---

@@ -150,7 +150,8 @@ void Jeu::TempsEcoule() {
 void Jeu::FinitPartie(bool trouve, int secondes) {
   BilanDeFin(trouve);
   PartieJouee partie = LigneDeLaPartie(trouve, secondes);
-  FinDePartie fin{trouve, secondes, manche_.Tableau().MeilleurResultat(manche_.Tirage().Resultat), {}};
+  FinDePartie fin{trouve, secondes, trouve ? horloge_.AuDixieme(secondes, manche_) : secondes,
+                  manche_.Tableau().MeilleurResultat(manche_.Tirage().Resultat), {}};
   for (int k = 1; k <= manche_.Tableau().NbLignesFinies(); ++k) fin.lignes.push_back(manche_.Tableau().TexteLigne(k));
   const Conclusion conclusion = regime_->Conclut(*this, fin, partie);
   if (conclusion.ligne) {

@@ -2,7 +2,6 @@
 // from its button (and the one it gives up first), its series ended or
 // stopped, the way the game comes back to, and what the summary shows.
 #include "Jeu.h"
-#include "OperationFichier.h"
 
 namespace tolvan {
 
@@ -59,7 +58,7 @@ bool Jeu::LaissePlace() {
   if (!AccepteAbandon()) return false;
   // Given up for another way to play, nothing of it plays on.
   regime_->Arrete();
-  manche_.Interromp();
+  manche_.Abandonne();
   Retourne();
   return true;
 }
@@ -67,7 +66,7 @@ bool Jeu::LaissePlace() {
 bool Jeu::Arrete() {
   if (!regime_->EnCours() || !AccepteAbandon()) return false;
   if (regime_->Arrete()) {
-    manche_.Interromp();
+    manche_.Abandonne();
     Retourne();
   }
   AnnonceMinuteur();
@@ -106,10 +105,6 @@ void Jeu::TermineRegime() {
   if (!feuille) return;
   feuille_ = std::move(feuille);
   vue_.FeuilleFinie();
-}
-
-void Jeu::ImprimeFeuille() {
-  if (feuille_) ImprimeLignes(services_, Textes(), feuille_->titre, feuille_->lignes);
 }
 
 void Jeu::CopieFeuille() {

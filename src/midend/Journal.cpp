@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "Dates.h"
 #include "MessagesHistorique.h"
+#include "ReserveHistorique.h"
 #include "engine/Difficulte.h"
 #include "game/LigneDePartage.h"
 
@@ -13,16 +15,6 @@ namespace {
 
 const DialogueFichier SDcsv{QStringLiteral("Exporter mes parties"), QStringLiteral("Fichiers CSV|*.csv"),
                             QStringLiteral("csv")};
-
-Date DateDe(QDate jour) {
-  return Date{std::chrono::year(jour.year()), std::chrono::month(static_cast<unsigned>(jour.month())),
-              std::chrono::day(static_cast<unsigned>(jour.day()))};
-}
-
-QDate DateQt(const Date& date) {
-  return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-               static_cast<int>(static_cast<unsigned>(date.day())));
-}
 
 }  // namespace
 
@@ -70,6 +62,7 @@ void Journal::Ouvre(Solveur& solveur) {
   if (const auto avis = AvisOuverture(historique_.Ouvre(chemin), chemin)) {
     services_.Message(avis->type, avis->texte, BoutonsMessage::Ok);
   }
+  if (historique_.EstOuvert()) ReprendPartiesGardees(chemin);
   std::vector<PartieJouee> parties = historique_.Dernieres(std::numeric_limits<int>::max());
   std::reverse(parties.begin(), parties.end());
   std::vector<bool> sansEfforts;
@@ -81,6 +74,34 @@ void Journal::Ouvre(Solveur& solveur) {
     if (sansEfforts[i] && !parties[i].efforts.isEmpty()) completees.push_back(parties[i]);
   }
   historique_.CompleteEfforts(completees);
+}
+
+void Journal::ReprendPartiesGardees(const QString& chemin) {
+  const Reprise reprise = ReprendParties(chemin);
+  if (!reprise.erreur.isEmpty()) {
+    const AvisHistorique avis = AvisReprise(reprise.erreur, CheminReserve(chemin));
+    services_.Message(avis.type, avis.texte, BoutonsMessage::Ok);
+  }
+  historique_.AjouteEnAttente(reprise.parties);
+}
+
+void Journal::Ferme() {
+  if (!historique_.EstOuvert()) return;
+  historique_.Ferme();
+  const int enAttente = historique_.EnAttente();
+  if (enAttente == 0) return;
+  std::vector<PartieJouee> parties = historique_.Dernieres(enAttente);
+  std::reverse(parties.begin(), parties.end());
+  const QString reserve = CheminReserve(historique_.Chemin());
+  const Garde garde = GardeParties(historique_.Chemin(), parties);
+  const AvisHistorique avis = AvisFermeture(enAttente, historique_.RaisonEnAttente(), garde, reserve);
+  services_.Message(avis.type, avis.texte, BoutonsMessage::Ok);
+}
+
+std::vector<PartieJouee> Journal::Dernieres(int nombre, QString* erreur) const {
+  std::vector<PartieJouee> parties = historique_.Dernieres(nombre, erreur);
+  std::erase_if(parties, [](const PartieJouee& p) { return p.mode == ModePartie::DuelAutreJoueur; });
+  return parties;
 }
 
 BilanParties Journal::Bilan() const { return historique_.Bilan(services_.Maintenant().date()); }

@@ -26,9 +26,13 @@ class Journal {
   explicit Journal(Services& services) : services_(services) {}
 
   // The history, opened at the start; one message when it cannot be. The
-  // player's rating is learnt from it, draws being searched on `solveur`
-  // when their efforts are not on file.
+  // games kept beside it at the last close join it. The player's rating is
+  // learnt from it, draws being searched on `solveur` when their efforts
+  // are not on file.
   void Ouvre(Solveur& solveur);
+  // The window closes: games the history still cannot take are kept
+  // beside it for the next start, and the player is told.
+  void Ferme();
   // "Ma cote", as the games so far make it.
   const MaCote& cote() const { return cote_; }
   const Historique& historique() const { return historique_; }
@@ -59,15 +63,16 @@ class Journal {
 
   // What "Mes parties" shows: the counts and charts, and the last games.
   BilanParties Bilan() const;
-  std::vector<PartieJouee> Dernieres(int nombre, QString* erreur = nullptr) const {
-    return historique_.Dernieres(nombre, erreur);
-  }
+  // The player's own, without the goes of a duel's second player.
+  std::vector<PartieJouee> Dernieres(int nombre, QString* erreur = nullptr) const;
   // "Exporter en CSV": every game to a file the player picks, offered
   // under the day's date; the file written, if it was.
   std::optional<QString> Exporte(const TextesMessages& textes);
 
  private:
   bool JourDejaJoue(QDate jour) const;
+  // The games the last close kept beside the history join those waiting.
+  void ReprendPartiesGardees(const QString& chemin);
 
   Services& services_;
   Historique historique_;

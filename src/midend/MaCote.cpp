@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "Dates.h"
 #include "game/ResumeEfforts.h"
 
 namespace tolvan {
@@ -14,12 +15,6 @@ constexpr std::array<int, 10> HorlogesQuiFinissent = {20, 30, 40, 45, 50, 60, 90
 constexpr int HorlogeDeReference = 40;
 // "illimité" counts up within the hour: a game that reached it was no miss.
 constexpr int Heure = 3600;
-
-Date DateDe(const QDateTime& fin) {
-  const QDate jour = fin.date();
-  return Date{std::chrono::year(jour.year()), std::chrono::month(static_cast<unsigned>(jour.month())),
-              std::chrono::day(static_cast<unsigned>(jour.day()))};
-}
 
 // The names the computer's strengths had, in French: a duel's opponent
 // among them was the computer, whatever the language then.
@@ -52,7 +47,9 @@ std::optional<double> HorlogeDeLaPartie(const PartieJouee& partie) {
 bool CompteePourLaCote(const PartieJouee& partie) {
   if (partie.notee) return *partie.notee;
   const bool sansAide = partie.indices == 0 && !partie.solutionsVues;
-  const bool seul = partie.pourLaCote && (partie.mode != ModePartie::Duel || ContreOrdinateur(partie));
+  // A duel counts against the computer only: not a friend's go, nor against a friend.
+  const bool duel = partie.mode == ModePartie::Duel || partie.mode == ModePartie::DuelAutreJoueur;
+  const bool seul = partie.pourLaCote && (!duel || ContreOrdinateur(partie));
   return sansAide && seul && !partie.rejouee && partie.secondes != SansTemps && HorlogeDeLaPartie(partie);
 }
 
@@ -84,7 +81,7 @@ void MaCote::Apprend(const PartieJouee& partie, double horloge) {
   const std::optional<ResumeEfforts> resume = ResumeEfforts::Lit(partie.efforts.toStdString());
   if (!resume) return;
   const double chance = cote_.ChancePredite(*resume, horloge);
-  cote_.Ajoute({*resume, horloge, partie.trouve, static_cast<double>(partie.secondes), DateDe(partie.fin)});
+  cote_.Ajoute({*resume, horloge, partie.trouve, static_cast<double>(partie.secondes), DateDe(partie.fin.date())});
   CaseDeCalibration& case_ = calibration_[static_cast<std::size_t>(std::clamp(static_cast<int>(chance * 10), 0, 9))];
   ++case_.parties;
   if (partie.trouve) ++case_.trouvees;

@@ -1,5 +1,5 @@
-// What the player is told of the history: how its opening went, and the
-// export of its games to a CSV file.
+// What the player is told of the history: how its opening went, the games
+// kept beside it at close, and the export of its games to a CSV file.
 #pragma once
 
 #include <optional>
@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "Historique.h"
+#include "ReserveHistorique.h"
 #include "Services.h"
 #include "TextesMessages.h"
 
@@ -20,6 +21,12 @@ struct AvisHistorique {
 // The message after opening the history at `chemin`; nothing when it opened
 // as it should.
 std::optional<AvisHistorique> AvisOuverture(const Historique::Ouverture& ouverture, const QString& chemin);
+
+// The message when the window closes with `enAttente` games the history
+// could not take (`raison`), of which the reserve beside it kept `garde`.
+AvisHistorique AvisFermeture(int enAttente, const QString& raison, const Garde& garde, const QString& reserve);
+// The message when the reserve left by the last close cannot be read.
+AvisHistorique AvisReprise(const QString& erreur, const QString& reserve);
 
 // Writes every game of `historique` to `chemin`, the file's messages as
 // every file operation gives them. A history that cannot be read, or holds

@@ -1,6 +1,8 @@
 #include "OperationFichier.h"
 
+#include "Dates.h"
 #include "RaisonEchec.h"
+#include "game/LigneDePartage.h"
 
 namespace tolvan {
 
@@ -58,6 +60,12 @@ void ImprimeLignes(Services& plateforme, const TextesMessages& textes, const QSt
         if (!Reessayer(plateforme, QuestionReessai(textes.MsgErreurImprimante, textes))) return;
     }
   }
+}
+
+void ImprimeFeuille(Services& plateforme, const TextesMessages& textes, const Feuille& feuille) {
+  const QString date =
+      QString::fromStdString(DateEnToutesLettres(DateDe(plateforme.Maintenant().date()), textes.partage));
+  ImprimeLignes(plateforme, textes, feuille.titre, feuille.LignesImprimees(date));
 }
 
 }  // namespace tolvan

@@ -11,6 +11,7 @@
 #include "FichierTexte.h"
 #include "TextesMessages.h"
 #include "Services.h"
+#include "regimes/Feuille.h"
 
 namespace tolvan {
 
@@ -43,5 +44,7 @@ bool Reessayer(Services& plateforme, const QString& question);
 // Prints `lignes` after the print dialog, asking again while the printer
 // cannot start; a line that cannot be printed is said once.
 void ImprimeLignes(Services& plateforme, const TextesMessages& textes, const QString& titre, const QStringList& lignes);
+// A way to play's sheet on paper, headed with its title and the day's date.
+void ImprimeFeuille(Services& plateforme, const TextesMessages& textes, const Feuille& feuille);
 
 }  // namespace tolvan

@@ -15,9 +15,13 @@ namespace tolvan {
 // The seconds of a game played without a clock ("Sans chrono").
 inline constexpr int SansTemps = -1;
 
-enum class ModePartie { Entrainement, Jour, Competition, Duel, Code };
+// A duel's goes are the player's at the keyboard, the duel's first player;
+// in a duel of two players on this computer, the second player's goes are
+// recorded too, as `DuelAutreJoueur`, but are not this player's games.
+enum class ModePartie { Entrainement, Jour, Competition, Duel, Code, DuelAutreJoueur };
 
-// "entraînement", "jour", "compétition", "duel", "code", as the history writes them.
+// "entraînement", "jour", "compétition", "duel", "code", "duel, autre
+// joueur", as the history writes them.
 QString TexteMode(ModePartie mode);
 ModePartie ModeDuTexte(const QString& texte);
 

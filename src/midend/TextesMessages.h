@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "competition/PhrasesArbitrage.h"
+#include "competition/RefusCode.h"
 #include "game/Coach.h"
 #include "game/LigneDePartage.h"
 
@@ -43,6 +45,9 @@ struct MotsMesParties {
   QString entrainement = QStringLiteral("entraînement");
   QString jour = QStringLiteral("jour");
   QString competition = QStringLiteral("compétition");
+  QString duel = QStringLiteral("duel");
+  QString code = QStringLiteral("code");
+  QString colonneAdversaire = QStringLiteral("Adversaire / code");
 };
 
 struct TextesMessages {
@@ -198,6 +203,39 @@ struct TextesMessages {
   QString MsgCoteTrouvees = QStringLiteral("Trouvées");
   QString MsgCoteAttente = QStringLiteral("Ma cote dit vrai ? Encore %1 parties notées.");
   QString MsgJouerAutrement = QStringLiteral("Jouer autrement");
+  // Numbers and counts as the language writes them: the comma of a time to
+  // the tenth ("2,7 s"), a heading and what follows it ("Tirage 2 sur 5 :
+  // À Bob de jouer"), and the counts said with a count's first line, "0 1"
+  // as French says "0 point" and "1 point" (English "1").
+  QString MsgVirgule = QStringLiteral(",");
+  QString MsgDeuxPoints = QStringLiteral("%1 : %2");
+  QString MsgAuSingulier = QStringLiteral("0 1");
+  // A code's series in words, for its sheet: "3 tirages de 40 s".
+  QString MsgCodeUnTirage = QStringLiteral("%1 tirage de %2 s");
+  QString MsgCodeTirages = QStringLiteral("%1 tirages de %2 s");
+  QString MsgCodeRealisables = QStringLiteral(", réalisables uniquement");
+  // A sheet's columns, and a duel's sheet: who played whom, each go.
+  QString MsgColonneTirage = QStringLiteral("Tirage");
+  QString MsgColonneResultat = QStringLiteral("Résultat");
+  QString MsgColonnePoints = QStringLiteral("Points");
+  QString MsgColonneMeilleur = QStringLiteral("Meilleur");
+  QString MsgDuelFeuille = QStringLiteral("%1 contre %2 : %3");  // the two players, "5 tirages de 40 s"
+  QString MsgDuelCase = QStringLiteral("%1 en %2 s, %3");         // the result, the seconds, the points
+  QString MsgDuelCaseRien = QStringLiteral("rien, %1");
+  // Club play's button while its series is under way; "Copier le code"
+  // refusing what is no code; what a copy button says once it has copied.
+  QString MsgArreterCode = QStringLiteral("Arrêter la partie par code");
+  QString MsgCodeNonCopie = QStringLiteral("Ce code ne peut pas être copié : %1");
+  QString MsgCopie = QStringLiteral("Copié !");
+  // The box that asks the player's name, and the buttons of the message boxes.
+  QString MsgEntreTonNom = QStringLiteral("Entre ton nom :");
+  QString MsgNom = QStringLiteral("Nom :");
+  QString MsgOui = QStringLiteral("Oui");
+  QString MsgNon = QStringLiteral("Non");
+  QString MsgAnnuler = QStringLiteral("Annuler");
+  QString MsgBoutonReessayer = QStringLiteral("Réessayer");
+  // Why a code typed or pasted is refused.
+  PhrasesRefusCode refusCode;
   QString MsgAMaMesure = QStringLiteral("À ma mesure");
   QString MsgArreterAMaMesure = QStringLiteral("Arrêter À ma mesure");
   QString MsgSerieMontanteBouton = QStringLiteral("Série montante");
@@ -209,5 +247,12 @@ struct TextesMessages {
   QString MsgAucunRate = QStringLiteral("Aucun tirage raté à revoir aujourd'hui.");
   QString MsgRevisionSur = QStringLiteral("Raté revu %1 sur %2");
 };
+
+// `un` ("%1 point") or `plusieurs` ("%1 points") with `n`, as the
+// language's counts go.
+inline QString TexteCompte(int n, const QString& un, const QString& plusieurs, const TextesMessages& textes) {
+  const bool singulier = textes.MsgAuSingulier.split(QLatin1Char(' '), Qt::SkipEmptyParts).contains(QString::number(n));
+  return (singulier ? un : plusieurs).arg(n);
+}
 
 }  // namespace tolvan

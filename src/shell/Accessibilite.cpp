@@ -424,9 +424,12 @@ class EntreeDansLaListe : public QObject {
 // A choice list says its choice with its label: on Linux Qt names the list
 // by its choice, which Orca replaces with the label that leads to it.
 void DecritLeChoix(QComboBox* liste) {
-  const QString aide = liste->toolTip();
-  const QString choix = liste->currentText();
-  liste->setAccessibleDescription(aide.isEmpty() ? choix : choix + QStringLiteral(". ") + aide);
+  QStringList description;
+  for (const QString& partie : {liste->currentText(), liste->toolTip()}) {
+    if (!partie.isEmpty()) description.append(partie);
+  }
+  const QString texte = description.join(QStringLiteral(". "));
+  if (liste->accessibleDescription() != texte) liste->setAccessibleDescription(texte);
 }
 
 class DescriptionDuChoix : public QObject {
@@ -455,7 +458,13 @@ void DitSonChoix(QComboBox* liste) {
   liste->installEventFilter(new DescriptionDuChoix(liste));
   // A choice made in the open list comes after the list gives the keyboard back.
   QObject::connect(liste, &QComboBox::activated, liste, [liste] { DecritLeChoix(liste); });
+  // Chosen by the program, or its choices renamed with a language.
+  QObject::connect(liste, &QComboBox::currentIndexChanged, liste, [liste] { DecritLeChoix(liste); });
+  QObject::connect(liste->model(), &QAbstractItemModel::dataChanged, liste, [liste] { DecritLeChoix(liste); });
+  QObject::connect(liste->model(), &QAbstractItemModel::rowsInserted, liste, [liste] { DecritLeChoix(liste); });
 }
+
+void DecritSonChoix(QComboBox* liste) { DecritLeChoix(liste); }
 
 void ExposeCommeLien(QLabel* lien) { Marque(lien, Genre::Lien); }
 

@@ -22,6 +22,9 @@ void ExposeCommeTableau(QAbstractItemView* liste);
 void ExposeCommeLien(QLabel* lien);
 // A choice list whose choice is said with it when it takes the keyboard.
 void DitSonChoix(QComboBox* liste);
+// Its description brought up to date, after a choice made with its
+// signals held back.
+void DecritSonChoix(QComboBox* liste);
 // A bar that shows a time: its text is its value, and the share of the
 // time gone is given only while the time is limited. An unlimited clock
 // keeps its bar still: a moving bar would report the share it shows.

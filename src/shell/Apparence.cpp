@@ -63,6 +63,7 @@ QLabel#Label9:focus, QLabel#Label4:focus, QLabel#LbsiteTavrel:focus, QLabel#LBma
   background: #dce7f7;
 }
 QTextEdit#MMrecap { background: #fffdf5; }
+QTextEdit#MMfeuille { font-family: "DejaVu Sans Mono"; font-size: 8pt; }
 QRadioButton#RBplus, QRadioButton#RBfois, QRadioButton#RBmoins, QRadioButton#RBdiv { spacing: 2px; }
 QTreeView#LVtirage::item, QTreeView#LVscore::item, QTreeView#LVrecord::item {
   border-right: 1px solid #d8d8d8; border-bottom: 1px solid #d8d8d8;

@@ -36,27 +36,37 @@ TFRMcode::TFRMcode(QWidget* parent) : QDialog(parent, Cadre) {
   BTfermeCode = Bouton(this, "BTfermeCode", {}, QRect(184, 78, 164, 26));
   BTjoueCode->setDefault(true);
   connect(BTfermeCode, &QPushButton::clicked, this, &QDialog::reject);
+  connect(TXTcode, &QLineEdit::textChanged, this, [this] { BTcopieCode->setText(copier_); });
 }
+
+void TFRMcode::MontreCopie(const TextesMessages& textes) { BTcopieCode->setText(textes.MsgCopie); }
 
 void TFRMcode::PoseTextes(const TextesMessages& textes) {
   setWindowTitle(textes.MsgPartieParCode);
   LBcode->setText(textes.MsgCodeDeLaSerie);
   TXTcode->setAccessibleName(SansDeuxPoints(textes.MsgCodeDeLaSerie));
   BTnouveauCode->setText(textes.MsgNouveauCode);
-  BTcopieCode->setText(textes.MsgCopierLeCode);
+  copier_ = textes.MsgCopierLeCode;
+  BTcopieCode->setText(copier_);
   BTjoueCode->setText(textes.MsgJouerUnCode);
   BTfermeCode->setText(textes.MsgFermer);
 }
 
 TFRMfeuille::TFRMfeuille(QWidget* parent) : QDialog(parent, Cadre) {
   setObjectName("FRMfeuille");
-  setFixedSize(620, 330);
-  MMfeuille = Memo(this, "MMfeuille", QRect(8, 8, 604, 276));
+  // A code's sheet is as wide as its simplest solutions.
+  setFixedSize(720, 330);
+  MMfeuille = Memo(this, "MMfeuille", QRect(8, 8, 704, 276));
   MMfeuille->setReadOnly(true);
   MMfeuille->setLineWrapMode(QTextEdit::NoWrap);
+  // Read line by line with the arrows; its columns line up as they do on
+  // paper, in the fixed-width face the game's style gives it.
+  MMfeuille->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  MMfeuille->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  MMfeuille->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   BTimprimeFeuille = Bouton(this, "BTimprimeFeuille", {}, QRect(8, 294, 160, 28));
   BTcopieFeuille = Bouton(this, "BTcopieFeuille", {}, QRect(176, 294, 180, 28));
-  BTfermeFeuille = Bouton(this, "BTfermeFeuille", {}, QRect(452, 294, 160, 28));
+  BTfermeFeuille = Bouton(this, "BTfermeFeuille", {}, QRect(552, 294, 160, 28));
   connect(BTfermeFeuille, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -70,8 +80,8 @@ void TFRMfeuille::PoseTextes(const TextesMessages& textes) {
 void TFRMfeuille::Montre(const Feuille& feuille) {
   setWindowTitle(feuille.titre);
   BTcopieFeuille->setVisible(!feuille.ligneACopier.isEmpty());
-  MMfeuille->setAccessibleName(feuille.titre + QStringLiteral(" : ") + feuille.lignes.join(QStringLiteral(", ")));
-  MMfeuille->setPlainText(feuille.lignes.join(QLatin1Char('\n')));
+  MMfeuille->setAccessibleName(feuille.Resume());
+  MMfeuille->setPlainText(feuille.Lignes().join(QLatin1Char('\n')));
   MMfeuille->moveCursor(QTextCursor::Start);
   MMfeuille->setFocus(Qt::OtherFocusReason);
 }

@@ -20,10 +20,15 @@ class TFRMcode : public QDialog {
  public:
   explicit TFRMcode(QWidget* parent = nullptr);
   void PoseTextes(const TextesMessages& textes);
+  // "Copier le code" says it copied, until the code is changed.
+  void MontreCopie(const TextesMessages& textes);
 
   QLabel* LBcode = nullptr;
   QLineEdit* TXTcode = nullptr;
   QPushButton *BTnouveauCode = nullptr, *BTcopieCode = nullptr, *BTjoueCode = nullptr, *BTfermeCode = nullptr;
+
+ private:
+  QString copier_;  // the button's caption before it copied
 };
 
 class TFRMfeuille : public QDialog {

@@ -19,6 +19,7 @@
 #include <QTableView>
 #include <QValueAxis>
 
+#include "Accessibilite.h"
 #include "Fabrique.h"
 #include "game/LigneDePartage.h"
 #include "midend/Jeu.h"
@@ -33,15 +34,16 @@ const QColor Medianes(0x3b, 0x6e, 0xa8);
 
 // The list's columns: caption and width.
 using M = MotsMesParties;
-const std::array<std::pair<QString M::*, int>, 9> Colonnes = {{{&M::colonneFin, 120},
-                                                             {&M::colonneMode, 90},
-                                                             {&M::colonneTirage, 170},
-                                                             {&M::colonneTrouve, 55},
-                                                             {&M::colonneTemps, 60},
-                                                             {&M::colonneLignes, 50},
-                                                             {&M::colonneIndices, 50},
-                                                             {&M::colonnePoints, 50},
-                                                             {&M::colonneDifficulte, 65}}};
+const std::array<std::pair<QString M::*, int>, 10> Colonnes = {{{&M::colonneFin, 105},
+                                                              {&M::colonneMode, 85},
+                                                              {&M::colonneAdversaire, 105},
+                                                              {&M::colonneTirage, 140},
+                                                              {&M::colonneTrouve, 45},
+                                                              {&M::colonneTemps, 50},
+                                                              {&M::colonneLignes, 45},
+                                                              {&M::colonneIndices, 45},
+                                                              {&M::colonnePoints, 45},
+                                                              {&M::colonneDifficulte, 60}}};
 
 // A chart drawn afresh each time: axes taken off a chart leave their old
 // labels drawn under the new ones, so the chart itself is replaced.
@@ -97,8 +99,12 @@ QString TexteDuMode(ModePartie mode, const TextesMessages& textes) {
   switch (mode) {
     case ModePartie::Jour: return textes.mesParties.jour;
     case ModePartie::Competition: return textes.mesParties.competition;
-    default: return textes.mesParties.entrainement;
+    case ModePartie::Duel:
+    case ModePartie::DuelAutreJoueur: return textes.mesParties.duel;
+    case ModePartie::Code: return textes.mesParties.code;
+    case ModePartie::Entrainement: break;
   }
+  return textes.mesParties.entrainement;
 }
 
 QList<QStandardItem*> Rangee(const PartieJouee& p, const TextesMessages& textes) {
@@ -108,8 +114,11 @@ QList<QStandardItem*> Rangee(const PartieJouee& p, const TextesMessages& textes)
   const QString fin = p.fin.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
   const QString rejouee = QLatin1Char(' ') + QString::fromStdString(textes.partage.rejouee);
   const QString mode = TexteDuMode(p.mode, textes) + (p.rejouee ? rejouee : QString());
+  // Whom a duel's go was played against, or the code a draw came from.
+  const QString contre = p.code.isEmpty() ? p.adversaire : p.code;
   return {Case(fin, p.fin.toMSecsSinceEpoch()),
           Case(mode, mode),
+          Case(contre, contre),
           Case(tirage, p.resultat),
           Case(p.trouve ? textes.mesParties.oui : textes.mesParties.non, int{p.trouve}),
           // A game without a clock has no time to show.
@@ -120,7 +129,9 @@ QList<QStandardItem*> Rangee(const PartieJouee& p, const TextesMessages& textes)
           CaseNombre(p.difficulte)};
 }
 
-QString Jours(int n, const MotsMesParties& mots) { return (n > 1 ? mots.desJours : mots.unJour).arg(n); }
+QString Jours(int n, const TextesMessages& textes) {
+  return TexteCompte(n, textes.mesParties.unJour, textes.mesParties.desJours, textes);
+}
 
 }  // namespace
 
@@ -152,6 +163,8 @@ TFRMparties::TFRMparties(Jeu& jeu, QWidget* parent)
   LVparties->setEditTriggers(QAbstractItemView::NoEditTriggers);
   LVparties->verticalHeader()->hide();
   LVparties->verticalHeader()->setDefaultSectionSize(20);
+  // Like the game's other lists: Tab leaves it, and a screen reader reads it as a table.
+  ExposeCommeTableau(LVparties);
   for (int c = 0; c < static_cast<int>(Colonnes.size()); ++c) {
     LVparties->setColumnWidth(c, Colonnes[static_cast<std::size_t>(c)].second);
   }
@@ -212,8 +225,8 @@ void TFRMparties::MontreChiffres(const BilanParties& bilan, const QString& erreu
   const int part = bilan.parties == 0 ? 0 : static_cast<int>(std::lround(100.0 * bilan.trouvees / bilan.parties));
   LBparties->setText(mots.parties.arg(bilan.parties));
   LBtrouvees->setText(mots.trouvees.arg(part));
-  LBserie->setText(mots.serieEnCours.arg(Jours(bilan.series.actuelle, mots)));
-  LBmeilleure->setText(mots.meilleureSerie.arg(Jours(bilan.series.meilleure, mots)));
+  LBserie->setText(mots.serieEnCours.arg(Jours(bilan.series.actuelle, jeu_.Textes())));
+  LBmeilleure->setText(mots.meilleureSerie.arg(Jours(bilan.series.meilleure, jeu_.Textes())));
   LBserie->setToolTip(QStringLiteral("Jours de suite avec le tirage du jour trouvé du premier coup"));
 }
 

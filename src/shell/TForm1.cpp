@@ -139,6 +139,10 @@ void TForm1::ReponseDemandee() {
 }
 
 std::optional<QString> TForm1::NomDuJoueur() {
+  // The game that just ended is shown and said first: its summary is drawn
+  // behind the box, and said again in it.
+  Redessine();
+  frmName_->Prepare(MMrecap->accessibleName(), jeu_->Textes());
   if (plateforme_.ExecuteDialogue(*frmName_) != QDialog::Accepted) return std::nullopt;
   return frmName_->TXTbatu->text();
 }

@@ -85,7 +85,10 @@ void TForm1::BTnouveauCodeClick() {
   frmCode_->TXTcode->selectAll();
 }
 
-void TForm1::BTcopieCodeClick() { CopieCode(plateforme_, frmCode_->TXTcode->text()); }
+void TForm1::BTcopieCodeClick() {
+  // Said on the button until the code is changed.
+  if (CopieCode(plateforme_, frmCode_->TXTcode->text(), jeu_->Textes())) frmCode_->MontreCopie(jeu_->Textes());
+}
 
 void TForm1::BTjoueCodeClick() {
   if (!jeu_->Commence(QStringLiteral("BTcode"), frmCode_->TXTcode->text())) {
@@ -113,6 +116,9 @@ void TForm1::MontreFeuille() {
 
 void TForm1::BTimprimeFeuilleClick() { jeu_->ImprimeFeuille(); }
 
-void TForm1::BTcopieFeuilleClick() { jeu_->CopieFeuille(); }
+void TForm1::BTcopieFeuilleClick() {
+  jeu_->CopieFeuille();
+  frmFeuille_->BTcopieFeuille->setText(jeu_->Textes().MsgCopie);
+}
 
 }  // namespace tolvan

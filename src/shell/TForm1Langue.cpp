@@ -35,6 +35,8 @@ void TForm1::PoseTexte(const char* controle, const QString& texte) {
     if (etiquette == LBtitre) AjustePolice(LBtitre, texte, LBtitre->width(), PointsTitre);
   } else if (auto* groupe = qobject_cast<QGroupBox*>(cible); groupe && groupe != GBbravo) {
     groupe->setTitle(texte);
+    // Kept for when a series' draw has shown its own title there.
+    groupe->setProperty("titre", texte);
   }
   if (cible == GBbravo) {
     // The title of a won game's summary; a time-out's summary keeps its own.
@@ -64,6 +66,7 @@ void TForm1::PoseTextesPropres() {
   for (QComboBox* liste : {CBdifficulte, CBetape, CBoper}) liste->setItemText(0, textes.MsgToutes);
   for (int etapes = 1; etapes < CBetape->count(); ++etapes) CBetape->setItemText(etapes, textes.MsgEnEtapes.arg(etapes));
   for (int choix = 0; choix < CBtemps->count(); ++choix) CBtemps->setItemText(choix, NomDuChoixTemps(choix, textes));
+  plateforme_.DefinitMotsDesBoutons({textes.MsgOui, textes.MsgNon, textes.MsgAnnuler, textes.MsgBoutonReessayer});
 }
 
 void TForm1::AppliqueLigneLangue(int ligne, const QString& texte) {

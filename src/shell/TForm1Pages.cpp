@@ -147,7 +147,8 @@ void TForm1::CreePageJeu(QWidget* page) {
   BTjour = BoutonImage(page, "BTjour", {}, Picto::Jouer, QRect(252, 226, 123, 28),
                        QStringLiteral("Le même tirage pour tous les joueurs aujourd'hui"));
   // Where the typed answer goes during a game that asks for it.
-  BTduel = BoutonImage(page, "BTduel", {}, Picto::Commencer, QRect(168, 226, 80, 28));
+  // Wide enough for "Arrêter le duel" while one runs.
+  BTduel = BoutonImage(page, "BTduel", {}, Picto::Commencer, QRect(128, 226, 120, 28));
   MaReponse2 = Etiquette(page, "MaReponse2", {}, QRect(8, 231, 110, 20));
   // Room for the longest result a line can give: ten digits.
   MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);
@@ -324,7 +325,7 @@ void TForm1::CreePageCompetition(QWidget* page) {
   BTstart = BoutonImage(page, "BTstart", {}, Picto::Commencer,
                         QRect(152, 4, 158, 28));
   BTstart->setEnabled(false);
-  GroupBox3 = Groupe(page, "GroupBox3", {}, QRect(4, 36, 306, 196));
+  GroupBox3 = Groupe(page, "GroupBox3", {}, QRect(4, 36, 306, 168));
   BTchange = BoutonImage(GroupBox3, "BTchange", {}, Picto::Dossier,
                          QRect(8, 12, 128, 28));
   LBniveau = Champ(GroupBox3, "LBniveau", QStringLiteral("<= clique pour choisir"), QRect(140, 14, 158, 24), 32767,
@@ -344,9 +345,9 @@ void TForm1::CreePageCompetition(QWidget* page) {
                           {{QStringLiteral("Score"), 50}, {QStringLiteral("Nom"), 110}, {QStringLiteral("Serie"), 40}},
                           QRect(316, 4, 216, 228));
   PBcharge = Barre(page, "PBcharge", 500, QRect(4, 252, 528, 16));
-  // In the strip left between the level and the bar: club play opens a dialog of its own.
-  BTcode = Bouton(page, "BTcode", {}, QRect(4, 233, 180, 18));
-  BTarbitrage = Bouton(page, "BTarbitrage", {}, QRect(188, 233, 122, 18));
+  // Below the level, as high as the page's other buttons: club play opens a dialog of its own.
+  BTcode = Bouton(page, "BTcode", {}, QRect(4, 210, 180, 28));
+  BTarbitrage = Bouton(page, "BTarbitrage", {}, QRect(188, 210, 122, 28));
 }
 
 void TForm1::CreePageTirages(QWidget* page) {

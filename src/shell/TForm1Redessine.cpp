@@ -46,8 +46,12 @@ void Coche(QAbstractButton* bouton, bool cochee) {
 }
 
 void Choisit(QComboBox* liste, int choix) {
-  const QSignalBlocker silence(liste);
-  liste->setCurrentIndex(choix);
+  {
+    const QSignalBlocker silence(liste);
+    liste->setCurrentIndex(choix);
+  }
+  // Its signals held back, its description is brought up to date here.
+  DecritSonChoix(liste);
 }
 
 // A field shows the game's value from its start, and keeps what the player
@@ -120,13 +124,15 @@ void TForm1::RedessineJeu() {
   BTmodifier->setVisible(panneau != Manche::Panneau::Saisie);
   const bool libre = !jeu_->bibliotheque().GenerationEnCours();
   BTrejoue->setEnabled(jeu_->PeutRejouer());
+  // A line is taken back only from a game being played.
+  BTannul->setEnabled(manche.PartieEnJeu());
   BTmodifier->setEnabled(jeu_->PeutModifier());
   BTnouvPartie->setEnabled(jeu_->PeutJouerNouvellePartie());
   for (QWidget* commande : std::initializer_list<QWidget*>{Bresult, BTjouer}) commande->setEnabled(libre);
   BTcopie->setVisible(panneau == Manche::Panneau::Resume && !jeu_->LigneDePartage().isEmpty());
   // Said on the button until another game has another line.
   const bool copiee = !ligneCopiee_.isEmpty() && ligneCopiee_ == jeu_->LigneDePartage();
-  const QString copie = copiee ? QStringLiteral("Copié !") : jeu_->Textes().MsgCopierResultat;
+  const QString copie = copiee ? jeu_->Textes().MsgCopie : jeu_->Textes().MsgCopierResultat;
   if (BTcopie->text() != copie) BTcopie->setText(copie);
   const bool reponse = manche.Tableau().ReponseAttendue() && panneau == Manche::Panneau::Jeu;
   MaReponse->setVisible(reponse);
@@ -190,9 +196,16 @@ void TForm1::RedessineTableau() {
   const QString cible = QString::number(jeu_->Tirage().Resultat);
   if (Bresult->text() != cible) {
     Bresult->setText(cible);
-    Bresult->setAccessibleName(QStringLiteral("à trouver : ") + cible);
     AjustePolice(Bresult, cible, LargeurUtile(Bresult), PointsCible);
   }
+  // A series' draw says where it stands in its series, on the group and
+  // with the target, where a new game takes the keyboard.
+  const QString numero = jeu_->regime().TitreDuTirage(jeu_->Textes());
+  const QString titre = numero.isEmpty() ? GBjeu->property("titre").toString() : numero;
+  if (GBjeu->title() != titre) GBjeu->setTitle(titre);
+  const QString nomCible =
+      (numero.isEmpty() ? QString() : numero + QStringLiteral(", ")) + QStringLiteral("à trouver : ") + cible;
+  if (Bresult->accessibleName() != nomCible) Bresult->setAccessibleName(nomCible);
   const TableauNoir& tableau = jeu_->manche().Tableau();
   for (int i = 1; i <= NbNombres; ++i) {
     QPushButton* tuile = Tuiles[static_cast<std::size_t>(i - 1)];
@@ -206,10 +219,11 @@ void TForm1::RedessineTableau() {
     AjustePolice(tuile, nombre, LargeurUtile(tuile), PointsTuile);
   }
   const auto textes = tableau.Textes();
+  const bool cache = jeu_->TableauCache();
   for (std::size_t i = 0; i < MM.size(); ++i) {
     // Under the solutions panel, the lines are neither seen nor reached.
     MM[i]->setVisible(!jeu_->aides().SolutionsVisibles());
-    MontreLigneTableau(static_cast<int>(i) + 1, Texte(textes[i]));
+    MontreLigneTableau(static_cast<int>(i) + 1, cache ? QString() : Texte(textes[i]));
   }
 }
 
@@ -227,10 +241,12 @@ void TForm1::RedessineHorloge() {
   // The bar only shows the time: it is given a value within its range. A
   // clock without a limit has no share of its time to show, only its words.
   const bool limitee = jeu_->horloge().cadence().CompteARebours();
+  // Hidden with the board's lines, the last go's time says nothing either.
+  const bool cache = jeu_->TableauCache();
   PB->setRange(0, std::max(1, manche.Limite()));
-  PB->setValue(limitee ? std::clamp(manche.Ecoule(), 0, PB->maximum()) : 0);
+  PB->setValue(limitee && !cache ? std::clamp(manche.Ecoule(), 0, PB->maximum()) : 0);
   DefinitHorlogeLimitee(PB, limitee);
-  const QString horloge = jeu_->TexteHorloge();
+  const QString horloge = cache ? QString() : jeu_->TexteHorloge();
   PB->setFormat(horloge);
   if (PB->accessibleDescription() != horloge) PB->setAccessibleDescription(horloge);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "JeuDeTest.h"
 #include "game/Adversaire.h"
 #include "game/SolutionsVoisines.h"
@@ -81,7 +83,8 @@ TEST(Duel, ThreeDrawsAgainstTheComputerAreScoredRecordedAndWon) {
     const Tour& ordinateur = *tirage.tours[1];
     EXPECT_EQ(ordinateur.resultat.value_or(0), attendue.annonce) << i;
     EXPECT_EQ(ordinateur.lignes, attendue.Lignes()) << i;
-    EXPECT_EQ(ordinateur.secondes, attendue.secondes) << i;
+    // A miss takes the whole clock, as the player's does.
+    EXPECT_EQ(ordinateur.secondes, attendue.exact ? std::round(attendue.secondes * 10) / 10 : 40.0) << i;
     EXPECT_EQ(ordinateur.points, PointsDuDuel(ordinateur.resultat, tirage.tirage.Resultat)) << i;
     pointsOrdinateur += ordinateur.points;
   }
@@ -163,11 +166,111 @@ TEST(Duel, TwoPlayersTakeTurnsOnTheSameDrawsAndEqualPointsGoToTheQuicker) {
   ASSERT_EQ(parties.size(), 4u);
   const std::array<QString, 4> adversaires = {"Bob", "Alice", "Alice", "Bob"};
   const std::array<int, 4> points = {10, 0, 10, 0};
+  // Alice, the first player, is the player at the keyboard: Bob's goes are
+  // kept in the history but are not hers.
+  const std::array<ModePartie, 4> modes = {ModePartie::Duel, ModePartie::DuelAutreJoueur,
+                                           ModePartie::DuelAutreJoueur, ModePartie::Duel};
+  EXPECT_EQ(t.jeu->BilanDesParties().parties, 2);
+  EXPECT_EQ(t.jeu->DernieresParties().size(), 2u);
   for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(parties[i].mode, ModePartie::Duel) << i;
+    EXPECT_EQ(parties[i].mode, modes[i]) << i;
     EXPECT_EQ(parties[i].adversaire, adversaires[i]) << i;
     EXPECT_EQ(parties[i].points, points[i]) << i;
   }
+}
+
+// A go found is timed to the tenth from the desktop's clock, the player's
+// as the computer's; a go that misses the target counts the whole clock
+// for either; equal points go to the fewer tenths, said in the language's
+// own figures.
+TEST(Duel, GoesAreTimedToTheTenthAndAMissCountsTheWholeClockForEither) {
+  JeuDeTest t;
+  t.plateforme.tirages = HasardDe303;
+  ReglageDuel deux;
+  deux.force.reset();
+  deux.joueurs = {QStringLiteral("Alice"), QStringLiteral("Bob")};
+  deux.nbTirages = 1;
+  ASSERT_TRUE(t.Lance("BTduel", deux));
+  t.jeu->PartieSuivante();
+  t.plateforme.instant += 2750;  // 2.75 s: the clock has taken 2 of them
+  t.jeu->Tique();
+  EXPECT_EQ(t.jeu->manche().Ecoule(), 2);
+  t.Trouve303();
+  t.jeu->PartieSuivante();
+  t.plateforme.instant += 2999;
+  t.Trouve303();
+  const Duel* duel = t.DuelAuBilan();
+  ASSERT_TRUE(duel && duel->Fini());
+  EXPECT_EQ(duel->Tirages()[0].tours[0]->secondes, 2.7);
+  EXPECT_EQ(duel->Tirages()[0].tours[1]->secondes, 2.9);
+  EXPECT_EQ(duel->Vainqueur(), 0);
+  QStringList bilan = t.Bilan();
+  EXPECT_TRUE(bilan.contains("Alice : 303 en 2,7 s, 10 points"));
+  EXPECT_EQ(bilan.back(), "À égalité de points, au temps : 2,7 s contre 2,9 s.");
+  // In English: a point, and no space before a colon.
+  t.jeu->DefinitTexte(&TextesMessages::MsgVirgule, ".");
+  t.jeu->DefinitTexte(&TextesMessages::MsgDeuxPoints, "%1: %2");
+  t.jeu->DefinitTexte(&TextesMessages::MsgDuelAuTemps, "Level on points, decided on time: %1 s against %2 s.");
+  bilan = t.Bilan();
+  EXPECT_EQ(bilan.back(), "Level on points, decided on time: 2.7 s against 2.9 s.");
+  EXPECT_EQ(bilan[1], "303: 25 50 75 100 3 6");
+
+  // Against a beginner at 20 seconds, over ten draws: each of its misses
+  // takes the whole clock, each of its finds the tenth it found it at.
+  JeuDeTest contre;
+  ReglageDuel debutant;
+  debutant.force = 1;
+  debutant.nbTirages = 10;
+  debutant.choixTemps = 1;
+  ASSERT_TRUE(contre.Lance("BTduel", debutant));
+  int rates = 0;
+  while (contre.jeu->SerieEnCours()) {
+    contre.jeu->PartieSuivante();
+    const TirageDuel& tirage = contre.DuelAuBilan()->Tirages().back();
+    const Tour& ordinateur = *tirage.tours[1];
+    if (ordinateur.resultat != tirage.tirage.Resultat) {
+      ++rates;
+      EXPECT_EQ(ordinateur.secondes, 20.0);
+    } else {
+      EXPECT_LE(ordinateur.secondes, 20.0);
+      EXPECT_EQ(ordinateur.secondes * 10, std::round(ordinateur.secondes * 10));
+    }
+    contre.Tique(20);
+  }
+  EXPECT_GT(rates, 0) << "a beginner misses some of ten draws";
+  EXPECT_EQ(contre.DuelAuBilan()->Temps()[0], 200.0);
+}
+
+// Between the two goes of a draw the board and its clock keep the first
+// player's go to themselves, until the second player's go starts on a
+// clean board; against the computer nothing is ever hidden.
+TEST(Duel, TheBoardIsHiddenBetweenTwoPlayersGoesAtTheSameDraw) {
+  JeuDeTest t;
+  t.plateforme.tirages = HasardDe303;
+  ReglageDuel deux;
+  deux.force.reset();
+  deux.nbTirages = 2;
+  ASSERT_TRUE(t.Lance("BTduel", deux));
+  EXPECT_FALSE(t.jeu->TableauCache()) << "nothing played yet";
+  t.jeu->PartieSuivante();
+  t.Presse({1, CodeFois, 2});
+  EXPECT_FALSE(t.jeu->TableauCache()) << "the player sees their own go";
+  t.Tique(40);
+  EXPECT_TRUE(t.jeu->TableauCache());
+  t.jeu->PartieSuivante();
+  EXPECT_FALSE(t.jeu->TableauCache());
+  t.Trouve303();
+  EXPECT_FALSE(t.jeu->TableauCache()) << "both have played: the summary shows both";
+
+  JeuDeTest contre;
+  contre.plateforme.tirages = HasardDe303;
+  ASSERT_TRUE(contre.Lance("BTduel", ReglageDuel{}));
+  contre.jeu->PartieSuivante();
+  contre.Trouve303();
+  EXPECT_FALSE(contre.jeu->TableauCache());
+  contre.jeu->PartieSuivante();
+  contre.Tique(40);
+  EXPECT_FALSE(contre.jeu->TableauCache());
 }
 
 // A duel under way is given up only when the player agrees; none starts

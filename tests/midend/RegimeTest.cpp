@@ -73,7 +73,7 @@ std::vector<Facon> Facons() {
        ModePartie::Duel, false, true, true, "Abandonner le duel en cours ?"},
       {"club play by a code", [](JeuDeTest& t) { ASSERT_TRUE(t.Lance("BTcode", CodeDOr)); },
        [](const JeuDeTest&) { return TTirage(NombresTirage{{{7, 50, 1, 5, 75, 25}}}, 321); },
-       {300, GenreHorloge::Rebours}, PermisDuTableau(false), 10, ModePartie::Code, false, false, true,
+       {300, GenreHorloge::Rebours}, PermisDuTableau(false), 10, ModePartie::Code, false, true, true,
        "Abandonner la partie par code en cours ?"},
   };
 }

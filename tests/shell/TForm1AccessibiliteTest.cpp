@@ -134,6 +134,28 @@ TEST(Accessibilite, AReaderHearsWhatTheWindowShows) {
   EXPECT_EQ(f.plateforme.documents.size(), 1u);
 }
 
+// A choice list's description is its choice, then its hint, from the start
+// and whenever the game or a language changes the choice, not only once it
+// takes the keyboard.
+TEST(Accessibilite, AChoiceListIsDescribedByItsChoiceBeforeItTakesTheKeyboard) {
+  Lecteur f;
+  const auto verifie = [&f](const char* moment) {
+    for (QComboBox* liste : f.fenetre->findChildren<QComboBox*>()) {
+      const QString description = liste->accessibleDescription();
+      EXPECT_FALSE(description.startsWith(". ")) << liste->objectName().toStdString() << " " << moment;
+      EXPECT_TRUE(description.startsWith(liste->currentText())) << liste->objectName().toStdString() << " " << moment;
+    }
+  };
+  verifie("at the start");
+  f.fenetre->change_langue(QStringLiteral(TOLVAN_DATA_DIR "/english.tvl"));
+  verifie("in English");
+  f.Trouve<QCheckBox>("CBcompet")->click();
+  f.Trouve<QComboBox>("CBtime")->setCurrentIndex(2);
+  f.Trouve<QCheckBox>("CBcompet")->click();
+  verifie("the coefficient chosen");
+  EXPECT_EQ(f.Trouve<QComboBox>("CBtemps")->accessibleDescription().section(". ", 0, 0), "unlimited");
+}
+
 // Qt 6.4 does not say a name that changes: each move from the keyboard is
 // told by the control that takes the keyboard, already named.
 TEST(Accessibilite, EachMoveFromTheKeyboardIsToldWhereTheKeyboardGoes) {

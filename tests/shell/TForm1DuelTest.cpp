@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -81,6 +82,35 @@ TEST(TForm1Duel, TheChoiceMadeInTheDialogIsTheDuelPlayed) {
   EXPECT_FALSE(ouvert);
   EXPECT_EQ(contre, &f.fenetre->jeu().regime());
   EXPECT_EQ(f.plateforme.messages.back().texte, "Abandonner le duel en cours ?");
+}
+
+// Between two players' goes, the blackboard and the clock's bar show and
+// say nothing of the first go; the second player's own go shows as played.
+TEST(TForm1Duel, TheSecondPlayerSeesNeitherTheFirstsLinesNorTheirTime) {
+  FenetreActive f;
+  f.plateforme.quandDialogue = [](QDialog& dialogue) {
+    dialogue.findChild<QRadioButton*>("RBdeuxJoueurs")->setChecked(true);
+    dialogue.findChild<QPushButton*>("BTcommencer")->click();
+  };
+  f.fenetre->LanceFacon("BTduel");
+  f.fenetre->BTnouvPartieClick();
+  f.Secondes(4);
+  for (int code : Touches303) f.fenetre->Effectue(code);
+  auto* ligne1 = f.Trouve<QTextEdit>("MM1");
+  auto* horloge = f.Trouve<QProgressBar>("PB");
+  EXPECT_EQ(ligne1->toPlainText(), "");
+  EXPECT_EQ(ligne1->accessibleName(), "ligne 1");
+  EXPECT_EQ(horloge->format(), "");
+  EXPECT_EQ(horloge->accessibleDescription(), "");
+  EXPECT_EQ(horloge->value(), 0);
+
+  f.fenetre->BTnouvPartieClick();
+  f.Secondes(2);
+  f.fenetre->Effectue(1);
+  f.fenetre->Effectue(CodePlus);
+  f.fenetre->Effectue(2);
+  EXPECT_EQ(ligne1->toPlainText(), "25+50=75");
+  EXPECT_EQ(horloge->format(), "Il reste 0:38");
 }
 
 }  // namespace

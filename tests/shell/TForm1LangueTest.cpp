@@ -115,6 +115,12 @@ TEST(Langue, TheCaptionsAddedSinceFollowTheLanguageAndFit) {
   EXPECT_EQ(f.Trouve<QComboBox>("CBetape")->itemText(2), "in 2");
   EXPECT_EQ(f.Trouve<QComboBox>("CBoper")->itemText(0), "all");
 
+  // The message boxes' buttons and the code's button follow the language too.
+  EXPECT_EQ(f.plateforme.motsDesBoutons.oui, "Yes");
+  EXPECT_EQ(f.plateforme.motsDesBoutons.non, "No");
+  EXPECT_EQ(f.plateforme.motsDesBoutons.reessayer, "Retry");
+  EXPECT_EQ(f.Legende("BTcode"), "Series by code");
+
   QStringList ancien = anglais.mid(0, 76);
   ASSERT_EQ(EcritFichierTexte(f.Chemin("ancien.tvl"), ancien), EcritureTexte::Ecrit);
   f.fenetre->change_langue(f.Chemin("ancien.tvl"));
@@ -122,6 +128,7 @@ TEST(Langue, TheCaptionsAddedSinceFollowTheLanguageAndFit) {
   EXPECT_EQ(f.Legende("BTjour"), "Tirage du jour");
   EXPECT_EQ(temps->itemText(ChoixChronoCache), QStringLiteral("Chrono caché"));
   EXPECT_EQ(f.Trouve<QComboBox>("CBdifficulte")->itemText(0), "toutes");
+  EXPECT_EQ(f.plateforme.motsDesBoutons.oui, "Oui");
 }
 
 TEST(Langue, EachLineReplacesWhatItsControlsShowAndShortFilesEmptyTheRest) {

@@ -13,6 +13,7 @@
 #include "FenetreDeTest.h"
 #include "LaPlusSimple.h"
 #include "midend/FichierTexte.h"
+#include "midend/Historique.h"
 #include "shell/TFRMparties.h"
 
 namespace tolvan::test {
@@ -90,9 +91,9 @@ TEST(TForm1Parties, MyGamesShowCountsChartsAndASortableListAndExportThem) {
     const QAbstractItemModel* liste = parties.LVparties->model();
     ASSERT_EQ(liste->rowCount(), 2);
     EXPECT_EQ(liste->index(0, 1).data().toString(), QStringLiteral("entraînement"));
-    parties.LVparties->sortByColumn(4, Qt::AscendingOrder);
-    EXPECT_EQ(liste->index(0, 4).data().toString(), QStringLiteral("0:30"));
-    EXPECT_EQ(liste->index(1, 4).data().toString(), QStringLiteral("1:00:00"));
+    parties.LVparties->sortByColumn(5, Qt::AscendingOrder);
+    EXPECT_EQ(liste->index(0, 5).data().toString(), QStringLiteral("0:30"));
+    EXPECT_EQ(liste->index(1, 5).data().toString(), QStringLiteral("1:00:00"));
 
     QTest::mouseClick(parties.BTexporte, Qt::LeftButton);
     EXPECT_EQ(parties.LBavis->text(), QStringLiteral("Parties exportées dans parties.csv"));
@@ -103,6 +104,57 @@ TEST(TForm1Parties, MyGamesShowCountsChartsAndASortableListAndExportThem) {
   ASSERT_EQ(csv.lignes.size(), 3);
   EXPECT_TRUE(csv.lignes[1].contains(QStringLiteral(";jour;")));
   EXPECT_TRUE(csv.lignes[2].contains(QStringLiteral(";entraînement;")));
+}
+
+// A duel's go and a code's draw are listed under their own mode, with the
+// opponent or the code; the goes of a duel's second player on this
+// computer are neither listed nor counted as the player's. Tab leaves the
+// list as it leaves the game's other lists.
+TEST(TForm1Parties, MyGamesNameEachWayToPlayAndCountOnlyThePlayersOwnGoes) {
+  FenetreDuJour t;
+  {
+    // Recorded as the game records them, by another window of the game.
+    Historique autre;
+    autre.Ouvre(t.plateforme.historique);
+    PartieJouee partie;
+    partie.fin = t.plateforme.maintenant;
+    partie.resultat = 303;
+    partie.mode = ModePartie::Duel;
+    partie.adversaire = QStringLiteral("Expert");
+    autre.Enregistre(partie);
+    partie.mode = ModePartie::DuelAutreJoueur;
+    partie.adversaire = QStringLiteral("Alice");
+    autre.Enregistre(partie);
+    partie.mode = ModePartie::Code;
+    partie.adversaire.clear();
+    partie.code = QStringLiteral("1B82-VZZZ-ZZZ1");
+    autre.Enregistre(partie);
+  }
+  t.MontrePage("TSapro");
+  bool montree = false;
+  t.plateforme.quandDialogue = [&](QDialog& dialogue) {
+    auto& parties = dynamic_cast<TFRMparties&>(dialogue);
+    montree = true;
+    EXPECT_EQ(parties.LBparties->text(), "Parties : 2");
+    const QAbstractItemModel* liste = parties.LVparties->model();
+    ASSERT_EQ(liste->rowCount(), 2);
+    EXPECT_EQ(liste->headerData(2, Qt::Horizontal).toString(), "Adversaire / code");
+    EXPECT_EQ(liste->index(0, 1).data().toString(), "code");
+    EXPECT_EQ(liste->index(0, 2).data().toString(), "1B82-VZZZ-ZZZ1");
+    EXPECT_EQ(liste->index(1, 1).data().toString(), "duel");
+    EXPECT_EQ(liste->index(1, 2).data().toString(), "Expert");
+    parties.show();
+    QApplication::setActiveWindow(&parties);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&parties));
+    parties.LVparties->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(parties.LVparties->hasFocus());
+    // Entered, it says the row it stands on.
+    EXPECT_TRUE(parties.LVparties->accessibleDescription().startsWith("Fin : 2026-12-07 14:00, Mode : code"));
+    QTest::keyClick(parties.LVparties, Qt::Key_Tab);
+    EXPECT_FALSE(parties.LVparties->hasFocus()) << "Tab leaves the list";
+  };
+  t.Clique("BTmesParties");
+  EXPECT_TRUE(montree);
 }
 
 // Reopened after more games, the charts are drawn afresh (one axis of

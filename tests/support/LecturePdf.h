@@ -18,10 +18,12 @@ inline QStringList LignesDuPdf(const QString& chemin) {
   return lues;
 }
 
-// `lignes` as they read back from paper.
+// `lignes` as they read back from paper, where a blank line leaves nothing.
 inline QStringList CommeSurPapier(const QStringList& lignes) {
   QStringList attendues;
-  for (const QString& ligne : lignes) attendues.append(ligne.simplified());
+  for (const QString& ligne : lignes) {
+    if (!ligne.trimmed().isEmpty()) attendues.append(ligne.simplified());
+  }
   return attendues;
 }
 

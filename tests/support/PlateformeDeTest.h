@@ -74,6 +74,7 @@ class PlateformeDeTest : public Plateforme {
   std::function<void(const MessageAffiche&)> quandMessage;
 
   // --- what was asked ---
+  MotsDesBoutons motsDesBoutons;  // the buttons' captions last given
   std::vector<MessageAffiche> messages;
   std::vector<DialogueFichier> dialogues;
   std::vector<QString> sons;
@@ -89,6 +90,7 @@ class PlateformeDeTest : public Plateforme {
   ReglagesEnMemoire reglages;
 
   void DefinitFenetre(QWidget* f) override { fenetre = f; }
+  void DefinitMotsDesBoutons(const MotsDesBoutons& mots) override { motsDesBoutons = mots; }
   Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) override;
   std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) override;
   std::optional<QString> FichierASauver(const DialogueFichier& dialogue) override;

@@ -363,6 +363,10 @@ class Captures {
     plateforme_.quandDialogue = [this](QDialog& dialogue) {
       auto& nom = static_cast<tolvan::TFRMname&>(dialogue);
       nom.TXTbatu->setText(QStringLiteral("Camille"));
+      nom.TXTbatu->selectAll();
+      nom.show();
+      reussies_ &= Capture(nom, sortie_.filePath(QStringLiteral("code-nom.png")));
+      nom.hide();
       nom.accept();
       plateforme_.quandDialogue = [this](QDialog& feuille) {
         feuille.show();
@@ -413,8 +417,11 @@ class Captures {
   }
 
   // Five draws between Camille and Louis, each playing every draw in turn:
-  // the end of the duel, the last draw, the score and the winner.
+  // the board hidden between the two goes of a draw; the end of the duel,
+  // the last draw, the score and the winner, and the duel's sheet.
   void DuelDeuxJoueurs() {
+    // The duel against the computer under way is stopped by its button first.
+    fenetre_.LanceFacon(QStringLiteral("BTduel"));
     ChoisitDuel([](tolvan::TFRMduel& duel) {
       duel.RBdeuxJoueurs->setChecked(true);
       duel.TXTjoueur1->setText(QStringLiteral("Camille"));
@@ -427,8 +434,17 @@ class Captures {
       Secondes(9 + 4 * tour);
       // Now and then a go ends with nothing written.
       if (tour % 4 != 3) JoueLaPlusSimple(fenetre_);
+      if (tour == 9) {
+        plateforme_.quandDialogue = [this](QDialog& feuille) {
+          feuille.show();
+          reussies_ &= Capture(feuille, sortie_.filePath(QStringLiteral("duel-feuille.png")));
+          feuille.hide();
+        };
+      }
       FinitLeTour();
+      if (tour == 0) Prends(QStringLiteral("duel-tour-cache.png"));
     }
+    Attends();
     Prends(QStringLiteral("duel-deux-joueurs.png"));
     // Back to training for the scenes that follow.
     fenetre_.BTnouvPartieClick();

@@ -34,11 +34,10 @@ std::unique_ptr<Regime> SerieDuNiveau(Ateliers& a, const ChoixDuJoueur&) {
 
 std::unique_ptr<Regime> PartieParCode(Ateliers& a, const ChoixDuJoueur& choix) {
   const QString* texte = std::get_if<QString>(&choix);
-  std::string erreur;
-  const std::optional<CodeSerie> code = CodeSerie::Lit(texte ? texte->toStdString() : std::string(), erreur);
+  RefusCode refus;
+  const std::optional<CodeSerie> code = CodeSerie::Lit(texte ? texte->toStdString() : std::string(), refus);
   if (!code) {
-    a.services.Message(TypeMessage::Avertissement, a.textes.MsgCodeRefuse.arg(QString::fromStdString(erreur)),
-                       BoutonsMessage::Ok);
+    RefuseCode(a.services, a.textes.MsgCodeRefuse, refus, a.textes);
     return nullptr;
   }
   // Its key takes a moment: the window shows what it has first.
@@ -72,7 +71,7 @@ const std::vector<FaconDeJouer>& FaconsDeJouer() {
        SerieDuNiveau},
       {QStringLiteral("BTduel"), &TextesMessages::MsgDuel, &TextesMessages::MsgArreterDuel, HorsCompetition,
        DuelChoisi},
-      {QStringLiteral("BTcode"), &TextesMessages::MsgPartieParCode, &TextesMessages::MsgArreter,
+      {QStringLiteral("BTcode"), &TextesMessages::MsgPartieParCode, &TextesMessages::MsgArreterCode,
        [](const Circonstances&) { return true; }, PartieParCode},
       {QStringLiteral("BTaMaMesure"), &TextesMessages::MsgAMaMesure, &TextesMessages::MsgArreterAMaMesure,
        HorsCompetition,

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "competition/BaremeClubs.h"
+#include "competition/TiragesDuCode.h"
 
 namespace tolvan {
 
@@ -22,6 +23,8 @@ void Duel::Joue(int joueur, Tour tour) {
   if (tirages_.empty() || joueur < 0 || joueur > 1) return;
   TirageDuel& courant = tirages_.back();
   tour.points = PointsDuDuel(tour.resultat, courant.tirage.Resultat);
+  // Both players' times to the tenth, as the summary shows them.
+  tour.secondes = std::round(tour.secondes * 10) / 10;
   courant.tours[static_cast<std::size_t>(joueur)] = std::move(tour);
 }
 
@@ -32,6 +35,11 @@ std::optional<int> Duel::AuTrait() const {
   const int attendu = courant.tours[static_cast<std::size_t>(courant.premier)] ? 1 - courant.premier : courant.premier;
   if (ContreOrdinateur() && attendu == 1) return std::nullopt;
   return attendu;
+}
+
+bool Duel::EntreDeuxTours() const {
+  const TirageDuel* courant = Courant();
+  return courant && courant->tours[0].has_value() != courant->tours[1].has_value();
 }
 
 std::array<int, 2> Duel::Points() const {
@@ -56,8 +64,10 @@ std::optional<int> Duel::Vainqueur() const {
   if (!Fini()) return std::nullopt;
   const std::array<int, 2> points = Points();
   if (points[0] != points[1]) return points[0] > points[1] ? 0 : 1;
+  // In tenths, so that sums of tenths compare as they read.
   const std::array<double, 2> temps = Temps();
-  if (temps[0] != temps[1]) return temps[0] < temps[1] ? 0 : 1;
+  const long long dixiemes[2] = {std::llround(temps[0] * 10), std::llround(temps[1] * 10)};
+  if (dixiemes[0] != dixiemes[1]) return dixiemes[0] < dixiemes[1] ? 0 : 1;
   return std::nullopt;
 }
 
@@ -82,21 +92,34 @@ std::array<QString, 2> NomsDuDuel(const ReglageDuel& reglage, const TextesMessag
 
 namespace {
 
-// Seconds as the summary says them: whole, or to the tenth, with a comma.
-QString Secondes(double secondes) {
+// Seconds as the summary says them: whole, or to the tenth with the
+// language's comma.
+QString Secondes(double secondes, const TextesMessages& textes) {
   const double dixiemes = std::round(secondes * 10) / 10;
   QString texte = QString::number(dixiemes, 'f', dixiemes == std::floor(dixiemes) ? 0 : 1);
-  return texte.replace(QLatin1Char('.'), QLatin1Char(','));
+  return texte.replace(QLatin1Char('.'), textes.MsgVirgule);
 }
 
 QString Invitation(const Duel& duel, int joueur, const std::array<QString, 2>& noms, const TextesMessages& textes) {
   return duel.ContreOrdinateur() ? textes.MsgDuelAVous : textes.MsgDuelAuTourDe.arg(noms[static_cast<std::size_t>(joueur)]);
 }
 
+QString LigneDuScore(const Duel& duel, const std::array<QString, 2>& noms, const TextesMessages& textes) {
+  const std::array<int, 2> points = duel.Points();
+  return textes.MsgDuelScore.arg(noms[0], QString::number(points[0]), noms[1], QString::number(points[1]));
+}
+
+// A go in its column of the sheet: "303 en 2,7 s, 10 points", "rien, 0 point".
+QString CaseDuTour(const Tour& tour, const TextesMessages& textes) {
+  const QString points = TexteCompte(tour.points, textes.MsgDuelPoint, textes.MsgDuelPoints, textes);
+  return tour.resultat ? textes.MsgDuelCase.arg(QString::number(*tour.resultat), Secondes(tour.secondes, textes), points)
+                       : textes.MsgDuelCaseRien.arg(points);
+}
+
 void AjouteTour(QStringList& lignes, const QString& nom, const Tour& tour, const TextesMessages& textes) {
-  const QString points = (tour.points <= 1 ? textes.MsgDuelPoint : textes.MsgDuelPoints).arg(tour.points);
+  const QString points = TexteCompte(tour.points, textes.MsgDuelPoint, textes.MsgDuelPoints, textes);
   lignes.append(tour.resultat
-                    ? textes.MsgDuelResultat.arg(nom, QString::number(*tour.resultat), Secondes(tour.secondes), points)
+                    ? textes.MsgDuelResultat.arg(nom, QString::number(*tour.resultat), Secondes(tour.secondes, textes), points)
                     : textes.MsgDuelRien.arg(nom, points));
   // The lines on one row under it, so that a draw's summary stays short.
   QStringList ecrites;
@@ -129,17 +152,22 @@ QStringList BilanDuDuel(const Duel& duel, const TextesMessages& textes) {
   lignes.append(duel.Fini() ? textes.MsgDuelFin : textes.MsgDuelTirage.arg(numero).arg(nbTirages));
   QStringList nombres;
   for (int i = 1; i <= NbNombres; ++i) nombres.append(QString::number(courant->tirage.Nombres[i]));
-  lignes.append(QString::number(courant->tirage.Resultat) + QStringLiteral(" : ") + nombres.join(QLatin1Char(' ')));
+  lignes.append(textes.MsgDeuxPoints.arg(QString::number(courant->tirage.Resultat), nombres.join(QLatin1Char(' '))));
   for (const int j : {courant->premier, 1 - courant->premier}) {
     AjouteTour(lignes, noms[static_cast<std::size_t>(j)], *courant->tours[static_cast<std::size_t>(j)], textes);
   }
-  const std::array<int, 2> points = duel.Points();
-  lignes.append(textes.MsgDuelScore.arg(noms[0], QString::number(points[0]), noms[1], QString::number(points[1])));
   if (!duel.Fini()) {
-    lignes.append(textes.MsgDuelTirage.arg(numero + 1).arg(nbTirages) + QStringLiteral(" : ") +
-                  Invitation(duel, *duel.AuTrait(), noms, textes));
+    lignes.append(LigneDuScore(duel, noms, textes));
+    lignes.append(textes.MsgDeuxPoints.arg(textes.MsgDuelTirage.arg(numero + 1).arg(nbTirages),
+                                           Invitation(duel, *duel.AuTrait(), noms, textes)));
     return lignes;
   }
+  return lignes + IssueDuDuel(duel, textes);
+}
+
+QStringList IssueDuDuel(const Duel& duel, const TextesMessages& textes) {
+  const std::array<QString, 2> noms = NomsDuDuel(duel.Reglage(), textes);
+  QStringList lignes{LigneDuScore(duel, noms, textes)};
   const std::optional<int> vainqueur = duel.Vainqueur();
   if (!vainqueur) {
     lignes.append(textes.MsgDuelEgalite);
@@ -147,12 +175,32 @@ QStringList BilanDuDuel(const Duel& duel, const TextesMessages& textes) {
   }
   lignes.append(duel.ContreOrdinateur() && *vainqueur == 0 ? textes.MsgDuelVousGagnez
                                                            : textes.MsgDuelGagne.arg(noms[static_cast<std::size_t>(*vainqueur)]));
+  const std::array<int, 2> points = duel.Points();
   if (points[0] == points[1]) {
     const std::array<double, 2> temps = duel.Temps();
     const std::size_t v = static_cast<std::size_t>(*vainqueur);
-    lignes.append(textes.MsgDuelAuTemps.arg(Secondes(temps[v]), Secondes(temps[1 - v])));
+    lignes.append(textes.MsgDuelAuTemps.arg(Secondes(temps[v], textes), Secondes(temps[1 - v], textes)));
   }
   return lignes;
+}
+
+Feuille FeuilleDuDuel(const Duel& duel, int secondes, const TextesMessages& textes) {
+  const std::array<QString, 2> noms = NomsDuDuel(duel.Reglage(), textes);
+  const int nbTirages = duel.Reglage().nbTirages;
+  const QString partie = TexteCompte(nbTirages, textes.MsgCodeUnTirage, textes.MsgCodeTirages, textes).arg(secondes);
+  Feuille feuille{textes.MsgFeuilleDeMarque,
+                  {textes.MsgDuelFeuille.arg(noms[0], noms[1], partie)},
+                  {QString(), textes.MsgColonneTirage, noms[0], noms[1]},
+                  {},
+                  IssueDuDuel(duel, textes),
+                  {}};
+  int numero = 0;
+  for (const TirageDuel& tirage : duel.Tirages()) {
+    QStringList rangee{QStringLiteral("%1.").arg(++numero), QString::fromStdString(TexteTirage(tirage.tirage))};
+    for (const std::optional<Tour>& tour : tirage.tours) rangee.append(tour ? CaseDuTour(*tour, textes) : QString());
+    feuille.rangees.push_back(rangee);
+  }
+  return feuille;
 }
 
 }  // namespace tolvan

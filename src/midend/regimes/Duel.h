@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "Feuille.h"
 #include "midend/TextesMessages.h"
 #include "engine/Records.h"
 
@@ -35,7 +36,7 @@ inline constexpr std::array<int, 2> NombresDeTiragesDuel = {5, 10};
 struct Tour {
   std::optional<longint> resultat;  // the number reached nearest the target; none: nothing
   std::vector<std::string> lignes;  // as the game writes them, "75+25=100"
-  double secondes = 0;              // to the target found, or the whole time
+  double secondes = 0;              // to the target found, or the whole time; to the tenth
   int points = 0;                   // on the clubs' scale
 };
 
@@ -70,6 +71,8 @@ class Duel {
   // The current draw was played by both, or none was dealt yet.
   bool TirageTermine() const { return !Courant() || Courant()->Joue(); }
   bool Fini() const { return static_cast<int>(tirages_.size()) == reglage_.nbTirages && TirageTermine(); }
+  // One player has played the current draw and the other has yet to.
+  bool EntreDeuxTours() const;
 
   // --- its score ---
   std::array<int, 2> Points() const;
@@ -94,5 +97,11 @@ std::array<QString, 2> NomsDuDuel(const ReglageDuel& reglage, const TextesMessag
 // results, lines, points and running score, and at the end the winner.
 // The first line is the summary's title.
 QStringList BilanDuDuel(const Duel& duel, const TextesMessages& textes);
+// How a duel over came out: the score, the winner, and the times when
+// they decided it.
+QStringList IssueDuDuel(const Duel& duel, const TextesMessages& textes);
+// The sheet a duel leaves: its draws, each player's go at each, and how
+// it came out; `secondes` is each draw's clock.
+Feuille FeuilleDuDuel(const Duel& duel, int secondes, const TextesMessages& textes);
 
 }  // namespace tolvan

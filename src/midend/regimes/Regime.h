@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "Feuille.h"
 #include "midend/Horloge.h"
 #include "midend/Options.h"
 #include "midend/PartieJouee.h"
@@ -45,6 +46,7 @@ struct Permissions {
 struct FinDePartie {
   bool trouve = false;
   int secondes = 0;                  // to the target found, or the whole time
+  double dixiemes = 0;               // the same to the tenth, from the desktop's clock
   std::optional<longint> resultat;   // the finished line nearest the target
   std::vector<std::string> lignes;   // the finished lines, as the game writes them
 };
@@ -68,13 +70,6 @@ struct Bilan {
   QStringList lignes;
   // Two players' lines and a score need the width the games list takes.
   bool large = false;
-};
-
-// What a way to play leaves once its series is over, to read, print and copy.
-struct Feuille {
-  QString titre;
-  QStringList lignes;
-  QString ligneACopier;  // what "Copier le résultat" copies; empty: nothing
 };
 
 class Regime {
@@ -118,7 +113,11 @@ class Regime {
   // --- what the window shows ---
   // The summary as the game wrote it, to complete or replace.
   virtual void CompleteBilan(Bilan& /*bilan*/, const TextesMessages& /*textes*/) const {}
-  // Between two players' goes, the board keeps the last go's lines to itself.
+  // What the draw on the board is in its series ("Tirage 3 sur 10"), said
+  // with its target as the game starts; empty when it is in none.
+  virtual QString TitreDuTirage(const TextesMessages& /*textes*/) const { return {}; }
+  // Between two players' goes, the board keeps the last go's lines and its
+  // clock to itself (the game asks only while no game is played).
   virtual bool TableauCache() const { return false; }
 };
 

@@ -10,7 +10,7 @@ namespace tolvan {
 namespace {
 
 QString TextePointsClub(int points, const TextesMessages& textes) {
-  return (points > 1 ? textes.MsgPoints : textes.MsgPoint).arg(points);
+  return TexteCompte(points, textes.MsgPoint, textes.MsgPoints, textes);
 }
 
 }  // namespace
@@ -46,37 +46,50 @@ Conclusion RegimeCode::Conclut(Table&, const FinDePartie& fin, PartieJouee& part
 }
 
 std::optional<Feuille> RegimeCode::Termine(Table& table) {
-  FeuilleDeMarque feuille(code_, table.NomDuJoueur().toStdString());
+  return FeuilleDuCode(Marque(table.NomDuJoueur()), table.textes());
+}
+
+FeuilleDeMarque RegimeCode::Marque(const QString& joueur) const {
+  FeuilleDeMarque feuille(code_, joueur.toStdString());
   for (std::size_t i = 0; i < notes_.size(); ++i) feuille.Note(corriges_[i], notes_[i]);
-  return Feuille{table.textes().MsgFeuilleDeMarque, LignesDeLaFeuille(feuille, table.textes()),
-                 QString::fromStdString(feuille.LigneClub())};
+  return feuille;
 }
 
 void RegimeCode::CompleteBilan(Bilan& bilan, const TextesMessages& textes) const {
+  // Its draws' lines with their points need the summary's whole width.
+  bilan.large = true;
+  if (abandonne_) bilan.titre = textes.MsgPartieParCode;
   if (notes_.empty()) return;
   const std::optional<longint>& resultat = notes_.back();
+  const FeuilleDeMarque feuille = Marque({});
   bilan.lignes.append({textes.MsgTirageSur.arg(notes_.size()).arg(corriges_.size()),
                        textes.MsgResultatDuTirage.arg(resultat ? QString::number(*resultat) : textes.MsgRien),
-                       TextePointsClub(points_.back(), textes)});
+                       TextePointsClub(points_.back(), textes),
+                       textes.MsgFeuilleTotal.arg(TextePointsClub(feuille.Total(), textes)).arg(feuille.TotalPossible())});
 }
 
-QStringList LignesDeLaFeuille(const FeuilleDeMarque& feuille, const TextesMessages& t) {
-  QStringList lignes = {
-      t.MsgFeuilleTitre.arg(QString::fromStdString(feuille.Code().Texte()),
-                            QString::fromStdString(feuille.Code().Description())),
-      t.MsgFeuilleJoueur.arg(QString::fromStdString(feuille.Joueur())),
-  };
+QString DescriptionDuCode(const CodeSerie& code, const TextesMessages& t) {
+  const QString tirages = TexteCompte(code.Tirages(), t.MsgCodeUnTirage, t.MsgCodeTirages, t).arg(code.Temps());
+  return code.Realisables() ? tirages + t.MsgCodeRealisables : tirages;
+}
+
+Feuille FeuilleDuCode(const FeuilleDeMarque& marque, const TextesMessages& t) {
+  Feuille feuille{t.MsgFeuilleDeMarque,
+                  {t.MsgFeuilleTitre.arg(QString::fromStdString(marque.Code().Texte()), DescriptionDuCode(marque.Code(), t)),
+                   t.MsgFeuilleJoueur.arg(QString::fromStdString(marque.Joueur()))},
+                  {QString(), t.MsgColonneTirage, t.MsgColonneResultat, t.MsgColonnePoints, t.MsgColonneMeilleur},
+                  {},
+                  {t.MsgFeuilleTotal.arg(TextePointsClub(marque.Total(), t)).arg(marque.TotalPossible())},
+                  QString::fromStdString(marque.LigneClub())};
   int numero = 0;
-  for (const LigneFeuille& ligne : feuille.Lignes()) {
-    const QString resultat = ligne.resultat ? QString::number(*ligne.resultat) : t.MsgRien;
+  for (const LigneFeuille& ligne : marque.Lignes()) {
     const QString meilleur =
         ligne.corrige.solution.empty() ? t.MsgFeuilleSansCalcul : QString::fromStdString(ligne.corrige.solution);
-    lignes.append(t.MsgFeuilleLigne.arg(++numero)
-                      .arg(QString::fromStdString(TexteTirage(ligne.corrige.tirage)), resultat,
-                           TextePointsClub(ligne.points, t), meilleur));
+    feuille.rangees.push_back({QStringLiteral("%1.").arg(++numero), QString::fromStdString(TexteTirage(ligne.corrige.tirage)),
+                               ligne.resultat ? QString::number(*ligne.resultat) : t.MsgRien,
+                               TextePointsClub(ligne.points, t), meilleur});
   }
-  lignes.append(t.MsgFeuilleTotal.arg(TextePointsClub(feuille.Total(), t)).arg(feuille.TotalPossible()));
-  return lignes;
+  return feuille;
 }
 
 QString NouveauCode(Services& services) {
@@ -91,6 +104,21 @@ QString NouveauCode(Services& services) {
   return code ? QString::fromStdString(code->Texte()) : QString();
 }
 
-void CopieCode(Services& services, const QString& code) { services.CopieTexte(code.trimmed()); }
+std::optional<QString> CopieCode(Services& services, const QString& code, const TextesMessages& textes) {
+  RefusCode refus;
+  const std::optional<std::string> normal = CodeSerie::TexteNormalise(code.toStdString(), refus);
+  if (!normal) {
+    RefuseCode(services, textes.MsgCodeNonCopie, refus, textes);
+    return std::nullopt;
+  }
+  services.CopieTexte(QString::fromStdString(*normal));
+  return QString::fromStdString(*normal);
+}
+
+void RefuseCode(Services& services, const QString& message, const RefusCode& refus, const TextesMessages& textes) {
+  // The reason on a line of its own, a whole sentence after the message's words.
+  const QString raison = QStringLiteral("\r") + QString::fromStdString(TexteRefus(refus, textes.refusCode));
+  services.Message(TypeMessage::Avertissement, message.arg(raison), BoutonsMessage::Ok);
+}
 
 }  // namespace tolvan

@@ -30,7 +30,10 @@ void RegimeDuel::DonneTirage(Table& table) {
   Tour tour;
   if (reponse.annonce != 0) tour.resultat = reponse.annonce;
   tour.lignes = reponse.Lignes();
-  tour.secondes = reponse.secondes;
+  // A go that misses the target takes the whole clock, for the computer as
+  // for the player, whose clock runs out: the time decides between equal
+  // points, so both must count alike.
+  tour.secondes = reponse.exact ? reponse.secondes : table.cadence().limite;
   duel_.Joue(1, std::move(tour));
 }
 
@@ -39,16 +42,26 @@ std::optional<Cadence> RegimeDuel::CadenceDesParties(const Options&) const {
 }
 
 Conclusion RegimeDuel::Conclut(Table& table, const FinDePartie& fin, PartieJouee& partie) {
-  partie.mode = ModePartie::Duel;
   const std::optional<int> joueur = duel_.AuTrait();
   // A late event after the go was scored counts for nothing more.
   if (!joueur || duel_.TirageTermine()) return {};
-  duel_.Joue(*joueur, Tour{fin.resultat, fin.lignes, static_cast<double>(fin.secondes), 0});
+  partie.mode = *joueur == 0 ? ModePartie::Duel : ModePartie::DuelAutreJoueur;
+  partie.pourLaCote = *joueur == 0;
+  duel_.Joue(*joueur, Tour{fin.resultat, fin.lignes, fin.dixiemes, 0});
   partie.points = duel_.Courant()->tours[static_cast<std::size_t>(*joueur)]->points;
   partie.adversaire = NomsDuDuel(duel_.Reglage(), table.textes())[static_cast<std::size_t>(1 - *joueur)];
   std::optional<LigneScore> ligne;
   if (fin.trouve) ligne = Manche::LigneEntrainement(fin.secondes);
   return {ligne, duel_.Fini() ? Suite::FinDeSerie : Suite::TirageSuivant};
+}
+
+std::optional<Feuille> RegimeDuel::Termine(Table& table) {
+  return FeuilleDuDuel(duel_, CadenceDuChoix(duel_.Reglage().choixTemps).limite, table.textes());
+}
+
+QString RegimeDuel::TitreDuTirage(const TextesMessages& textes) const {
+  const auto numero = duel_.Tirages().size();
+  return numero == 0 ? QString() : textes.MsgDuelTirage.arg(numero).arg(duel_.Reglage().nbTirages);
 }
 
 void RegimeDuel::CompleteBilan(Bilan& bilan, const TextesMessages& textes) const {

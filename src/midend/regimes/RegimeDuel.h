@@ -27,6 +27,12 @@ class RegimeDuel : public Regime {
   Permissions Permis() const override { return Permissions::LeTableauSeul(); }
   Conclusion Conclut(Table& table, const FinDePartie& fin, PartieJouee& partie) override;
   void CompleteBilan(Bilan& bilan, const TextesMessages& textes) const override;
+  QString TitreDuTirage(const TextesMessages& textes) const override;
+  // Its sheet: every draw with both goes, and how the duel came out.
+  std::optional<Feuille> Termine(Table& table) override;
+  // Two players on one computer: the second does not see the first's
+  // lines, nor their time on the clock, before playing the same draw.
+  bool TableauCache() const override { return !duel_.ContreOrdinateur() && duel_.EntreDeuxTours(); }
 
  private:
   // A new standard draw, searched, and the computer's answer to it.

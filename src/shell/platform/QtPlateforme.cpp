@@ -19,6 +19,7 @@
 #include "Impression.h"
 #include "Tableur.h"
 #include "LecteurSons.h"
+#include "midend/TextesMessages.h"
 #include "VisionneuseAide.h"
 
 namespace tolvan {
@@ -49,14 +50,18 @@ QMessageBox::Icon IconeDe(TypeMessage type) {
 
 }  // namespace
 
-QtPlateforme::QtPlateforme() : sons_(std::make_unique<LecteurSons>()) {}
+QtPlateforme::QtPlateforme() : sons_(std::make_unique<LecteurSons>()) {
+  // French until the window gives the game's language.
+  const TextesMessages francais;
+  mots_ = {francais.MsgOui, francais.MsgNon, francais.MsgAnnuler, francais.MsgBoutonReessayer};
+}
 
 QtPlateforme::~QtPlateforme() = default;
 
 Reponse QtPlateforme::Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) {
   QMessageBox boite(IconeDe(type), TitreDe(type), QString(texte).replace(QLatin1Char('\r'), QLatin1Char('\n')),
                     QMessageBox::NoButton, fenetre_);
-  // French captions whatever translations the system has.
+  // The game's captions whatever translations the system has.
   const auto ajoute = [&boite](const QString& texte, QMessageBox::ButtonRole role) {
     return boite.addButton(texte, role);
   };
@@ -67,17 +72,17 @@ Reponse QtPlateforme::Message(TypeMessage type, const QString& texte, BoutonsMes
   switch (boutons) {
     case BoutonsMessage::Ok: ok = ajoute(QStringLiteral("OK"), QMessageBox::AcceptRole); break;
     case BoutonsMessage::ReessayerAnnuler:
-      reessayer = ajoute(QStringLiteral("Réessayer"), QMessageBox::AcceptRole);
-      boite.setEscapeButton(ajoute(QStringLiteral("Annuler"), QMessageBox::RejectRole));
+      reessayer = ajoute(mots_.reessayer, QMessageBox::AcceptRole);
+      boite.setEscapeButton(ajoute(mots_.annuler, QMessageBox::RejectRole));
       break;
     case BoutonsMessage::OuiNon:
-      oui = ajoute(QStringLiteral("Oui"), QMessageBox::YesRole);
-      boite.setEscapeButton(ajoute(QStringLiteral("Non"), QMessageBox::NoRole));
+      oui = ajoute(mots_.oui, QMessageBox::YesRole);
+      boite.setEscapeButton(ajoute(mots_.non, QMessageBox::NoRole));
       break;
     case BoutonsMessage::OuiNonAnnuler:
-      oui = ajoute(QStringLiteral("Oui"), QMessageBox::YesRole);
-      non = ajoute(QStringLiteral("Non"), QMessageBox::NoRole);
-      boite.setEscapeButton(ajoute(QStringLiteral("Annuler"), QMessageBox::RejectRole));
+      oui = ajoute(mots_.oui, QMessageBox::YesRole);
+      non = ajoute(mots_.non, QMessageBox::NoRole);
+      boite.setEscapeButton(ajoute(mots_.annuler, QMessageBox::RejectRole));
       break;
   }
   boite.exec();

@@ -23,6 +23,7 @@ class QtPlateforme : public Plateforme {
   ~QtPlateforme() override;
 
   void DefinitFenetre(QWidget* fenetre) override { fenetre_ = fenetre; }
+  void DefinitMotsDesBoutons(const MotsDesBoutons& mots) override { mots_ = mots; }
 
   Reponse Message(TypeMessage type, const QString& texte, BoutonsMessage boutons) override;
   std::optional<QString> FichierAOuvrir(const DialogueFichier& dialogue) override;
@@ -55,6 +56,7 @@ class QtPlateforme : public Plateforme {
     return minuteur;
   }
   QWidget* fenetre_ = nullptr;
+  MotsDesBoutons mots_;
   std::unique_ptr<VisionneuseAide> aide_;
   std::unique_ptr<LecteurSons> sons_;
   std::unique_ptr<QPrinter> imprimante_;
