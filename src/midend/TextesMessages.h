@@ -8,6 +8,7 @@
 #include "competition/PhrasesArbitrage.h"
 #include "game/Coach.h"
 #include "game/LigneDePartage.h"
+#include "game/PhrasesCalcul.h"
 
 namespace tolvan {
 
@@ -43,6 +44,19 @@ struct MotsMesParties {
   QString entrainement = QStringLiteral("entraînement");
   QString jour = QStringLiteral("jour");
   QString competition = QStringLiteral("compétition");
+};
+
+// What the field for typed calculations answers, in one sentence each.
+struct MotsDuChamp {
+  QString joue = QStringLiteral("Joué : %1.");      // the lines played: "75+25=100, 100x8=800"
+  QString refuse = QStringLiteral("Refusé : %1.");  // why, in the reader's words (`calcul`)
+  // With the results typed by the player, a calculation brings its own.
+  QString resultatAEcrire = QStringLiteral("écrivez le résultat après « = »");
+  QString enJeu = QStringLiteral("En jeu : %1 ; à trouver : %2.");  // the numbers, the target
+  QString repris = QStringLiteral("Repris : %1.");                  // the line taken back
+  QString rienAReprendre = QStringLiteral("Rien à reprendre.");
+  QString sansIndice = QStringLiteral("Pas d'indice dans cette partie.");
+  QString sansPartie = QStringLiteral("Aucune partie en cours.");
 };
 
 struct TextesMessages {
@@ -185,6 +199,10 @@ struct TextesMessages {
   QString MsgArbitrageChoixFichiers = QStringLiteral("Rassembler des lignes de résultats");
   QString MsgArbitrageChoixExport = QStringLiteral("Exporter le classement");
   PhrasesArbitrage arbitrage;
+  // A calculation typed on the game page: why the reader refuses one, and
+  // what the field answers.
+  PhrasesCalcul calcul;
+  MotsDuChamp champ;
 };
 
 }  // namespace tolvan

@@ -151,6 +151,7 @@ void TForm1::CreePageJeu(QWidget* page) {
   MaReponse2 = Etiquette(page, "MaReponse2", {}, QRect(8, 231, 110, 20));
   // Room for the longest result a line can give: ten digits.
   MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);
+  CreeChampCalcul(page);
   PB = Barre(page, "PB", 3600, QRect(4, 262, 528, 13));
   // Below the board, where the solutions' filters go when they are shown.
   LBcoach = Etiquette(page, "LBcoach", {}, QRect(381, 192, 149, 66));

@@ -131,6 +131,9 @@ void TForm1::RedessineJeu() {
   MaReponse2->setVisible(reponse);
   // "Duel" and the typed answer take turns in the same place.
   BTduel->setVisible(!reponse);
+  // So do the typed answer and the field for typed calculations, which
+  // is there while a game is played.
+  MonCalcul->setVisible(panneau == Manche::Panneau::Jeu && !reponse);
   const bool competition = jeu_->competition().serie().ModeCompetition();
   LBpoint->setVisible(competition);
   LBpoint2->setVisible(competition);
