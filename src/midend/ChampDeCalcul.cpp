@@ -1,5 +1,6 @@
 #include "ChampDeCalcul.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "game/Calcul.h"
@@ -115,14 +116,37 @@ QString LignesDepuis(int avant, const TableauNoir& tableau) {
   return lignes.join(QStringLiteral(", "));
 }
 
-ReponseDuChamp JoueCalcul(std::string_view texte, PartieDuChamp& partie) {
+bool CommenceParUneOperation(std::string_view texte) {
+  const auto debut = texte.find_first_not_of(" \t");
+  if (debut == std::string_view::npos) return false;
+  texte.remove_prefix(debut);
+  if (std::string_view("+-xX*/:").find(texte.front()) != std::string_view::npos) return true;
+  // The typeset minus, times and division signs.
+  for (const std::string_view signe : {"\u2212", "\u00D7", "\u00F7"}) {
+    if (texte.substr(0, signe.size()) == signe) return true;
+  }
+  return false;
+}
+
+// A calculation that starts with an operation goes on from the last line's
+// result while it is in play, as an operator pressed first on the board does.
+std::string AvecLeDernierResultat(std::string_view texte, const TableauNoir& tableau) {
+  if (!CommenceParUneOperation(texte) || tableau.NumLigne < 2) return std::string(texte);
+  const longint resultat = tableau.Lignes[tableau.NumLigne - 1].Resultat;
+  const std::vector<longint> enJeu = tableau.NombresEnJeu();
+  if (std::find(enJeu.begin(), enJeu.end(), resultat) == enJeu.end()) return std::string(texte);
+  return std::to_string(resultat) + std::string(texte);
+}
+
+ReponseDuChamp JoueCalcul(std::string_view tape, PartieDuChamp& partie) {
   const Manche& manche = partie.manche();
   const TableauNoir& tableau = manche.Tableau();
+  const std::string texte = AvecLeDernierResultat(tape, tableau);
   const std::vector<longint> enJeu = tableau.NombresEnJeu();
   const LectureCalcul lecture = LitCalcul(texte, enJeu, manche.Tirage().Resultat);
   if (lecture.refus) return Refus(Texte(PhraseRefus(*lecture.refus, partie.textes().calcul)), partie);
   // A player who types each result writes the calculation's; the reader has checked it.
-  if (!partie.options().resultatsAuto && texte.find('=') == std::string_view::npos) {
+  if (!partie.options().resultatsAuto && texte.find('=') == std::string::npos) {
     return Refus(Mots(partie).resultatAEcrire, partie);
   }
   // A line begun with the tiles gives its number back, as "Retour" does:

@@ -305,6 +305,7 @@ inline constexpr LignePropre Table[] = {
     Ligne<&T::champ, &MotsDuChamp::rienAReprendre>(),
     Ligne<&T::champ, &MotsDuChamp::sansIndice>(),
     Ligne<&T::champ, &MotsDuChamp::sansPartie>(),
+    Ligne<&T::champ, &MotsDuChamp::invite>(),
 };
 }  // namespace lignes_propres
 

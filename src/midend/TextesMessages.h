@@ -57,6 +57,7 @@ struct MotsDuChamp {
   QString rienAReprendre = QStringLiteral("Rien à reprendre.");
   QString sansIndice = QStringLiteral("Pas d'indice dans cette partie.");
   QString sansPartie = QStringLiteral("Aucune partie en cours.");
+  QString invite = QStringLiteral("Tapez un calcul (F3)");  // shown in the field while it is empty
 };
 
 struct TextesMessages {

@@ -196,6 +196,7 @@ class TForm1 : public QWidget, private VueJeu {
   void CreeTableauNoir(QWidget* page);
   void CreeChampCalcul(QWidget* page);
   void ConnecteCalcul();
+  void BrancheChampCalcul();
   // What the field for typed calculations answered, said where the keyboard is.
   void DitDansLeCalcul(const QString& phrase, bool refus);
   void CreeOutilsSolutions(QWidget* page);

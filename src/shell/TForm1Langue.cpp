@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
 
 #include "midend/Chemins.h"
@@ -56,6 +57,7 @@ void TForm1::PoseTextesPropres() {
   BTindice->setText(textes.MsgIndice);
   BTmesParties->setText(textes.MsgMesParties);
   BTarbitrage->setText(textes.MsgArbitrage);
+  MonCalcul->setPlaceholderText(textes.champ.invite);
   LBdifficulte->setText(textes.MsgDifficulte);
   // In the size of its neighbours, on two lines when it needs them.
   CBcoach->setText(textes.MsgCoach);

@@ -95,6 +95,18 @@ TEST(ChampDeCalcul, ALineBegunWithTheTilesIsTakenBackFirst) {
   EXPECT_EQ(t.Tableau().Textes()[1], "");
 }
 
+// As an operator pressed first on the board, a calculation that starts
+// with one goes on from the last line's result; with no line yet, there is
+// nothing on its left.
+TEST(ChampDeCalcul, ACalculationStartingWithAnOperationGoesOnFromTheLastResult) {
+  Champ t;
+  EXPECT_EQ(t.Tape("+3").phrase, "Refusé : « + » n'a rien à sa gauche.");
+  t.Tape("6x50");
+  EXPECT_EQ(t.Tape(" \u00D7 3").phrase, "Joué : 300x3=900.");
+  t.Presse({CodeMoins});  // a line begun from the 900
+  EXPECT_EQ(t.Tape("-100+25").phrase, "Joué : 900-100=800, 800+25=825.");
+}
+
 TEST(ChampDeCalcul, TheShortCommandsAnswerInOneSentence) {
   Champ t;
   EXPECT_EQ(t.Tape("n").phrase, "En jeu : 25 50 75 100 3 6 ; à trouver : 303.");
@@ -179,6 +191,7 @@ TEST(ChampDeCalcul, AnswersAreInTheLanguageChosen) {
   EXPECT_EQ(t.Tape("75x4").phrase, "Refused: 4 is no longer in play.");
   EXPECT_EQ(t.Tape("n").phrase, "In play: 25 50 75 100 3 6; target: 303.");
   EXPECT_EQ(t.Tape("75+25").phrase, "Played: 75+25=100.");
+  EXPECT_EQ(t.jeu->Textes().champ.invite, "Type a calculation (F3)");
 }
 
 }  // namespace
