@@ -8,8 +8,9 @@
 // so that the coach, the hints, the sounds, the clock, the points and the
 // history see a game played with the tiles; a line reaching the target wins
 // there, and the lines after it are not played. A line begun with the tiles
-// gives its number back first. A refused calculation plays nothing and
-// leaves the board as it was.
+// gives its number back first; a calculation that starts with an operation
+// goes on from the last line's result, as an operator pressed first does. A
+// refused calculation plays nothing and leaves the board as it was.
 //
 // The short commands: "?" the clock, "n" the numbers in play and the
 // target, "r" "Retour", "i" the next hint step where the way to play allows
