@@ -36,6 +36,7 @@
 
 #include "Aides.h"
 #include "Arbitrage.h"
+#include "ChampDeCalcul.h"
 #include "Competition.h"
 #include "Journal.h"
 #include "OperationFichier.h"
@@ -58,7 +59,7 @@ struct BoutonDeFacon {
   bool enCours = false;  // its own series is under way: pressed, it stops it
 };
 
-class Jeu : private EvenementsSolveur, private Table {
+class Jeu : private EvenementsSolveur, private Table, private PartieDuChamp {
  public:
   // `repertoireProgramme` is where the files that come with the game lie,
   // ending with a separator.
@@ -78,7 +79,7 @@ class Jeu : private EvenementsSolveur, private Table {
   const TextesMessages& Textes() const { return preferences_.textes(); }
   const SonsDuJeu& Sons() const { return preferences_.sons(); }
   // The parts whose state the window reads as it is.
-  const Aides& aides() const { return aides_; }
+  const Aides& aides() const override { return aides_; }
   const Competition& competition() const { return competition_; }
   const Bibliotheque& bibliotheque() const { return liste_; }
   // The list as a table for the list view, which only reads it.
@@ -100,7 +101,7 @@ class Jeu : private EvenementsSolveur, private Table {
   QString TexteCote() const { return TexteDeLaCote(journal_.cote(), Textes()); }
   const MaCote& cote() const { return journal_.cote(); }
   // What the clock says, in the language's words; empty when it says nothing.
-  QString TexteHorloge() const { return horloge_.Texte(manche_, Textes()); }
+  QString TexteHorloge() const override { return horloge_.Texte(manche_, Textes()); }
   // What the summary panel shows: the last game's, or the way to play's
   // between two goes.
   Bilan BilanAffiche() const;
@@ -117,10 +118,10 @@ class Jeu : private EvenementsSolveur, private Table {
   bool PeutModifier() const;
   bool PeutJouerNouvellePartie() const;
   bool PeutChangerDeMode() const;
-  bool AidesPermises() const { return regime_->Permis().aides; }
+  bool AidesPermises() const override { return regime_->Permis().aides; }
   bool SolutionsPermises() const { return regime_->Permis().solutions; }
-  bool CoachVisible() const { return options().coach && regime_->Permis().coach; }
-  bool IndicesParEtapesPermis() const { return regime_->Permis().indices && manche_.PartieEnJeu(); }
+  bool CoachVisible() const override { return options().coach && regime_->Permis().coach; }
+  bool IndicesParEtapesPermis() const override { return regime_->Permis().indices && manche_.PartieEnJeu(); }
   bool ListeVisible() const { return regime_->Permis().liste; }
   // A series, a duel or a code's series goes on with its next draw.
   bool SerieEnCours() const { return regime_->EnCours(); }
@@ -137,11 +138,13 @@ class Jeu : private EvenementsSolveur, private Table {
   // go to the game's clock. A tick while a question waits is not taken.
   void Tique();
   // A press on tile 1..6 or an operator 7..10.
-  void Presse(int code);
+  void Presse(int code) override;
   // A typed result, checked when the player presses Enter.
-  TableauNoir::Verdict Repond(const std::string& reponse);
+  TableauNoir::Verdict Repond(const std::string& reponse) override;
   // "Retour".
-  void Retour() { Reagit(manche_.Retour()); }
+  void Retour() override { Reagit(manche_.Retour()); }
+  // Enter in the field for typed calculations (ChampDeCalcul.h).
+  ReponseDuChamp TapeCalcul(std::string_view texte) { return Tape(texte, *this); }
   // "Modifier": the numbers of the board as they stand, then the target,
   // for the entry fields.
   std::array<longint, NbChamps> OuvreSaisie();
@@ -198,7 +201,7 @@ class Jeu : private EvenementsSolveur, private Table {
   void BasculeAides() { aides_.BasculeAides(); }
   void ChercheDerniereLigne() { aides_.ChercheDerniereLigne(); }
   // "Indice": one more step of help from the position on the board.
-  void Indice();
+  void Indice() override;
   // An empty field (or one holding no number) stands for the target.
   void Decompose(const std::string& champ) { aides_.Decompose(champ); }
   void ChoisitOperationDerniereLigne(longint oper) { aides_.ChoisitOperationDerniereLigne(oper); }

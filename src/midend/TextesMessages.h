@@ -10,6 +10,7 @@
 #include "competition/RefusCode.h"
 #include "game/Coach.h"
 #include "game/LigneDePartage.h"
+#include "game/PhrasesCalcul.h"
 
 namespace tolvan {
 
@@ -48,6 +49,20 @@ struct MotsMesParties {
   QString duel = QStringLiteral("duel");
   QString code = QStringLiteral("code");
   QString colonneAdversaire = QStringLiteral("Adversaire / code");
+};
+
+// What the field for typed calculations answers, in one sentence each.
+struct MotsDuChamp {
+  QString joue = QStringLiteral("Joué : %1.");      // the lines played: "75+25=100, 100x8=800"
+  QString refuse = QStringLiteral("Refusé : %1.");  // why, in the reader's words (`calcul`)
+  // With the results typed by the player, a calculation brings its own.
+  QString resultatAEcrire = QStringLiteral("écrivez le résultat après « = »");
+  QString enJeu = QStringLiteral("En jeu : %1 ; à trouver : %2.");  // the numbers, the target
+  QString repris = QStringLiteral("Repris : %1.");                  // the line taken back
+  QString rienAReprendre = QStringLiteral("Rien à reprendre.");
+  QString sansIndice = QStringLiteral("Pas d'indice dans cette partie.");
+  QString sansPartie = QStringLiteral("Aucune partie en cours.");
+  QString invite = QStringLiteral("Tapez un calcul (F3)");  // shown in the field while it is empty
 };
 
 struct TextesMessages {
@@ -246,6 +261,10 @@ struct TextesMessages {
   QString MsgArreterRevoirRates = QStringLiteral("Arrêter Revoir mes ratés");
   QString MsgAucunRate = QStringLiteral("Aucun tirage raté à revoir aujourd'hui.");
   QString MsgRevisionSur = QStringLiteral("Raté revu %1 sur %2");
+  // A calculation typed on the game page: why the reader refuses one, and
+  // what the field answers.
+  PhrasesCalcul calcul;
+  MotsDuChamp champ;
 };
 
 // `un` ("%1 point") or `plusieurs` ("%1 points") with `n`, as the

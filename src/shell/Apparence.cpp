@@ -55,6 +55,7 @@ QTextEdit#MM1, QTextEdit#MM2, QTextEdit#MM3, QTextEdit#MM4, QTextEdit#MM5, QText
 }
 QTextEdit#MM1[refus="true"], QTextEdit#MM2[refus="true"], QTextEdit#MM3[refus="true"],
 QTextEdit#MM4[refus="true"], QTextEdit#MM5[refus="true"] { background: #8e1b1b; }
+QLineEdit#MonCalcul[refus="true"] { background: #f6c4c4; }
 QTextEdit#TMsolution { font-size: 9pt; }
 QLabel#LBtitre { font-size: %4pt; font-weight: bold; color: #1f3d2b; }
 QLabel#Label8 { font-weight: bold; color: #555555; }

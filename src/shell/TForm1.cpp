@@ -132,6 +132,8 @@ void TForm1::MinuteurEnMarche(bool enMarche) {
 }
 
 void TForm1::ReponseDemandee() {
+  // A typed calculation brings its own results.
+  if (calculTape_) return;
   MaReponse->setText(QStringLiteral("???"));
   MaReponse2->show();
   MaReponse->show();

@@ -131,6 +131,10 @@ class TForm1 : public QWidget, private VueJeu {
   // Enter in the answer field: the typed result is checked.
   void MaReponseEntree();
   void BTjouerClick();
+  // Enter in the field for typed calculations, and F3, which brings the
+  // keyboard there from anywhere (TForm1Calcul.cpp).
+  void MonCalculEntree();
+  void AtteintLeCalcul();
   // A key going down in a number field (`MaReponse`, `Edit1` to `Edit7`,
   // `Enbadecomp`): digits and the keys that move or edit go to the field,
   // Enter confirms it, any other key empties it. True when the key goes no
@@ -191,6 +195,11 @@ class TForm1 : public QWidget, private VueJeu {
   void CreeGroupeJeu(QWidget* page);
   void CreeGroupeSaisie(QWidget* page);
   void CreeTableauNoir(QWidget* page);
+  void CreeChampCalcul(QWidget* page);
+  void ConnecteCalcul();
+  void BrancheChampCalcul();
+  // What the field for typed calculations answered, said where the keyboard is.
+  void DitDansLeCalcul(const QString& phrase, bool refus);
   void CreeOutilsSolutions(QWidget* page);
   void CreePageOptions(QWidget* page);
   void CreeGroupeSon(QWidget* page);
@@ -262,6 +271,7 @@ class TForm1 : public QWidget, private VueJeu {
   bool bilanAFocaliser_ = false;      // a game ended: its summary takes the keyboard
   bool refusAnnonce_ = false;         // the line just refused, to be said with it
   bool retourAuxTuiles_ = false;      // a board line was just announced
+  bool calculTape_ = false;           // a typed calculation plays: the keyboard stays in its field
   std::unique_ptr<CadenceRepeinte> cadence_;  // while a long job runs
   std::unique_ptr<TFRMname> frmName_;
   std::unique_ptr<TFRMgene> frmGene_;
@@ -304,6 +314,7 @@ class TForm1 : public QWidget, private VueJeu {
   QString ligneCopiee_;  // the line last copied: the button says so until another
   QLabel* MaReponse2 = nullptr;
   QLineEdit* MaReponse = nullptr;
+  QLineEdit* MonCalcul = nullptr;  // where a calculation or a short command is typed
   std::array<QTextEdit*, 5> MM{};  // MM1 to MM5
   QTextEdit* TMsolution = nullptr;
   QPushButton *BTvoirSol = nullptr, *BTsimple = nullptr, *BTtordue = nullptr, *BTleft = nullptr,

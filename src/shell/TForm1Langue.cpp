@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
 
 #include "midend/Chemins.h"
@@ -60,6 +61,7 @@ void TForm1::PoseTextesPropres() {
   CBcote->setText(textes.MsgVoirMaCote);
   BTautres->setText(textes.MsgJouerAutrement);
   BTarbitrage->setText(textes.MsgArbitrage);
+  MonCalcul->setPlaceholderText(textes.champ.invite);
   LBdifficulte->setText(textes.MsgDifficulte);
   // In the size of its neighbours, on two lines when it needs them.
   CBcoach->setText(textes.MsgCoach);

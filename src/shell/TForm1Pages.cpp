@@ -152,6 +152,7 @@ void TForm1::CreePageJeu(QWidget* page) {
   MaReponse2 = Etiquette(page, "MaReponse2", {}, QRect(8, 231, 110, 20));
   // Room for the longest result a line can give: ten digits.
   MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);
+  CreeChampCalcul(page);
   PB = Barre(page, "PB", 3600, QRect(4, 262, 528, 13));
   // The ways to play that have no button of their own, in its menu; where
   // the day's copy and the typed answer go when they are shown.

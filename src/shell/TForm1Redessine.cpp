@@ -140,7 +140,12 @@ void TForm1::RedessineJeu() {
   // "Duel" and the typed answer take turns in the same place, and so do
   // "Jouer autrement", the typed answer and the day's copy.
   BTduel->setVisible(!reponse);
-  BTautres->setVisible(!reponse && !BTcopie->isVisibleTo(this) && !BTautres->menu()->isEmpty());
+  // So do the typed answer and the field for typed calculations, which
+  // is there while a game is played; "Jouer autrement" and the day's copy
+  // between games.
+  MonCalcul->setVisible(panneau == Manche::Panneau::Jeu && !reponse);
+  BTautres->setVisible(panneau != Manche::Panneau::Jeu && !reponse && !BTcopie->isVisibleTo(this) &&
+                       !BTautres->menu()->isEmpty());
   const bool competition = jeu_->competition().serie().ModeCompetition();
   LBpoint->setVisible(competition);
   LBpoint2->setVisible(competition);

@@ -151,6 +151,7 @@ void TForm1::ConnecteSignaux() {
   PCmain->installEventFilter(this);
   // F2, anywhere in the window, asks the clock for the time.
   connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this, &TForm1::DitLeTemps);
+  ConnecteCalcul();
   for (QTextEdit* ligne : MM) ligne->installEventFilter(this);
   LVtirage->installEventFilter(this);
 

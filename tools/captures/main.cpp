@@ -181,6 +181,20 @@ class Captures {
     Prends(QStringLiteral("partie-au-clavier.png"));
   }
 
+  // Typed: "(75+25)x8" played from the field, "+7" on its way.
+  void CalculTape() {
+    Joue(fenetre_, {75, 25, 8, 7, 3, 100}, 807);
+    fenetre_.activateWindow();
+    auto* champ = W<QLineEdit>(fenetre_, "MonCalcul");
+    champ->setFocus(Qt::ShortcutFocusReason);
+    champ->setText(QStringLiteral("(75+25)x8"));
+    QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(champ, &entree);
+    // The answer comes with a field of its own.
+    W<QLineEdit>(fenetre_, "MonCalcul")->setText(QStringLiteral("+7"));
+    Prends(QStringLiteral("calcul-tape.png"));
+  }
+
   // Results of seven digits on the tiles and the board.
   void GrandsNombres() {
     Joue(fenetre_, {100, 75, 50, 25, 1, 2}, 999);
@@ -541,6 +555,7 @@ int main(int argc, char** argv) {
   captures.PartieGagnee();
   captures.TirageDuJour();
   captures.PartieAuClavier();
+  captures.CalculTape();
   captures.GrandsNombres();
   captures.TempsEcoule();
   captures.ListeDesTirages();
