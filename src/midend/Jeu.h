@@ -97,8 +97,7 @@ class Jeu : private EvenementsSolveur, private Table, private PartieDuChamp {
   // The way the game is played now.
   const Regime& regime() const { return *regime_; }
   const Horloge& horloge() const { return horloge_; }
-  // "Ma cote : 3,4 ± 0,3 (entre Joueur de club et Expert)", and what it learnt from.
-  QString TexteCote() const { return TexteDeLaCote(journal_.cote(), Textes()); }
+  // "Ma cote", and what it learnt from.
   const MaCote& cote() const { return journal_.cote(); }
   // What the clock says, in the language's words; empty when it says nothing.
   QString TexteHorloge() const override { return horloge_.Texte(manche_, Textes()); }
@@ -327,7 +326,6 @@ class Jeu : private EvenementsSolveur, private Table, private PartieDuChamp {
   // A game ended, found or not: its summary, the regime's conclusion, its
   // row of the history, and what follows.
   void FinitPartie(bool trouve, int secondes);
-  PartieJouee LigneDeLaPartie(bool trouve, int secondes) const;
   // The regime's series is over: its sheet, and the way the game comes back to.
   void TermineRegime();
   void Reagit(const TableauNoir::Reaction& reaction);

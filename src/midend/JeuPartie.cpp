@@ -3,9 +3,8 @@
 // draws solved, during a game aside, so that its draw stays.
 #include <stdexcept>
 
+#include "FinDePartie.h"
 #include "Jeu.h"
-#include "engine/Difficulte.h"
-#include "game/ResumeEfforts.h"
 #include "library/RangeeTirage.h"
 
 namespace tolvan {
@@ -149,7 +148,8 @@ void Jeu::TempsEcoule() {
 
 void Jeu::FinitPartie(bool trouve, int secondes) {
   BilanDeFin(trouve);
-  PartieJouee partie = LigneDeLaPartie(trouve, secondes);
+  PartieJouee partie = RangeeDeLaPartie(manche_, aides_, horloge_, solveur_, trouve, secondes, ecouleAuDepart_);
+  partie.rejouee = rejouee_;
   FinDePartie fin{trouve, secondes, trouve ? horloge_.AuDixieme(secondes, manche_) : secondes,
                   manche_.Tableau().MeilleurResultat(manche_.Tirage().Resultat), {}};
   for (int k = 1; k <= manche_.Tableau().NbLignesFinies(); ++k) fin.lignes.push_back(manche_.Tableau().TexteLigne(k));
@@ -160,30 +160,10 @@ void Jeu::FinitPartie(bool trouve, int secondes) {
     if (!horloge_.Compte()) ligne.score.clear();
     manche_.AjouteScore(ligne);
   }
-  journal_.Enregistre(partie, Textes().partage);
-  partieNotee_ = partie.note.has_value();
+  partieNotee_ = journal_.Enregistre(partie, Textes().partage).has_value();
   AnnonceMinuteur();
   vue_.PartieFinie();
   if (conclusion.suite == Suite::FinDeSerie) TermineRegime();
-}
-
-PartieJouee Jeu::LigneDeLaPartie(bool trouve, int secondes) const {
-  PartieJouee partie;
-  const TTirage& tirage = manche_.Tirage();
-  for (int i = 1; i <= NbNombres; ++i) partie.nombres[static_cast<std::size_t>(i - 1)] = static_cast<int>(tirage.Nombres[i]);
-  partie.resultat = static_cast<int>(tirage.Resultat);
-  partie.trouve = trouve;
-  partie.secondes = horloge_.TempsRetenu(secondes, ecouleAuDepart_).value_or(SansTemps);
-  partie.lignes = manche_.Tableau().NbLignesFinies();
-  partie.indices = aides_.IndicesUtilises();
-  partie.solutionsVues = aides_.SolutionsVues();
-  // The mark of the game that ended, in every mode; the day's draw has its own.
-  partie.difficulte = aides_.Difficulte().value_or(DifficulteMax);
-  partie.rejouee = rejouee_;
-  // What the rating reads of it: the draw searched at its end, the clock.
-  partie.efforts = QString::fromStdString(ResumeEfforts::De(solveur_).Texte());
-  if (horloge_.cadence().CompteARebours()) partie.tempsDonne = horloge_.cadence().limite;
-  return partie;
 }
 
 void Jeu::RetrouveTirageDeLaManche() {

@@ -1,6 +1,7 @@
 // The ways to play as the game runs them, one flow for all: a way started
 // from its button (and the one it gives up first), its series ended or
 // stopped, the way the game comes back to, and what the summary shows.
+#include "FinDePartie.h"
 #include "Jeu.h"
 
 namespace tolvan {
@@ -113,15 +114,10 @@ void Jeu::CopieFeuille() {
 
 Bilan Jeu::BilanAffiche() const {
   const Regime& regime = RegimeAuBilan();
-  Bilan bilan;
-  const bool ecoule = manche_.DerniereIssue() == Manche::Issue::TempsEcoule;
-  bilan.titre = ecoule ? Textes().MsgTempsEcoule : Textes().MsgBravo;
-  for (const std::string& ligne : manche_.Recap()) bilan.lignes.append(QString::fromStdString(ligne));
-  if (regime.Permis().marque && aides_.Difficulte()) bilan.lignes.append(Textes().MsgMarque.arg(*aides_.Difficulte()));
-  if (const std::optional<QString> temps = horloge_.TexteDuBilan(manche_, Textes())) bilan.lignes.append(*temps);
+  Bilan bilan = BilanDeLaPartie(manche_, aides_, horloge_, Textes(), regime.Permis().marque);
   if (journal_.RejoueeDuJour()) bilan.lignes.append(Textes().MsgRejoueDuJour);
   // The rating the game just moved, heard with the summary.
-  if (partieNotee_ && options().voirCote) bilan.lignes.append(TexteCote());
+  if (partieNotee_ && options().voirCote) bilan.lignes.append(TexteDeLaCote(cote(), Textes()));
   regime.CompleteBilan(bilan, Textes());
   return bilan;
 }

@@ -32,7 +32,7 @@ bool Journal::CopieResultat() {
 
 bool Journal::JourDejaJoue(QDate jour) const { return joursFinis_.contains(jour) || historique_.JourJoue(jour); }
 
-void Journal::Enregistre(PartieJouee partie, const PhrasesPartage& mots) {
+std::optional<NoteDeCote> Journal::Enregistre(PartieJouee partie, const PhrasesPartage& mots) {
   partie.fin = services_.Maintenant();
   if (partie.mode == ModePartie::Jour && jour_) {
     partie.difficulte = jour_->difficulte;
@@ -46,15 +46,16 @@ void Journal::Enregistre(PartieJouee partie, const PhrasesPartage& mots) {
         mots));
   }
   cote_.Note(partie);
-  if (!historique_.EstOuvert()) return;
+  if (!historique_.EstOuvert()) return partie.note;
   QString erreur;
   historique_.Enregistre(partie, &erreur);
   // Said once while games wait (a read-only file was said at its opening).
-  if (erreur.isEmpty() || historique_.EnAttente() != 1 || historique_.EnLectureSeule()) return;
+  if (erreur.isEmpty() || historique_.EnAttente() != 1 || historique_.EnLectureSeule()) return partie.note;
   services_.Message(TypeMessage::Erreur,
                     QStringLiteral("La partie n'a pas pu être enregistrée dans l'historique : %1\r"
                                    "Elle est gardée et sera enregistrée à la fin d'une prochaine partie.").arg(erreur),
                     BoutonsMessage::Ok);
+  return partie.note;
 }
 
 void Journal::Ouvre(Solveur& solveur) {

@@ -45,7 +45,8 @@ class Journal {
   // day gets its date, whether it is a replay, and its line to share, in
   // the words `mots`; a game that counts for the rating, what the rating
   // made of it, and the rating learns from it.
-  void Enregistre(PartieJouee partie, const PhrasesPartage& mots = {});
+  // What the rating made of it is returned.
+  std::optional<NoteDeCote> Enregistre(PartieJouee partie, const PhrasesPartage& mots = {});
 
   // The line to share once the draw of the day has ended, giving nothing of
   // it away; empty once another game starts.

@@ -42,7 +42,7 @@ void TFRMparties::CreeCote() {
 void TFRMparties::MontreCote() {
   const TextesMessages& t = jeu_.Textes();
   const MaCote& cote = jeu_.cote();
-  const QString texte = jeu_.TexteCote();
+  const QString texte = TexteDeLaCote(jeu_.cote(), jeu_.Textes());
   LBcote->setText(texte);
   LBcote->setAccessibleName(texte);
 

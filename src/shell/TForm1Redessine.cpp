@@ -176,7 +176,7 @@ void TForm1::RedessineCote() {
   const bool visible =
       jeu_->options().voirCote && !jeu_->CoachVisible() && !jeu_->aides().SolutionsVisibles();
   LBcote->setVisible(visible);
-  const QString texte = jeu_->TexteCote();
+  const QString texte = TexteDeLaCote(jeu_->cote(), jeu_->Textes());
   if (!visible || LBcote->text() == texte) return;
   LBcote->setText(texte);
   AjustePoliceAuCadre(LBcote, texte, LBcote->size() - QSize(4, 2), PointsCoach);
