@@ -27,7 +27,10 @@ bool ContreOrdinateur(const PartieJouee& partie) {
   return false;
 }
 
-QString Decimal(double valeur) { return QString::number(valeur, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')); }
+// One decimal, with the language's own mark.
+QString Decimal(double valeur, const TextesMessages& t) {
+  return QString::number(valeur, 'f', 1).replace(QLatin1Char('.'), t.MsgVirgule);
+}
 
 }  // namespace
 
@@ -101,7 +104,7 @@ QString TexteDeLaCote(const MaCote& cote, const TextesMessages& t) {
     const auto bas = static_cast<std::size_t>(std::floor(moyenne));
     forces = t.MsgEntreForces.arg(*noms[bas - 1], *noms[bas]);
   }
-  return t.MsgMaCote.arg(Decimal(moyenne), Decimal(cote.cote().Ecart()), forces);
+  return t.MsgMaCote.arg(Decimal(moyenne, t), Decimal(cote.cote().Ecart(), t), forces);
 }
 
 QString TextePourcentage(double part) { return QStringLiteral("%1 %").arg(std::lround(100 * part)); }

@@ -33,7 +33,7 @@ void TFRMparties::CreeCote() {
   CHcote->setGeometry(8, 324, 456, 200);
   CHcote->setRenderHint(QPainter::Antialiasing);
   CHcote->setFocusPolicy(Qt::TabFocus);
-  LVcalibration = ListeRapport(this, "LVcalibration", {{QString(), 110}, {QString(), 70}, {QString(), 70}},
+  LVcalibration = ListeRapport(this, "LVcalibration", {{QString(), 110}, {QString(), 70}, {QString(), 80}},
                                QRect(470, 324, 282, 200));
   LVcalibration->setAccessibleName(QStringLiteral("ma cote dit vrai"));
   CHcote->setAccessibleName(QStringLiteral("ma cote au fil des parties"));

@@ -142,8 +142,13 @@ void TForm1::CreePageJeu(QWidget* page) {
   BTvoirSol = BoutonImage(page, "BTvoirSol", {}, Picto::Solutions,
                           QRect(252, 193, 123, 28));
   // The day's result is copied between games, where a typed answer is asked during one.
-  BTcopie = Bouton(page, "BTcopie", {}, QRect(4, 226, 160, 28),
+  BTcopie = Bouton(page, "BTcopie", {}, QRect(4, 226, 120, 28),
                    QStringLiteral("Une ligne à partager, qui ne dévoile pas le tirage"));
+  // The ways to play that have no button of their own, in its menu; where
+  // the day's copy and the typed answer go when they are shown.
+  BTautres = Bouton(page, "BTautres", {}, QRect(4, 226, 120, 28),
+                    QStringLiteral("À ma mesure, Série montante, Revoir mes ratés"));
+  BTautres->setMenu(new QMenu(BTautres));
   BTjour = BoutonImage(page, "BTjour", {}, Picto::Jouer, QRect(252, 226, 123, 28),
                        QStringLiteral("Le même tirage pour tous les joueurs aujourd'hui"));
   // Where the typed answer goes during a game that asks for it.
@@ -154,10 +159,6 @@ void TForm1::CreePageJeu(QWidget* page) {
   MaReponse = Champ(page, "MaReponse", {}, QRect(120, 228, 90, 24), 10);
   CreeChampCalcul(page);
   PB = Barre(page, "PB", 3600, QRect(4, 262, 528, 13));
-  // The ways to play that have no button of their own, in its menu; where
-  // the day's copy and the typed answer go when they are shown.
-  BTautres = Bouton(page, "BTautres", {}, QRect(4, 226, 160, 28));
-  BTautres->setMenu(new QMenu(BTautres));
   // Below the board, where the solutions' filters go when they are shown.
   LBcoach = Etiquette(page, "LBcoach", {}, QRect(381, 192, 149, 66));
   // The player's rating there, when neither the filters nor the coach are.
