@@ -213,14 +213,13 @@ class Jeu : private EvenementsSolveur, private Table, private PartieDuChamp {
   // --- options ---
   // (what each does: Preferences.h)
   void ChangeSolutionsAuto(bool actif) { preferences_.ChangeSolutionsAuto(actif); }
-  void ChangeResultatsAuto(bool actif) { preferences_.options().resultatsAuto = actif; }
+  // An option that is a box and nothing more: "Calcul automatique des
+  // résultats", "Résultats premiers uniquement", "Tirages Fous !", "Voir ma cote".
+  void ChangeCase(bool Options::*option, bool actif) { preferences_.options().*option = actif; }
   void ChangeVoirNbSolutions(bool actif) { preferences_.ChangeVoirNbSolutions(actif); }
-  void ChangePremiers(bool actif) { preferences_.options().premiers = actif; }
-  void ChangeFous(bool actif) { preferences_.options().fous = actif; }
   void ChoisitGenreTirage(GenreTirage genre) { preferences_.ChoisitGenreTirage(genre); }
   void ChoisitDifficulte(int marque) { preferences_.ChoisitDifficulte(marque); }
   void ChangeCoach(bool actif);
-  void ChangeVoirCote(bool actif) { preferences_.options().voirCote = actif; }
   // The choice of "Temps :" restarts the clock under its limit when the
   // way to play takes its clock from it; -1 (a stored choice out of the
   // list) keeps the limit.

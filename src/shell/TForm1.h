@@ -165,7 +165,6 @@ class TForm1 : public QWidget, private VueJeu {
   void CBaideClick();
   void CBtimeClick();
   void CBcoachClick();
-  void CBcoteClick();
   void CBdifficulteChange();
   void BTindiceClick();
 

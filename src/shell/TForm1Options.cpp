@@ -29,11 +29,6 @@ void TForm1::CBcoachClick() {
   Redessine();
 }
 
-void TForm1::CBcoteClick() {
-  jeu_->ChangeVoirCote(CBcote->isChecked());
-  Redessine();
-}
-
 void TForm1::CBdifficulteChange() {
   jeu_->ChoisitDifficulte(CBdifficulte->currentIndex());
   Redessine();

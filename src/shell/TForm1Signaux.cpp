@@ -79,11 +79,12 @@ void TForm1::ConnecteSignaux() {
       Redessine();
     });
   }
-  for (const auto& [caseACocher, change] : std::initializer_list<std::pair<QCheckBox*, void (Jeu::*)(bool)>>{
-           {CkBcalcul, &Jeu::ChangeResultatsAuto}, {CkBpremier, &Jeu::ChangePremiers}, {CkBFou, &Jeu::ChangeFous}}) {
+  for (const auto& [caseACocher, change] : std::initializer_list<std::pair<QCheckBox*, bool Options::*>>{
+           {CkBcalcul, &Options::resultatsAuto}, {CkBpremier, &Options::premiers}, {CkBFou, &Options::fous},
+           {CBcote, &Options::voirCote}}) {
     const auto option = change;
     connect(caseACocher, &QCheckBox::toggled, this, [this, option](bool actif) {
-      (jeu_.get()->*option)(actif);
+      jeu_->ChangeCase(option, actif);
       Redessine();
     });
   }
@@ -93,7 +94,6 @@ void TForm1::ConnecteSignaux() {
   connect(CBtemps, &QComboBox::currentIndexChanged, this, &TForm1::CBtempsChange);
   connect(CBdifficulte, &QComboBox::currentIndexChanged, this, &TForm1::CBdifficulteChange);
   connect(CBcoach, &QCheckBox::toggled, this, &TForm1::CBcoachClick);
-  connect(CBcote, &QCheckBox::toggled, this, &TForm1::CBcoteClick);
   connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
   connect(CBetape, &QComboBox::currentIndexChanged, this, &TForm1::CBetapeChange);
   connect(CBoper, &QComboBox::currentIndexChanged, this, &TForm1::CBoperChange);

@@ -165,7 +165,7 @@ TEST(ChampDeCalcul, AWayToPlayWithoutHelpGivesNoHint) {
 TEST(ChampDeCalcul, APlayerWhoTypesResultsTypesTheCalculationsToo) {
   Champ tape;
   Champ presse;
-  for (Champ* t : {&tape, &presse}) t->jeu->ChangeResultatsAuto(false);
+  for (Champ* t : {&tape, &presse}) t->jeu->ChangeCase(&Options::resultatsAuto, false);
   const ReponseDuChamp sansResultat = tape.Tape("6x50");
   EXPECT_EQ(sansResultat.phrase, "Refusé : écrivez le résultat après « = ».");
   EXPECT_EQ(tape.Tableau().Textes()[0], "");

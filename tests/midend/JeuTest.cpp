@@ -42,7 +42,7 @@ TEST(Jeu, AGameIsDealtPlayedAndWonWithItsSoundsAndItsRow) {
 TEST(Jeu, TimeRunsOutSilentlyWhenItsSoundIsOffAndTypedAnswersAreChecked) {
   JeuDeTest t;
   t.jeu->ChoisitTemps(1);
-  t.jeu->ChangeResultatsAuto(false);
+  t.jeu->ChangeCase(&Options::resultatsAuto, false);
   t.jeu->ChangeSon(Evenement::Temps, false);
   t.plateforme.tirages = HasardDe303;
   t.jeu->NouvellePartie();
@@ -151,8 +151,8 @@ TEST(Jeu, OptionsComeBackFromTheSettingsStoreAndCompetitionsSetTheirOwn) {
   JeuDeTest t;
   t.jeu->ChangeSolutionsAuto(true);
   t.jeu->ChangeVoirNbSolutions(true);
-  t.jeu->ChangeFous(true);
-  t.jeu->ChangeResultatsAuto(false);
+  t.jeu->ChangeCase(&Options::fous, true);
+  t.jeu->ChangeCase(&Options::resultatsAuto, false);
   t.jeu->ChoisitTemps(7);
   t.jeu->ChangeSon(Evenement::Erreur, false);
   const Options choisies = t.jeu->options();

@@ -148,9 +148,9 @@ TEST(MaCote, TheSummaryOfAGameThatCountsSaysTheRating) {
   EXPECT_EQ(partie.tempsDonne, 40);
   ASSERT_TRUE(partie.note);
 
-  t.jeu->ChangeVoirCote(false);
+  t.jeu->ChangeCase(&Options::voirCote, false);
   EXPECT_FALSE(t.Bilan().join("|").contains(QStringLiteral("Ma cote")));
-  t.jeu->ChangeVoirCote(true);
+  t.jeu->ChangeCase(&Options::voirCote, true);
   t.jeu->NouvellePartie();
   t.jeu->Indice();
   t.Trouve303();

@@ -50,7 +50,7 @@ struct Facon {
 TTirage TirageDansLaBande(Bande bande) {
   Solveur solveur;
   const Cote cote;
-  return TireAMaMesure((std::uint64_t{HasardDe303[0]} << 30) | std::uint64_t(HasardDe303[1]), bande,
+  return TireAMaMesure((static_cast<std::uint64_t>(HasardDe303[0]) << 30) | std::uint64_t(HasardDe303[1]), bande,
                        [&cote](const ResumeEfforts& resume) { return cote.ChancePredite(resume, 45); }, solveur)
       .tirage;
 }
