@@ -13,19 +13,23 @@
 //                                deals, concludes each game, ends its
 //                                series, acting through ──> Table (below)
 //       ──> Horloge              the clock: its choice, the seconds, its words
-//       ──> Journal              the history, the draw of the day, the share line
+//       ──> Journal              the history, the draw of the day, the share
+//                                line, the player's rating ──> MaCote
 //       ──> Competition          the series, the level and its records, the
 //                                player's name ──> Bibliotheque (a level's draws)
 //       ──> Bibliotheque         the draws list, its files, printing, generation
 //       ──> TiragesDuJoueur      the player's own draws: random, of a mark, listed
 //       ──> Aides                the solutions panel, the hints band and its
 //                                calculator, the coach, the hints by steps
+//       ──> ChampDeCalcul        a calculation typed, played through the board
+//       ──> Arbitrage            the arbiter's desk, which shares only the desktop
 //       ──> Preferences          the options and their store, sounds, texts, language
 //       ──> ServicesDuJeu        the desktop, and whether a question waits
 //
 // What stays here is the game on the board, which it lends the regimes as
-// their `Table`: the draw's solver and the round, from the draw dealt to
-// the target found or the time run out.
+// their `Table` (and the typed calculation as its `PartieDuChamp`): the
+// draw's solver and the round, from the draw dealt to the target found or
+// the time run out; what a game that ended leaves is FinDePartie.h's.
 #pragma once
 
 #include <array>
