@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "OperationFichier.h"
+#include "regimes/RegimeCode.h"
 #include "competition/TextesClassement.h"
 #include "engine/Entier.h"
 
@@ -291,7 +292,7 @@ const std::vector<Corrige>& Arbitrage::Corriges() {
 QStringList Arbitrage::FeuilleDe(const JoueurClasse& joueur, const std::vector<Corrige>& corriges) const {
   const CodeSerie& code = *classement_.code;
   const PhrasesArbitrage& mots = textes_.arbitrage;
-  QStringList lignes = {textes_.MsgFeuilleTitre.arg(Texte(code.Texte()), Texte(code.Description())),
+  QStringList lignes = {textes_.MsgFeuilleTitre.arg(Texte(code.Texte()), DescriptionDuCode(code, textes_)),
                         textes_.MsgFeuilleJoueur.arg(Texte(joueur.ligne.nom)),
                         textes_.MsgArbitrageRang.arg(joueur.rang).arg(Texte(joueur.groupe))};
   for (std::size_t i = 0; i < corriges.size(); ++i) {
