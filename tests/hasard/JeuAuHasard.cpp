@@ -182,9 +182,16 @@ class Joueur {
   }
 
   void Clique() {
-    if (QAbstractButton* bouton = UnParmi(Atteignables<QAbstractButton>())) {
-      QTest::mouseClick(bouton, Qt::LeftButton, {}, bouton->rect().center());
+    QAbstractButton* bouton = UnParmi(Atteignables<QAbstractButton>());
+    if (!bouton) return;
+    // A button's menu would wait for a choice in a loop of its own: one of
+    // its entries is chosen, as a click in it would.
+    if (auto* avecMenu = qobject_cast<QPushButton*>(bouton); avecMenu && avecMenu->menu()) {
+      QAction* entree = UnParmi(avecMenu->menu()->actions());
+      if (entree && entree->isEnabled()) entree->trigger();
+      return;
     }
+    QTest::mouseClick(bouton, Qt::LeftButton, {}, bouton->rect().center());
   }
 
   // A tile or an operator of the blackboard, when in reach.
