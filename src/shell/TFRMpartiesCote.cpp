@@ -53,8 +53,9 @@ void TFRMparties::MontreCote() {
   graphique->legend()->hide();
   graphique->setTitle(t.MsgCoteDansLeTemps);
   auto* moyenne = new QLineSeries;
-  auto* haut = new QLineSeries;
-  auto* bas = new QLineSeries;
+  // The band's edges are no series of the chart: it keeps them for the band.
+  auto* haut = new QLineSeries(graphique);
+  auto* bas = new QLineSeries(graphique);
   int numero = 0;
   for (const PointDeCote& point : cote.Evolution()) {
     ++numero;
